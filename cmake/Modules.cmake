@@ -1,0 +1,36 @@
+# One shared library per deliverable; sources are every .cpp under the given
+# folders except tests/, so adding a file needs no CMake edit.
+function(korvalin_sources out)
+  set(result)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    list(FILTER found EXCLUDE REGEX "/tests/")
+    list(APPEND result ${found})
+  endforeach()
+  # A library whose code is still to come builds from one empty file.
+  if(NOT result)
+    set(empty ${CMAKE_CURRENT_BINARY_DIR}/empty.cpp)
+    file(WRITE ${empty} "")
+    set(result ${empty})
+  endif()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# korvalin_test_binary(NAME LINK lib...): every .cpp in tests/ of the current folder.
+function(korvalin_test_binary name)
+  cmake_parse_arguments(T "" "" "LINK" ${ARGN})
+  if(NOT KORVALIN_TESTS)
+    return()
+  endif()
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${T_LINK} testsupport GTest::gtest GTest::gmock)
+  add_test(NAME ${name} COMMAND ${name})
+  # Headless Qt, and a German locale so that any locale-dependent number formatting shows.
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;KORVALIN_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    TIMEOUT 600)
+endfunction()

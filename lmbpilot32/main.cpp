@@ -1,0 +1,2 @@
+// The help navigator; it needs the help viewer's link library.
+int main() { return 0; }

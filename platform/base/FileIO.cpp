@@ -1,0 +1,125 @@
+#include "platform/base/FileIO.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace filefaults {
+namespace {
+unsigned pending = 0;
+unsigned bit(Step s) { return 1u << static_cast<unsigned>(s); }
+} // namespace
+void FailNext(Step step) { pending |= bit(step); }
+void Clear() { pending = 0; }
+bool Take(Step step) {
+    if (!(pending & bit(step))) return false;
+    pending &= ~bit(step);
+    return true;
+}
+} // namespace filefaults
+
+namespace {
+
+FileResult failure(const std::filesystem::path& path, const char* what, int err) {
+    FileResult r;
+    r.error = std::string(what) + " \"" + path.string() + "\": " + std::strerror(err);
+    return r;
+}
+
+FileResult success() {
+    FileResult r;
+    r.ok = true;
+    return r;
+}
+
+bool writeAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
+    FileContents result;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f || filefaults::Take(filefaults::Step::Open)) {
+        const int err = f ? EIO : errno;
+        if (f) std::fclose(f);
+        static_cast<FileResult&>(result) = failure(path, "Kann nicht lesen", err);
+        return result;
+    }
+    uint8_t buffer[65536];
+    for (;;) {
+        const size_t n = std::fread(buffer, 1, sizeof buffer, f);
+        if (result.bytes.size() + n > maxBytes) {
+            std::fclose(f);
+            result.bytes.clear();
+            static_cast<FileResult&>(result) = failure(path, "Datei zu groß", EFBIG);
+            return result;
+        }
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+        if (n < sizeof buffer) break;
+    }
+    const bool error = std::ferror(f);
+    std::fclose(f);
+    if (error) {
+        result.bytes.clear();
+        static_cast<FileResult&>(result) = failure(path, "Lesefehler", EIO);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    if (filefaults::Take(filefaults::Step::Open)) return failure(path, "Kann nicht schreiben", EACCES);
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return failure(path, "Kann nicht schreiben", errno);
+
+    // Keep the permissions of the file being replaced.
+    struct stat old {};
+    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+
+    auto abandon = [&](const char* what, int err) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return failure(path, what, err);
+    };
+    if (filefaults::Take(filefaults::Step::Write)) return abandon("Schreibfehler", ENOSPC);
+    if (!writeAll(fd, bytes.data(), bytes.size())) return abandon("Schreibfehler", errno);
+    if (filefaults::Take(filefaults::Step::Sync)) return abandon("Schreibfehler", EIO);
+    if (::fsync(fd) != 0) return abandon("Schreibfehler", errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        return failure(path, "Schreibfehler", err);
+    }
+    int err = 0;
+    if (filefaults::Take(filefaults::Step::Rename))
+        err = EIO;
+    else if (::rename(temp.c_str(), path.c_str()) != 0)
+        err = errno;
+    if (err) {
+        ::unlink(temp.c_str());
+        return failure(path, "Kann nicht ersetzen", err);
+    }
+    return success();
+}
+
+FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    return WriteFileAtomically(
+        path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}

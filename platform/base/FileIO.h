@@ -1,0 +1,35 @@
+#pragma once
+// Whole-file reading with a size limit, and saving that never loses the old
+// file: a temporary file in the same folder is written, flushed and renamed
+// over the target. Every failure comes back with a message, never silently.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+struct FileResult {
+    bool ok = false;
+    std::string error; // empty when ok; names the file and the cause otherwise
+    explicit operator bool() const { return ok; }
+};
+
+struct FileContents : FileResult {
+    std::vector<uint8_t> bytes;
+};
+
+// Reads the whole file; a file larger than maxBytes is refused.
+FileContents ReadWholeFile(const std::filesystem::path& path,
+                           size_t maxBytes = size_t(256) * 1024 * 1024);
+
+FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Test seam: make the next file operation of one kind fail, as a full disk
+// or a failed rename would.
+namespace filefaults {
+enum class Step { Open, Write, Sync, Rename };
+void FailNext(Step step);
+void Clear();
+bool Take(Step step); // used by the file code: true once after FailNext(step)
+} // namespace filefaults

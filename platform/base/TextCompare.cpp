@@ -1,0 +1,47 @@
+#include "platform/base/TextCompare.h"
+
+#include "platform/base/Cp1252.h"
+
+namespace {
+
+unsigned char upper(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32; // à..þ except ÷
+    switch (c) {
+    case 0x9A: return 0x8A; // š
+    case 0x9C: return 0x8C; // œ
+    case 0x9E: return 0x8E; // ž
+    case 0xFF: return 0x9F; // ÿ
+    default: return c;
+    }
+}
+
+int compareBytes(std::string_view a, std::string_view b, bool fold) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        auto ca = static_cast<unsigned char>(a[i]);
+        auto cb = static_cast<unsigned char>(b[i]);
+        if (fold) {
+            ca = upper(ca);
+            cb = upper(cb);
+        }
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+} // namespace
+
+int CompareCp1252(std::string_view a, std::string_view b) {
+    return compareBytes(cp1252::EncodeLossy(a), cp1252::EncodeLossy(b), false);
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    return compareBytes(cp1252::EncodeLossy(a), cp1252::EncodeLossy(b), true);
+}
+
+std::string ToUpperCp1252(std::string_view utf8) {
+    std::string bytes = cp1252::EncodeLossy(utf8);
+    for (auto& c : bytes) c = static_cast<char>(upper(static_cast<unsigned char>(c)));
+    return cp1252::Decode(bytes);
+}

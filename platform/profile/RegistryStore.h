@@ -1,0 +1,28 @@
+#pragma once
+// The few registry values the program keeps (recent files, file association,
+// the help navigator's settings), stored in one INI file in the configuration
+// folder: a key path such as "Software\QTX\Korvalin\MRU" is a section.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class RegistryStore {
+public:
+    // Default: "registry.ini" in the configuration folder.
+    RegistryStore();
+    explicit RegistryStore(std::filesystem::path file);
+
+    std::optional<std::string> GetValue(std::string_view keyPath, std::string_view name) const;
+    std::vector<std::string> ValueNames(std::string_view keyPath) const;
+    bool SetValue(std::string_view keyPath, std::string_view name, std::string_view value);
+    bool DeleteValue(std::string_view keyPath, std::string_view name);
+    bool DeleteKey(std::string_view keyPath);
+
+    const std::string& LastError() const { return lastError_; }
+
+private:
+    std::filesystem::path file_;
+    std::string lastError_;
+};

@@ -1,0 +1,103 @@
+#include "platform/services/QtServices.h"
+
+#include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QString>
+
+#include <vector>
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+class QtMessageService : public MessageService {
+public:
+    int MessageBox(std::string_view text, std::string_view caption, uint32_t type) override {
+        QMessageBox box(iconOf(type), qs(caption), qs(text), QMessageBox::NoButton,
+                        QApplication::activeWindow());
+        struct Button {
+            QMessageBox::StandardButton button;
+            int answer;
+            const char* label;
+        };
+        std::vector<Button> buttons;
+        static const std::vector<Button> ok = {{QMessageBox::Ok, IDOK, "OK"}};
+        static const std::vector<Button> okCancel = {
+            {QMessageBox::Ok, IDOK, "OK"}, {QMessageBox::Cancel, IDCANCEL, "Abbrechen"}};
+        static const std::vector<Button> yesNo = {{QMessageBox::Yes, IDYES, "&Ja"},
+                                                            {QMessageBox::No, IDNO, "&Nein"}};
+        static const std::vector<Button> yesNoCancel = {
+            {QMessageBox::Yes, IDYES, "&Ja"},
+            {QMessageBox::No, IDNO, "&Nein"},
+            {QMessageBox::Cancel, IDCANCEL, "Abbrechen"}};
+        static const std::vector<Button> retryCancel = {
+            {QMessageBox::Retry, IDRETRY, "&Wiederholen"},
+            {QMessageBox::Cancel, IDCANCEL, "Abbrechen"}};
+        static const std::vector<Button> abortRetryIgnore = {
+            {QMessageBox::Abort, IDABORT, "&Abbrechen"},
+            {QMessageBox::Retry, IDRETRY, "&Wiederholen"},
+            {QMessageBox::Ignore, IDIGNORE, "&Ignorieren"}};
+        switch (type & MB_TYPEMASK) {
+        case MB_OKCANCEL: buttons = okCancel; break;
+        case MB_YESNO: buttons = yesNo; break;
+        case MB_YESNOCANCEL: buttons = yesNoCancel; break;
+        case MB_RETRYCANCEL: buttons = retryCancel; break;
+        case MB_ABORTRETRYIGNORE: buttons = abortRetryIgnore; break;
+        default: buttons = ok; break;
+        }
+        const unsigned defaultIndex = (type & MB_DEFMASK) >> 8;
+        unsigned i = 0;
+        for (const auto& b : buttons) {
+            auto* button = box.addButton(b.button);
+            button->setText(QString::fromUtf8(b.label));
+            if (i++ == defaultIndex) box.setDefaultButton(b.button);
+        }
+        const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+        for (const auto& b : buttons)
+            if (b.button == chosen) return b.answer;
+        // Closing the box answers like its cancel button, or OK when it has none.
+        return buttons.size() == 1 ? IDOK : ((type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDCANCEL);
+    }
+
+private:
+    static QMessageBox::Icon iconOf(uint32_t type) {
+        switch (type & MB_ICONMASK) {
+        case MB_ICONHAND: return QMessageBox::Critical;
+        case MB_ICONQUESTION: return QMessageBox::Question;
+        case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+        case MB_ICONASTERISK: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+        }
+    }
+};
+
+class QtInputService : public InputService {
+public:
+    std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
+                                        std::string_view initial, unsigned maxLength) override {
+        bool ok = false;
+        QString text = QInputDialog::getText(QApplication::activeWindow(), qs(caption), qs(prompt),
+                                             QLineEdit::Normal, qs(initial), &ok);
+        if (!ok) return std::nullopt;
+        if (maxLength > 0 && unsigned(text.size()) > maxLength) text.truncate(qsizetype(maxLength));
+        return text.toStdString();
+    }
+};
+
+// The original's help files need the Windows help viewer, which this system
+// does not have: help requests answer "not shown".
+class QtHelpService : public HelpService {
+public:
+    bool WinHelp(std::string_view, uint32_t, uint32_t) override { return false; }
+};
+
+} // namespace
+
+std::shared_ptr<MessageService> MakeQtMessageService() { return std::make_shared<QtMessageService>(); }
+std::shared_ptr<InputService> MakeQtInputService() { return std::make_shared<QtInputService>(); }
+std::shared_ptr<HelpService> MakeQtHelpService() { return std::make_shared<QtHelpService>(); }

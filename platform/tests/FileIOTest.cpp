@@ -1,0 +1,67 @@
+#include "platform/base/FileIO.h"
+
+#include "testsupport/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::ReadText;
+using testsupport::TempDir;
+using testsupport::WriteText;
+
+TEST(FileIO, ReadsAWholeFileAndRefusesOneTooLarge) {
+    TempDir dir;
+    WriteText(dir / "a.dat", "abcdef");
+    const auto all = ReadWholeFile(dir / "a.dat");
+    ASSERT_TRUE(all.ok);
+    EXPECT_EQ(std::string(all.bytes.begin(), all.bytes.end()), "abcdef");
+
+    const auto tooLarge = ReadWholeFile(dir / "a.dat", 5);
+    EXPECT_FALSE(tooLarge.ok);
+    EXPECT_TRUE(tooLarge.bytes.empty());
+
+    const auto missing = ReadWholeFile(dir / "nicht da.dat");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.error.find("nicht da.dat"), std::string::npos);
+}
+
+TEST(FileIO, AtomicWriteReplacesTheFile) {
+    TempDir dir;
+    WriteText(dir / "p.pro", "old");
+    ASSERT_TRUE(WriteFileAtomically(dir / "p.pro", std::string_view("new contents")).ok);
+    EXPECT_EQ(ReadText(dir / "p.pro"), "new contents");
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(FileIO, FailedSaveReportsAndLeavesTheOldFileByteIdentical) {
+    const filefaults::Step steps[] = {filefaults::Step::Open, filefaults::Step::Write,
+                                      filefaults::Step::Sync, filefaults::Step::Rename};
+    for (auto step : steps) {
+        TempDir dir;
+        const std::string old("old \x00\xFF bytes", 12);
+        WriteText(dir / "p.pro", old);
+        filefaults::FailNext(step);
+        const auto result = WriteFileAtomically(dir / "p.pro", std::string_view("new"));
+        filefaults::Clear();
+        EXPECT_FALSE(result.ok) << int(step);
+        EXPECT_NE(result.error.find("p.pro"), std::string::npos) << result.error;
+        EXPECT_EQ(ReadText(dir / "p.pro"), old) << int(step);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "temporary file left behind, step " << int(step);
+    }
+}
+
+TEST(FileIO, SaveIntoAMissingFolderFails) {
+    TempDir dir;
+    const auto result = WriteFileAtomically(dir / "fehlt" / "p.pro", std::string_view("x"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+}
+
+} // namespace

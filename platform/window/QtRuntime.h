@@ -1,0 +1,24 @@
+#pragma once
+// The Qt application object behind the layer. Making it sets the C library's
+// locale from the environment; numbers must not follow it, so LC_NUMERIC is
+// put back to "C" right after.
+#include <memory>
+
+class QtRuntime {
+public:
+    QtRuntime(int& argc, char** argv);
+    ~QtRuntime();
+    QtRuntime(const QtRuntime&) = delete;
+    QtRuntime& operator=(const QtRuntime&) = delete;
+
+    int Exec();
+    static bool Exists();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Sets LC_NUMERIC to "C"; called by QtRuntime, and by anything else that
+// changes the process locale.
+void EnforceNumericCLocale();

@@ -1,0 +1,57 @@
+#include "testsupport/ScriptedServices.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+ScriptedMessageService::~ScriptedMessageService() {
+    if (!answers_.empty())
+        ADD_FAILURE() << answers_.size() << " expected message box(es) never shown";
+}
+
+int ScriptedMessageService::MessageBox(std::string_view text, std::string_view caption,
+                                       uint32_t type) {
+    calls_.push_back({std::string(text), std::string(caption), type});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+        return 2; // IDCANCEL: the safest answer to an unplanned question
+    }
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+ScriptedInputService::~ScriptedInputService() {
+    if (!answers_.empty())
+        ADD_FAILURE() << answers_.size() << " expected input box(es) never shown";
+}
+
+std::optional<std::string> ScriptedInputService::InputBox(std::string_view caption,
+                                                          std::string_view prompt,
+                                                          std::string_view initial, unsigned) {
+    calls_.push_back({std::string(caption), std::string(prompt), std::string(initial)});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected input box \"" << caption << "\": " << prompt;
+        return std::nullopt;
+    }
+    auto answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+bool RecordingHelpService::WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) {
+    calls_.push_back({std::string(helpFile), command, data});
+    return true;
+}
+
+ScriptedServices::ScriptedServices()
+    : messages_(std::make_shared<ScriptedMessageService>()),
+      input_(std::make_shared<ScriptedInputService>()),
+      help_(std::make_shared<RecordingHelpService>()) {
+    auto& s = scope_.State().Get<::Services>();
+    s.messages = messages_;
+    s.input = input_;
+    s.help = help_;
+}
+
+} // namespace testsupport

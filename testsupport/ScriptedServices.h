@@ -1,0 +1,82 @@
+#pragma once
+// Scripted stand-ins for the dialogs with the user: each answers from its
+// queue in order, records what was asked, and fails the test on a call it
+// was not told to expect or when expected calls never came.
+#include "platform/base/ApplicationState.h"
+#include "platform/services/Services.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class ScriptedMessageService : public MessageService {
+public:
+    struct Call {
+        std::string text;
+        std::string caption;
+        uint32_t type = 0;
+    };
+    ~ScriptedMessageService() override;
+    void Answer(int answer) { answers_.push_back(answer); }
+    int MessageBox(std::string_view text, std::string_view caption, uint32_t type) override;
+    const std::vector<Call>& Calls() const { return calls_; }
+    size_t Pending() const { return answers_.size(); }
+
+private:
+    std::deque<int> answers_;
+    std::vector<Call> calls_;
+};
+
+class ScriptedInputService : public InputService {
+public:
+    struct Call {
+        std::string caption;
+        std::string prompt;
+        std::string initial;
+    };
+    ~ScriptedInputService() override;
+    void Answer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+    std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
+                                        std::string_view initial, unsigned maxLength) override;
+    const std::vector<Call>& Calls() const { return calls_; }
+
+private:
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<Call> calls_;
+};
+
+// Help requests are recorded, never scripted: showing help has no answer.
+class RecordingHelpService : public HelpService {
+public:
+    struct Call {
+        std::string file;
+        uint32_t command = 0;
+        uint32_t data = 0;
+    };
+    bool WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) override;
+    const std::vector<Call>& Calls() const { return calls_; }
+
+private:
+    std::vector<Call> calls_;
+};
+
+// A fresh application state with scripted services, for one test.
+class ScriptedServices {
+public:
+    ScriptedServices();
+    ScriptedMessageService& Messages() { return *messages_; }
+    ScriptedInputService& Input() { return *input_; }
+    RecordingHelpService& Help() { return *help_; }
+    ApplicationState& State() { return scope_.State(); }
+
+private:
+    ScopedApplicationState scope_;
+    std::shared_ptr<ScriptedMessageService> messages_;
+    std::shared_ptr<ScriptedInputService> input_;
+    std::shared_ptr<RecordingHelpService> help_;
+};
+
+} // namespace testsupport
