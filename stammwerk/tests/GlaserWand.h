@@ -1,0 +1,36 @@
+#pragma once
+// Cross-sections for the tests of the Glaser calculation, built layer by layer from the inside.
+#include "stammwerk/modell/TEinfachBauteil.h"
+
+#include <initializer_list>
+
+struct GlaserLage {
+    double d;      // mm
+    double lambda; // W/(mK)
+    double mu;     // first value
+    double mu2;    // second value, taken behind the insulation layer
+};
+
+inline TEinfachBauteil GlaserWand(std::initializer_list<GlaserLage> lagen) {
+    TEinfachBauteil w;
+    for (const GlaserLage& l : lagen) {
+        TBaustoff b;
+        b.Schluessel = {0, 4, 1, 1, 1}; // masonry, no system material
+        b.Schichtdicke = l.d;
+        b.Lambda = l.lambda;
+        b.Mu = l.mu;
+        b.Zusatzwert1 = l.mu2;
+        w.SchichtHinzufuegen(short(w.AnzahlSchichten() - 1), &b);
+    }
+    return w;
+}
+
+// Rsi and Rse of a wall, m²K/W (DIN 4108-2 (1981), Table 5).
+inline constexpr double kRsiWand = 0.13;
+inline constexpr double kRseWand = 0.04;
+
+// The whole calculation with the moisture proof, standard climate unless given.
+inline void GlaserRechnen(TEinfachBauteil& w, const TKlima& klima = TKlima(),
+                          int Feuchteoption = 0) {
+    w.Berechnungen(klima, TTemperatur(), kRsiWand, kRseWand, 1, 1, false, 1, Feuchteoption, 0, 1);
+}
