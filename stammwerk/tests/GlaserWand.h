@@ -9,6 +9,7 @@ struct GlaserLage {
     double lambda; // W/(mK)
     double mu;     // first value
     double mu2;    // second value, taken behind the insulation layer
+    double sd = 0; // m; when not 0 the layer's s_d is given directly
 };
 
 inline TEinfachBauteil GlaserWand(std::initializer_list<GlaserLage> lagen) {
@@ -20,6 +21,8 @@ inline TEinfachBauteil GlaserWand(std::initializer_list<GlaserLage> lagen) {
         b.Lambda = l.lambda;
         b.Mu = l.mu;
         b.Zusatzwert1 = l.mu2;
+        b.Kennzeichen = l.sd != 0;
+        b.Zusatzwert2 = l.sd;
         w.SchichtHinzufuegen(short(w.AnzahlSchichten() - 1), &b);
     }
     return w;
