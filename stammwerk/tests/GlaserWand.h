@@ -28,7 +28,7 @@ inline TEinfachBauteil GlaserWand(std::initializer_list<GlaserLage> lagen) {
     return w;
 }
 
-// Rsi and Rse of a wall, m²K/W (DIN 4108-2 (1981), Table 5).
+// Rsi and Rse of an outside wall, m²K/W, the usual DIN 4108 values.
 inline constexpr double kRsiWand = 0.13;
 inline constexpr double kRseWand = 0.04;
 
