@@ -36,27 +36,18 @@ void DrawSheet(TDC& dc) {
     }
 }
 
-void BM_RecordFakeMetrics(benchmark::State& state) {
+// Argument 0: fake metrics, 1: real font metrics.
+void BM_Record(benchmark::State& state) {
     EnsureQt();
+    const TMetricMode mode = state.range(0) ? TMetricMode::Real : TMetricMode::Fake;
     for (auto _ : state) {
-        TRecordingDC dc(TMetricMode::Fake);
+        TRecordingDC dc(mode);
         DrawSheet(dc);
         benchmark::DoNotOptimize(dc.Calls().size());
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * 20000);
 }
-BENCHMARK(BM_RecordFakeMetrics)->Unit(benchmark::kMillisecond);
-
-void BM_RecordRealMetrics(benchmark::State& state) {
-    EnsureQt();
-    for (auto _ : state) {
-        TRecordingDC dc(TMetricMode::Real);
-        DrawSheet(dc);
-        benchmark::DoNotOptimize(dc.Calls().size());
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * 20000);
-}
-BENCHMARK(BM_RecordRealMetrics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Record)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_PaintToImage(benchmark::State& state) {
     EnsureQt();
