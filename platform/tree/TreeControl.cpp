@@ -8,8 +8,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -44,7 +44,7 @@ private:
 } // namespace
 
 struct TTreeControl::View {
-    QTreeWidget* tree = nullptr;
+    QPointer<QTreeWidget> tree;
     QPointer<QLineEdit> editor;
     std::vector<QTreeWidgetItem*> items; // by row
     std::string editText;
@@ -526,7 +526,7 @@ void TTreeControl::CreateNativeWidget() {
 void TTreeControl::changed() {
     if (refreshPending_ || !view_->tree) return;
     refreshPending_ = true;
-    QTimer::singleShot(0, view_->tree, [this] { refreshView(); });
+    Defer([this] { refreshView(); });
 }
 
 void TTreeControl::refreshView() {

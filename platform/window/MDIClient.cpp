@@ -7,7 +7,6 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -125,7 +124,7 @@ void TMDIClient::Condemn(TMDIChild* child) {
     child->GetImpl().parent = nullptr;
     condemned_.push_back(child);
     if (condemned_.size() == 1)
-        QTimer::singleShot(0, [this] {
+        Defer([this] {
             auto doomed = std::move(condemned_);
             condemned_.clear();
             for (auto* c : doomed) delete c;

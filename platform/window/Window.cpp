@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QTimer>
 #include <QVariant>
 
 #include <algorithm>
@@ -412,6 +413,10 @@ void TWindow::SetCursor(const TCursor* cursor) {
 void TWindow::DragAcceptFiles(bool accept) {
     impl_->acceptDrops = accept;
     if (impl_->widget) impl_->widget->setAcceptDrops(accept);
+}
+
+void TWindow::Defer(std::function<void()> fn) {
+    QTimer::singleShot(0, impl_->tasks.get(), std::move(fn));
 }
 
 void TWindow::EvDropFiles(TDropInfo& drop) {

@@ -6,6 +6,7 @@
 #include "platform/base/Geometry.h"
 #include "platform/window/Messages.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -121,6 +122,8 @@ protected:
     // Makes the widget; the layer's window classes override it.
     virtual void CreateNativeWidget();
     virtual void CleanupWindow() {}
+    // Runs fn once the current event is done, unless the window is deleted first.
+    void Defer(std::function<void()> fn);
 
 private:
     std::unique_ptr<Impl> impl_;

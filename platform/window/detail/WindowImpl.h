@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 class WindowBridge;
 
@@ -28,6 +29,8 @@ struct TWindow::Impl {
     bool defaultProcessing = false;
     bool destroying = false;
     bool acceptDrops = false;
+    // Context of deferred work; deleting it with the window cancels that work.
+    std::unique_ptr<QObject> tasks = std::make_unique<QObject>();
 
     // The widget that a child's widget is placed in.
     QWidget* ChildContainer() const { return client ? client.data() : widget.data(); }
