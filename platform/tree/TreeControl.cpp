@@ -162,7 +162,7 @@ bool TTreeControl::SetColumnTitle(int column, std::string_view title) {
 }
 
 void TTreeControl::FitColumns() {
-    auto* t = view_->tree;
+    auto* t = view_->tree.data();
     for (size_t c = 0; c < columns_.size(); ++c) {
         int width = t ? t->fontMetrics().horizontalAdvance(Qs(columns_[c].title)) + 12 : 0;
         for (const auto& r : rows_) {
@@ -283,7 +283,7 @@ std::vector<int> TTreeControl::GetSelectedItems() const {
 bool TTreeControl::SetTopItem(int item) {
     if (!validRow(item)) return false;
     top_ = item;
-    if (auto* t = view_->tree;
+    if (auto* t = view_->tree.data();
         t && size_t(item) < view_->items.size() && view_->items[size_t(item)])
         t->scrollToItem(view_->items[size_t(item)], QAbstractItemView::PositionAtTop);
     return true;
@@ -292,13 +292,13 @@ bool TTreeControl::SetTopItem(int item) {
 void TTreeControl::EnsureVisible(int item) {
     if (!validRow(item)) return;
     if (item < top_) top_ = item;
-    if (auto* t = view_->tree;
+    if (auto* t = view_->tree.data();
         t && size_t(item) < view_->items.size() && view_->items[size_t(item)])
         t->scrollToItem(view_->items[size_t(item)]);
 }
 
 void TTreeControl::EnsureColumnVisible(int column) {
-    auto* t = view_->tree;
+    auto* t = view_->tree.data();
     if (!t || column < 0 || column >= int(columns_.size())) return;
     const int x = t->header()->sectionPosition(column);
     t->horizontalScrollBar()->setValue(std::min(x, t->horizontalScrollBar()->maximum()));
@@ -307,7 +307,7 @@ void TTreeControl::EnsureColumnVisible(int column) {
 std::optional<TRect> TTreeControl::GetCellRect(int item, int column) const {
     if (!validRow(item) || column < 0 || column >= int(columns_.size()) || !IsShown(item))
         return std::nullopt;
-    auto* t = view_->tree;
+    auto* t = view_->tree.data();
     if (!t) return std::nullopt;
     const_cast<TTreeControl*>(this)->refreshView();
     auto* it = view_->items[size_t(item)];
@@ -319,7 +319,7 @@ std::optional<TRect> TTreeControl::GetCellRect(int item, int column) const {
 }
 
 int TTreeControl::ItemAt(TPoint p) const {
-    auto* t = view_->tree;
+    auto* t = view_->tree.data();
     if (!t) return -1;
     auto* it = t->itemAt(QPoint(p.x, p.y));
     auto& v = view_->items;
@@ -530,7 +530,7 @@ void TTreeControl::changed() {
 }
 
 void TTreeControl::refreshView() {
-    auto* t = view_->tree;
+    auto* t = view_->tree.data();
     if (!t || !refreshPending_) return;
     refreshPending_ = false;
     t->clear();
@@ -589,7 +589,7 @@ void TTreeControl::EvLButtonDown(uint32_t modKeys, TPoint p) {
         return DefaultProcessing();
     }
     // A click on the expand sign, left of the row's text.
-    auto* t = view_->tree;
+    auto* t = view_->tree.data();
     const int indent = t->indentation() * (rows_[size_t(row)].level + 1);
     const int column = t->header()->logicalIndexAt(p.x);
     if (column == 0 && p.x < indent && HasChildren(row)) return ClickExpandButton(row);
