@@ -335,7 +335,7 @@ bool TTreeControl::OpenEditor(int item, int column) {
     editRow_ = item;
     editColumn_ = column;
     view_->editText = cell(item, column)->text;
-    if (auto* t = view_->tree) {
+    if (auto* t = view_->tree.data()) {
         EnsureVisible(item);
         auto r = GetCellRect(item, column);
         auto* e = new QLineEdit(Qs(view_->editText), t->viewport());
