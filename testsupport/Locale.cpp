@@ -12,6 +12,8 @@ ScopedNumericLocale::ScopedNumericLocale(const char* name)
         ADD_FAILURE() << "locale " << name << " is missing (test.sh makes it with localedef)";
 }
 
-ScopedNumericLocale::~ScopedNumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+ScopedNumericLocale::~ScopedNumericLocale() {
+    std::setlocale(LC_NUMERIC, previous_.c_str());
+}
 
 } // namespace testsupport

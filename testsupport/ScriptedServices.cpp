@@ -47,11 +47,21 @@ bool RecordingHelpService::WinHelp(std::string_view helpFile, uint32_t command, 
 ScriptedServices::ScriptedServices()
     : messages_(std::make_shared<ScriptedMessageService>()),
       input_(std::make_shared<ScriptedInputService>()),
-      help_(std::make_shared<RecordingHelpService>()) {
+      help_(std::make_shared<RecordingHelpService>()),
+      dialogs_(std::make_shared<ScriptedDialogService>()),
+      files_(std::make_shared<ScriptedFileDialogService>()),
+      choose_(std::make_shared<ScriptedChooseService>()),
+      processes_(std::make_shared<RecordingProcessService>()),
+      popupMenus_(std::make_shared<ScriptedPopupMenuService>()) {
     auto& s = scope_.State().Get<::Services>();
     s.messages = messages_;
     s.input = input_;
     s.help = help_;
+    s.dialogs = dialogs_;
+    s.files = files_;
+    s.choose = choose_;
+    s.processes = processes_;
+    s.popupMenus = popupMenus_;
 }
 
 } // namespace testsupport

@@ -4,6 +4,7 @@
 // was not told to expect or when expected calls never came.
 #include "platform/base/ApplicationState.h"
 #include "platform/services/Services.h"
+#include "testsupport/ScriptedWindowServices.h"
 
 #include <deque>
 #include <optional>
@@ -70,6 +71,11 @@ public:
     ScriptedMessageService& Messages() { return *messages_; }
     ScriptedInputService& Input() { return *input_; }
     RecordingHelpService& Help() { return *help_; }
+    ScriptedDialogService& Dialogs() { return *dialogs_; }
+    ScriptedFileDialogService& Files() { return *files_; }
+    ScriptedChooseService& Choose() { return *choose_; }
+    RecordingProcessService& Processes() { return *processes_; }
+    ScriptedPopupMenuService& PopupMenus() { return *popupMenus_; }
     ApplicationState& State() { return scope_.State(); }
 
 private:
@@ -77,6 +83,11 @@ private:
     std::shared_ptr<ScriptedMessageService> messages_;
     std::shared_ptr<ScriptedInputService> input_;
     std::shared_ptr<RecordingHelpService> help_;
+    std::shared_ptr<ScriptedDialogService> dialogs_;
+    std::shared_ptr<ScriptedFileDialogService> files_;
+    std::shared_ptr<ScriptedChooseService> choose_;
+    std::shared_ptr<RecordingProcessService> processes_;
+    std::shared_ptr<ScriptedPopupMenuService> popupMenus_;
 };
 
 } // namespace testsupport

@@ -34,7 +34,9 @@ TestDirectories::TestDirectories() : previous_(CurrentDirectories()) {
     SetDirectories(dirs_);
 }
 
-TestDirectories::~TestDirectories() { SetDirectories(previous_); }
+TestDirectories::~TestDirectories() {
+    SetDirectories(previous_);
+}
 
 std::string ReadText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

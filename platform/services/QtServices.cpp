@@ -13,7 +13,9 @@
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 class QtMessageService : public MessageService {
 public:
@@ -27,10 +29,10 @@ public:
         };
         std::vector<Button> buttons;
         static const std::vector<Button> ok = {{QMessageBox::Ok, IDOK, "OK"}};
-        static const std::vector<Button> okCancel = {
-            {QMessageBox::Ok, IDOK, "OK"}, {QMessageBox::Cancel, IDCANCEL, "Abbrechen"}};
+        static const std::vector<Button> okCancel = {{QMessageBox::Ok, IDOK, "OK"},
+                                                     {QMessageBox::Cancel, IDCANCEL, "Abbrechen"}};
         static const std::vector<Button> yesNo = {{QMessageBox::Yes, IDYES, "&Ja"},
-                                                            {QMessageBox::No, IDNO, "&Nein"}};
+                                                  {QMessageBox::No, IDNO, "&Nein"}};
         static const std::vector<Button> yesNoCancel = {
             {QMessageBox::Yes, IDYES, "&Ja"},
             {QMessageBox::No, IDNO, "&Nein"},
@@ -43,12 +45,24 @@ public:
             {QMessageBox::Retry, IDRETRY, "&Wiederholen"},
             {QMessageBox::Ignore, IDIGNORE, "&Ignorieren"}};
         switch (type & MB_TYPEMASK) {
-        case MB_OKCANCEL: buttons = okCancel; break;
-        case MB_YESNO: buttons = yesNo; break;
-        case MB_YESNOCANCEL: buttons = yesNoCancel; break;
-        case MB_RETRYCANCEL: buttons = retryCancel; break;
-        case MB_ABORTRETRYIGNORE: buttons = abortRetryIgnore; break;
-        default: buttons = ok; break;
+        case MB_OKCANCEL:
+            buttons = okCancel;
+            break;
+        case MB_YESNO:
+            buttons = yesNo;
+            break;
+        case MB_YESNOCANCEL:
+            buttons = yesNoCancel;
+            break;
+        case MB_RETRYCANCEL:
+            buttons = retryCancel;
+            break;
+        case MB_ABORTRETRYIGNORE:
+            buttons = abortRetryIgnore;
+            break;
+        default:
+            buttons = ok;
+            break;
         }
         const unsigned defaultIndex = (type & MB_DEFMASK) >> 8;
         unsigned i = 0;
@@ -67,11 +81,16 @@ public:
 private:
     static QMessageBox::Icon iconOf(uint32_t type) {
         switch (type & MB_ICONMASK) {
-        case MB_ICONHAND: return QMessageBox::Critical;
-        case MB_ICONQUESTION: return QMessageBox::Question;
-        case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-        case MB_ICONASTERISK: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case MB_ICONHAND:
+            return QMessageBox::Critical;
+        case MB_ICONQUESTION:
+            return QMessageBox::Question;
+        case MB_ICONEXCLAMATION:
+            return QMessageBox::Warning;
+        case MB_ICONASTERISK:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
         }
     }
 };
@@ -98,6 +117,12 @@ public:
 
 } // namespace
 
-std::shared_ptr<MessageService> MakeQtMessageService() { return std::make_shared<QtMessageService>(); }
-std::shared_ptr<InputService> MakeQtInputService() { return std::make_shared<QtInputService>(); }
-std::shared_ptr<HelpService> MakeQtHelpService() { return std::make_shared<QtHelpService>(); }
+std::shared_ptr<MessageService> MakeQtMessageService() {
+    return std::make_shared<QtMessageService>();
+}
+std::shared_ptr<InputService> MakeQtInputService() {
+    return std::make_shared<QtInputService>();
+}
+std::shared_ptr<HelpService> MakeQtHelpService() {
+    return std::make_shared<QtHelpService>();
+}

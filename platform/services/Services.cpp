@@ -4,7 +4,9 @@
 #include "platform/services/MessageBox.h"
 #include "platform/services/QtServices.h"
 
-Services& CurrentServices() { return ApplicationState::Current().Get<Services>(); }
+Services& CurrentServices() {
+    return ApplicationState::Current().Get<Services>();
+}
 
 MessageService& Messages() {
     auto& s = CurrentServices();

@@ -46,10 +46,22 @@ public:
     virtual bool WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) = 0;
 };
 
+class DialogService;
+class FileDialogService;
+class ChooseService;
+class ProcessService;
+class PopupMenuService;
+
 struct Services {
     std::shared_ptr<MessageService> messages;
     std::shared_ptr<InputService> input;
     std::shared_ptr<HelpService> help;
+    // The services below have their Qt form in the window layer.
+    std::shared_ptr<DialogService> dialogs;
+    std::shared_ptr<FileDialogService> files;
+    std::shared_ptr<ChooseService> choose;
+    std::shared_ptr<ProcessService> processes;
+    std::shared_ptr<PopupMenuService> popupMenus;
 };
 
 // The services of the current application state; missing ones are the Qt ones.

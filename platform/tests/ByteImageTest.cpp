@@ -15,9 +15,9 @@ TEST(ByteImage, FieldsAreLittleEndianAtTheirOffsets) {
     img.SetF64(8, 1.5);
     img.SetU32(16, 0xDEADBEEF);
     img.SetF32(20, 0.25f);
-    const uint8_t expected[] = {0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0,    0,
-                                0,    0,    0,    0,    0xF8, 0x3F, 0xEF, 0xBE, 0xAD, 0xDE,
-                                0,    0,    0x80, 0x3E, 0,    0};
+    const uint8_t expected[] = {0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0,
+                                0,    0,    0,    0,    0,    0xF8, 0x3F, 0xEF, 0xBE,
+                                0xAD, 0xDE, 0,    0,    0x80, 0x3E, 0,    0};
     ASSERT_EQ(img.Size(), sizeof expected);
     for (size_t i = 0; i < sizeof expected; ++i) EXPECT_EQ(img.U8(i), expected[i]) << i;
     EXPECT_EQ(img.I16(0), -2);
@@ -39,7 +39,8 @@ TEST(ByteImage, TextFieldIsCutToWidthLessOneAndNulTerminated) {
     // A shorter text clears what a longer one left behind.
     EXPECT_TRUE(img.SetText(5, 30, "Außenwand"));
     EXPECT_EQ(img.Text(5, 30), "Außenwand");
-    EXPECT_EQ(img.RawText(5, 30), "Au\xDF" "enwand");
+    EXPECT_EQ(img.RawText(5, 30), "Au\xDF"
+                                  "enwand");
     for (size_t i = 5 + 9; i < 35; ++i) EXPECT_EQ(img.U8(i), 0) << i;
 }
 

@@ -11,10 +11,13 @@ struct Case {
 
 TEST(Cp1252, RoundTripsTheProgramsTexts) {
     const Case cases[] = {
-        {"Außenwand", "Au\xDF" "enwand"},
+        {"Außenwand", "Au\xDF"
+                      "enwand"},
         {"Heizöl EL", "Heiz\xF6l EL"},
-        {"°C", "\xB0" "C"},
-        {"§14", "\xA7" "14"},
+        {"°C", "\xB0"
+               "C"},
+        {"§14", "\xA7"
+                "14"},
         {"W/(m²K)", "W/(m\xB2K)"},
         {"€ – „Zitat“", "\x80 \x96 \x84Zitat\x93"},
         {"", ""},

@@ -1,6 +1,6 @@
+#include "platform/profile/Profile.h"
 #include "platform/base/FileIO.h"
 #include "platform/profile/IniDocument.h"
-#include "platform/profile/Profile.h"
 #include "platform/profile/RegistryStore.h"
 
 #include "testsupport/TempDir.h"
@@ -15,9 +15,8 @@ using testsupport::WriteText;
 
 TEST(Profile, LooksUpSectionsAndKeysWithoutRegardToCase) {
     TestDirectories dirs;
-    WriteText(dirs.Dirs().config / "global.ini",
-              "[BauteilGrafik]\r\nDampfdruckFarbe=0,0,255\r\n"
-              "[Kopf/Fu\xDFzeile]\r\nText = Seite 1 \r\n");
+    WriteText(dirs.Dirs().config / "global.ini", "[BauteilGrafik]\r\nDampfdruckFarbe=0,0,255\r\n"
+                                                 "[Kopf/Fu\xDFzeile]\r\nText = Seite 1 \r\n");
     const TProfile grafik("bauteilgrafik", "global.ini");
     EXPECT_EQ(grafik.GetString("DAMPFDRUCKFARBE"), "0,0,255"); // one value, commas and all
     EXPECT_EQ(TProfile("KOPF/FUSSZEILE", "global.ini").GetString("Text", "-"), "-");
@@ -37,8 +36,8 @@ TEST(Profile, IntegersAreReadFromTheLeadingDigits) {
     struct Case {
         const char* text;
         int32_t value;
-    } cases[] = {{"12", 12},   {" 42abc", 42},  {"-7", -7},        {"+3", 3},     {"abc", 0},
-                 {"", 0},      {"0x1F", 31},    {"4294967295", -1}, {"1,5", 1}};
+    } cases[] = {{"12", 12}, {" 42abc", 42}, {"-7", -7},         {"+3", 3}, {"abc", 0},
+                 {"", 0},    {"0x1F", 31},   {"4294967295", -1}, {"1,5", 1}};
     for (const auto& c : cases) EXPECT_EQ(ParseProfileInt(c.text), c.value) << c.text;
 
     TestDirectories dirs;
@@ -50,7 +49,8 @@ TEST(Profile, IntegersAreReadFromTheLeadingDigits) {
 
 TEST(Profile, ReadsAreBoundedByTheBufferSize) {
     TestDirectories dirs;
-    WriteText(dirs.Dirs().config / "a.ini", "[S]\nName=Au\xDF" "enwand Nord\n");
+    WriteText(dirs.Dirs().config / "a.ini", "[S]\nName=Au\xDF"
+                                            "enwand Nord\n");
     const TProfile p("S", "a.ini");
     EXPECT_EQ(p.GetString("Name", "", 5), "Auße"); // four characters and the NUL
     EXPECT_EQ(p.GetString("Name", "", 1), "");
@@ -77,8 +77,9 @@ TEST(Profile, FileIsWindows1252) {
     TestDirectories dirs;
     TProfile p("Firma", "global.ini");
     ASSERT_TRUE(p.WriteString("Straße", "Bahnhofstraße 5"));
-    EXPECT_EQ(ReadText(dirs.Dirs().config / "global.ini"),
-              "[Firma]\r\nStra\xDF" "e=Bahnhofstra\xDF" "e 5\r\n");
+    EXPECT_EQ(ReadText(dirs.Dirs().config / "global.ini"), "[Firma]\r\nStra\xDF"
+                                                           "e=Bahnhofstra\xDF"
+                                                           "e 5\r\n");
     EXPECT_EQ(p.GetString("STRASSE", "?"), "?");
     EXPECT_EQ(p.GetString("straße"), "Bahnhofstraße 5");
 }
@@ -114,7 +115,8 @@ TEST(IniDocument, KeepsUnusualLinesAndFindsQuotedValues) {
     const auto doc = IniDocument::Parse("no section line\n[S]\nweird line\nk=\"quoted\"\n=x\n[T\n");
     EXPECT_EQ(doc.Get("S", "k"), "quoted");
     EXPECT_TRUE(doc.HasSection("T"));
-    EXPECT_EQ(doc.Serialize(), "no section line\r\n[S]\r\nweird line\r\nk=\"quoted\"\r\n=x\r\n[T\r\n");
+    EXPECT_EQ(doc.Serialize(),
+              "no section line\r\n[S]\r\nweird line\r\nk=\"quoted\"\r\n=x\r\n[T\r\n");
 }
 
 TEST(RegistryStore, KeepsValuesUnderKeyPaths) {

@@ -1,6 +1,6 @@
+#include "platform/services/Services.h"
 #include "platform/base/ApplicationState.h"
 #include "platform/services/MessageBox.h"
-#include "platform/services/Services.h"
 
 #include "testsupport/ScriptedServices.h"
 
@@ -15,8 +15,9 @@ TEST(Services, ScriptedMessageBoxAnswersInOrderAndRecords) {
     ScriptedServices s;
     s.Messages().Answer(IDYES);
     s.Messages().Answer(IDCANCEL);
-    EXPECT_EQ(MessageBox("Projekt speichern?", "Projekt schließen", MB_YESNOCANCEL | MB_ICONQUESTION),
-              IDYES);
+    EXPECT_EQ(
+        MessageBox("Projekt speichern?", "Projekt schließen", MB_YESNOCANCEL | MB_ICONQUESTION),
+        IDYES);
     EXPECT_EQ(MessageBox("Weiter?", "Info", MB_OKCANCEL), IDCANCEL);
     ASSERT_EQ(s.Messages().Calls().size(), 2u);
     EXPECT_EQ(s.Messages().Calls()[0].caption, "Projekt schließen");

@@ -1,11 +1,13 @@
-#include "platform/base/GermanDate.h"
 #include "platform/base/TextCompare.h"
+#include "platform/base/GermanDate.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v) {
+    return (v > 0) - (v < 0);
+}
 
 TEST(TextCompare, ByWindows1252BytesAndWithoutCase) {
     struct Case {
@@ -14,13 +16,10 @@ TEST(TextCompare, ByWindows1252BytesAndWithoutCase) {
         int bytes;
         int noCase;
     } cases[] = {
-        {"Beton", "Beton", 0, 0},
-        {"beton", "Beton", 1, 0},
+        {"Beton", "Beton", 0, 0},    {"beton", "Beton", 1, 0},
         {"Ziegel", "Ämter", -1, -1}, // Ä is 0xC4, above every ASCII letter
-        {"äußere", "ÄUßERE", 1, 0},
-        {"Holz", "Holzwolle", -1, -1},
-        {"Œuvre", "œuvre", -1, 0},
-        {"a", "", 1, 1},
+        {"äußere", "ÄUßERE", 1, 0},  {"Holz", "Holzwolle", -1, -1},
+        {"Œuvre", "œuvre", -1, 0},   {"a", "", 1, 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sign(CompareCp1252(c.a, c.b)), c.bytes) << c.a << " / " << c.b;

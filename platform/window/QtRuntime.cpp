@@ -14,8 +14,14 @@ QtRuntime::QtRuntime(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc
 
 QtRuntime::~QtRuntime() = default;
 
-int QtRuntime::Exec() { return QApplication::exec(); }
+int QtRuntime::Exec() {
+    return QApplication::exec();
+}
 
-bool QtRuntime::Exists() { return QApplication::instance() != nullptr; }
+bool QtRuntime::Exists() {
+    return QApplication::instance() != nullptr;
+}
 
-void EnforceNumericCLocale() { std::setlocale(LC_NUMERIC, "C"); }
+void EnforceNumericCLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+}

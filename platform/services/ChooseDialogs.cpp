@@ -1,0 +1,58 @@
+#include "platform/services/ChooseDialogs.h"
+
+#include "platform/gdi/LogRecords.h"
+#include "platform/services/Services.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+
+#include <cstring>
+
+namespace {
+
+class QtChooseService : public ChooseService {
+public:
+    bool ChooseFont(LOGFONT& lf, TColor&) override {
+        QFont initial(QString::fromUtf8(lf.lfFaceName));
+        if (lf.lfHeight != 0) initial.setPixelSize(std::abs(lf.lfHeight));
+        initial.setBold(lf.lfWeight >= 600);
+        initial.setItalic(lf.lfItalic != 0);
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
+        if (!ok) return false;
+        const QByteArray face = f.family().toUtf8();
+        std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
+        std::memcpy(lf.lfFaceName, face.constData(),
+                    std::min<size_t>(size_t(face.size()), LF_FACESIZE - 1));
+        // A negative height asks for the character height.
+        lf.lfHeight = -(f.pixelSize() > 0 ? f.pixelSize() : int(f.pointSizeF() * 96 / 72 + 0.5));
+        lf.lfWeight = f.bold() ? 700 : 400;
+        lf.lfItalic = f.italic() ? 1 : 0;
+        lf.lfUnderline = f.underline() ? 1 : 0;
+        lf.lfStrikeOut = f.strikeOut() ? 1 : 0;
+        return true;
+    }
+    bool ChooseColor(TColor& color) override {
+        const QColor c = QColorDialog::getColor(QColor(color.Red(), color.Green(), color.Blue()),
+                                                QApplication::activeWindow());
+        if (!c.isValid()) return false;
+        color = TColor(c.red(), c.green(), c.blue());
+        return true;
+    }
+};
+
+ChooseService& choose() {
+    auto& s = CurrentServices();
+    if (!s.choose) s.choose = std::make_shared<QtChooseService>();
+    return *s.choose;
+}
+
+} // namespace
+
+bool ChooseFont(LOGFONT& font, TColor& color) {
+    return choose().ChooseFont(font, color);
+}
+bool ChooseColor(TColor& color) {
+    return choose().ChooseColor(color);
+}

@@ -1,0 +1,177 @@
+// The decorated MDI frame: command routing, enablers greying menu items and
+// tool buttons, hint texts, decorations toggled by their window id, the MDI
+// client's window commands.
+#include "platform/window/Application.h"
+#include "platform/window/ButtonGadget.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/CommandIds.h"
+#include "platform/window/ControlBar.h"
+#include "platform/window/DecoratedMDIFrame.h"
+#include "platform/window/MDIChild.h"
+#include "platform/window/MDIClient.h"
+#include "platform/window/Menu.h"
+#include "platform/window/PopupMenu.h"
+#include "platform/window/ResponseTable.h"
+#include "platform/window/SeparatorGadget.h"
+#include "platform/window/StatusBar.h"
+#include "platform/window/StringTable.h"
+#include "testsupport/ScriptedServices.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int CM_OPEN = 1000, CM_SAVE = 1010, CM_VIEW = 2492;
+
+struct Client : TMDIClient {
+    Client() {
+        Responses().Command(CM_OPEN, [this] { ++opened; });
+        Responses().Command(CM_SAVE, [this] { ++saved; });
+        Responses().CommandEnable(CM_SAVE, [this](TCommandEnabler& ce) { ce.Enable(projectOpen); });
+    }
+    int opened = 0, saved = 0;
+    bool projectOpen = false;
+};
+
+struct App : TApplication {
+    App() : TApplication("QTX KORVALIN") {}
+    void InitMainWindow() override {
+        client = new Client;
+        frame = new TDecoratedMDIFrame(GetName(), *client, true);
+        frame->AssignMenu({MenuPopup("&Projekt", {MenuItem(CM_OPEN, "&Öffnen..."),
+                                                  MenuItem(CM_SAVE, "&Speichern"), MenuSeparator(),
+                                                  MenuItem(CM_EXIT, "&Beenden\tAlt+F4")}),
+                           MenuPopup("&Window", {MenuItem(CM_CASCADECHILDREN, "&Überlappend"),
+                                                 MenuItem(CM_CLOSECHILDREN, "&Alle schließen")})});
+        bar = new TControlBar;
+        bar->Attr().Id = IDW_TOOLBAR;
+        bar->Insert(new TButtonGadget(CM_OPEN, CM_OPEN));
+        bar->Insert(new TSeparatorGadget(6));
+        bar->Insert(new TButtonGadget(CM_SAVE, CM_SAVE));
+        bar->Insert(new TButtonGadget(CM_VIEW, CM_VIEW));
+        frame->Insert(*bar, TDecoratedFrame::Top);
+        status = new TStatusBar;
+        status->Attr().Id = IDW_STATUSBAR;
+        frame->Insert(*status, TDecoratedFrame::Bottom);
+        SetMainWindow(frame);
+    }
+    Client* client = nullptr;
+    TDecoratedMDIFrame* frame = nullptr;
+    TControlBar* bar = nullptr;
+    TStatusBar* status = nullptr;
+};
+
+bool buttonEnabled(TGadgetWindow& bar, int id) {
+    return dynamic_cast<TButtonGadget*>(bar.GadgetWithId(id))->IsEnabled();
+}
+
+TEST(Frame, EnablersGreyMenuItemsAndToolButtonsNobodyServes) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    app.frame->IdleAction();
+    auto& menu = *app.frame->GetMenu();
+    EXPECT_TRUE(menu.FindCommand(CM_OPEN)->enabled);
+    EXPECT_FALSE(menu.FindCommand(CM_SAVE)->enabled);            // its enabler says no
+    EXPECT_TRUE(menu.FindCommand(CM_EXIT)->enabled);             // the frame serves it
+    EXPECT_FALSE(menu.FindCommand(CM_CASCADECHILDREN)->enabled); // no children yet
+    EXPECT_TRUE(buttonEnabled(*app.bar, CM_OPEN));
+    EXPECT_FALSE(buttonEnabled(*app.bar, CM_SAVE));
+    EXPECT_FALSE(buttonEnabled(*app.bar, CM_VIEW)); // nobody handles it
+
+    app.client->projectOpen = true;
+    new TMDIChild(*app.client, "Projekt");
+    for (auto* w : app.client->Children()) w->Create();
+    app.frame->IdleAction();
+    EXPECT_TRUE(menu.FindCommand(CM_SAVE)->enabled);
+    EXPECT_TRUE(menu.FindCommand(CM_CASCADECHILDREN)->enabled);
+    EXPECT_TRUE(buttonEnabled(*app.bar, CM_SAVE));
+}
+
+TEST(Frame, ToolButtonsAndMenuCommandsArePostedAndRouted) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    app.frame->IdleAction();
+    EXPECT_TRUE(app.bar->PressButton(CM_OPEN));
+    EXPECT_FALSE(app.bar->PressButton(CM_SAVE)); // greyed
+    EXPECT_EQ(app.client->opened, 0);            // posted, not yet delivered
+    app.frame->PostMessage(WM_COMMAND, CM_OPEN, 0);
+    TApplication::PumpWaitingMessages();
+    EXPECT_EQ(app.client->opened, 2);
+}
+
+TEST(Frame, HintTextsAndDecorationToggles) {
+    testsupport::ScriptedServices services;
+    SetResourceString(CM_OPEN, "Bestehendes Projekt öffnen");
+    App app;
+    ASSERT_TRUE(app.Start());
+    app.frame->SetHintText(LoadString(CM_OPEN));
+    EXPECT_EQ(app.status->GetText(), "Bestehendes Projekt öffnen");
+    EXPECT_TRUE(app.frame->IsDecorationVisible(IDW_TOOLBAR));
+    app.frame->SendMessage(WM_COMMAND, IDW_TOOLBAR, 0);
+    EXPECT_FALSE(app.frame->IsDecorationVisible(IDW_TOOLBAR));
+    EXPECT_TRUE(app.frame->IsDecorationVisible(IDW_STATUSBAR));
+    app.frame->SendMessage(WM_COMMAND, IDW_TOOLBAR, 0);
+    EXPECT_TRUE(app.frame->IsDecorationVisible(IDW_TOOLBAR));
+}
+
+TEST(Frame, MenuEditedByCommandId) {
+    TMenu menu({MenuPopup("&Projekt", {MenuItem(24338, "Drucker&installation..."), MenuSeparator(),
+                                       MenuItem(CM_EXIT, "&Beenden\tAlt+F4")})});
+    ASSERT_TRUE(menu.InsertMenu(CM_EXIT, MF_SEPARATOR, 8000));
+    ASSERT_TRUE(menu.InsertMenu(8000, MF_STRING, 8001, "&1 haus.pro"));
+    auto* sub = menu.GetSubMenu(0);
+    ASSERT_EQ(sub->GetMenuItemCount(), 5);
+    EXPECT_EQ(sub->GetMenuItemID(2), 8001);
+    EXPECT_EQ(menu.GetMenuString(8001), "&1 haus.pro");
+    EXPECT_TRUE(menu.DeleteMenu(8000));
+    EXPECT_TRUE(menu.DeleteMenu(8001));
+    EXPECT_FALSE(menu.DeleteMenu(8001));
+    EXPECT_EQ(sub->GetMenuItemCount(), 3);
+    EXPECT_EQ(menu.GetMenuItemID(0), -1);
+}
+
+TEST(Frame, PopupMenuAsksTheOwnersEnablersAndPostsTheChoice) {
+    testsupport::ScriptedServices services;
+    TWindow owner(nullptr);
+    int copies = 0;
+    owner.Responses().Command(12101, [&] { ++copies; });
+    owner.Responses().Command(12102, [] {});
+    owner.Responses().CommandEnable(12102, [](TCommandEnabler& ce) { ce.Enable(false); });
+    ASSERT_TRUE(owner.Create());
+    TMenu menu({MenuItem(12101, "Kopieren"), MenuItem(12102, "Löschen")});
+    services.PopupMenus().Answer(12101);
+    EXPECT_EQ(TrackPopupMenu(menu, {10, 20}, owner), 12101);
+    ASSERT_EQ(services.PopupMenus().Calls().size(), 1u);
+    EXPECT_EQ(services.PopupMenus().Calls()[0].items,
+              (std::vector<std::pair<int, bool>>{{12101, true}, {12102, false}}));
+    TApplication::PumpWaitingMessages();
+    EXPECT_EQ(copies, 1);
+}
+
+TEST(Frame, CloseAllAsksEveryChildFirst) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    struct Child : TMDIChild {
+        using TMDIChild::TMDIChild;
+        bool CanClose() override { return allow; }
+        bool allow = true;
+    };
+    auto* a = new Child(*app.client, "A");
+    auto* b = new Child(*app.client, "B");
+    a->Create();
+    b->Create();
+    b->allow = false;
+    EXPECT_FALSE(app.client->CloseChildren());
+    EXPECT_EQ(app.client->MDIChildren().size(), 2u);
+    b->allow = true;
+    app.client->TileChildren(TMDIClient::Horizontal);
+    EXPECT_EQ(a->GetWindowRect().Width(), b->GetWindowRect().Width());
+    EXPECT_TRUE(app.client->CloseChildren());
+    EXPECT_TRUE(app.client->MDIChildren().empty());
+    TApplication::PumpWaitingMessages(); // the closed children are deleted
+}
+
+} // namespace

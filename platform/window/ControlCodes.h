@@ -1,0 +1,26 @@
+#pragma once
+// Notification codes that controls send to their parent in WM_COMMAND.
+enum : int {
+    BN_CLICKED = 0,
+    EN_SETFOCUS = 0x0100,
+    EN_KILLFOCUS = 0x0200,
+    EN_CHANGE = 0x0300,
+    LBN_SELCHANGE = 1,
+    LBN_DBLCLK = 2,
+    CBN_SELCHANGE = 1,
+    CBN_DBLCLK = 2,
+    CBN_EDITCHANGE = 5,
+};
+
+enum : uint32_t { BF_UNCHECKED = 0, BF_CHECKED = 1, BF_GRAYED = 2 };
+
+// Scroll bar codes in the low word of WM_HSCROLL / WM_VSCROLL.
+enum : uint32_t {
+    SB_LINEUP = 0,
+    SB_LINEDOWN = 1,
+    SB_PAGEUP = 2,
+    SB_PAGEDOWN = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_ENDSCROLL = 8
+};

@@ -1,0 +1,217 @@
+#include "platform/window/Dialog.h"
+
+#include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
+#include "platform/window/Button.h"
+#include "platform/window/CheckBox.h"
+#include "platform/window/ComboBox.h"
+#include "platform/window/Edit.h"
+#include "platform/window/GroupBox.h"
+#include "platform/window/ListBox.h"
+#include "platform/window/RadioButton.h"
+#include "platform/window/ScrollBar.h"
+#include "platform/window/Static.h"
+#include "platform/window/TransferBuffer.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QVBoxLayout>
+
+#include <cassert>
+
+namespace {
+// Enter, Escape and the close box become the dialog's commands.
+class DialogWidget : public QDialog {
+public:
+    DialogWidget(QWidget* parent, TDialog* owner) : QDialog(parent), owner_(owner) {}
+    void accept() override { owner_->SendMessage(WM_COMMAND, owner_->GetDefaultButton(), 0); }
+    void reject() override { owner_->SendMessage(WM_COMMAND, IDCANCEL, 0); }
+
+private:
+    TDialog* owner_;
+};
+
+class QtDialogService : public DialogService {
+public:
+    int Execute(TDialog& d) override {
+        if (!d.CreateModal()) return -1;
+        return d.RunModalLoop();
+    }
+};
+} // namespace
+
+DialogService& Dialogs() {
+    auto& s = CurrentServices();
+    if (!s.dialogs) s.dialogs = std::make_shared<QtDialogService>();
+    return *s.dialogs;
+}
+
+TDialog::TDialog(TWindow* parent, const TDialogResource& resource)
+    : TWindow(parent, resource.caption), resource_(resource) {
+    Responses().Command(IDOK, [this] { CmOk(); });
+    Responses().Command(IDCANCEL, [this] { CmCancel(); });
+    for (const auto& c : resource_.controls)
+        if (c.kind == TControlKind::DefButton) defaultId_ = c.id;
+    if (!defaultId_) defaultId_ = IDOK;
+}
+
+TDialog::~TDialog() = default;
+
+int TDialog::Execute() {
+    return Dialogs().Execute(*this);
+}
+
+bool TDialog::CreateModal() {
+    modal_ = true;
+    ended_ = false;
+    result_ = -1;
+    return Create();
+}
+
+int TDialog::RunModalLoop() {
+    auto* d = qobject_cast<QDialog*>(GetImpl().widget.data());
+    if (!d) return -1;
+    if (!ended_) d->exec();
+    Destroy();
+    return result_;
+}
+
+void TDialog::CreateNativeWidget() {
+    auto* parent = window_detail::ParentWidget(this);
+    auto* d = new DialogWidget(parent ? parent->window() : nullptr, this);
+    d->setWindowTitle(window_detail::Qs(GetCaption()));
+    d->setModal(modal_);
+    GetImpl().Adopt(d);
+}
+
+void TDialog::makeResourceControls() {
+    for (const auto& c : resource_.controls) {
+        if (GetDlgItem(c.id) && c.id > 0) continue;
+        switch (c.kind) {
+        case TControlKind::Static:
+            new TStatic(this, c.id, c.text);
+            break;
+        case TControlKind::Edit:
+            new TEdit(this, c.id, 0, c.flag);
+            break;
+        case TControlKind::Button:
+            new TButton(this, c.id, c.text);
+            break;
+        case TControlKind::DefButton:
+            new TButton(this, c.id, c.text, -1, -1, 0, 0, true);
+            break;
+        case TControlKind::CheckBox:
+            new TCheckBox(this, c.id, c.text);
+            break;
+        case TControlKind::RadioButton:
+            new TRadioButton(this, c.id, c.text, c.flag);
+            break;
+        case TControlKind::GroupBox:
+            new TGroupBox(this, c.id, c.text);
+            break;
+        case TControlKind::ComboBox:
+            new TComboBox(this, c.id, 0, c.flag);
+            break;
+        case TControlKind::ListBox:
+            new TListBox(this, c.id);
+            break;
+        case TControlKind::ScrollBar:
+            new TScrollBar(this, c.id, c.rect.Width() > c.rect.Height());
+            break;
+        case TControlKind::Custom:
+            break; // the dialog makes it
+        }
+    }
+}
+
+void TDialog::SetupWindow() {
+    makeResourceControls();
+    // Resource texts go to controls the dialog made with an empty caption.
+    for (const auto& c : resource_.controls)
+        if (auto* w = GetDlgItem(c.id);
+            w && w->GetCaption().empty() && !c.text.empty() && c.kind != TControlKind::Edit)
+            w->SetCaption(c.text);
+    TWindow::SetupWindow();
+    auto* dlg = GetImpl().widget.data();
+    bool placed = resource_.size.cx > 0 && resource_.size.cy > 0;
+    for (const auto& c : resource_.controls)
+        if (auto* w = GetDlgItem(c.id); w && !c.rect.IsEmpty()) {
+            w->MoveWindow(MapDialogRect(c.rect));
+            placed = true;
+        }
+    if (placed) {
+        const TRect size = MapDialogRect({0, 0, resource_.size.cx, resource_.size.cy});
+        if (!size.IsEmpty()) dlg->resize(size.Width(), size.Height());
+    } else {
+        auto* layout = new QVBoxLayout(dlg);
+        for (auto* w : Children())
+            if (auto* widget = window_detail::WidgetOf(w)) layout->addWidget(widget);
+    }
+    SetDefaultButton(defaultId_);
+    if (transfer_) TransferData(TTransferDirection::SetData);
+}
+
+TRect TDialog::MapDialogRect(const TRect& u) const {
+    auto* w = GetImpl().widget.data();
+    const QFontMetrics fm = w ? w->fontMetrics() : QFontMetrics(QFont());
+    // The base units of the dialog font (average width of the alphabet, line height).
+    const int cx = fm.horizontalAdvance(
+                       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                   52;
+    const int cy = fm.height();
+    return {u.left * cx / 4, u.top * cy / 8, u.right * cx / 4, u.bottom * cy / 8};
+}
+
+TControl* TDialog::GetDlgItem(int id) const {
+    return dynamic_cast<TControl*>(ChildWithId(id));
+}
+
+void TDialog::SetDefaultButton(int id) {
+    defaultId_ = id;
+    for (auto* w : Children())
+        if (auto* b = dynamic_cast<TButton*>(w)) b->SetDefault(b->GetId() == id);
+}
+
+bool TDialog::TransferData(TTransferDirection dir) {
+    if (!transfer_) return true;
+    // Creation order: the resource's controls, then those made only in code.
+    std::vector<TControl*> order;
+    for (const auto& c : resource_.controls)
+        if (auto* ctl = GetDlgItem(c.id); ctl && ctl->TransferEnabled()) order.push_back(ctl);
+    for (auto* w : Children())
+        if (auto* ctl = dynamic_cast<TControl*>(w);
+            ctl && ctl->TransferEnabled() &&
+            std::find(order.begin(), order.end(), ctl) == order.end())
+            order.push_back(ctl);
+    auto fields = transfer_->Fields();
+    bool ok = fields.size() >= order.size();
+    for (size_t i = 0; i < order.size() && i < fields.size(); ++i)
+        ok = order[i]->Transfer(fields[i], dir) && ok;
+    assert(ok && "transfer record does not match the dialog's controls");
+    return ok;
+}
+
+void TDialog::CmOk() {
+    if (!CanClose()) return;
+    TransferData(TTransferDirection::GetData);
+    EndDialog(IDOK);
+}
+
+void TDialog::CmCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void TDialog::EndDialog(int retValue) {
+    result_ = retValue;
+    ended_ = true;
+    auto* d = qobject_cast<QDialog*>(GetImpl().widget.data());
+    if (modal_ && d && d->isVisible())
+        d->done(retValue);
+    else if (!modal_)
+        Destroy(retValue);
+}
+
+void TDialog::CloseWindow(int retValue) {
+    if (CanClose()) EndDialog(retValue);
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A dialog: modal with Execute (run through the dialog service, so tests
+// script it), modeless with Create. Its controls come from its resource
+// description and from the control objects the derived dialog makes with the
+// same ids; the transfer record fills them in SetupWindow and is filled from
+// them by CmOk.
+#include "platform/window/DialogResource.h"
+#include "platform/window/TransferBuffer.h"
+#include "platform/window/Window.h"
+
+class TControl;
+
+class TDialog : public TWindow {
+public:
+    TDialog(TWindow* parent, const TDialogResource& resource);
+    ~TDialog() override;
+
+    // IDOK, IDCANCEL or what EndDialog was given; -1 when it could not run.
+    virtual int Execute();
+    bool IsModal() const { return modal_; }
+    void SetupWindow() override;
+    void EndDialog(int retValue);
+    void CloseWindow(int retValue = 0) override;
+    void EvClose() override { CmCancel(); }
+    virtual void CmOk();
+    virtual void CmCancel();
+
+    void SetTransferBuffer(TTransferBuffer* buffer) { transfer_ = buffer; }
+    // False when a field does not match its control's kind.
+    bool TransferData(TTransferDirection direction);
+    TControl* GetDlgItem(int id) const;
+    template <class T>
+    T* Item(int id) const {
+        return dynamic_cast<T*>(GetDlgItem(id));
+    }
+    // Dialog units to pixels by the dialog font's average character.
+    TRect MapDialogRect(const TRect& units) const;
+    void SetDefaultButton(int id);
+    int GetDefaultButton() const { return defaultId_; }
+    int Result() const { return result_; }
+    bool Ended() const { return ended_; }
+    const TDialogResource& Resource() const { return resource_; }
+
+    // For the dialog service: makes the window as a modal dialog.
+    bool CreateModal();
+    // The Qt loop of the real service.
+    int RunModalLoop();
+
+protected:
+    void CreateNativeWidget() override;
+
+private:
+    void makeResourceControls();
+    TDialogResource resource_;
+    TTransferBuffer* transfer_ = nullptr;
+    bool modal_ = false;
+    bool ended_ = false;
+    int result_ = -1;
+    int defaultId_ = 0;
+};
+
+// The modal loop behind Execute: Qt's, or a test's script.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    virtual int Execute(TDialog& dialog) = 0;
+};
+
+// The current dialog service: the application state's, or Qt's modal loop.
+DialogService& Dialogs();

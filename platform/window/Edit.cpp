@@ -1,0 +1,111 @@
+#include "platform/window/Edit.h"
+
+#include "platform/base/Cp1252.h"
+#include "platform/window/ControlCodes.h"
+#include "platform/window/detail/TextTransfer.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QValidator>
+
+using window_detail::Qs;
+
+namespace {
+// Refuses characters that the files could not hold.
+class Cp1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return cp1252::Representable(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+} // namespace
+
+TEdit::TEdit(TWindow* parent, int id, unsigned textLimit, bool multiline)
+    : TControl(parent, id), textLimit_(textLimit), multiline_(multiline) {
+    EnableTransfer();
+}
+
+TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h,
+             unsigned textLimit, bool multiline)
+    : TControl(parent, id, text, x, y, w, h), textLimit_(textLimit), multiline_(multiline),
+      text_(text) {
+    EnableTransfer();
+}
+
+void TEdit::CreateNativeWidget() {
+    auto* parent = window_detail::ParentWidget(this);
+    if (multiline_) {
+        auto* e = new QPlainTextEdit(parent);
+        e->setPlainText(Qs(text_));
+        e->setReadOnly(readOnly_);
+        QObject::connect(e, &QPlainTextEdit::textChanged, [this, e] {
+            if (settingText_) return;
+            const std::string t = e->toPlainText().toStdString();
+            if (!cp1252::Representable(t) || (textLimit_ && CutToBufferSize(t, textLimit_) != t)) {
+                settingText_ = true;
+                e->setPlainText(Qs(text_)); // refuse what the files could not hold
+                settingText_ = false;
+                return;
+            }
+            text_ = t;
+            modified_ = true;
+            NotifyParent(EN_CHANGE);
+        });
+        AdoptControl(e);
+    } else {
+        auto* e = new QLineEdit(Qs(text_), parent);
+        e->setValidator(new Cp1252Validator(e));
+        if (textLimit_) e->setMaxLength(int(textLimit_) - 1);
+        e->setReadOnly(readOnly_);
+        QObject::connect(e, &QLineEdit::textEdited, [this](const QString& t) {
+            text_ = t.toStdString();
+            modified_ = true;
+            NotifyParent(EN_CHANGE);
+        });
+        AdoptControl(e);
+    }
+}
+
+std::string TEdit::GetText() const {
+    return text_;
+}
+
+void TEdit::SetText(std::string_view text) {
+    text_ = textLimit_ ? CutToBufferSize(std::string(text), textLimit_) : std::string(text);
+    settingText_ = true;
+    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data())) e->setText(Qs(text_));
+    if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data()))
+        e->setPlainText(Qs(text_));
+    settingText_ = false;
+}
+
+void TEdit::Type(std::string_view text) {
+    if (readOnly_ || !cp1252::Representable(text)) return;
+    SetText(text);
+    modified_ = true;
+    NotifyParent(EN_CHANGE);
+}
+
+void TEdit::LimitText(unsigned textLimit) {
+    textLimit_ = textLimit;
+    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data()))
+        e->setMaxLength(textLimit ? int(textLimit) - 1 : 32767);
+}
+
+void TEdit::SetReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data())) e->setReadOnly(readOnly);
+    if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data())) e->setReadOnly(readOnly);
+}
+
+void TEdit::SetSelection(int start, int end) {
+    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data()))
+        e->setSelection(start, end < 0 ? int(e->text().size()) - start : end - start);
+}
+
+bool TEdit::Transfer(TTransferBuffer::Field& field, TTransferDirection dir) {
+    return TransferText(
+        field, dir, [this] { return GetText(); }, [this](const std::string& s) { SetText(s); });
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A text entry: one line or several, with a limit in characters, read-only,
+// a modified flag and an optional validator. Characters without a
+// Windows-1252 form are refused as they are typed.
+#include "platform/window/Control.h"
+
+class TValidator;
+
+class TEdit : public TControl {
+public:
+    // textLimit counts the terminating zero, as the buffer size (0: none).
+    TEdit(TWindow* parent, int id, unsigned textLimit = 0, bool multiline = false);
+    TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h,
+          unsigned textLimit = 0, bool multiline = false);
+
+    std::string GetText() const;
+    void SetText(std::string_view text);
+    void SetWindowText(std::string_view text) override { SetText(text); }
+    std::string GetWindowText() const override { return GetText(); }
+    void LimitText(unsigned textLimit);
+    unsigned GetTextLimit() const { return textLimit_; }
+    void SetReadOnly(bool readOnly);
+    bool IsReadOnly() const { return readOnly_; }
+    bool IsModified() const { return modified_; }
+    void ClearModify() { modified_ = false; }
+    void SetSelection(int start, int end);
+    bool IsMultiLine() const { return multiline_; }
+    // The edit does not own the validator.
+    void SetValidator(TValidator* validator) { validator_ = validator; }
+    TValidator* GetValidator() const { return validator_; }
+    bool Transfer(TTransferBuffer::Field& field, TTransferDirection direction) override;
+    // What the user's typing does: replaces the text, sets the modified flag
+    // and notifies the parent.
+    void Type(std::string_view text);
+
+protected:
+    void CreateNativeWidget() override;
+
+private:
+    unsigned textLimit_;
+    bool multiline_;
+    bool readOnly_ = false;
+    bool modified_ = false;
+    bool settingText_ = false;
+    std::string text_;
+    TValidator* validator_ = nullptr;
+};

@@ -1,0 +1,208 @@
+#include "platform/window/FrameWindow.h"
+
+#include "platform/window/Application.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/CommandIds.h"
+#include "platform/window/Menu.h"
+#include "platform/window/StringTable.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <functional>
+
+using window_detail::Qs;
+
+namespace {
+// Frames inside frames (MDI children) answer for themselves while an outer
+// frame routes a command.
+bool g_routing = false;
+
+struct RoutingGuard {
+    RoutingGuard() { g_routing = true; }
+    ~RoutingGuard() { g_routing = false; }
+};
+
+void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
+    for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
+        const auto* item = menu.ItemAt(i);
+        if (item->separator) {
+            qmenu->addSeparator();
+        } else if (item->popup) {
+            auto* sub = qmenu->addMenu(Qs(item->text));
+            fillMenu(sub, *item->popup, frame);
+        } else {
+            auto* a = qmenu->addAction(Qs(item->text));
+            const int id = item->id;
+            a->setData(id);
+            a->setEnabled(item->enabled);
+            a->setCheckable(item->checked);
+            a->setChecked(item->checked);
+            QObject::connect(a, &QAction::triggered,
+                             [frame, id] { frame->PostMessage(WM_COMMAND, WPARAM(id), 0); });
+            QObject::connect(a, &QAction::hovered,
+                             [frame, id] { frame->SetHintText(LoadString(id)); });
+        }
+    }
+}
+} // namespace
+
+TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title, TWindow* clientWnd)
+    : TWindow(parent, title), client_(clientWnd) {
+    if (client_) {
+        // The client becomes this frame's child.
+        if (auto* old = client_->GetParent()) {
+            auto& sib = old->GetImpl().children;
+            sib.erase(std::remove(sib.begin(), sib.end(), client_), sib.end());
+        }
+        client_->GetImpl().parent = this;
+        GetImpl().children.push_back(client_);
+    }
+    Responses().Command(CM_EXIT, [this] { CloseWindow(); });
+}
+
+TFrameWindow::~TFrameWindow() = default;
+
+void TFrameWindow::CreateNativeWidget() {
+    auto* w = new QMainWindow(window_detail::ParentWidget(this));
+    w->setWindowTitle(Qs(GetCaption()));
+    GetImpl().Adopt(w);
+}
+
+void TFrameWindow::SetupWindow() {
+    TWindow::SetupWindow();
+    auto* main = qobject_cast<QMainWindow*>(GetImpl().widget.data());
+    if (main && client_ && client_->IsCreated())
+        main->setCentralWidget(window_detail::WidgetOf(client_));
+    RebuildMenuBar();
+}
+
+void TFrameWindow::AssignMenu(const std::vector<TMenuResource>& resource) {
+    menu_ = std::make_unique<TMenu>(resource);
+    menu_->SetChangeListener([this] { RebuildMenuBar(); });
+    RebuildMenuBar();
+}
+
+void TFrameWindow::RebuildMenuBar() {
+    auto* main = qobject_cast<QMainWindow*>(GetImpl().widget.data());
+    if (!main || !menu_) return;
+    auto* bar = main->menuBar();
+    bar->clear();
+    for (int i = 0; i < menu_->GetMenuItemCount(); ++i) {
+        const auto* item = menu_->ItemAt(i);
+        if (!item->popup) continue;
+        auto* sub = bar->addMenu(Qs(item->text));
+        fillMenu(sub, *item->popup, this);
+        QObject::connect(sub, &QMenu::aboutToShow, [this] {
+            MSG msg{GetHandle(), WM_INITMENU, 0, 0, {}};
+            window_detail::Deliver(msg);
+            UpdateMenuStates();
+        });
+    }
+}
+
+std::vector<TWindow*> TFrameWindow::CommandRoute() const {
+    std::vector<TWindow*> route;
+    auto inFrame = [this](TWindow* w) {
+        for (; w; w = w->GetParent())
+            if (w == this) return true;
+        return false;
+    };
+    TWindow* start = window_detail::WindowOf(QApplication::focusWidget());
+    if (!start || !inFrame(start)) start = ActiveCommandChild();
+    if (!start || !inFrame(start)) start = client_;
+    for (auto* w = start; w && w != this; w = w->GetParent()) route.push_back(w);
+    route.push_back(const_cast<TFrameWindow*>(this));
+    if (client_ && std::find(route.begin(), route.end(), client_) == route.end())
+        route.push_back(client_);
+    return route;
+}
+
+bool TFrameWindow::EvCommand(int id, HWND control, int notifyCode) {
+    if (g_routing || control != 0) return TWindow::EvCommand(id, control, notifyCode);
+    RoutingGuard guard;
+    for (auto* w : CommandRoute()) {
+        const bool handled = w == this ? TWindow::EvCommand(id, 0, 0) : w->EvCommand(id, 0, 0);
+        if (handled) return true;
+    }
+    auto* app = TApplication::Current();
+    return app && app->EvCommand(id);
+}
+
+void TFrameWindow::EvCommandEnable(TCommandEnabler& ce) {
+    if (g_routing) return TWindow::EvCommandEnable(ce);
+    RouteEnabler(ce);
+}
+
+void TFrameWindow::RouteEnabler(TCommandEnabler& ce) {
+    RoutingGuard guard;
+    for (auto* w : CommandRoute()) {
+        if (w == this)
+            TWindow::EvCommandEnable(ce);
+        else
+            w->EvCommandEnable(ce);
+        if (ce.IsHandled()) return;
+    }
+    if (auto* app = TApplication::Current()) app->EvCommandEnable(ce);
+}
+
+void TFrameWindow::IdleAction() {
+    UpdateMenuStates();
+}
+
+void TFrameWindow::UpdateMenuStates() {
+    if (!menu_) return;
+    // A command that nobody on the route handles is greyed.
+    std::vector<int> ids;
+    std::function<void(const TMenu&)> collect = [&](const TMenu& m) {
+        for (int i = 0; i < m.GetMenuItemCount(); ++i) {
+            const auto* item = m.ItemAt(i);
+            if (item->popup)
+                collect(*item->popup);
+            else if (!item->separator)
+                ids.push_back(item->id);
+        }
+    };
+    collect(*menu_);
+    for (int id : ids) {
+        TCommandEnabler ce(id);
+        RouteEnabler(ce);
+        menu_->EnableMenuItem(id, ce.IsHandled() && ce.IsEnabled());
+        menu_->CheckMenuItem(id, ce.Check() == TCommandEnabler::Checked);
+    }
+    auto* main = qobject_cast<QMainWindow*>(GetImpl().widget.data());
+    if (!main) return;
+    for (auto* a : main->menuBar()->findChildren<QAction*>()) {
+        if (!a->data().isValid()) continue;
+        if (const auto* item = menu_->FindCommand(a->data().toInt())) {
+            a->setEnabled(item->enabled);
+            a->setCheckable(item->checked);
+            a->setChecked(item->checked);
+        }
+    }
+}
+
+void TFrameWindow::CloseWindow(int retValue) {
+    auto* app = TApplication::Current();
+    if (app && static_cast<TWindow*>(app->GetMainWindow()) == this) {
+        if (app->CanClose()) Destroy(retValue);
+        return;
+    }
+    TWindow::CloseWindow(retValue);
+}
+
+void TFrameWindow::EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) {
+    // Return while one of this frame's menus is open chooses its highlighted item.
+    auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (key == VK_RETURN && open && open->activeAction()) {
+        auto* action = open->activeAction();
+        open->close();
+        action->trigger();
+        return;
+    }
+    TWindow::EvKeyDown(key, repeatCount, flags);
+}

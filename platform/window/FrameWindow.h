@@ -1,0 +1,49 @@
+#pragma once
+// A top-level window with a menu and a client window. Commands from its menu
+// and decorations travel the route: the window with the focus and its
+// parents up to the frame, the client, then the application.
+#include "platform/window/MenuResource.h"
+#include "platform/window/Window.h"
+
+#include <memory>
+#include <vector>
+
+class TMenu;
+
+class TFrameWindow : public TWindow {
+public:
+    TFrameWindow(TWindow* parent, std::string_view title, TWindow* clientWnd = nullptr);
+    ~TFrameWindow() override;
+
+    TWindow* GetClientWindow() const { return client_; }
+    void AssignMenu(const std::vector<TMenuResource>& resource);
+    TMenu* GetMenu() const { return menu_.get(); }
+
+    bool EvCommand(int id, HWND control, int notifyCode) override;
+    void EvCommandEnable(TCommandEnabler& enabler) override;
+    // What the framework does when the queue is empty: asks the route for the
+    // state of every menu item and decoration button.
+    virtual void IdleAction();
+    std::vector<TWindow*> CommandRoute() const;
+    // The hint text area (the decorated frame's status bar).
+    virtual void SetHintText(std::string_view text) {}
+    // The main window closes only when the application agrees.
+    void CloseWindow(int retValue = 0) override;
+
+    // The Qt side: the menu bar shown for the menu.
+    void RebuildMenuBar();
+
+protected:
+    void CreateNativeWidget() override;
+    void SetupWindow() override;
+    void EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) override;
+    // The MDI frame answers its active child.
+    virtual TWindow* ActiveCommandChild() const { return nullptr; }
+    void UpdateMenuStates();
+    // Runs one enabler along the route.
+    void RouteEnabler(TCommandEnabler& enabler);
+
+private:
+    TWindow* client_;
+    std::unique_ptr<TMenu> menu_;
+};

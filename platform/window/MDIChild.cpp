@@ -1,0 +1,38 @@
+#include "platform/window/MDIChild.h"
+
+#include "platform/window/MDIClient.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
+    : TFrameWindow(&parent, title, clientWnd) {}
+
+void TMDIChild::CreateNativeWidget() {
+    auto* area = qobject_cast<QMdiArea*>(window_detail::WidgetOf(GetParent()));
+    auto* sub = new QMdiSubWindow;
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* inner = new QWidget;
+    sub->setWidget(inner);
+    sub->setWindowTitle(window_detail::Qs(GetCaption()));
+    if (minSize_.cx > 0 || minSize_.cy > 0) sub->setMinimumSize(minSize_.cx, minSize_.cy);
+    if (area) area->addSubWindow(sub);
+    GetImpl().Adopt(sub, inner);
+}
+
+void TMDIChild::SetMinimumSize(TSize size) {
+    minSize_ = size;
+    if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);
+}
+
+void TMDIChild::CloseWindow(int retValue) {
+    if (!CanClose()) return;
+    Destroy(retValue);
+    if (auto* client = dynamic_cast<TMDIClient*>(GetParent())) client->Condemn(this);
+}
+
+bool TMDIChild::IsActive() const {
+    auto* client = dynamic_cast<TMDIClient*>(GetParent());
+    return client && client->GetActiveMDIChild() == this;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// A child window of the MDI client. Closed by the user, it is deleted.
+#include "platform/window/FrameWindow.h"
+
+class TMDIClient;
+
+class TMDIChild : public TFrameWindow {
+public:
+    TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd = nullptr);
+
+    void SetMinimumSize(TSize size);
+    TSize GetMinimumSize() const { return minSize_; }
+    void CloseWindow(int retValue = 0) override;
+    bool IsActive() const;
+
+protected:
+    void CreateNativeWidget() override;
+
+private:
+    TSize minSize_;
+};

@@ -1,0 +1,132 @@
+#include "platform/window/MDIClient.h"
+
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/CommandIds.h"
+#include "platform/window/MDIChild.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <algorithm>
+
+namespace {
+QMdiArea* areaOf(const TMDIClient& c) {
+    return qobject_cast<QMdiArea*>(c.GetImpl().widget.data());
+}
+QMdiSubWindow* subOf(const TMDIChild* c) {
+    return qobject_cast<QMdiSubWindow*>(c->GetImpl().widget.data());
+}
+} // namespace
+
+TMDIClient::TMDIClient() : TWindow(nullptr) {
+    auto& r = Responses();
+    r.Command(CM_CASCADECHILDREN, [this] { CascadeChildren(); });
+    r.Command(CM_TILECHILDREN, [this] { TileChildren(Vertical); });
+    r.Command(CM_TILECHILDRENHORIZ, [this] { TileChildren(Horizontal); });
+    r.Command(CM_ARRANGEICONS, [this] { ArrangeIcons(); });
+    r.Command(CM_CLOSECHILDREN, [this] { CloseChildren(); });
+    // The window commands need at least one child.
+    for (int id : {CM_CASCADECHILDREN, CM_TILECHILDREN, CM_TILECHILDRENHORIZ, CM_ARRANGEICONS,
+                   CM_CLOSECHILDREN})
+        r.CommandEnable(id, [this](TCommandEnabler& ce) { ce.Enable(!MDIChildren().empty()); });
+}
+
+TMDIClient::~TMDIClient() {
+    for (auto* c : condemned_) delete c;
+}
+
+void TMDIClient::CreateNativeWidget() {
+    auto* area = new QMdiArea(window_detail::ParentWidget(this));
+    area->setBackground(QColor(background_.Red(), background_.Green(), background_.Blue()));
+    GetImpl().Adopt(area);
+}
+
+void TMDIClient::SetBkgndColor(TColor color) {
+    background_ = color;
+    if (auto* a = areaOf(*this)) a->setBackground(QColor(color.Red(), color.Green(), color.Blue()));
+}
+
+std::vector<TMDIChild*> TMDIClient::MDIChildren() const {
+    std::vector<TMDIChild*> result;
+    for (auto* w : Children())
+        if (auto* c = dynamic_cast<TMDIChild*>(w); c && c->IsCreated()) result.push_back(c);
+    return result;
+}
+
+TMDIChild* TMDIClient::GetActiveMDIChild() const {
+    auto* a = areaOf(*this);
+    if (!a) return nullptr;
+    auto* active = a->activeSubWindow();
+    for (auto* c : MDIChildren())
+        if (subOf(c) == active) return c;
+    return nullptr;
+}
+
+void TMDIClient::CascadeChildren() {
+    if (auto* a = areaOf(*this)) a->cascadeSubWindows();
+}
+
+void TMDIClient::TileChildren(TTile how) {
+    auto* a = areaOf(*this);
+    if (!a) return;
+    std::vector<QMdiSubWindow*> subs;
+    for (auto* c : MDIChildren())
+        if (auto* s = subOf(c); s && !s->isMinimized()) subs.push_back(s);
+    if (subs.empty()) return;
+    const QRect area = a->viewport()->rect();
+    const int n = int(subs.size());
+    for (int i = 0; i < n; ++i) {
+        if (subs[size_t(i)]->isMaximized()) subs[size_t(i)]->showNormal();
+        if (how == Vertical) {
+            const int w = area.width() / n;
+            subs[size_t(i)]->setGeometry(i * w, 0, w, area.height());
+        } else {
+            const int h = area.height() / n;
+            subs[size_t(i)]->setGeometry(0, i * h, area.width(), h);
+        }
+    }
+}
+
+void TMDIClient::ArrangeIcons() {
+    auto* a = areaOf(*this);
+    if (!a) return;
+    int x = 0;
+    const int bottom = a->viewport()->height();
+    for (auto* c : MDIChildren()) {
+        auto* s = subOf(c);
+        if (!s || !s->isMinimized()) continue;
+        s->move(x, bottom - s->height());
+        x += s->width();
+    }
+}
+
+bool TMDIClient::CloseChildren() {
+    auto children = MDIChildren();
+    for (auto* c : children)
+        if (!c->CanClose()) return false;
+    for (auto* c : children) {
+        c->Destroy();
+        Condemn(c);
+    }
+    return true;
+}
+
+bool TMDIClient::CanClose() {
+    for (auto* c : MDIChildren())
+        if (!c->CanClose()) return false;
+    return true;
+}
+
+void TMDIClient::Condemn(TMDIChild* child) {
+    auto& sib = GetImpl().children;
+    sib.erase(std::remove(sib.begin(), sib.end(), child), sib.end());
+    child->GetImpl().parent = nullptr;
+    condemned_.push_back(child);
+    if (condemned_.size() == 1)
+        Defer([this] {
+            auto doomed = std::move(condemned_);
+            condemned_.clear();
+            for (auto* c : doomed) delete c;
+        });
+}

@@ -1,0 +1,26 @@
+#include "platform/window/Static.h"
+
+#include "platform/window/detail/TextTransfer.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QLabel>
+
+TStatic::TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
+    : TControl(parent, id, text, x, y, w, h) {}
+
+void TStatic::CreateNativeWidget() {
+    auto* label = new QLabel(window_detail::Qs(GetCaption()), window_detail::ParentWidget(this));
+    label->setWordWrap(true);
+    AdoptControl(label);
+}
+
+void TStatic::SetText(std::string_view text) {
+    SetCaption(text);
+    if (auto* l = qobject_cast<QLabel*>(GetImpl().widget.data()))
+        l->setText(window_detail::Qs(text));
+}
+
+bool TStatic::Transfer(TTransferBuffer::Field& field, TTransferDirection dir) {
+    return TransferText(
+        field, dir, [this] { return GetText(); }, [this](const std::string& s) { SetText(s); });
+}

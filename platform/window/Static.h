@@ -1,0 +1,16 @@
+#pragma once
+// A static text.
+#include "platform/window/Control.h"
+
+class TStatic : public TControl {
+public:
+    TStatic(TWindow* parent, int id, std::string_view text = {}, int x = -1, int y = -1, int w = 0,
+            int h = 0);
+    void SetText(std::string_view text);
+    std::string GetText() const { return GetCaption(); }
+    void SetWindowText(std::string_view text) override { SetText(text); }
+    bool Transfer(TTransferBuffer::Field& field, TTransferDirection direction) override;
+
+protected:
+    void CreateNativeWidget() override;
+};

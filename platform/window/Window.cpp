@@ -1,0 +1,424 @@
+#include "platform/window/Window.h"
+
+#include "platform/window/Application.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/DropInfo.h"
+#include "platform/window/FrameWindow.h"
+#include "platform/window/detail/WindowBridge.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QTimer>
+#include <QVariant>
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+std::unordered_map<HWND, TWindow*>& handles() {
+    static std::unordered_map<HWND, TWindow*> map;
+    return map;
+}
+HWND g_nextHandle = 1;
+
+Qt::CursorShape shapeOf(TCursor::TShape s) {
+    switch (s) {
+    case TCursor::Wait:
+        return Qt::WaitCursor;
+    case TCursor::IBeam:
+        return Qt::IBeamCursor;
+    case TCursor::Cross:
+        return Qt::CrossCursor;
+    case TCursor::Help:
+        return Qt::WhatsThisCursor;
+    case TCursor::NoDrop:
+        return Qt::ForbiddenCursor;
+    case TCursor::DragMove:
+        return Qt::DragMoveCursor;
+    case TCursor::DragCopy:
+        return Qt::DragCopyCursor;
+    case TCursor::SizeNS:
+        return Qt::SizeVerCursor;
+    case TCursor::SizeWE:
+        return Qt::SizeHorCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+} // namespace
+
+namespace window_detail {
+QString Qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+std::string Utf8(const QString& s) {
+    return s.toStdString();
+}
+QWidget* ParentWidget(const TWindow* w) {
+    auto* p = w->GetParent();
+    return p && p->IsCreated() ? p->GetImpl().ChildContainer() : nullptr;
+}
+QWidget* WidgetOf(const TWindow* w) {
+    return w->GetImpl().widget;
+}
+TWindow* WindowOf(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        auto v = w->property("korvalin.window");
+        if (v.isValid()) return static_cast<TWindow*>(v.value<void*>());
+    }
+    return nullptr;
+}
+} // namespace window_detail
+
+using window_detail::Qs;
+
+void TWindow::Impl::Adopt(QWidget* outer, QWidget* inner) {
+    widget = outer;
+    client = inner ? inner : outer;
+    outer->setProperty("korvalin.window", QVariant::fromValue<void*>(self));
+    client->setProperty("korvalin.window", QVariant::fromValue<void*>(self));
+    outer->installEventFilter(bridge);
+    if (client != widget) client->installEventFilter(bridge);
+    if (attr.W > 0 && attr.H > 0) outer->resize(attr.W, attr.H);
+    if (attr.X >= 0 && attr.Y >= 0) outer->move(attr.X, attr.Y);
+}
+
+TWindow::TWindow(TWindow* parent, std::string_view title) : impl_(std::make_unique<Impl>()) {
+    impl_->self = this;
+    impl_->parent = parent;
+    impl_->title = title;
+    if (parent) parent->impl_->children.push_back(this);
+}
+
+TWindow::~TWindow() {
+    Destroy();
+    // Children are owned by their parent window.
+    auto children = std::move(impl_->children);
+    for (auto* c : children) {
+        c->impl_->parent = nullptr;
+        delete c;
+    }
+    if (impl_->parent) {
+        auto& sib = impl_->parent->impl_->children;
+        sib.erase(std::remove(sib.begin(), sib.end(), this), sib.end());
+    }
+}
+
+bool TWindow::Create() {
+    if (IsCreated()) return true;
+    impl_->bridge = new WindowBridge(this);
+    CreateNativeWidget();
+    if (!impl_->widget) {
+        delete impl_->bridge;
+        impl_->bridge = nullptr;
+        return false;
+    }
+    impl_->handle = g_nextHandle++;
+    handles()[impl_->handle] = this;
+    impl_->widget->setAcceptDrops(impl_->acceptDrops);
+    SetupWindow();
+    return true;
+}
+
+void TWindow::CreateNativeWidget() {
+    auto* w = new QWidget(window_detail::ParentWidget(this));
+    if (!impl_->title.empty()) w->setWindowTitle(Qs(impl_->title));
+    impl_->Adopt(w);
+}
+
+void TWindow::SetupWindow() {
+    for (auto* c : std::vector<TWindow*>(impl_->children))
+        if (!c->IsCreated() && c->Create() && c->impl_->widget && !c->impl_->widget->isWindow())
+            c->impl_->widget->show();
+}
+
+HWND TWindow::GetHandle() const {
+    return impl_->handle;
+}
+
+TWindow* TWindow::FromHandle(HWND handle) {
+    auto it = handles().find(handle);
+    return it == handles().end() ? nullptr : it->second;
+}
+
+bool TWindow::CanClose() {
+    for (auto* c : impl_->children)
+        if (c->IsCreated() && !c->CanClose()) return false;
+    return true;
+}
+
+void TWindow::CloseWindow(int retValue) {
+    if (CanClose()) Destroy(retValue);
+}
+
+void TWindow::Destroy(int) {
+    if (!IsCreated() || impl_->destroying) return;
+    impl_->destroying = true;
+    CleanupWindow();
+    for (auto* c : impl_->children) c->Destroy();
+    for (auto [id, qtId] : impl_->timers) impl_->bridge->killTimer(qtId);
+    impl_->timers.clear();
+    handles().erase(impl_->handle);
+    impl_->handle = 0;
+    impl_->bridge->Detach();
+    impl_->bridge->deleteLater();
+    impl_->bridge = nullptr;
+    if (impl_->widget) {
+        impl_->widget->hide();
+        impl_->widget->deleteLater();
+    }
+    impl_->widget = nullptr;
+    impl_->client = nullptr;
+    impl_->destroying = false;
+    auto* app = TApplication::Current();
+    if (app && static_cast<TWindow*>(app->GetMainWindow()) == this) app->PostQuitMessage(0);
+}
+
+TWindow* TWindow::GetParent() const {
+    return impl_->parent;
+}
+const std::vector<TWindow*>& TWindow::Children() const {
+    return impl_->children;
+}
+TWindow* TWindow::ChildWithId(int id) const {
+    for (auto* c : impl_->children)
+        if (c->GetId() == id) return c;
+    return nullptr;
+}
+TWindow::TAttr& TWindow::Attr() {
+    return impl_->attr;
+}
+const TWindow::TAttr& TWindow::Attr() const {
+    return impl_->attr;
+}
+
+void TWindow::SetCaption(std::string_view text) {
+    impl_->title = text;
+    if (impl_->widget) impl_->widget->setWindowTitle(Qs(text));
+}
+std::string TWindow::GetCaption() const {
+    return impl_->title;
+}
+
+void TWindow::ShowWindow(int cmd) {
+    auto* w = impl_->widget.data();
+    if (!w) return;
+    switch (cmd) {
+    case SW_HIDE:
+        w->hide();
+        break;
+    case SW_SHOWMAXIMIZED:
+        w->showMaximized();
+        break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+        w->showMinimized();
+        break;
+    case SW_SHOWMINNOACTIVE:
+        w->setAttribute(Qt::WA_ShowWithoutActivating);
+        w->showMinimized();
+        break;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL:
+        w->showNormal();
+        break;
+    default:
+        w->show();
+        break;
+    }
+}
+bool TWindow::IsWindowVisible() const {
+    return impl_->widget && impl_->widget->isVisible();
+}
+void TWindow::EnableWindow(bool enable) {
+    if (impl_->widget) impl_->widget->setEnabled(enable);
+}
+bool TWindow::IsWindowEnabled() const {
+    return impl_->widget && impl_->widget->isEnabled();
+}
+void TWindow::SetFocus() {
+    if (impl_->client) impl_->client->setFocus();
+}
+bool TWindow::HasFocus() const {
+    return impl_->client && impl_->client->hasFocus();
+}
+
+TRect TWindow::GetClientRect() const {
+    if (!impl_->client) return {};
+    return {0, 0, impl_->client->width(), impl_->client->height()};
+}
+TRect TWindow::GetWindowRect() const {
+    if (!impl_->widget) return {};
+    const QPoint p = impl_->widget->mapToGlobal(QPoint(0, 0));
+    return {TPoint{p.x(), p.y()}, TSize{impl_->widget->width(), impl_->widget->height()}};
+}
+void TWindow::MoveWindow(const TRect& r, bool) {
+    impl_->attr.X = r.left;
+    impl_->attr.Y = r.top;
+    impl_->attr.W = r.Width();
+    impl_->attr.H = r.Height();
+    if (impl_->widget) impl_->widget->setGeometry(r.left, r.top, r.Width(), r.Height());
+}
+TPoint TWindow::ClientToScreen(TPoint p) const {
+    if (!impl_->client) return p;
+    const QPoint q = impl_->client->mapToGlobal(QPoint(p.x, p.y));
+    return {q.x(), q.y()};
+}
+TPoint TWindow::ScreenToClient(TPoint p) const {
+    if (!impl_->client) return p;
+    const QPoint q = impl_->client->mapFromGlobal(QPoint(p.x, p.y));
+    return {q.x(), q.y()};
+}
+void TWindow::Invalidate(bool) {
+    if (impl_->client) impl_->client->update();
+}
+void TWindow::UpdateWindow() {
+    if (impl_->client) impl_->client->repaint();
+}
+
+TResult TWindow::SendMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) {
+    return HandleMessage(msg, wParam, lParam);
+}
+
+bool TWindow::PostMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) {
+    if (!impl_->bridge) return false;
+    impl_->bridge->Post(MSG{impl_->handle, msg, wParam, lParam, {}});
+    return true;
+}
+
+TResponseTable& TWindow::Responses() {
+    return impl_->responses;
+}
+
+void TWindow::DefaultProcessing() {
+    impl_->defaultProcessing = true;
+}
+
+namespace {
+TPoint pointOf(LPARAM lp) {
+    return {int16_t(LOWORD(uint32_t(lp))), int16_t(HIWORD(uint32_t(lp)))};
+}
+} // namespace
+
+TResult TWindow::HandleMessage(uint32_t msg, WPARAM wp, LPARAM lp) {
+    if (auto* h = impl_->responses.FindMessage(msg)) return (*h)(wp, lp);
+    switch (msg) {
+    case WM_COMMAND:
+        return EvCommand(LOWORD(wp), HWND(lp), HIWORD(wp)) ? 1 : 0;
+    case WM_CLOSE:
+        EvClose();
+        return 0;
+    case WM_TIMER:
+        EvTimer(wp);
+        return 0;
+    case WM_SIZE:
+        EvSize(wp, {LOWORD(uint32_t(lp)), HIWORD(uint32_t(lp))});
+        return 0;
+    case WM_CANCELMODE:
+        EvCancelMode();
+        return 0;
+    case WM_KEYDOWN:
+        EvKeyDown(wp, LOWORD(uint32_t(lp)), HIWORD(uint32_t(lp)));
+        return 0;
+    case WM_KEYUP:
+        EvKeyUp(wp, LOWORD(uint32_t(lp)), HIWORD(uint32_t(lp)));
+        return 0;
+    case WM_LBUTTONDOWN:
+        EvLButtonDown(wp, pointOf(lp));
+        return 0;
+    case WM_LBUTTONUP:
+        EvLButtonUp(wp, pointOf(lp));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        EvLButtonDblClk(wp, pointOf(lp));
+        return 0;
+    case WM_RBUTTONDOWN:
+        EvRButtonDown(wp, pointOf(lp));
+        return 0;
+    case WM_MOUSEMOVE:
+        EvMouseMove(wp, pointOf(lp));
+        return 0;
+    default:
+        DefaultProcessing();
+        return 0;
+    }
+}
+
+bool TWindow::EvCommand(int id, HWND control, int notifyCode) {
+    if (control != 0) {
+        if (auto* h = impl_->responses.FindNotify(id, notifyCode)) {
+            (*h)();
+            return true;
+        }
+        // A button's click (code 0) is the command of its id.
+        if (notifyCode != 0) return false;
+    }
+    if (auto* h = impl_->responses.FindCommand(id)) {
+        (*h)();
+        return true;
+    }
+    return false;
+}
+
+void TWindow::EvCommandEnable(TCommandEnabler& ce) {
+    if (auto* h = impl_->responses.FindEnabler(ce.GetId())) {
+        ce.MarkHandled();
+        (*h)(ce);
+    } else if (impl_->responses.FindCommand(ce.GetId())) {
+        ce.Enable(true);
+    }
+}
+
+void TWindow::NotifyParent(int code) {
+    if (impl_->parent)
+        impl_->parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
+                                   LPARAM(GetHandle()));
+}
+
+bool TWindow::SetTimer(uint32_t id, uint32_t ms) {
+    if (!impl_->bridge) return false;
+    KillTimer(id);
+    const int qtId = impl_->bridge->startTimer(int(ms));
+    if (qtId == 0) return false;
+    impl_->timers[id] = qtId;
+    return true;
+}
+
+bool TWindow::KillTimer(uint32_t id) {
+    auto it = impl_->timers.find(id);
+    if (it == impl_->timers.end()) return false;
+    impl_->bridge->killTimer(it->second);
+    impl_->timers.erase(it);
+    return true;
+}
+
+void TWindow::SetCapture() {
+    if (impl_->client) impl_->client->grabMouse();
+}
+void TWindow::ReleaseCapture() {
+    if (impl_->client) impl_->client->releaseMouse();
+}
+bool TWindow::HasCapture() const {
+    return impl_->client && QWidget::mouseGrabber() == impl_->client;
+}
+void TWindow::SetCursor(const TCursor* cursor) {
+    if (!impl_->client) return;
+    if (cursor)
+        impl_->client->setCursor(QCursor(shapeOf(cursor->Shape())));
+    else
+        impl_->client->unsetCursor();
+}
+void TWindow::DragAcceptFiles(bool accept) {
+    impl_->acceptDrops = accept;
+    if (impl_->widget) impl_->widget->setAcceptDrops(accept);
+}
+
+void TWindow::Defer(std::function<void()> fn) {
+    QTimer::singleShot(0, impl_->tasks.get(), std::move(fn));
+}
+
+void TWindow::EvDropFiles(TDropInfo& drop) {
+    if (auto* app = TApplication::Current()) app->EvDropFiles(drop);
+}

@@ -1,0 +1,130 @@
+#pragma once
+// The base of every window: a place in the window tree, a handle, a response
+// table, and the small virtual handlers that messages are decoded into. The
+// widget behind it is made by Create(); posted messages are queued events,
+// sent messages direct calls.
+#include "platform/base/Geometry.h"
+#include "platform/window/Messages.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TCommandEnabler;
+class TCursor;
+class TDC;
+struct TDropInfo;
+class TResponseTable;
+
+class TWindow {
+public:
+    struct TAttr {
+        int32_t X = -1, Y = -1, W = 0, H = 0; // -1 / 0: let the layout decide
+        int Id = 0;
+    };
+
+    explicit TWindow(TWindow* parent, std::string_view title = {});
+    virtual ~TWindow();
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    // Makes the widget, then SetupWindow (whose base creates the children).
+    bool Create();
+    HWND GetHandle() const;
+    bool IsCreated() const { return GetHandle() != 0; }
+    static TWindow* FromHandle(HWND handle);
+    virtual void SetupWindow();
+    // Asks the children; a window that refuses keeps everything open.
+    virtual bool CanClose();
+    // WM_CLOSE: CanClose, then Destroy.
+    virtual void CloseWindow(int retValue = 0);
+    void Destroy(int retValue = 0);
+
+    TWindow* GetParent() const;
+    const std::vector<TWindow*>& Children() const;
+    TWindow* ChildWithId(int id) const;
+    TAttr& Attr();
+    const TAttr& Attr() const;
+    int GetId() const { return Attr().Id; }
+
+    void SetCaption(std::string_view text);
+    std::string GetCaption() const;
+    virtual void SetWindowText(std::string_view text) { SetCaption(text); }
+    virtual std::string GetWindowText() const { return GetCaption(); }
+
+    void ShowWindow(int showCommand);
+    bool IsWindowVisible() const;
+    void EnableWindow(bool enable);
+    bool IsWindowEnabled() const;
+    void SetFocus();
+    bool HasFocus() const;
+    TRect GetClientRect() const;
+    TRect GetWindowRect() const; // screen coordinates
+    void MoveWindow(const TRect& rect, bool repaint = false);
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+    void Invalidate(bool erase = true);
+    void UpdateWindow();
+
+    TResult SendMessage(uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    bool PostMessage(uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The one place every message is decoded: response table first, then the
+    // virtual handlers below.
+    virtual TResult HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam);
+    TResponseTable& Responses();
+
+    // A command (no control) or a control's notification; true when handled.
+    virtual bool EvCommand(int id, HWND control, int notifyCode);
+    // Runs the window's own enabler for the command, or enables it when the
+    // window handles the command; leaves it unhandled otherwise.
+    virtual void EvCommandEnable(TCommandEnabler& enabler);
+    // Sends a notification to the parent as WM_COMMAND (id, code).
+    void NotifyParent(int code);
+
+    virtual void EvLButtonDown(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    virtual void EvLButtonUp(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    virtual void EvLButtonDblClk(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    virtual void EvRButtonDown(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    virtual void EvMouseMove(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    virtual void EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) {
+        DefaultProcessing();
+    }
+    virtual void EvKeyUp(uint32_t key, uint32_t repeatCount, uint32_t flags) {
+        DefaultProcessing();
+    }
+    virtual void EvTimer(uint32_t timerId) { DefaultProcessing(); }
+    virtual void EvSize(uint32_t sizeType, const TSize& size) { DefaultProcessing(); }
+    virtual void EvCancelMode() { DefaultProcessing(); }
+    virtual void EvClose() { CloseWindow(); }
+    virtual void Paint(TDC& dc, bool erase, TRect& rect) {}
+    // Files dropped on a window that accepts them; the base hands them to the
+    // application.
+    virtual void EvDropFiles(TDropInfo& drop);
+
+    // Timer ids are the caller's; WM_TIMER carries them in wParam.
+    bool SetTimer(uint32_t timerId, uint32_t milliseconds);
+    bool KillTimer(uint32_t timerId);
+    void SetCapture();
+    void ReleaseCapture();
+    bool HasCapture() const;
+    void SetCursor(const TCursor* cursor);
+    void DragAcceptFiles(bool accept);
+
+    struct Impl;
+    Impl& GetImpl() const { return *impl_; }
+
+protected:
+    // Lets the widget's own behaviour run after the handler (typing into an
+    // edit, clicking a button).
+    void DefaultProcessing();
+    // Makes the widget; the layer's window classes override it.
+    virtual void CreateNativeWidget();
+    virtual void CleanupWindow() {}
+    // Runs fn once the current event is done, unless the window is deleted first.
+    void Defer(std::function<void()> fn);
+
+private:
+    std::unique_ptr<Impl> impl_;
+};

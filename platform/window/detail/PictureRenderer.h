@@ -1,0 +1,7 @@
+#pragma once
+// Draws a TPicture into an icon of the given size.
+#include <QIcon>
+
+class TPicture;
+
+QIcon RenderPicture(const TPicture& picture, int size);

@@ -1,0 +1,54 @@
+#pragma once
+// Inside of TWindow, for the layer's own sources only: the widgets and the
+// object that turns Qt events into messages.
+#include "platform/window/ResponseTable.h"
+#include "platform/window/Window.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class WindowBridge;
+
+struct TWindow::Impl {
+    TWindow* self = nullptr;
+    TWindow* parent = nullptr;
+    std::vector<TWindow*> children;
+    std::string title;
+    TAttr attr;
+    TResponseTable responses;
+    HWND handle = 0;
+    // The outer widget, and the one children and drawing go into.
+    QPointer<QWidget> widget;
+    QPointer<QWidget> client;
+    WindowBridge* bridge = nullptr;
+    std::map<uint32_t, int> timers; // caller's id -> Qt timer id
+    bool defaultProcessing = false;
+    bool destroying = false;
+    bool acceptDrops = false;
+    // Context of deferred work; deleting it with the window cancels that work.
+    std::unique_ptr<QObject> tasks = std::make_unique<QObject>();
+
+    // The widget that a child's widget is placed in.
+    QWidget* ChildContainer() const { return client ? client.data() : widget.data(); }
+    // Adopts a made widget: events pass through the bridge.
+    void Adopt(QWidget* outer, QWidget* inner = nullptr);
+};
+
+namespace window_detail {
+QString Qs(std::string_view s);
+std::string Utf8(const QString& s);
+// The parent's container widget, or null for a top-level window.
+QWidget* ParentWidget(const TWindow* w);
+QWidget* WidgetOf(const TWindow* w);
+// The window a widget belongs to (the widget or its nearest ancestor with one).
+TWindow* WindowOf(QWidget* w);
+// Delivers one queued or input message: the application's filter first.
+// Returns true when it was dispatched or filtered.
+bool Deliver(MSG& msg);
+// Asks for one update of the command states after the current event.
+void RequestIdleUpdate();
+} // namespace window_detail

@@ -1,0 +1,105 @@
+#include "testsupport/ScriptedWindowServices.h"
+
+#include "platform/services/MessageBox.h"
+#include "platform/window/Menu.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+ScriptedDialogService::~ScriptedDialogService() {
+    if (!scripts_.empty()) ADD_FAILURE() << scripts_.size() << " expected dialog(s) never run";
+}
+
+int ScriptedDialogService::Execute(TDialog& dialog) {
+    captions_.push_back(dialog.GetCaption());
+    if (scripts_.empty()) {
+        ADD_FAILURE() << "unexpected dialog \"" << dialog.GetCaption() << "\"";
+        return IDCANCEL;
+    }
+    auto script = std::move(scripts_.front());
+    scripts_.pop_front();
+    if (!dialog.CreateModal()) return -1;
+    script(dialog);
+    if (!dialog.Ended()) {
+        ADD_FAILURE() << "dialog \"" << dialog.GetCaption() << "\" left open by the script";
+        dialog.EndDialog(IDCANCEL);
+    }
+    const int result = dialog.Result();
+    dialog.Destroy();
+    return result;
+}
+
+ScriptedFileDialogService::~ScriptedFileDialogService() {
+    if (!answers_.empty())
+        ADD_FAILURE() << answers_.size() << " expected file dialog(s) never shown";
+}
+
+std::optional<std::string> ScriptedFileDialogService::next(const TOpenSaveDialog::TData& data) {
+    calls_.push_back(data);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected file dialog, filter " << data.filter;
+        return std::nullopt;
+    }
+    auto a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+std::optional<std::string>
+ScriptedFileDialogService::GetOpenFileName(const TOpenSaveDialog::TData& d) {
+    return next(d);
+}
+std::optional<std::string>
+ScriptedFileDialogService::GetSaveFileName(const TOpenSaveDialog::TData& d) {
+    return next(d);
+}
+
+ScriptedChooseService::~ScriptedChooseService() {
+    if (!fonts_.empty() || !colors_.empty())
+        ADD_FAILURE() << "expected font or colour dialog never shown";
+}
+
+bool ScriptedChooseService::ChooseFont(LOGFONT& font, TColor&) {
+    if (fonts_.empty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    auto a = fonts_.front();
+    fonts_.pop_front();
+    if (a) font = *a;
+    return a.has_value();
+}
+
+bool ScriptedChooseService::ChooseColor(TColor& color) {
+    if (colors_.empty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return false;
+    }
+    auto a = colors_.front();
+    colors_.pop_front();
+    if (a) color = *a;
+    return a.has_value();
+}
+
+ScriptedPopupMenuService::~ScriptedPopupMenuService() {
+    if (!answers_.empty())
+        ADD_FAILURE() << answers_.size() << " expected popup menu(s) never shown";
+}
+
+int ScriptedPopupMenuService::Track(const TMenu& menu, TPoint point) {
+    Shown shown{{}, point};
+    for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+        if (const auto* item = menu.ItemAt(i); item && !item->separator && !item->popup)
+            shown.items.emplace_back(item->id, item->enabled);
+    calls_.push_back(shown);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected popup menu";
+        return 0;
+    }
+    const int id = answers_.front();
+    answers_.pop_front();
+    return id;
+}
+
+} // namespace testsupport
