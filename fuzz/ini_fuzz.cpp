@@ -7,8 +7,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string text =
-        cp1252::Decode(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string text = cp1252::Decode(std::string_view(reinterpret_cast<const char*>(data), size));
     auto doc = IniDocument::Parse(text);
     const auto names = doc.SectionNames();
     for (const auto& section : names)
