@@ -1,12 +1,27 @@
 #include "hilfsmittel/layout/FirmenLogo.h"
 
 #include "hilfsmittel/layout/DecimalText.h"
+#include "hilfsmittel/layout/LogoGroessen.h"
+#include "platform/gdi/BitmapFile.h"
+#include "platform/gdi/BitmapSourceDC.h"
+#include "platform/gdi/DC.h"
 #include "platform/profile/Profile.h"
 
 #include <algorithm>
 
-TFirmenLogo::TFirmenLogo(const std::filesystem::path& datei) {
+TFirmenLogo::TFirmenLogo(const std::filesystem::path& datei) : pDib(LoadBitmapFile(datei)) {
+    BildBreite = pDib.Width();
+    BildHoehe = pDib.Height();
     EinstellungenLesen();
+    // Our bitmaps are true colour: the copy needs no palette.
+    if (bDDB && HatBild()) pBitmap = pDib;
+}
+
+std::unique_ptr<TFirmenLogo> TFirmenLogo::Erzeugen(const TLogoGroessen& einstellungen) {
+    if (einstellungen.LogoInclude == 0 || einstellungen.LogoFilename.empty()) return nullptr;
+    auto logo = std::make_unique<TFirmenLogo>(einstellungen.LogoFilename);
+    if (!logo->HatBild()) return nullptr;
+    return logo;
 }
 
 TFirmenLogo::~TFirmenLogo() = default;
@@ -48,4 +63,13 @@ void TFirmenLogo::Plazieren(int32_t l, int32_t t, int32_t r, int32_t b, int32_t 
     default:
         break;
     }
+}
+
+void TFirmenLogo::Zeichnen(TDC& dc, bool bAlsDIB) const {
+    if (!HatBild()) return;
+    const TSize groesse = GezeichneteGroesse();
+    if (groesse.cx <= 0 || groesse.cy <= 0) return;
+    const bool ausKopie = !pBitmap.IsNull() && !bAlsDIB;
+    const TBitmapSourceDC quelle(ausKopie ? pBitmap : StretchBitmap(pDib, groesse));
+    dc.BitBlt(PosX + 1, PosY + 1, groesse.cx, groesse.cy, quelle, 0, 0, SRCCOPY);
 }
