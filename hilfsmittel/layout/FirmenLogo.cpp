@@ -3,8 +3,8 @@
 #include "hilfsmittel/layout/DecimalText.h"
 #include "hilfsmittel/layout/LogoGroessen.h"
 #include "platform/gdi/BitmapFile.h"
-#include "platform/gdi/BitmapSourceDC.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/MemoryDC.h"
 #include "platform/profile/Profile.h"
 
 #include <algorithm>
@@ -70,6 +70,7 @@ void TFirmenLogo::Zeichnen(TDC& dc, bool bAlsDIB) const {
     const TSize groesse = GezeichneteGroesse();
     if (groesse.cx <= 0 || groesse.cy <= 0) return;
     const bool ausKopie = !pBitmap.IsNull() && !bAlsDIB;
-    const TBitmapSourceDC quelle(ausKopie ? pBitmap : StretchBitmap(pDib, groesse));
+    TMemoryDC quelle(dc);
+    quelle.SelectObject(ausKopie ? pBitmap : StretchBitmap(pDib, groesse));
     dc.BitBlt(PosX + 1, PosY + 1, groesse.cx, groesse.cy, quelle, 0, 0, SRCCOPY);
 }
