@@ -390,7 +390,7 @@ int format(OutputStream& out, const char* format, va_list& args) {
             writeErrorText(out, error);
             break;
         default:
-            break; // unknown: the specification writes nothing and takes nothing
+            break; // unknown conversion: writes nothing and takes no argument
         }
     }
     return out.Finish();
