@@ -52,7 +52,8 @@ ScriptedServices::ScriptedServices()
       files_(std::make_shared<ScriptedFileDialogService>()),
       choose_(std::make_shared<ScriptedChooseService>()),
       processes_(std::make_shared<RecordingProcessService>()),
-      popupMenus_(std::make_shared<ScriptedPopupMenuService>()) {
+      popupMenus_(std::make_shared<ScriptedPopupMenuService>()),
+      printerInfo_(std::make_shared<FixedPrinterInfoService>()) {
     auto& s = scope_.State().Get<::Services>();
     s.messages = messages_;
     s.input = input_;
@@ -62,6 +63,7 @@ ScriptedServices::ScriptedServices()
     s.choose = choose_;
     s.processes = processes_;
     s.popupMenus = popupMenus_;
+    s.printerInfo = printerInfo_;
 }
 
 } // namespace testsupport

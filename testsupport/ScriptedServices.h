@@ -4,6 +4,7 @@
 // was not told to expect or when expected calls never came.
 #include "platform/base/ApplicationState.h"
 #include "platform/services/Services.h"
+#include "testsupport/FixedPrinterInfo.h"
 #include "testsupport/ScriptedWindowServices.h"
 
 #include <deque>
@@ -76,6 +77,7 @@ public:
     ScriptedChooseService& Choose() { return *choose_; }
     RecordingProcessService& Processes() { return *processes_; }
     ScriptedPopupMenuService& PopupMenus() { return *popupMenus_; }
+    FixedPrinterInfoService& PrinterInfo() { return *printerInfo_; }
     ApplicationState& State() { return scope_.State(); }
 
 private:
@@ -88,6 +90,7 @@ private:
     std::shared_ptr<ScriptedChooseService> choose_;
     std::shared_ptr<RecordingProcessService> processes_;
     std::shared_ptr<ScriptedPopupMenuService> popupMenus_;
+    std::shared_ptr<FixedPrinterInfoService> printerInfo_;
 };
 
 } // namespace testsupport

@@ -1,6 +1,5 @@
 #include "hilfsmittel/layout/IniSectionWriter.h"
 
-#include "platform/base/FileIO.h"
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
@@ -20,15 +19,8 @@ void IniSectionWriter::SetInt(std::string_view key, int32_t value) {
 
 bool IniSectionWriter::Commit() {
     error_.clear();
-    // A file that exists but cannot be read would come back empty, and writing
-    // our section into that would drop every other section of it.
-    std::error_code ec;
-    if (fs::exists(file_, ec)) {
-        const auto old = ReadWholeFile(file_, size_t(16) * 1024 * 1024);
-        if (!old) error_ = old.error;
-    }
-    if (error_.empty()) {
-        IniDocument doc = LoadIniFile(file_);
+    IniDocument doc;
+    if (LoadIniFileForUpdate(file_, doc, &error_)) {
         for (const auto& [key, value] : values_) doc.Set(section_, key, value);
         if (SaveIniFile(file_, doc, &error_)) return true;
         if (error_.empty()) error_ = file_.string();

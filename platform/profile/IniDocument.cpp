@@ -19,7 +19,8 @@ IniDocument IniDocument::Parse(std::string_view text) {
     size_t pos = 0;
     while (pos < text.size()) {
         auto nl = text.find('\n', pos);
-        std::string_view raw = text.substr(pos, nl == std::string_view::npos ? text.npos : nl - pos);
+        std::string_view raw =
+            text.substr(pos, nl == std::string_view::npos ? text.npos : nl - pos);
         pos = nl == std::string_view::npos ? text.size() : nl + 1;
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
 
@@ -59,7 +60,8 @@ std::string IniDocument::Serialize() const {
 
 std::optional<std::pair<size_t, size_t>> IniDocument::body(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind != Line::Kind::Section || !EqualNoCase(lines_[i].name, section)) continue;
+        if (lines_[i].kind != Line::Kind::Section || !EqualNoCase(lines_[i].name, section))
+            continue;
         size_t end = i + 1;
         while (end < lines_.size() && lines_[end].kind != Line::Kind::Section) ++end;
         return std::make_pair(i + 1, end);
@@ -147,4 +149,6 @@ std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
     return names;
 }
 
-bool IniDocument::HasSection(std::string_view section) const { return body(section).has_value(); }
+bool IniDocument::HasSection(std::string_view section) const {
+    return body(section).has_value();
+}

@@ -7,11 +7,33 @@
 
 namespace fs = std::filesystem;
 
-IniDocument LoadIniFile(const fs::path& path) {
-    const auto file = ReadWholeFile(path, size_t(16) * 1024 * 1024);
-    if (!file) return IniDocument{};
+namespace {
+constexpr size_t kMaxIniBytes = size_t(16) * 1024 * 1024;
+
+IniDocument parse(const FileContents& file) {
     return IniDocument::Parse(cp1252::Decode(
         std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size())));
+}
+} // namespace
+
+IniDocument LoadIniFile(const fs::path& path) {
+    const auto file = ReadWholeFile(path, kMaxIniBytes);
+    return file ? parse(file) : IniDocument{};
+}
+
+bool LoadIniFileForUpdate(const fs::path& path, IniDocument& doc, std::string* error) {
+    std::error_code ec;
+    if (!fs::exists(path, ec) && !ec) {
+        doc = IniDocument{};
+        return true;
+    }
+    const auto file = ReadWholeFile(path, kMaxIniBytes);
+    if (!file) {
+        if (error) *error = file.error;
+        return false;
+    }
+    doc = parse(file);
+    return true;
 }
 
 bool SaveIniFile(const fs::path& path, const IniDocument& doc, std::string* error) {
@@ -39,7 +61,8 @@ int32_t ParseProfileInt(std::string_view s) {
             value = value * 16 + uint32_t(d); // wraps like the 32-bit original
         }
     } else {
-        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) value = value * 10 + uint32_t(s[i] - '0');
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+            value = value * 10 + uint32_t(s[i] - '0');
     }
     return static_cast<int32_t>(negative ? 0u - value : value);
 }
@@ -56,7 +79,8 @@ int32_t TProfile::GetInt(std::string_view key, int32_t def) const {
     return v ? ParseProfileInt(*v) : def;
 }
 
-std::string TProfile::GetString(std::string_view key, std::string_view def, unsigned buffSize) const {
+std::string TProfile::GetString(std::string_view key, std::string_view def,
+                                unsigned buffSize) const {
     const auto v = LoadIniFile(path_).Get(section_, key);
     std::string bytes = cp1252::EncodeLossy(v ? *v : def);
     if (buffSize == 0) return {};
@@ -68,11 +92,13 @@ bool TProfile::HasKey(std::string_view key) const {
     return LoadIniFile(path_).Get(section_, key).has_value();
 }
 
-bool TProfile::modify(void (*edit)(IniDocument&, const TProfile&, std::string_view, std::string_view),
+bool TProfile::modify(void (*edit)(IniDocument&, const TProfile&, std::string_view,
+                                   std::string_view),
                       std::string_view key, std::string_view value) {
-    auto doc = LoadIniFile(path_);
-    edit(doc, *this, key, value);
     lastError_.clear();
+    IniDocument doc;
+    if (!LoadIniFileForUpdate(path_, doc, &lastError_)) return false;
+    edit(doc, *this, key, value);
     return SaveIniFile(path_, doc, &lastError_);
 }
 

@@ -44,7 +44,12 @@ private:
 };
 
 // Whole-file access for code that reads or writes many sections at once.
+// A missing or unreadable file reads as empty.
 IniDocument LoadIniFile(const std::filesystem::path& path);
+// For a change to be written back: a missing file is empty, but a file that
+// exists and cannot be read gives false (with the reason in *error), since
+// writing into its empty stand-in would drop every other section.
+bool LoadIniFileForUpdate(const std::filesystem::path& path, IniDocument& doc, std::string* error);
 // Writes atomically; false (with the reason in *error) when it failed.
 bool SaveIniFile(const std::filesystem::path& path, const IniDocument& doc, std::string* error);
 

@@ -17,23 +17,26 @@ std::vector<std::string> RegistryStore::ValueNames(std::string_view keyPath) con
     return LoadIniFile(file_).KeyNames(keyPath);
 }
 
-bool RegistryStore::SetValue(std::string_view keyPath, std::string_view name, std::string_view value) {
-    auto doc = LoadIniFile(file_);
-    doc.Set(keyPath, name, value);
+bool RegistryStore::update(const std::function<bool(IniDocument&)>& edit) {
     lastError_.clear();
+    IniDocument doc;
+    if (!LoadIniFileForUpdate(file_, doc, &lastError_)) return false;
+    if (!edit(doc)) return true; // nothing changed
     return SaveIniFile(file_, doc, &lastError_);
+}
+
+bool RegistryStore::SetValue(std::string_view keyPath, std::string_view name,
+                             std::string_view value) {
+    return update([&](IniDocument& doc) {
+        doc.Set(keyPath, name, value);
+        return true;
+    });
 }
 
 bool RegistryStore::DeleteValue(std::string_view keyPath, std::string_view name) {
-    auto doc = LoadIniFile(file_);
-    if (!doc.DeleteKey(keyPath, name)) return true;
-    lastError_.clear();
-    return SaveIniFile(file_, doc, &lastError_);
+    return update([&](IniDocument& doc) { return doc.DeleteKey(keyPath, name); });
 }
 
 bool RegistryStore::DeleteKey(std::string_view keyPath) {
-    auto doc = LoadIniFile(file_);
-    if (!doc.DeleteSection(keyPath)) return true;
-    lastError_.clear();
-    return SaveIniFile(file_, doc, &lastError_);
+    return update([&](IniDocument& doc) { return doc.DeleteSection(keyPath); });
 }

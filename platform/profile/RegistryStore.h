@@ -3,10 +3,13 @@
 // the help navigator's settings), stored in one INI file in the configuration
 // folder: a key path such as "Software\QTX\Korvalin\MRU" is a section.
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class IniDocument;
 
 class RegistryStore {
 public:
@@ -23,6 +26,8 @@ public:
     const std::string& LastError() const { return lastError_; }
 
 private:
+    // Loads, edits (false: nothing to change) and writes back.
+    bool update(const std::function<bool(IniDocument&)>& edit);
     std::filesystem::path file_;
     std::string lastError_;
 };

@@ -51,6 +51,7 @@ class FileDialogService;
 class ChooseService;
 class ProcessService;
 class PopupMenuService;
+class PrinterInfoService;
 
 struct Services {
     std::shared_ptr<MessageService> messages;
@@ -62,6 +63,7 @@ struct Services {
     std::shared_ptr<ChooseService> choose;
     std::shared_ptr<ProcessService> processes;
     std::shared_ptr<PopupMenuService> popupMenus;
+    std::shared_ptr<PrinterInfoService> printerInfo; // in the print layer
 };
 
 // The services of the current application state; missing ones are the Qt ones.

@@ -111,6 +111,21 @@ TEST(Profile, FailedWriteIsReportedAndLosesNothing) {
     EXPECT_EQ(ReadText(file), "[S]\r\nk=1\r\n");
 }
 
+TEST(Profile, FileThatCannotBeReadIsNotOverwritten) {
+    TestDirectories dirs;
+    const auto file = dirs.Dirs().config / "global.ini";
+    WriteText(file, "[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
+    TProfile p("A", "global.ini");
+    RegistryStore reg(file);
+    filefaults::FailNext(filefaults::Step::Open); // the read of the old file fails
+    EXPECT_FALSE(p.WriteInt("k", 3));
+    filefaults::FailNext(filefaults::Step::Open);
+    EXPECT_FALSE(reg.SetValue("B", "k", "4"));
+    filefaults::Clear();
+    EXPECT_FALSE(p.LastError().empty());
+    EXPECT_EQ(ReadText(file), "[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
+}
+
 TEST(IniDocument, KeepsUnusualLinesAndFindsQuotedValues) {
     const auto doc = IniDocument::Parse("no section line\n[S]\nweird line\nk=\"quoted\"\n=x\n[T\n");
     EXPECT_EQ(doc.Get("S", "k"), "quoted");
