@@ -30,7 +30,9 @@ function(korvalin_test_binary name)
   target_link_libraries(${name} PRIVATE ${T_LINK} testsupport GTest::gtest GTest::gmock)
   add_test(NAME ${name} COMMAND ${name})
   # Headless Qt, and a German locale so that any locale-dependent number formatting shows.
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;KORVALIN_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-    TIMEOUT 600)
+  set(env "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;KORVALIN_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  if(SANITIZE)
+    list(APPEND env "LSAN_OPTIONS=use_tls=0:suppressions=${CMAKE_SOURCE_DIR}/tools/lsan.supp")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()
