@@ -1,0 +1,34 @@
+#pragma once
+// Private to the drawing layer's .cpp files: the one gdi header that names
+// Qt types. Nothing outside platform/gdi and platform/print includes it.
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/DrawCall.h"
+
+#include <QFont>
+#include <QImage>
+
+class QPainter;
+
+// A QFont for a LOGFONT whose height is in device pixels, on a device of the
+// given vertical resolution.
+QFont MakeQFont(const LOGFONT& deviceFont, double dpiY);
+
+struct TBitmap::Impl {
+    QImage image;
+};
+
+// Paints drawing calls on a QPainter that is active on some device.
+class PainterBackend {
+public:
+    explicit PainterBackend(QPainter* painter) : painter_(painter) {}
+    void Paint(const TDrawCall& call);
+    void SetPainter(QPainter* painter) { painter_ = painter; }
+
+private:
+    void ApplyClip(const TDrawCall& call);
+    void ApplyPen(const TDrawCall& call);
+    void ApplyBrush(const TDrawCall& call, const TBrush& brush);
+    void PaintText(const TDrawCall& call);
+    void PaintBlit(const TDrawCall& call);
+    QPainter* painter_;
+};

@@ -1,0 +1,146 @@
+#include "platform/print/Printer.h"
+
+#include "platform/base/FileIO.h"
+#include "platform/gdi/QtPainterDC.h"
+#include "platform/print/Printout.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+QPageLayout LayoutOf(const TPrintSetup& s) {
+    QPageSize size(QSizeF(s.PaperMm.cx, s.PaperMm.cy), QPageSize::Millimeter);
+    return QPageLayout(size,
+                       s.Orientation == TOrientation::Landscape ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+// The print loop; newPage starts every page after the first.
+template <class NewPage>
+TPrintResult RunPrintout(TPrintSetup& setup, TPrintout& printout, TDC& dc, NewPage newPage) {
+    TSize pageSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+    printout.SetPrintParams(&dc, pageSize);
+    int minPage = 1, maxPage = 1, from = 0, to = 0;
+    printout.GetDialogInfo(minPage, maxPage, from, to);
+    setup.MinPage = minPage;
+    setup.MaxPage = maxPage;
+    if (from > 0 && to >= from) {
+        setup.FromPage = from;
+        setup.ToPage = to;
+    }
+    printout.BeginPrinting();
+    const int first = setup.AllPages ? setup.MinPage : setup.FromPage;
+    const int last = setup.AllPages ? setup.MaxPage : setup.ToPage;
+    printout.BeginDocument(first, last, 0);
+    TPrintResult result;
+    for (int page = first; page <= last && printout.HasPage(page); ++page) {
+        if (result.pages > 0 && !newPage()) {
+            result.error = "Neue Druckseite konnte nicht begonnen werden.";
+            break;
+        }
+        TRect rect(0, 0, pageSize.cx, pageSize.cy);
+        printout.PrintPage(page, rect, 0);
+        ++result.pages;
+    }
+    printout.EndDocument();
+    printout.EndPrinting();
+    if (result.pages == 0 && result.error.empty()) result.error = "Keine Seite zu drucken.";
+    result.ok = result.error.empty();
+    return result;
+}
+
+TDeviceCaps CapsOf(const QPageLayout& layout, int resolution, int technology) {
+    QRect full = layout.fullRectPixels(resolution);
+    QRect paint = layout.paintRectPixels(resolution);
+    TDeviceCaps caps;
+    caps.dpiX = caps.dpiY = resolution;
+    caps.width = paint.width();
+    caps.height = paint.height();
+    caps.physicalWidth = full.width();
+    caps.physicalHeight = full.height();
+    caps.offsetX = paint.left();
+    caps.offsetY = paint.top();
+    caps.technology = technology;
+    return caps;
+}
+
+} // namespace
+
+TDeviceCaps TPrinter::PdfCaps() const {
+    return CapsOf(LayoutOf(setup_), setup_.Resolution, DT_RASPRINTER);
+}
+
+TPrintResult TPrinter::PrintToPdf(TPrintout& printout, const std::filesystem::path& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TPrintResult result;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(setup_.Resolution);
+        writer.setPageLayout(LayoutOf(setup_));
+        writer.setTitle(QString::fromStdString(printout.GetTitle()));
+        writer.setCreator(QStringLiteral("KORVALIN"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            result.error = "PDF-Ausgabe konnte nicht begonnen werden.";
+            return result;
+        }
+        auto dc = MakePainterDC(painter, PdfCaps());
+        result = RunPrintout(setup_, printout, *dc, [&] { return writer.newPage(); });
+        dc.reset();
+        painter.end();
+    }
+    if (!result) return result;
+    FileResult saved =
+        WriteFileAtomically(path, std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (!saved) {
+        result.ok = false;
+        result.error = saved.error;
+    }
+    return result;
+}
+
+TPrintResult TPrinter::Print(TPrintout& printout) {
+    TPrintResult result;
+    QPrinterInfo info = setup_.PrinterName.empty()
+                            ? QPrinterInfo::defaultPrinter()
+                            : QPrinterInfo::printerInfo(QString::fromStdString(setup_.PrinterName));
+    if (info.isNull()) {
+        result.error = "Kein Drucker verfügbar.";
+        return result;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setResolution(setup_.Resolution);
+    printer.setPageOrientation(setup_.Orientation == TOrientation::Landscape
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+    printer.setPageSize(
+        QPageSize(QSizeF(setup_.PaperMm.cx, setup_.PaperMm.cy), QPageSize::Millimeter));
+    printer.setDocName(QString::fromStdString(printout.GetTitle()));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        result.error = "Der Drucker konnte nicht geöffnet werden.";
+        return result;
+    }
+    auto dc =
+        MakePainterDC(painter, CapsOf(printer.pageLayout(), printer.resolution(), DT_RASPRINTER));
+    result = RunPrintout(setup_, printout, *dc, [&] { return printer.newPage(); });
+    dc.reset();
+    painter.end();
+    return result;
+}
+
+std::vector<std::string> TPrinter::PrinterNames() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames())
+        names.push_back(name.toStdString());
+    return names;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The application's printer: its settings (paper, orientation, resolution,
+// page range) and the print loop that drives a print-out onto a PDF file or
+// a system printer.
+#include "platform/base/Geometry.h"
+#include "platform/gdi/DC.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TPrintout;
+
+enum class TOrientation { Portrait, Landscape };
+
+struct TPrintSetup {
+    int MinPage = 1;
+    int MaxPage = 1;
+    int FromPage = 1;
+    int ToPage = 1;
+    bool AllPages = true; // print MinPage..MaxPage, not FromPage..ToPage
+    TOrientation Orientation = TOrientation::Portrait;
+    TSize PaperMm{210, 297}; // A4, upright
+    int Resolution = 600;    // pixels per inch
+    std::string PrinterName; // empty: the system's default printer
+};
+
+struct TPrintResult {
+    bool ok = false;
+    int pages = 0;     // pages printed
+    std::string error; // German, for the message box; empty when ok
+    explicit operator bool() const { return ok; }
+};
+
+class TPrinter {
+public:
+    TPrintSetup& GetSetup() { return setup_; }
+    const TPrintSetup& GetSetup() const { return setup_; }
+
+    // The device a print-out sees when printing to PDF: the whole sheet at
+    // the set resolution and orientation (a PDF has no unprintable margin).
+    TDeviceCaps PdfCaps() const;
+
+    // Prints into a PDF file; the file is replaced only when the whole
+    // document was made.
+    TPrintResult PrintToPdf(TPrintout& printout, const std::filesystem::path& path);
+    // Prints on the named (or default) system printer.
+    TPrintResult Print(TPrintout& printout);
+
+    static std::vector<std::string> PrinterNames();
+
+private:
+    TPrintSetup setup_;
+};
