@@ -1,7 +1,9 @@
 // Settings texts come from INI files anyone can edit: every parser takes any
 // bytes, and what it reads survives being written and read again.
 #include "hilfsmittel/ProfileValues.h"
+#include "platform/gdi/Font.h"
 #include "platform/gdi/LogRecords.h"
+#include "platform/gdi/Pen.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 
@@ -53,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     LOGPEN pen, pen2;
     ProfileParseLine(text, pen);
-    ProfileParseLine(ProfileMakeLine(pen), pen2);
+    ProfileParseLine(ProfileMakeLine(TPen(pen)), pen2);
     if (pen.lopnWidth.x != pen2.lopnWidth.x || pen.lopnStyle != pen2.lopnStyle) std::abort();
 
     LOGFONT font;
@@ -61,6 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProfileParseFont(text, font, color);
     if (strnlen(font.lfFaceName, LF_FACESIZE) == LF_FACESIZE) std::abort(); // unterminated face
     if (color > 0xFFFFFF) std::abort();
-    (void)ProfileMakeFont(font, TColor(color));
+    (void)ProfileMakeFont(TFont(font), TColor(color));
     return 0;
 }

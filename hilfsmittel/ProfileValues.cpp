@@ -1,7 +1,9 @@
 #include "hilfsmittel/ProfileValues.h"
 
 #include "hilfsmittel/DbAssert.h"
+#include "platform/gdi/Font.h"
 #include "platform/gdi/LogRecords.h"
+#include "platform/gdi/Pen.h"
 
 #include <algorithm>
 #include <charconv>
@@ -127,11 +129,13 @@ std::string ProfileMakeColors(const TColor color) {
     return joinUnsigned({color.Red(), color.Green(), color.Blue()});
 }
 
-std::string ProfileMakeLine(const LOGPEN& pen) {
+std::string ProfileMakeLine(const TPen& tpen) {
+    const LOGPEN& pen = tpen.GetLogPen();
     return joinUnsigned({uint32_t(pen.lopnWidth.x), pen.lopnStyle});
 }
 
-std::string ProfileMakeFont(const LOGFONT& font, const TColor color) {
+std::string ProfileMakeFont(const TFont& tfont, const TColor color) {
+    const LOGFONT& font = tfont.GetLogFont();
     if (!plausibleHeight(font.lfHeight)) dbassert(kSource, 746);
     std::string text;
     for (int32_t v :

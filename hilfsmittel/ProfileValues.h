@@ -13,15 +13,18 @@
 
 struct LOGFONT;
 struct LOGPEN;
+class TFont;
+class TPen;
 
 std::string ProfileMakeLongIntegers(std::span<const int32_t> values);
 std::string ProfileMakeIntegers(std::span<const int32_t> values);
 std::string ProfileMakeRectangle(const TRect& r);
 std::string ProfileMakeColors(const TColor color);
-// Width and style of the pen.
-std::string ProfileMakeLine(const LOGPEN& pen);
-// The 13 fields of the font, its face name, then red, green, blue of `color`.
-std::string ProfileMakeFont(const LOGFONT& font, const TColor color);
+// Width and style of the pen's logical description.
+std::string ProfileMakeLine(const TPen& pen);
+// The 13 fields of the font's logical description, its face name, then red,
+// green, blue of `color`.
+std::string ProfileMakeFont(const TFont& font, const TColor color);
 
 // Runs of commas count as one separator; fields beyond the expected ones are
 // ignored; a field reads like strtol (blanks, sign, digits up to the first

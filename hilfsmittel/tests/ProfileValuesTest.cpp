@@ -2,7 +2,9 @@
 // unsigned forms of negative numbers are 2^32 minus their magnitude.
 #include "hilfsmittel/ProfileValues.h"
 
+#include "platform/gdi/Font.h"
 #include "platform/gdi/LogRecords.h"
+#include "platform/gdi/Pen.h"
 #include "platform/services/MessageBox.h"
 #include "testsupport/ScriptedServices.h"
 
@@ -108,10 +110,7 @@ TEST_F(ProfileValues, Colours) {
 }
 
 TEST_F(ProfileValues, Lines) {
-    LOGPEN pen;
-    pen.lopnWidth.x = 2;
-    pen.lopnStyle = PS_DASHDOT;
-    EXPECT_EQ(ProfileMakeLine(pen), "2,3");
+    EXPECT_EQ(ProfileMakeLine(TPen(TColor::LtBlue, 2, PS_DASHDOT)), "2,3");
 
     LOGPEN read;
     read.lopnColor = 0x123456;
@@ -170,7 +169,7 @@ void expectSameFont(const LOGFONT& a, const LOGFONT& b) {
 
 TEST_F(ProfileValues, FontRoundTrip) {
     const LOGFONT font = sampleFont();
-    const std::string text = ProfileMakeFont(font, TColor(0, 0, 255));
+    const std::string text = ProfileMakeFont(TFont(font), TColor(0, 0, 255));
     EXPECT_EQ(text, "-10,4,900,900,700,1,0,1,0,3,2,1,34,Times New Roman,0,0,255");
     LOGFONT read;
     uint32_t color = 0;
@@ -216,7 +215,7 @@ TEST_F(ProfileValues, FontChecks) {
     ExpectReport(746);
     LOGFONT huge = sampleFont();
     huge.lfHeight = 120;
-    ProfileMakeFont(huge, TColor::Black);
+    ProfileMakeFont(TFont(huge), TColor::Black);
 }
 
 } // namespace

@@ -1,0 +1,47 @@
+#include "hilfsmittel/layout/IniEinstellungenGroessen.h"
+
+#include "hilfsmittel/layout/CurrentProjectFile.h"
+#include "platform/base/ApplicationState.h"
+#include "platform/base/Directories.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path InConfig(const char* name) {
+    return CurrentDirectories().config / name;
+}
+
+bool IsNormalFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+} // namespace
+
+fs::path TIniEinstellungenGroessen::ProjektIniDatei() {
+    const fs::path& projekt = ApplicationState::Current().Get<CurrentProjectFile>().path;
+    if (projekt.empty()) return {};
+    fs::path ini = projekt;
+    return ini.replace_extension(".ini");
+}
+
+// Without an open project the project's file cannot be named: such a sheet
+// belongs to no project, so it reads and writes datei.ini like one.
+fs::path TIniEinstellungenGroessen::IniDateiZumLesen(bool bGlobal, bool bProjekt) {
+    if (!bGlobal) {
+        const fs::path eigene = bProjekt ? ProjektIniDatei() : fs::path();
+        if (!eigene.empty()) {
+            if (IsNormalFile(eigene)) return eigene;
+        } else if (IsNormalFile(InConfig("datei.ini"))) {
+            return InConfig("datei.ini");
+        }
+    }
+    return InConfig("global.ini");
+}
+
+fs::path TIniEinstellungenGroessen::IniDateiZumSchreiben(bool bGlobal, bool bProjekt) {
+    if (bGlobal) return InConfig("global.ini");
+    const fs::path eigene = bProjekt ? ProjektIniDatei() : fs::path();
+    return eigene.empty() ? InConfig("datei.ini") : eigene;
+}
