@@ -38,8 +38,8 @@ public:
     int Hoehe() const { return Unten - Oben; }
     int Breite() const { return Rechts - Links; }
 
-    std::string Name;     // the material's name
-    int Dicke = 0;        // layer thickness in mm, truncated
+    std::string Name;      // the material's name
+    int Dicke = 0;         // layer thickness in mm, truncated
     int GrafikGroesse = 0; // drawn thickness in device units, set by the owner
     int Oben = 0;
     int Unten = 0;

@@ -108,8 +108,7 @@ void THDaemmstoffGrafik::DoDraw(TDC& dc, TRect, bool direkt) {
             dc.Polygon(wabe, 7);
         }
     }
-    dc.SelectClipRgn(
-        TRegion(TRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES))));
+    dc.SelectClipRgn(TRegion(TRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES))));
 }
 
 void THDaemmstoffGrafik::Draw(TDC& dc, TRect rahmen, bool direkt) {

@@ -51,7 +51,9 @@ void THolzLaengsGrafik::Maserung(TDC& dc, bool hochkant) {
     for (int i = 0; i < n; ++i) {
         RandomValues r;
         CalcRandomArguments(i, hochkant ? Links : Oben, p, r);
-        auto quer = [&](int k) { return int(r.Lage - amplitude * std::sin(k * r.Frequenz - r.Phase)); };
+        auto quer = [&](int k) {
+            return int(r.Lage - amplitude * std::sin(k * r.Frequenz - r.Phase));
+        };
         if (hochkant) {
             dc.MoveTo(quer(0), Oben);
             for (int k = 2; k < laenge; k += 2) dc.LineTo(quer(k), Oben + k);

@@ -62,7 +62,7 @@ void TPutzGrafik2::DrawBoth(TDC& dc) {
     const int anzahl = w > 0 && h > 0 ? (h * w) / 30 : 0;
     TZufallsgenerator& zufall = TZufallsgenerator::Aktuell();
     zufall.Saeen();
-    std::vector<TPoint> punkte(size_t(anzahl));
+    std::vector<TPoint> punkte(static_cast<size_t>(anzahl));
     for (TPoint& p : punkte) {
         p.x = zufall.Unter(w);
         p.y = zufall.Unter(h);

@@ -25,9 +25,7 @@ public:
 // The same numbers after every Saeen: for tests and reproducible pictures.
 class TFesterZufallsgenerator : public TZufallsgenerator {
 public:
-    explicit TFesterZufallsgenerator(uint32_t startwert = 1) : startwert_(startwert) {
-        Saeen();
-    }
+    explicit TFesterZufallsgenerator(uint32_t startwert = 1) : startwert_(startwert) { Saeen(); }
     void Saeen() override { zustand_ = startwert_; }
     uint32_t Zahl() override;
 
