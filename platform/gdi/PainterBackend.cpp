@@ -1,5 +1,7 @@
 #include "platform/gdi/QtBackend.h"
 
+#include "platform/gdi/QtFonts.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -221,31 +223,47 @@ void PainterBackend::Paint(const TDrawCall& call) {
 
 void PainterBackend::PaintText(const TDrawCall& call) {
     QPaintDevice* device = painter_->device();
-    QFont font = MakeQFont(call.deviceFont, device ? device->logicalDpiY() : 96);
-    QFontMetricsF fm(font, device);
-    QString text = QString::fromUtf8(call.text.data(), qsizetype(call.text.size()));
-    painter_->save();
-    painter_->setFont(font);
-    painter_->translate(call.device[0].x, call.device[0].y);
-    // Escapement turns counter-clockwise as seen; the device's y runs down.
-    if (call.deviceFont.lfEscapement) painter_->rotate(-call.deviceFont.lfEscapement / 10.0);
-    const double height = fm.ascent() + fm.descent();
-    if (call.bkMode == OPAQUE)
-        painter_->fillRect(QRectF(0, 0, fm.horizontalAdvance(text), height),
-                           ToQColor(call.bkColor));
-    painter_->setPen(ToQColor(call.textColor));
-    painter_->drawText(QPointF(0, fm.ascent()), text);
-    if (call.underline >= 0 && size_t(call.underline) < call.text.size()) {
-        QString before = QString::fromUtf8(call.text.data(), call.underline);
-        QString marked = QString::fromUtf8(call.text.data() + call.underline).left(1);
-        double x0 = fm.horizontalAdvance(before);
-        double y = fm.ascent() + std::max(1.0, fm.underlinePos());
-        QPen pen(ToQColor(call.textColor));
-        pen.setWidthF(std::max(1.0, fm.lineWidth()));
-        painter_->setPen(pen);
-        painter_->drawLine(QPointF(x0, y), QPointF(x0 + fm.horizontalAdvance(marked), y));
+    const double dpi = device ? device->logicalDpiY() : 96;
+    std::string key = FontKey(call.deviceFont) + '@' + std::to_string(dpi);
+    if (key != fontKey_) {
+        font_ = MakeQFont(call.deviceFont, dpi);
+        QFontMetricsF fm(font_, device);
+        ascent_ = fm.ascent();
+        descent_ = fm.descent();
+        underlinePos_ = std::max(1.0, fm.underlinePos());
+        lineWidth_ = std::max(1.0, fm.lineWidth());
+        fontKey_ = std::move(key);
     }
-    painter_->restore();
+    QString text = QString::fromUtf8(call.text.data(), qsizetype(call.text.size()));
+    const bool turned = call.deviceFont.lfEscapement != 0;
+    const QPointF origin(call.device[0].x, call.device[0].y);
+    if (turned) {
+        painter_->save();
+        painter_->translate(origin);
+        // Escapement turns counter-clockwise as seen; the device's y runs down.
+        painter_->rotate(-call.deviceFont.lfEscapement / 10.0);
+    }
+    const QPointF at = turned ? QPointF(0, 0) : origin;
+    painter_->setFont(font_);
+    if (call.bkMode == OPAQUE || call.underline >= 0) {
+        QFontMetricsF fm(font_, device);
+        if (call.bkMode == OPAQUE)
+            painter_->fillRect(QRectF(at, QSizeF(fm.horizontalAdvance(text), ascent_ + descent_)),
+                               ToQColor(call.bkColor));
+        if (call.underline >= 0 && size_t(call.underline) < call.text.size()) {
+            QString before = QString::fromUtf8(call.text.data(), call.underline);
+            QString marked = QString::fromUtf8(call.text.data() + call.underline).left(1);
+            double x0 = at.x() + fm.horizontalAdvance(before);
+            double y = at.y() + ascent_ + underlinePos_;
+            QPen pen(ToQColor(call.textColor));
+            pen.setWidthF(lineWidth_);
+            painter_->setPen(pen);
+            painter_->drawLine(QPointF(x0, y), QPointF(x0 + fm.horizontalAdvance(marked), y));
+        }
+    }
+    painter_->setPen(ToQColor(call.textColor));
+    painter_->drawText(at + QPointF(0, ascent_), text);
+    if (turned) painter_->restore();
 }
 
 void PainterBackend::PaintBlit(const TDrawCall& call) {

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QImage>
 
+#include <string>
+
 class QPainter;
 
 // A QFont for a LOGFONT whose height is in device pixels, on a device of the
@@ -31,4 +33,8 @@ private:
     void PaintText(const TDrawCall& call);
     void PaintBlit(const TDrawCall& call);
     QPainter* painter_;
+    // The last text font, resolved for the painter's device.
+    std::string fontKey_;
+    QFont font_;
+    double ascent_ = 0, descent_ = 0, underlinePos_ = 1, lineWidth_ = 1;
 };

@@ -38,6 +38,18 @@ std::string FaceOf(const LOGFONT& f) {
     return std::string(f.lfFaceName, strnlen(f.lfFaceName, LF_FACESIZE));
 }
 
+} // namespace
+
+std::string FontKey(const LOGFONT& f) {
+    std::string key = FaceOf(f);
+    for (int32_t v : {f.lfHeight, f.lfWidth, f.lfEscapement, f.lfWeight})
+        key += ',' + std::to_string(v);
+    for (uint8_t v : {f.lfItalic, f.lfUnderline, f.lfStrikeOut}) key += ',' + std::to_string(v);
+    return key;
+}
+
+namespace {
+
 QFont BaseFont(const LOGFONT& f) {
     QFont font(QString::fromStdString(MapFaceName(FaceOf(f))));
     font.setWeight(QFont::Weight(f.lfWeight > 0 ? std::clamp(int(f.lfWeight), 100, 900) : 400));
@@ -83,9 +95,18 @@ double EmPixels(const LOGFONT& f) {
     return f.lfHeight < 0 ? -double(f.lfHeight) : double(f.lfHeight) / CellPerEm(f);
 }
 
-QFontMetricsF MetricsFor(const LOGFONT& f) {
+// Fonts repeat from call to call; resolving one is the expensive part.
+const QFontMetricsF& MetricsFor(const LOGFONT& f) {
+    static std::mutex lock;
+    static std::map<std::string, QFontMetricsF> cache;
+    std::string key = FontKey(f);
+    std::lock_guard guard(lock);
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    if (cache.size() > 256) cache.clear();
     const QImage& device = MeasureDevice();
-    return QFontMetricsF(MakeQFont(f, device.logicalDpiY()), &device);
+    return cache.emplace(key, QFontMetricsF(MakeQFont(f, device.logicalDpiY()), &device))
+        .first->second;
 }
 
 int32_t Round(double v) {
@@ -101,13 +122,13 @@ QFont MakeQFont(const LOGFONT& f, double dpiY) {
 }
 
 TSize QtTextExtent(const LOGFONT& f, std::string_view text) {
-    QFontMetricsF fm = MetricsFor(f);
+    const QFontMetricsF& fm = MetricsFor(f);
     double w = fm.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
     return {Round(w), Round(fm.ascent() + fm.descent())};
 }
 
 TEXTMETRIC QtTextMetrics(const LOGFONT& f) {
-    QFontMetricsF fm = MetricsFor(f);
+    const QFontMetricsF& fm = MetricsFor(f);
     TEXTMETRIC m;
     m.tmHeight = Round(fm.ascent() + fm.descent());
     m.tmAscent = Round(fm.ascent());

@@ -11,5 +11,7 @@
 #include <string_view>
 
 std::string MapFaceName(std::string_view face);
+// A key that tells fonts apart for caches.
+std::string FontKey(const LOGFONT& font);
 TSize QtTextExtent(const LOGFONT& deviceFont, std::string_view text);
 TEXTMETRIC QtTextMetrics(const LOGFONT& deviceFont);
