@@ -83,6 +83,10 @@ public:
 
     bool TemperaturVerlaufAnzeigenMoeglich() const;
 
+    // Rebuilds the drawing from the layers and the component type's climate
+    // (defined by the drawing layer).
+    void SetBauteilGrafikNeu(const TKlima& klima);
+
     // u16 layer count, the 1136-byte image, the layer records. Oeffnen
     // returns false when anything is cut short; the object's own pointers
     // (layers, drawing, outer-surface comments) are never taken from the file.
