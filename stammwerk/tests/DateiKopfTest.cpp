@@ -1,4 +1,4 @@
-#include "stammwerk/modell/DateiKopf.h"
+#include "stammwerk/modell/TDateiKopf.h"
 
 #include "platform/base/ByteStream.h"
 

@@ -1,4 +1,6 @@
-#include "stammwerk/modell/Heizsystem.h"
+#include "stammwerk/modell/THeizsystem.h"
+#include "stammwerk/modell/TJahresverbrauch.h"
+#include "stammwerk/modell/TWarmwasserbedarf.h"
 
 #include "platform/base/ByteImage.h"
 #include "platform/base/ByteStream.h"
@@ -7,10 +9,11 @@
 
 namespace {
 
-ByteImage bild(const auto& satz) {
-    ByteWriter w;
-    satz.Schreiben(w);
-    return ByteImage(w.Bytes().data(), w.Size());
+template <class T>
+ByteImage bild(const T& satz) {
+    ByteImage b(T::kImageSize);
+    satz.WriteImage(b, 0);
+    return b;
 }
 
 TEST(Heizsystem, PriceOfDeliveredHeat) {
@@ -47,7 +50,7 @@ TEST(Heizsystem, PriceOfDeliveredHeat) {
 
 TEST(Heizsystem, ImagesOfNewRecords) {
     const ByteImage h = bild(THeizsystem{});
-    ASSERT_EQ(h.Size(), THeizsystem::Groesse);
+    ASSERT_EQ(h.Size(), THeizsystem::kImageSize);
     EXPECT_EQ(h.Text(0, 50), "Standardheizung");
     EXPECT_EQ(h.I16(50), 1);
     EXPECT_EQ(h.F64(52), 90.0);
@@ -80,15 +83,13 @@ TEST(Heizsystem, ImagesReadBackFieldForField) {
     TJahresverbrauch j;
     j.Kosten_WW = 123.25;
     j.Bezugsflaeche = 150;
-    ByteWriter w;
-    h.Schreiben(w);
-    j.Schreiben(w);
-    ByteReader r(w.Bytes());
+    ByteImage b(THeizsystem::kImageSize + TJahresverbrauch::kImageSize);
+    h.WriteImage(b, 0);
+    j.WriteImage(b, THeizsystem::kImageSize);
     THeizsystem h2;
     TJahresverbrauch j2;
-    h2.Lesen(r);
-    j2.Lesen(r);
-    EXPECT_TRUE(r.Ok() && r.AtEnd());
+    h2.ReadImage(b, 0);
+    j2.ReadImage(b, THeizsystem::kImageSize);
     EXPECT_EQ(h2.Name, "Gas-Brennwert");
     EXPECT_EQ(h2.Heizwertbezug, 0);
     EXPECT_EQ(h2.Wirkungsgrad, 104.5);

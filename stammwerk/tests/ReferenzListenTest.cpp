@@ -1,4 +1,4 @@
-#include "stammwerk/modell/ReferenzSammlung.h"
+#include "stammwerk/modell/TReferenzSammlung.h"
 
 #include "platform/base/ByteImage.h"
 #include "platform/base/ByteStream.h"
@@ -30,9 +30,9 @@ std::string ortBild(const char* name, double gtz, int16_t quelle) {
     o.Name = name;
     o.Gradtagzahl = gtz;
     o.Quelle = quelle;
-    ByteWriter w;
-    o.Schreiben(w);
-    return std::string(w.Bytes().begin(), w.Bytes().end());
+    ByteImage bild(TOrt::kImageSize);
+    o.WriteImage(bild, 0);
+    return std::string(bild.Data(), bild.Data() + bild.Size());
 }
 
 std::string zahl16(int16_t n) {
@@ -48,10 +48,8 @@ TEST(ReferenzListen, RecordImagesHaveTheDocumentedOffsets) {
     b.Preis = 0.45;
     b.CO2 = 0.2;
     b.Quelle = QuelleAnwender;
-    ByteWriter w;
-    b.Schreiben(w);
-    ASSERT_EQ(w.Size(), 89u);
-    const ByteImage bild(w.Bytes().data(), w.Size());
+    ByteImage bild(TBrennstoff::kImageSize);
+    b.WriteImage(bild, 0);
     EXPECT_EQ(bild.Text(0, 40), "Erdgas");
     EXPECT_EQ(bild.F64(40), 10.0);
     EXPECT_EQ(bild.F64(48), 11.1);

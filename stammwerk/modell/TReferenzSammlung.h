@@ -2,7 +2,8 @@
 // The maker's and the user's file of a reference list (locations, fuels),
 // merged in memory into one list ordered by name. Each entry remembers its
 // file; saving a file writes only its own entries.
-#include "stammwerk/modell/Ort.h"
+#include "stammwerk/modell/TBrennstoff.h"
+#include "stammwerk/modell/TOrt.h"
 
 #include <filesystem>
 #include <string>

@@ -42,7 +42,7 @@ enum TVersionsRegel : int {
 
 class TDateiKopf {
 public:
-    static constexpr size_t Groesse = 512;
+    static constexpr size_t kImageSize = 512;
 
     TDateiKopf();
     explicit TDateiKopf(int16_t dateityp) : TDateiKopf() { Dateityp = dateityp; }

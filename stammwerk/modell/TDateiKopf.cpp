@@ -1,4 +1,4 @@
-#include "stammwerk/modell/DateiKopf.h"
+#include "stammwerk/modell/TDateiKopf.h"
 
 #include "platform/base/ByteStream.h"
 
@@ -59,7 +59,7 @@ bool versionZugelassen(const ByteImage& image, int regel) {
 TDateiKopf::TDateiKopf() = default;
 
 void TDateiKopf::Schreiben(ByteWriter& out) const {
-    ByteImage image(Groesse);
+    ByteImage image(kImageSize);
     image.SetText(OffsetHersteller, 50, Hersteller);
     image.SetText(OffsetKennung, 30, Kennung);
     image.SetText(OffsetVersion, 10, Version);
@@ -69,11 +69,11 @@ void TDateiKopf::Schreiben(ByteWriter& out) const {
 }
 
 int TDateiKopf::Lesen(ByteReader& in, int dateityp, int versionsRegel) {
-    if (in.Remaining() < Groesse) {
+    if (in.Remaining() < kImageSize) {
         in.Skip(in.Remaining());
         return 0;
     }
-    const ByteImage image = in.ReadImage(Groesse);
+    const ByteImage image = in.ReadImage(kImageSize);
     Hersteller = image.Text(OffsetHersteller, 50);
     Kennung = image.Text(OffsetKennung, 30);
     Version = image.RawText(OffsetVersion, 4);

@@ -1,9 +1,9 @@
-#include "stammwerk/modell/ReferenzSammlung.h"
+#include "stammwerk/modell/TReferenzSammlung.h"
 
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
-#include "stammwerk/modell/DateiKopf.h"
 #include "stammwerk/modell/OrdnungsListe.h"
+#include "stammwerk/modell/TDateiKopf.h"
 
 namespace {
 // A list holds at most 32767 entries of under 100 bytes.
@@ -35,14 +35,14 @@ int TReferenzSammlung<T>::Oeffnen(int kind) {
     if (ergebnis != 1) return ergebnis;
     const int16_t anzahl = in.ReadI16();
     // A count beyond the data means a damaged file: take nothing of it.
-    if (!in.Ok() || (anzahl > 0 && !in.CanHold(size_t(anzahl), T::Groesse))) {
+    if (!in.Ok() || (anzahl > 0 && !in.CanHold(size_t(anzahl), T::kImageSize))) {
         unlesbar = true;
         fehler_ = "Die Datei \"" + Pfad(kind).string() + "\" ist beschädigt.";
         return 0;
     }
     for (int16_t i = 0; i < anzahl; ++i) {
         T eintrag;
-        eintrag.Lesen(in);
+        eintrag.ReadImage(in.ReadImage(T::kImageSize), 0);
         EinordnenVorGleiche(liste_, std::move(eintrag));
     }
     return 1;
@@ -73,7 +73,9 @@ int TReferenzSammlung<T>::Speichern(int kind) {
             fehler_ = "Zu viele Einträge für \"" + Pfad(kind).string() + "\".";
             return 0;
         }
-        eintrag.Schreiben(out);
+        ByteImage bild(T::kImageSize);
+        eintrag.WriteImage(bild, 0);
+        out.WriteImage(bild);
         ++anzahl;
     }
     out.PatchU16(anzahlStelle, uint16_t(anzahl));
