@@ -1,0 +1,29 @@
+#pragma once
+// The cross-section's owning pointer to its drawing. The model knows nothing
+// of drawings: the drawing layer registers how a drawing is copied and
+// deleted, and until it makes one the pointer stays empty.
+class TBauteilGrafik;
+
+class BauteilGrafikZeiger {
+public:
+    struct Operationen {
+        TBauteilGrafik* (*kopieren)(const TBauteilGrafik&);
+        void (*loeschen)(TBauteilGrafik*);
+    };
+    // Called once by the drawing layer before it hands out drawings.
+    static void Registrieren(const Operationen& ops);
+
+    BauteilGrafikZeiger() = default;
+    BauteilGrafikZeiger(const BauteilGrafikZeiger& other);
+    BauteilGrafikZeiger& operator=(const BauteilGrafikZeiger& other);
+    ~BauteilGrafikZeiger();
+
+    TBauteilGrafik* get() const { return grafik_; }
+    TBauteilGrafik* operator->() const { return grafik_; }
+    explicit operator bool() const { return grafik_ != nullptr; }
+    // Takes ownership of g, deleting the drawing held before.
+    void reset(TBauteilGrafik* g = nullptr);
+
+private:
+    TBauteilGrafik* grafik_ = nullptr;
+};

@@ -1,0 +1,112 @@
+#pragma once
+// The model's ordered owning list of pointers. A new element goes before the
+// first element that is not less than it, so among equal elements the newest
+// comes first; walking goes from the smallest element upward. Elements keep
+// their addresses while they are in the list.
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <utility>
+#include <vector>
+
+template <class T>
+class TISListImp {
+    using Slots = std::vector<std::unique_ptr<T>>;
+
+public:
+    // Walks the elements themselves, not the pointers.
+    template <class Slot, class Ref>
+    class Iter {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T;
+        using difference_type = std::ptrdiff_t;
+        using pointer = std::remove_reference_t<Ref>*;
+        using reference = Ref;
+
+        Iter() = default;
+        explicit Iter(Slot it) : it_(it) {}
+        Ref operator*() const { return **it_; }
+        pointer operator->() const { return it_->get(); }
+        Iter& operator++() {
+            ++it_;
+            return *this;
+        }
+        Iter operator++(int) {
+            Iter old = *this;
+            ++it_;
+            return old;
+        }
+        friend bool operator==(const Iter&, const Iter&) = default;
+
+    private:
+        Slot it_{};
+    };
+    using iterator = Iter<typename Slots::iterator, T&>;
+    using const_iterator = Iter<typename Slots::const_iterator, const T&>;
+
+    TISListImp() = default;
+    TISListImp(const TISListImp&) = delete;
+    TISListImp& operator=(const TISListImp&) = delete;
+    TISListImp(TISListImp&&) noexcept = default;
+    TISListImp& operator=(TISListImp&&) noexcept = default;
+
+    // Takes ownership; returns the element.
+    T& Add(std::unique_ptr<T> item) {
+        auto at = items_.begin();
+        while (at != items_.end() && **at < *item) ++at;
+        return **items_.insert(at, std::move(item));
+    }
+    T& Add(const T& item) { return Add(std::make_unique<T>(item)); }
+
+    // Inserts after the last element that is not greater, so that equal
+    // elements stay in the order they were added.
+    T& AddAfterEquals(std::unique_ptr<T> item) {
+        auto at = items_.begin();
+        while (at != items_.end() && !(*item < **at)) ++at;
+        return **items_.insert(at, std::move(item));
+    }
+
+    size_t GetItemsInContainer() const { return items_.size(); }
+    bool IsEmpty() const { return items_.empty(); }
+    // Deletes every element.
+    void Flush() { items_.clear(); }
+
+    // The element at list position i (0 = smallest); i must be in range.
+    T& operator[](size_t i) { return *items_[i]; }
+    const T& operator[](size_t i) const { return *items_[i]; }
+
+    template <class Pred>
+    T* FirstThat(Pred pred) {
+        for (auto& p : items_)
+            if (pred(*p)) return p.get();
+        return nullptr;
+    }
+    template <class Pred>
+    const T* FirstThat(Pred pred) const {
+        for (auto& p : items_)
+            if (pred(*p)) return p.get();
+        return nullptr;
+    }
+
+    // Removes the first element that satisfies pred and hands it over.
+    template <class Pred>
+    std::unique_ptr<T> Detach(Pred pred) {
+        for (auto it = items_.begin(); it != items_.end(); ++it) {
+            if (pred(**it)) {
+                std::unique_ptr<T> p = std::move(*it);
+                items_.erase(it);
+                return p;
+            }
+        }
+        return nullptr;
+    }
+
+    iterator begin() { return iterator(items_.begin()); }
+    iterator end() { return iterator(items_.end()); }
+    const_iterator begin() const { return const_iterator(items_.begin()); }
+    const_iterator end() const { return const_iterator(items_.end()); }
+
+private:
+    Slots items_;
+};
