@@ -2,6 +2,8 @@
 
 #include "platform/base/ByteStream.h"
 
+#include "ModellTestDateien.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,13 +14,8 @@ namespace {
 
 // A header built byte by byte from the documented layout, not by the writer.
 std::vector<uint8_t> kopf(const char* version, int16_t typ) {
-    std::vector<uint8_t> b(512, 0);
-    std::memcpy(&b[0], "QTX Datentechnik Weidenfeld", 27);
-    std::memcpy(&b[50], "Viroruvizaru 95", 15);
-    std::memcpy(&b[80], version, std::strlen(version));
-    b[90] = uint8_t(typ);
-    b[91] = uint8_t(uint16_t(typ) >> 8);
-    return b;
+    const std::string b = modelltest::KopfBytes(version, typ);
+    return std::vector<uint8_t>(b.begin(), b.end());
 }
 
 int lesen(const std::vector<uint8_t>& bytes, int typ, int regel, size_t* position = nullptr) {

@@ -5,25 +5,17 @@
 #include "platform/base/FileIO.h"
 #include "testsupport/TempDir.h"
 
-#include <gtest/gtest.h>
+#include "ModellTestDateien.h"
 
-#include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
+using modelltest::I16Bytes;
+using modelltest::KopfBytes;
 using testsupport::ReadText;
 using testsupport::TempDir;
 using testsupport::WriteText;
-
-// Header bytes from the documented layout: maker line, identifier, version, type.
-std::string kopf(const char* version, int16_t typ) {
-    std::string b(512, '\0');
-    std::memcpy(&b[0], "QTX Datentechnik Weidenfeld", 27);
-    std::memcpy(&b[50], "Viroruvizaru 95", 15);
-    std::memcpy(&b[80], version, 4);
-    b[90] = char(typ);
-    return b;
-}
 
 std::string ortBild(const char* name, double gtz, int16_t quelle) {
     TOrt o;
@@ -33,10 +25,6 @@ std::string ortBild(const char* name, double gtz, int16_t quelle) {
     ByteImage bild(TOrt::kImageSize);
     o.WriteImage(bild, 0);
     return std::string(bild.Data(), bild.Data() + bild.Size());
-}
-
-std::string zahl16(int16_t n) {
-    return std::string{char(n & 0xFF), char((n >> 8) & 0xFF)};
 }
 
 TEST(ReferenzListen, RecordImagesHaveTheDocumentedOffsets) {
@@ -82,9 +70,10 @@ TEST(ReferenzListen, NamesEqualInTheirFirst40BytesCompareEqual) {
 
 TEST(ReferenzListen, MergesBothFilesByNameAndSavesEachWithItsOwnEntries) {
     TempDir dir;
-    WriteText(dir / "orte_qtx.dat",
-              kopf("6.00", 14) + zahl16(2) + ortBild("Bonn", 3400, 1) + ortBild("Aachen", 3300, 1));
-    WriteText(dir / "orte_anw.dat", kopf("5.00", 15) + zahl16(1) + ortBild("Celle", 3700, 2));
+    WriteText(dir / "orte_qtx.dat", KopfBytes("6.00", 14) + I16Bytes(2) + ortBild("Bonn", 3400, 1) +
+                                        ortBild("Aachen", 3300, 1));
+    WriteText(dir / "orte_anw.dat",
+              KopfBytes("5.00", 15) + I16Bytes(1) + ortBild("Celle", 3700, 2));
     TOrtSammlung s(dir.Path());
     EXPECT_EQ(s.Oeffnen(), 1); // a user file of version 5.00 reads like a current one
     ASSERT_EQ(s.Liste().size(), 3u);
@@ -98,21 +87,21 @@ TEST(ReferenzListen, MergesBothFilesByNameAndSavesEachWithItsOwnEntries) {
     s.Einfuegen(neu);
     s.Liste()[0].Gradtagzahl = 1; // a maker's entry changed: stays out of the user's file
     ASSERT_EQ(s.Speichern(2), 1);
-    EXPECT_EQ(ReadText(dir / "orte_anw.dat"), kopf("6.00", 15) + zahl16(2) +
+    EXPECT_EQ(ReadText(dir / "orte_anw.dat"), KopfBytes("6.00", 15) + I16Bytes(2) +
                                                   ortBild("Berlin", 3500, 2) +
                                                   ortBild("Celle", 3700, 2));
 }
 
 TEST(ReferenzListen, MissingUserFileGivesMinus2AndKeepsTheMakersEntries) {
     TempDir dir;
-    WriteText(dir / "bren_qtx.dat", kopf("6.00", 16) + zahl16(0));
+    WriteText(dir / "bren_qtx.dat", KopfBytes("6.00", 16) + I16Bytes(0));
     TBrennstoffSammlung s(dir.Path());
     s.Einfuegen(TBrennstoff{});
     EXPECT_EQ(s.Oeffnen(), -2);
     EXPECT_EQ(s.Liste().size(), 1u);
     // The user's file does not exist yet, so it may be created.
     EXPECT_EQ(s.Speichern(2), 1);
-    EXPECT_EQ(ReadText(dir / "bren_anw.dat"), kopf("6.00", 17) + zahl16(0));
+    EXPECT_EQ(ReadText(dir / "bren_anw.dat"), KopfBytes("6.00", 17) + I16Bytes(0));
 }
 
 TEST(ReferenzListen, RefusesForeignOldDamagedFilesAndKeepsThemFromBeingOverwritten) {
@@ -122,11 +111,12 @@ TEST(ReferenzListen, RefusesForeignOldDamagedFilesAndKeepsThemFromBeingOverwritt
         int ergebnis;
     };
     const Fall faelle[] = {
-        {"fuel header in a location file", kopf("6.00", 16) + zahl16(0), 0},
-        {"version 4.00", kopf("4.00", 15) + zahl16(0), -1},
-        {"count beyond the file", kopf("6.00", 15) + zahl16(3) + ortBild("A", 1, 2), 0},
-        {"record cut short", kopf("6.00", 15) + zahl16(1) + ortBild("A", 1, 2).substr(0, 49), 0},
-        {"no count", kopf("6.00", 15), 0},
+        {"fuel header in a location file", KopfBytes("6.00", 16) + I16Bytes(0), 0},
+        {"version 4.00", KopfBytes("4.00", 15) + I16Bytes(0), -1},
+        {"count beyond the file", KopfBytes("6.00", 15) + I16Bytes(3) + ortBild("A", 1, 2), 0},
+        {"record cut short", KopfBytes("6.00", 15) + I16Bytes(1) + ortBild("A", 1, 2).substr(0, 49),
+         0},
+        {"no count", KopfBytes("6.00", 15), 0},
     };
     for (const auto& f : faelle) {
         TempDir dir;
@@ -142,7 +132,7 @@ TEST(ReferenzListen, RefusesForeignOldDamagedFilesAndKeepsThemFromBeingOverwritt
 
 TEST(ReferenzListen, NegativeCountReadsNothing) {
     TempDir dir;
-    WriteText(dir / "orte_qtx.dat", kopf("6.00", 14) + zahl16(-1) + ortBild("A", 1, 1));
+    WriteText(dir / "orte_qtx.dat", KopfBytes("6.00", 14) + I16Bytes(-1) + ortBild("A", 1, 1));
     TOrtSammlung s(dir.Path());
     EXPECT_EQ(s.Oeffnen(1), 1);
     EXPECT_TRUE(s.Liste().empty());
@@ -159,7 +149,7 @@ TEST(ReferenzListen, OnlyKinds1And2AreAllowed) {
 
 TEST(ReferenzListen, FailedSaveIsReportedAndTheOldFileStays) {
     TempDir dir;
-    const std::string alt = kopf("6.00", 17) + zahl16(0);
+    const std::string alt = KopfBytes("6.00", 17) + I16Bytes(0);
     WriteText(dir / "bren_anw.dat", alt);
     TBrennstoffSammlung s(dir.Path());
     ASSERT_EQ(s.Oeffnen(2), 1);
