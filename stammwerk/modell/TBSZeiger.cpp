@@ -1,6 +1,11 @@
 #include "stammwerk/modell/TBSZeiger.h"
 
 #include "platform/base/TextCompare.h"
+#include "stammwerk/modell/TBaustoff.h"
+
+bool operator==(const TBSZeiger& a, const TBSZeiger& b) {
+    return a.Baustoff->Schluessel == b.Baustoff->Schluessel;
+}
 
 bool operator<(const TBSZeiger& a, const TBSZeiger& b) {
     const int c = CompareNoCase(a.Baustoff->Name, b.Baustoff->Name);

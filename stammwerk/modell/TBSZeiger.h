@@ -1,14 +1,12 @@
 #pragma once
-// An entry of a material catalogue's alphabetical index; does not own the material.
-#include "stammwerk/modell/TBaustoff.h"
+// Entry of a catalogue's alphabetical index: points to a material, does not own it.
+class TBaustoff;
 
 struct TBSZeiger {
     TBaustoff* Baustoff = nullptr;
 
-    // Equal keys.
-    friend bool operator==(const TBSZeiger& a, const TBSZeiger& b) {
-        return a.Baustoff->Schluessel == b.Baustoff->Schluessel;
-    }
-    // Names case-insensitively, then by key.
+    // The materials' keys are equal.
+    friend bool operator==(const TBSZeiger& a, const TBSZeiger& b);
+    // By name, case-insensitive; equal names by key.
     friend bool operator<(const TBSZeiger& a, const TBSZeiger& b);
 };
