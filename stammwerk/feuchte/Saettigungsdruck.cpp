@@ -21,7 +21,7 @@ const PotenzGesetz& SatzFuer(double theta) {
 }
 
 double Umkehren(const PotenzGesetz& s, long double p) {
-    return double((std::pow(p / s.a, 1.0L / s.n) - s.b) * 100.0L);
+    return (std::pow(double(p / s.a), 1.0 / s.n) - s.b) * 100.0;
 }
 
 } // namespace
@@ -29,7 +29,9 @@ double Umkehren(const PotenzGesetz& s, long double p) {
 long double Saettigungsdruck(double theta) {
     const PotenzGesetz& s = SatzFuer(theta);
     const double basis = double(s.b + 0.01L * theta);
-    return s.a * std::pow(static_cast<long double>(basis), static_cast<long double>(s.n));
+    // The power itself is the double pow of the base rounded above; only the factor a is
+    // applied in extended precision.
+    return static_cast<long double>(s.a) * std::pow(basis, s.n);
 }
 
 double Taupunkttemperatur(double phi, double theta) {

@@ -127,7 +127,10 @@ bool TEinfachBauteil::Oeffnen(ByteReader& in) {
     }
     for (uint16_t i = 0; i < m; ++i) {
         auto s = std::make_unique<TSchicht>();
-        if (!s->Oeffnen(in)) return false;
+        if (!s->Oeffnen(in)) {
+            Schichten.Flush(); // no half cross-section
+            return false;
+        }
         Schichten.Add(std::move(s));
     }
     return true;

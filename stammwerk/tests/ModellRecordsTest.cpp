@@ -373,6 +373,7 @@ TEST(ModellEinfachBauteil, CutDataIsRefused) {
         TEinfachBauteil f;
         ByteReader r(std::span(d.data(), n));
         EXPECT_FALSE(f.Oeffnen(r)) << n;
+        EXPECT_EQ(f.AnzahlSchichten(), 0) << n;
     }
     std::vector<uint8_t> gross = d;
     gross[0] = gross[1] = 0xFF; // 65535 layers announced
