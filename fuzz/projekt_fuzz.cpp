@@ -29,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (TFassade& f : p.Fassaden)
             f.GroessenBerechnen(&p.PBauteile, &p.PFenster, p.Baumassnahme, p.NormaleInnentemperatur,
                                 p.WestAnsatz, p.Zusatzpruefung, p.Fugenkoeffizient_max);
+        if (!p.Fassaden.IsEmpty()) p.FassadeKopieren(&p.Fassaden[0]);
+        if (!p.PBauteile.IsEmpty()) p.FlaecheBerechnen(&p.PBauteile[0]);
         if (!p.PBauteile.IsEmpty()) p.PBauteilLoeschen(int16_t(p.PBauteile[0].Nummer), 1);
         if (!p.RFenster.IsEmpty()) p.RFensterLoeschen(p.RFenster[0].Nummer);
         if (!p.Fassaden.IsEmpty()) p.FassadeLoeschen(&p.Fassaden[0]);
