@@ -1,0 +1,16 @@
+#include "altwandler/Lesehilfen.h"
+
+#include "hilfsmittel/DbAssert.h"
+#include "platform/base/ByteStream.h"
+
+bool ZaehlerLesen(ByteReader& in, std::span<int16_t> zaehler) {
+    for (int16_t& n : zaehler) n = in.ReadI16();
+    if (!in.Ok()) return false;
+    for (int16_t n : zaehler)
+        if (n < 0) return false;
+    return true;
+}
+
+void Pruefen(bool ok, const char* modul, int zeile) {
+    if (!ok) dbassert(modul, zeile);
+}

@@ -1,0 +1,86 @@
+#include "altwandler/ProjektKonvertierung.h"
+
+#include "altwandler/Sicherungskopie.h"
+#include "altwandler/TConvert_InV5.h"
+#include "altwandler/TConvert_InV6.h"
+#include "altwandler/Version5.h"
+#include "altwandler/Versionscodes.h"
+#include "platform/base/ByteStream.h"
+#include "platform/base/FileIO.h"
+#include "platform/services/MessageBox.h"
+#include "stammwerk/modell/TDateiKopf.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+namespace {
+
+constexpr const char* kTitel = "Projekt-Datei öffnen";
+
+Konvertierung nichtGeoeffnet(Konvertierung ergebnis) {
+    MessageBox("Projekt-Datei kann nicht geöffnet werden!", kTitel, MB_OK | MB_ICONEXCLAMATION);
+    return ergebnis;
+}
+
+} // namespace
+
+bool KonvertierenFragen(int code) {
+    const std::string frage = std::string("KORVALIN") +
+                              " benötigt die Projekt-Datei in der Version 6.0.\nDie Projekt-Datei "
+                              "liegt in der Version " +
+                              VersionsText(code) + " vor. Wollen Sie die Datei jetzt konvertieren?";
+    return MessageBox(frage, kTitel, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+std::vector<int> KonvertierungsSchritte(int code) {
+    std::vector<int> schritte;
+    if (code < Version100 || code > Version500) return schritte;
+    for (int n = code; n <= 6; ++n) schritte.push_back(n);
+    return schritte;
+}
+
+int KonvertierungsketteAusfuehren(TGesamtProjekt& ziel, const std::filesystem::path& datei,
+                                  int code, const std::filesystem::path& programmverzeichnis) {
+    TConvert_InV6 letzter(programmverzeichnis, datei);
+    switch (code) {
+    case Version500:
+        return letzter.ConvertGesamtProjekt(&ziel, datei);
+    case Version400: {
+        TGesamtProjektVersion5 v5;
+        const int r = TConvert_InV5(programmverzeichnis).ConvertGesamtProjekt(&v5, datei);
+        if (r != VersionGelesen) return r;
+        return letzter.ConvertGesamtProjekt(&ziel, &v5);
+    }
+    default:
+        // FIXME: the steps from versions "1.00" to "3.00" come with their readers.
+        return VersionFehler;
+    }
+}
+
+Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
+                                  const std::filesystem::path& programmverzeichnis) {
+    const FileContents original = ReadWholeFile(datei);
+    if (!original.ok) return nichtGeoeffnet(Konvertierung::NichtLesbar);
+    ByteReader kopf(original.bytes);
+    const int code = ProjektKopfPruefen(kopf, RegelV600);
+    if (code == VersionGelesen) return Konvertierung::KeineAlteVersion;
+    if (code == VersionFehler) return nichtGeoeffnet(Konvertierung::NichtLesbar);
+    if (code < Version400) return nichtGeoeffnet(Konvertierung::NichtUnterstuetzt);
+
+    if (!KonvertierenFragen(code)) return nichtGeoeffnet(Konvertierung::Abgelehnt);
+    if (!SicherungskopieErstellen(datei)) return nichtGeoeffnet(Konvertierung::Abgelehnt);
+
+    // Everything up to the save happens in memory: a failed read stops here
+    // and the file stays as it was.
+    TGesamtProjekt ziel(programmverzeichnis);
+    if (KonvertierungsketteAusfuehren(ziel, datei, code, programmverzeichnis) != VersionGelesen)
+        return nichtGeoeffnet(Konvertierung::NichtLesbar);
+    if (!ziel.SpeichernAls(datei)) return nichtGeoeffnet(Konvertierung::NichtGespeichert);
+
+    // A result that the current reader refuses would leave a file that no
+    // longer opens: the old bytes go back in its place.
+    TGesamtProjekt probe(programmverzeichnis);
+    if (probe.Oeffnen(datei) != VersionGelesen) {
+        WriteFileAtomically(datei, original.bytes);
+        return nichtGeoeffnet(Konvertierung::NichtGespeichert);
+    }
+    return Konvertierung::Konvertiert;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Fixture files of project versions 4 and 5, written field by field from
+// the documented layouts (AltFelder.h) with a distinct value in every field.
+// Records that those versions already store in the current layout (windows,
+// facades, volumes, version-5 single-layer components) are written by the
+// model's own writers.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace altdatei {
+
+// Numbers that tie the fixture's records together.
+constexpr int16_t kTyp = 3;           // component type (kind 4)
+constexpr int16_t kTypArt1 = 6;       // version 4: a component type of kind 1
+constexpr int16_t kPlatziert = 7;     // placed component of type kTyp
+constexpr int16_t kPlatziertArt1 = 8; // version 4: placed component of type kTypArt1
+constexpr int16_t kFassade = 2;
+constexpr int16_t kFensterTyp = 4;
+constexpr int16_t kFenster = 9;
+
+// Seeds of the distinct values per record kind (rows count up from them).
+constexpr int kSaatVariante = 0;
+constexpr int kSaatTyp = 1000;
+constexpr int kSaatPlatziert = 2000;
+constexpr int kSaatEinfach = 3000;
+constexpr int kSaatEigeneSchicht = 4000;
+constexpr int kSaatSchicht = 5000;
+
+// The 131-byte text lines of the fixtures: text from byte 0, zeros after.
+std::string TextZeile(const std::string& text);
+extern const char* const kZeilen[4];
+
+// The stored whole-project name and its 16-bit value.
+constexpr const char* kDateiname = "C:\\PROJEKTE\\ALT.PRO";
+
+// Two variants: the first with every list filled, the second empty.
+std::vector<uint8_t> Version5Datei();
+// Two variants: the first with two component types (kinds 4 and 1), two
+// placed components, a window type, a placed window, text lines, a facade
+// and a volume; the second empty.
+std::vector<uint8_t> Version4Datei();
+// A header of the current format with no variant: version "6.00".
+std::vector<uint8_t> Version6Datei();
+
+// A 512-byte header with the version text and file type.
+std::vector<uint8_t> Kopf(const char* version, int16_t typ = 0);
+
+void Schreiben(const std::filesystem::path& pfad, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> Lesen(const std::filesystem::path& pfad);
+
+} // namespace altdatei
