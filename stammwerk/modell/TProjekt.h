@@ -23,10 +23,15 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class ByteImage;
 class ByteReader;
 class ByteWriter;
+class TCADZeilenleser;
+struct TCADBauteilDaten;
+struct TCADMeldung;
 
 class TProjekt {
 public:
@@ -155,6 +160,20 @@ public:
     TPBauteil* PBauteilNr(int nummer);
     TPFenster* PFensterNr(int nummer);
     TFassade* FassadeNr(int nummer);
+
+    // CAD transfer file (Windows-1252 text): new elements on a new facade
+    // "Neue CAD-Bauteile", known ones updated. 0 every line taken; 1 a line
+    // with identifier 0 stopped reading (the lines before it stay); 2 read to
+    // the end, but lines were skipped, each with a message in `meldungen`.
+    int CADTransferDateiLesen(std::string_view datei,
+                              std::vector<TCADMeldung>* meldungen = nullptr);
+    // The next line: status -1 end of file, 1 identifier 0 (returns 1),
+    // 2 unknown kind token, 0 parsed.
+    int CADTransferDateiBauteilZeileLesen(TCADZeilenleser& leser, std::string& zeile,
+                                          TCADBauteilDaten* daten, int* status);
+    // Number of the first placed window (art 10) or placed component (any
+    // other art) with this CAD identifier; -1 none.
+    int CADBauteilVorhanden(long cadNummer, int art) const;
 
 private:
     void fassadeRechnen(TFassade* f);
