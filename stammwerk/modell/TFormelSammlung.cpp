@@ -56,7 +56,9 @@ int TFormelSammlung::Oeffnen() {
         f.Name = std::move(*name);
         f.Formel = std::move(*formel);
         f.Definitionen = std::move(*definitionen);
-        Einfuegen(f);
+        // Formulas of one name keep the file's order, so that a save and a
+        // load give the same list.
+        liste_.insert(std::upper_bound(liste_.begin(), liste_.end(), f), std::move(f));
     }
     return 1;
 }
