@@ -49,50 +49,48 @@ void TProjekt::ausTraegerEntfernen(const TTypNummer& traeger, TTypNummer ref) {
 }
 
 void TProjekt::entfernen(TTypNummer ref) {
-    for (TFassade& f : Fassaden) TypNummerEntfernen(f.Elemente, ref);
-    std::vector<TTypNummer> eingebaut;
-    if (ref.Typ == TTypNummer::Fenster) {
-        TPFenster* p = PFensterNr(ref.Nummer);
-        if (!p) return;
-        for (const TTypNummer& e : p->Einbauten) eingebaut.push_back(e);
-        if (p->RFenster) TypNummerEntfernen(p->RFenster->PFensterListe, ref);
-        ausListeLoeschen(PFenster, static_cast<const TPFenster*>(p));
-    } else {
-        TPBauteil* p = PBauteilNr(ref.Nummer);
-        if (!p) return;
-        for (const TTypNummer& e : p->Einbauten) eingebaut.push_back(e);
-        if (p->RBauteil) TypNummerEntfernen(p->RBauteil->PBauteilListe, ref);
-        ausListeLoeschen(PBauteile, static_cast<const TPBauteil*>(p));
+    // A work list, not recursion: inserted items may nest deeply in a file.
+    std::vector<TTypNummer> offen{ref};
+    while (!offen.empty()) {
+        const TTypNummer r = offen.back();
+        offen.pop_back();
+        for (TFassade& f : Fassaden) TypNummerEntfernen(f.Elemente, r);
+        if (r.Typ == TTypNummer::Fenster) {
+            TPFenster* p = PFensterNr(r.Nummer);
+            if (!p) continue;
+            for (const TTypNummer& e : p->Einbauten) offen.push_back(e);
+            if (p->RFenster) TypNummerEntfernen(p->RFenster->PFensterListe, r);
+            ausListeLoeschen(PFenster, static_cast<const TPFenster*>(p));
+        } else {
+            TPBauteil* p = PBauteilNr(r.Nummer);
+            if (!p) continue;
+            for (const TTypNummer& e : p->Einbauten) offen.push_back(e);
+            if (p->RBauteil) TypNummerEntfernen(p->RBauteil->PBauteilListe, r);
+            ausListeLoeschen(PBauteile, static_cast<const TPBauteil*>(p));
+        }
     }
-    for (const TTypNummer& e : eingebaut) entfernen(e);
+}
+
+int TProjekt::platzierungLoeschen(TTypNummer ref, TTypNummer traeger, int rechnen) {
+    TFassade* f = Fassaden.FirstThat([&](const TFassade& x) { return x.GetIndex(ref) >= 0; });
+    if (!f) return 0;
+    ausTraegerEntfernen(traeger, ref);
+    entfernen(ref);
+    if (rechnen) fassadeRechnen(f);
+    return 1;
 }
 
 int TProjekt::PBauteilLoeschen(short nummer, int rechnen) {
-    TPBauteil* p = PBauteilNr(nummer);
+    const TPBauteil* p = PBauteilNr(nummer);
     if (!p || !p->RBauteil) return 0;
-    const TTypNummer ref{int16_t(p->RBauteil->Bauteilart), nummer};
-    TFassade* f = nullptr;
-    for (TFassade& x : Fassaden)
-        if (x.GetIndex(ref) >= 0) f = f ? f : &x;
-    if (!f) return 0;
-    ausTraegerEntfernen(p->Traeger, ref);
-    entfernen(ref);
-    if (rechnen) fassadeRechnen(f);
-    return 1;
+    return platzierungLoeschen(TTypNummer{int16_t(p->RBauteil->Bauteilart), nummer}, p->Traeger,
+                               rechnen);
 }
 
 int TProjekt::PFensterLoeschen(short nummer, int rechnen) {
-    TPFenster* p = PFensterNr(nummer);
+    const TPFenster* p = PFensterNr(nummer);
     if (!p) return 0;
-    const TTypNummer ref{TTypNummer::Fenster, nummer};
-    TFassade* f = nullptr;
-    for (TFassade& x : Fassaden)
-        if (x.GetIndex(ref) >= 0) f = f ? f : &x;
-    if (!f) return 0;
-    ausTraegerEntfernen(p->Traeger, ref);
-    entfernen(ref);
-    if (rechnen) fassadeRechnen(f);
-    return 1;
+    return platzierungLoeschen(TTypNummer{TTypNummer::Fenster, nummer}, p->Traeger, rechnen);
 }
 
 int TProjekt::RBauteilLoeschen(int nummer) {
@@ -104,6 +102,9 @@ int TProjekt::RBauteilLoeschen(int nummer) {
         if (r.Typ == TTypNummer::Fenster) return 0;
         if (!PBauteilLoeschen(r.Nummer, 1)) return 0;
     }
+    // A placement the type's list does not name (a damaged file) still
+    // refers to the type: it stays, and so does the type.
+    if (PBauteile.FirstThat([&](const TPBauteil& p) { return p.RBauteil == t; })) return 0;
     TypNummerEntfernen(Typnummern, TTypNummer{int16_t(t->Bauteilart), int16_t(t->Nummer)});
     ausListeLoeschen(RBauteile, static_cast<const TRBauteil*>(t));
     return 1;
@@ -116,6 +117,7 @@ int TProjekt::RFensterLoeschen(int nummer) {
     for (const TTypNummer& r : t->PFensterListe) platzierungen.push_back(r);
     for (const TTypNummer& r : platzierungen)
         if (!PFensterLoeschen(r.Nummer, 1)) return 0;
+    if (PFenster.FirstThat([&](const TPFenster& p) { return p.RFenster == t; })) return 0;
     TypNummerEntfernen(Typnummern, TTypNummer{TTypNummer::Fenster, int16_t(t->Nummer)});
     ausListeLoeschen(RFenster, static_cast<const TRFenster*>(t));
     return 1;
