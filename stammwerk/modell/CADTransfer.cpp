@@ -57,95 +57,11 @@ void artSetzen(TRBauteil& t, uint16_t art) {
     }
 }
 
-double einbautenFlaeche(TProjekt& pj, const TTypNummerListe& einbauten) {
-    double a = 0;
-    for (const TTypNummer& r : einbauten) {
-        if (r.Typ == TTypNummer::Fenster) {
-            if (const TPFenster* f = pj.PFensterNr(r.Nummer)) a += f->Nettoflaeche;
-        } else if (const TPBauteil* b = pj.PBauteilNr(r.Nummer)) {
-            a += b->Nettoflaeche;
-        }
-    }
-    return a;
-}
-
 void fassadeSummen(TProjekt& pj, int nummer) {
     if (TFassade* f = pj.FassadeNr(nummer))
         f->GroessenBerechnen(&pj.PBauteile, &pj.PFenster, pj.Baumassnahme,
                              pj.NormaleInnentemperatur, pj.WestAnsatz, pj.Zusatzpruefung,
                              pj.Fugenkoeffizient_max);
-}
-
-// Carriers inside carriers are few; a deeper chain can only come from a
-// damaged file, and must not recurse without end.
-constexpr int kMaxTraegerTiefe = 16;
-
-void flaecheBerechnen(TProjekt& pj, TPBauteil* p, int tiefe);
-void flaecheBerechnen(TProjekt& pj, TPFenster* p, int tiefe);
-
-void traegerBerechnen(TProjekt& pj, const TTypNummer& traeger, int tiefe) {
-    if (traeger.Nummer == -1 || tiefe >= kMaxTraegerTiefe) return;
-    if (traeger.Typ == TTypNummer::Fenster)
-        flaecheBerechnen(pj, pj.PFensterNr(traeger.Nummer), tiefe + 1);
-    else
-        flaecheBerechnen(pj, pj.PBauteilNr(traeger.Nummer), tiefe + 1);
-}
-
-// Net area = gross area minus the items inserted into it; then its carrier,
-// its own loss and its facade's sums. The variant's envelope areas and proof
-// follow when the main program runs the proof after reading.
-void flaecheBerechnen(TProjekt& pj, TPBauteil* p, int tiefe) {
-    if (!p) return;
-    p->Nettoflaeche = p->Bruttoflaeche - einbautenFlaeche(pj, p->Einbauten);
-    traegerBerechnen(pj, p->Traeger, tiefe);
-    p->WSchVO(pj.NormaleInnentemperatur);
-    fassadeSummen(pj, p->FassadenNummer);
-}
-
-void flaecheBerechnen(TProjekt& pj, TPFenster* p, int tiefe) {
-    if (!p) return;
-    p->Nettoflaeche = p->Bruttoflaeche - einbautenFlaeche(pj, p->Einbauten);
-    traegerBerechnen(pj, p->Traeger, tiefe);
-    p->Berechnen(pj.Baumassnahme, pj.NormaleInnentemperatur, pj.WestAnsatz, pj.Zusatzpruefung,
-                 pj.Fugenkoeffizient_max);
-    fassadeSummen(pj, p->FassadenNummer);
-}
-
-// Every reference to a placed item, on facades, carriers and inserted items.
-void referenzErsetzen(TProjekt& pj, TTypNummer alt, TTypNummer neu) {
-    pj.FassadenAktualisieren(alt, neu);
-    auto ersetzen = [&](TTypNummerListe& liste) {
-        while (TypNummerEntfernen(liste, alt)) liste.Add(neu);
-    };
-    for (TPBauteil& p : pj.PBauteile) {
-        if (p.Traeger == alt) p.Traeger = neu;
-        ersetzen(p.Einbauten);
-    }
-    for (TPFenster& p : pj.PFenster) {
-        if (p.Traeger == alt) p.Traeger = neu;
-        ersetzen(p.Einbauten);
-    }
-}
-
-// A known element whose line names another component kind: the type and
-// every reference to its placements move to the new kind, and the ordered
-// lists, whose order depends on the kind, are put in order again.
-void artWechseln(TProjekt& pj, TRBauteil& t, uint16_t neu) {
-    const int16_t alt = int16_t(t.Bauteilart);
-    TypNummerEntfernen(pj.Typnummern, TTypNummer{alt, int16_t(t.Nummer)});
-    auto typ = pj.RBauteile.Detach([&](const TRBauteil& x) { return &x == &t; });
-    typ->Bauteilart = neu;
-    pj.RBauteile.Add(std::move(typ));
-    pj.Typnummern.Add(TTypNummer{int16_t(neu), int16_t(t.Nummer)});
-
-    TTypNummerListe platzierungen;
-    for (const TTypNummer& r : t.PBauteilListe) {
-        referenzErsetzen(pj, r, TTypNummer{int16_t(neu), r.Nummer});
-        platzierungen.Add(TTypNummer{int16_t(neu), r.Nummer});
-        const TPBauteil* p = pj.PBauteilNr(r.Nummer);
-        if (p) pj.PBauteile.Add(pj.PBauteile.Detach([&](const TPBauteil& x) { return &x == p; }));
-    }
-    t.PBauteilListe = std::move(platzierungen);
 }
 
 } // namespace
@@ -278,7 +194,7 @@ int TProjekt::CADTransferDateiLesen(std::string_view datei, std::vector<TCADMeld
         } else if (d.Art == TCADBauteilDaten::ArtFenster) {
             TPFenster* p = PFensterNr(n);
             p->CADFensterDatenUebernehmen(d);
-            flaecheBerechnen(*this, p, 0);
+            FlaecheBerechnen(p);
             p->Berechnen(Baumassnahme, NormaleInnentemperatur, WestAnsatz, Zusatzpruefung,
                          Fugenkoeffizient_max);
         } else if (n < 0) {
@@ -304,10 +220,16 @@ int TProjekt::CADTransferDateiLesen(std::string_view datei, std::vector<TCADMeld
                 melden("Das Bauteil hat keinen Bauteiltyp; die Zeile wurde übersprungen.");
                 continue;
             }
-            if (p->RBauteil->Bauteilart != d.Art) artWechseln(*this, *p->RBauteil, d.Art);
+            if (p->RBauteil->Bauteilart != d.Art) {
+                // Another kind moves the type and every reference to its
+                // placements, and puts the ordered lists in order again.
+                TRBauteil neu = *p->RBauteil;
+                neu.Bauteilart = d.Art;
+                BauteilUebernehmen(neu);
+            }
             p->CADBauteilDatenUebernehmen(d, NormaleInnentemperatur);
             p->RBauteil->WSchVO(Baumassnahme, NormaleInnentemperatur, KleinesWohngebaeude);
-            flaecheBerechnen(*this, p, 0);
+            FlaecheBerechnen(p);
         }
     }
     fassadeSummen(*this, fassade.Nummer);
