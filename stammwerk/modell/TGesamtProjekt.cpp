@@ -1,0 +1,135 @@
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+#include "platform/base/ByteStream.h"
+#include "platform/base/FileIO.h"
+#include "stammwerk/modell/TDateiKopf.h"
+
+#include <memory>
+
+TGesamtProjekt::TGesamtProjekt(const std::filesystem::path& verzeichnis)
+    : pfad_(verzeichnis / "unbenannt.pro") {}
+
+void TGesamtProjekt::leeren() {
+    Projekte.Flush();
+    AktuellesProjekt = nullptr;
+}
+
+int TGesamtProjekt::Oeffnen(const std::filesystem::path& pfad) {
+    const auto datei = ReadWholeFile(pfad);
+    if (!datei.ok) {
+        fehler_ = datei.error;
+        return 1;
+    }
+    leeren();
+    ByteReader in(datei.bytes);
+    TDateiKopf kopf;
+    const int art = kopf.Lesen(in, DateiTypProjekt, RegelV600);
+    if (art == 0) return 1;
+    if (art == -1) return ProjektVersionsCode(kopf.Version);
+
+    const int16_t anzahl = in.ReadI16();
+    const ByteImage image = in.ReadImage(kImageSize);
+    // Each variant takes at least its eight counts and its image.
+    if (!in.Ok() || anzahl < 0 || !in.CanHold(size_t(anzahl), 16 + TProjekt::kImageSize)) {
+        fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" ist beschädigt.";
+        return 1;
+    }
+    for (int i = 0; i < anzahl; ++i) {
+        auto p = std::make_unique<TProjekt>();
+        if (p->Oeffnen(in) != 0) {
+            leeren();
+            fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" ist beschädigt.";
+            return 1;
+        }
+        TProjekt& gelesen = Projekte.AddAfterEquals(std::move(p));
+        if (!AktuellesProjekt) AktuellesProjekt = &gelesen;
+    }
+    Wert = image.U16(260);
+    pfad_ = pfad;
+    return 0;
+}
+
+int TGesamtProjekt::Speichern() {
+    return Speichern(pfad_);
+}
+
+int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
+    ByteWriter out;
+    TDateiKopf(DateiTypProjekt).Schreiben(out);
+    out.WriteI16(int16_t(Projekte.GetItemsInContainer()));
+    ByteImage image(kImageSize);
+    image.SetText(0, kPfadWidth, pfad_.string());
+    image.SetU16(260, Wert);
+    // 262, 266: list and current-variant references, meaningless on disk
+    out.WriteImage(image);
+    for (const TProjekt& p : Projekte) p.Speichern(out);
+    const auto r = WriteFileAtomically(ziel, out.Bytes());
+    if (!r.ok) {
+        fehler_ = r.error;
+        return 0;
+    }
+    return 1;
+}
+
+int TGesamtProjekt::SpeichernAls(const std::filesystem::path& pfad) {
+    const auto alt = pfad_;
+    pfad_ = pfad;
+    if (Speichern(pfad_)) return 1;
+    pfad_ = alt;
+    return 0;
+}
+
+int TGesamtProjekt::Loeschen() const {
+    std::error_code ec;
+    return std::filesystem::remove(pfad_, ec) ? 0 : 1;
+}
+
+int TGesamtProjekt::Speicherbedarf() const {
+    double summe = kImageSize + 4 + TDateiKopf::kImageSize;
+    for (const TProjekt& p : Projekte) summe += p.Speicherbedarf();
+    return int(summe * 1.1);
+}
+
+bool TGesamtProjekt::ProjektAuswaehlen(int nummer) {
+    TProjekt* p = Projekte.FirstThat([&](const TProjekt& x) { return x.Nummer == nummer; });
+    if (!p) return false;
+    AktuellesProjekt = p;
+    return true;
+}
+
+TProjekt& TGesamtProjekt::ProjektHinzufuegen(std::unique_ptr<TProjekt> p) {
+    TProjekt& neu = Projekte.Add(std::move(p));
+    if (!AktuellesProjekt) AktuellesProjekt = &neu;
+    return neu;
+}
+
+TProjekt* TGesamtProjekt::ProjektKopieren(int position) {
+    if (position < 0 || size_t(position) >= Projekte.GetItemsInContainer()) return nullptr;
+    auto kopie = std::make_unique<TProjekt>(Projekte[size_t(position)]);
+    kopie->Nummer = int16_t(Projekte.GetItemsInContainer());
+    kopie->Name = "Variante " + std::to_string(kopie->Nummer);
+    AktuellesProjekt = &Projekte.Add(std::move(kopie));
+    return AktuellesProjekt;
+}
+
+void TGesamtProjekt::ProjektLoeschen(int nummer) {
+    if (!ProjektAuswaehlen(nummer)) return;
+    const TProjekt* weg = AktuellesProjekt;
+    Projekte.Detach([&](const TProjekt& x) { return &x == weg; });
+    for (TProjekt& p : Projekte)
+        if (p.Nummer > nummer) --p.Nummer;
+    AktuellesProjekt = nullptr;
+    ProjektAuswaehlen(0);
+}
+
+std::string TGesamtProjekt::GetFileName(bool mitEndung) const {
+    std::string name = (mitEndung ? pfad_.filename() : pfad_.stem()).string();
+    if (name.size() > 256) name.resize(256);
+    return name;
+}
+
+std::string TGesamtProjekt::GetProjektPfad() const {
+    std::string ordner = pfad_.parent_path().string();
+    if (ordner.empty() || ordner.back() != '/') ordner += '/';
+    return ordner;
+}

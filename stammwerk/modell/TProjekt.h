@@ -1,0 +1,170 @@
+#pragma once
+// One variant of a building project: its settings for the heat-protection
+// proof, climate, location, heating system and hot water, and the lists of
+// its component types, window types, their placements, facades, volumes and
+// texts. The operations keep types, placements and facades consistent.
+#include "stammwerk/modell/TBaustoffSumme.h"
+#include "stammwerk/modell/TDimVolumen.h"
+#include "stammwerk/modell/TFassade.h"
+#include "stammwerk/modell/THeizsystem.h"
+#include "stammwerk/modell/TISListImp.h"
+#include "stammwerk/modell/TJahresverbrauch.h"
+#include "stammwerk/modell/TKlima.h"
+#include "stammwerk/modell/TOrt.h"
+#include "stammwerk/modell/TPBauteil.h"
+#include "stammwerk/modell/TPFenster.h"
+#include "stammwerk/modell/TRBauteil.h"
+#include "stammwerk/modell/TRFenster.h"
+#include "stammwerk/modell/TTemperatur.h"
+#include "stammwerk/modell/TTextString.h"
+#include "stammwerk/modell/TTypNummer.h"
+#include "stammwerk/modell/TWarmwasserbedarf.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class ByteImage;
+class ByteReader;
+class ByteWriter;
+
+class TProjekt {
+public:
+    static constexpr size_t kImageSize = 1398;
+    static constexpr size_t kNameWidth = 30;
+    static constexpr size_t kBemerkungWidth = 64;
+
+    std::string Name = "Standardprojekt";
+    int16_t Nummer = 0;
+    int16_t NaechsteFensterNummer = 0;
+    int16_t NaechsteBauteilNummer = 0;
+    std::array<int16_t, 8> Projekteinstellungen{};
+    double Fugenkoeffizient_max = 2.0;
+    uint16_t ZielwertStatus = 0;
+    uint16_t UnterschreitungStatus = 0;
+    uint16_t NachweisRolladenkasten = 0;
+    uint16_t NachweisFlaechenheizung = 0;
+    uint16_t NachweisHeizkoerper = 0;
+    uint16_t NachweisTrennwaende = 0;
+    uint16_t NachweisFugen = 0;
+    uint16_t NachweisSommer = 0;
+    uint16_t NachweisEinfachverglasung = 1;
+    uint16_t ZusatzErfuellt = 1;
+    uint16_t FensterTab2Erfuellt = 1;
+    uint16_t ProjektBauteilverfahren = 1;
+    uint16_t ProjektDINErfuellt = 1;
+    uint16_t NachweisErfuellt = 0;
+    uint16_t Baumassnahme = 0; // 0 new building, 1 extension, 2 external components
+    uint16_t Gebaeudenutzung = 0;
+    uint16_t KleinesWohngebaeude = 0;
+    uint16_t ZweiGebaeudetrennwaende = 0;
+    uint16_t WestAnsatz = 0;
+    uint16_t MehrAlsZweiVollgeschosse = 0;
+    uint16_t NormaleInnentemperatur = 1;
+    uint16_t InterneGewinnePauschal = 1;
+    TKlima Klima;
+    TTemperatur Temperatur;
+    double Wert20 = 20.0;
+    std::array<std::string, 9> Projektangaben;
+
+    TISListImp<TRBauteil> RBauteile;
+    TISListImp<TPBauteil> PBauteile;
+    TISListImp<TRFenster> RFenster;
+    TISListImp<TPFenster> PFenster;
+    TTypNummerListe Typnummern; // not stored; rebuilt on reading
+    TTextListe Textliste1;
+    TTextListe Textliste2;
+    TISListImp<TFassade> Fassaden;
+    TDimVolumenListe Volumina;
+    TISListImp<TBaustoffSumme> Massenliste; // not stored
+
+    uint16_t Lueftungsanlage = 0;
+    uint16_t LueftungsabzugArt = 0;
+    uint16_t Zusatzpruefung = 0;
+    double Q_H = 0, Q2_H = 0, Waermerueckgewinnungsgrad = 0, Q1_H = 0, Q_H_Nutzflaeche = 0;
+    double Q2_H_max = 0, Q1_H_max = 0, Q_T = 0, Q_T_Wand = 0, Q_T_Fenster = 0, Q_T_Dach = 0;
+    double Q_T_Boden = 0, Q_T_Art6 = 0, Q_T_Art5 = 0, Q2_T = 0, Q2_T_max = 0, Q_L = 0, Q_I = 0;
+    double Q_I_Vorgabe = 0, Q_S = 0, k_eq_F_m = 0;
+    double A_Fenster = 0; // m², placed windows
+    std::array<double, 5> Werte5{};
+    double A_Bauteile = 0;  // m², placed components
+    double V = 0;           // m³ heated volume
+    double A_N_Vorgabe = 0; // m²
+    uint16_t A_N_pauschal = 1;
+    uint16_t ProjektMerker = 0;
+    uint16_t BueroVorrang = 0;
+    uint16_t A_N_Art = 0;
+    uint16_t AVErfuellt = 0;
+    double k_m_AW = 0;
+    double A_AW = 0;
+    uint8_t ZielwertPruefen = 0;
+    double Zielwert = 15.0;
+    uint16_t UnterschreitungPruefen = 0;
+    double Unterschreitung = 0;
+    TOrt Ort;
+    THeizsystem Heizsystem;
+    TWarmwasserbedarf Warmwasser;
+    TJahresverbrauch Jahresverbrauch;
+    std::string Bemerkung;
+
+    TProjekt() = default;
+    // Deep copy; the copied placements refer to the copied types. The
+    // take-off list starts empty.
+    TProjekt(const TProjekt& other);
+    TProjekt& operator=(const TProjekt&) = delete;
+
+    friend bool operator==(const TProjekt& a, const TProjekt& b) { return a.Nummer == b.Nummer; }
+    friend bool operator<(const TProjekt& a, const TProjekt& b) { return a.Nummer < b.Nummer; }
+
+    // Eight counts, the 1398-byte image, the lists. Oeffnen: 0 read; 1 cut
+    // short, damaged, or a placed item whose type number is not in the file
+    // (then every list is empty).
+    int Oeffnen(ByteReader& in);
+    void Speichern(ByteWriter& out) const;
+    int Speicherbedarf() const;
+    int FeuchteBerechnen() const;
+
+    void WriteImage(ByteImage& image, size_t off) const;
+    void ReadImage(const ByteImage& image, size_t off);
+
+    // Component side; the window operations are their twins.
+    TRBauteil& BauteilNeu(std::unique_ptr<TRBauteil> t);
+    TRFenster& FensterNeu(std::unique_ptr<TRFenster> t);
+    int BauteilUmbenennen(const std::string& name, int nummer);
+    int FensterUmbenennen(const std::string& name, int nummer);
+    TPBauteil* PBauteilEinfuegen(std::unique_ptr<TPBauteil> p, TFassade* f, int rechnen);
+    TPBauteil* PBauteilNeu(TRBauteil* t, TFassade* f, int rechnen);
+    TPFenster* PFensterEinfuegen(std::unique_ptr<TPFenster> p, TFassade* f, int rechnen);
+    TPFenster* PFensterNeu(TRFenster* t, TFassade* f, int rechnen);
+    TPBauteil* FirstPBauteil(const TRBauteil* t);
+    TPFenster* FirstPFenster(const TRFenster* t);
+    void PBauteileNeuBerechnen(TRBauteil* t);
+    void PFensterNeuBerechnen(TRFenster* t, int berechnen, int groessen);
+    void FassadenAktualisieren(TTypNummer alt, TTypNummer neu);
+    TFassade* BauteilAusFassadeLoeschen(TTypNummer t);
+    void FassadeNummerInBauteileSetzen(TFassade* f);
+    int PBauteilLoeschen(short nummer, int rechnen);
+    int PFensterLoeschen(short nummer, int rechnen);
+    int RBauteilLoeschen(int nummer);
+    int RFensterLoeschen(int nummer);
+    void FassadeLoeschen(TFassade* f);
+
+    // Look-ups by number; nullptr when there is none.
+    TRBauteil* RBauteilNr(int nummer);
+    TRFenster* RFensterNr(int nummer);
+    TPBauteil* PBauteilNr(int nummer);
+    TPFenster* PFensterNr(int nummer);
+    TFassade* FassadeNr(int nummer);
+
+private:
+    void fassadeRechnen(TFassade* f);
+    // Removes the placed item and everything inserted into it from the
+    // facades, the types' placement lists and the variant's lists.
+    void entfernen(TTypNummer ref);
+    // Takes ref out of the inserted items of its carrier and recomputes the
+    // carrier's net area.
+    void ausTraegerEntfernen(const TTypNummer& traeger, TTypNummer ref);
+    void nettoflaecheSetzen(TTypNummer traeger);
+    bool listenLesen(ByteReader& in, const std::array<int16_t, 8>& n);
+    void leeren();
+};

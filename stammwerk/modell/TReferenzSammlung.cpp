@@ -1,0 +1,96 @@
+#include "stammwerk/modell/TReferenzSammlung.h"
+
+#include "platform/base/ByteStream.h"
+#include "platform/base/FileIO.h"
+#include "stammwerk/modell/OrdnungsListe.h"
+#include "stammwerk/modell/TDateiKopf.h"
+
+namespace {
+// A list holds at most 32767 entries of under 100 bytes.
+constexpr size_t GroessteListendatei = 4 * 1024 * 1024;
+bool gueltigeArt(int kind) {
+    return kind == 1 || kind == 2;
+}
+} // namespace
+
+template <class T>
+TReferenzSammlung<T>::TReferenzSammlung(const std::filesystem::path& dir)
+    : pfad_{dir / T::DateiHersteller, dir / T::DateiAnwender} {}
+
+template <class T>
+int TReferenzSammlung<T>::Oeffnen(int kind) {
+    if (!gueltigeArt(kind)) return -2;
+    const auto datei = ReadWholeFile(Pfad(kind), GroessteListendatei);
+    bool& unlesbar = unlesbar_[kind - 1];
+    if (!datei.ok) {
+        // A file that exists but cannot be read is kept from being overwritten.
+        unlesbar = std::filesystem::exists(Pfad(kind));
+        fehler_ = datei.error;
+        return -2;
+    }
+    ByteReader in(datei.bytes);
+    TDateiKopf kopf;
+    const int ergebnis = kopf.Lesen(in, T::DateiTypHersteller + (kind - 1), RegelV500oderV600);
+    unlesbar = ergebnis != 1;
+    if (ergebnis != 1) return ergebnis;
+    const int16_t anzahl = in.ReadI16();
+    // A count beyond the data means a damaged file: take nothing of it.
+    if (!in.Ok() || (anzahl > 0 && !in.CanHold(size_t(anzahl), T::kImageSize))) {
+        unlesbar = true;
+        fehler_ = "Die Datei \"" + Pfad(kind).string() + "\" ist beschädigt.";
+        return 0;
+    }
+    for (int16_t i = 0; i < anzahl; ++i) {
+        T eintrag;
+        eintrag.ReadImage(in.ReadImage(T::kImageSize), 0);
+        EinordnenVorGleiche(liste_, std::move(eintrag));
+    }
+    return 1;
+}
+
+template <class T>
+int TReferenzSammlung<T>::Oeffnen() {
+    Oeffnen(1);
+    return Oeffnen(2);
+}
+
+template <class T>
+int TReferenzSammlung<T>::Speichern(int kind) {
+    if (!gueltigeArt(kind)) return 0;
+    if (unlesbar_[kind - 1]) {
+        fehler_ = "Die Datei \"" + Pfad(kind).string() +
+                  "\" konnte nicht gelesen werden und wird nicht überschrieben.";
+        return 0;
+    }
+    ByteWriter out;
+    TDateiKopf(int16_t(T::DateiTypHersteller + (kind - 1))).Schreiben(out);
+    const size_t anzahlStelle = out.Size();
+    out.WriteI16(0);
+    int16_t anzahl = 0;
+    for (const T& eintrag : liste_) {
+        if (eintrag.Quelle != kind) continue;
+        if (anzahl == INT16_MAX) {
+            fehler_ = "Zu viele Einträge für \"" + Pfad(kind).string() + "\".";
+            return 0;
+        }
+        ByteImage bild(T::kImageSize);
+        eintrag.WriteImage(bild, 0);
+        out.WriteImage(bild);
+        ++anzahl;
+    }
+    out.PatchU16(anzahlStelle, uint16_t(anzahl));
+    const auto r = WriteFileAtomically(Pfad(kind), out.Bytes());
+    if (!r.ok) {
+        fehler_ = r.error;
+        return 0;
+    }
+    return 1;
+}
+
+template <class T>
+void TReferenzSammlung<T>::Einfuegen(const T& eintrag) {
+    EinordnenVorGleiche(liste_, eintrag);
+}
+
+template class TReferenzSammlung<TOrt>;
+template class TReferenzSammlung<TBrennstoff>;
