@@ -1,6 +1,7 @@
 #include "stammwerk/modell/TPBauteil.h"
 
 #include "platform/base/ByteStream.h"
+#include "stammwerk/modell/PlatzierungsBild.h"
 #include "stammwerk/modell/TRBauteil.h"
 
 #include <cmath>
@@ -111,30 +112,10 @@ void TPBauteil::ReadImage(const ByteImage& image, size_t off) {
 }
 
 int TPBauteil::Oeffnen(ByteReader& in) {
-    Flaechenliste.Flush();
-    Einbauten.Flush();
     RBauteil = nullptr;
-    if (in.Remaining() < 2) return 1;
-    const uint16_t nFlaechen = in.ReadU16();
-    const uint16_t nEinbauten = in.ReadU16();
-    const ByteImage image = in.ReadImage(kImageSize);
-    if (!in.Ok()) return -1;
-    ReadImage(image, 0);
-    if (!DimVolumenLesen(in, nFlaechen, Flaechenliste) ||
-        !TypNummernLesen(in, nEinbauten, Einbauten)) {
-        Flaechenliste.Flush();
-        Einbauten.Flush();
-        return -1;
-    }
-    return 0;
+    return PlatzierungOeffnen(*this, in);
 }
 
 void TPBauteil::Speichern(ByteWriter& out) const {
-    out.WriteU16(uint16_t(Flaechenliste.GetItemsInContainer()));
-    out.WriteU16(uint16_t(Einbauten.GetItemsInContainer()));
-    ByteImage image(kImageSize);
-    WriteImage(image, 0);
-    out.WriteImage(image);
-    for (const TDimVolumen& d : Flaechenliste) d.Speichern(out);
-    TypNummernSchreiben(out, Einbauten);
+    PlatzierungSpeichern(*this, out);
 }

@@ -1,6 +1,7 @@
 #include "stammwerk/modell/TPFenster.h"
 
 #include "platform/base/ByteStream.h"
+#include "stammwerk/modell/PlatzierungsBild.h"
 #include "stammwerk/modell/TRFenster.h"
 
 #include <memory>
@@ -196,26 +197,10 @@ void TPFenster::ReadImage(const ByteImage& image, size_t off) {
 }
 
 int TPFenster::Oeffnen(ByteReader& in) {
-    Flaechenliste.Flush();
-    Einbauten.Flush();
     RFenster = nullptr;
-    if (in.Remaining() < 2) return 1;
-    const uint16_t nFlaechen = in.ReadU16();
-    const uint16_t nEinbauten = in.ReadU16();
-    const ByteImage image = in.ReadImage(kImageSize);
-    if (!in.Ok()) return -1;
-    ReadImage(image, 0);
-    if (!DimVolumenLesen(in, nFlaechen, Flaechenliste)) return -1;
-    if (!TypNummernLesen(in, nEinbauten, Einbauten)) return -1;
-    return 0;
+    return PlatzierungOeffnen(*this, in);
 }
 
 void TPFenster::Speichern(ByteWriter& out) const {
-    out.WriteU16(uint16_t(Flaechenliste.GetItemsInContainer()));
-    out.WriteU16(uint16_t(Einbauten.GetItemsInContainer()));
-    ByteImage image(kImageSize);
-    WriteImage(image, 0);
-    out.WriteImage(image);
-    for (const TDimVolumen& d : Flaechenliste) d.Speichern(out);
-    TypNummernSchreiben(out, Einbauten);
+    PlatzierungSpeichern(*this, out);
 }

@@ -165,6 +165,8 @@ private:
     // carrier's net area.
     void ausTraegerEntfernen(const TTypNummer& traeger, TTypNummer ref);
     void nettoflaecheSetzen(TTypNummer traeger);
+    // Deletes a placed item held by a facade: 1, or 0 when no facade holds it.
+    int platzierungLoeschen(TTypNummer ref, TTypNummer traeger, int rechnen);
     bool listenLesen(ByteReader& in, const std::array<int16_t, 8>& n);
     void leeren();
 };

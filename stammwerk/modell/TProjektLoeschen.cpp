@@ -67,32 +67,26 @@ void TProjekt::entfernen(TTypNummer ref) {
     for (const TTypNummer& e : eingebaut) entfernen(e);
 }
 
-int TProjekt::PBauteilLoeschen(short nummer, int rechnen) {
-    TPBauteil* p = PBauteilNr(nummer);
-    if (!p || !p->RBauteil) return 0;
-    const TTypNummer ref{int16_t(p->RBauteil->Bauteilart), nummer};
-    TFassade* f = nullptr;
-    for (TFassade& x : Fassaden)
-        if (x.GetIndex(ref) >= 0) f = f ? f : &x;
+int TProjekt::platzierungLoeschen(TTypNummer ref, TTypNummer traeger, int rechnen) {
+    TFassade* f = Fassaden.FirstThat([&](const TFassade& x) { return x.GetIndex(ref) >= 0; });
     if (!f) return 0;
-    ausTraegerEntfernen(p->Traeger, ref);
+    ausTraegerEntfernen(traeger, ref);
     entfernen(ref);
     if (rechnen) fassadeRechnen(f);
     return 1;
 }
 
+int TProjekt::PBauteilLoeschen(short nummer, int rechnen) {
+    const TPBauteil* p = PBauteilNr(nummer);
+    if (!p || !p->RBauteil) return 0;
+    return platzierungLoeschen(TTypNummer{int16_t(p->RBauteil->Bauteilart), nummer}, p->Traeger,
+                               rechnen);
+}
+
 int TProjekt::PFensterLoeschen(short nummer, int rechnen) {
-    TPFenster* p = PFensterNr(nummer);
+    const TPFenster* p = PFensterNr(nummer);
     if (!p) return 0;
-    const TTypNummer ref{TTypNummer::Fenster, nummer};
-    TFassade* f = nullptr;
-    for (TFassade& x : Fassaden)
-        if (x.GetIndex(ref) >= 0) f = f ? f : &x;
-    if (!f) return 0;
-    ausTraegerEntfernen(p->Traeger, ref);
-    entfernen(ref);
-    if (rechnen) fassadeRechnen(f);
-    return 1;
+    return platzierungLoeschen(TTypNummer{TTypNummer::Fenster, nummer}, p->Traeger, rechnen);
 }
 
 int TProjekt::RBauteilLoeschen(int nummer) {
