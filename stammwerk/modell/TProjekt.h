@@ -27,6 +27,7 @@
 class ByteImage;
 class ByteReader;
 class ByteWriter;
+struct PJStruct;
 
 class TProjekt {
 public:
@@ -124,6 +125,15 @@ public:
     int Speicherbedarf() const;
     int FeuchteBerechnen() const;
 
+    // Heat-protection proof under WSchVO 1995 and what follows from it.
+    void WSchVO();
+    int CanStartWSchVO() const;
+    void UmfassungsflaecheBerechnen();
+    void MaxFugenkoeffizientBerechnen();
+    void SetPjGroessen(PJStruct& pj) const;
+    void JahresverbrauchBerechnen();
+    void Massenermittlung();
+
     void WriteImage(ByteImage& image, size_t off) const;
     void ReadImage(const ByteImage& image, size_t off);
 
@@ -157,6 +167,9 @@ public:
     TFassade* FassadeNr(int nummer);
 
 private:
+    // Q_L and Q_I of the balance with the reductions for ventilation systems
+    // and the choice of office buildings.
+    void lueftungUndInterneGewinne();
     void fassadeRechnen(TFassade* f);
     // Removes the placed item and everything inserted into it from the
     // facades, the types' placement lists and the variant's lists.
