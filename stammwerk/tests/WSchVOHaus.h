@@ -80,6 +80,15 @@ inline TPFenster& Fenster(TProjekt& p, TRFenster& t, TFassade& f, double flaeche
     return w;
 }
 
+// Facade sums, envelope areas and the proof after a change of the variant.
+inline void Rechnen(TProjekt& p) {
+    for (TFassade& f : p.Fassaden)
+        f.GroessenBerechnen(&p.PBauteile, &p.PFenster, p.Baumassnahme, p.NormaleInnentemperatur,
+                            p.WestAnsatz, p.Zusatzpruefung, p.Fugenkoeffizient_max);
+    p.UmfassungsflaecheBerechnen();
+    p.WSchVO();
+}
+
 // The house as the current variant of a project in `ordner`, computed:
 // component types, placements, facades, envelope areas, the proof.
 inline std::unique_ptr<TGesamtProjekt> Haus(const std::filesystem::path& ordner) {
@@ -129,11 +138,7 @@ inline std::unique_ptr<TGesamtProjekt> Haus(const std::filesystem::path& ordner)
     Platzieren(p, dach, oben, 100);
     Platzieren(p, boden, unten, 100);
 
-    for (TFassade& f : p.Fassaden)
-        f.GroessenBerechnen(&p.PBauteile, &p.PFenster, p.Baumassnahme, p.NormaleInnentemperatur,
-                            p.WestAnsatz, p.Zusatzpruefung, p.Fugenkoeffizient_max);
-    p.UmfassungsflaecheBerechnen();
-    p.WSchVO();
+    Rechnen(p);
     return g;
 }
 
