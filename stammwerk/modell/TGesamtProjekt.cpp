@@ -20,8 +20,12 @@ int TGesamtProjekt::Oeffnen(const std::filesystem::path& pfad) {
         fehler_ = datei.error;
         return 1;
     }
+    return Oeffnen(datei.bytes, pfad);
+}
+
+int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesystem::path& pfad) {
     leeren();
-    ByteReader in(datei.bytes);
+    ByteReader in(daten);
     TDateiKopf kopf;
     const int art = kopf.Lesen(in, DateiTypProjekt, RegelV600);
     if (art == 0) return 1;
@@ -53,7 +57,7 @@ int TGesamtProjekt::Speichern() {
     return Speichern(pfad_);
 }
 
-int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
+std::vector<uint8_t> TGesamtProjekt::Dateibild() const {
     ByteWriter out;
     TDateiKopf(DateiTypProjekt).Schreiben(out);
     out.WriteI16(int16_t(Projekte.GetItemsInContainer()));
@@ -63,7 +67,11 @@ int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
     // 262, 266: list and current-variant references, meaningless on disk
     out.WriteImage(image);
     for (const TProjekt& p : Projekte) p.Speichern(out);
-    const auto r = WriteFileAtomically(ziel, out.Bytes());
+    return out.Take();
+}
+
+int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
+    const auto r = WriteFileAtomically(ziel, Dateibild());
     if (!r.ok) {
         fehler_ = r.error;
         return 0;

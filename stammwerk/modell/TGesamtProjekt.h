@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
+#include <vector>
 
 class ByteImage;
 
@@ -24,6 +26,10 @@ public:
     // damaged (then no variant is held); 2..6 an older version "1.00".."5.00".
     // The file is never changed.
     int Oeffnen(const std::filesystem::path& pfad);
+    // The same on the bytes of a file read elsewhere; pfad becomes the path.
+    int Oeffnen(std::span<const uint8_t> daten, const std::filesystem::path& pfad);
+    // The bytes that Speichern writes.
+    std::vector<uint8_t> Dateibild() const;
     // Writes to the object's own path, or to `ziel` (the image keeps the
     // object's path). 1 written; 0 not written, the old file unchanged and
     // LetzterFehler saying why.

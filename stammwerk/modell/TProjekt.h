@@ -158,6 +158,27 @@ public:
     int RBauteilLoeschen(int nummer);
     int RFensterLoeschen(int nummer);
     void FassadeLoeschen(TFassade* f);
+    // Takes the edited data of the type with the same number; references to
+    // its placements follow a changed kind. 1, or 0 when there is no such type.
+    int BauteilUebernehmen(const TRBauteil& daten);
+    int FensterUebernehmen(const TRFenster& daten);
+    // Net area = gross area minus the items inserted into it, then up the
+    // chain of carriers, with the losses and the facade sums.
+    void FlaecheBerechnen(TPBauteil* p);
+    void FlaecheBerechnen(TPFenster* p);
+    // Copies a placement onto a facade with its inserted items.
+    TPBauteil* PBauteilKopieren(const TPBauteil* p, TFassade* f, int rechnen);
+    TPFenster* PFensterKopieren(const TPFenster* p, TFassade* f, int rechnen);
+    // Copies an item into a carrier (a placed component or window) on the
+    // carrier's facade; nothing when both carriers are null.
+    TPBauteil* PBauteilKopieren(const TPBauteil* item, TPBauteil* traegerBauteil,
+                                TPFenster* traegerFenster);
+    TPFenster* PFensterKopieren(const TPFenster* item, TPBauteil* traegerBauteil,
+                                TPFenster* traegerFenster);
+    // Moves the facade to another number (0..count-1); the ones between move
+    // by one the other way.
+    void FassadeVerschieben(TFassade* f, short nummer);
+    TFassade* FassadeKopieren(const TFassade* f);
 
     // Look-ups by number; nullptr when there is none.
     TRBauteil* RBauteilNr(int nummer);
@@ -180,6 +201,11 @@ private:
     void nettoflaecheSetzen(TTypNummer traeger);
     // Deletes a placed item held by a facade: 1, or 0 when no facade holds it.
     int platzierungLoeschen(TTypNummer ref, TTypNummer traeger, int rechnen);
+    // Copies the items inserted into `quelle` into the carrier `ziel`.
+    void einbautenKopieren(const TTypNummerListe& quelle, TPBauteil* zielBauteil,
+                           TPFenster* zielFenster);
+    void artAendern(TTypNummer alt, TTypNummer neu);
+    int kopierTiefe_ = 0; // bounds copying along inserted items read from a file
     bool listenLesen(ByteReader& in, const std::array<int16_t, 8>& n);
     void leeren();
 };

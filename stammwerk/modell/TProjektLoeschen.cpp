@@ -49,22 +49,26 @@ void TProjekt::ausTraegerEntfernen(const TTypNummer& traeger, TTypNummer ref) {
 }
 
 void TProjekt::entfernen(TTypNummer ref) {
-    for (TFassade& f : Fassaden) TypNummerEntfernen(f.Elemente, ref);
-    std::vector<TTypNummer> eingebaut;
-    if (ref.Typ == TTypNummer::Fenster) {
-        TPFenster* p = PFensterNr(ref.Nummer);
-        if (!p) return;
-        for (const TTypNummer& e : p->Einbauten) eingebaut.push_back(e);
-        if (p->RFenster) TypNummerEntfernen(p->RFenster->PFensterListe, ref);
-        ausListeLoeschen(PFenster, static_cast<const TPFenster*>(p));
-    } else {
-        TPBauteil* p = PBauteilNr(ref.Nummer);
-        if (!p) return;
-        for (const TTypNummer& e : p->Einbauten) eingebaut.push_back(e);
-        if (p->RBauteil) TypNummerEntfernen(p->RBauteil->PBauteilListe, ref);
-        ausListeLoeschen(PBauteile, static_cast<const TPBauteil*>(p));
+    // A work list, not recursion: inserted items may nest deeply in a file.
+    std::vector<TTypNummer> offen{ref};
+    while (!offen.empty()) {
+        const TTypNummer r = offen.back();
+        offen.pop_back();
+        for (TFassade& f : Fassaden) TypNummerEntfernen(f.Elemente, r);
+        if (r.Typ == TTypNummer::Fenster) {
+            TPFenster* p = PFensterNr(r.Nummer);
+            if (!p) continue;
+            for (const TTypNummer& e : p->Einbauten) offen.push_back(e);
+            if (p->RFenster) TypNummerEntfernen(p->RFenster->PFensterListe, r);
+            ausListeLoeschen(PFenster, static_cast<const TPFenster*>(p));
+        } else {
+            TPBauteil* p = PBauteilNr(r.Nummer);
+            if (!p) continue;
+            for (const TTypNummer& e : p->Einbauten) offen.push_back(e);
+            if (p->RBauteil) TypNummerEntfernen(p->RBauteil->PBauteilListe, r);
+            ausListeLoeschen(PBauteile, static_cast<const TPBauteil*>(p));
+        }
     }
-    for (const TTypNummer& e : eingebaut) entfernen(e);
 }
 
 int TProjekt::platzierungLoeschen(TTypNummer ref, TTypNummer traeger, int rechnen) {

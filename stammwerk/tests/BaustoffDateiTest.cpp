@@ -118,6 +118,7 @@ TEST(BaustoffDatei, NumbersAreNeverReused) {
     EXPECT_EQ(finde(d, "d")->Schluessel.Nummer, 3);
 
     // Read back: the file holds the last number and the remaining materials.
+    modelltest::AlsFuzzSaatAblegen(dir / "bs_anw.dat", "baustoffdatei_fuzz");
     TBaustoffDatei wieder(dir.Path());
     ASSERT_EQ(wieder.Oeffnen(2), 0);
     EXPECT_EQ(wieder.LetzteNummer(2), 3);

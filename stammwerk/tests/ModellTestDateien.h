@@ -2,7 +2,9 @@
 // Fixture bytes for the model's file tests, built from the documented
 // layouts rather than by the production writers.
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace modelltest {
@@ -27,6 +29,17 @@ inline std::string I32Bytes(int32_t n) {
     std::string b(4, '\0');
     for (int i = 0; i < 4; ++i) b[size_t(i)] = char((uint32_t(n) >> (8 * i)) & 0xFF);
     return b;
+}
+
+// With KORVALIN_FUZZ_SEEDS set to the fuzz corpus folder, a file a test
+// wrote becomes a seed of the named fuzz target.
+inline void AlsFuzzSaatAblegen(const std::filesystem::path& datei, const char* ziel) {
+    const char* ordner = std::getenv("KORVALIN_FUZZ_SEEDS");
+    if (!ordner) return;
+    const auto z = std::filesystem::path(ordner) / ziel;
+    std::filesystem::create_directories(z);
+    std::filesystem::copy_file(datei, z / datei.filename(),
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 } // namespace modelltest

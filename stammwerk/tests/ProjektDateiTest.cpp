@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 using modelltest::KopfBytes;
@@ -32,19 +30,12 @@ void zweiVarianten(TGesamtProjekt& g) {
     g.ProjektKopieren(0);
 }
 
-// Files the tests write become seeds of the fuzz target when asked for.
-void alsSaatAblegen(const std::filesystem::path& datei, const char* name) {
-    if (const char* ziel = std::getenv("KORVALIN_FUZZ_SEEDS"))
-        std::filesystem::copy_file(datei, std::filesystem::path(ziel) / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-}
-
 TEST(ProjektDatei, TwoVariantsSaveOpenAndSaveAgainByteIdentical) {
     TempDir dir;
     TGesamtProjekt g(dir.Path());
     zweiVarianten(g);
     ASSERT_EQ(g.SpeichernAls(dir / "haus.pro"), 1);
-    alsSaatAblegen(dir / "haus.pro", "haus.pro");
+    modelltest::AlsFuzzSaatAblegen(dir / "haus.pro", "projekt_fuzz");
 
     TGesamtProjekt wieder(dir.Path());
     ASSERT_EQ(wieder.Oeffnen(dir / "haus.pro"), 0);
@@ -128,6 +119,7 @@ TEST(ProjektDatei, NewVariantRoundTripsWithEightZeroCounts) {
     EXPECT_EQ(g.Pfad(), dir / "unbenannt.pro");
     g.ProjektHinzufuegen(std::make_unique<TProjekt>());
     ASSERT_EQ(g.Speichern(), 1);
+    modelltest::AlsFuzzSaatAblegen(dir / "unbenannt.pro", "projekt_fuzz");
     const std::string datei = ReadText(dir / "unbenannt.pro");
     ASSERT_EQ(datei.size(), 512u + 2 + 270 + 16 + 1398);
     const ByteImage b = bytesVon(datei);

@@ -165,3 +165,92 @@ TEST(ProjektVariante, FacadeReferencesAreReplacedEverywhere) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProjektVariante, MovingAFacadeShiftsTheOnesBetween) {
+    TProjekt p;
+    for (uint16_t i = 0; i < 4; ++i) fassade(p, i);
+    TRBauteil& w = p.BauteilNeu(std::make_unique<TRBauteil>());
+    TPBauteil* auf3 = p.PBauteilNeu(&w, &p.Fassaden[3], 0);
+    TPBauteil* auf1 = p.PBauteilNeu(&w, &p.Fassaden[1], 0);
+    p.FassadeVerschieben(&p.Fassaden[3], 1); // F3 to 1: F1, F2 move to 2, 3
+    const char* folge[] = {"F0", "F3", "F1", "F2"};
+    for (uint16_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(p.Fassaden[i].Name, folge[i]);
+        EXPECT_EQ(p.Fassaden[i].Nummer, i);
+    }
+    EXPECT_EQ(auf3->FassadenNummer, 1);
+    EXPECT_EQ(auf1->FassadenNummer, 2);
+    p.FassadeVerschieben(&p.Fassaden[1], 3); // back to the end
+    EXPECT_EQ(p.Fassaden[3].Name, "F3");
+    EXPECT_EQ(auf3->FassadenNummer, 3);
+    EXPECT_EQ(auf1->FassadenNummer, 1);
+    p.FassadeVerschieben(&p.Fassaden[0], 4); // out of range: nothing
+    EXPECT_EQ(p.Fassaden[0].Name, "F0");
+}
+
+TEST(ProjektVariante, CopyingAFacadeCopiesItsPlacementsWithTheirInsertedItems) {
+    TProjekt p;
+    TFassade& f = fassade(p, 0);
+    TRBauteil& w = p.BauteilNeu(std::make_unique<TRBauteil>());
+    w.Name = "Wand";
+    w.k_m = 0.5;
+    TRFenster& t = p.FensterNeu(std::make_unique<TRFenster>());
+    TPBauteil* wand = p.PBauteilNeu(&w, &f, 0);
+    wand->Bruttoflaeche = 10;
+    TPFenster* fe = p.PFensterKopieren(nullptr, wand, nullptr); // nothing to copy
+    EXPECT_EQ(fe, nullptr);
+    TPFenster* muster = p.PFensterNeu(&t, &f, 0);
+    muster->Bruttoflaeche = muster->Nettoflaeche = 2;
+    TPFenster* drin = p.PFensterKopieren(muster, wand, nullptr);
+    ASSERT_NE(drin, nullptr);
+    EXPECT_EQ(drin->Traeger, (TTypNummer{0, int16_t(wand->Nummer)}));
+    EXPECT_EQ(wand->Nettoflaeche, 8); // 10 − 2
+    p.PFensterLoeschen(int16_t(muster->Nummer), 0);
+
+    TFassade* kopie = p.FassadeKopieren(&f);
+    ASSERT_NE(kopie, nullptr);
+    EXPECT_EQ(kopie->Nummer, 1);
+    EXPECT_EQ(kopie->Elemente.GetItemsInContainer(), 2u); // the wall and its window
+    EXPECT_EQ(p.PBauteile.GetItemsInContainer(), 2u);
+    EXPECT_EQ(p.PFenster.GetItemsInContainer(), 2u);
+    const TPBauteil* wand2 = p.PBauteilNr(kopie->Elemente[0].Nummer);
+    ASSERT_NE(wand2, nullptr);
+    EXPECT_EQ(wand2->FassadenNummer, 1);
+    ASSERT_EQ(wand2->Einbauten.GetItemsInContainer(), 1u);
+    EXPECT_EQ(p.PFensterNr(wand2->Einbauten[0].Nummer)->Traeger.Nummer, int16_t(wand2->Nummer));
+    EXPECT_EQ(wand2->Nettoflaeche, 8);
+    EXPECT_EQ(kopie->A_gesamt, 10); // wall 8 + window 2
+}
+
+TEST(ProjektVariante, TakingOverATypeWithAnotherKindMovesItsReferences) {
+    TProjekt p;
+    TFassade& f = fassade(p, 0);
+    TRBauteil& a = p.BauteilNeu(std::make_unique<TRBauteil>());
+    TRBauteil& b = p.BauteilNeu(std::make_unique<TRBauteil>());
+    b.Bauteilart = 1;
+    TPBauteil* pa = p.PBauteilNeu(&a, &f, 0);
+    TPBauteil* pb = p.PBauteilNeu(&b, &f, 0);
+    EXPECT_EQ(&p.PBauteile[0], pa); // kind 0 before kind 1
+
+    TRBauteil daten = a;
+    daten.Bauteilart = 3;
+    daten.Name = "Dach";
+    ASSERT_EQ(p.BauteilUebernehmen(daten), 1);
+    const TRBauteil* neu = p.RBauteilNr(daten.Nummer);
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(neu->Name, "Dach");
+    EXPECT_EQ(neu->PBauteilListe[0], (TTypNummer{3, int16_t(pa->Nummer)}));
+    EXPECT_GE(f.GetIndex(TTypNummer{3, int16_t(pa->Nummer)}), 0);
+    EXPECT_EQ(f.GetIndex(TTypNummer{0, int16_t(pa->Nummer)}), -1);
+    EXPECT_EQ(&p.PBauteile[0], pb); // kind 1 now comes first
+    EXPECT_EQ(pa->RBauteil, neu);
+    EXPECT_GE(TypNummerIndex(p.Typnummern, TTypNummer{3, int16_t(neu->Nummer)}), 0);
+    EXPECT_EQ(TypNummerIndex(p.Typnummern, TTypNummer{0, int16_t(neu->Nummer)}), -1);
+    TRBauteil fremd;
+    fremd.Nummer = 99;
+    EXPECT_EQ(p.BauteilUebernehmen(fremd), 0);
+}
+
+} // namespace
