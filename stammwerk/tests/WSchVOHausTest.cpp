@@ -218,4 +218,20 @@ TEST_F(WSchVOHaus, FacadeSheetRows) {
     EXPECT_EQ(s.Texte()[13], " -- "); // no windows: no g
 }
 
+
+TEST_F(WSchVOHaus, EditsOfTheVariantRecomputeTheProof) {
+    // The east facade: wall 27 × 0.40 × 84 = 907.2 and window 3 × 1.6 × 84
+    // = 403.2 kWh/a, 30 m².
+    TFassade* kopie = p->FassadeKopieren(p->FassadeNr(2));
+    ASSERT_NE(kopie, nullptr);
+    EXPECT_NEAR(p->Q_T, 9760.8 + 1310.4, 1e-9);
+    EXPECT_NEAR(p->A_Bauteile + p->A_Fenster, 370, 1e-9);
+
+    p->FassadeLoeschen(kopie);
+    p->FassadeLoeschen(p->FassadeNr(2));
+    EXPECT_NEAR(p->Q_T, 9760.8 - 1310.4, 1e-9);
+    EXPECT_NEAR(p->A_Bauteile + p->A_Fenster, 310, 1e-9);
+    EXPECT_NEAR(p->Jahresverbrauch.Q_T_Ort, (9760.8 - 1310.4) * 1.25, 1e-9);
+}
+
 } // namespace
