@@ -21,7 +21,7 @@ void TProjekt::JahresverbrauchBerechnen() {
     j.Q_Heizung_A = j.Brennstoffmenge_A = j.Kosten_A = j.CO2_A = kNichtBerechnet;
     j.Q_Warmwasser = j.Brennstoffmenge_WW = j.Kosten_WW = j.CO2_WW = kNichtBerechnet;
 
-    j.Q_T_Ort = double(Q_T * Ort.Gradtagzahl * kProGradtagzahl);
+    j.Q_T_Ort = double(static_cast<long double>(Q_T) * Ort.Gradtagzahl * kProGradtagzahl);
     j.Q_H_Ort = kNichtBerechnet;
     Heizsystem.PreisBerechnen();
     if (V > 0 && A_Bauteile + A_Fenster > 0 && NormaleInnentemperatur)
