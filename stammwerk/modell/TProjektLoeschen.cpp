@@ -102,6 +102,9 @@ int TProjekt::RBauteilLoeschen(int nummer) {
         if (r.Typ == TTypNummer::Fenster) return 0;
         if (!PBauteilLoeschen(r.Nummer, 1)) return 0;
     }
+    // A placement the type's list does not name (a damaged file) still
+    // refers to the type: it stays, and so does the type.
+    if (PBauteile.FirstThat([&](const TPBauteil& p) { return p.RBauteil == t; })) return 0;
     TypNummerEntfernen(Typnummern, TTypNummer{int16_t(t->Bauteilart), int16_t(t->Nummer)});
     ausListeLoeschen(RBauteile, static_cast<const TRBauteil*>(t));
     return 1;
@@ -114,6 +117,7 @@ int TProjekt::RFensterLoeschen(int nummer) {
     for (const TTypNummer& r : t->PFensterListe) platzierungen.push_back(r);
     for (const TTypNummer& r : platzierungen)
         if (!PFensterLoeschen(r.Nummer, 1)) return 0;
+    if (PFenster.FirstThat([&](const TPFenster& p) { return p.RFenster == t; })) return 0;
     TypNummerEntfernen(Typnummern, TTypNummer{TTypNummer::Fenster, int16_t(t->Nummer)});
     ausListeLoeschen(RFenster, static_cast<const TRFenster*>(t));
     return 1;

@@ -254,3 +254,22 @@ TEST(ProjektVariante, TakingOverATypeWithAnotherKindMovesItsReferences) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProjektVariante, ATypeStaysWhileAPlacementItsListMissesStillUsesIt) {
+    TProjekt p;
+    TFassade& f = fassade(p, 0);
+    TRFenster& t = p.FensterNeu(std::make_unique<TRFenster>());
+    TPFenster* fe = p.PFensterNeu(&t, &f, 0);
+    t.PFensterListe.Flush(); // as a damaged file may have it
+    EXPECT_EQ(p.RFensterLoeschen(t.Nummer), 0);
+    EXPECT_EQ(fe->RFenster, &t);
+    TRBauteil& w = p.BauteilNeu(std::make_unique<TRBauteil>());
+    TPBauteil* pb = p.PBauteilNeu(&w, &f, 0);
+    w.PBauteilListe.Flush();
+    EXPECT_EQ(p.RBauteilLoeschen(w.Nummer), 0);
+    EXPECT_EQ(pb->RBauteil, &w);
+}
+
+} // namespace
