@@ -32,6 +32,7 @@ class ByteWriter;
 class TCADZeilenleser;
 struct TCADBauteilDaten;
 struct TCADMeldung;
+struct PJStruct;
 
 class TProjekt {
 public:
@@ -129,6 +130,15 @@ public:
     int Speicherbedarf() const;
     int FeuchteBerechnen() const;
 
+    // Heat-protection proof under WSchVO 1995 and what follows from it.
+    void WSchVO();
+    int CanStartWSchVO() const;
+    void UmfassungsflaecheBerechnen();
+    void MaxFugenkoeffizientBerechnen();
+    void SetPjGroessen(PJStruct& pj) const;
+    void JahresverbrauchBerechnen();
+    void Massenermittlung();
+
     void WriteImage(ByteImage& image, size_t off) const;
     void ReadImage(const ByteImage& image, size_t off);
 
@@ -197,6 +207,9 @@ public:
     int CADBauteilVorhanden(long cadNummer, int art) const;
 
 private:
+    // Q_L and Q_I of the balance with the reductions for ventilation systems
+    // and the choice of office buildings.
+    void lueftungUndInterneGewinne();
     void fassadeRechnen(TFassade* f);
     // Removes the placed item and everything inserted into it from the
     // facades, the types' placement lists and the variant's lists.
