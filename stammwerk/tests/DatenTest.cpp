@@ -130,7 +130,26 @@ TEST(Daten, TheExampleProjectOpensAndItsComponentsAreComputed) {
     // Q_T = 1.4 × 84 × 1.01 × 2.26 kWh/a; no solar gain with g 0.
     EXPECT_NEAR(tuer->Q_T, 1.4 * 84 * 1.01 * 2.26, 1e-9);
     EXPECT_DOUBLE_EQ(tuer->Q_S_angerechnet, 0);
-    // FIXME: the variant's proof (WSchVO) is asserted once it is built here.
+}
+
+TEST(Daten, TheExampleHousePassesItsHeatProtectionProof) {
+    TGesamtProjekt g(daten);
+    ASSERT_EQ(g.Oeffnen(daten / "beispiel.pro"), 0) << g.LetzterFehler();
+    TProjekt& pj = *g.AktuellesProjekt;
+    pj.UmfassungsflaecheBerechnen();
+    ASSERT_EQ(pj.CanStartWSchVO(), 1);
+    pj.WSchVO();
+    // By hand: A = walls 2 × 27.5 + 2 × 22 + roof 97 + floor 80 = 276 m² (the
+    // windows are cut out of the walls' areas); V = 220 + 0.5 × 8 × 2.742718 × 10
+    // = 329.7087 m³; A/V = 0.83711; Q'_H,max = 17.32 × A/V + 13.82 = 28.319
+    // kWh/(m³a) (WSchVO 1995 Anlage 1 Table 1).
+    EXPECT_NEAR(pj.A_Bauteile + pj.A_Fenster, 276.0, 1e-9);
+    EXPECT_NEAR(pj.V, 329.7087, 1e-4);
+    EXPECT_NEAR(pj.Q2_H_max, 28.319, 1e-3);
+    EXPECT_LT(pj.Q2_H, pj.Q2_H_max) << "annual heating demand above the limit";
+    EXPECT_EQ(pj.ZusatzErfuellt, 1) << "an additional requirement fails";
+    EXPECT_EQ(pj.AVErfuellt, 1);
+    EXPECT_EQ(pj.NachweisErfuellt, 1);
 }
 
 } // namespace

@@ -270,6 +270,19 @@ void beispielSchreiben(const fs::path& src, const fs::path& aus,
         t.PFensterListe = std::move(platzierungen);
         pj.PFensterNeuBerechnen(&t, 1, 1);
     }
+    // Heated volume: 10 m × 8 m × 2.75 m storey and the gable roof over the
+    // 8 m span with 4.85 m slopes.
+    auto volumen = std::make_unique<TDimVolumen>();
+    volumen->Nummer = 0;
+    volumen->Name = "Beheiztes Volumen";
+    const std::string formel = "10*8*2.75+0.5*8*sqrt(4.85^2-4^2)*10";
+    std::string fehler;
+    pruefen(CADFlaecheAuswerten(formel, 0, volumen->Wert, fehler), fehler);
+    volumen->Formelliste.Add(TTextString{0, formel});
+    pj.V = volumen->Wert;
+    pj.Volumina.Add(std::move(volumen));
+    pj.UmfassungsflaecheBerechnen();
+    pj.WSchVO();
     pruefen(g.Speichern(aus / "beispiel.pro") == 1, g.LetzterFehler());
 }
 
