@@ -12,6 +12,7 @@ class ByteReader;
 class ByteWriter;
 class TRBauteil;
 class TGesamtProjekt;
+struct TCADBauteilDaten;
 
 // Two values of a placed component for the data-sheet rows: its share of
 // the envelope area and of the transmission heat loss, percent.
@@ -55,6 +56,9 @@ public:
     friend bool operator<(const TPBauteil& a, const TPBauteil& b);
 
     void WSchVO(int normaleInnentemperatur);
+    // Takes a CAD line over into this placement and its type. 0 done; 1 the
+    // area expression is rejected and nothing is changed.
+    int CADBauteilDatenUebernehmen(const TCADBauteilDaten& daten, int normaleInnentemperatur);
     void SetBTGroessen(BTStruct& b, const TGesamtProjekt* g) const;
     int Speicherbedarf() const;
 

@@ -13,6 +13,7 @@ class ByteReader;
 class ByteWriter;
 class TRFenster;
 class TGesamtProjekt;
+struct TCADBauteilDaten;
 
 // Five values of a placed window for the data-sheet rows: shares of the
 // envelope area, of the window area, of the loss and of the solar gains (%),
@@ -82,6 +83,9 @@ public:
 
     void Berechnen(int baumassnahme, int normaleInnentemperatur, int westAnsatz, int zusatzpruefung,
                    double Fugenkoeffizient_max);
+    // Takes a CAD line over: name, direction and the area, which replaces the
+    // former one. 0 done; 1 the area expression is rejected, nothing changed.
+    int CADFensterDatenUebernehmen(const TCADBauteilDaten& daten);
     void SetFensterGroessen(FensterStruct& f, const TGesamtProjekt* g) const;
     int Speicherbedarf() const;
 

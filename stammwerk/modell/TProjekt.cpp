@@ -358,9 +358,11 @@ TPBauteil* TProjekt::PBauteilEinfuegen(std::unique_ptr<TPBauteil> p, TFassade* f
     f->Elemente.Add(ref);
     TPBauteil& neu = PBauteile.Add(std::move(p));
     neu.WSchVO(NormaleInnentemperatur);
-    // FIXME: envelope areas and the proof of the variant follow here once the
-    // heat-protection proof is built.
-    if (rechnen) fassadeRechnen(f);
+    if (rechnen) {
+        fassadeRechnen(f);
+        if (!neu.Flaechenliste.IsEmpty()) UmfassungsflaecheBerechnen();
+        WSchVO();
+    }
     return &neu;
 }
 
@@ -384,8 +386,11 @@ TPFenster* TProjekt::PFensterEinfuegen(std::unique_ptr<TPFenster> p, TFassade* f
     TPFenster& neu = PFenster.Add(std::move(p));
     neu.Berechnen(Baumassnahme, NormaleInnentemperatur, WestAnsatz, Zusatzpruefung,
                   Fugenkoeffizient_max);
-    // FIXME: envelope areas and the proof, as for components.
-    if (rechnen) fassadeRechnen(f);
+    if (rechnen) {
+        fassadeRechnen(f);
+        if (!neu.Flaechenliste.IsEmpty()) UmfassungsflaecheBerechnen();
+        WSchVO();
+    }
     return &neu;
 }
 

@@ -23,10 +23,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class ByteImage;
 class ByteReader;
 class ByteWriter;
+class TCADZeilenleser;
+struct TCADBauteilDaten;
+struct TCADMeldung;
+struct PJStruct;
 
 class TProjekt {
 public:
@@ -124,6 +130,15 @@ public:
     int Speicherbedarf() const;
     int FeuchteBerechnen() const;
 
+    // Heat-protection proof under WSchVO 1995 and what follows from it.
+    void WSchVO();
+    int CanStartWSchVO() const;
+    void UmfassungsflaecheBerechnen();
+    void MaxFugenkoeffizientBerechnen();
+    void SetPjGroessen(PJStruct& pj) const;
+    void JahresverbrauchBerechnen();
+    void Massenermittlung();
+
     void WriteImage(ByteImage& image, size_t off) const;
     void ReadImage(const ByteImage& image, size_t off);
 
@@ -177,7 +192,24 @@ public:
     TPFenster* PFensterNr(int nummer);
     TFassade* FassadeNr(int nummer);
 
+    // CAD transfer file (Windows-1252 text): new elements on a new facade
+    // "Neue CAD-Bauteile", known ones updated. 0 every line taken; 1 a line
+    // with identifier 0 stopped reading (the lines before it stay); 2 read to
+    // the end, but lines were skipped, each with a message in `meldungen`.
+    int CADTransferDateiLesen(std::string_view datei,
+                              std::vector<TCADMeldung>* meldungen = nullptr);
+    // The next line: status -1 end of file, 1 identifier 0 (returns 1),
+    // 2 unknown kind token, 0 parsed.
+    int CADTransferDateiBauteilZeileLesen(TCADZeilenleser& leser, std::string& zeile,
+                                          TCADBauteilDaten* daten, int* status);
+    // Number of the first placed window (art 10) or placed component (any
+    // other art) with this CAD identifier; -1 none.
+    int CADBauteilVorhanden(long cadNummer, int art) const;
+
 private:
+    // Q_L and Q_I of the balance with the reductions for ventilation systems
+    // and the choice of office buildings.
+    void lueftungUndInterneGewinne();
     void fassadeRechnen(TFassade* f);
     // Removes the placed item and everything inserted into it from the
     // facades, the types' placement lists and the variant's lists.

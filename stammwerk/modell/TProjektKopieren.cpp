@@ -84,15 +84,19 @@ void TProjekt::FlaecheBerechnen(TPBauteil* p) {
         fassadeRechnen(FassadeNr(fassade));
         ref = traeger;
     }
-    // FIXME: envelope areas and the proof follow here once the
-    // heat-protection proof is built.
+    UmfassungsflaecheBerechnen();
+    WSchVO();
 }
 
 void TProjekt::FlaecheBerechnen(TPFenster* p) {
     if (!p) return;
     nettoflaecheSetzen(TTypNummer{TTypNummer::Fenster, int16_t(p->Nummer)});
     fassadeRechnen(FassadeNr(p->FassadenNummer));
-    if (p->Traeger.Nummer == -1) return;
+    if (p->Traeger.Nummer == -1) {
+        UmfassungsflaecheBerechnen();
+        WSchVO();
+        return;
+    }
     if (p->Traeger.Typ == TTypNummer::Fenster) {
         if (TPFenster* t = PFensterNr(p->Traeger.Nummer); t && t != p) FlaecheBerechnen(t);
     } else {
@@ -126,7 +130,11 @@ TPBauteil* TProjekt::PBauteilKopieren(const TPBauteil* p, TFassade* f, int rechn
     TPBauteil* neu = PBauteilEinfuegen(std::move(kopie), f, 0);
     if (!neu) return nullptr;
     einbautenKopieren(p->Einbauten, neu, nullptr);
-    if (rechnen) fassadeRechnen(f);
+    if (rechnen) {
+        fassadeRechnen(f);
+        UmfassungsflaecheBerechnen();
+        WSchVO();
+    }
     return neu;
 }
 
@@ -138,7 +146,11 @@ TPFenster* TProjekt::PFensterKopieren(const TPFenster* p, TFassade* f, int rechn
     TPFenster* neu = PFensterEinfuegen(std::move(kopie), f, 0);
     if (!neu) return nullptr;
     einbautenKopieren(p->Einbauten, nullptr, neu);
-    if (rechnen) fassadeRechnen(f);
+    if (rechnen) {
+        fassadeRechnen(f);
+        UmfassungsflaecheBerechnen();
+        WSchVO();
+    }
     return neu;
 }
 
@@ -224,7 +236,7 @@ TFassade* TProjekt::FassadeKopieren(const TFassade* f) {
         }
     }
     fassadeRechnen(&neu);
-    // FIXME: envelope areas and the proof follow here once the
-    // heat-protection proof is built.
+    UmfassungsflaecheBerechnen();
+    WSchVO();
     return &neu;
 }

@@ -146,6 +146,6 @@ void TProjekt::FassadeLoeschen(TFassade* f) {
             FassadeNummerInBauteileSetzen(&x);
         }
     }
-    // FIXME: envelope areas and the proof follow here once the
-    // heat-protection proof is built.
+    UmfassungsflaecheBerechnen();
+    WSchVO();
 }

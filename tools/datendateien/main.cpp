@@ -1,0 +1,315 @@
+// Turns the readable source tables of data/src into the program's catalogue,
+// location and fuel files, writes the user's empty editions, and builds the
+// example project from its CAD transfer file, all through the library's own
+// writers. Usage: datendateien <source data folder> <output folder>
+#include "platform/base/Cp1252.h"
+#include "platform/base/FileIO.h"
+#include "stammwerk/modell/TBaustoffDatei.h"
+#include "stammwerk/modell/TBauteilDatei.h"
+#include "stammwerk/modell/TCADBauteilDaten.h"
+#include "stammwerk/modell/TFensterDatei.h"
+#include "stammwerk/modell/TFormelSammlung.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TReferenzSammlung.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One table: rows of named fields; '#' lines are comments, the first other
+// line names the columns, fields are separated by ';'.
+using Zeile = std::map<std::string, std::string>;
+
+std::vector<std::string> teilen(const std::string& s, char trenner) {
+    std::vector<std::string> teile;
+    std::stringstream in(s);
+    std::string t;
+    while (std::getline(in, t, trenner)) teile.push_back(t);
+    if (!s.empty() && s.back() == trenner) teile.emplace_back();
+    return teile;
+}
+
+std::vector<Zeile> tabelle(const fs::path& pfad) {
+    std::ifstream in(pfad);
+    if (!in) throw std::runtime_error("cannot read " + pfad.string());
+    std::vector<std::string> spalten;
+    std::vector<Zeile> zeilen;
+    std::string z;
+    int nr = 0;
+    while (std::getline(in, z)) {
+        ++nr;
+        if (!z.empty() && z.back() == '\r') z.pop_back();
+        if (z.empty() || z[0] == '#') continue;
+        const auto felder = teilen(z, ';');
+        if (spalten.empty()) {
+            spalten = felder;
+            continue;
+        }
+        if (felder.size() != spalten.size())
+            throw std::runtime_error(pfad.string() + ":" + std::to_string(nr) + ": " +
+                                     std::to_string(felder.size()) + " fields, expected " +
+                                     std::to_string(spalten.size()));
+        Zeile zeile;
+        for (size_t i = 0; i < spalten.size(); ++i) zeile[spalten[i]] = felder[i];
+        zeilen.push_back(std::move(zeile));
+    }
+    return zeilen;
+}
+
+double zahl(const Zeile& z, const std::string& spalte) {
+    const std::string& s = z.at(spalte);
+    double v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size())
+        throw std::runtime_error("not a number in column " + spalte + ": \"" + s + "\"");
+    return v;
+}
+
+uint16_t u16(const Zeile& z, const std::string& spalte) {
+    return uint16_t(zahl(z, spalte));
+}
+
+void pruefen(bool ok, const std::string& was) {
+    if (!ok) throw std::runtime_error(was);
+}
+
+// A name must fit its record's field (width in bytes with the NUL), or the
+// record would be stored cut.
+const std::string& name(const Zeile& z, size_t breite) {
+    const std::string& n = z.at("name");
+    const auto bytes = cp1252::Encode(n);
+    pruefen(bytes && bytes->size() < breite, "name too long for its field: " + n);
+    return n;
+}
+
+TBaustoff baustoff(const Zeile& z) {
+    TBaustoff b;
+    b.Schluessel.Katalog = u16(z, "katalog");
+    b.Schluessel.Gruppe = u16(z, "gruppe");
+    b.Schluessel.Untergruppe = u16(z, "untergruppe");
+    b.Schluessel.Position = u16(z, "position");
+    b.Name = name(z, 35);
+    b.Rohdichte = zahl(z, "rohdichte");
+    b.Mu = zahl(z, "mu");
+    b.Zusatzwert1 = zahl(z, "mu2");
+    b.Schichtdicke = zahl(z, "dicke");
+    b.GrafikArt = u16(z, "grafik");
+    if (z.at("r").empty()) {
+        b.Lambda = zahl(z, "lambda");
+    } else {
+        // System materials keep lambda and d; their resistance is derived.
+        const double r = zahl(z, "r");
+        b.Lambda = r > 0 ? 0.001 * b.Schichtdicke / r : 0.001 * b.Schichtdicke * 10000;
+    }
+    b.VoreinstellungSpezifischeWaermekapazitaet();
+    return b;
+}
+
+void baustoffeSchreiben(const fs::path& src, const fs::path& aus, std::vector<TBaustoff>& din) {
+    TBaustoffDatei d(aus);
+    for (int k = 0; k < 3; ++k) pruefen(d.Oeffnen(k) == 0, "material catalogue not empty");
+    for (const Zeile& z : tabelle(src / "baustoffe.csv")) {
+        auto b = std::make_unique<TBaustoff>(baustoff(z));
+        if (b->Schluessel.Katalog == 0) din.push_back(*b);
+        pruefen(d.Einfuegen(b) == 1, d.LetzterFehler());
+    }
+    for (int k = 0; k < 3; ++k) pruefen(d.Speichern(k) == 1, d.LetzterFehler());
+}
+
+void fensterSchreiben(const fs::path& src, const fs::path& aus) {
+    TFensterDatei d(aus);
+    for (int k = 0; k < 3; ++k) pruefen(d.Oeffnen(k) == 0, "window catalogue not empty");
+    for (const Zeile& z : tabelle(src / "fenster.csv")) {
+        auto f = std::make_unique<TRFenster>();
+        f->Schluessel.Katalog = u16(z, "katalog");
+        f->Schluessel.Gruppe = u16(z, "gruppe");
+        f->Schluessel.Untergruppe = 0;
+        f->Schluessel.Position = u16(z, "position");
+        f->Name = name(z, TRFenster::kNameWidth);
+        f->k_F = zahl(z, "kf");
+        f->g = 0; // the table gives none
+        f->Rahmenanteil = zahl(z, "rahmenanteil");
+        f->Textzeilen[0] = "Ug " + z.at("ug") + ", Uf " + z.at("uf") + " W/(m²K)";
+        pruefen(d.Einfuegen(f) == 1, d.LetzterFehler());
+    }
+    for (int k = 0; k < 3; ++k) pruefen(d.Speichern(k) == 1, d.LetzterFehler());
+}
+
+const TBaustoff& finde(const std::vector<TBaustoff>& din, const std::string& name) {
+    for (const TBaustoff& b : din)
+        if (b.Name == name) return b;
+    throw std::runtime_error("no DIN material named " + name);
+}
+
+// Fills cross-section 0 of t with the layers "name@d|name@d|...".
+void schichtenSetzen(TRBauteil& t, const std::string& schichten,
+                     const std::vector<TBaustoff>& din) {
+    if (t.Flaechenanteile.IsEmpty()) t.FlaechenanteilNeu();
+    TEinfachBauteil& e = t.Flaechenanteile[0];
+    while (e.AnzahlSchichten() > 0) e.SchichtLoeschen(short(e.AnzahlSchichten() - 1));
+    for (const std::string& s : teilen(schichten, '|')) {
+        const auto teil = teilen(s, '@');
+        pruefen(teil.size() == 2, "layer without thickness: " + s);
+        TBaustoff b = finde(din, teil[0]);
+        b.Schichtdicke = zahl(Zeile{{"d", teil[1]}}, "d");
+        e.SchichtHinzufuegen(short(e.AnzahlSchichten() - 1), &b);
+    }
+}
+
+std::vector<TRBauteil> bauteileSchreiben(const fs::path& src, const fs::path& aus,
+                                         const std::vector<TBaustoff>& din) {
+    TBauteilDatei d(aus);
+    for (int k = 1; k < 3; ++k) pruefen(d.Oeffnen(k) == 0, "component catalogue not empty");
+    std::vector<TRBauteil> bauteile;
+    for (const Zeile& z : tabelle(src / "bauteile.csv")) {
+        auto t = std::make_unique<TRBauteil>();
+        t->Bauteilart = u16(z, "art");
+        t->Name = name(z, TRBauteil::kNameWidth);
+        t->Schluessel.Katalog = 1;
+        t->Schluessel.Gruppe = uint16_t(TBauteilDatei::GruppeDerBauteilart(t->Bauteilart));
+        t->Schluessel.Untergruppe = 0;
+        t->Schluessel.Position = u16(z, "position");
+        schichtenSetzen(*t, z.at("schichten"), din);
+        t->WSchVO(0, 1, 0);
+        bauteile.push_back(*t);
+        pruefen(d.Einfuegen(t) == 1, d.LetzterFehler());
+    }
+    for (int k = 1; k < 3; ++k) pruefen(d.Speichern(k) == 1, d.LetzterFehler());
+    return bauteile;
+}
+
+void referenzenSchreiben(const fs::path& src, const fs::path& aus) {
+    TOrtSammlung orte(aus);
+    for (const Zeile& z : tabelle(src / "orte.csv")) {
+        TOrt o;
+        o.Name = name(z, TOrt::kNameWidth);
+        o.Gradtagzahl = zahl(z, "gradtagzahl");
+        orte.Einfuegen(o);
+    }
+    TBrennstoffSammlung brennstoffe(aus);
+    for (const Zeile& z : tabelle(src / "brennstoffe.csv")) {
+        TBrennstoff b;
+        b.Name = name(z, TBrennstoff::kNameWidth);
+        b.Heizwert = zahl(z, "heizwert");
+        b.Brennwert = zahl(z, "brennwert");
+        b.Einheit = z.at("einheit");
+        b.Preis = zahl(z, "preis");
+        b.CO2 = zahl(z, "co2");
+        brennstoffe.Einfuegen(b);
+    }
+    for (int k = 1; k <= 2; ++k) {
+        pruefen(orte.Speichern(k) == 1, orte.LetzterFehler());
+        pruefen(brennstoffe.Speichern(k) == 1, brennstoffe.LetzterFehler());
+    }
+    TFormelSammlung formeln(aus);
+    pruefen(formeln.Speichern() == 1, formeln.LetzterFehler());
+}
+
+// The example house: its CAD transfer file read into a new variant, each
+// component type given the catalogue build-up of its kind, each window type
+// the DIN window Ug 1,1 Uf 1,4.
+void beispielSchreiben(const fs::path& src, const fs::path& aus,
+                       const std::vector<TRBauteil>& bauteile) {
+    std::ifstream in(src / "beispiel" / "divarod.txt", std::ios::binary);
+    pruefen(bool(in), "cannot read the example's transfer file");
+    const std::string datei((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+
+    TGesamtProjekt g("");
+    auto neu = std::make_unique<TProjekt>();
+    neu->Name = "Beispiel Einfamilienhaus";
+    TProjekt& pj = g.ProjektHinzufuegen(std::move(neu));
+    std::vector<TCADMeldung> meldungen;
+    const int r = pj.CADTransferDateiLesen(datei, &meldungen);
+    for (const TCADMeldung& m : meldungen)
+        std::fprintf(stderr, "divarod.txt:%d: %s\n", m.Zeile, m.Text.c_str());
+    pruefen(r == 0, "the example's transfer file did not read cleanly");
+
+    TFensterDatei fenster(aus);
+    pruefen(fenster.Oeffnen(0) == 0, fenster.LetzterFehler());
+    const TRFenster* din = fenster.Liste().FirstThat(
+        [](const TRFenster& f) { return f.Name == "Fenster Ug 1,1 Uf 1,4"; });
+    pruefen(din != nullptr, "DIN window Ug 1,1 Uf 1,4 missing");
+
+    for (TRBauteil& t : pj.RBauteile) {
+        const TRBauteil* vorlage = nullptr;
+        for (const TRBauteil& b : bauteile)
+            if (b.Bauteilart == t.Bauteilart && !vorlage) vorlage = &b;
+        pruefen(vorlage != nullptr, "no catalogue build-up for the kind of " + t.Name);
+        for (TEinfachBauteil& e : t.Flaechenanteile) {
+            const TEinfachBauteil& v = vorlage->Flaechenanteile[0];
+            const double anteil = e.Flaechenanteil;
+            const int16_t nummer = e.Nummer;
+            e = v;
+            e.Flaechenanteil = anteil;
+            e.Nummer = nummer;
+        }
+        t.Klima = pj.Klima;
+        t.Temperatur = pj.Temperatur;
+        t.FeuchteBerechnen(1);
+        t.WSchVO(pj.Baumassnahme, pj.NormaleInnentemperatur, pj.KleinesWohngebaeude);
+        pj.PBauteileNeuBerechnen(&t);
+    }
+    for (TRFenster& t : pj.RFenster) {
+        const std::string name = t.Name;
+        const uint16_t nummer = t.Nummer;
+        TTypNummerListe platzierungen;
+        TypNummernKopieren(platzierungen, t.PFensterListe);
+        t = *din;
+        t.Name = name;
+        t.Nummer = nummer;
+        t.PFensterListe = std::move(platzierungen);
+        pj.PFensterNeuBerechnen(&t, 1, 1);
+    }
+    // Heated volume: 10 m × 8 m × 2.75 m storey and the gable roof over the
+    // 8 m span with 4.85 m slopes.
+    auto volumen = std::make_unique<TDimVolumen>();
+    volumen->Nummer = 0;
+    volumen->Name = "Beheiztes Volumen";
+    const std::string formel = "10*8*2.75+0.5*8*sqrt(4.85^2-4^2)*10";
+    std::string fehler;
+    pruefen(CADFlaecheAuswerten(formel, 0, volumen->Wert, fehler), fehler);
+    volumen->Formelliste.Add(TTextString{0, formel});
+    pj.V = volumen->Wert;
+    pj.Volumina.Add(std::move(volumen));
+    pj.UmfassungsflaecheBerechnen();
+    pj.WSchVO();
+    pruefen(g.Speichern(aus / "beispiel.pro") == 1, g.LetzterFehler());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <data folder with src/ and beispiel/> <output folder>\n",
+                     argv[0]);
+        return 2;
+    }
+    const fs::path daten = argv[1];
+    const fs::path aus = argv[2];
+    try {
+        // Written afresh every time: the catalogues hand out record numbers
+        // from what is already there.
+        fs::remove_all(aus);
+        fs::create_directories(aus);
+        std::vector<TBaustoff> din;
+        baustoffeSchreiben(daten / "src", aus, din);
+        fensterSchreiben(daten / "src", aus);
+        const auto bauteile = bauteileSchreiben(daten / "src", aus, din);
+        referenzenSchreiben(daten / "src", aus);
+        beispielSchreiben(daten, aus, bauteile);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "datendateien: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
