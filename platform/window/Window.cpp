@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
 #include <QTimer>
 #include <QVariant>
 
@@ -429,4 +430,10 @@ void TWindow::Defer(std::function<void()> fn) {
 
 void TWindow::EvDropFiles(TDropInfo& drop) {
     if (auto* app = TApplication::Current()) app->EvDropFiles(drop);
+}
+
+TSize GetScreenSize() {
+    auto* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return {screen->geometry().width(), screen->geometry().height()};
 }

@@ -134,3 +134,6 @@ protected:
 private:
     std::unique_ptr<Impl> impl_;
 };
+
+// The size of the (primary) screen in pixels.
+TSize GetScreenSize();
