@@ -1,4 +1,6 @@
-// The program: the Qt application, the directories, then the main window.
+// The program: the Qt application and the directories, then the application
+// object's start-up and message loop.
+#include "korvalin/shell/korpusApp.h"
 #include "platform/base/Directories.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/QtRuntime.h"
@@ -10,8 +12,5 @@ int main(int argc, char** argv) {
                    MB_OK | MB_ICONHAND);
         return 1;
     }
-    // FIXME: the main frame arrives with the window layer; until then the
-    // program only starts and ends.
-    MessageBox("Korvalin ist gestartet.", "Info", MB_OK | MB_ICONASTERISK);
-    return 0;
+    return OwlMain(argc, argv);
 }

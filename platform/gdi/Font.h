@@ -37,3 +37,7 @@ public:
 private:
     LOGFONT log_;
 };
+
+// Whether text in this face can be drawn with its own metrics: the face, or
+// the metric-compatible face it maps to ("Arial": Liberation Sans), is installed.
+bool IsFaceInstalled(std::string_view face);

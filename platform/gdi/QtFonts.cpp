@@ -1,8 +1,11 @@
 #include "platform/gdi/QtFonts.h"
 
+#include "platform/gdi/Font.h"
+
 #include "platform/base/TextCompare.h"
 #include "platform/gdi/QtBackend.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
@@ -139,4 +142,10 @@ TEXTMETRIC QtTextMetrics(const LOGFONT& f) {
     m.tmMaxCharWidth = Round(fm.maxWidth());
     SetMetricStyle(m, f);
     return m;
+}
+
+bool IsFaceInstalled(std::string_view face) {
+    const std::string mapped = MapFaceName(face);
+    return QFontDatabase::families().contains(
+        QString::fromUtf8(mapped.data(), qsizetype(mapped.size())), Qt::CaseInsensitive);
 }

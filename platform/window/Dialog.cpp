@@ -82,6 +82,10 @@ void TDialog::CreateNativeWidget() {
     auto* d = new DialogWidget(parent ? parent->window() : nullptr, this);
     d->setWindowTitle(window_detail::Qs(GetCaption()));
     d->setModal(modal_);
+    if (resource_.popup) {
+        d->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        d->setAttribute(Qt::WA_ShowWithoutActivating);
+    }
     GetImpl().Adopt(d);
 }
 

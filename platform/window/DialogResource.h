@@ -34,4 +34,6 @@ struct TDialogResource {
     std::string caption;
     TSize size; // dialog units; empty = as the layout needs
     std::vector<TControlResource> controls;
+    // A bordered pop-up without caption that does not take the focus.
+    bool popup = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/window/Edit.h"
 
 #include "platform/base/Cp1252.h"
+#include "platform/services/MessageBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/detail/TextTransfer.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QValidator>
+
+#include <algorithm>
 
 using window_detail::Qs;
 
@@ -49,7 +52,15 @@ void TEdit::CreateNativeWidget() {
                 settingText_ = false;
                 return;
             }
-            text_ = t;
+            std::string checked = t;
+            const bool accepted = acceptTyped(checked, true);
+            if (!accepted || checked != t) {
+                settingText_ = true;
+                e->setPlainText(Qs(accepted ? checked : text_));
+                settingText_ = false;
+                if (!accepted) return;
+            }
+            text_ = checked;
             modified_ = true;
             NotifyParent(EN_CHANGE);
         });
@@ -59,8 +70,20 @@ void TEdit::CreateNativeWidget() {
         e->setValidator(new Cp1252Validator(e));
         if (textLimit_) e->setMaxLength(int(textLimit_) - 1);
         e->setReadOnly(readOnly_);
-        QObject::connect(e, &QLineEdit::textEdited, [this](const QString& t) {
-            text_ = t.toStdString();
+        QObject::connect(e, &QLineEdit::textEdited, [this, e](const QString& t) {
+            std::string typed = t.toStdString();
+            const int cursor = e->cursorPosition();
+            if (!acceptTyped(typed, cursor == int(t.size()))) {
+                // Refused: the field keeps what it held before the keystroke.
+                e->setText(Qs(text_));
+                e->setCursorPosition(std::max(0, cursor - 1));
+                return;
+            }
+            if (typed != t.toStdString()) {
+                e->setText(Qs(typed));
+                e->setCursorPosition(cursor);
+            }
+            text_ = typed;
             modified_ = true;
             NotifyParent(EN_CHANGE);
         });
@@ -83,7 +106,9 @@ void TEdit::SetText(std::string_view text) {
 
 void TEdit::Type(std::string_view text) {
     if (readOnly_ || !cp1252::Representable(text)) return;
-    SetText(text);
+    std::string typed(text);
+    if (!acceptTyped(typed, true)) return;
+    SetText(typed);
     modified_ = true;
     NotifyParent(EN_CHANGE);
 }
@@ -108,4 +133,34 @@ void TEdit::SetSelection(int start, int end) {
 bool TEdit::Transfer(TTransferBuffer::Field& field, TTransferDirection dir) {
     return TransferText(
         field, dir, [this] { return GetText(); }, [this](const std::string& s) { SetText(s); });
+}
+
+void TEdit::SetValidator(TValidator* validator) {
+    validator_.reset(validator);
+}
+
+bool TEdit::acceptTyped(std::string& text, bool appending) {
+    return !validator_ || validator_->IsValidInput(text, !appending);
+}
+
+bool TEdit::IsValid(bool reportError) {
+    if (!validator_ || validator_->IsValid(text_)) return true;
+    if (reportError) validator_->Error(this);
+    return false;
+}
+
+bool TEdit::CanClose() {
+    if (!TControl::CanClose()) return false;
+    if (!IsWindowEnabled() || IsValid(true)) return true;
+    SetFocus();
+    return false;
+}
+
+void TEdit::EvKillFocus(HWND getFocus) {
+    DefaultProcessing();
+    // Leaving for another window of the program (not for a message box, not
+    // for the Cancel button) checks the entry and brings the user back.
+    auto* to = TWindow::FromHandle(getFocus);
+    if (!validator_ || !to || to == this || to->GetId() == IDCANCEL) return;
+    if (!IsValid(true)) Defer([this] { SetFocus(); });
 }

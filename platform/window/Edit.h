@@ -3,8 +3,9 @@
 // a modified flag and an optional validator. Characters without a
 // Windows-1252 form are refused as they are typed.
 #include "platform/window/Control.h"
+#include "platform/window/Validator.h"
 
-class TValidator;
+#include <memory>
 
 class TEdit : public TControl {
 public:
@@ -25,9 +26,14 @@ public:
     void ClearModify() { modified_ = false; }
     void SetSelection(int start, int end);
     bool IsMultiLine() const { return multiline_; }
-    // The edit does not own the validator.
-    void SetValidator(TValidator* validator) { validator_ = validator; }
-    TValidator* GetValidator() const { return validator_; }
+    // The edit owns the validator. Typing is checked by its IsValidInput
+    // (refused input leaves the text as it was); leaving the field and
+    // closing the dialog check IsValid and show its Error.
+    void SetValidator(TValidator* validator);
+    TValidator* GetValidator() const { return validator_.get(); }
+    // The validator's verdict on the text; reportError shows its Error.
+    bool IsValid(bool reportError);
+    bool CanClose() override;
     bool Transfer(TTransferBuffer::Field& field, TTransferDirection direction) override;
     // What the user's typing does: replaces the text, sets the modified flag
     // and notifies the parent.
@@ -35,13 +41,16 @@ public:
 
 protected:
     void CreateNativeWidget() override;
+    void EvKillFocus(HWND getFocus) override;
 
 private:
+    // The validator's word on typed text; it may correct the text.
+    bool acceptTyped(std::string& text, bool appending);
     unsigned textLimit_;
     bool multiline_;
     bool readOnly_ = false;
     bool modified_ = false;
     bool settingText_ = false;
     std::string text_;
-    TValidator* validator_ = nullptr;
+    std::unique_ptr<TValidator> validator_;
 };

@@ -8,6 +8,7 @@
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,7 +28,28 @@ struct RoutingGuard {
     ~RoutingGuard() { g_routing = false; }
 };
 
+// F1 on a highlighted item: the application hears WM_ENTERIDLE from the menu
+// loop with F1 down, as it would on Windows.
+class MenuHelpKey : public QObject {
+public:
+    MenuHelpKey(QObject* parent, TFrameWindow* frame) : QObject(parent), frame_(frame) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_F1)
+            return false;
+        SetKeyDown(VK_F1, true);
+        MSG msg{frame_->GetHandle(), WM_ENTERIDLE, MSGF_MENU, 0, {}};
+        window_detail::Deliver(msg);
+        // The release goes to the menu, never to a window: F1 must not stay down.
+        SetKeyDown(VK_F1, false);
+        return true;
+    }
+
+private:
+    TFrameWindow* frame_;
+};
+
 void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
+    qmenu->installEventFilter(new MenuHelpKey(qmenu, frame));
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         const auto* item = menu.ItemAt(i);
         if (item->separator) {

@@ -1,6 +1,7 @@
 #include "platform/window/MDIChild.h"
 
 #include "platform/window/MDIClient.h"
+#include "platform/window/detail/PaintSurface.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QMdiArea>
@@ -13,7 +14,7 @@ void TMDIChild::CreateNativeWidget() {
     auto* area = qobject_cast<QMdiArea*>(window_detail::WidgetOf(GetParent()));
     auto* sub = new QMdiSubWindow;
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* inner = new QWidget;
+    auto* inner = new PaintSurface(nullptr, this);
     sub->setWidget(inner);
     sub->setWindowTitle(window_detail::Qs(GetCaption()));
     if (minSize_.cx > 0 || minSize_.cy > 0) sub->setMinimumSize(minSize_.cx, minSize_.cy);

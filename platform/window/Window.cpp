@@ -5,11 +5,13 @@
 #include "platform/window/Cursor.h"
 #include "platform/window/DropInfo.h"
 #include "platform/window/FrameWindow.h"
+#include "platform/window/detail/PaintSurface.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
 #include <QTimer>
 #include <QVariant>
 
@@ -123,7 +125,7 @@ bool TWindow::Create() {
 }
 
 void TWindow::CreateNativeWidget() {
-    auto* w = new QWidget(window_detail::ParentWidget(this));
+    auto* w = new PaintSurface(window_detail::ParentWidget(this), this);
     if (!impl_->title.empty()) w->setWindowTitle(Qs(impl_->title));
     impl_->Adopt(w);
 }
@@ -319,6 +321,9 @@ TResult TWindow::HandleMessage(uint32_t msg, WPARAM wp, LPARAM lp) {
     case WM_CANCELMODE:
         EvCancelMode();
         return 0;
+    case WM_KILLFOCUS:
+        EvKillFocus(HWND(wp));
+        return 0;
     case WM_KEYDOWN:
         EvKeyDown(wp, LOWORD(uint32_t(lp)), HIWORD(uint32_t(lp)));
         return 0;
@@ -415,10 +420,20 @@ void TWindow::DragAcceptFiles(bool accept) {
     if (impl_->widget) impl_->widget->setAcceptDrops(accept);
 }
 
+void TWindow::PaintOverControl() {
+    AddPaintOverlay(this);
+}
+
 void TWindow::Defer(std::function<void()> fn) {
     QTimer::singleShot(0, impl_->tasks.get(), std::move(fn));
 }
 
 void TWindow::EvDropFiles(TDropInfo& drop) {
     if (auto* app = TApplication::Current()) app->EvDropFiles(drop);
+}
+
+TSize GetScreenSize() {
+    auto* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return {screen->geometry().width(), screen->geometry().height()};
 }

@@ -97,7 +97,10 @@ public:
     virtual void EvTimer(uint32_t timerId) { DefaultProcessing(); }
     virtual void EvSize(uint32_t sizeType, const TSize& size) { DefaultProcessing(); }
     virtual void EvCancelMode() { DefaultProcessing(); }
+    // The focus went to getFocus (0: to no window of this program).
+    virtual void EvKillFocus(HWND getFocus) { DefaultProcessing(); }
     virtual void EvClose() { CloseWindow(); }
+    // Draws the client area when it needs it; rect is what needs drawing.
     virtual void Paint(TDC& dc, bool erase, TRect& rect) {}
     // Files dropped on a window that accepts them; the base hands them to the
     // application.
@@ -122,9 +125,15 @@ protected:
     // Makes the widget; the layer's window classes override it.
     virtual void CreateNativeWidget();
     virtual void CleanupWindow() {}
+    // For controls that draw themselves: Paint runs after them, over their
+    // client area. Call once the window is created.
+    void PaintOverControl();
     // Runs fn once the current event is done, unless the window is deleted first.
     void Defer(std::function<void()> fn);
 
 private:
     std::unique_ptr<Impl> impl_;
 };
+
+// The size of the (primary) screen in pixels.
+TSize GetScreenSize();

@@ -4,6 +4,7 @@
 #include "platform/window/DropInfo.h"
 #include "platform/window/detail/WindowImpl.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -122,6 +123,14 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* e) {
         e->ignore();
         window_->SendMessage(WM_CLOSE);
         return true;
+    case QEvent::FocusOut:
+        if (watched != impl.widget && watched != impl.client) return false;
+        {
+            // Qt has already moved the focus: the new holder is known.
+            TWindow* to = window_detail::WindowOf(QApplication::focusWidget());
+            window_->SendMessage(WM_KILLFOCUS, WPARAM(to ? to->GetHandle() : 0), 0);
+        }
+        return false;
     case QEvent::Resize:
         if (watched != impl.widget) return false;
         {

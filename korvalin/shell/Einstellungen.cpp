@@ -1,0 +1,32 @@
+#include "korvalin/shell/Einstellungen.h"
+
+#include "korvalin/shell/KorpusZustand.h"
+#include "platform/base/TextCompare.h"
+#include "platform/profile/Profile.h"
+
+namespace {
+// The values are read into buffers of 9 characters.
+constexpr unsigned kPuffer = 9;
+constexpr uint32_t kMaxIntervall = 60; // minutes
+} // namespace
+
+bool SchalterAn(std::string_view text) {
+    return text == "1" || EqualNoCase(text, "true");
+}
+
+void EinstellungenLesen() {
+    auto& k = Korpus();
+    TProfile einstellungen("Einstellungen", "korpus.ini");
+    k.StatuszeileAnzeigen = SchalterAn(einstellungen.GetString("Statuszeile", "1", kPuffer));
+    k.SymbolleisteAnzeigen = SchalterAn(einstellungen.GetString("Symbolleiste", "1", kPuffer));
+    TProfile speichern("Speichern", "korpus.ini");
+    k.AutoSpeichern = SchalterAn(speichern.GetString("Auto", "", kPuffer));
+    // Parsed signed, kept unsigned: a negative text ends above the limit too.
+    const auto intervall =
+        uint32_t(ParseProfileInt(speichern.GetString("Intervall", "1", kPuffer)));
+    k.AutoSpeichernIntervall = intervall > kMaxIntervall ? kMaxIntervall : intervall;
+}
+
+bool BandingLesen() {
+    return SchalterAn(TProfile("Drucker", "korpus.ini").GetString("Banding", "", kPuffer));
+}

@@ -1,0 +1,28 @@
+#include "korvalin/shell/KorpusZustand.h"
+
+#include "korvalin/shell/AusstehendeBefehle.h"
+#include "korvalin/shell/KatalogZugang.h"
+#include "korvalin/shell/ProjektOeffnung.h"
+#include "platform/base/ApplicationState.h"
+
+KorpusZustand& Korpus() {
+    return ApplicationState::Current().Get<KorpusZustand>();
+}
+
+KatalogZugang& Kataloge() {
+    auto& k = Korpus();
+    if (!k.Kataloge) k.Kataloge = std::make_shared<KeineKataloge>();
+    return *k.Kataloge;
+}
+
+AusstehendeBefehle& Ausstehend() {
+    auto& k = Korpus();
+    if (!k.Ausstehend) k.Ausstehend = std::make_shared<AusstehendeBefehle>();
+    return *k.Ausstehend;
+}
+
+ProjektOeffnung& Oeffnung() {
+    auto& k = Korpus();
+    if (!k.Oeffnung) k.Oeffnung = std::make_shared<ProjektOeffnung>();
+    return *k.Oeffnung;
+}

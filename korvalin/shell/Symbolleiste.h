@@ -1,0 +1,9 @@
+#pragma once
+// The tool bar of the main frame: 36 gadgets, buttons whose picture id is
+// their command id, created disabled; command enabling switches them on.
+class TControlBar;
+
+// Registers the buttons' pictures, drawn anew on a 16 x 16 grid.
+void SymbolbilderEintragen();
+// The bar with window id 32041 and its gadgets; the caller inserts it.
+TControlBar* SymbolleisteBauen();

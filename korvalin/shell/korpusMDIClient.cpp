@@ -1,0 +1,168 @@
+#include "korvalin/shell/korpusMDIClient.h"
+
+#include "korvalin/shell/AusstehendeBefehle.h"
+#include "korvalin/shell/Einstellungen.h"
+#include "korvalin/shell/KatalogZugang.h"
+#include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/MruList.h"
+#include "korvalin/shell/ProjektOeffnung.h"
+#include "korvalin/shell/TStartUpDialog.h"
+#include "platform/gdi/Font.h"
+#include "platform/profile/Profile.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
+#include "platform/window/Application.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/FrameWindow.h"
+#include "platform/window/ResponseTable.h"
+
+namespace {
+
+// Commands that need an open project, and those that are always there.
+constexpr int kMitProjekt[] = {CM_PROJEKT_SCHLIESSEN,
+                               CM_PROJEKT_LOESCHEN,
+                               CM_PROJEKT_SPEICHERN,
+                               CM_PROJEKT_SPEICHERN_UNTER,
+                               CM_EXPORT,
+                               CM_CAD_IMPORT,
+                               CM_VERGLEICH_BAUTEILE,
+                               CM_HUELLFLAECHENDATEN,
+                               CM_PROJEKTDATEN,
+                               CM_VOLUMEN_FLAECHENDATEN,
+                               CM_BAUTEIL_UEBERSICHT,
+                               CM_PROJEKTWINDOW_VORDERGRUND,
+                               CM_ENERGIEDATEN,
+                               CM_MASSENERMITTLUNG,
+                               CM_EINSTELLUNGEN,
+                               CM_VOLUMEN,
+                               CM_VARIANTE,
+                               CM_NACHWEISE,
+                               CM_WAERMEBEDARFSAUSWEIS};
+constexpr int kImmer[] = {CM_PROJEKT_NEU,
+                          CM_PROJEKT_OEFFNEN,
+                          CM_OPTIONEN,
+                          CM_PROJEKT_DRUCKEN,
+                          CM_PROJEKT_WIRD_GESCHLOSSEN,
+                          CM_BAUSTOFFDATEI,
+                          CM_FENSTERDATEI,
+                          CM_BAUTEILDATEI,
+                          CM_TASCHENRECHNER,
+                          CM_KONTEXTHILFE};
+
+const char* const kFilter = "Projekt Dateien *.pro |*.pro|Alle Dateien *.* |*.*";
+
+TMenu* hauptmenue() {
+    auto* app = TApplication::Current();
+    auto* frame = app ? app->GetMainWindow() : nullptr;
+    return frame ? frame->GetMenu() : nullptr;
+}
+
+} // namespace
+
+korpusMDIClient::korpusMDIClient() {
+    SetBkgndColor(TColor(192, 192, 192));
+    auto& r = Responses();
+    // The windows and dialogs behind these commands come with later parts.
+    for (int id : kMitProjekt) {
+        r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
+        r.CommandEnable(id, [](TCommandEnabler& ce) { ce.Enable(Korpus().ProjektOffen); });
+    }
+    for (int id : kImmer) r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
+    for (int id = CM_MRU_ERSTER; id <= CM_MRU_LETZTER; ++id)
+        r.Command(id, [this, id] {
+            std::string name;
+            if (mru_ && mru_->EintragHolen(id, true, name)) Oeffnung().Oeffnen(name);
+        });
+    r.Message(WM_KOMMANDOZEILE_OEFFNEN, [this](WPARAM, LPARAM) {
+        kommandozeileOeffnen();
+        return 0;
+    });
+}
+
+korpusMDIClient::~korpusMDIClient() {
+    Destroy();
+    Ansichten = {};
+    if (mru_) {
+        mru_->Speichern();
+        if (Korpus().Mru == mru_.get()) Korpus().Mru = nullptr;
+    }
+}
+
+void korpusMDIClient::SetupWindow() {
+    auto& k = Korpus();
+    k.Banding = BandingLesen();
+    EinstellungenLesen();
+    TMDIClient::SetupWindow();
+
+    Dateidaten.flags = OFN_EXPLORER | OFN_CREATEPROMPT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY |
+                       OFN_OVERWRITEPROMPT;
+    Dateidaten.filter = kFilter;
+    Dateidaten.initialDir = k.Programmverzeichnis;
+    Dateidaten.defExt = "pro";
+    DragAcceptFiles(true);
+
+    StartUpDialog = new TStartUpDialog(this, StartUpRessource(SystemschriftHoehe()));
+    if (StartUpDialog->Create()) StartUpDialog->ShowWindow(SW_SHOW);
+
+    katalogeOeffnen();
+
+    mru_ = MruList::ErzeugenStandard();
+    k.Mru = mru_.get();
+    mru_->Laden();
+    mru_->MenueAufbauen(hauptmenue(), CM_EXIT);
+
+    schriftenPruefen();
+
+    if (auto* app = TApplication::Current(); app && app->GetMainWindow()) {
+        auto* frame = app->GetMainWindow();
+        if (!k.StatuszeileAnzeigen) frame->PostMessage(WM_COMMAND, IDW_STATUSBAR, 0);
+        if (!k.SymbolleisteAnzeigen) frame->PostMessage(WM_COMMAND, IDW_TOOLBAR, 0);
+    }
+    PostMessage(WM_KOMMANDOZEILE_OEFFNEN);
+}
+
+void korpusMDIClient::katalogeOeffnen() {
+    auto& kataloge = Kataloge();
+    const auto oeffnen = [&](KatalogArt art, std::initializer_list<int> ausgaben) {
+        for (int ausgabe : ausgaben)
+            kataloge.AlteKatalogePruefen(art, ausgabe, kataloge.Oeffnen(art, ausgabe));
+    };
+    kataloge.IndexLeeren(KatalogArt::Baustoffe);
+    oeffnen(KatalogArt::Baustoffe, {0, 1, 2});
+    oeffnen(KatalogArt::Fenster, {0, 1, 2});
+    oeffnen(KatalogArt::Bauteile, {1, 2});
+}
+
+void korpusMDIClient::schriftenPruefen() {
+    auto* app = TApplication::Current();
+    const std::string titel = app ? app->GetName() : std::string();
+    if (TProfile("TrueType", "win.ini").GetInt("TTEnable", 1) == 0)
+        MessageBox("TrueType Schriftarten nicht voreingestellt", titel, MB_OK);
+    else if (!IsFaceInstalled("Arial"))
+        MessageBox("Arial Font nicht installiert", titel, MB_OK);
+}
+
+void korpusMDIClient::kommandozeileOeffnen() {
+    auto* app = TApplication::Current();
+    const std::string zeile = app ? app->GetCmdLine() : std::string();
+    if (zeile.empty()) return;
+    Dateidaten.fileName = zeile;
+    Oeffnung().Oeffnen(zeile);
+}
+
+bool korpusMDIClient::CanClose() {
+    if (BaustoffDateiFenster) {
+        if (!BaustoffDateiFenster->CanClose()) return false;
+        BaustoffDateiFenster->Destroy();
+        delete BaustoffDateiFenster;
+        BaustoffDateiFenster = nullptr;
+    }
+    if (!TMDIClient::CanClose()) return false;
+    if (HilfeGeoeffnet) Help().WinHelp(Korpus().HilfeDatei, HELP_QUIT, 0);
+    return true;
+}
+
+void korpusMDIClient::DateiAbgelegt(std::string_view datei) {
+    Ausstehend().DateiAbgelegt(datei);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The MDI client of the main frame. It owns what lives as long as the
+// program (catalogues, the lists of open views by kind, the data of the
+// project file dialogs, the recent-files list) and carries out the start-up
+// once the main window exists: settings, start-up picture, catalogues,
+// recent files, font checks, and the project named on the command line.
+#include "platform/services/FileDialogs.h"
+#include "platform/window/MDIClient.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class TStartUpDialog;
+struct MruList;
+
+class korpusMDIClient : public TMDIClient {
+public:
+    korpusMDIClient();
+    ~korpusMDIClient() override;
+    void SetupWindow() override;
+    bool CanClose() override;
+
+    // A file dropped on the frame or the client.
+    void DateiAbgelegt(std::string_view datei);
+
+    bool HilfeGeoeffnet = false;
+    TStartUpDialog* StartUpDialog = nullptr;
+    TOpenSaveDialog::TData Dateidaten;
+    // The material catalogue window while it is open; set by its command.
+    TWindow* BaustoffDateiFenster = nullptr;
+
+    // Open views by kind; the lists do not own them.
+    struct Ansichten {
+        std::vector<TWindow*> FensterDaten, BauteilDaten, PeriodenDaten, VergleichDaten,
+            TempDiagramme, GlaserDiagramme, BauteilEditoren, FensterEditoren;
+    } Ansichten;
+
+private:
+    void katalogeOeffnen();
+    void schriftenPruefen();
+    void kommandozeileOeffnen();
+    std::unique_ptr<MruList> mru_;
+};
