@@ -21,6 +21,12 @@ const auto* finde(const L& liste, const char* name) {
     return liste.FirstThat([&](const auto& x) { return x.Name == name; });
 }
 
+const TBrennstoff* brennstoff(const std::vector<TBrennstoff>& liste, const char* name) {
+    for (const TBrennstoff& b : liste)
+        if (b.Name == name) return &b;
+    return nullptr;
+}
+
 TEST(Daten, MaterialCataloguesLoadWithTheirTableValues) {
     TBaustoffDatei d(daten);
     for (int k = 0; k < 3; ++k) ASSERT_EQ(d.Oeffnen(k), 0) << k << ": " << d.LetzterFehler();
@@ -90,11 +96,11 @@ TEST(Daten, LocationAndFuelListsLoad) {
 
     TBrennstoffSammlung brennstoffe(daten);
     EXPECT_EQ(brennstoffe.Oeffnen(), 1);
-    ASSERT_EQ(brennstoffe.Liste().size(), 7u);
-    const TBrennstoff* gas = nullptr;
-    for (const TBrennstoff& b : brennstoffe.Liste())
-        if (b.Name == "Erdgas") gas = &b;
+    ASSERT_EQ(brennstoffe.Liste().size(), 10u);
+    const TBrennstoff* gas = brennstoff(brennstoffe.Liste(), "Erdgas L");
     ASSERT_NE(gas, nullptr);
+    EXPECT_DOUBLE_EQ(gas->Heizwert, 9); // HeizkostenV § 9 Abs. 2: Erdgas L 9 kWh/m³
+    EXPECT_EQ(gas->Einheit, "m³");
     EXPECT_DOUBLE_EQ(gas->CO2, 0.24); // GEG 2020 Anlage 9: 240 g/kWh
 
     TFormelSammlung formeln(daten);
@@ -130,6 +136,30 @@ TEST(Daten, TheExampleProjectOpensAndItsComponentsAreComputed) {
     // Q_T = 1.4 × 84 × 1.01 × 2.26 kWh/a; no solar gain with g 0.
     EXPECT_NEAR(tuer->Q_T, 1.4 * 84 * 1.01 * 2.26, 1e-9);
     EXPECT_DOUBLE_EQ(tuer->Q_S_angerechnet, 0);
+}
+
+// The shipped heating oil counts its fuel in litres: HeizkostenV § 9 Abs. 2
+// gives H_i = 10 kWh/l, so the final energy for heating in kWh divided by 10
+// is the oil in litres, and the CO2 is 0.31 kg per kWh of it (GEG 2020
+// Anlage 9).
+TEST(Daten, TheShippedHeatingOilCountsLitres) {
+    TBrennstoffSammlung brennstoffe(daten);
+    ASSERT_EQ(brennstoffe.Oeffnen(1), 1);
+    const TBrennstoff* oel = brennstoff(brennstoffe.Liste(), "Heizöl EL");
+    ASSERT_NE(oel, nullptr);
+    EXPECT_EQ(oel->Einheit, "Liter");
+
+    TGesamtProjekt g(daten);
+    ASSERT_EQ(g.Oeffnen(daten / "beispiel.pro"), 0) << g.LetzterFehler();
+    TProjekt& pj = *g.AktuellesProjekt;
+    pj.Heizsystem.Brennstoff = *oel;
+    pj.Heizsystem.Heizwertbezug = 1;
+    pj.UmfassungsflaecheBerechnen();
+    pj.WSchVO();
+    const TJahresverbrauch& v = pj.Jahresverbrauch;
+    ASSERT_GT(v.Q_Heizung, 0);
+    EXPECT_NEAR(v.Brennstoffmenge, v.Q_Heizung / 10.0, 1e-9 * v.Q_Heizung);
+    EXPECT_NEAR(v.CO2, v.Q_Heizung * 0.31, 1e-9 * v.Q_Heizung);
 }
 
 TEST(Daten, TheExampleHousePassesItsHeatProtectionProof) {

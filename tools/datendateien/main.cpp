@@ -203,6 +203,9 @@ void referenzenSchreiben(const fs::path& src, const fs::path& aus) {
         b.Heizwert = zahl(z, "heizwert");
         b.Brennwert = zahl(z, "brennwert");
         b.Einheit = z.at("einheit");
+        const auto einheit = cp1252::Encode(b.Einheit);
+        pruefen(einheit && einheit->size() < TBrennstoff::kEinheitWidth,
+                "unit too long for its field: " + b.Einheit);
         b.Preis = zahl(z, "preis");
         b.CO2 = zahl(z, "co2");
         brennstoffe.Einfuegen(b);
