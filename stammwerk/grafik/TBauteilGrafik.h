@@ -21,7 +21,7 @@ class TDC;
 class TEinfachBauteil;
 class TGlaserGrafik;
 class TPen;
-struct TKlima;
+class TRBauteil;
 
 class TBauteilGrafik {
 public:
@@ -35,8 +35,9 @@ public:
     // Two drawings never make two components differ.
     friend bool operator==(const TBauteilGrafik&, const TBauteilGrafik&) { return true; }
 
-    // Condensation-period climate of the component type.
-    void SetBauteilKlimaDaten(const TKlima& klima);
+    // Condensation-period climate of the component type; without a type the
+    // standard climate of DIN 4108-3.
+    void SetBauteilKlimaDaten(const TRBauteil* t);
     // One hatch per layer and the vapour diagram; after SetBauteilKlimaDaten and Close.
     void Init(const TEinfachBauteil* bauteil);
     void Close();
