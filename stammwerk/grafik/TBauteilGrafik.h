@@ -69,6 +69,9 @@ public:
     void Beschriftung(TDC& dc, TPoint at, int bottom, int offset, bool upright);
     void Bemassung(TDC& dc, TPoint at, int offset, bool upright);
     void DrawTextWithCircle(TDC& dc, int x, int y, const std::string& text);
+    // Upright layout: the area below the bands that the layer numbers, their
+    // leader lines and the word at the outer face take (page coordinates).
+    TRect NummernBereich(TDC& dc, int offset);
     void DrawTemperatur(TDC& dc, int xOffset, int yOffset);
     void DrawTemperaturHochkant(TDC& dc, int xOffset, int yOffset);
     void DrawTemperaturRectangle(TDC& dc, const std::string& text, int x, int y, const TPen& pen);
@@ -110,6 +113,7 @@ public:
 
 private:
     int Schichtanzahl() const { return int(schraffuren_.size()); }
+    int wortAussenX(TDC& dc, int offset) const;
     // Entry j of the vapour diagram's temperature list, 0 when there is none.
     double T(int j) const;
 

@@ -328,3 +328,52 @@ TEST(GrafikBauteil, PageSettingsAndTheSuppressionSwitch) {
         EXPECT_EQ(blau, f.pa);
     }
 }
+
+namespace {
+
+bool TrifftStrecke(const TRect& box, TPoint a, TPoint b) {
+    for (int k = 0; k <= 100; ++k) {
+        const TPoint p(a.x + (b.x - a.x) * k / 100, a.y + (b.y - a.y) * k / 100);
+        if (box.Contains(p)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// Twelve layers, eleven of them thin, push the numbers under the column of
+// temperature labels: the outside label goes below the numbered circles, and no label or
+// face word meets a circle or a leader line.
+TEST(GrafikBauteil, UprightLabelsStayClearOfTheNumbers) {
+    for (const int fall : {0, 1, 2, 3}) {
+        const bool reversed = fall & 1, direct = fall & 2;
+        SCOPED_TRACE(fall);
+        Zeichnung z;
+        // One thick layer and eleven membranes of 2 mm.
+        TEinfachBauteil w = Handwand({{150, 16},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7}},
+                                     {});
+        z.Zeichnen(w, true, reversed, direct);
+        std::vector<TRect> kreise;
+        for (const TDrawCall& c : z.dc.CallsOf(TDrawKind::Ellipse)) kreise.push_back(c.deviceBox);
+        std::vector<TRect> texte;
+        for (const TDrawCall& c : z.dc.CallsOf(TDrawKind::TextOut))
+            if (c.text.ends_with("°C") || c.text == "innen" || c.text == "außen")
+                texte.push_back(c.deviceBox);
+        ASSERT_EQ(texte.size(), 12u + 3 + 2);
+        for (const TRect& t : texte) {
+            for (const TRect& k : kreise) EXPECT_TRUE(t.Intersection(k).IsEmpty());
+            for (const Strecke& s : Strecken(z.dc)) EXPECT_FALSE(TrifftStrecke(t, s.von, s.bis));
+        }
+    }
+}
