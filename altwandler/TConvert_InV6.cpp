@@ -102,8 +102,10 @@ void TConvert_InV6::ConvertProjekt(TProjekt* neu, TProjektVersion5* alt) {
     }
     DimVolumenKopieren(neu->Volumina, alt->Volumina);
 
-    // FIXME: the envelope area sums and the heat-protection proof of the
-    // variant are recomputed here once the model offers them.
+    // The proof values of the old file are not taken on trust: the variant
+    // is computed anew with the current rules.
+    neu->UmfassungsflaecheBerechnen();
+    neu->WSchVO();
     neu->FeuchteBerechnen();
 }
 

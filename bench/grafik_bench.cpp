@@ -34,7 +34,7 @@ struct Umgebung {
     Umgebung() {
         TZufallsgenerator::Setzen(&zufall);
         wand = ZwoelfschichtWand();
-        wand.SetBauteilGrafikNeu(TKlima()); // a copied drawing is empty until rebuilt
+        wand.SetBauteilGrafikNeu(nullptr); // a copied drawing is empty until rebuilt
     }
     void Zeichnen(TDC& dc, bool upright, bool direct) {
         wand.Grafik->SetPosition(10, 10);

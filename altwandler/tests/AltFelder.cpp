@@ -1,5 +1,8 @@
 #include "AltFelder.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace altdatei {
 
 namespace {
@@ -22,11 +25,17 @@ Zeile<Z> text(const char* name, size_t off, size_t breite, F f) {
     zahl<Z>(                                                                                       \
         #feld, off, art, [](const Z& z) { return z.feld; }, Wert(double(wert)))
 
+template <class Z>
+Zeile<Z> berechnet(Zeile<Z> z) {
+    z.berechnet = true;
+    return z;
+}
+
 // The 21 switches of the variant from the second one on (version 5 at 60,
-// current at 62).
+// current at 62). The proof sets the first thirteen anew.
 std::vector<Zeile<TProjekt>> schalter(size_t basis) {
     using P = TProjekt;
-    return {
+    std::vector<Zeile<P>> t = {
         I16(P, basis + 0, UnterschreitungStatus),     I16(P, basis + 2, NachweisRolladenkasten),
         I16(P, basis + 4, NachweisFlaechenheizung),   I16(P, basis + 6, NachweisHeizkoerper),
         I16(P, basis + 8, NachweisTrennwaende),       I16(P, basis + 10, NachweisFugen),
@@ -38,6 +47,8 @@ std::vector<Zeile<TProjekt>> schalter(size_t basis) {
         I16(P, basis + 32, ZweiGebaeudetrennwaende),  I16(P, basis + 34, WestAnsatz),
         I16(P, basis + 36, MehrAlsZweiVollgeschosse), I16(P, basis + 38, NormaleInnentemperatur),
         I16(P, basis + 40, InterneGewinnePauschal)};
+    for (size_t i = 0; i < 13; ++i) t[i].berechnet = true;
+    return t;
 }
 
 // Name, numbers, the eight settings and the joint coefficient: the same
@@ -50,7 +61,7 @@ std::vector<Zeile<TProjekt>> variantenKopf() {
     for (size_t j = 0; j < 8; ++j)
         t.push_back(zahl<P>("Projekteinstellungen", 36 + 2 * j, Art::I16,
                             [j](const P& p) { return p.Projekteinstellungen[j]; }));
-    t.push_back(F64(P, 52, Fugenkoeffizient_max));
+    t.push_back(berechnet(F64(P, 52, Fugenkoeffizient_max))); // the proof sets it by its rules
     Anhaengen(t, schalter(60));
     return t;
 }
@@ -63,13 +74,19 @@ std::vector<Zeile<TProjekt>> texte(size_t basis) {
     return t;
 }
 
-// Doubles of the proof results in current order from Q_H.
+// Doubles of the proof results in current order from Q_H; all but the
+// inputs among them are computed anew.
 std::vector<Zeile<TProjekt>>
 nachweis(std::initializer_list<std::pair<size_t, double TProjekt::*>> z) {
-    std::vector<Zeile<TProjekt>> t;
-    for (auto [off, feld] : z)
-        t.push_back(
-            {"Nachweiswert", off, Art::F64, [feld](const TProjekt& p) { return Wert(p.*feld); }});
+    using P = TProjekt;
+    const double P::*eingaben[] = {&P::Waermerueckgewinnungsgrad, &P::Q_I_Vorgabe, &P::V,
+                                   &P::A_N_Vorgabe, &P::Unterschreitung};
+    std::vector<Zeile<P>> t;
+    for (auto [off, feld] : z) {
+        t.push_back({"Nachweiswert", off, Art::F64, [feld](const P& p) { return Wert(p.*feld); }});
+        t.back().berechnet =
+            std::find(std::begin(eingaben), std::end(eingaben), feld) == std::end(eingaben);
+    }
     return t;
 }
 
@@ -150,7 +167,7 @@ std::vector<Zeile<TProjekt>> Variante5() {
               }));
     t.push_back(F64(P, 370, Wert20));
     Anhaengen(t, texte(378));
-    Anhaengen(t, {I16(P, 688, Lueftungsanlage), I16(P, 690, LueftungsabzugArt),
+    Anhaengen(t, {I16(P, 688, Lueftungsanlage), berechnet(I16(P, 690, LueftungsabzugArt)),
                   I16(P, 692, Zusatzpruefung)});
     Anhaengen(
         t,
@@ -167,7 +184,7 @@ std::vector<Zeile<TProjekt>> Variante5() {
         t.push_back(
             {"Werte5", 862 + 8 * j, Art::F64, [j](const P& p) { return Wert(p.Werte5[j]); }});
     Anhaengen(t, {I16(P, 926, A_N_pauschal), I16(P, 928, ProjektMerker), I16(P, 930, BueroVorrang),
-                  I16(P, 932, A_N_Art), I16(P, 934, AVErfuellt),
+                  I16(P, 932, A_N_Art), berechnet(I16(P, 934, AVErfuellt)),
                   I16(P, 952, UnterschreitungPruefen), TXT(P, 1315, 64, Bemerkung)});
     return t;
 }
@@ -217,7 +234,7 @@ std::vector<Zeile<TProjekt>> Variante4() {
                                        [](const P& p) -> const TKlima& { return p.Klima; }));
     t.push_back(F64(P, 302, Wert20));
     Anhaengen(t, texte(310));
-    Anhaengen(t, {I16(P, 616, Lueftungsanlage), I16(P, 618, LueftungsabzugArt),
+    Anhaengen(t, {I16(P, 616, Lueftungsanlage), berechnet(I16(P, 618, LueftungsabzugArt)),
                   I16(P, 620, Zusatzpruefung)});
     Anhaengen(t, nachweis({{622, &P::Q_H},
                            {630, &P::Q2_H},
@@ -249,7 +266,7 @@ std::vector<Zeile<TProjekt>> Variante4() {
         t.push_back(
             {"Werte5", 790 + 8 * j, Art::F64, [j](const P& p) { return Wert(p.Werte5[j]); }});
     Anhaengen(t, {I16(P, 854, A_N_pauschal), I16(P, 856, ProjektMerker), I16(P, 858, BueroVorrang),
-                  I16(P, 860, A_N_Art), I16(P, 862, AVErfuellt),
+                  I16(P, 860, A_N_Art), berechnet(I16(P, 862, AVErfuellt)),
                   I16(P, 880, UnterschreitungPruefen), TXT(P, 890, 64, Bemerkung)});
     return t;
 }

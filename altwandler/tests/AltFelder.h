@@ -32,6 +32,7 @@ struct Zeile {
     std::function<Wert(const Z&)> lesen;
     size_t breite = 0;          // text fields: bytes including the NUL
     std::optional<Wert> fest{}; // a value the file's structure needs (numbers, kinds)
+    bool berechnet = false;     // a result the conversion computes anew
 };
 
 // The distinct value of row i of a table whose rows start at `saat`.
@@ -86,7 +87,7 @@ std::vector<Zeile<Z>> Verschoben(const std::vector<Zeile<T>>& tabelle, size_t ba
     for (const Zeile<T>& z : tabelle)
         r.push_back({z.name, basis + z.off, z.art,
                      [lesen = z.lesen, teil](const Z& x) { return lesen(teil(x)); }, z.breite,
-                     z.fest});
+                     z.fest, z.berechnet});
     return r;
 }
 

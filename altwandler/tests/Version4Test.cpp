@@ -112,6 +112,7 @@ TEST(Version4, ConvertsThroughVersion5WithMergedKindsAndRepairedFacades) {
     ASSERT_EQ(TConvert_InV6("/prog/", "/x/alt.pro").ConvertGesamtProjekt(&neu, &mitte), 0);
     ASSERT_EQ(neu.Projekte.GetItemsInContainer(), 2u);
     umgewandeltPruefen(ersteVariante(neu));
+    NeuBerechnetPruefen(ersteVariante(neu));
 }
 
 TEST(Version4, ConvertedProjectIsSavedAndReadsBackByMeaning) {

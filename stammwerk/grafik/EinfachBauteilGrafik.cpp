@@ -1,9 +1,14 @@
 // The cross-section's drawing is made here, in the drawing layer; the model
-// holds it through a pointer whose copy and delete this layer registers.
+// holds it through a pointer whose making, copy and delete this layer registers.
 #include "stammwerk/grafik/TBauteilGrafik.h"
 #include "stammwerk/modell/TEinfachBauteil.h"
+#include "stammwerk/modell/TRBauteil.h"
 
 namespace {
+
+TBauteilGrafik* Erzeugen() {
+    return new TBauteilGrafik;
+}
 
 TBauteilGrafik* Kopieren(const TBauteilGrafik& g) {
     return new TBauteilGrafik(g);
@@ -15,15 +20,19 @@ void Loeschen(TBauteilGrafik* g) {
 
 // Registered when the library loads, before any drawing is made.
 const bool registriert = [] {
-    BauteilGrafikZeiger::Registrieren({&Kopieren, &Loeschen});
+    BauteilGrafikZeiger::Registrieren({&Erzeugen, &Kopieren, &Loeschen});
     return true;
 }();
 
 } // namespace
 
-void TEinfachBauteil::SetBauteilGrafikNeu(const TKlima& klima) {
+void TEinfachBauteil::SetBauteilGrafikNeu(const TRBauteil* t) {
     if (!Grafik) Grafik.reset(new TBauteilGrafik);
     Grafik->Close();
-    Grafik->SetBauteilKlimaDaten(klima);
+    Grafik->SetBauteilKlimaDaten(t);
     Grafik->Init(this);
+}
+
+void TRBauteil::SetEBGrafikDatenNeu() {
+    for (TEinfachBauteil& e : Flaechenanteile) e.SetBauteilGrafikNeu(this);
 }

@@ -7,6 +7,7 @@
 #include "stammwerk/grafik/TBaustoffGrafik.h"
 #include "stammwerk/grafik/TGlaserGrafik.h"
 #include "stammwerk/modell/TEinfachBauteil.h"
+#include "stammwerk/modell/TRBauteil.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +53,9 @@ TBauteilGrafik::TBauteilGrafik(const TBauteilGrafik& o)
 
 TBauteilGrafik::~TBauteilGrafik() = default;
 
-void TBauteilGrafik::SetBauteilKlimaDaten(const TKlima& klima) {
+void TBauteilGrafik::SetBauteilKlimaDaten(const TRBauteil* t) {
+    static const TKlima standard;
+    const TKlima& klima = t ? t->Klima : standard;
     ThetaI = klima.ThetaI;
     ThetaE = klima.ThetaE;
     PsI = double(Saettigungsdruck(ThetaI));

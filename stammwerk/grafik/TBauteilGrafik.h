@@ -21,7 +21,7 @@ class TDC;
 class TEinfachBauteil;
 class TGlaserGrafik;
 class TPen;
-struct TKlima;
+class TRBauteil;
 
 class TBauteilGrafik {
 public:
@@ -35,8 +35,9 @@ public:
     // Two drawings never make two components differ.
     friend bool operator==(const TBauteilGrafik&, const TBauteilGrafik&) { return true; }
 
-    // Condensation-period climate of the component type.
-    void SetBauteilKlimaDaten(const TKlima& klima);
+    // Condensation-period climate of the component type; without a type the
+    // standard climate of DIN 4108-3.
+    void SetBauteilKlimaDaten(const TRBauteil* t);
     // One hatch per layer and the vapour diagram; after SetBauteilKlimaDaten and Close.
     void Init(const TEinfachBauteil* bauteil);
     void Close();
@@ -68,6 +69,9 @@ public:
     void Beschriftung(TDC& dc, TPoint at, int bottom, int offset, bool upright);
     void Bemassung(TDC& dc, TPoint at, int offset, bool upright);
     void DrawTextWithCircle(TDC& dc, int x, int y, const std::string& text);
+    // Upright layout: the area below the bands that the layer numbers, their
+    // leader lines and the word at the outer face take (page coordinates).
+    TRect NummernBereich(TDC& dc, int offset);
     void DrawTemperatur(TDC& dc, int xOffset, int yOffset);
     void DrawTemperaturHochkant(TDC& dc, int xOffset, int yOffset);
     void DrawTemperaturRectangle(TDC& dc, const std::string& text, int x, int y, const TPen& pen);
@@ -109,6 +113,7 @@ public:
 
 private:
     int Schichtanzahl() const { return int(schraffuren_.size()); }
+    int wortAussenX(TDC& dc, int offset) const;
     // Entry j of the vapour diagram's temperature list, 0 when there is none.
     double T(int j) const;
 

@@ -193,16 +193,38 @@ void TBauteilGrafik::Numerierung(TDC& dc, TPoint at, int offset, bool withFaces)
         DrawTextWithCircle(dc, NummerPositionen[i], at.y + 25, GrafikText::Zahl(int(i) + 1));
     }
     if (withFaces) {
-        // Thin layers push their numbers beyond the block: the word goes
-        // after the last number, clear of the leader lines.
-        int x = folge.back()->Rechts + offset + 20;
-        if (!NummerPositionen.empty()) {
-            const TSize nummer = dc.GetTextExtent(GrafikText::Zahl(int(folge.size())));
-            x = std::max(x, NummerPositionen.back() + std::max(nummer.cx, nummer.cy) / 2 + 8);
-        }
         const TSize g = dc.GetTextExtent(Aussen(bUmgekehrt));
-        dc.TextOut(x, at.y + 10 - g.cy / 2, Aussen(bUmgekehrt));
+        dc.TextOut(wortAussenX(dc, offset), at.y + 10 - g.cy / 2, Aussen(bUmgekehrt));
     }
+}
+
+// Thin layers push their numbers beyond the block: the word goes after the
+// last number, clear of the leader lines.
+int TBauteilGrafik::wortAussenX(TDC& dc, int offset) const {
+    const std::vector<TBaustoffGrafik*> folge = Zeichenfolge();
+    int x = folge.back()->Rechts + offset + 20;
+    if (!NummerPositionen.empty()) {
+        const TSize nummer = dc.GetTextExtent(GrafikText::Zahl(int(folge.size())));
+        x = std::max(x, NummerPositionen.back() + std::max(nummer.cx, nummer.cy) / 2 + 8);
+    }
+    return x;
+}
+
+TRect TBauteilGrafik::NummernBereich(TDC& dc, int offset) {
+    const std::vector<TBaustoffGrafik*> folge = Zeichenfolge();
+    if (folge.empty()) return TRect();
+    // The font, positions and axis height that DrawSkala will use.
+    const TFont vorher = dc.SelectObject(GrafikEinstellungen::BasisSchrift(spBtGG));
+    y_PositionBestimmen(dc, 0, offset, true);
+    const TSize nummer = dc.GetTextExtent(GrafikText::Zahl(int(folge.size())));
+    const int radius = (std::max(nummer.cx, nummer.cy) + 2) / 2 + 1;
+    const int achse = BlockY + Hochkantlaenge + 20;
+    const TSize wort = dc.GetTextExtent(Aussen(bUmgekehrt));
+    const int rechts =
+        std::max(NummerPositionen.back() + radius, wortAussenX(dc, offset) + wort.cx);
+    const int oben = std::min(achse, achse + 10 - wort.cy / 2);
+    dc.SelectObject(vorher);
+    return TRect(NummerPositionen.front() - radius, oben, rechts, achse + 25 + radius);
 }
 
 void TBauteilGrafik::Beschriftung(TDC& dc, TPoint at, int bottom, int offset, bool upright) {

@@ -136,8 +136,14 @@ void TBauteilGrafik::DrawTemperaturHochkant(TDC& dc, int xOffset, int yOffset) {
                                 y[size_t(i + 1)], stift);
     DrawTemperaturRectangle(dc, GrafikText::Temperatur(bUmgekehrt ? T(n + 1) : T(1)), x,
                             y[size_t(n + 1)], stift);
-    DrawTemperaturRectangle(dc, GrafikText::Temperatur(bUmgekehrt ? T(n + 2) : T(0)), x,
-                            y[size_t(n + 2)] + 25, stift);
+    // Thin layers push their numbers under the label column: the outside
+    // label then goes below the numbered circles instead of over them.
+    const std::string letzte = GrafikText::Temperatur(bUmgekehrt ? T(n + 2) : T(0));
+    int yLetzte = y[size_t(n + 2)] + 25;
+    const TRect nummern = NummernBereich(dc, xOffset);
+    const TRect rahmen(x - 1, yLetzte - halb, x + dc.GetTextExtent(letzte).cx + 1, yLetzte + halb);
+    if (!rahmen.Intersection(nummern).IsEmpty()) yLetzte = nummern.bottom + 4 + halb;
+    DrawTemperaturRectangle(dc, letzte, x, yLetzte, stift);
     dc.SelectObject(vorher);
     dc.SelectStockObject(WHITE_BRUSH);
 }

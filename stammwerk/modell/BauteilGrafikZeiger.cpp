@@ -1,15 +1,22 @@
 #include "stammwerk/modell/BauteilGrafikZeiger.h"
 
 namespace {
-BauteilGrafikZeiger::Operationen registered{nullptr, nullptr};
+BauteilGrafikZeiger::Operationen registered{nullptr, nullptr, nullptr};
 }
 
 void BauteilGrafikZeiger::Registrieren(const Operationen& ops) {
     registered = ops;
 }
 
+BauteilGrafikZeiger::BauteilGrafikZeiger() {
+    if (registered.erzeugen) grafik_ = registered.erzeugen();
+}
+
 BauteilGrafikZeiger::BauteilGrafikZeiger(const BauteilGrafikZeiger& other) {
-    if (other.grafik_ && registered.kopieren) grafik_ = registered.kopieren(*other.grafik_);
+    if (other.grafik_ && registered.kopieren)
+        grafik_ = registered.kopieren(*other.grafik_);
+    else if (registered.erzeugen)
+        grafik_ = registered.erzeugen();
 }
 
 BauteilGrafikZeiger& BauteilGrafikZeiger::operator=(const BauteilGrafikZeiger& other) {

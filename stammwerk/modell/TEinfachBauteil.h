@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 
+class TRBauteil;
+
 class TEinfachBauteil {
 public:
     static constexpr size_t kImageSize = 1136;
@@ -23,7 +25,7 @@ public:
 
     std::string Name = "Bereich 1";
     int16_t Nummer = -1;        // position inside the component type, 0..n-1
-    BauteilGrafikZeiger Grafik; // owned; empty until the drawing layer makes one
+    BauteilGrafikZeiger Grafik; // owned; a default drawing until SetBauteilGrafikNeu
     uint16_t FeuchteErfuellt = 0;
     uint16_t TauwassergrenzeAusgenommen = 0;
     std::string Beschreibung;
@@ -84,8 +86,8 @@ public:
     bool TemperaturVerlaufAnzeigenMoeglich() const;
 
     // Rebuilds the drawing from the layers and the component type's climate
-    // (defined by the drawing layer).
-    void SetBauteilGrafikNeu(const TKlima& klima);
+    // (the standard climate without a type); defined by the drawing layer.
+    void SetBauteilGrafikNeu(const TRBauteil* t);
 
     // u16 layer count, the 1136-byte image, the layer records. Oeffnen
     // returns false when anything is cut short; the object's own pointers

@@ -29,7 +29,9 @@
 class ByteImage;
 class ByteReader;
 class ByteWriter;
+class TBauteilDatei;
 class TCADZeilenleser;
+class TFensterDatei;
 struct TCADBauteilDaten;
 struct TCADMeldung;
 struct PJStruct;
@@ -145,6 +147,11 @@ public:
     // Component side; the window operations are their twins.
     TRBauteil& BauteilNeu(std::unique_ptr<TRBauteil> t);
     TRFenster& FensterNeu(std::unique_ptr<TRFenster> t);
+    // Takes the catalogue entry with this key in as a new type (a component
+    // with the variant's climate, computed); with a facade one placement
+    // goes on it. 1, or 0 when nothing was inserted.
+    int BauteilEinfuegen(const TBauteilSchluessel* key, const TBauteilDatei* katalog, TFassade* f);
+    int FensterEinfuegen(const TFensterSchluessel* key, const TFensterDatei* katalog, TFassade* f);
     int BauteilUmbenennen(const std::string& name, int nummer);
     int FensterUmbenennen(const std::string& name, int nummer);
     TPBauteil* PBauteilEinfuegen(std::unique_ptr<TPBauteil> p, TFassade* f, int rechnen);
@@ -218,6 +225,9 @@ private:
     // carrier's net area.
     void ausTraegerEntfernen(const TTypNummer& traeger, TTypNummer ref);
     void nettoflaecheSetzen(TTypNummer traeger);
+    // Net areas and facade sums from the item up its chain of carriers, then
+    // the envelope areas and the proof.
+    void flaecheAufwaerts(TTypNummer ref);
     // Deletes a placed item held by a facade: 1, or 0 when no facade holds it.
     int platzierungLoeschen(TTypNummer ref, TTypNummer traeger, int rechnen);
     // Copies the items inserted into `quelle` into the carrier `ziel`.

@@ -68,7 +68,15 @@ int TProjekt::FensterUebernehmen(const TRFenster& daten) {
 
 void TProjekt::FlaecheBerechnen(TPBauteil* p) {
     if (!p || !p->RBauteil) return;
-    TTypNummer ref{int16_t(p->RBauteil->Bauteilart), int16_t(p->Nummer)};
+    flaecheAufwaerts(TTypNummer{int16_t(p->RBauteil->Bauteilart), int16_t(p->Nummer)});
+}
+
+void TProjekt::FlaecheBerechnen(TPFenster* p) {
+    if (!p) return;
+    flaecheAufwaerts(TTypNummer{TTypNummer::Fenster, int16_t(p->Nummer)});
+}
+
+void TProjekt::flaecheAufwaerts(TTypNummer ref) {
     // Up the chain of carriers; a file may hold a cycle, so the steps are bounded.
     const size_t schritte = PBauteile.GetItemsInContainer() + PFenster.GetItemsInContainer();
     for (size_t i = 0; i <= schritte && ref.Nummer != -1; ++i) {
@@ -86,22 +94,6 @@ void TProjekt::FlaecheBerechnen(TPBauteil* p) {
     }
     UmfassungsflaecheBerechnen();
     WSchVO();
-}
-
-void TProjekt::FlaecheBerechnen(TPFenster* p) {
-    if (!p) return;
-    nettoflaecheSetzen(TTypNummer{TTypNummer::Fenster, int16_t(p->Nummer)});
-    fassadeRechnen(FassadeNr(p->FassadenNummer));
-    if (p->Traeger.Nummer == -1) {
-        UmfassungsflaecheBerechnen();
-        WSchVO();
-        return;
-    }
-    if (p->Traeger.Typ == TTypNummer::Fenster) {
-        if (TPFenster* t = PFensterNr(p->Traeger.Nummer); t && t != p) FlaecheBerechnen(t);
-    } else {
-        FlaecheBerechnen(PBauteilNr(p->Traeger.Nummer));
-    }
 }
 
 void TProjekt::einbautenKopieren(const TTypNummerListe& quelle, TPBauteil* zielBauteil,
@@ -184,7 +176,9 @@ TPBauteil* TProjekt::PBauteilKopieren(const TPBauteil* item, TPBauteil* traegerB
     if (!neu) return nullptr;
     t.einbauten->Add(TTypNummer{int16_t(neu->RBauteil->Bauteilart), int16_t(neu->Nummer)});
     einbautenKopieren(item->Einbauten, neu, nullptr);
-    nettoflaecheSetzen(t.ref);
+    // The copy joins the facade: the carrier's area, the facade sums and
+    // the proof change with it.
+    flaecheAufwaerts(t.ref);
     return neu;
 }
 
@@ -200,7 +194,9 @@ TPFenster* TProjekt::PFensterKopieren(const TPFenster* item, TPBauteil* traegerB
     if (!neu) return nullptr;
     t.einbauten->Add(TTypNummer{TTypNummer::Fenster, int16_t(neu->Nummer)});
     einbautenKopieren(item->Einbauten, nullptr, neu);
-    nettoflaecheSetzen(t.ref);
+    // The copy joins the facade: the carrier's area, the facade sums and
+    // the proof change with it.
+    flaecheAufwaerts(t.ref);
     return neu;
 }
 

@@ -84,6 +84,7 @@ public:
     void FeuchteBerechnen(int rechnen);
     int GetIndexPBauteil(int n) const;
     int Speicherbedarf() const;
+    // Rebuilds the drawing of every cross-section (defined by the drawing layer).
     void SetEBGrafikDatenNeu();
 
     // Counts of cross-sections, text lines and references; the image; the

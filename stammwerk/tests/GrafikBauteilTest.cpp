@@ -7,6 +7,7 @@
 #include "stammwerk/grafik/TBauteilGrafik.h"
 #include "stammwerk/grafik/TGlaserGrafik.h"
 #include "stammwerk/grafik/TZufallsgenerator.h"
+#include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/tests/GrafikAufzeichnung.h"
 #include "stammwerk/tests/GrafikWand.h"
 
@@ -55,7 +56,7 @@ TEinfachBauteil Handwand(std::initializer_list<std::pair<double, uint16_t>> lage
             w.Aussenoberflaeche.Temperatur[0] = t;
         ++i;
     }
-    w.SetBauteilGrafikNeu(TKlima());
+    w.SetBauteilGrafikNeu(nullptr);
     return w;
 }
 
@@ -154,7 +155,7 @@ TEST(GrafikBauteil, ThinAndZeroLayers) {
 TEST(GrafikBauteil, NoLayersDrawNothing) {
     Zeichnung z;
     TEinfachBauteil leer;
-    leer.SetBauteilGrafikNeu(TKlima());
+    leer.SetBauteilGrafikNeu(nullptr);
     ASSERT_TRUE(leer.Grafik);
     EXPECT_FALSE(leer.Grafik->HatGlaser());
     z.Zeichnen(leer, false, false);
@@ -189,9 +190,56 @@ TEST(GrafikBauteil, CopiedComponentDrawsNothingUntilRebuilt) {
     EXPECT_TRUE(kopie.Grafik->HatGlaser());
     z.Zeichnen(kopie, false, false);
     EXPECT_TRUE(z.dc.Calls().empty());
-    kopie.SetBauteilGrafikNeu(TKlima());
+    kopie.SetBauteilGrafikNeu(nullptr);
     z.Zeichnen(kopie, false, false);
     EXPECT_FALSE(z.dc.Calls().empty());
+}
+
+// The component type rebuilds the drawings of all its cross-sections with
+// its own climate: 22 °C / 60 % inside, −15 °C / 80 % outside. Saturation
+// pressures of DIN 4108-5 Table 1: 2645 Pa at 22 °C, 165 Pa at −15 °C;
+// partial pressures 0.6 × 2645 = 1587 Pa and 0.8 × 165 = 132 Pa.
+TEST(GrafikBauteil, TheTypeRebuildsEveryCrossSectionWithItsClimate) {
+    TRBauteil typ;
+    typ.Klima.ThetaI = 22;
+    typ.Klima.PhiI = 0.6;
+    typ.Klima.ThetaE = -15;
+    typ.Flaechenanteile.Add(DreischichtWand());
+    typ.Flaechenanteile.Add(HolzWand());
+    for (TEinfachBauteil& e : typ.Flaechenanteile) e.Grafik->Close();
+
+    typ.SetEBGrafikDatenNeu();
+    for (const TEinfachBauteil& e : typ.Flaechenanteile) {
+        ASSERT_TRUE(e.Grafik);
+        EXPECT_EQ(e.Grafik->Schraffuren().size(), size_t(e.AnzahlSchichten()));
+        EXPECT_NEAR(e.Grafik->PsI, 2645, 3); // the formula, not the table, within 0.1 %
+        EXPECT_NEAR(e.Grafik->PsE, 165, 1);
+        EXPECT_NEAR(e.Grafik->PI, 1587, 2);
+        EXPECT_NEAR(e.Grafik->PE, 132, 1);
+        const TGlaserGrafik* g = e.Grafik->Glaser();
+        ASSERT_NE(g, nullptr);
+        ASSERT_EQ(g->Temperaturen.size(), size_t(e.AnzahlSchichten() + 3));
+        EXPECT_EQ(g->Temperaturen.front(), -15);
+        EXPECT_EQ(g->Temperaturen.back(), 22);
+    }
+
+    // Without a type the drawing takes the standard climate: 20 °C / 50 %
+    // inside gives 0.5 × 2340 = 1170 Pa.
+    TEinfachBauteil w = DreischichtWand();
+    w.SetBauteilGrafikNeu(nullptr);
+    EXPECT_NEAR(w.Grafik->PI, 1170, 1);
+    EXPECT_EQ(w.Grafik->ThetaE, -10);
+}
+
+// A new cross-section holds its default drawing, which draws nothing.
+TEST(GrafikBauteil, ANewCrossSectionHasAnEmptyDrawing) {
+    Zeichnung z;
+    TEinfachBauteil neu;
+    ASSERT_TRUE(neu.Grafik);
+    EXPECT_TRUE(neu.Grafik->Schraffuren().empty());
+    EXPECT_FALSE(neu.Grafik->HatGlaser());
+    z.Zeichnen(neu, false, false);
+    EXPECT_TRUE(z.dc.Calls().empty());
 }
 
 // Boundary temperatures 5.4 and 5.0 °C differ by 0.4 K: the second gets no
@@ -278,5 +326,54 @@ TEST(GrafikBauteil, PageSettingsAndTheSuppressionSwitch) {
         for (const TDrawCall& c : z.dc.CallsOf(TDrawKind::LineTo))
             blau |= c.pen.Color() == TColor(0, 0, 255);
         EXPECT_EQ(blau, f.pa);
+    }
+}
+
+namespace {
+
+bool TrifftStrecke(const TRect& box, TPoint a, TPoint b) {
+    for (int k = 0; k <= 100; ++k) {
+        const TPoint p(a.x + (b.x - a.x) * k / 100, a.y + (b.y - a.y) * k / 100);
+        if (box.Contains(p)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// Twelve layers, eleven of them thin, push the numbers under the column of
+// temperature labels: the outside label goes below the numbered circles, and no label or
+// face word meets a circle or a leader line.
+TEST(GrafikBauteil, UprightLabelsStayClearOfTheNumbers) {
+    for (const int fall : {0, 1, 2, 3}) {
+        const bool reversed = fall & 1, direct = fall & 2;
+        SCOPED_TRACE(fall);
+        Zeichnung z;
+        // One thick layer and eleven membranes of 2 mm.
+        TEinfachBauteil w = Handwand({{150, 16},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7},
+                                      {2, 7}},
+                                     {});
+        z.Zeichnen(w, true, reversed, direct);
+        std::vector<TRect> kreise;
+        for (const TDrawCall& c : z.dc.CallsOf(TDrawKind::Ellipse)) kreise.push_back(c.deviceBox);
+        std::vector<TRect> texte;
+        for (const TDrawCall& c : z.dc.CallsOf(TDrawKind::TextOut))
+            if (c.text.ends_with("°C") || c.text == "innen" || c.text == "außen")
+                texte.push_back(c.deviceBox);
+        ASSERT_EQ(texte.size(), 12u + 3 + 2);
+        for (const TRect& t : texte) {
+            for (const TRect& k : kreise) EXPECT_TRUE(t.Intersection(k).IsEmpty());
+            for (const Strecke& s : Strecken(z.dc)) EXPECT_FALSE(TrifftStrecke(t, s.von, s.bis));
+        }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Sample walls for the drawings: the walls of the Glaser tests with names
 // and hatch kinds, computed with the standard climate and their drawing built.
+#include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/tests/GlaserWand.h"
 
 #include <cstdint>
@@ -30,7 +31,9 @@ inline TEinfachBauteil GrafikWand(std::initializer_list<GrafikLage> lagen,
         w.SchichtHinzufuegen(short(w.AnzahlSchichten() - 1), &b);
     }
     GlaserRechnen(w, klima);
-    w.SetBauteilGrafikNeu(klima);
+    TRBauteil typ; // the drawing takes the climate from the component type
+    typ.Klima = klima;
+    w.SetBauteilGrafikNeu(&typ);
     return w;
 }
 
