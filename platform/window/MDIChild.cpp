@@ -37,3 +37,11 @@ bool TMDIChild::IsActive() const {
     auto* client = dynamic_cast<TMDIClient*>(GetParent());
     return client && client->GetActiveMDIChild() == this;
 }
+
+void TMDIChild::BringWindowToTop() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(GetImpl().widget.data());
+    if (!sub) return;
+    if (sub->isMinimized()) sub->showNormal();
+    sub->raise();
+    if (auto* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+}

@@ -12,6 +12,8 @@ public:
     TSize GetMinimumSize() const { return minSize_; }
     void CloseWindow(int retValue = 0) override;
     bool IsActive() const;
+    // Shows the child above its siblings and makes it the active one.
+    void BringWindowToTop();
 
 protected:
     void CreateNativeWidget() override;
