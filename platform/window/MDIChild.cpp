@@ -6,6 +6,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QVBoxLayout>
 
 TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
     : TFrameWindow(&parent, title, clientWnd) {}
@@ -20,6 +21,16 @@ void TMDIChild::CreateNativeWidget() {
     if (minSize_.cx > 0 || minSize_.cy > 0) sub->setMinimumSize(minSize_.cx, minSize_.cy);
     if (area) area->addSubWindow(sub);
     GetImpl().Adopt(sub, inner);
+}
+
+void TMDIChild::SetupWindow() {
+    TFrameWindow::SetupWindow();
+    auto* inner = GetImpl().client.data();
+    auto* client = GetClientWindow();
+    if (!inner || !client || !client->IsCreated()) return;
+    auto* layout = new QVBoxLayout(inner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(window_detail::WidgetOf(client));
 }
 
 void TMDIChild::SetMinimumSize(TSize size) {

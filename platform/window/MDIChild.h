@@ -1,5 +1,6 @@
 #pragma once
-// A child window of the MDI client. Closed by the user, it is deleted.
+// A child window of the MDI client. Closed by the user, it is deleted. A
+// client window given to it (a modeless dialog) fills its client area.
 #include "platform/window/FrameWindow.h"
 
 class TMDIClient;
@@ -17,6 +18,8 @@ public:
 
 protected:
     void CreateNativeWidget() override;
+    // A client window fills the child's client area.
+    void SetupWindow() override;
 
 private:
     TSize minSize_;
