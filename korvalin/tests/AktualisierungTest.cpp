@@ -139,4 +139,19 @@ TEST_F(Benachrichtigung, NoViewAndNoProjectWalksEmptyLists) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(Benachrichtigung, TheTakeOffIsRecomputedOnlyWhileItsSheetIsOpen) {
+    Starten();
+    TGesamtProjekt g(dirs.Root().Path());
+    ASSERT_EQ(g.Oeffnen(DefaultDirectories().shippedData / "beispiel.pro"), 0);
+    Korpus().AktuellesProjekt = &g;
+    const auto& massen = g.AktuellesProjekt->Massenliste;
+    ASSERT_EQ(massen.GetItemsInContainer(), 0u) << "the take-off is not stored";
+    ProjektNeuBerechnen(2, 0);
+    EXPECT_EQ(massen.GetItemsInContainer(), 0u);
+    Korpus().Ansichten.MassenDaten = ansicht("Massenermittlung");
+    ProjektNeuBerechnen(2, 0);
+    EXPECT_GT(massen.GetItemsInContainer(), 0u);
+    Korpus().AktuellesProjekt = nullptr;
+}
+
 } // namespace
