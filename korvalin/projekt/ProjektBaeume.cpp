@@ -1,11 +1,10 @@
 // The two trees of the project dialog built from the current variant, and
 // the look-ups between rows and model objects.
+#include "hilfsmittel/Formatter.h"
 #include "korvalin/projekt/ProjektZeilen.h"
 #include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/TSftTree.h"
 #include "stammwerk/modell/TProjekt.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -13,10 +12,9 @@ constexpr TColor kFassadenGrund(0xFF, 0xFF, 0x7F); // COLORREF 0x7FFFFF
 constexpr TColor kRot(0xFF, 0, 0);                 // COLORREF 255
 constexpr int kHuellSpalten = 4;
 
+// Through the program's formatter, like every number the user reads.
 std::string flaeche(double wert) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%3.2lf", wert);
-    return text;
+    return QTX_format("%3.2lf", wert);
 }
 
 const char* gruppenName(int gruppe) {
