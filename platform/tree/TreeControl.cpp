@@ -180,7 +180,7 @@ void TTreeControl::FitColumns() {
         int width = t ? t->fontMetrics().horizontalAdvance(Qs(columns_[c].title)) + 12 : 0;
         for (const auto& r : rows_) {
             const int w = t ? t->fontMetrics().horizontalAdvance(Qs(r.cells[c].text)) + 12 +
-                                  20 * (c == 0 ? r.level : 0)
+                                  (c == 0 ? t->indentation() * (r.level + 1) : 0)
                             : int(r.cells[c].text.size()) * 7;
             width = std::max(width, w);
         }
