@@ -11,7 +11,7 @@ KorpusZustand& Korpus() {
 
 KatalogZugang& Kataloge() {
     auto& k = Korpus();
-    if (!k.Kataloge) k.Kataloge = std::make_shared<KeineKataloge>();
+    if (!k.Kataloge) k.Kataloge = std::make_shared<ModellKataloge>(k.Programmverzeichnis);
     return *k.Kataloge;
 }
 

@@ -4,7 +4,10 @@
 // the options read from korpus.ini, and the interfaces through which the
 // shell reaches code that arrives later. It hangs on the application state,
 // so every test starts from a fresh one.
+#include "platform/services/FileDialogs.h"
+
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,6 +17,28 @@ struct MruList;
 class KatalogZugang;
 class AusstehendeBefehle;
 class ProjektOeffnung;
+class TMDIChild;
+class TWindow;
+class korpusMDIClient;
+struct ProjektFenster;
+
+// The project-wide views that exist once at most; a set pointer means open.
+// Each view enters itself when it is made and leaves when it is destroyed.
+struct Einzelansichten {
+    TWindow* WBAusweis = nullptr;
+    TWindow* BtAusDatei = nullptr;
+    TWindow* FnstAusDatei = nullptr;
+    TWindow* ProjektDaten = nullptr;
+    TWindow* EnergieDaten = nullptr;
+    TWindow* MassenDaten = nullptr;
+    TWindow* FassadenDaten = nullptr;
+    TWindow* BauteilView = nullptr;
+    TWindow* FlaechenDaten = nullptr;
+    TWindow* Waermeschutz = nullptr;
+    TWindow* Feuchteschutz = nullptr;
+    TWindow* Vergleich1 = nullptr;
+    TWindow* Vergleich2 = nullptr;
+};
 
 struct KorpusZustand {
     TGesamtProjekt* AktuellesProjekt = nullptr;
@@ -25,6 +50,14 @@ struct KorpusZustand {
     std::string Programmverzeichnis;
     std::string HilfeDatei;     // Programmverzeichnis + "korvalin.hlp"
     std::string EnevHilfeDatei; // Programmverzeichnis + "qtx_enev.hlp"
+
+    // While a project is open: the project window and its dialog.
+    TMDIChild* ProjektWindow = nullptr;
+    TWindow* ProjektDialog = nullptr;
+    korpusMDIClient* Client = nullptr; // set while the client exists
+    Einzelansichten Ansichten;
+    // The save-as dialog data of the open project.
+    TOpenSaveDialog::TData SpeichernDaten;
 
     TStatusBarZeit* StatusBar = nullptr; // owned by the frame
     MruList* Mru = nullptr;              // owned by the MDI client
@@ -39,6 +72,8 @@ struct KorpusZustand {
     std::shared_ptr<KatalogZugang> Kataloge;
     std::shared_ptr<AusstehendeBefehle> Ausstehend;
     std::shared_ptr<ProjektOeffnung> Oeffnung;
+    // Makes the project window and dialog; tests put a stand-in here.
+    std::function<ProjektFenster(korpusMDIClient&)> ProjektWindowFabrik;
 };
 
 KorpusZustand& Korpus();

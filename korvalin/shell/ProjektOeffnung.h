@@ -1,7 +1,8 @@
 #pragma once
-// Opening a project file: the command line, the recent-files entries and
-// dropped project files end here. The default says that opening projects is
-// not available yet and opens nothing.
+// Opening a project file by name: the command line, the open command, the
+// recent-files entries and dropped project files end here. The default
+// opens the file as the open command does (ProjektOeffnenName); tests may
+// record instead.
 #include <string_view>
 
 class ProjektOeffnung {

@@ -13,42 +13,10 @@
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/window/Application.h"
-#include "platform/window/CommandEnabler.h"
 #include "platform/window/FrameWindow.h"
 #include "platform/window/ResponseTable.h"
 
 namespace {
-
-// Commands that need an open project, and those that are always there.
-constexpr int kMitProjekt[] = {CM_PROJEKT_SCHLIESSEN,
-                               CM_PROJEKT_LOESCHEN,
-                               CM_PROJEKT_SPEICHERN,
-                               CM_PROJEKT_SPEICHERN_UNTER,
-                               CM_EXPORT,
-                               CM_CAD_IMPORT,
-                               CM_VERGLEICH_BAUTEILE,
-                               CM_HUELLFLAECHENDATEN,
-                               CM_PROJEKTDATEN,
-                               CM_VOLUMEN_FLAECHENDATEN,
-                               CM_BAUTEIL_UEBERSICHT,
-                               CM_PROJEKTWINDOW_VORDERGRUND,
-                               CM_ENERGIEDATEN,
-                               CM_MASSENERMITTLUNG,
-                               CM_EINSTELLUNGEN,
-                               CM_VOLUMEN,
-                               CM_VARIANTE,
-                               CM_NACHWEISE,
-                               CM_WAERMEBEDARFSAUSWEIS};
-constexpr int kImmer[] = {CM_PROJEKT_NEU,
-                          CM_PROJEKT_OEFFNEN,
-                          CM_OPTIONEN,
-                          CM_PROJEKT_DRUCKEN,
-                          CM_PROJEKT_WIRD_GESCHLOSSEN,
-                          CM_BAUSTOFFDATEI,
-                          CM_FENSTERDATEI,
-                          CM_BAUTEILDATEI,
-                          CM_TASCHENRECHNER,
-                          CM_KONTEXTHILFE};
 
 const char* const kFilter = "Projekt Dateien *.pro |*.pro|Alle Dateien *.* |*.*";
 
@@ -62,18 +30,9 @@ TMenu* hauptmenue() {
 
 korpusMDIClient::korpusMDIClient() {
     SetBkgndColor(TColor(192, 192, 192));
+    Korpus().Client = this;
+    befehleEintragen();
     auto& r = Responses();
-    // The windows and dialogs behind these commands come with later parts.
-    for (int id : kMitProjekt) {
-        r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
-        r.CommandEnable(id, [](TCommandEnabler& ce) { ce.Enable(Korpus().ProjektOffen); });
-    }
-    for (int id : kImmer) r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
-    for (int id = CM_MRU_ERSTER; id <= CM_MRU_LETZTER; ++id)
-        r.Command(id, [this, id] {
-            std::string name;
-            if (mru_ && mru_->EintragHolen(id, true, name)) Oeffnung().Oeffnen(name);
-        });
     r.Message(WM_KOMMANDOZEILE_OEFFNEN, [this](WPARAM, LPARAM) {
         kommandozeileOeffnen();
         return 0;
@@ -82,6 +41,7 @@ korpusMDIClient::korpusMDIClient() {
 
 korpusMDIClient::~korpusMDIClient() {
     Destroy();
+    if (Korpus().Client == this) Korpus().Client = nullptr;
     Ansichten = {};
     if (mru_) {
         mru_->Speichern();

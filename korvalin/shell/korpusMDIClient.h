@@ -21,14 +21,19 @@ public:
     void SetupWindow() override;
     bool CanClose() override;
 
+    // Command 1030 "S&chließen": closes every view, the project with them.
+    void CmProjektSchliessen();
+
     // A file dropped on the frame or the client.
     void DateiAbgelegt(std::string_view datei);
 
     bool HilfeGeoeffnet = false;
     TStartUpDialog* StartUpDialog = nullptr;
     TOpenSaveDialog::TData Dateidaten;
-    // The material catalogue window while it is open; set by its command.
+    // The catalogue editor windows while they are open; set by their commands.
     TWindow* BaustoffDateiFenster = nullptr;
+    TWindow* FensterDateiFenster = nullptr;
+    TWindow* BauteilDateiFenster = nullptr;
 
     // Open views by kind; the lists do not own them.
     struct Ansichten {
@@ -37,6 +42,7 @@ public:
     } Ansichten;
 
 private:
+    void befehleEintragen();
     void katalogeOeffnen();
     void schriftenPruefen();
     void kommandozeileOeffnen();

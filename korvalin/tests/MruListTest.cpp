@@ -136,23 +136,25 @@ TEST_F(Gespeichert, NamesWithoutAWindows1252FormAreLeftOutNotMangled) {
 using shelltest::Programm;
 
 TEST_F(Programm, TheListIsLoadedIntoTheMenuAtStartAndSavedAtTheEnd) {
+    const std::string haus = (dirs.Root().Path() / "haus.pro").string();
+    testsupport::WriteText(haus, "");
     {
         RegistryStore registry;
-        liste({"/p/haus.pro"})->InRegistrySpeichern(registry, kMruSchluessel);
+        liste({haus.c_str()})->InRegistrySpeichern(registry, kMruSchluessel);
     }
     Starten();
     const TMenu& projekt = *app->GetMainWindow()->GetMenu()->GetSubMenu(0);
     const int n = projekt.GetMenuItemCount();
     EXPECT_EQ(projekt.GetMenuItemID(n - 3), CM_MRU_ERSTER);
-    EXPECT_EQ(projekt.GetMenuString(n - 3, MF_BYPOSITION), "&1 /p/haus.pro");
+    EXPECT_EQ(projekt.GetMenuString(n - 3, MF_BYPOSITION), "&1 " + haus);
     EXPECT_EQ(projekt.GetMenuItemID(n - 1), CM_EXIT);
     // Choosing the entry opens that project.
     app->Frame()->SendMessage(WM_COMMAND, CM_MRU_ERSTER, 0);
-    EXPECT_EQ(oeffnung.ereignisse, std::vector<std::string>{"oeffne /p/haus.pro"});
+    EXPECT_EQ(oeffnung.ereignisse, std::vector<std::string>{"oeffne " + haus});
     Korpus().Mru->DateiHinzufuegen("/p/halle.pro");
     app.reset();
     EXPECT_EQ(RegistryStore().GetValue(kMruSchluessel, "File1"), "/p/halle.pro");
-    EXPECT_EQ(RegistryStore().GetValue(kMruSchluessel, "File2"), "/p/haus.pro");
+    EXPECT_EQ(RegistryStore().GetValue(kMruSchluessel, "File2"), haus);
 }
 
 } // namespace

@@ -18,9 +18,9 @@ struct Host : TWindow {
         a = new TTreeControl(this, 120, 0, 0, 300, 200);
         b = new TTreeControl(this, 121, 0, 210, 300, 200);
         for (auto* t : {a, b})
-            for (int code :
-                 {TN_SELCHANGE, TN_DRAGOVER, TN_DRAGOVERTARGET, TN_DROP, TN_DRAGCANCEL, TN_EDITEND,
-                  TN_EDITCANCEL, TN_CELLACTIVATE, TN_CELLCLICK, TN_RIGHTCLICK})
+            for (int code : {TN_SELCHANGE, TN_DRAGOVER, TN_DRAGOVERTARGET, TN_DROP, TN_DRAGCANCEL,
+                             TN_EDITEND, TN_EDITCANCEL, TN_CELLACTIVATE, TN_CELLCLICK,
+                             TN_RIGHTCLICK, TN_ROWACTIVATE, TN_SETFOCUS})
                 Responses().Notify(t->GetId(), code, [this, t, code] {
                     log.emplace_back(t->GetId(), code);
                     if (onNotify) onNotify(*t, code);
@@ -125,6 +125,26 @@ TEST(TreeControl, ClickOnTheSelectedRowActivatesTheCellForEditing) {
                                                           {120, TN_CELLACTIVATE},
                                                           {120, TN_CELLCLICK}}));
     EXPECT_EQ(t.GetLastClickedColumn(), 1);
+}
+
+// The project dialog's trees report double clicks with the code that the
+// other lists use for a single click.
+TEST(TreeControl, DoubleClickCodesReportOnlyDoubleClicksAsCellClicks) {
+    testsupport::ScriptedServices services;
+    Host host;
+    ASSERT_TRUE(host.Create());
+    auto& t = *host.a;
+    fill(t);
+    t.SetClickCodes(TTreeClickCodes::DoubleClicks);
+    t.ClickCell(3, 0);
+    t.DoubleClickCell(3, 0);
+    t.FocusGained();
+    EXPECT_EQ(host.log, (std::vector<std::pair<int, int>>{
+                            {120, TN_SELCHANGE}, {120, TN_CELLDBLCLICK}, {120, TN_SETFOCUS}}));
+    host.log.clear();
+    t.SetClickCodes(TTreeClickCodes::CellClicks);
+    t.DoubleClickCell(3, 0);
+    EXPECT_EQ(host.log, (std::vector<std::pair<int, int>>{{120, TN_ROWACTIVATE}}));
 }
 
 TEST(TreeControl, RefusedEditKeepsTheEditorOpenAcceptedOneCloses) {

@@ -22,6 +22,19 @@ QColor qc(TColor c) {
     return QColor(c.Red(), c.Green(), c.Blue());
 }
 
+class FocusFilter : public QObject {
+public:
+    FocusFilter(QObject* parent, std::function<void()> gained)
+        : QObject(parent), gained_(std::move(gained)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn) gained_();
+        return false;
+    }
+
+private:
+    std::function<void()> gained_;
+};
+
 class KeyFilter : public QObject {
 public:
     KeyFilter(QObject* parent, std::function<void()> enter, std::function<void()> escape)
@@ -167,7 +180,7 @@ void TTreeControl::FitColumns() {
         int width = t ? t->fontMetrics().horizontalAdvance(Qs(columns_[c].title)) + 12 : 0;
         for (const auto& r : rows_) {
             const int w = t ? t->fontMetrics().horizontalAdvance(Qs(r.cells[c].text)) + 12 +
-                                  20 * (c == 0 ? r.level : 0)
+                                  (c == 0 ? t->indentation() * (r.level + 1) : 0)
                             : int(r.cells[c].text.size()) * 7;
             width = std::max(width, w);
         }
@@ -226,6 +239,11 @@ int TTreeControl::GetCellPicture(int item, int column) const {
 
 void TTreeControl::SetBackgroundColor(TColor color) {
     background_ = color;
+    changed();
+}
+
+void TTreeControl::SetSelectionColors(std::optional<TTreeCellColors> colors) {
+    selectionColors_ = colors;
     changed();
 }
 
@@ -463,13 +481,17 @@ void TTreeControl::ClickCell(int item, int column, uint32_t modKeys) {
         SelectItem(item);
         notify(TN_SELCHANGE);
     }
-    notify(TN_CELLCLICK);
+    if (clickCodes_ == TTreeClickCodes::CellClicks) notify(TN_CELLCLICK);
 }
 
 void TTreeControl::DoubleClickCell(int item, int column) {
     if (!validRow(item)) return;
     lastColumn_ = column;
-    notify(TN_ROWACTIVATE);
+    notify(clickCodes_ == TTreeClickCodes::CellClicks ? TN_ROWACTIVATE : TN_CELLDBLCLICK);
+}
+
+void TTreeControl::FocusGained() {
+    notify(TN_SETFOCUS);
 }
 
 void TTreeControl::RightClick(int item) {
@@ -509,12 +531,14 @@ void TTreeControl::CreateNativeWidget() {
         auto found = std::find(v.begin(), v.end(), it);
         if (found == v.end()) return;
         const int row = int(found - v.begin());
-        // A double click on a row with children opens or closes it.
-        if (HasChildren(row))
+        // A double click on a row with children opens or closes it, unless
+        // the parent takes every double click.
+        if (HasChildren(row) && clickCodes_ == TTreeClickCodes::CellClicks)
             ClickExpandButton(row);
         else
             DoubleClickCell(row, c);
     });
+    t->installEventFilter(new FocusFilter(t, [this] { FocusGained(); }));
     QObject::connect(t->verticalScrollBar(), &QScrollBar::valueChanged, [this](int) {
         if (IsEditing()) EditorEscape();
     });
@@ -560,10 +584,12 @@ void TTreeControl::refreshView() {
                                              ? Qt::AlignCenter
                                              : Qt::AlignLeft | Qt::AlignVCenter);
             const bool marked = r.selected || int(i) == dropHighlight_;
-            it->setBackground(int(c), marked ? t->palette().highlight()
-                                             : QBrush(qc(cellData.colors.background)));
-            it->setForeground(int(c), marked ? t->palette().highlightedText()
-                                             : QBrush(qc(cellData.colors.text)));
+            const QBrush markBack = selectionColors_ ? QBrush(qc(selectionColors_->background))
+                                                     : t->palette().highlight();
+            const QBrush markText = selectionColors_ ? QBrush(qc(selectionColors_->text))
+                                                     : t->palette().highlightedText();
+            it->setBackground(int(c), marked ? markBack : QBrush(qc(cellData.colors.background)));
+            it->setForeground(int(c), marked ? markText : QBrush(qc(cellData.colors.text)));
             if (cellData.picture)
                 if (const auto* pic = FindPicture(cellData.picture))
                     it->setIcon(int(c), RenderPicture(*pic, 16));

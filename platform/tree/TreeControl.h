@@ -46,6 +46,11 @@ public:
     bool SetCellPicture(int item, int column, int pictureId);
     int GetCellPicture(int item, int column) const;
     void SetBackgroundColor(TColor color);
+    // Colours of the selected rows; without them the desktop's highlight.
+    void SetSelectionColors(std::optional<TTreeCellColors> colors);
+    std::optional<TTreeCellColors> GetSelectionColors() const { return selectionColors_; }
+    void SetClickCodes(TTreeClickCodes codes) { clickCodes_ = codes; }
+    TTreeClickCodes GetClickCodes() const { return clickCodes_; }
     TColor GetBackgroundColor() const { return background_; }
 
     // Selection and caret.
@@ -97,6 +102,8 @@ public:
     void ClickCell(int item, int column, uint32_t modKeys = 0);
     void DoubleClickCell(int item, int column);
     void RightClick(int item);
+    // The control gained the keyboard focus.
+    void FocusGained();
     void ClickExpandButton(int item);
     void ClickHeading(int column);
     void BeginDrag(bool copy);
@@ -136,6 +143,8 @@ private:
     std::vector<TTreeColumn> columns_;
     std::string rowHeaderTitle_;
     TColor background_ = TColor::White;
+    std::optional<TTreeCellColors> selectionColors_;
+    TTreeClickCodes clickCodes_ = TTreeClickCodes::CellClicks;
     bool multi_ = false;
     int caret_ = -1;
     int top_ = 0;

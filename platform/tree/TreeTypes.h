@@ -14,7 +14,9 @@ struct TTreeColumn {
 };
 
 // What the control reports to its parent in WM_COMMAND (control id, code).
+// The click codes depend on the control's TTreeClickCodes.
 enum TTreeNotify : int {
+    TN_SETFOCUS = 0x03,
     TN_SELCHANGE = 0x05,
     TN_DRAGOVER = 0x08,
     TN_DRAGOVERTARGET = 0x09,
@@ -23,13 +25,20 @@ enum TTreeNotify : int {
     TN_EDITCANCEL = 0x0E,
     TN_EDITEND = 0x0F,
     TN_EXPANDBUTTON = 0x21,
-    TN_CELLCLICK = 0x24,
+    TN_CELLCLICK = 0x24,    // CellClicks: a click on a cell
+    TN_CELLDBLCLICK = 0x24, // DoubleClicks: a double click on a cell
     TN_HEADINGCLICK = 0x25,
     TN_EXPANDKEY = 0x2B,
     TN_CELLACTIVATE = 0x2D,
-    TN_ROWACTIVATE = 0x30,
+    TN_ROWACTIVATE = 0x30, // CellClicks: a double click
     TN_RIGHTCLICK = 0x4B,
 };
+
+// How clicks are reported. CellClicks: a click reports TN_CELLCLICK, a double
+// click TN_ROWACTIVATE (or toggles a row with children). DoubleClicks, as the
+// project dialog's trees are configured: a click reports only the selection
+// or TN_CELLACTIVATE, a double click reports TN_CELLDBLCLICK on every row.
+enum class TTreeClickCodes { CellClicks, DoubleClicks };
 
 // The drag in progress, owned by the control the drag started in. The
 // parent may supply the cursor while it handles a drag notification.

@@ -1,6 +1,8 @@
 #include "platform/window/Button.h"
 
 #include "platform/window/ControlCodes.h"
+#include "platform/window/Picture.h"
+#include "platform/window/detail/PictureRenderer.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QPushButton>
@@ -15,6 +17,20 @@ void TButton::CreateNativeWidget() {
     b->setAutoDefault(false);
     QObject::connect(b, &QPushButton::clicked, [this] { NotifyParent(BN_CLICKED); });
     AdoptControl(b);
+    showPicture();
+}
+
+void TButton::SetPicture(int pictureId) {
+    picture_ = pictureId;
+    showPicture();
+}
+
+void TButton::showPicture() {
+    auto* b = qobject_cast<QPushButton*>(GetImpl().widget.data());
+    const TPicture* picture = picture_ ? FindPicture(picture_) : nullptr;
+    if (!b || !picture) return;
+    b->setIcon(RenderPicture(*picture, 20));
+    b->setIconSize(QSize(20, 20));
 }
 
 void TButton::SetDefault(bool isDefault) {

@@ -7,6 +7,9 @@ public:
     TButton(TWindow* parent, int id, std::string_view text = {}, int x = -1, int y = -1, int w = 0,
             int h = 0, bool isDefault = false);
     void SetDefault(bool isDefault);
+    // A registered picture (RegisterPicture) in place of the text; 0 for none.
+    void SetPicture(int pictureId);
+    int GetPicture() const { return picture_; }
     bool IsDefault() const { return default_; }
     // What a click by the user does.
     void Click();
@@ -15,5 +18,7 @@ protected:
     void CreateNativeWidget() override;
 
 private:
+    void showPicture();
     bool default_;
+    int picture_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/window/CheckBox.h"
 #include "platform/window/ComboBox.h"
 #include "platform/window/Edit.h"
+#include "platform/window/FrameWindow.h"
 #include "platform/window/GroupBox.h"
 #include "platform/window/ListBox.h"
 #include "platform/window/RadioButton.h"
@@ -79,7 +80,11 @@ int TDialog::RunModalLoop() {
 
 void TDialog::CreateNativeWidget() {
     auto* parent = window_detail::ParentWidget(this);
-    auto* d = new DialogWidget(parent ? parent->window() : nullptr, this);
+    // The client of a frame lives inside it; other dialogs are windows of their own.
+    auto* frame = dynamic_cast<TFrameWindow*>(GetParent());
+    const bool client = frame && frame->GetClientWindow() == this && parent;
+    auto* d = new DialogWidget(client ? parent : parent ? parent->window() : nullptr, this);
+    if (client) d->setWindowFlags(Qt::Widget);
     d->setWindowTitle(window_detail::Qs(GetCaption()));
     d->setModal(modal_);
     if (resource_.popup) {

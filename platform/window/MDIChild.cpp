@@ -6,6 +6,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QVBoxLayout>
 
 TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
     : TFrameWindow(&parent, title, clientWnd) {}
@@ -22,6 +23,16 @@ void TMDIChild::CreateNativeWidget() {
     GetImpl().Adopt(sub, inner);
 }
 
+void TMDIChild::SetupWindow() {
+    TFrameWindow::SetupWindow();
+    auto* inner = GetImpl().client.data();
+    auto* client = GetClientWindow();
+    if (!inner || !client || !client->IsCreated()) return;
+    auto* layout = new QVBoxLayout(inner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(window_detail::WidgetOf(client));
+}
+
 void TMDIChild::SetMinimumSize(TSize size) {
     minSize_ = size;
     if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);
@@ -36,4 +47,12 @@ void TMDIChild::CloseWindow(int retValue) {
 bool TMDIChild::IsActive() const {
     auto* client = dynamic_cast<TMDIClient*>(GetParent());
     return client && client->GetActiveMDIChild() == this;
+}
+
+void TMDIChild::BringWindowToTop() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(GetImpl().widget.data());
+    if (!sub) return;
+    if (sub->isMinimized()) sub->showNormal();
+    sub->raise();
+    if (auto* area = sub->mdiArea()) area->setActiveSubWindow(sub);
 }

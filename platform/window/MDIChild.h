@@ -1,5 +1,6 @@
 #pragma once
-// A child window of the MDI client. Closed by the user, it is deleted.
+// A child window of the MDI client. Closed by the user, it is deleted. A
+// client window given to it (a modeless dialog) fills its client area.
 #include "platform/window/FrameWindow.h"
 
 class TMDIClient;
@@ -12,9 +13,13 @@ public:
     TSize GetMinimumSize() const { return minSize_; }
     void CloseWindow(int retValue = 0) override;
     bool IsActive() const;
+    // Shows the child above its siblings and makes it the active one.
+    void BringWindowToTop();
 
 protected:
     void CreateNativeWidget() override;
+    // A client window fills the child's client area.
+    void SetupWindow() override;
 
 private:
     TSize minSize_;

@@ -40,6 +40,23 @@ void TMDIClient::CreateNativeWidget() {
     auto* area = new QMdiArea(window_detail::ParentWidget(this));
     area->setBackground(QColor(background_.Red(), background_.Green(), background_.Blue()));
     GetImpl().Adopt(area);
+    // WM_MDIACTIVATE goes to the child that loses and to the one that gains
+    // the activation: wParam the one deactivated, lParam the one activated.
+    QObject::connect(area, &QMdiArea::subWindowActivated, GetImpl().tasks.get(),
+                     [this](QMdiSubWindow* sub) {
+                         TMDIChild* activated = nullptr;
+                         for (auto* c : MDIChildren())
+                             if (subOf(c) == sub) activated = c;
+                         if (activated == lastActive_) return;
+                         TMDIChild* deactivated = nullptr;
+                         for (auto* c : MDIChildren())
+                             if (c == lastActive_) deactivated = c;
+                         lastActive_ = activated;
+                         const WPARAM off = deactivated ? WPARAM(deactivated->GetHandle()) : 0;
+                         const LPARAM on = activated ? LPARAM(activated->GetHandle()) : 0;
+                         if (deactivated) deactivated->SendMessage(WM_MDIACTIVATE, off, on);
+                         if (activated) activated->SendMessage(WM_MDIACTIVATE, off, on);
+                     });
 }
 
 void TMDIClient::SetBkgndColor(TColor color) {
@@ -122,6 +139,7 @@ void TMDIClient::Condemn(TMDIChild* child) {
     auto& sib = GetImpl().children;
     sib.erase(std::remove(sib.begin(), sib.end(), child), sib.end());
     child->GetImpl().parent = nullptr;
+    if (child == lastActive_) lastActive_ = nullptr;
     condemned_.push_back(child);
     if (condemned_.size() == 1)
         Defer([this] {

@@ -33,5 +33,6 @@ protected:
 
 private:
     std::vector<TMDIChild*> condemned_;
+    TMDIChild* lastActive_ = nullptr; // compared only, never dereferenced
     TColor background_{TColor::Gray};
 };

@@ -1,0 +1,39 @@
+#pragma once
+// The open views of the project as the client records them (the lists by
+// kind on the client, the single sheets on Korpus().Ansichten), the one
+// change notification that reaches them all, and the closing of the output
+// windows before the project changes its name or is closed.
+#include <cstdint>
+#include <vector>
+
+class TEinfachBauteil;
+
+// A listed view that shows one component or window type answers whether
+// that type is a catalogue entry (facade index 0xFFFF) rather than the
+// project's; views of catalogue entries stay open when the project goes.
+class TypAnsicht {
+public:
+    virtual ~TypAnsicht() = default;
+    virtual bool ZeigtKatalogeintrag() const = 0;
+};
+
+// A periodic-data sheet: the components it shows and its two surface
+// resistances, with which their heat storage is recomputed on a change.
+class PeriodenAnsicht {
+public:
+    virtual ~PeriodenAnsicht() = default;
+    virtual std::vector<TEinfachBauteil*> PeriodenBauteile() = 0;
+    virtual double PeriodenRsi() const = 0; // m²K/W
+    virtual double PeriodenRse() const = 0; // m²K/W
+};
+
+// Brings the views up to date after an edit: recomputes what some views
+// keep by themselves, then posts WM_PROJEKT_AKTUALISIEREN (0x5FE) with
+// `art` (2 structure, 1 component editor, 0 component stored) and `extra`
+// to every open view, the project window among them.
+void ProjektNeuBerechnen(uintptr_t art, intptr_t extra);
+
+// Data sheets or diagrams that a save under a new name would leave stale.
+bool AusgabeWindowsOffen();
+// Destroys every output window that shows the project's data.
+void AusgabeWindowsSchliessen();

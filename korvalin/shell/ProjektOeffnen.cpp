@@ -1,0 +1,158 @@
+// Opening a project file, with the hand-over of older versions to the
+// old-file conversion.
+#include "altwandler/ProjektKonvertierung.h"
+#include "korvalin/projekt/ProjektWindow.h"
+#include "korvalin/shell/Begleitdateien.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/MruList.h"
+#include "korvalin/shell/ProjektBefehle.h"
+#include "korvalin/shell/ProjektOeffnung.h"
+#include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "platform/services/MessageBox.h"
+#include "platform/window/MDIChild.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kTitel = "Projekt-Datei öffnen";
+
+// The save-as dialog data of a project that has just been opened or made.
+void speichernDatenEinrichten() {
+    auto& d = Korpus().SpeichernDaten;
+    d = {};
+    d.flags = OFN_EXPLORER | OFN_CREATEPROMPT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY |
+              OFN_OVERWRITEPROMPT;
+    d.filter = "Projekt Dateien *.pro |*.pro| Alle Dateien *.* |*.*";
+    d.initialDir = Korpus().Programmverzeichnis;
+    d.defExt = "pro";
+}
+
+void nichtGeoeffnet() {
+    MessageBox("Projekt-Datei kann nicht geöffnet werden!", kTitel, MB_OK | MB_ICONEXCLAMATION);
+}
+
+enum class Durchgang { Erster, NachKonvertierung };
+
+void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
+    auto& k = Korpus();
+    const fs::path datei = client.Dateidaten.fileName;
+    std::error_code ec;
+    if (!fs::exists(datei, ec)) {
+        NeuesProjektAnlegen(client);
+        auto* g = k.AktuellesProjekt;
+        if (!g) return;
+        // The new project takes the chosen name without being written.
+        if (g->Oeffnen(g->Dateibild(), datei) != 0) {
+            ProjektVerwerfen();
+            return nichtGeoeffnet();
+        }
+        ProjektdateiMelden();
+        k.ProjektUnbenannt = false;
+        ProjektGeaendertSetzen(true);
+        StatusProjektfeld("Projekt: " + g->GetFileName(true));
+        if (k.ProjektWindow) k.ProjektWindow->SetCaption(g->Pfad().string());
+        return;
+    }
+    // FIXME: the recovery of an autosave copy comes with autosave.
+    auto g = std::make_unique<TGesamtProjekt>(k.Programmverzeichnis);
+    const int ergebnis = g->Oeffnen(datei);
+    if (ergebnis == 0) {
+        ProjektSetzen(std::move(g));
+        k.ProjektUnbenannt = false;
+        k.ProjektGeaendert = false;
+        ProjektWindowAnlegen(client);
+        StatusProjektAnzeigen();
+        StatusZustand(false);
+        return;
+    }
+    g.reset();
+    if (ergebnis == 1) {
+        MessageBox("Fehler bei Projekt öffnen:\n - Zu viele Dateien offen oder\n - Falsches "
+                   "Datei-Format!",
+                   kTitel, MB_OK | MB_ICONEXCLAMATION);
+        return nichtGeoeffnet();
+    }
+    // A file that still reads as an old version after its conversion is not
+    // converted again: that would never end.
+    if (ergebnis >= 2 && ergebnis <= 6 && durchgang == Durchgang::Erster) {
+        // The conversion asks, makes the backup, converts, saves only what it
+        // converted and shows its own messages when it fails.
+        switch (ProjektKonvertieren(datei, k.Programmverzeichnis)) {
+        case Konvertierung::Konvertiert:
+            return oeffnen(client, Durchgang::NachKonvertierung);
+        case Konvertierung::KeineAlteVersion:
+            return nichtGeoeffnet();
+        default:
+            return;
+        }
+    }
+    nichtGeoeffnet();
+}
+
+} // namespace
+
+void ProjektOeffnung::Oeffnen(std::string_view datei) {
+    auto* client = Korpus().Client;
+    if (!client) return;
+    client->Dateidaten.fileName = std::string(datei);
+    ProjektOeffnenName(*client);
+}
+
+void ProjektOeffnen(korpusMDIClient& client) {
+    oeffnen(client, Durchgang::Erster);
+}
+
+void ProjektOeffnenName(korpusMDIClient& client) {
+    ProjektOeffnen(client);
+    const auto* g = Korpus().AktuellesProjekt;
+    if (!g) return;
+    if (!BackupsAnlegen(*g, BegleitBasis(g->Pfad())))
+        MessageBox("Sicherungskopien der Datenblatt-Dateien konnten nicht angelegt werden", "Info",
+                   MB_OK);
+}
+
+bool OffenesProjektSchliessen(korpusMDIClient& client) {
+    auto& k = Korpus();
+    if (k.ProjektOffen && k.AktuellesProjekt &&
+        MessageBox("Projekt " + k.AktuellesProjekt->GetFileName(true) + " schließen?",
+                   "Projekt schließen", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return false;
+    if (!AnsichtenSchliessen(client)) return false;
+    if (k.AktuellesProjekt) ProjektVerwerfen();
+    return true;
+}
+
+void CmProjektOeffnen(korpusMDIClient& client) {
+    if (!OffenesProjektSchliessen(client)) return;
+    if (!ExecuteOpenDialog(client.Dateidaten)) return;
+    Oeffnung().Oeffnen(client.Dateidaten.fileName);
+}
+
+void MruProjektOeffnen(korpusMDIClient& client, int index) {
+    std::string name;
+    if (!Korpus().Mru || !Korpus().Mru->EintragHolen(index, false, name)) return;
+    client.Dateidaten.fileName = name;
+    std::error_code ec;
+    if (!fs::exists(name, ec)) {
+        if (MessageBox("Projekt existiert nicht. Ein neues Projekt anlegen?", "Projekt öffnen",
+                       MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+            CmProjektNeu(client);
+        return;
+    }
+    if (!OffenesProjektSchliessen(client)) return;
+    Oeffnung().Oeffnen(name);
+}
+
+void ProjektWindowAnlegen(korpusMDIClient& client) {
+    auto& k = Korpus();
+    speichernDatenEinrichten();
+    const ProjektFenster f =
+        k.ProjektWindowFabrik ? k.ProjektWindowFabrik(client) : ProjektWindowErzeugen(client);
+    k.ProjektWindow = f.Window;
+    k.ProjektDialog = f.Dialog;
+}

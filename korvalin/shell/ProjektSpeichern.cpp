@@ -1,0 +1,139 @@
+#include "korvalin/shell/ProjektSpeichern.h"
+
+#include "korvalin/shell/Begleitdateien.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "platform/services/MessageBox.h"
+#include "platform/window/MDIChild.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kTitel = "Projekt speichern";
+
+void info(const char* text) {
+    MessageBox(text, "Info", MB_OK);
+}
+
+void nichtGespeichert(const TGesamtProjekt& g) {
+    MessageBox("Das Projekt konnte nicht gespeichert werden!\n" + g.LetzterFehler() +
+                   "\nDie Änderungen sind noch nicht gesichert.",
+               kTitel, MB_OK | MB_ICONEXCLAMATION);
+}
+
+std::vector<BearbeitungsEditor*> editorenMitAenderungen() {
+    std::vector<BearbeitungsEditor*> liste;
+    const auto* c = Korpus().Client;
+    if (!c) return liste;
+    for (const auto* art : {&c->Ansichten.BauteilEditoren, &c->Ansichten.FensterEditoren})
+        for (auto* w : *art)
+            if (auto* e = dynamic_cast<BearbeitungsEditor*>(w); e && e->HatProjektAenderungen())
+                liste.push_back(e);
+    return liste;
+}
+
+} // namespace
+
+bool SpeicherplatzPruefen(const fs::path& ziel, int64_t bedarf) {
+    std::error_code ec;
+    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+    const auto platz = fs::space(ordner, ec);
+    // A folder whose space is unknown is left to the write, which reports its failure.
+    if (ec) return true;
+    uint64_t verfuegbar = platz.available;
+    if (const auto alt = fs::file_size(ziel, ec); !ec) verfuegbar += alt;
+    if (bedarf < 0 || verfuegbar >= uint64_t(bedarf)) return true;
+    MessageBox("Nicht genügend Speicherkapazität verfügbar!\n Speicherbedarf: " +
+                   std::to_string(bedarf / 1000) + " kB.\n Verfügbarer Speicher in " +
+                   ordner.string() + ": " + std::to_string(verfuegbar / 1000) + " kB.",
+               kTitel, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+int BearbeitungenUebernehmen() {
+    const auto editoren = editorenMitAenderungen();
+    if (editoren.empty()) return 1;
+    if (MessageBox("Es befinden sich Bauteile/Fenster in Bearbeitung. Die bereits vorgenommenen "
+                   "Änderungen werden mitgespeichert. Die ursprünglichen Bauteile/Fenster werden "
+                   "überschrieben!",
+                   kTitel, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+        return 0;
+    for (auto* e : editoren) e->AenderungenUebernehmen();
+    return 1;
+}
+
+int ProjektSpeichern() {
+    auto& k = Korpus();
+    auto* g = k.AktuellesProjekt;
+    if (!g) return 0;
+    if (k.ProjektUnbenannt) return ProjektSpeichernUnter();
+    if (!SpeicherplatzPruefen(g->Pfad(), g->Speicherbedarf())) return 0;
+    MruDateiVorn(g->Pfad().string());
+    if (!BearbeitungenUebernehmen()) return 0;
+    if (!g->Speichern()) {
+        // The backups keep the state of the last save that succeeded.
+        nichtGespeichert(*g);
+        return 0;
+    }
+    const std::string basis = BegleitBasis(g->Pfad());
+    if (!BackupsLoeschen(*g, basis))
+        info("Sicherungskopien der Datenblatt-Dateien konnten nicht gelöscht werden");
+    if (!BackupsAnlegen(*g, basis))
+        info("Sicherungskopien der Datenblatt-Dateien konnten nicht angelegt werden");
+    ProjektGeaendertSetzen(false);
+    // FIXME: the autosave copy is removed here once autosave exists.
+    return 1;
+}
+
+int ProjektSpeichernUnter() {
+    auto& k = Korpus();
+    auto* g = k.AktuellesProjekt;
+    if (!g) return 0;
+    const std::string alteBasis = BegleitBasis(g->Pfad());
+    auto daten = k.SpeichernDaten;
+    daten.fileName = g->Pfad().string();
+    if (!ExecuteSaveDialog(daten)) return 0;
+    k.SpeichernDaten.fileName = daten.fileName;
+    if (AusgabeWindowsOffen()) {
+        if (MessageBox("Alle Ausgabe-Windows werden geschlossen!\nFortfahren? ", "Speichern unter",
+                       MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+            return 0;
+        AusgabeWindowsSchliessen();
+    }
+    const fs::path ziel = daten.fileName;
+    if (!SpeicherplatzPruefen(ziel, g->Speicherbedarf())) return 0;
+    MruDateiVorn(ziel.string());
+    if (!BearbeitungenUebernehmen()) return 0;
+    if (!g->SpeichernAls(ziel)) {
+        nichtGespeichert(*g);
+        return 0;
+    }
+    ProjektdateiMelden();
+    if (k.ProjektWindow) k.ProjektWindow->SetCaption(g->Pfad().string());
+    ProjektGeaendertSetzen(false);
+    StatusProjektfeld("Projekt: " + g->GetFileName(true));
+
+    const std::string neueBasis = BegleitBasis(g->Pfad());
+    // Under the same name the files are already in place, and the backups
+    // just made are the ones to keep.
+    const bool gleicherName = GleicheBasis(alteBasis, neueBasis);
+    if (!gleicherName && !DatenblattDateienKopieren(*g, alteBasis, neueBasis))
+        info("Datenblatt-Dateien konnten nicht kopiert werden");
+    if (!BackupsAnlegen(*g, neueBasis))
+        info("Sicherungskopien der Datenblatt-Dateien konnten nicht angelegt werden");
+    if (!gleicherName && !BackupsLoeschen(*g, alteBasis))
+        info("Sicherungskopien der Datenblatt-Dateien des umbenannten Projekts konnten nicht "
+             "gelöscht werden");
+    if (k.ProjektUnbenannt && !GleicheBasis(UnbenanntBasis(), neueBasis) &&
+        !DatenblattDateienLoeschen(*g, UnbenanntBasis(), true))
+        info("Dateien unbenannt.* konnten nicht entfernt werden");
+    k.ProjektUnbenannt = false;
+    // FIXME: the autosave copy is removed here once autosave exists.
+    return 1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Saving the open project ("&Speichern" 1010, "Speichern &unter..." 1020)
+// with its data-sheet companion files and their backups, which hold the
+// state of the last save. Both answer 1 when the project file was written
+// and 0 when nothing was written (cancelled, not enough space, or the write
+// failed: then the user was told and the project stays marked changed).
+#include <cstdint>
+#include <filesystem>
+
+int ProjektSpeichern();
+int ProjektSpeichernUnter();
+
+// Editors with pending changes of the project's types hand them over after
+// asking; 0 when the user cancelled, 1 otherwise.
+int BearbeitungenUebernehmen();
+
+// An open component or window editor as saving sees it.
+class BearbeitungsEditor {
+public:
+    virtual ~BearbeitungsEditor() = default;
+    // Changes not yet taken over, to a type of the project (not a catalogue entry).
+    virtual bool HatProjektAenderungen() const = 0;
+    // Assigns the working copy to the project's type and clears the changed flag.
+    virtual void AenderungenUebernehmen() = 0;
+};
+
+// The free-space test before a save: false, after the message, when the
+// folder of `ziel` has fewer bytes available (plus the size of an existing
+// `ziel`) than `bedarf`.
+bool SpeicherplatzPruefen(const std::filesystem::path& ziel, int64_t bedarf);

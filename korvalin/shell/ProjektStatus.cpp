@@ -1,0 +1,94 @@
+#include "korvalin/shell/ProjektStatus.h"
+
+#include "hilfsmittel/layout/CurrentProjectFile.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/MruList.h"
+#include "korvalin/shell/TStatusBarZeit.h"
+#include "platform/base/ApplicationState.h"
+#include "platform/base/TextCompare.h"
+#include "platform/window/Application.h"
+#include "platform/window/CommandIds.h"
+#include "platform/window/FrameWindow.h"
+#include "platform/window/TextGadget.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+namespace {
+
+void feld(TTextGadget* TStatusBarZeit::*welches, std::string_view text) {
+    if (auto* bar = Korpus().StatusBar) (bar->*welches)->SetText(text);
+}
+
+void mruMenue() {
+    auto* app = TApplication::Current();
+    auto* frame = app ? app->GetMainWindow() : nullptr;
+    if (auto* menue = frame ? frame->GetMenu() : nullptr)
+        Korpus().Mru->MenueAufbauen(menue, CM_EXIT);
+}
+
+} // namespace
+
+void MruDateiVorn(std::string_view name) {
+    if (!Korpus().Mru) return;
+    Korpus().Mru->DateiHinzufuegen(name);
+    mruMenue();
+}
+
+void MruDateiEntfernen(std::string_view name) {
+    auto* mru = Korpus().Mru;
+    if (!mru) return;
+    for (int i = 0; i < int(mru->Fuellstand); ++i)
+        if (EqualNoCase(mru->Eintraege[size_t(i)], name)) {
+            mru->EintragEntfernen(i, false);
+            break;
+        }
+    mruMenue();
+}
+
+void ProjektSetzen(std::unique_ptr<TGesamtProjekt> projekt) {
+    auto& k = Korpus();
+    delete k.AktuellesProjekt;
+    k.AktuellesProjekt = projekt.release();
+    k.ProjektOffen = k.AktuellesProjekt != nullptr;
+    ProjektdateiMelden();
+}
+
+void ProjektVerwerfen() {
+    auto& k = Korpus();
+    delete k.AktuellesProjekt;
+    k.AktuellesProjekt = nullptr;
+    k.ProjektOffen = false;
+    ProjektdateiMelden();
+}
+
+void ProjektdateiMelden() {
+    const auto* p = Korpus().AktuellesProjekt;
+    ApplicationState::Current().Get<CurrentProjectFile>().path =
+        p ? p->Pfad() : std::filesystem::path();
+}
+
+void ProjektGeaendertSetzen(bool geaendert) {
+    Korpus().ProjektGeaendert = geaendert;
+    StatusZustand(geaendert);
+}
+
+void StatusProjektAnzeigen() {
+    const auto* p = Korpus().AktuellesProjekt;
+    if (!p) return StatusKeinProjekt();
+    StatusProjektfeld("Projekt: " + p->GetFileName(true));
+    StatusVariantenfeld(p->AktuellesProjekt ? p->AktuellesProjekt->Name : std::string());
+}
+
+void StatusKeinProjekt() {
+    StatusProjektfeld("Kein Projekt offen");
+    StatusVariantenfeld("");
+}
+
+void StatusProjektfeld(std::string_view text) {
+    feld(&TStatusBarZeit::Projektfeld, text);
+}
+void StatusVariantenfeld(std::string_view text) {
+    feld(&TStatusBarZeit::Variantenfeld, text);
+}
+void StatusZustand(bool geaendert) {
+    feld(&TStatusBarZeit::Zustandsfeld, geaendert ? "Geändert" : "Nicht geändert");
+}

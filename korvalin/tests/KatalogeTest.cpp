@@ -1,0 +1,112 @@
+// The catalogues behind the program: the shipped files, copied into the
+// program directory at the first start, open through the building model;
+// unreadable and older files are reported and left as they are.
+#include "korvalin/shell/KatalogZugang.h"
+#include "korvalin/tests/ShellFixture.h"
+#include "platform/base/ByteStream.h"
+#include "platform/base/FileIO.h"
+#include "platform/services/MessageBox.h"
+#include "stammwerk/modell/TBaustoffDatei.h"
+#include "stammwerk/modell/TBauteilDatei.h"
+#include "stammwerk/modell/TDateiKopf.h"
+#include "stammwerk/modell/TFensterDatei.h"
+#include "stammwerk/modell/TReferenzSammlung.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadText;
+using testsupport::WriteText;
+
+// The program directory as the first start leaves it: the shipped data copied in.
+struct Kataloge : ::testing::Test {
+    testsupport::TestDirectories dirs;
+    testsupport::ScriptedServices services;
+    fs::path verzeichnis() const { return dirs.Dirs().programData; }
+    void SetUp() override {
+        Directories d = dirs.Dirs();
+        d.shippedData = DefaultDirectories().shippedData;
+        ASSERT_TRUE(fs::exists(d.shippedData / "bs_din.dat")) << d.shippedData;
+        ASSERT_TRUE(PrepareDirectories(d));
+    }
+};
+
+TEST_F(Kataloge, TheShippedFilesOpenWithTheirEntries) {
+    ModellKataloge k(verzeichnis());
+    k.IndexLeeren(KatalogArt::Baustoffe);
+    for (int ausgabe : {0, 1, 2}) {
+        EXPECT_EQ(k.Oeffnen(KatalogArt::Baustoffe, ausgabe), 0) << ausgabe;
+        EXPECT_EQ(k.Oeffnen(KatalogArt::Fenster, ausgabe), 0) << ausgabe;
+    }
+    for (int ausgabe : {1, 2}) EXPECT_EQ(k.Oeffnen(KatalogArt::Bauteile, ausgabe), 0) << ausgabe;
+    // The counts of the source tables data/src/*.csv.
+    EXPECT_EQ(k.Baustoffe()->Baustoffe().GetItemsInContainer(), 28u);
+    EXPECT_EQ(k.Fenster()->Liste().GetItemsInContainer(), 14u);
+    EXPECT_EQ(k.Bauteile()->Liste().GetItemsInContainer(), 4u);
+    EXPECT_EQ(k.Orte()->Liste().size(), 1u);
+    EXPECT_EQ(k.Brennstoffe()->Liste().size(), 7u);
+    EXPECT_EQ(k.Orte(), k.Orte()) << "read once";
+}
+
+TEST_F(Kataloge, EmptyingTheMaterialIndexBeforeTheEditionsOpenAvoidsDoubles) {
+    ModellKataloge k(verzeichnis());
+    ASSERT_EQ(k.Oeffnen(KatalogArt::Baustoffe, 0), 0);
+    const auto din = k.Baustoffe()->Baustoffe().GetItemsInContainer();
+    k.IndexLeeren(KatalogArt::Baustoffe);
+    ASSERT_EQ(k.Oeffnen(KatalogArt::Baustoffe, 0), 0);
+    EXPECT_EQ(k.Baustoffe()->Baustoffe().GetItemsInContainer(), din);
+}
+
+TEST_F(Kataloge, AnUnreadableFileIsReportedWithItsOwnerAndKind) {
+    WriteText(verzeichnis() / "fnst_din.dat", "kaputt");
+    ModellKataloge k(verzeichnis());
+    const int code = k.Oeffnen(KatalogArt::Fenster, 0);
+    ASSERT_EQ(code, 1);
+    services.Messages().Answer(IDOK);
+    k.AlteKatalogePruefen(KatalogArt::Fenster, 0, code);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Fenster-Datei öffnen");
+    EXPECT_EQ(services.Messages().Calls()[0].text,
+              "Fehler bei DIN Fenster-Datei öffnen\r\n - Zu viele Dateien offen oder\r\n - "
+              "Falsches Datei-Format!\r\nDIN Fenster-Datei steht nicht zur Verfügung!");
+    EXPECT_EQ(ReadText(verzeichnis() / "fnst_din.dat"), "kaputt");
+    // A file that was read needs no word.
+    k.AlteKatalogePruefen(KatalogArt::Fenster, 1, 0);
+    EXPECT_EQ(services.Messages().Calls().size(), 1u);
+}
+
+TEST_F(Kataloge, AnOlderFileIsNamedWithItsVersionAndKeptAsItIs) {
+    ByteWriter out;
+    TDateiKopf kopf(DateiTypBaustoffeAnwender);
+    kopf.Version = "2.00";
+    kopf.Schreiben(out);
+    ASSERT_TRUE(WriteFileAtomically(verzeichnis() / "bs_anw.dat", out.Bytes()));
+    const std::string vorher = ReadText(verzeichnis() / "bs_anw.dat");
+    ModellKataloge k(verzeichnis());
+    const int code = k.Oeffnen(KatalogArt::Baustoffe, 2);
+    ASSERT_EQ(code, 3);
+    services.Messages().Answer(IDOK);
+    k.AlteKatalogePruefen(KatalogArt::Baustoffe, 2, code);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Baustoff-Datei konvertieren");
+    EXPECT_EQ(services.Messages().Calls()[0].text.substr(0, 55),
+              "Die Anwender Baustoff-Datei liegt in der Version 1.0/2.");
+    EXPECT_EQ(ReadText(verzeichnis() / "bs_anw.dat"), vorher);
+}
+
+// The program's start with the real catalogues: nothing to report.
+struct StartMitKatalogen : shelltest::Programm {};
+
+TEST_F(StartMitKatalogen, TheShippedCataloguesOpenWithoutAWord) {
+    Directories d = dirs.Dirs();
+    d.shippedData = DefaultDirectories().shippedData;
+    ASSERT_TRUE(PrepareDirectories(d));
+    Korpus().Kataloge.reset();
+    Starten();
+    Pump();
+    EXPECT_TRUE(services.Messages().Calls().empty());
+    ASSERT_NE(::Kataloge().Baustoffe(), nullptr);
+    EXPECT_EQ(::Kataloge().Baustoffe()->Baustoffe().GetItemsInContainer(), 28u);
+}
+
+} // namespace

@@ -1,0 +1,357 @@
+// The project commands end to end: new, save as, close, open, the companion
+// files and their backups, unreadable and older files, failed saves, delete.
+// Message boxes and file dialogs are scripted; every folder is temporary.
+#include "hilfsmittel/layout/CurrentProjectFile.h"
+#include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/MruList.h"
+#include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/TStatusBarZeit.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "korvalin/tests/ShellFixture.h"
+#include "platform/base/ByteStream.h"
+#include "platform/base/FileIO.h"
+#include "platform/services/MessageBox.h"
+#include "platform/tree/TreeControl.h"
+#include "platform/window/DecoratedMDIFrame.h"
+#include "platform/window/MDIChild.h"
+#include "platform/window/TextGadget.h"
+#include "stammwerk/modell/TDateiKopf.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadText;
+using testsupport::WriteText;
+
+struct Projektbefehle : shelltest::Programm {
+    void SetUp() override {
+        Programm::SetUp();
+        Korpus().Oeffnung.reset(); // the real opening
+        Starten();
+        Pump();
+    }
+    void TearDown() override { filefaults::Clear(); }
+
+    void befehl(int id) { app->Frame()->SendMessage(WM_COMMAND, id, 0); }
+    fs::path ordner() const { return dirs.Root().Path(); }
+    auto& meldungen() { return services.Messages(); }
+    std::vector<std::string> texte() {
+        std::vector<std::string> t;
+        for (const auto& c : meldungen().Calls()) t.push_back(c.caption + ": " + c.text);
+        return t;
+    }
+    static std::vector<std::string> status() {
+        const auto* bar = Korpus().StatusBar;
+        return {bar->Projektfeld->GetText(), bar->Variantenfeld->GetText(),
+                bar->Zustandsfeld->GetText()};
+    }
+    static TGesamtProjekt* projekt() { return Korpus().AktuellesProjekt; }
+    // Both trees of the project dialog: level, then the cells of each row.
+    static std::vector<std::string> baeume() {
+        std::vector<std::string> zeilen;
+        auto* dialog = Korpus().ProjektDialog;
+        for (int id : {120, 121}) {
+            auto* baum = dialog ? dynamic_cast<TTreeControl*>(dialog->ChildWithId(id)) : nullptr;
+            if (!baum) continue;
+            for (int i = 0; i < baum->GetCount(); ++i) {
+                std::string z = std::to_string(id) + " " + std::to_string(baum->GetLevel(i));
+                for (int s = 0; s < int(baum->GetColumns().size()); ++s)
+                    z += "|" + baum->GetCellText(i, s).value_or("");
+                zeilen.push_back(z);
+            }
+        }
+        return zeilen;
+    }
+    // A saved project "haus.pro" with one variant, opened through the open command.
+    fs::path gespeichertesProjekt() {
+        befehl(CM_PROJEKT_NEU);
+        services.Files().Answer((ordner() / "haus.pro").string());
+        EXPECT_EQ(ProjektSpeichernUnterBefehl(), 1);
+        befehl(CM_PROJEKT_SCHLIESSEN);
+        return ordner() / "haus.pro";
+    }
+    int ProjektSpeichernUnterBefehl() {
+        befehl(CM_PROJEKT_SPEICHERN_UNTER);
+        return Korpus().ProjektUnbenannt ? 0 : 1;
+    }
+    void oeffnen(const fs::path& datei) {
+        services.Files().Answer(datei.string());
+        befehl(CM_PROJEKT_OEFFNEN);
+    }
+};
+
+TEST_F(Projektbefehle, NewProjectSavedAsClosedAndOpenedAgainKeepsItsEnvelope) {
+    befehl(CM_PROJEKT_NEU);
+    ASSERT_NE(projekt(), nullptr);
+    ASSERT_NE(Korpus().ProjektWindow, nullptr);
+    const TProjekt& v = *projekt()->AktuellesProjekt;
+    const std::string variante = v.Name;
+    struct Flaeche {
+        const char* name;
+        uint16_t wand, orientierung;
+    };
+    // Number = position; walls 1-4 face north, west, south, east (0 N, 1 S, 2 W, 3 O).
+    const TFassade vorgabe;
+    const Flaeche erwartet[] = {{"Grundfläche", vorgabe.IstFassade, vorgabe.Orientierung},
+                                {"Fassade Nord", 1, 0},
+                                {"Fassade West", 1, 2},
+                                {"Fassade Süd", 1, 1},
+                                {"Fassade Ost", 1, 3},
+                                {"Dach", vorgabe.IstFassade, vorgabe.Orientierung}};
+    ASSERT_EQ(v.Fassaden.GetItemsInContainer(), 6u);
+    int i = 0;
+    for (const TFassade& f : v.Fassaden) {
+        EXPECT_EQ(f.Nummer, i);
+        EXPECT_EQ(f.Name, erwartet[i].name);
+        EXPECT_EQ(f.IstFassade, erwartet[i].wand) << f.Name;
+        EXPECT_EQ(f.Orientierung, erwartet[i].orientierung) << f.Name;
+        ++i;
+    }
+    EXPECT_TRUE(Korpus().ProjektUnbenannt);
+    EXPECT_EQ(status(),
+              (std::vector<std::string>{"Projekt: unbenannt.pro", variante, "Nicht geändert"}));
+
+    projekt()
+        ->AktuellesProjekt->Fassaden.FirstThat([](const TFassade& f) { return f.Nummer == 1; })
+        ->Name = "Nordseite";
+    ProjektGeaendertSetzen(true);
+    ProjektNeuBerechnen(2, 0);
+    Pump();
+    EXPECT_EQ(status()[2], "Geändert");
+    const auto vorher = baeume();
+    ASSERT_FALSE(vorher.empty());
+
+    // "Speichern" of a project never saved leads to the save-as dialog.
+    const fs::path datei = ordner() / "haus.pro";
+    services.Files().Answer(datei.string());
+    befehl(CM_PROJEKT_SPEICHERN);
+    ASSERT_TRUE(fs::exists(datei));
+    EXPECT_FALSE(Korpus().ProjektUnbenannt);
+    EXPECT_FALSE(Korpus().ProjektGeaendert);
+    EXPECT_EQ(status(),
+              (std::vector<std::string>{"Projekt: haus.pro", variante, "Nicht geändert"}));
+    EXPECT_EQ(Korpus().ProjektWindow->GetCaption(), datei.string());
+    EXPECT_EQ(ApplicationState::Current().Get<CurrentProjectFile>().path, datei);
+
+    befehl(CM_PROJEKT_SCHLIESSEN);
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_FALSE(Korpus().ProjektOffen);
+    EXPECT_EQ(Korpus().ProjektWindow, nullptr);
+    EXPECT_TRUE(app->Client()->MDIChildren().empty());
+    EXPECT_EQ(status(), (std::vector<std::string>{"Kein Projekt offen", "", "Nicht geändert"}));
+    EXPECT_TRUE(ApplicationState::Current().Get<CurrentProjectFile>().path.empty());
+    EXPECT_EQ(Korpus().Mru->Eintraege[0], datei.string());
+
+    oeffnen(datei);
+    ASSERT_NE(projekt(), nullptr);
+    EXPECT_EQ(projekt()->AktuellesProjekt->FassadeNr(1)->Name, "Nordseite");
+    EXPECT_FALSE(Korpus().ProjektGeaendert);
+    EXPECT_EQ(status(),
+              (std::vector<std::string>{"Projekt: haus.pro", variante, "Nicht geändert"}));
+    EXPECT_EQ(baeume(), vorher);
+    EXPECT_TRUE(meldungen().Calls().empty()) << texte()[0];
+}
+
+TEST_F(Projektbefehle, OpeningBacksUpTheDataSheetsAndClosingWithNoRestoresThem) {
+    const fs::path datei = gespeichertesProjekt();
+    WriteText(ordner() / "haus.pb0", "Projektblatt gespeichert");
+    WriteText(ordner() / "haus.ini", "[Seite]\nRand=10\n");
+    oeffnen(datei);
+    ASSERT_NE(projekt(), nullptr);
+    EXPECT_EQ(ReadText(ordner() / "haus.px0"), "Projektblatt gespeichert");
+    EXPECT_EQ(ReadText(ordner() / "haus.ixi"), "[Seite]\nRand=10\n");
+
+    // The user edits a sheet and opens a new one, then drops the changes.
+    WriteText(ordner() / "haus.pb0", "Projektblatt geändert");
+    WriteText(ordner() / "haus.eb1", "neues Bauteilblatt");
+    ProjektGeaendertSetzen(true);
+    meldungen().Answer(IDNO);
+    befehl(CM_PROJEKT_SCHLIESSEN);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_EQ(meldungen().Calls()[0].text,
+              "Projekt haus.pro wurde verändert.\n Projekt speichern?");
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_EQ(ReadText(ordner() / "haus.pb0"), "Projektblatt gespeichert");
+    EXPECT_EQ(ReadText(ordner() / "haus.ini"), "[Seite]\nRand=10\n");
+    EXPECT_FALSE(fs::exists(ordner() / "haus.eb1"));
+    EXPECT_FALSE(fs::exists(ordner() / "haus.px0"));
+    EXPECT_FALSE(fs::exists(ordner() / "haus.ixi"));
+}
+
+TEST_F(Projektbefehle, AnUnreadableFileShowsBothMessagesAndLeavesNoProject) {
+    const fs::path datei = ordner() / "fremd.pro";
+    WriteText(datei, "Dies ist keine Projekt-Datei.");
+    meldungen().Answer(IDOK);
+    meldungen().Answer(IDOK);
+    oeffnen(datei);
+    EXPECT_EQ(texte(), (std::vector<std::string>{
+                           "Projekt-Datei öffnen: Fehler bei Projekt öffnen:\n - Zu viele Dateien "
+                           "offen oder\n - Falsches Datei-Format!",
+                           "Projekt-Datei öffnen: Projekt-Datei kann nicht geöffnet werden!"}));
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_FALSE(Korpus().ProjektOffen);
+    EXPECT_TRUE(app->Client()->MDIChildren().empty());
+    EXPECT_TRUE(ApplicationState::Current().Get<CurrentProjectFile>().path.empty());
+    EXPECT_EQ(ReadText(datei), "Dies ist keine Projekt-Datei.");
+}
+
+// An older file goes to the conversion, which asks and reports by itself;
+// a declined conversion leaves the file as it was and opens nothing.
+TEST_F(Projektbefehle, AnOlderFileDeclinedForConversionStaysUntouched) {
+    ByteWriter out;
+    TDateiKopf kopf(DateiTypProjekt);
+    kopf.Version = "5.00";
+    kopf.Schreiben(out);
+    out.WriteI16(0);
+    const fs::path datei = ordner() / "alt.pro";
+    WriteFileAtomically(datei, out.Bytes());
+    const std::string vorher = ReadText(datei);
+    meldungen().Answer(IDNO);
+    meldungen().Answer(IDOK);
+    oeffnen(datei);
+    ASSERT_EQ(meldungen().Calls().size(), 2u);
+    EXPECT_NE(meldungen().Calls()[0].text.find("liegt in der Version 5.0 vor"), std::string::npos);
+    EXPECT_EQ(meldungen().Calls()[1].text, "Projekt-Datei kann nicht geöffnet werden!");
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_EQ(ReadText(datei), vorher);
+    EXPECT_FALSE(fs::exists(ordner() / "alt.BAK"));
+}
+
+TEST_F(Projektbefehle, AFailedSaveIsReportedAndTheProjectStaysChanged) {
+    const fs::path datei = gespeichertesProjekt();
+    WriteText(ordner() / "haus.pb0", "Stand beim Öffnen");
+    oeffnen(datei);
+    const std::string gespeichert = ReadText(datei);
+    projekt()->AktuellesProjekt->FassadeNr(5)->Name = "Flachdach";
+    ProjektGeaendertSetzen(true);
+    WriteText(ordner() / "haus.pb0", "Stand nach der Bearbeitung");
+
+    filefaults::FailNext(filefaults::Step::Rename);
+    meldungen().Answer(IDOK);
+    befehl(CM_PROJEKT_SPEICHERN);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_EQ(meldungen().Calls()[0].caption, "Projekt speichern");
+    EXPECT_NE(meldungen().Calls()[0].text.find("konnte nicht gespeichert werden"),
+              std::string::npos);
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+    EXPECT_EQ(status()[2], "Geändert");
+    EXPECT_EQ(ReadText(datei), gespeichert);
+    // The backup still holds the state of the last save.
+    EXPECT_EQ(ReadText(ordner() / "haus.px0"), "Stand beim Öffnen");
+
+    // The next save goes through and refreshes the backups.
+    befehl(CM_PROJEKT_SPEICHERN);
+    EXPECT_FALSE(Korpus().ProjektGeaendert);
+    EXPECT_EQ(status()[2], "Nicht geändert");
+    EXPECT_EQ(ReadText(ordner() / "haus.px0"), "Stand nach der Bearbeitung");
+    TGesamtProjekt wieder(ordner());
+    ASSERT_EQ(wieder.Oeffnen(datei), 0);
+    EXPECT_EQ(wieder.AktuellesProjekt->FassadeNr(5)->Name, "Flachdach");
+}
+
+TEST_F(Projektbefehle, SaveAsUnderTheSameNameKeepsTheSheetsAndTheNewBackups) {
+    const fs::path datei = gespeichertesProjekt();
+    WriteText(ordner() / "haus.fb0", "Fensterblatt");
+    oeffnen(datei);
+    WriteText(ordner() / "haus.fb0", "Fensterblatt bearbeitet");
+    services.Files().Answer(datei.string());
+    befehl(CM_PROJEKT_SPEICHERN_UNTER);
+    EXPECT_TRUE(meldungen().Calls().empty());
+    EXPECT_EQ(ReadText(ordner() / "haus.fb0"), "Fensterblatt bearbeitet");
+    EXPECT_EQ(ReadText(ordner() / "haus.fx0"), "Fensterblatt bearbeitet");
+}
+
+TEST_F(Projektbefehle, SaveAsUnderANewNameTakesTheSheetsAlong) {
+    const fs::path datei = gespeichertesProjekt();
+    WriteText(ordner() / "haus.eb0", "Bauteilblatt");
+    oeffnen(datei);
+    const fs::path neu = ordner() / "villa.pro";
+    services.Files().Answer(neu.string());
+    befehl(CM_PROJEKT_SPEICHERN_UNTER);
+    EXPECT_TRUE(fs::exists(neu));
+    EXPECT_EQ(ReadText(ordner() / "villa.eb0"), "Bauteilblatt");
+    EXPECT_EQ(ReadText(ordner() / "villa.ex0"), "Bauteilblatt");
+    // The old project keeps its file and sheets; only its backups go.
+    EXPECT_TRUE(fs::exists(datei));
+    EXPECT_EQ(ReadText(ordner() / "haus.eb0"), "Bauteilblatt");
+    EXPECT_FALSE(fs::exists(ordner() / "haus.ex0"));
+    EXPECT_EQ(status()[0], "Projekt: villa.pro");
+    EXPECT_EQ(ApplicationState::Current().Get<CurrentProjectFile>().path, neu);
+}
+
+TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
+    const fs::path datei = gespeichertesProjekt();
+    WriteText(ordner() / "haus.pb0", "Projektblatt");
+    oeffnen(datei);
+    ProjektGeaendertSetzen(true);
+
+    // A view that refuses to close keeps project, file and sheets.
+    struct Verweigerer : TMDIChild {
+        using TMDIChild::TMDIChild;
+        bool CanClose() override { return false; }
+    };
+    auto* bleibt = new Verweigerer(*app->Client(), "Datenblatt");
+    bleibt->Create();
+    meldungen().Answer(IDOK);
+    befehl(CM_PROJEKT_LOESCHEN);
+    EXPECT_NE(projekt(), nullptr);
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+    EXPECT_TRUE(fs::exists(datei));
+    EXPECT_TRUE(fs::exists(ordner() / "haus.pb0"));
+    EXPECT_TRUE(fs::exists(ordner() / "haus.px0"));
+    bleibt->Destroy();
+    delete bleibt;
+
+    // The recent-files list holds the name in another case.
+    Korpus().Mru->DateiHinzufuegen((ordner() / "HAUS.PRO").string());
+    meldungen().Answer(IDOK);
+    befehl(CM_PROJEKT_LOESCHEN);
+    EXPECT_EQ(meldungen().Calls().back().text,
+              "Projekt haus.pro wird gelöscht!\n Alle Projektdaten gehen verloren!");
+    EXPECT_EQ(projekt(), nullptr);
+    for (const char* name : {"haus.pro", "haus.pb0", "haus.px0"})
+        EXPECT_FALSE(fs::exists(ordner() / name)) << name;
+    for (const auto& eintrag : Korpus().Mru->Eintraege)
+        EXPECT_FALSE(EqualNoCase(eintrag, datei.string())) << eintrag;
+    EXPECT_EQ(status(), (std::vector<std::string>{"Kein Projekt offen", "", "Nicht geändert"}));
+}
+
+TEST_F(Projektbefehle, ANameThatDoesNotExistBecomesANewChangedProjectUnderIt) {
+    const fs::path datei = ordner() / "neubau.pro";
+    Oeffnung().Oeffnen(datei.string());
+    ASSERT_NE(projekt(), nullptr);
+    EXPECT_EQ(projekt()->Pfad(), datei);
+    EXPECT_EQ(projekt()->AktuellesProjekt->Fassaden.GetItemsInContainer(), 6u);
+    EXPECT_FALSE(Korpus().ProjektUnbenannt);
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+    EXPECT_EQ(status()[0], "Projekt: neubau.pro");
+    EXPECT_EQ(status()[2], "Geändert");
+    EXPECT_FALSE(fs::exists(datei)) << "nothing is written before the user saves";
+}
+
+TEST_F(Projektbefehle, AMissingRecentFileOffersANewProjectAndCancelKeepsTheOpenOne) {
+    const fs::path datei = gespeichertesProjekt();
+    oeffnen(datei);
+    Korpus().Mru->DateiHinzufuegen((ordner() / "weg.pro").string());
+    meldungen().Answer(IDCANCEL);
+    befehl(CM_MRU_ERSTER);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_EQ(meldungen().Calls()[0].text, "Projekt existiert nicht. Ein neues Projekt anlegen?");
+    ASSERT_NE(projekt(), nullptr);
+    EXPECT_EQ(projekt()->Pfad(), datei);
+}
+
+TEST_F(Projektbefehle, OpeningAnotherProjectAsksToCloseAndNoKeepsTheOpenOne) {
+    const fs::path datei = gespeichertesProjekt();
+    oeffnen(datei);
+    meldungen().Answer(IDNO);
+    befehl(CM_PROJEKT_OEFFNEN);
+    EXPECT_EQ(meldungen().Calls()[0].text, "Projekt haus.pro schließen?");
+    EXPECT_EQ(meldungen().Calls()[0].caption, "Projekt schließen");
+    ASSERT_NE(projekt(), nullptr);
+    EXPECT_NE(Korpus().ProjektWindow, nullptr);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+// The project window in the started program: its size from korpus.ini, its
+// smallest size, the refresh on the change notice, and the sizes kept.
+#include "korvalin/projekt/ProjektWindow.h"
+#include "korvalin/projekt/TProjektDialog.h"
+#include "korvalin/projekt/TProjektWindow.h"
+#include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/TSftTree.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "korvalin/tests/ShellFixture.h"
+#include "platform/profile/Profile.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+#include <filesystem>
+
+namespace {
+
+struct Fenster : shelltest::Programm {
+    ProjektFenster Oeffnen() {
+        Starten();
+        Pump();
+        auto g = std::make_unique<TGesamtProjekt>(dirs.Dirs().programData);
+        EXPECT_EQ(g->Oeffnen(std::filesystem::path(KORVALIN_DATEN_DIR) / "beispiel.pro"), 0);
+        ProjektSetzen(std::move(g));
+        return ProjektWindowErzeugen(*app->Client());
+    }
+    int32_t ini(const char* key) { return TProfile("Einstellungen", "korpus.ini").GetInt(key, -1); }
+};
+
+TEST_F(Fenster, GespeicherteGroesse) {
+    Einstellung("korpus.ini", "[Einstellungen]\nProjektWindowX=700\nProjektWindowY=480\n");
+    auto f = Oeffnen();
+    auto* w = static_cast<TProjektWindow*>(f.Window);
+    EXPECT_EQ(w->Breite, 700);
+    EXPECT_EQ(w->Hoehe, 480);
+    EXPECT_EQ(w->GetCaption(), Korpus().AktuellesProjekt->Pfad().string());
+    EXPECT_EQ(Korpus().ProjektDialog, f.Dialog);
+    EXPECT_EQ(w->GetMinimumSize().cx, 520);
+    EXPECT_EQ(w->GetMinimumSize().cy, 400);
+    w->Breite = 650;
+    w->Destroy();
+    delete w;
+    EXPECT_EQ(Korpus().ProjektWindow, nullptr);
+    EXPECT_EQ(ini("ProjektWindowX"), 650);
+    EXPECT_EQ(ini("ProjektWindowY"), 480);
+}
+
+TEST_F(Fenster, NurEinWertGespeichertFolgtDerSchrift) {
+    Einstellung("korpus.ini", "[Einstellungen]\nProjektWindowX=700\n");
+    auto f = Oeffnen();
+    auto* w = static_cast<TProjektWindow*>(f.Window);
+    // The offscreen screen's font is small: 625 by 420.
+    EXPECT_EQ(w->Breite, 625);
+    EXPECT_EQ(w->Hoehe, 420);
+}
+
+TEST_F(Fenster, AenderungsnachrichtBautBaeumeNeu) {
+    auto f = Oeffnen();
+    auto* dialog = static_cast<TProjektDialog*>(f.Dialog);
+    auto& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    p.Fassaden[0].Name = "Haus";
+    p.RFenster[0].Name = "Dachfenster";
+    EXPECT_EQ(f.Window->SendMessage(WM_PROJEKT_AKTUALISIEREN, 2, 0), 0);
+    EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Haus");
+    EXPECT_EQ(*dialog->BauteilBaum()->GetCellText(10, 0), "Dachfenster");
+}
+
+TEST_F(Fenster, AktivierungOhneProjektAendertNichts) {
+    auto f = Oeffnen();
+    auto* dialog = static_cast<TProjektDialog*>(f.Dialog);
+    Korpus().ProjektOffen = false;
+    Korpus().AktuellesProjekt->AktuellesProjekt->Fassaden[0].Name = "Haus";
+    f.Window->SendMessage(WM_MDIACTIVATE, 0, LPARAM(f.Window->GetHandle()));
+    EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Neue CAD-Bauteile");
+    Korpus().ProjektOffen = true;
+    f.Window->SendMessage(WM_MDIACTIVATE, 0, LPARAM(f.Window->GetHandle()));
+    EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Haus");
+}
+
+} // namespace
