@@ -44,7 +44,7 @@ TEST_F(Kataloge, TheShippedFilesOpenWithTheirEntries) {
     EXPECT_EQ(k.Fenster()->Liste().GetItemsInContainer(), 14u);
     EXPECT_EQ(k.Bauteile()->Liste().GetItemsInContainer(), 4u);
     EXPECT_EQ(k.Orte()->Liste().size(), 1u);
-    EXPECT_EQ(k.Brennstoffe()->Liste().size(), 7u);
+    EXPECT_EQ(k.Brennstoffe()->Liste().size(), 10u);
     EXPECT_EQ(k.Orte(), k.Orte()) << "read once";
 }
 

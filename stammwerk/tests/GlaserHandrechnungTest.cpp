@@ -79,7 +79,9 @@ TEST(GlaserHandrechnung, ThreeLayerWallWithOnePlane) {
             EXPECT_NEAR(b.Saettigungsdampfdruck[0], ps[i], 0.006);
             EXPECT_NEAR(b.Saettigungsdampfdruck[1], 1403.81, 0.006);
             EXPECT_NEAR(b.Dampfdruck[0], p[i], 0.006);
-            if (i < 3) EXPECT_NEAR(b.sdBisAussen, sdBisAussen[i], 1e-12);
+            if (i < 3) {
+                EXPECT_NEAR(b.sdBisAussen, sdBisAussen[i], 1e-12);
+            }
         }
         EXPECT_EQ(w.SchichtNr(2)->muZweiterWert, 1);
         EXPECT_EQ(w.SchichtNr(1)->muZweiterWert, 0); // the insulation layer keeps the first mu

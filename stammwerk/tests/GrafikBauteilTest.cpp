@@ -320,7 +320,9 @@ TEST(GrafikBauteil, PageSettingsAndTheSuppressionSwitch) {
         EXPECT_EQ(HatText(z.dc, "[Pa]"), f.pa);
         EXPECT_EQ(HatText(z.dc, "Dampfdruck"), f.pa);
         EXPECT_EQ(HatText(z.dc, "[°C]"), f.grad);
-        if (f.legende) EXPECT_TRUE(HatText(z.dc, f.legende));
+        if (f.legende) {
+            EXPECT_TRUE(HatText(z.dc, f.legende));
+        }
         // The vapour curve is drawn in the vapour pen's colour, blue by default.
         bool blau = false;
         for (const TDrawCall& c : z.dc.CallsOf(TDrawKind::LineTo))

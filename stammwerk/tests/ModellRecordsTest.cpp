@@ -14,10 +14,6 @@
 
 namespace {
 
-std::vector<uint8_t> bytes(const ByteWriter& w) {
-    return w.Bytes();
-}
-
 template <class R>
 std::vector<uint8_t> gespeichert(const R& r) {
     ByteWriter w;

@@ -228,7 +228,9 @@ TEST(WSchVO, LossesByComponentKind) {
         EXPECT_NEAR(p.Q_T_Fenster, 40, kEps);
         const double teile = p.Q_T_Wand + p.Q_T_Dach + p.Q_T_Boden + p.Q_T_Art5 + p.Q_T_Art6;
         EXPECT_NEAR(teile, f.teil ? 250 : 0, kEps) << f.art;
-        if (f.teil) EXPECT_NEAR(p.*f.teil, 250, kEps) << f.art;
+        if (f.teil) {
+            EXPECT_NEAR(p.*f.teil, 250, kEps) << f.art;
+        }
     }
 }
 
