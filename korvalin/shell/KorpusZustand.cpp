@@ -4,6 +4,11 @@
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/ProjektOeffnung.h"
 #include "platform/base/ApplicationState.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+KorpusZustand::~KorpusZustand() {
+    delete AktuellesProjekt;
+}
 
 KorpusZustand& Korpus() {
     return ApplicationState::Current().Get<KorpusZustand>();

@@ -41,6 +41,9 @@ struct Einzelansichten {
 };
 
 struct KorpusZustand {
+    // The open project belongs to the state (ProjektSetzen hands it over,
+    // ProjektVerwerfen deletes it); what is still open at the end goes with it.
+    ~KorpusZustand();
     TGesamtProjekt* AktuellesProjekt = nullptr;
     bool ProjektOffen = false;
     bool ProjektUnbenannt = false;

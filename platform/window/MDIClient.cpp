@@ -33,6 +33,10 @@ TMDIClient::TMDIClient() : TWindow(nullptr) {
 }
 
 TMDIClient::~TMDIClient() {
+    // The area outlives this part of the object and still reports its
+    // activations while it is torn down; they must no longer reach us.
+    if (auto* area = areaOf(*this))
+        QObject::disconnect(area, nullptr, GetImpl().tasks.get(), nullptr);
     for (auto* c : condemned_) delete c;
 }
 
