@@ -1,6 +1,7 @@
 // Catalogue files are read from the user's folder: any bytes as a window or
 // component catalogue must neither crash nor be taken half; what was read
-// is saved and must read back the same.
+// whole is saved and must read back the same, a damaged file is never
+// written over.
 #include "stammwerk/modell/TBauteilDatei.h"
 #include "stammwerk/modell/TFensterDatei.h"
 
@@ -30,6 +31,14 @@ void pruefen(std::string_view bytes, int k) {
     if (!WriteFileAtomically(d.Pfad(k), bytes)) std::abort();
     if (d.Oeffnen(k) != 0) return;
     if (d.Liste().GetItemsInContainer() != d.Index().GetItemsInContainer()) std::abort();
+    if (d.Beschaedigt(k)) {
+        // Read only up to the damage: never written over.
+        const auto vorher = ReadWholeFile(d.Pfad(k));
+        if (d.Speichern(k) != 0) std::abort();
+        const auto nachher = ReadWholeFile(d.Pfad(k));
+        if (!vorher.ok || !nachher.ok || vorher.bytes != nachher.bytes) std::abort();
+        return;
+    }
     if (d.Speichern(k) != 1) std::abort();
     D wieder(ordner());
     if (wieder.Oeffnen(k) != 0 || wieder.Beschaedigt(k)) std::abort();

@@ -75,8 +75,20 @@ int ModellKataloge::Oeffnen(KatalogArt art, int ausgabe) {
 }
 
 void ModellKataloge::AlteKatalogePruefen(KatalogArt art, int ausgabe, int ergebnis) {
-    if (ergebnis == 0) return;
     const std::string wer = besitzerWort(ausgabe), was = artWort(art);
+    if (ergebnis == 0) {
+        // A window or component file read only up to a damaged record lacks
+        // the entries after it and stays as it is.
+        const std::string* fehler = art == KatalogArt::Fenster && fenster_->Beschaedigt(ausgabe)
+                                        ? &fenster_->LetzterFehler()
+                                    : art == KatalogArt::Bauteile && bauteile_->Beschaedigt(ausgabe)
+                                        ? &bauteile_->LetzterFehler()
+                                        : nullptr;
+        if (fehler)
+            MessageBox(*fehler + "\r\nDie Datei wird nicht überschrieben.", was + "-Datei öffnen",
+                       MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     if (ergebnis >= 2 && ergebnis <= 6) {
         // FIXME: the catalogue converters come with the old-file conversion of catalogues.
         MessageBox("Die " + wer + " " + was + "-Datei liegt in der Version " +

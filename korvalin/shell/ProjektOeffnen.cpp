@@ -46,11 +46,9 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
         NeuesProjektAnlegen(client);
         auto* g = k.AktuellesProjekt;
         if (!g) return;
-        // The new project takes the chosen name without being written.
-        if (g->Oeffnen(g->Dateibild(), datei) != 0) {
-            ProjektVerwerfen();
-            return nichtGeoeffnet();
-        }
+        // The new project takes the chosen name without being written; its
+        // variant stays the one the project dialog was made for.
+        g->PfadSetzen(datei);
         ProjektdateiMelden();
         k.ProjektUnbenannt = false;
         ProjektGeaendertSetzen(true);

@@ -75,6 +75,22 @@ TEST_F(Kataloge, AnUnreadableFileIsReportedWithItsOwnerAndKind) {
     EXPECT_EQ(services.Messages().Calls().size(), 1u);
 }
 
+TEST_F(Kataloge, AFileDamagedPartWayIsReportedThoughItsFirstEntriesWereRead) {
+    const std::string heil = ReadText(verzeichnis() / "fnst_qtx.dat");
+    const std::string kaputt = heil.substr(0, heil.size() - 10);
+    WriteText(verzeichnis() / "fnst_qtx.dat", kaputt);
+    ModellKataloge k(verzeichnis());
+    const int code = k.Oeffnen(KatalogArt::Fenster, 1);
+    ASSERT_EQ(code, 0);
+    services.Messages().Answer(IDOK);
+    k.AlteKatalogePruefen(KatalogArt::Fenster, 1, code);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Fenster-Datei öffnen");
+    EXPECT_NE(services.Messages().Calls()[0].text.find("beschädigt"), std::string::npos);
+    EXPECT_EQ(k.Fenster()->Speichern(1), 0);
+    EXPECT_EQ(ReadText(verzeichnis() / "fnst_qtx.dat"), kaputt);
+}
+
 TEST_F(Kataloge, AnOlderFileIsNamedWithItsVersionAndKeptAsItIs) {
     ByteWriter out;
     TDateiKopf kopf(DateiTypBaustoffeAnwender);

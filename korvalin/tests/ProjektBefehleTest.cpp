@@ -2,6 +2,7 @@
 // files and their backups, unreadable and older files, failed saves, delete.
 // Message boxes and file dialogs are scripted; every folder is temporary.
 #include "hilfsmittel/layout/CurrentProjectFile.h"
+#include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/MruList.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -329,6 +330,21 @@ TEST_F(Projektbefehle, ANameThatDoesNotExistBecomesANewChangedProjectUnderIt) {
     EXPECT_EQ(status()[0], "Projekt: neubau.pro");
     EXPECT_EQ(status()[2], "Geändert");
     EXPECT_FALSE(fs::exists(datei)) << "nothing is written before the user saves";
+}
+
+// The project dialog was made for the new project's variant: taking the
+// name must keep that variant, or what the dialog has chosen points into
+// freed memory.
+TEST_F(Projektbefehle, ANameThatDoesNotExistKeepsTheObjectsTheDialogChose) {
+    Oeffnung().Oeffnen((ordner() / "neubau.pro").string());
+    ASSERT_NE(projekt(), nullptr);
+    auto* dialog = dynamic_cast<TProjektDialog*>(Korpus().ProjektDialog);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(dialog->AuswahlFassade, nullptr);
+    bool gefunden = false;
+    for (const TFassade& f : projekt()->AktuellesProjekt->Fassaden)
+        gefunden = gefunden || &f == dialog->AuswahlFassade;
+    EXPECT_TRUE(gefunden);
 }
 
 TEST_F(Projektbefehle, AMissingRecentFileOffersANewProjectAndCancelKeepsTheOpenOne) {

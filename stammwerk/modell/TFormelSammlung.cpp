@@ -32,6 +32,9 @@ void TFormelSammlung::Einfuegen(const TFormel& f) {
 
 int TFormelSammlung::Oeffnen() {
     std::error_code ec;
+    // Until the whole file has read, saving would replace formulas that
+    // were never read.
+    unvollstaendig_ = std::filesystem::exists(pfad_, ec);
     if (!std::filesystem::is_regular_file(pfad_, ec)) return -2;
     const auto datei = ReadWholeFile(pfad_);
     if (!datei.ok) {
@@ -60,10 +63,16 @@ int TFormelSammlung::Oeffnen() {
         // load give the same list.
         liste_.insert(std::upper_bound(liste_.begin(), liste_.end(), f), std::move(f));
     }
+    unvollstaendig_ = false;
     return 1;
 }
 
 int TFormelSammlung::Speichern() {
+    if (unvollstaendig_) {
+        fehler_ = "Die Formelsammlung \"" + pfad_.string() +
+                  "\" wurde nicht vollständig gelesen und wird nicht überschrieben.";
+        return 0;
+    }
     ByteWriter out;
     TDateiKopf(DateiTypFormeln).Schreiben(out);
     for (const TFormel& f : liste_) {

@@ -21,8 +21,9 @@ public:
     // "6.00"; -2 the file cannot be opened.
     int Oeffnen();
     // Writes the whole list: 1 written; 0 not written (a text has no
-    // Windows-1252 form, or the file cannot be written), the old file
-    // unchanged and LetzterFehler saying why.
+    // Windows-1252 form, the file cannot be written, or the last Oeffnen
+    // found the file but did not read it whole), the old file unchanged and
+    // LetzterFehler saying why.
     int Speichern();
 
     // Inserts before the first formula whose name is not smaller; equal
@@ -37,4 +38,5 @@ private:
     std::filesystem::path pfad_;
     std::vector<TFormel> liste_;
     std::string fehler_;
+    bool unvollstaendig_ = false;
 };

@@ -66,6 +66,9 @@ public:
                                      int to) const;
 
     const std::filesystem::path& Pfad() const { return pfad_; }
+    // Another name for the project without writing it; its variants stay
+    // the same objects.
+    void PfadSetzen(const std::filesystem::path& pfad) { pfad_ = pfad; }
     uint16_t Wert = 0; // stored unchanged
     TISListImp<TProjekt> Projekte;
     TProjekt* AktuellesProjekt = nullptr;

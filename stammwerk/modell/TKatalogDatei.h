@@ -4,8 +4,9 @@
 // the one whose records carry `Katalog` k in their keys.
 //
 // Reading keeps what it could read: a record that cannot be read ends the
-// file, and the records before it stay. Saving replaces a file atomically
-// and changes memory only when the file is written.
+// file, and the records before it stay; such a file is then never written,
+// which would drop the records after the damage. Saving replaces a file
+// atomically and changes memory only when the file is written.
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
 #include "stammwerk/modell/TDateiKopf.h"
@@ -96,8 +97,8 @@ public:
     }
 
     // Writes file k: 1 written; 0 not written (k names no file of this
-    // catalogue, the file did not load, or the write failed; LetzterFehler
-    // says which). The old file survives a failed write.
+    // catalogue, the file did not load or is damaged, or the write failed;
+    // LetzterFehler says which). The old file survives a failed write.
     int Speichern(int k) {
         if (!gueltig(k)) {
             fehler_ =
@@ -109,6 +110,7 @@ public:
                       "\" wurde nicht gelesen und wird nicht überschrieben.";
             return 0;
         }
+        if (beschaedigtMelden(k)) return 0;
         return schreiben(k, {}) ? 1 : 0;
     }
 
@@ -124,6 +126,7 @@ public:
                 "Der Eintrag gehört zu keiner gelesenen " + std::string(art_.Typname) + "-Datei.";
             return 0;
         }
+        if (beschaedigtMelden(k)) return 0;
         const auto& s = t->Schluessel;
         std::vector<T*> verschoben;
         for (T& m : liste_) {
@@ -155,6 +158,7 @@ public:
                       "-Datei wurde nicht gelesen und wird nicht überschrieben.";
             return 0;
         }
+        if (beschaedigtMelden(k)) return 0;
         std::vector<const T*> weg;
         for (const T& l : liste) {
             const T* m = liste_.FirstThat([&](const T& x) {
@@ -197,6 +201,15 @@ private:
     }
     size_t index(int k) const { return size_t(k - art_.ErsterKatalog); }
     int dateityp(int k) const { return art_.ErsterDateityp + (k - art_.ErsterKatalog); }
+
+    // A file read only up to a damaged record is not written: the records
+    // after the damage would be lost with it.
+    bool beschaedigtMelden(int k) {
+        if (!beschaedigt_[index(k)]) return false;
+        fehler_ = "Die " + std::string(art_.Typname) + "-Datei \"" + pfad_[index(k)].string() +
+                  "\" ist beschädigt und wird nicht überschrieben.";
+        return true;
+    }
 
     bool schreiben(int k, const std::vector<const T*>& ohne) {
         ByteWriter out;

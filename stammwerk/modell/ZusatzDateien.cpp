@@ -70,11 +70,13 @@ bool TGesamtProjekt::ZusatzFilesKopieren(const std::string& fromBase, const std:
         const auto von = finden(fromBase + fromExt);
         return !von || kopieren(*von, ziel(toBase + toExt));
     }
+    // One file that fails does not keep the other variants from their copies.
+    bool ok = true;
     for (int d = 0; d <= 9; ++d) {
         const auto von = finden(mitZiffer(fromBase + fromExt, d));
-        if (von && !kopieren(*von, ziel(mitZiffer(toBase + toExt, d)))) return false;
+        if (von && !kopieren(*von, ziel(mitZiffer(toBase + toExt, d)))) ok = false;
     }
-    return true;
+    return ok;
 }
 
 bool TGesamtProjekt::ZusatzFilesLoeschen(const std::string& base, const std::string& ext,
@@ -83,11 +85,12 @@ bool TGesamtProjekt::ZusatzFilesLoeschen(const std::string& base, const std::str
         const auto datei = finden(base + ext);
         return !datei || loeschen(*datei);
     }
+    bool ok = true;
     for (int d = 0; d <= 9; ++d) {
         const auto datei = finden(mitZiffer(base + ext, d));
-        if (datei && !loeschen(*datei)) return false;
+        if (datei && !loeschen(*datei)) ok = false;
     }
-    return true;
+    return ok;
 }
 
 bool TGesamtProjekt::ZusatzFilesUmbenennenVariante(int number, const std::string& name,

@@ -119,6 +119,30 @@ TEST(FormelSammlung, ARecordCutByTheEndOfTheFileIsDroppedAndTheOnesBeforeStay) {
     EXPECT_EQ(s.Liste()[0].Name, "A");
 }
 
+// Saving what was read of a damaged, foreign or other-version file would
+// replace the formulas that were not read: such a file stays as it is.
+TEST(FormelSammlung, AFileNotReadWholeIsNotOverwritten) {
+    const std::string faelle[] = {
+        KopfBytes("6.00", 13) + std::string("0A\0"
+                                            "1\0\0"
+                                            "0B\0"
+                                            "2",
+                                            10),
+        KopfBytes("6.00", 12),
+        KopfBytes("4.00", 13),
+    };
+    for (const std::string& datei : faelle) {
+        TempDir dir;
+        WriteText(dir / "formel.dat", datei);
+        TFormelSammlung s(dir.Path());
+        EXPECT_NE(s.Oeffnen(), 1);
+        s.Einfuegen(formel("C", "3"));
+        EXPECT_EQ(s.Speichern(), 0);
+        EXPECT_NE(s.LetzterFehler().find("nicht überschrieben"), std::string::npos);
+        EXPECT_EQ(ReadText(dir / "formel.dat"), datei);
+    }
+}
+
 TEST(FormelSammlung, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     TempDir dir;
     TFormelSammlung s(dir.Path());

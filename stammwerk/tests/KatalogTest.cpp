@@ -127,6 +127,40 @@ TEST(FensterDatei, AFileCutInARecordKeepsTheCompleteRecordsBeforeIt) {
     EXPECT_EQ(d.LetzteNummer(0), 1);
 }
 
+// Writing the records read before the damage would drop every record after
+// it: the damaged file is left as it is.
+TEST(FensterDatei, ADamagedFileIsNeverOverwritten) {
+    TempDir dir;
+    const std::string a = satz(*typ<TRFenster>("A", 2, 1, 0));
+    const std::string b = satz(*typ<TRFenster>("B", 2, 1, 1));
+    std::string kaputt = b;
+    kaputt[0] = '\xff'; // a text count beyond the data
+    kaputt[1] = '\xff';
+    const std::string datei = KopfBytes("6.00", 6) + I32Bytes(2) + a + kaputt + b;
+    WriteText(dir / "fnst_anw.dat", datei);
+    TFensterDatei d(dir.Path());
+    ASSERT_EQ(d.Oeffnen(2), 0);
+    ASSERT_TRUE(d.Beschaedigt(2));
+
+    EXPECT_EQ(d.Speichern(2), 0);
+    EXPECT_NE(d.LetzterFehler().find("nicht überschrieben"), std::string::npos);
+    auto neu = typ<TRFenster>("Neu", 2, 1, 0);
+    EXPECT_EQ(d.Einfuegen(neu), 0);
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(finde(d, "A")->Schluessel.Position, 0);
+    EXPECT_EQ(d.LetzteNummer(2), 2);
+    TISListImp<TRFenster> weg;
+    weg.Add(std::make_unique<TRFenster>(*finde(d, "A")));
+    EXPECT_EQ(d.Loeschen(weg, 2), 0);
+    EXPECT_NE(finde(d, "A"), nullptr);
+    EXPECT_EQ(ReadText(dir / "fnst_anw.dat"), datei);
+
+    // The other files of the catalogue are written as before.
+    ASSERT_EQ(d.Oeffnen(1), 0);
+    auto qtx = typ<TRFenster>("Q", 1, 1, 0);
+    EXPECT_EQ(d.Einfuegen(qtx), 1);
+}
+
 TEST(FensterDatei, InsertingMovesLaterPositionsAndAFailedWriteMovesThemBack) {
     TempDir dir;
     TFensterDatei d(dir.Path());

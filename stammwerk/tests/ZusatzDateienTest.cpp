@@ -69,4 +69,23 @@ TEST(ZusatzDateien, CopyAndDeleteAllDigitsOrOneFile) {
     EXPECT_FALSE(g.ZusatzFilesKopieren(neu, (dir / "fehlt" / "x").string(), ".px", ".px", false));
 }
 
+// The backups of the other variants are made even when one cannot be: a
+// variant without its backup loses its last saved sheet when the project
+// is closed without saving.
+TEST(ZusatzDateien, ACopyThatFailsLeavesTheOtherVariantsCopied) {
+    TempDir dir;
+    TGesamtProjekt g(dir.Path());
+    const std::string basis = (dir / "haus").string();
+    for (const char* d : {"0", "1", "2"}) WriteText(dir / ("haus.pb" + std::string(d)), d);
+    std::filesystem::create_directory(dir / "haus.px1"); // cannot be replaced by a file
+    EXPECT_FALSE(g.ZusatzFilesKopieren(basis, basis, ".pb", ".px", false));
+    EXPECT_EQ(ReadText(dir / "haus.px0"), "0");
+    EXPECT_EQ(ReadText(dir / "haus.px2"), "2");
+
+    std::filesystem::create_directory(dir / "haus.px1" / "voll"); // a folder not empty stays
+    EXPECT_FALSE(g.ZusatzFilesLoeschen(basis, ".px", false));
+    EXPECT_FALSE(std::filesystem::exists(dir / "haus.px0"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "haus.px2"));
+}
+
 } // namespace
