@@ -1,4 +1,4 @@
-// A three-layer wall with one condensation plane, worked out by hand after the Glaser method
+// Walls worked out by hand after the Glaser method (one plane, two planes, one zone)
 // (DIN 4108 Teil 3/5, 1981) with the standard climate, and checked end to end through
 // Berechnungen.
 #include "stammwerk/feuchte/Saettigungsdruck.h"
@@ -159,6 +159,51 @@ TEST(GlaserHandrechnung, ReducedCondensateLimit) {
         EXPECT_EQ(w.Diffusion.Nachweisfehler[1], 1);
         EXPECT_EQ(w.FeuchteErfuellt, ausgenommen);
     }
+}
+
+// Two planes that dry in turn, worked out by hand (standard climate, Rsi 0.13, Rse 0.04):
+//   layers 15 mm l 0.7 mu 10 | 60 mm l 0.04 mu 1 | 5 mm l 0.2 mu 100 | 60 mm l 0.04 mu 1 |
+//   10 mm l 0.8 mu 300; s_d 0.15, 0.06, 0.5, 0.06, 3.0 m (second mu = first mu here).
+//   R_T = 0.13 + 0.021429 + 1.5 + 0.025 + 1.5 + 0.0125 + 0.04 = 3.228929, q = 30 / R_T = 9.29097
+//   theta_2 = 4.6566 °C, theta_4 = -9.5122 °C: p_s2 = 852.5408, p_s4 = 271.3530 Pa;
+//   p_i = 1169.0948, p_e = 207.9017 Pa. Planes at boundaries 2 and 4 (tangents 0-2, 2-4, 4-5):
+//   W_T2 = 1440 (316.554 / (1.5e6 0.21) - 581.188 / (1.5e6 0.56)) = 0.450782
+//   W_T4 = 1440 (581.188 / (1.5e6 0.56) - 63.451 / (1.5e6 3.0)) = 0.976018
+// Evaporation (12 °C / 70 %, 2160 h): p_s = 1403.8088, p = 982.6661, dp = 421.1426 Pa.
+//   While both are wet the middle lies at saturation and carries no flux:
+//   inner site dp / (1.5e6 0.21) = 1.336961e-3, dry after t1 = 0.450782 / 1.336961e-3 = 337.169 h;
+//   outer site dp / (1.5e6 3.0) = 9.358725e-5.
+//   Then the outer site alone: dp / 1.5e6 (1 / 3.0 + 1 / 0.77) = 4.582129e-4 for 1822.831 h,
+//   still wet (0.109218 kg/m² left).
+//   W_V = 0.450782 + 9.358725e-5 337.169 + 4.582129e-4 1822.831 = 1.317581.
+TEST(GlaserHandrechnung, TwoPlanesDryInTurn) {
+    TEinfachBauteil w = ZweiEbenenWand();
+    GlaserRechnen(w);
+    EXPECT_NEAR(w.SchichtNr(2)->Tauwassermenge[0], 0.450782, 2e-6);
+    EXPECT_NEAR(w.SchichtNr(4)->Tauwassermenge[0], 0.976018, 2e-6);
+    EXPECT_NEAR(w.Diffusion.Tauwassermenge, 1.426800, 2e-6);
+    EXPECT_NEAR(w.SchichtNr(2)->VerdunstungsdauerInnen, 337.169, 1e-3);
+    EXPECT_NEAR(w.SchichtNr(2)->Verdunstungsmenge, 0.450782, 2e-6);
+    EXPECT_NEAR(w.SchichtNr(4)->Verdunstungsmenge, 0.866799, 2e-6);
+    EXPECT_NEAR(w.Diffusion.Verdunstungsmenge, 1.317581, 2e-6);
+    EXPECT_EQ(w.Diffusion.Nachweisfehler[0], 1); // 1.3176 < 1.4268
+    EXPECT_EQ(w.Diffusion.Nachweisfehler[1], 1); // 1.4268 > 1.0 kg/m²
+}
+
+// One zone over boundaries 2..4 (layers 15 mm l 0.7 mu 10 | 80 mm l 0.04 mu 1 | 20 mm l 0.04
+// mu 10 | 20 mm l 0.04 mu 40 | 20 mm l 0.5 mu 100; s_d 0.15, 0.08, 0.2, 0.8, 2.0 m, S = 3.23):
+//   theta_2 = 0.0265 °C, theta_4 = -9.2573 °C: p_s2 = 612.1936, p_s4 = 277.5341 Pa
+//   W_T = 1440 ((1169.0948 - 612.1936) / (1.5e6 0.23) - (277.5341 - 207.9017) / (1.5e6 2.0))
+//       = 2.291034
+// The zone's condensate sits at its s_d middle (3.0 + 2.0) / 2 = 2.5 m from the outside, inside
+// layer 3; every boundary is at 12 °C in the evaporation period, so the site evaporates
+//   dp / 1.5e6 (1 / 2.5 + 1 / 0.73) = 4.969098e-4 kg/(m² h); it dries after 4611 h > 2160 h,
+//   W_V = 4.969098e-4 2160 = 1.073325.
+TEST(GlaserHandrechnung, OneZoneEvaporatesAtItsMiddle) {
+    TEinfachBauteil w = ZonenWand();
+    GlaserRechnen(w);
+    EXPECT_NEAR(w.Diffusion.Tauwassermenge, 2.291034, 2e-6);
+    EXPECT_NEAR(w.Diffusion.Verdunstungsmenge, 1.073325, 2e-6);
 }
 
 } // namespace

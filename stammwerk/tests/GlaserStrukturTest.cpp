@@ -16,14 +16,9 @@ std::vector<int> Marken(const TEinfachBauteil& w, int k) {
     return m;
 }
 
-// Insulation followed by three thin layers whose s_d per resistance rises outwards: the
-// curve lies on the saturation pressure from boundary 2 to boundary 4.
+// The curve lies on the saturation pressure from boundary 2 to boundary 4.
 TEST(GlaserStruktur, OneZone) {
-    TEinfachBauteil w = GlaserWand({{15, 0.7, 10, 10},
-                                    {80, 0.04, 1, 1},
-                                    {20, 0.04, 10, 10},
-                                    {20, 0.04, 40, 40},
-                                    {20, 0.5, 100, 100}});
+    TEinfachBauteil w = ZonenWand();
     GlaserRechnen(w);
     EXPECT_EQ(Marken(w, 0), (std::vector<int>{0, 0, 1, -1, -1}));
     EXPECT_EQ(w.Diffusion.AnzahlTaupunkte[0], 1);
@@ -55,13 +50,8 @@ TEST(GlaserStruktur, OneZone) {
     EXPECT_EQ(w.SchichtNr(2)->VerdunstungsdauerInnen, 2160);
 }
 
-// Two vapour checks behind insulation: a plane in front of each.
 TEST(GlaserStruktur, TwoPlanesDryInTurn) {
-    TEinfachBauteil w = GlaserWand({{15, 0.7, 10, 10},
-                                    {60, 0.04, 1, 1},
-                                    {5, 0.2, 100, 100},
-                                    {60, 0.04, 1, 1},
-                                    {10, 0.8, 300, 300}});
+    TEinfachBauteil w = ZweiEbenenWand();
     GlaserRechnen(w);
     EXPECT_EQ(Marken(w, 0), (std::vector<int>{0, 0, 1, 0, 1}));
     const TTaupunkt& t = w.Taupunkt;

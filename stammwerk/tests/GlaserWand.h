@@ -37,3 +37,22 @@ inline void GlaserRechnen(TEinfachBauteil& w, const TKlima& klima = TKlima(),
                           int Feuchteoption = 0) {
     w.Berechnungen(klima, TTemperatur(), kRsiWand, kRseWand, 1, 1, false, 1, Feuchteoption, 0, 1);
 }
+
+// Insulation followed by three thin layers whose s_d per resistance rises outwards: one zone
+// over boundaries 2..4.
+inline TEinfachBauteil ZonenWand() {
+    return GlaserWand({{15, 0.7, 10, 10},
+                       {80, 0.04, 1, 1},
+                       {20, 0.04, 10, 10},
+                       {20, 0.04, 40, 40},
+                       {20, 0.5, 100, 100}});
+}
+
+// Two vapour checks behind insulation: a condensation plane at boundaries 2 and 4.
+inline TEinfachBauteil ZweiEbenenWand() {
+    return GlaserWand({{15, 0.7, 10, 10},
+                       {60, 0.04, 1, 1},
+                       {5, 0.2, 100, 100},
+                       {60, 0.04, 1, 1},
+                       {10, 0.8, 300, 300}});
+}
