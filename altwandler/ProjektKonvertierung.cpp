@@ -79,7 +79,11 @@ Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
     // longer opens: the old bytes go back in its place.
     TGesamtProjekt probe(programmverzeichnis);
     if (probe.Oeffnen(datei) != VersionGelesen) {
-        WriteFileAtomically(datei, original.bytes);
+        if (!WriteFileAtomically(datei, original.bytes))
+            MessageBox("Die ursprüngliche Projektdatei konnte nicht zurückgeschrieben werden.\n"
+                       "Sie ist unverändert in der Sicherungskopie\n" +
+                           SicherungskopieName(datei).string() + "\nerhalten.",
+                       kTitel, MB_OK | MB_ICONEXCLAMATION);
         return nichtGeoeffnet(Konvertierung::NichtGespeichert);
     }
     return Konvertierung::Konvertiert;
