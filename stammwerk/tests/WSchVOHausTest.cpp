@@ -218,7 +218,6 @@ TEST_F(WSchVOHaus, FacadeSheetRows) {
     EXPECT_EQ(s.Texte()[13], " -- "); // no windows: no g
 }
 
-
 TEST_F(WSchVOHaus, EditsOfTheVariantRecomputeTheProof) {
     // The east facade: wall 27 × 0.40 × 84 = 907.2 and window 3 × 1.6 × 84
     // = 403.2 kWh/a, 30 m².
