@@ -4,30 +4,14 @@
 #include "altwandler/TConvert_InV6.h"
 #include "altwandler/Version4.h"
 #include "altwandler/Version5.h"
-#include "platform/services/MessageBox.h"
-#include "platform/services/Services.h"
+#include "fuzz/FuzzSupport.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
 #include <cstdint>
-#include <memory>
 #include <span>
 
-namespace {
-
-// Broken consistency rules raise the assertion report; it is answered "Ignorieren".
-class IgnoreReports : public MessageService {
-public:
-    int MessageBox(std::string_view, std::string_view, uint32_t) override { return IDIGNORE; }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool installed = [] {
-        CurrentServices().messages = std::make_shared<IgnoreReports>();
-        return true;
-    }();
-    (void)installed;
+    IgnoreReports();
     const std::span<const uint8_t> bytes(data, size);
 
     TGesamtProjektVersion5 v5;

@@ -1,32 +1,19 @@
 // The material catalogue reader takes any bytes as the user's file: it reads
 // all of the file or nothing of it, and what it reads is indexed once.
+#include "fuzz/FuzzSupport.h"
 #include "stammwerk/modell/TBaustoffDatei.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <unistd.h>
-
-namespace {
-const std::filesystem::path& ordner() {
-    static const std::filesystem::path p = [] {
-        std::string muster = (std::filesystem::temp_directory_path() / "bsfuzz.XXXXXX").string();
-        if (!::mkdtemp(muster.data())) std::abort();
-        return std::filesystem::path(muster);
-    }();
-    return p;
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto datei = ordner() / "bs_anw.dat";
+    const auto datei = FuzzFolder() / "bs_anw.dat";
     if (std::FILE* f = std::fopen(datei.c_str(), "wb")) {
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    TBaustoffDatei d(ordner());
+    TBaustoffDatei d(FuzzFolder());
     const int r = d.Oeffnen(2);
     const size_t n = d.Baustoffe().GetItemsInContainer();
     if (d.Index().GetItemsInContainer() != n) std::abort();

@@ -2,21 +2,15 @@
 // taken; a collection that was read is saved and reads back the same.
 #include "stammwerk/modell/TFormelSammlung.h"
 
+#include "fuzz/FuzzSupport.h"
 #include "platform/base/FileIO.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <unistd.h>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::filesystem::path ordner = [] {
-        auto d =
-            std::filesystem::temp_directory_path() / ("formel_fuzz." + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
+    const std::filesystem::path& ordner = FuzzFolder();
     TFormelSammlung s(ordner);
     if (!WriteFileAtomically(s.Pfad(), std::string_view(reinterpret_cast<const char*>(data), size)))
         std::abort();

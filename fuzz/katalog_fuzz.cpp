@@ -5,29 +5,18 @@
 #include "stammwerk/modell/TBauteilDatei.h"
 #include "stammwerk/modell/TFensterDatei.h"
 
+#include "fuzz/FuzzSupport.h"
 #include "platform/base/FileIO.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <unistd.h>
+#include <string_view>
 
 namespace {
 
-const std::filesystem::path& ordner() {
-    static const std::filesystem::path p = [] {
-        auto d =
-            std::filesystem::temp_directory_path() / ("katalog_fuzz." + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return p;
-}
-
 template <class D>
 void pruefen(std::string_view bytes, int k) {
-    D d(ordner());
+    D d(FuzzFolder());
     if (!WriteFileAtomically(d.Pfad(k), bytes)) std::abort();
     if (d.Oeffnen(k) != 0) return;
     if (d.Liste().GetItemsInContainer() != d.Index().GetItemsInContainer()) std::abort();
@@ -40,7 +29,7 @@ void pruefen(std::string_view bytes, int k) {
         return;
     }
     if (d.Speichern(k) != 1) std::abort();
-    D wieder(ordner());
+    D wieder(FuzzFolder());
     if (wieder.Oeffnen(k) != 0 || wieder.Beschaedigt(k)) std::abort();
     if (wieder.Liste().GetItemsInContainer() > d.Liste().GetItemsInContainer()) std::abort();
 }

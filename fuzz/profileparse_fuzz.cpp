@@ -1,26 +1,18 @@
 // Settings texts come from INI files anyone can edit: every parser takes any
 // bytes, and what it reads survives being written and read again.
+#include "fuzz/FuzzSupport.h"
 #include "hilfsmittel/ProfileValues.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/gdi/Pen.h"
-#include "platform/services/MessageBox.h"
-#include "platform/services/Services.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string_view>
 
 namespace {
-
-// Bad texts raise the assertion report; it is answered "Ignorieren".
-class IgnoreReports : public MessageService {
-public:
-    int MessageBox(std::string_view, std::string_view, uint32_t) override { return IDIGNORE; }
-};
 
 template <std::size_t N>
 void integersRoundTrip(std::string_view text) {
@@ -33,11 +25,7 @@ void integersRoundTrip(std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool installed = [] {
-        CurrentServices().messages = std::make_shared<IgnoreReports>();
-        return true;
-    }();
-    (void)installed;
+    IgnoreReports(); // bad texts raise the assertion report
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     integersRoundTrip<1>(text);

@@ -96,7 +96,7 @@ void TCalculator::SetError(const int code) {
 }
 
 void TCalculator::Reset() {
-    errorCode_ = errorPos_ = errorLine_ = column_ = line_ = 0;
+    errorCode_ = errorPos_ = errorLine_ = line_ = 0;
     pos_ = 0;
     name_.clear();
 }
@@ -123,14 +123,10 @@ double TCalculator::Calculate(std::string_view text, short degrees) {
 }
 
 int TCalculator::get_token() {
-    while (isBlank(peek())) {
-        ++pos_;
-        ++column_;
-    }
+    while (isBlank(peek())) ++pos_;
     const char c = peek();
     if (c == '\0') return token_ = END;
     ++pos_;
-    ++column_;
     if (c == '#') {
         while (peek() != '\0' && peek() != '\n') ++pos_;
         if (peek() == '\0') return token_ = END;
@@ -138,7 +134,6 @@ int TCalculator::get_token() {
     }
     if (c == '\n' || c == '#') {
         ++line_;
-        column_ = 0;
         return token_ = ';';
     }
     switch (c) {
@@ -161,10 +156,7 @@ int TCalculator::get_token() {
     }
     if (isLetter(c)) {
         const std::size_t start = pos_ - 1;
-        while (isLetter(peek()) || isDigit(peek())) {
-            ++pos_;
-            ++column_;
-        }
+        while (isLetter(peek()) || isDigit(peek())) ++pos_;
         name_.assign(text_.substr(start, pos_ - start));
         return token_ = NAME;
     }
@@ -176,10 +168,7 @@ int TCalculator::get_token() {
 // number: "1.2.3" is 1.2. No exponent, no sign; '.' whatever the locale.
 void TCalculator::scanNumber() {
     const std::size_t start = pos_ - 1;
-    while (isDigit(peek()) || peek() == '.') {
-        ++pos_;
-        ++column_;
-    }
+    while (isDigit(peek()) || peek() == '.') ++pos_;
     const char* first = text_.data() + start;
     const char* last = text_.data() + pos_;
     const auto r = std::from_chars(first, last, numberValue_);

@@ -67,7 +67,6 @@ private:
     int errorPos_ = 0;
     int errorLine_ = 0;
     int errorCode_ = 0;
-    int column_ = 0;
     std::size_t pos_ = 0;
     int line_ = 0;
     short degrees_ = 0;

@@ -2,7 +2,7 @@
 
 #include "hilfsmittel/DoubleValidator.h"
 
-TDoubleValidator2::TDoubleValidator2(double min, double max) : minimum_(min), maximum_(max) {}
+TDoubleValidator2::TDoubleValidator2(double, double) {}
 
 TDoubleValidator2::~TDoubleValidator2() = default;
 

@@ -1,6 +1,6 @@
 #pragma once
 // Like TDoubleValidator in what may be typed, but every finished entry is
-// accepted: the range is kept and not checked.
+// accepted: the range is the caller's to check, so it is taken and not kept.
 #include "platform/window/Validator.h"
 
 class TDoubleValidator2 : public TValidator {
@@ -10,9 +10,4 @@ public:
 
     bool IsValidInput(std::string& text, bool suppressFill) override;
     bool IsValid(std::string_view text) override;
-
-private:
-    double minimum_;
-    double maximum_;
-    int rangeError_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "hilfsmittel/ProfileValues.h"
 
 #include "hilfsmittel/DbAssert.h"
+#include "hilfsmittel/DecimalText.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/gdi/Pen.h"
@@ -40,15 +41,7 @@ bool isSpace(char c) {
 // strtol's reading of a field. The unsigned 32-bit form of a negative number
 // gives that number back; anything beyond 32 bits is clamped.
 int32_t toInt32(std::string_view field) {
-    std::size_t i = 0;
-    while (i < field.size() && isSpace(field[i])) ++i;
-    bool negative = false;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
-    constexpr int64_t kLimit = int64_t(1) << 33; // far enough beyond 32 bits to clamp
-    int64_t magnitude = 0;
-    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
-        magnitude = std::min(magnitude * 10 + (field[i] - '0'), kLimit);
-    const int64_t v = negative ? -magnitude : magnitude;
+    const int64_t v = LeadingDecimal(field);
     if (v > int64_t(std::numeric_limits<int32_t>::max()) &&
         v <= int64_t(std::numeric_limits<uint32_t>::max()))
         return int32_t(uint32_t(v));
@@ -71,25 +64,27 @@ bool parseNumbers(std::string_view text, std::span<int32_t> values, int reportLi
     return true;
 }
 
-void appendUnsigned(std::string& text, uint32_t v) {
+// Decimal, as "%d" or "%u" writes the 32-bit value.
+template <class Int>
+void appendNumber(std::string& text, Int v) {
     char digits[12];
     const auto r = std::to_chars(digits, digits + sizeof digits, v);
     text.append(digits, r.ptr);
 }
 
-void appendSigned(std::string& text, int32_t v) {
-    char digits[12];
-    const auto r = std::to_chars(digits, digits + sizeof digits, v);
-    text.append(digits, r.ptr);
-}
-
-std::string joinUnsigned(std::initializer_list<uint32_t> values) {
+template <class Range>
+std::string joinUnsigned(const Range& values) {
     std::string text;
-    for (uint32_t v : values) {
+    for (auto v : values) {
         if (!text.empty()) text += ',';
-        appendUnsigned(text, v);
+        appendNumber(text, uint32_t(v));
     }
     return text;
+}
+
+// A braced list deduces no range type.
+std::string joinUnsigned(std::initializer_list<uint32_t> values) {
+    return joinUnsigned<decltype(values)>(values);
 }
 
 // The settings have always held font heights of 1 to 99 points either way.
@@ -109,12 +104,7 @@ void copyFaceName(std::string_view name, char (&face)[LF_FACESIZE]) {
 } // namespace
 
 std::string ProfileMakeLongIntegers(std::span<const int32_t> values) {
-    std::string text;
-    for (int32_t v : values) {
-        if (!text.empty()) text += ',';
-        appendUnsigned(text, uint32_t(v));
-    }
-    return text;
+    return joinUnsigned(values);
 }
 
 std::string ProfileMakeIntegers(std::span<const int32_t> values) {
@@ -140,13 +130,13 @@ std::string ProfileMakeFont(const TFont& tfont, const TColor color) {
     std::string text;
     for (int32_t v :
          {font.lfHeight, font.lfWidth, font.lfEscapement, font.lfOrientation, font.lfWeight}) {
-        appendSigned(text, v);
+        appendNumber(text, v);
         text += ',';
     }
     for (uint8_t v :
          {font.lfItalic, font.lfUnderline, font.lfStrikeOut, font.lfCharSet, font.lfOutPrecision,
           font.lfClipPrecision, font.lfQuality, font.lfPitchAndFamily}) {
-        appendUnsigned(text, v);
+        appendNumber(text, uint32_t(v));
         text += ',';
     }
     text.append(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));

@@ -1,6 +1,6 @@
 #include "hilfsmittel/layout/FirmenLogo.h"
 
-#include "hilfsmittel/layout/DecimalText.h"
+#include "hilfsmittel/DecimalText.h"
 #include "hilfsmittel/layout/LogoGroessen.h"
 #include "platform/gdi/BitmapFile.h"
 #include "platform/gdi/DC.h"

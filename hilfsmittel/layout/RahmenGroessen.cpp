@@ -1,6 +1,6 @@
 #include "hilfsmittel/layout/RahmenGroessen.h"
 
-#include "hilfsmittel/layout/DecimalText.h"
+#include "hilfsmittel/DecimalText.h"
 #include "hilfsmittel/layout/IniSectionWriter.h"
 #include "platform/profile/Profile.h"
 

@@ -1,7 +1,7 @@
+#include "hilfsmittel/DecimalText.h"
 #include "hilfsmittel/layout/AdressGroessen.h"
 #include "hilfsmittel/layout/BtKopfzeileGroessen.h"
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
-#include "hilfsmittel/layout/DecimalText.h"
 #include "hilfsmittel/layout/LogoGroessen.h"
 #include "hilfsmittel/layout/RahmenGroessen.h"
 #include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"

@@ -1,6 +1,7 @@
 #include "hilfsmittel/layout/FirmenLogo.h"
 #include "hilfsmittel/layout/LogoGroessen.h"
 #include "hilfsmittel/tests/LayoutFixture.h"
+#include "platform/base/ByteStream.h"
 #include "platform/gdi/RecordingDC.h"
 
 #include <cstdint>
@@ -10,36 +11,35 @@ namespace {
 
 using testsupport::WriteText;
 
-void PutLE(std::string& s, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
-}
-
 // A 24-bit bottom-up Windows BMP: red left of splitX, blue from splitX on.
 std::string Bmp(int32_t w, int32_t h, int32_t splitX) {
     const uint32_t row = uint32_t((w * 3 + 3) / 4 * 4);
-    std::string s = "BM";
-    PutLE(s, 54 + row * uint32_t(h), 4);
-    PutLE(s, 0, 4);
-    PutLE(s, 54, 4); // offset of the pixels
-    PutLE(s, 40, 4); // BITMAPINFOHEADER
-    PutLE(s, uint32_t(w), 4);
-    PutLE(s, uint32_t(h), 4);
-    PutLE(s, 1, 2);  // planes
-    PutLE(s, 24, 2); // bits per pixel
-    PutLE(s, 0, 4);  // BI_RGB
-    PutLE(s, row * uint32_t(h), 4);
-    PutLE(s, 2835, 4);
-    PutLE(s, 2835, 4);
-    PutLE(s, 0, 4);
-    PutLE(s, 0, 4);
+    ByteWriter s;
+    s.WriteU8('B');
+    s.WriteU8('M');
+    s.WriteU32(54 + row * uint32_t(h));
+    s.WriteU32(0);
+    s.WriteU32(54); // offset of the pixels
+    s.WriteU32(40); // BITMAPINFOHEADER
+    s.WriteI32(w);
+    s.WriteI32(h);
+    s.WriteU16(1);  // planes
+    s.WriteU16(24); // bits per pixel
+    s.WriteU32(0);  // BI_RGB
+    s.WriteU32(row * uint32_t(h));
+    s.WriteU32(2835);
+    s.WriteU32(2835);
+    s.WriteU32(0);
+    s.WriteU32(0);
     for (int32_t y = 0; y < h; ++y) {
-        std::string line;
-        for (int32_t x = 0; x < w; ++x)
-            line += x < splitX ? std::string("\0\0\xFF", 3) : std::string("\xFF\0\0", 3);
-        line.resize(row, '\0');
-        s += line;
+        for (int32_t x = 0; x < w; ++x) {
+            const uint8_t bgr[3] = {uint8_t(x < splitX ? 0 : 0xFF), 0,
+                                    uint8_t(x < splitX ? 0xFF : 0)};
+            s.WriteBytes(bgr);
+        }
+        for (uint32_t pad = uint32_t(w) * 3; pad < row; ++pad) s.WriteU8(0);
     }
-    return s;
+    return std::string(s.Bytes().begin(), s.Bytes().end());
 }
 
 class LogoImage : public LayoutFixture {

@@ -1,0 +1,35 @@
+#pragma once
+// What several fuzz targets need around the code under test.
+#include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+// Broken consistency rules raise the assertion report; from the first call on
+// every message box of the process is answered "Ignorieren".
+inline void IgnoreReports() {
+    struct Ignore : MessageService {
+        int MessageBox(std::string_view, std::string_view, uint32_t) override { return IDIGNORE; }
+    };
+    static const bool installed = [] {
+        CurrentServices().messages = std::make_shared<Ignore>();
+        return true;
+    }();
+    (void)installed;
+}
+
+// A fresh folder of this process for the files a target writes and reads back.
+inline const std::filesystem::path& FuzzFolder() {
+    static const std::filesystem::path folder = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "fuzz.XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        return std::filesystem::path(pattern);
+    }();
+    return folder;
+}
