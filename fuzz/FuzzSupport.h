@@ -24,12 +24,21 @@ inline void IgnoreReports() {
     (void)installed;
 }
 
-// A fresh folder of this process for the files a target writes and reads back.
+// A fresh folder of this process for the files a target writes and reads
+// back; removed when the process ends.
 inline const std::filesystem::path& FuzzFolder() {
-    static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fuzz.XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
+    struct Folder {
+        std::filesystem::path path;
+        Folder() {
+            std::string pattern = (std::filesystem::temp_directory_path() / "fuzz.XXXXXX").string();
+            if (!::mkdtemp(pattern.data())) std::abort();
+            path = pattern;
+        }
+        ~Folder() {
+            std::error_code ec;
+            std::filesystem::remove_all(path, ec);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
 }
