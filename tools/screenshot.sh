@@ -15,7 +15,7 @@ home=$(mktemp -d)
 display=:$(( 90 + RANDOM % 100 ))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$program_pid" "$xvfb" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'kill ${program_pid:-} "$xvfb" 2>/dev/null || true; rm -rf "$home"' EXIT
 sleep 1
 DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
   LC_ALL=de_DE.UTF-8 "$program" "$@" &
