@@ -1,26 +1,14 @@
 // Data sheets draw thousands of text runs and lines per page, on every
 // repaint and again for printing: recording and painting must stay cheap.
+#include "bench/BenchQt.h"
 #include "platform/gdi/ImageDC.h"
 #include "platform/gdi/RecordingDC.h"
-#include "platform/window/QtRuntime.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
-
-void EnsureQt() {
-    static int argc = 1;
-    static char name[] = "gdi_bench";
-    static char* argv[] = {name, nullptr};
-    static QtRuntime* runtime = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QtRuntime(argc, argv);
-    }();
-    (void)runtime;
-}
 
 // 10,000 text runs and 10,000 lines on a mapped page, as a long data sheet draws them.
 void DrawSheet(TDC& dc) {
@@ -38,7 +26,7 @@ void DrawSheet(TDC& dc) {
 
 // Argument 0: fake metrics, 1: real font metrics.
 void BM_Record(benchmark::State& state) {
-    EnsureQt();
+    QtStarten();
     const TMetricMode mode = state.range(0) ? TMetricMode::Real : TMetricMode::Fake;
     for (auto _ : state) {
         TRecordingDC dc(mode);
@@ -50,7 +38,7 @@ void BM_Record(benchmark::State& state) {
 BENCHMARK(BM_Record)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_PaintToImage(benchmark::State& state) {
-    EnsureQt();
+    QtStarten();
     for (auto _ : state) {
         TImageDC dc(1782, 2520, 192);
         DrawSheet(dc);

@@ -3,28 +3,18 @@
 // the vapour diagram, into the recording DC (layout and call overhead only)
 // and into an image (the painter's real work, screen path through the
 // off-screen bitmap and print path drawn directly at twice the scale).
+#include "bench/BenchQt.h"
 #include "hilfsmittel/layout/BtGrafikGroessen.h"
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "platform/gdi/ImageDC.h"
 #include "platform/gdi/RecordingDC.h"
-#include "platform/window/QtRuntime.h"
 #include "stammwerk/grafik/TBauteilGrafik.h"
 #include "stammwerk/grafik/TZufallsgenerator.h"
 #include "stammwerk/tests/GrafikWand.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
-
-void QtStarten() {
-    static int argc = 1;
-    static char name[] = "grafik_bench";
-    static char* argv[] = {name, nullptr};
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QtRuntime qt(argc, argv);
-}
 
 struct Umgebung {
     TFesterZufallsgenerator zufall{3};

@@ -2,6 +2,7 @@
 // placed components and 500 placed windows on four facades, read, made the
 // open project with its window and dialog, and both trees built. Closing
 // again is outside the timing.
+#include "bench/BenchQt.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/ProjektBefehle.h"
 #include "korvalin/shell/korpusApp.h"
@@ -11,7 +12,6 @@
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/tree/TreeControl.h"
-#include "platform/window/QtRuntime.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/tests/ModellTestProjekt.h"
 
@@ -24,17 +24,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-void qt() {
-    static int argc = 1;
-    static char name[] = "oeffnen_bench";
-    static char* argv[] = {name, nullptr};
-    static QtRuntime* runtime = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QtRuntime(argc, argv);
-    }();
-    (void)runtime;
-}
 
 // A message box would wait for a user: each one ends the measurement.
 class KeineMeldungen : public MessageService {
@@ -56,7 +45,7 @@ struct Ordner {
 };
 
 void BM_ProjektOeffnenMitBaeumen(benchmark::State& state) {
-    qt();
+    QtStarten();
     Ordner ordner;
     ScopedApplicationState zustand;
     SetDirectories(

@@ -1,8 +1,16 @@
 #include "stammwerk/grafik/GrafikText.h"
 
+#include "platform/gdi/DC.h"
+
 #include <charconv>
 
 namespace GrafikText {
+
+int Hoehe(const TDC& dc) {
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(tm);
+    return tm.tmHeight;
+}
 
 std::string Zahl(int wert) {
     char puffer[16];

@@ -4,7 +4,11 @@
 // the configurable formatter instead).
 #include <string>
 
+class TDC;
+
 namespace GrafikText {
+
+int Hoehe(const TDC& dc); // the selected font's cell height
 
 std::string Zahl(int wert);          // "%d"
 std::string Grad(int grad);          // "% 2d" for 0, "%+2d" otherwise

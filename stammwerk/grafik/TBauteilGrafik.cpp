@@ -84,7 +84,7 @@ void TBauteilGrafik::Init(const TEinfachBauteil* bauteil) {
         grenze(s);
         auto schraffur = NeueBaustoffGrafik(SetBaustoffGrafikKlasse(s.GrafikArt),
                                             GanzeMillimeter(s.Schichtdicke));
-        schraffur->Name += s.Name;
+        schraffur->Name = s.Name;
         neu.push_back(std::move(schraffur));
     }
     punkt(ThetaI, PI, PsI);
@@ -120,8 +120,7 @@ void TBauteilGrafik::ResetClipping(TDC& dc) {
     dc.SelectClipRgn(TRegion(TRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES))));
 }
 
-int TBauteilGrafik::DoClipping(TDC& dc, int left, int top, int right, int bottom,
-                               bool toDevice) const {
+int TBauteilGrafik::DoClipping(TDC& dc, int left, int top, int right, int bottom, bool toDevice) {
     TRect r(left, top, right + 1, bottom + 1);
     if (toDevice) dc.LPtoDP(r);
     const TRegion region(r);

@@ -45,10 +45,11 @@ public:
     void SetPosition(int x, int y);
     int GetTotalActSize() const;       // mm
     double ScaleSize(int total) const; // drawing units per mm
-    void ResetClipping(TDC& dc);
+    // Also used by the hatches that clip themselves.
+    static void ResetClipping(TDC& dc);
     // Clip region of the rectangle (right and bottom included); 0 error,
     // 1 empty, 2 simple.
-    int DoClipping(TDC& dc, int left, int top, int right, int bottom, bool toDevice) const;
+    static int DoClipping(TDC& dc, int left, int top, int right, int bottom, bool toDevice);
 
     // `rect` is the page area being drawn (its left/top are subtracted
     // before clipping when drawing directly); `direct` draws straight into

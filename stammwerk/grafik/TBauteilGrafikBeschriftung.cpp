@@ -10,12 +10,6 @@
 
 namespace {
 
-TEXTMETRIC Metrik(const TDC& dc) {
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(tm);
-    return tm;
-}
-
 void Linie(TDC& dc, TPoint a, TPoint b) {
     dc.MoveTo(a);
     dc.LineTo(b);
@@ -41,7 +35,8 @@ const char* Aussen(bool umgekehrt) {
 
 void TBauteilGrafik::DrawSkala(TDC& dc, TRect scale, int total, bool direct, bool upright) {
     const TFont anfang = dc.SelectObject(GrafikEinstellungen::BasisSchrift(spBtGG));
-    const TEXTMETRIC tm = Metrik(dc);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(tm);
     Beschriftungsmass = upright ? tm.tmAveCharWidth : tm.tmHeight;
     dc.SelectStockObject(BLACK_PEN);
 
@@ -230,7 +225,7 @@ TRect TBauteilGrafik::NummernBereich(TDC& dc, int offset) {
 void TBauteilGrafik::Beschriftung(TDC& dc, TPoint at, int bottom, int offset, bool upright) {
     const std::vector<TBaustoffGrafik*> folge = Zeichenfolge();
     if (folge.empty()) return;
-    const int h = Metrik(dc).tmHeight;
+    const int h = GrafikText::Hoehe(dc);
     if (!upright) {
         const TSize g = dc.GetTextExtent(Innen(bUmgekehrt));
         dc.TextOut(at.x - g.cx / 2, at.y - 2 * g.cy, Innen(bUmgekehrt));

@@ -14,12 +14,6 @@ namespace {
 
 constexpr double kMindestabstand = 1.0; // K between two labelled boundary temperatures
 
-int Texthoehe(const TDC& dc) {
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(tm);
-    return tm.tmHeight;
-}
-
 TPen Beschriftungsstift(const TBtGrafikGroessen* g) {
     return TPen(GrafikEinstellungen::SattdampfStift(g).Color(), 1, PS_SOLID);
 }
@@ -64,7 +58,7 @@ void TBauteilGrafik::DrawTemperatur(TDC& dc, int xOffset, int yOffset) {
     const TPen fuehrung(TColor::Black);
     std::vector<int> show;
     CalcObTemperaturZeichnen(show);
-    const int h = Texthoehe(dc);
+    const int h = GrafikText::Hoehe(dc);
     const int halb = h / 2;
     auto gezeigt = [&](int i) { return show[size_t(bUmgekehrt ? i + 1 : n - i + 1)] == 1; };
 
@@ -114,7 +108,7 @@ void TBauteilGrafik::DrawTemperaturHochkant(TDC& dc, int xOffset, int yOffset) {
     if (n == 0) return;
     const TFont vorher = dc.SelectObject(GrafikEinstellungen::NormalSchrift(spBtGG));
     const TPen stift = Beschriftungsstift(spBtGG);
-    const int h = Texthoehe(dc);
+    const int h = GrafikText::Hoehe(dc);
     const int halb = h / 2;
     yPosBeschriftungBestimmen(folge[0]->Oben, folge[0]->Unten, yOffset, h);
     const std::vector<int>& l = BeschriftungPositionen;

@@ -1,17 +1,13 @@
 #include "stammwerk/grafik/TDaemmstoffGrafik.h"
 
 #include "platform/gdi/DC.h"
+#include "stammwerk/grafik/TBauteilGrafik.h"
 
 namespace {
 
 void Linie(TDC& dc, int x1, int y1, int x2, int y2) {
     dc.MoveTo(x1, y1);
     dc.LineTo(x2, y2);
-}
-
-// Arcs run counter-clockwise from the ray through `von` to the ray through `bis`.
-void Bogen(TDC& dc, const TRect& box, TPoint von, TPoint bis) {
-    dc.Arc(box, von, bis);
 }
 
 } // namespace
@@ -39,10 +35,10 @@ void TDaemmstoffGrafik::Draw(TDC& dc, TRect, bool) {
     const int n = w / s;
     TRect u(Links, Oben, Links + s, Oben + s / d);
     TRect l(Links - a, Unten - s / d, Links - a + s, Unten);
-    auto obererBogen = [&] { Bogen(dc, u, {u.right, oben}, {u.left, oben}); };
+    auto obererBogen = [&] { dc.Arc(u, {u.right, oben}, {u.left, oben}); };
     auto untererBogen = [&] {
         const int yc = l.bottom - (l.bottom - l.top) / 2;
-        Bogen(dc, l, {l.left, yc}, {l.right, yc});
+        dc.Arc(l, {l.left, yc}, {l.right, yc});
     };
     if (boegen) {
         obererBogen();
@@ -71,10 +67,10 @@ void TDaemmstoffGrafik::DrawHochkant(TDC& dc, TRect, bool) {
     const int n = h / p;
     TRect b1(Links, Oben, Links + p, Oben + p);
     TRect b2(Rechts - p, Oben - a, Rechts, Oben - a + p);
-    auto linkerBogen = [&] { Bogen(dc, b1, {Links + a, b1.top}, {Links + a, b1.bottom}); };
+    auto linkerBogen = [&] { dc.Arc(b1, {Links + a, b1.top}, {Links + a, b1.bottom}); };
     auto rechterBogen = [&] {
         const int cx = b2.right - (b2.right - b2.left) / 2;
-        Bogen(dc, b2, {cx, b2.bottom}, {cx, b2.top});
+        dc.Arc(b2, {cx, b2.bottom}, {cx, b2.top});
     };
     linkerBogen();
     rechterBogen();
@@ -92,9 +88,7 @@ void TDaemmstoffGrafik::DrawHochkant(TDC& dc, TRect, bool) {
 }
 
 void THDaemmstoffGrafik::DoDraw(TDC& dc, TRect, bool direkt) {
-    TRect clip(Links, Oben, Rechts + 1, Unten + 1);
-    if (direkt) dc.LPtoDP(clip);
-    dc.SelectClipRgn(TRegion(clip));
+    TBauteilGrafik::DoClipping(dc, Links, Oben, Rechts, Unten, direkt);
 
     const int h = Hoehe();
     const int w = Breite();
@@ -108,7 +102,7 @@ void THDaemmstoffGrafik::DoDraw(TDC& dc, TRect, bool direkt) {
             dc.Polygon(wabe, 7);
         }
     }
-    dc.SelectClipRgn(TRegion(TRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES))));
+    TBauteilGrafik::ResetClipping(dc);
 }
 
 void THDaemmstoffGrafik::Draw(TDC& dc, TRect rahmen, bool direkt) {

@@ -7,11 +7,3 @@ void TDefaultGrafik::Draw(TDC& dc, TRect, bool) {
 void TDefaultGrafik::DrawHochkant(TDC& dc, TRect, bool) {
     DrawBegrenzung(dc, 2, true);
 }
-
-void TLuftschichtGrafik::Draw(TDC& dc, TRect, bool) {
-    DrawBegrenzung(dc, 2, false);
-}
-
-void TLuftschichtGrafik::DrawHochkant(TDC& dc, TRect, bool) {
-    DrawBegrenzung(dc, 2, true);
-}

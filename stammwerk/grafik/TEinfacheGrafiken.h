@@ -10,9 +10,8 @@ public:
     void DrawHochkant(TDC& dc, TRect rahmen, bool direkt) override;
 };
 
-class TLuftschichtGrafik : public TBaustoffGrafik {
+// Drawn as the default; a class of its own so that air layers stay told apart.
+class TLuftschichtGrafik : public TDefaultGrafik {
 public:
-    using TBaustoffGrafik::TBaustoffGrafik;
-    void Draw(TDC& dc, TRect rahmen, bool direkt) override;
-    void DrawHochkant(TDC& dc, TRect rahmen, bool direkt) override;
+    using TDefaultGrafik::TDefaultGrafik;
 };

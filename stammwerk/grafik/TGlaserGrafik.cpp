@@ -15,15 +15,14 @@ namespace {
 
 constexpr unsigned kMustereinheit = 10; // dash of the curve pens, logical units
 
-int Texthoehe(const TDC& dc) {
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(tm);
-    return tm.tmHeight;
-}
-
 void Linie(TDC& dc, int x1, int y1, int x2, int y2) {
     dc.MoveTo(x1, y1);
     dc.LineTo(x2, y2);
+}
+
+// The pressure axis runs from the bottom (upright) or the right edge toward zero.
+int Druckkoordinate(const TRect& area, double p, double scale, bool upright) {
+    return upright ? int(area.bottom - p * scale) : int(area.right - p * scale);
 }
 
 } // namespace
@@ -54,7 +53,7 @@ int TGlaserGrafik::CalculateMaxY(double pmax, int* divisions, int* step) const {
 // Horizontal layout: the axis runs below the block, the maximum at the left.
 void TGlaserGrafik::DrawSkala(TDC& dc, int from, int to, int axis, int divisions, int step) const {
     const TFont vorher = dc.SelectObject(GrafikEinstellungen::VertikalSchrift(spBtGG));
-    const int h = Texthoehe(dc);
+    const int h = GrafikText::Hoehe(dc);
     const int d = divisions > 0 ? (to - from) / divisions : 0;
     const double minor = 0.2 * d;
     dc.TextOut(from + h, axis - 10, "[Pa]");
@@ -77,7 +76,7 @@ void TGlaserGrafik::DrawSkala(TDC& dc, int from, int to, int axis, int divisions
 void TGlaserGrafik::DrawSkalaQuer(TDC& dc, int from, int to, int axis, int divisions,
                                   int step) const {
     const TFont vorher = dc.SelectObject(GrafikEinstellungen::NormalSchrift(spBtGG));
-    const int h = Texthoehe(dc);
+    const int h = GrafikText::Hoehe(dc);
     const int d = divisions > 0 ? (to - from) / divisions : 0;
     const double minor = 0.2 * d;
     dc.TextOut(axis + 10, from + h, "[Pa]");
@@ -131,7 +130,7 @@ void TGlaserGrafik::TemperaturSkala(TDC& dc, const std::vector<double>& temperat
     CalcTempParameters(params, temperaturen, psFirst, psLast, posFirst, posLast);
     const TFont vorher = dc.SelectObject(upright ? GrafikEinstellungen::NormalSchrift(spBtGG)
                                                  : GrafikEinstellungen::VertikalSchrift(spBtGG));
-    const int h = Texthoehe(dc);
+    const int h = GrafikText::Hoehe(dc);
     // Cold degrees crowd together (the saturation pressure is flat there):
     // a label that would overlap the one written before is left out, its
     // tick stays.
@@ -175,9 +174,7 @@ void TGlaserGrafik::DrawArray(TDC& dc, TRect area, int axis, const std::vector<i
                               bool upright, bool withAxis) const {
     const int n = int(values.size());
     if (n < 3 || int(positions.size()) < n - 2) return;
-    auto druck = [&](double p) {
-        return upright ? int(area.bottom - p * scale) : int(area.right - p * scale);
-    };
+    auto druck = [&](double p) { return Druckkoordinate(area, p, scale, upright); };
     // (layer coordinate, pressure coordinate) to a device point.
     auto punkt = [&](int lage, double p) {
         return upright ? TPoint(lage, druck(p)) : TPoint(druck(p), lage);
@@ -211,7 +208,7 @@ void TGlaserGrafik::DrawArray(TDC& dc, TRect area, int axis, const std::vector<i
 
 void TGlaserGrafik::DrawLegende(TDC& dc, int x, int y, bool upright, bool showVapour,
                                 bool showTemperature) const {
-    const int h = Texthoehe(dc);
+    const int h = GrafikText::Hoehe(dc);
     auto eintrag = [&](const TPen& pen, int zeile, const char* text) {
         const TPen vorher = dc.SelectObject(pen);
         dc.MoveTo(x + 20, zeile);
@@ -277,9 +274,7 @@ void TGlaserGrafik::Draw(TDC& dc, TRect area, const std::vector<int>& positions,
     if (!showTemperature) return;
     const double psErster = Sattdampfdruecke.front();
     const double psLetzter = Sattdampfdruecke.back();
-    auto druck = [&](double p) {
-        return upright ? int(area.bottom - p * scale) : int(area.right - p * scale);
-    };
+    auto druck = [&](double p) { return Druckkoordinate(area, p, scale, upright); };
     if (upright) {
         const int x = area.right + 30;
         Linie(dc, x, area.bottom, x, area.top);

@@ -31,41 +31,38 @@ void TSchuettungGrafik::Versaetze(int anzahl, bool hochkant) {
     bZufallBerechnet = true;
 }
 
-void TSchuettungGrafik::Draw(TDC& dc, TRect, bool) {
-    if (KachelBreite > 0 && KachelHoehe > 0) {
-        const TBitmap kachel = Kachel(dc);
-        TMemoryDC quelle(dc);
-        quelle.SelectObject(kachel);
-        const int spalten = Breite() / KachelBreite + 1;
-        const int reihen = Hoehe() / KachelHoehe + 1;
-        Versaetze(reihen, false);
-        for (int r = 0; r < reihen; ++r) {
-            const int y = Oben + r * KachelHoehe;
-            dc.BitBlt(Links, y, KachelBreite, KachelHoehe, quelle, 0, 0, SRCCOPY);
-            int x = Links + Versatz[r];
-            for (int c = 0; c < spalten; ++c, x += KachelBreite)
-                dc.BitBlt(x, y, KachelBreite, KachelHoehe, quelle, 0, 0, SRCCOPY);
-        }
+// Horizontal: rows of tiles, each shifted right by its offset; upright:
+// columns of tiles across the thickness, each shifted down by its offset.
+void TSchuettungGrafik::Kacheln(TDC& dc, bool hochkant) {
+    if (KachelBreite <= 0 || KachelHoehe <= 0) return;
+    const TBitmap kachel = Kachel(dc);
+    TMemoryDC quelle(dc);
+    quelle.SelectObject(kachel);
+    const int spalten = Breite() / KachelBreite + 1;
+    const int reihen = Hoehe() / KachelHoehe + 1;
+    const int baender = hochkant ? spalten : reihen;
+    const int jeBand = hochkant ? reihen : spalten;
+    // One tile along the band, and from one band to the next.
+    const TPoint entlang = hochkant ? TPoint(0, KachelHoehe) : TPoint(KachelBreite, 0);
+    const TPoint quer = hochkant ? TPoint(KachelBreite, 0) : TPoint(0, KachelHoehe);
+    auto kopieren = [&](TPoint p) {
+        dc.BitBlt(p.x, p.y, KachelBreite, KachelHoehe, quelle, 0, 0, SRCCOPY);
+    };
+    Versaetze(baender, hochkant);
+    for (int b = 0; b < baender; ++b) {
+        const TPoint anfang(Links + b * quer.x, Oben + b * quer.y);
+        kopieren(anfang);
+        TPoint p = hochkant ? anfang.Offset(0, Versatz[b]) : anfang.Offset(Versatz[b], 0);
+        for (int k = 0; k < jeBand; ++k, p = p.Offset(entlang.x, entlang.y)) kopieren(p);
     }
+}
+
+void TSchuettungGrafik::Draw(TDC& dc, TRect, bool) {
+    Kacheln(dc, false);
     DrawBegrenzung(dc, 2, false);
 }
 
-// Columns of tiles across the thickness, each shifted down by its offset.
 void TSchuettungGrafik::DrawHochkant(TDC& dc, TRect, bool) {
-    if (KachelBreite > 0 && KachelHoehe > 0) {
-        const TBitmap kachel = Kachel(dc);
-        TMemoryDC quelle(dc);
-        quelle.SelectObject(kachel);
-        const int spalten = Breite() / KachelBreite + 1;
-        const int reihen = Hoehe() / KachelHoehe + 1;
-        Versaetze(spalten, true);
-        for (int c = 0; c < spalten; ++c) {
-            const int x = Links + c * KachelBreite;
-            dc.BitBlt(x, Oben, KachelBreite, KachelHoehe, quelle, 0, 0, SRCCOPY);
-            int y = Oben + Versatz[c];
-            for (int r = 0; r < reihen; ++r, y += KachelHoehe)
-                dc.BitBlt(x, y, KachelBreite, KachelHoehe, quelle, 0, 0, SRCCOPY);
-        }
-    }
+    Kacheln(dc, true);
     DrawBegrenzung(dc, 2, true);
 }

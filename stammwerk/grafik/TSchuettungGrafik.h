@@ -25,5 +25,6 @@ private:
     // Makes sure `anzahl` offsets below `grenze` exist; upright rows shift
     // down within the tile height, horizontal ones right within its width.
     void Versaetze(int anzahl, bool hochkant);
+    void Kacheln(TDC& dc, bool hochkant);
     bool hochkant_ = false;
 };

@@ -12,30 +12,30 @@ TSchutzbahnGrafik::TSchutzbahnGrafik(int dicke) : TBaustoffGrafik(dicke) {
     FesteGroesse = kMembranDicke;
 }
 
-void TSchutzbahnGrafik::Draw(TDC& dc, TRect, bool) {
+// Black segments along the layer, every second one left free; staggered by
+// one segment where two membranes lie side by side.
+void TSchutzbahnGrafik::Segmente(TDC& dc, bool hochkant) {
     dc.SelectStockObject(BLACK_BRUSH);
     const int s = Segmentlaenge;
-    const int n = s > 0 ? Breite() / s : 0;
+    const int n = s > 0 ? (hochkant ? Hoehe() : Breite()) / s : 0;
     const int versatz = bSchutzbahnVersetzen ? s : 0;
     for (int i = 0; i < n; ++i) {
-        const int x = Links + 2 * i * s + versatz;
-        dc.Rectangle(x, Oben, x + s, Unten);
+        const int a = 2 * i * s + versatz;
+        if (hochkant)
+            dc.Rectangle(Links, Oben + a, Rechts, Oben + a + s);
+        else
+            dc.Rectangle(Links + a, Oben, Links + a + s, Unten);
     }
-    DrawBegrenzung(dc, 2, false);
+    DrawBegrenzung(dc, 2, hochkant);
     dc.SelectStockObject(WHITE_BRUSH);
 }
 
+void TSchutzbahnGrafik::Draw(TDC& dc, TRect, bool) {
+    Segmente(dc, false);
+}
+
 void TSchutzbahnGrafik::DrawHochkant(TDC& dc, TRect, bool) {
-    dc.SelectStockObject(BLACK_BRUSH);
-    const int s = Segmentlaenge;
-    const int n = s > 0 ? Hoehe() / s : 0;
-    const int versatz = bSchutzbahnVersetzen ? s : 0;
-    for (int i = 0; i < n; ++i) {
-        const int y = Oben + 2 * i * s + versatz;
-        dc.Rectangle(Links, y, Rechts, y + s);
-    }
-    DrawBegrenzung(dc, 2, true);
-    dc.SelectStockObject(WHITE_BRUSH);
+    Segmente(dc, true);
 }
 
 TDaemmschichtGrafik::TDaemmschichtGrafik(int dicke) : TBaustoffGrafik(dicke) {

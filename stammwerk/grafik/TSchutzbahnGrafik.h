@@ -10,6 +10,9 @@ public:
     void DrawHochkant(TDC& dc, TRect rahmen, bool direkt) override;
 
     int Segmentlaenge = 24;
+
+private:
+    void Segmente(TDC& dc, bool hochkant);
 };
 
 class TDaemmschichtGrafik : public TBaustoffGrafik {
