@@ -14,7 +14,9 @@ fs::path fromEnv(const char* name, const fs::path& fallback) {
     return (v && *v) ? fs::path(v) : fallback;
 }
 
-fs::path home() { return fromEnv("HOME", fs::temp_directory_path()); }
+fs::path home() {
+    return fromEnv("HOME", fs::temp_directory_path());
+}
 
 std::optional<Directories>& current() {
     static std::optional<Directories> dirs;
@@ -41,7 +43,9 @@ const Directories& CurrentDirectories() {
     return *current();
 }
 
-void SetDirectories(const Directories& dirs) { current() = dirs; }
+void SetDirectories(const Directories& dirs) {
+    current() = dirs;
+}
 
 bool PrepareDirectories(const Directories& dirs) {
     std::error_code ec;
@@ -51,7 +55,7 @@ bool PrepareDirectories(const Directories& dirs) {
     }
     if (dirs.shippedData.empty() || !fs::is_directory(dirs.shippedData, ec)) return true;
     for (const auto& entry : fs::directory_iterator(dirs.shippedData, ec)) {
-        if (!entry.is_regular_file()) continue;
+        if (!entry.is_regular_file() || entry.path().filename().string().starts_with('.')) continue;
         const auto target = dirs.programData / entry.path().filename();
         if (!fs::exists(target, ec)) fs::copy_file(entry.path(), target, ec);
         if (ec) return false;

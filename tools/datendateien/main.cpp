@@ -301,9 +301,17 @@ int main(int argc, char** argv) {
     const fs::path aus = argv[2];
     try {
         // Written afresh every time: the catalogues hand out record numbers
-        // from what is already there.
+        // from what is already there. Only a folder this tool made (it holds
+        // the marker) or an empty one is cleared, so a wrong path erases nothing.
+        const fs::path marke = aus / ".datendateien";
+        if (fs::exists(aus) && !fs::is_empty(aus) && !fs::exists(marke)) {
+            std::fprintf(stderr, "datendateien: %s is not an output folder of this tool\n",
+                         aus.c_str());
+            return 1;
+        }
         fs::remove_all(aus);
         fs::create_directories(aus);
+        std::ofstream(marke) << "written by tools/datendateien\n";
         std::vector<TBaustoff> din;
         baustoffeSchreiben(daten / "src", aus, din);
         fensterSchreiben(daten / "src", aus);
