@@ -2,6 +2,7 @@
 
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
+#include "stammwerk/modell/KatalogListe.h"
 #include "stammwerk/modell/TDateiKopf.h"
 
 #include <algorithm>
@@ -21,10 +22,6 @@ int alteVersion(const std::string& version) {
     if (version == "3.00") return 4;
     if (version == "4.00") return 5;
     return 1;
-}
-
-bool istMaterial(const TBaustoff& a, const TBaustoff* b) {
-    return &a == b;
 }
 
 } // namespace
@@ -115,31 +112,11 @@ int TBaustoffDatei::Einfuegen(std::unique_ptr<TBaustoff>& b) {
         fehler_ = "Der Baustoff gehört zu keiner gelesenen Baustoff-Datei.";
         return 0;
     }
-    const auto& s = b->Schluessel;
-    std::vector<TBaustoff*> verschoben;
-    for (TBaustoff& m : baustoffe_) {
-        const auto& t = m.Schluessel;
-        if (t.Katalog == s.Katalog && t.Gruppe == s.Gruppe && t.Untergruppe == s.Untergruppe &&
-            int16_t(t.Position) >= int16_t(s.Position)) {
-            m.Schluessel.Position++;
-            verschoben.push_back(&m);
-        }
-    }
-    int32_t& letzte = letzteNummer_[size_t(k)];
-    b->Schluessel.Nummer = ++letzte;
-    TBaustoff* neu = &baustoffe_.Add(std::move(b));
-    if (!schreiben(k, fehler_)) {
-        b = baustoffe_.Detach([&](const TBaustoff& m) { return istMaterial(m, neu); });
-        --letzte;
-        for (TBaustoff* m : verschoben) m->Schluessel.Position--;
-        return 0;
-    }
+    TBaustoff* neu = AnSeinerStelleEinfuegen(baustoffe_, b, letzteNummer_[size_t(k)],
+                                             [&] { return schreiben(k, fehler_); });
+    if (!neu) return 0;
     index_.Add(TBSZeiger{neu});
     return 1;
-}
-
-void TBaustoffDatei::ausIndexEntfernen(const TBaustoff* b) {
-    index_.Detach([&](const TBSZeiger& z) { return z.Baustoff == b; });
 }
 
 int TBaustoffDatei::Loeschen(const TISListImp<TBaustoff>& liste, int k) {
@@ -148,17 +125,11 @@ int TBaustoffDatei::Loeschen(const TISListImp<TBaustoff>& liste, int k) {
         return 0;
     }
     // The file is written first; memory changes only when it is written.
-    std::vector<const TBaustoff*> weg;
-    for (const TBaustoff& l : liste) {
-        const TBaustoff* m = baustoffe_.FirstThat([&](const TBaustoff& x) {
-            return x == l && std::find(weg.begin(), weg.end(), &x) == weg.end();
-        });
-        if (m) weg.push_back(m);
-    }
+    const std::vector<const TBaustoff*> weg = GleicheEintraege(baustoffe_, liste);
     if (!schreiben(k, fehler_, weg)) return 0;
     for (const TBaustoff* m : weg) {
-        ausIndexEntfernen(m);
-        baustoffe_.Detach([&](const TBaustoff& x) { return istMaterial(x, m); });
+        index_.Detach([&](const TBSZeiger& z) { return z.Baustoff == m; });
+        baustoffe_.Detach([&](const TBaustoff& x) { return &x == m; });
     }
     return 1;
 }

@@ -49,9 +49,7 @@ private:
     // Writes file k, leaving out the materials `ohne`.
     bool schreiben(int k, std::string& fehler,
                    const std::vector<const TBaustoff*>& ohne = {}) const;
-    void ausIndexEntfernen(const TBaustoff* b);
 
-    std::unique_ptr<TBaustoff> schmierblatt_ = std::make_unique<TBaustoff>();
     TISListImp<TBaustoff> baustoffe_;
     TISListImp<TBSZeiger> index_;
     std::array<std::filesystem::path, 3> pfad_;

@@ -9,6 +9,7 @@
 // atomically and changes memory only when the file is written.
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
+#include "stammwerk/modell/KatalogListe.h"
 #include "stammwerk/modell/TDateiKopf.h"
 #include "stammwerk/modell/TISListImp.h"
 #include "stammwerk/modell/TKatalogZeiger.h"
@@ -127,25 +128,9 @@ public:
             return 0;
         }
         if (beschaedigtMelden(k)) return 0;
-        const auto& s = t->Schluessel;
-        std::vector<T*> verschoben;
-        for (T& m : liste_) {
-            const auto& u = m.Schluessel;
-            if (u.Katalog == s.Katalog && u.Gruppe == s.Gruppe && u.Untergruppe == s.Untergruppe &&
-                int16_t(u.Position) >= int16_t(s.Position)) {
-                m.Schluessel.Position++;
-                verschoben.push_back(&m);
-            }
-        }
-        int32_t& letzte = letzteNummer_[index(k)];
-        t->Schluessel.Nummer = ++letzte;
-        T* neu = &liste_.Add(std::move(t));
-        if (!schreiben(k, {})) {
-            t = liste_.Detach([&](const T& m) { return &m == neu; });
-            --letzte;
-            for (T* m : verschoben) m->Schluessel.Position--;
-            return 0;
-        }
+        T* neu = AnSeinerStelleEinfuegen(liste_, t, letzteNummer_[index(k)],
+                                         [&] { return schreiben(k, {}); });
+        if (!neu) return 0;
         index_.Add(Zeiger{neu});
         return 1;
     }
@@ -159,13 +144,7 @@ public:
             return 0;
         }
         if (beschaedigtMelden(k)) return 0;
-        std::vector<const T*> weg;
-        for (const T& l : liste) {
-            const T* m = liste_.FirstThat([&](const T& x) {
-                return x == l && std::find(weg.begin(), weg.end(), &x) == weg.end();
-            });
-            if (m) weg.push_back(m);
-        }
+        const std::vector<const T*> weg = GleicheEintraege(liste_, liste);
         if (!schreiben(k, weg)) return 0;
         for (const T* m : weg) {
             index_.Detach([&](const Zeiger& z) { return z.Typ == m; });
@@ -225,7 +204,6 @@ private:
     }
 
     const TKatalogArt& art_;
-    std::unique_ptr<T> schmierblatt_ = std::make_unique<T>();
     TISListImp<T> liste_;
     TISListImp<Zeiger> index_;
     std::array<std::filesystem::path, 3> pfad_;

@@ -173,7 +173,6 @@ public:
     // Takes the edited data of the type with the same number; references to
     // its placements follow a changed kind. 1, or 0 when there is no such type.
     int BauteilUebernehmen(const TRBauteil& daten);
-    int FensterUebernehmen(const TRFenster& daten);
     // Net area = gross area minus the items inserted into it, then up the
     // chain of carriers, with the losses and the facade sums.
     void FlaecheBerechnen(TPBauteil* p);

@@ -59,13 +59,6 @@ int TProjekt::BauteilUebernehmen(const TRBauteil& daten) {
     return 1;
 }
 
-int TProjekt::FensterUebernehmen(const TRFenster& daten) {
-    TRFenster* t = RFensterNr(daten.Nummer);
-    if (!t) return 0;
-    *t = daten;
-    return 1;
-}
-
 void TProjekt::FlaecheBerechnen(TPBauteil* p) {
     if (!p || !p->RBauteil) return;
     flaecheAufwaerts(TTypNummer{int16_t(p->RBauteil->Bauteilart), int16_t(p->Nummer)});

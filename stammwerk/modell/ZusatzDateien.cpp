@@ -2,6 +2,7 @@
 // settings file, with their backup copies.
 #include "stammwerk/modell/TGesamtProjekt.h"
 
+#include "platform/base/FileIO.h"
 #include "platform/base/TextCompare.h"
 
 #include <optional>
@@ -33,23 +34,11 @@ fs::path ziel(const fs::path& name) {
     return finden(name).value_or(name);
 }
 
-// Copies through a temporary file beside the target, so that a failed copy
-// leaves the old target as it was.
+// Copies through the atomic save, so that a failed copy leaves the old
+// target as it was.
 bool kopieren(const fs::path& von, const fs::path& nach) {
-    std::error_code ec;
-    fs::path temp = nach;
-    temp += ".kopie~";
-    if (!fs::copy_file(von, temp, fs::copy_options::overwrite_existing, ec)) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    fs::rename(temp, nach, ec);
-    if (ec) {
-        std::error_code egal;
-        fs::remove(temp, egal);
-        return false;
-    }
-    return true;
+    const auto datei = ReadWholeFile(von);
+    return datei.ok && WriteFileAtomically(nach, datei.bytes).ok;
 }
 
 bool loeschen(const fs::path& p) {

@@ -1,5 +1,6 @@
 #include "stammwerk/modell/TGesamtProjekt.h"
 
+#include "platform/base/FileIO.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,21 @@ TEST(ZusatzDateien, ACopyThatFailsLeavesTheOtherVariantsCopied) {
     EXPECT_FALSE(g.ZusatzFilesLoeschen(basis, ".px", false));
     EXPECT_FALSE(std::filesystem::exists(dir / "haus.px0"));
     EXPECT_FALSE(std::filesystem::exists(dir / "haus.px2"));
+}
+
+// A copy that cannot be put in place keeps the old target and leaves no
+// temporary file behind.
+TEST(ZusatzDateien, AFailedCopyKeepsTheOldTarget) {
+    TempDir dir;
+    TGesamtProjekt g(dir.Path());
+    ASSERT_EQ(g.SpeichernAls(dir / "N.pro"), 1);
+    WriteText(dir / "N.eb0", "neu");
+    WriteText(dir / "N.eb1", "alt");
+    filefaults::FailNext(filefaults::Step::Rename);
+    EXPECT_FALSE(g.ZusatzFilesKopierenVariante("N", ".eb", 0, 1));
+    filefaults::Clear();
+    EXPECT_EQ(ReadText(dir / "N.eb1"), "alt");
+    EXPECT_EQ(dateien(dir), (std::set<std::string>{"N.pro", "N.eb0", "N.eb1"}));
 }
 
 } // namespace
