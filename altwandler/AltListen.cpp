@@ -1,5 +1,7 @@
 #include "altwandler/AltListen.h"
 
+#include "altwandler/Version5.h"
+
 bool AktuelleListenLesen(ByteReader& in, std::span<const int16_t, 6> n,
                          TISListImp<TRFenster>& rFenster, TISListImp<TPFenster>& pFenster,
                          TTextListe& text1, TTextListe& text2, TISListImp<TFassade>& fassaden,
@@ -30,7 +32,7 @@ bool VarianteBeginnen(ByteReader& in, int16_t (&n)[8], ByteImage& bild, size_t t
     if (!ZaehlerLesen(in, n)) return false;
     bild = in.ReadImage(bild.Size());
     const size_t kleinstes[8] = {6 + typBild,
-                                 4 + 105, // placed component
+                                 4 + TPBauteilVersion5::kImageSize,
                                  4 + TRFenster::kImageSize,
                                  4 + TPFenster::kImageSize,
                                  TTextString::kImageSize,

@@ -31,10 +31,12 @@ bool AktuelleListenLesen(ByteReader& in, std::span<const int16_t, 6> n,
                          TDimVolumenListe& volumina);
 
 // Header (with the version rule), count of variants, the whole-project image,
-// the variants. Only a complete read fills `projekte`; answers a version code.
+// the variants. Only a complete read fills `projekte` and points `aktuell` at
+// the first of them; answers a version code.
 template <class Projekt>
 int GesamtProjektLesen(std::span<const uint8_t> bytes, int versionsRegel, ByteImage& bild,
-                       std::vector<std::unique_ptr<Projekt>>& projekte) {
+                       std::vector<std::unique_ptr<Projekt>>& projekte, Projekt*& aktuell) {
+    aktuell = nullptr;
     projekte.clear();
     ByteReader in(bytes);
     const int kopf = ProjektKopfPruefen(in, versionsRegel);
@@ -52,5 +54,6 @@ int GesamtProjektLesen(std::span<const uint8_t> bytes, int versionsRegel, ByteIm
     }
     bild = std::move(gelesenesBild);
     projekte = std::move(gelesen);
+    if (!projekte.empty()) aktuell = projekte.front().get();
     return VersionGelesen;
 }

@@ -22,7 +22,7 @@ int SicherungskopieErstellen(const std::filesystem::path& datei) {
                    kTitel, MB_OK | MB_ICONSTOP);
         return 0;
     }
-    const std::string name = datei.stem().string() + "." + "BAK";
+    const std::string name = kopie.filename().string();
     if (MessageBox("Eine Sicherungskopie der Projekt-Datei wird unter " + name + " gespeichert!",
                    kTitel, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
         return 0;

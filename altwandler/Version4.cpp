@@ -153,13 +153,9 @@ TGesamtProjektVersion4::TGesamtProjektVersion4() = default;
 
 int TGesamtProjektVersion4::Oeffnen(const std::filesystem::path& datei) {
     const FileContents inhalt = ReadWholeFile(datei);
-    if (!inhalt.ok) return VersionFehler;
-    return Lesen(inhalt.bytes);
+    return inhalt.ok ? Lesen(inhalt.bytes) : VersionFehler;
 }
 
 int TGesamtProjektVersion4::Lesen(std::span<const uint8_t> bytes) {
-    AktuellesProjekt = nullptr;
-    const int code = GesamtProjektLesen(bytes, RegelV400, Bild, Projekte);
-    if (!Projekte.empty()) AktuellesProjekt = Projekte.front().get();
-    return code;
+    return GesamtProjektLesen(bytes, RegelV400, Bild, Projekte, AktuellesProjekt);
 }

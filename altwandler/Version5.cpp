@@ -116,13 +116,9 @@ TGesamtProjektVersion5::TGesamtProjektVersion5() = default;
 
 int TGesamtProjektVersion5::Oeffnen(const std::filesystem::path& datei) {
     const FileContents inhalt = ReadWholeFile(datei);
-    if (!inhalt.ok) return VersionFehler;
-    return Lesen(inhalt.bytes);
+    return inhalt.ok ? Lesen(inhalt.bytes) : VersionFehler;
 }
 
 int TGesamtProjektVersion5::Lesen(std::span<const uint8_t> bytes) {
-    AktuellesProjekt = nullptr;
-    const int code = GesamtProjektLesen(bytes, RegelV500, Bild, Projekte);
-    if (!Projekte.empty()) AktuellesProjekt = Projekte.front().get();
-    return code;
+    return GesamtProjektLesen(bytes, RegelV500, Bild, Projekte, AktuellesProjekt);
 }

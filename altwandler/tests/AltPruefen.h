@@ -3,6 +3,7 @@
 // the conversion computes anew hold no value of the file and are left out.
 #include "AltFelder.h"
 #include "stammwerk/grafik/TBauteilGrafik.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,13 @@ void FelderPruefen(const Z& ziel, const std::vector<Zeile<Z>>& tabelle, int saat
         else
             EXPECT_EQ(std::get<double>(gelesen), std::get<double>(erwartet));
     }
+}
+
+// The variant the test files name "Feld 0", wherever the conversion put it.
+inline TProjekt& ErsteVariante(TGesamtProjekt& g) {
+    TProjekt* p = g.Projekte.FirstThat([](const TProjekt& x) { return x.Name == "Feld 0"; });
+    EXPECT_NE(p, nullptr);
+    return *p;
 }
 
 // A converted variant carries no result of the old file: its envelope areas

@@ -18,12 +18,6 @@ using namespace altdatei;
 
 namespace {
 
-TProjekt& ersteVariante(TGesamtProjekt& g) {
-    TProjekt* p = g.Projekte.FirstThat([](const TProjekt& x) { return x.Name == "Feld 0"; });
-    EXPECT_NE(p, nullptr);
-    return *p;
-}
-
 void umgewandeltPruefen(TProjekt& p) {
     FelderPruefen(p, Variante4(), kSaatVariante);
     // New in version 5: the second climate value, and the fields that
@@ -111,8 +105,8 @@ TEST(Version4, ConvertsThroughVersion5WithMergedKindsAndRepairedFacades) {
     TGesamtProjekt neu("/tmp");
     ASSERT_EQ(TConvert_InV6("/prog/", "/x/alt.pro").ConvertGesamtProjekt(&neu, &mitte), 0);
     ASSERT_EQ(neu.Projekte.GetItemsInContainer(), 2u);
-    umgewandeltPruefen(ersteVariante(neu));
-    NeuBerechnetPruefen(ersteVariante(neu));
+    umgewandeltPruefen(ErsteVariante(neu));
+    NeuBerechnetPruefen(ErsteVariante(neu));
 }
 
 TEST(Version4, ConvertedProjectIsSavedAndReadsBackByMeaning) {
@@ -129,7 +123,7 @@ TEST(Version4, ConvertedProjectIsSavedAndReadsBackByMeaning) {
     EXPECT_EQ(Lesen(dir / "vier.BAK"), original);
     TGesamtProjekt g(dir.Path());
     ASSERT_EQ(g.Oeffnen(datei), 0);
-    TProjekt& p = ersteVariante(g);
+    TProjekt& p = ErsteVariante(g);
     umgewandeltPruefen(p);
     const TEinfachBauteil& e = p.RBauteilNr(kTyp)->Flaechenanteile[0];
     EXPECT_EQ(e.Name, "Feld 3000");

@@ -17,12 +17,6 @@ using namespace altdatei;
 
 namespace {
 
-TProjekt& ersteVariante(TGesamtProjekt& g) {
-    TProjekt* p = g.Projekte.FirstThat([](const TProjekt& x) { return x.Name == "Feld 0"; });
-    EXPECT_NE(p, nullptr);
-    return *p;
-}
-
 void umgewandeltPruefen(TProjekt& p) {
     FelderPruefen(p, Variante5(), kSaatVariante);
     ASSERT_EQ(p.RBauteile.GetItemsInContainer(), 1u);
@@ -47,7 +41,7 @@ TEST(Version5, EveryFieldLandsInItsCurrentFieldAndNewFieldsTakeTheirDefaults) {
     TGesamtProjekt neu("/tmp");
     ASSERT_EQ(TConvert_InV6("/prog/", "/x/alt.pro").ConvertGesamtProjekt(&neu, &alt), 0);
     ASSERT_EQ(neu.Projekte.GetItemsInContainer(), 2u);
-    TProjekt& p = ersteVariante(neu);
+    TProjekt& p = ErsteVariante(neu);
     umgewandeltPruefen(p);
     NeuBerechnetPruefen(p);
 
@@ -110,7 +104,7 @@ TEST(Version5, ConvertedProjectIsSavedUnderItsNameAndReadsBackByMeaning) {
     TGesamtProjekt g(dir.Path());
     ASSERT_EQ(g.Oeffnen(datei), 0);
     ASSERT_EQ(g.Projekte.GetItemsInContainer(), 2u);
-    TProjekt& p = ersteVariante(g);
+    TProjekt& p = ErsteVariante(g);
     umgewandeltPruefen(p);
     EXPECT_EQ(p.PBauteile[0].RBauteil, &p.RBauteile[0]);
     EXPECT_EQ(p.PBauteile[0].Flaechenliste[0].Name, "Wandfläche");

@@ -5,6 +5,7 @@
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/ProjektBefehle.h"
 #include "korvalin/shell/ProjektSpeichern.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
@@ -152,8 +153,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
 TProjektDialog::~TProjektDialog() = default;
 
 TProjekt* TProjektDialog::projekt() const {
-    auto* g = Korpus().AktuellesProjekt;
-    return g ? g->AktuellesProjekt : nullptr;
+    return AktuelleVariante();
 }
 
 void TProjektDialog::baumEinrichten(TSftTree* baum) {
@@ -168,11 +168,7 @@ void TProjektDialog::SetupWindow() {
         if (auto* b = Item<TButton>(id)) b->SetPicture(id);
     layoutEntwerfen();
 
-    auto& daten = Korpus().SpeichernDaten;
-    daten.flags = 0x83006;
-    daten.filter = "Projekt Dateien *.pro |*.pro| Alle Dateien *.* |*.*";
-    daten.initialDir = Korpus().Programmverzeichnis;
-    daten.defExt = "pro";
+    SpeichernDatenEinrichten();
 
     baumEinrichten(huellBaum_);
     const auto breite = [this](int i) { return Spaltenbreiten[size_t(i)]; };

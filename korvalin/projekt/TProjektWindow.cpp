@@ -11,8 +11,6 @@
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
-#include <cstdio>
-
 namespace {
 // Above this character height (pixels) the screen uses large fonts.
 constexpr int kGrosseSchrift = 18;
@@ -56,11 +54,8 @@ TProjektWindow::TProjektWindow(TMDIClient& parent, std::string_view title, TProj
 
 TProjektWindow::~TProjektWindow() {
     TProfile ini("Einstellungen", "korpus.ini");
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", Breite);
-    ini.WriteString("ProjektWindowX", text);
-    std::snprintf(text, sizeof text, "%d", Hoehe);
-    ini.WriteString("ProjektWindowY", text);
+    ini.WriteInt("ProjektWindowX", Breite);
+    ini.WriteInt("ProjektWindowY", Hoehe);
     auto& k = Korpus();
     if (k.ProjektWindow == this) {
         k.ProjektWindow = nullptr;

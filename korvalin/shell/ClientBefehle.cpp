@@ -28,11 +28,6 @@ constexpr int kSpaeterImmer[] = {CM_OPTIONEN};
 
 constexpr uint32_t kWarnung = MB_OK | MB_ICONEXCLAMATION;
 
-TProjekt* variante() {
-    auto* g = Korpus().AktuellesProjekt;
-    return g ? g->AktuellesProjekt : nullptr;
-}
-
 bool nachVorn(TWindow* w) {
     if (!w) return false;
     if (auto* c = dynamic_cast<TMDIChild*>(w)) c->BringWindowToTop();
@@ -85,7 +80,7 @@ bool nachweisMoeglich(const TProjekt& p, const char* titel, const char* titel3) 
 // A data sheet: brought to the top when open, else made once its
 // preconditions pass; the sheets themselves come with a later part.
 void datenblatt(int befehl, TWindow* offen, bool (*vorbedingung)(const TProjekt&)) {
-    auto* p = variante();
+    auto* p = AktuelleVariante();
     if (!p || nachVorn(offen)) return;
     if (vorbedingung(*p)) Ausstehend().Ausfuehren(befehl);
 }
@@ -214,7 +209,7 @@ void korpusMDIClient::befehleEintragen() {
     });
     mitProjekt(CM_MASSENERMITTLUNG, [&e] {
         // The take-off is recomputed also for a sheet that is open already.
-        if (auto* p = variante()) p->Massenermittlung();
+        if (auto* p = AktuelleVariante()) p->Massenermittlung();
         datenblatt(CM_MASSENERMITTLUNG, e.MassenDaten, [](const TProjekt&) { return true; });
     });
     // FIXME: the comparison dialog and its sheets come with their part.

@@ -4,8 +4,6 @@
 #include "platform/base/FileIO.h"
 #include "platform/profile/RegistryStore.h"
 
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace {
@@ -17,13 +15,6 @@ std::string angefuehrt(const std::string& pfad) {
         q += c;
     }
     return q + "\"";
-}
-
-std::string gelesen(const std::filesystem::path& datei) {
-    std::ifstream in(datei, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 } // namespace
 
@@ -44,7 +35,9 @@ void DateiVerknuepfungSchreiben(RegistryStore& registry, const std::filesystem::
     const auto datei = anwendungen / "korvalin.desktop";
     std::error_code fehler;
     std::filesystem::create_directories(anwendungen, fehler);
-    if (fehler || gelesen(datei) == eintrag) return;
+    if (fehler) return;
+    const FileContents alt = ReadWholeFile(datei);
+    if (alt.ok && std::string(alt.bytes.begin(), alt.bytes.end()) == eintrag) return;
     WriteFileAtomically(datei, eintrag);
 }
 

@@ -14,6 +14,11 @@ KorpusZustand& Korpus() {
     return ApplicationState::Current().Get<KorpusZustand>();
 }
 
+TProjekt* AktuelleVariante() {
+    auto* g = Korpus().AktuellesProjekt;
+    return g ? g->AktuellesProjekt : nullptr;
+}
+
 KatalogZugang& Kataloge() {
     auto& k = Korpus();
     if (!k.Kataloge) k.Kataloge = std::make_shared<ModellKataloge>(k.Programmverzeichnis);

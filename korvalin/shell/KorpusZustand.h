@@ -12,6 +12,7 @@
 #include <string>
 
 class TGesamtProjekt;
+class TProjekt;
 class TStatusBarZeit;
 struct MruList;
 class KatalogZugang;
@@ -80,6 +81,8 @@ struct KorpusZustand {
 };
 
 KorpusZustand& Korpus();
+// The current variant of the open project, or nullptr.
+TProjekt* AktuelleVariante();
 // The interfaces, with their defaults when nobody set one.
 KatalogZugang& Kataloge();
 AusstehendeBefehle& Ausstehend();

@@ -70,8 +70,7 @@ void ProjektNeuBerechnen(uintptr_t art, intptr_t extra) {
     }
     melden(e.ProjektDaten, art, extra);
     melden(e.EnergieDaten, art, extra);
-    if (e.MassenDaten && k.AktuellesProjekt && k.AktuellesProjekt->AktuellesProjekt)
-        k.AktuellesProjekt->AktuellesProjekt->Massenermittlung();
+    if (auto* p = AktuelleVariante(); e.MassenDaten && p) p->Massenermittlung();
     melden(e.MassenDaten, art, extra);
     melden(e.FassadenDaten, art, extra);
     melden(e.BauteilView, art, extra);

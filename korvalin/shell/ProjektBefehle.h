@@ -33,3 +33,6 @@ void CmProjektLoeschen(korpusMDIClient& client);
 
 // The project dialog and window around the open project.
 void ProjektWindowAnlegen(korpusMDIClient& client);
+// The save-as dialog data of the open project (Korpus().SpeichernDaten):
+// set when its window is made, and again by the project dialog's set-up.
+void SpeichernDatenEinrichten();

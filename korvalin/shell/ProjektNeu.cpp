@@ -64,8 +64,7 @@ void NeuesProjektAnlegen(korpusMDIClient& client) {
     ProjektWindowAnlegen(client);
     // The settings sheet of the new project, once the dialog offers it.
     if (k.ProjektDialog) k.ProjektDialog->EvCommand(CM_EINSTELLUNGEN, 0, 0);
-    StatusProjektfeld("Projekt: unbenannt.pro");
-    StatusVariantenfeld(k.AktuellesProjekt->AktuellesProjekt->Name);
+    StatusProjektAnzeigen();
     StatusZustand(false);
 }
 

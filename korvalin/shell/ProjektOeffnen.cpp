@@ -21,17 +21,6 @@ namespace {
 
 constexpr const char* kTitel = "Projekt-Datei öffnen";
 
-// The save-as dialog data of a project that has just been opened or made.
-void speichernDatenEinrichten() {
-    auto& d = Korpus().SpeichernDaten;
-    d = {};
-    d.flags = OFN_EXPLORER | OFN_CREATEPROMPT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY |
-              OFN_OVERWRITEPROMPT;
-    d.filter = "Projekt Dateien *.pro |*.pro| Alle Dateien *.* |*.*";
-    d.initialDir = Korpus().Programmverzeichnis;
-    d.defExt = "pro";
-}
-
 void nichtGeoeffnet() {
     MessageBox("Projekt-Datei kann nicht geöffnet werden!", kTitel, MB_OK | MB_ICONEXCLAMATION);
 }
@@ -52,7 +41,7 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
         ProjektdateiMelden();
         k.ProjektUnbenannt = false;
         ProjektGeaendertSetzen(true);
-        StatusProjektfeld("Projekt: " + g->GetFileName(true));
+        StatusProjektAnzeigen();
         if (k.ProjektWindow) k.ProjektWindow->SetCaption(g->Pfad().string());
         return;
     }
@@ -146,9 +135,19 @@ void MruProjektOeffnen(korpusMDIClient& client, int index) {
     Oeffnung().Oeffnen(name);
 }
 
+void SpeichernDatenEinrichten() {
+    auto& d = Korpus().SpeichernDaten;
+    d = {};
+    d.flags = OFN_EXPLORER | OFN_CREATEPROMPT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY |
+              OFN_OVERWRITEPROMPT;
+    d.filter = "Projekt Dateien *.pro |*.pro| Alle Dateien *.* |*.*";
+    d.initialDir = Korpus().Programmverzeichnis;
+    d.defExt = "pro";
+}
+
 void ProjektWindowAnlegen(korpusMDIClient& client) {
     auto& k = Korpus();
-    speichernDatenEinrichten();
+    SpeichernDatenEinrichten();
     const ProjektFenster f =
         k.ProjektWindowFabrik ? k.ProjektWindowFabrik(client) : ProjektWindowErzeugen(client);
     k.ProjektWindow = f.Window;

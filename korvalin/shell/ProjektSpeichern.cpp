@@ -117,7 +117,7 @@ int ProjektSpeichernUnter() {
     ProjektdateiMelden();
     if (k.ProjektWindow) k.ProjektWindow->SetCaption(g->Pfad().string());
     ProjektGeaendertSetzen(false);
-    StatusProjektfeld("Projekt: " + g->GetFileName(true));
+    StatusProjektAnzeigen();
 
     const std::string neueBasis = BegleitBasis(g->Pfad());
     // Under the same name the files are already in place, and the backups

@@ -18,19 +18,18 @@ void feld(TTextGadget* TStatusBarZeit::*welches, std::string_view text) {
     if (auto* bar = Korpus().StatusBar) (bar->*welches)->SetText(text);
 }
 
-void mruMenue() {
+} // namespace
+
+void MruMenueAufbauen() {
     auto* app = TApplication::Current();
     auto* frame = app ? app->GetMainWindow() : nullptr;
-    if (auto* menue = frame ? frame->GetMenu() : nullptr)
-        Korpus().Mru->MenueAufbauen(menue, CM_EXIT);
+    if (Korpus().Mru && frame) Korpus().Mru->MenueAufbauen(frame->GetMenu(), CM_EXIT);
 }
-
-} // namespace
 
 void MruDateiVorn(std::string_view name) {
     if (!Korpus().Mru) return;
     Korpus().Mru->DateiHinzufuegen(name);
-    mruMenue();
+    MruMenueAufbauen();
 }
 
 void MruDateiEntfernen(std::string_view name) {
@@ -41,7 +40,7 @@ void MruDateiEntfernen(std::string_view name) {
             mru->EintragEntfernen(i, false);
             break;
         }
-    mruMenue();
+    MruMenueAufbauen();
 }
 
 void ProjektSetzen(std::unique_ptr<TGesamtProjekt> projekt) {

@@ -19,6 +19,8 @@ void ProjektdateiMelden();
 // without regard to case); the menu is rebuilt before "&Beenden".
 void MruDateiVorn(std::string_view name);
 void MruDateiEntfernen(std::string_view name);
+// The entries in the main window's menu, before "&Beenden".
+void MruMenueAufbauen();
 
 // Sets the change flag and shows it in the state field.
 void ProjektGeaendertSetzen(bool geaendert);

@@ -7,6 +7,7 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/MruList.h"
 #include "korvalin/shell/ProjektOeffnung.h"
+#include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TStartUpDialog.h"
 #include "platform/gdi/Font.h"
 #include "platform/profile/Profile.h"
@@ -19,12 +20,6 @@
 namespace {
 
 const char* const kFilter = "Projekt Dateien *.pro |*.pro|Alle Dateien *.* |*.*";
-
-TMenu* hauptmenue() {
-    auto* app = TApplication::Current();
-    auto* frame = app ? app->GetMainWindow() : nullptr;
-    return frame ? frame->GetMenu() : nullptr;
-}
 
 } // namespace
 
@@ -70,7 +65,7 @@ void korpusMDIClient::SetupWindow() {
     mru_ = MruList::ErzeugenStandard();
     k.Mru = mru_.get();
     mru_->Laden();
-    mru_->MenueAufbauen(hauptmenue(), CM_EXIT);
+    MruMenueAufbauen();
 
     schriftenPruefen();
 
