@@ -97,3 +97,11 @@ void ByteWriter::PatchU16(size_t pos, uint16_t v) {
     bytes_[pos] = uint8_t(v);
     bytes_[pos + 1] = uint8_t(v >> 8);
 }
+
+void ByteWriter::WriteCount(size_t count) {
+    if (count > 0x7FFF) {
+        ok_ = false;
+        count = 0;
+    }
+    WriteU16(uint16_t(count));
+}

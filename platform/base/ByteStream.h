@@ -58,6 +58,11 @@ public:
     void WriteBytes(std::span<const uint8_t> bytes);
     // Overwrites already written bytes (for a count known only afterwards).
     void PatchU16(size_t pos, uint16_t v);
+    // A list's count as the 16-bit number the readers take (0..32767). A
+    // larger list cannot be read back: the writer is then no longer Ok() and
+    // the caller must not write the bytes to the file.
+    void WriteCount(size_t count);
+    bool Ok() const { return ok_; }
 
     size_t Size() const { return bytes_.size(); }
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
@@ -65,4 +70,5 @@ public:
 
 private:
     std::vector<uint8_t> bytes_;
+    bool ok_ = true;
 };

@@ -29,8 +29,8 @@ int PlatzierungOeffnen(P& p, ByteReader& in) {
 
 template <class P>
 void PlatzierungSpeichern(const P& p, ByteWriter& out) {
-    out.WriteU16(uint16_t(p.Flaechenliste.GetItemsInContainer()));
-    out.WriteU16(uint16_t(p.Einbauten.GetItemsInContainer()));
+    out.WriteCount(p.Flaechenliste.GetItemsInContainer());
+    out.WriteCount(p.Einbauten.GetItemsInContainer());
     ByteImage image(P::kImageSize);
     p.WriteImage(image, 0);
     out.WriteImage(image);

@@ -96,10 +96,10 @@ int TBaustoff::oeffnenMitTexten(ByteReader& in, ByteImage& image) {
 }
 
 int TBaustoff::speichernMitTexten(ByteWriter& out, const ByteImage& image) const {
-    const auto n = static_cast<uint16_t>(Textliste.GetItemsInContainer());
-    out.WriteU16(n);
+    const size_t n = Textliste.GetItemsInContainer();
+    out.WriteCount(n);
     out.WriteImage(image);
-    return WriteTextStringListToFile(out, n, &Textliste);
+    return WriteTextStringListToFile(out, int(n), &Textliste);
 }
 
 int TBaustoff::Oeffnen(ByteReader& in) {

@@ -1,5 +1,7 @@
 #include "stammwerk/modell/TBaustoffDatei.h"
 
+#include "stammwerk/modell/ListenGrenze.h"
+
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
 #include "stammwerk/modell/KatalogListe.h"
@@ -87,6 +89,10 @@ bool TBaustoffDatei::schreiben(int k, std::string& fehler,
     for (const TBaustoff& b : baustoffe_)
         if (b.Schluessel.Katalog == k && std::find(ohne.begin(), ohne.end(), &b) == ohne.end())
             b.Speichern(out);
+    if (!out.Ok()) {
+        fehler = kZuVieleEintraege;
+        return false;
+    }
     const auto r = WriteFileAtomically(pfad_[size_t(k)], out.Bytes());
     if (!r.ok) fehler = r.error;
     return r.ok;

@@ -137,7 +137,7 @@ bool TEinfachBauteil::Oeffnen(ByteReader& in) {
 }
 
 bool TEinfachBauteil::Speichern(ByteWriter& out) const {
-    out.WriteU16(static_cast<uint16_t>(Schichten.GetItemsInContainer()));
+    out.WriteCount(Schichten.GetItemsInContainer());
     ByteImage image(kImageSize);
     WriteImage(image, 0);
     out.WriteImage(image);

@@ -216,8 +216,8 @@ bool TFassade::Oeffnen(ByteReader& in) {
 }
 
 void TFassade::Speichern(ByteWriter& out) const {
-    out.WriteU16(uint16_t(Elemente.GetItemsInContainer()));
-    out.WriteU16(uint16_t(Textliste.GetItemsInContainer()));
+    out.WriteCount(Elemente.GetItemsInContainer());
+    out.WriteCount(Textliste.GetItemsInContainer());
     ByteImage image(kImageSize);
     WriteImage(image, 0);
     out.WriteImage(image);

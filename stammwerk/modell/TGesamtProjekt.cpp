@@ -1,5 +1,7 @@
 #include "stammwerk/modell/TGesamtProjekt.h"
 
+#include "stammwerk/modell/ListenGrenze.h"
+
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
 #include "stammwerk/modell/TDateiKopf.h"
@@ -58,20 +60,29 @@ int TGesamtProjekt::Speichern() {
 }
 
 std::vector<uint8_t> TGesamtProjekt::Dateibild() const {
+    return bild().Take();
+}
+
+ByteWriter TGesamtProjekt::bild() const {
     ByteWriter out;
     TDateiKopf(DateiTypProjekt).Schreiben(out);
-    out.WriteI16(int16_t(Projekte.GetItemsInContainer()));
+    out.WriteCount(Projekte.GetItemsInContainer());
     ByteImage image(kImageSize);
     image.SetText(0, kPfadWidth, pfad_.string());
     image.SetU16(260, Wert);
     // 262, 266: list and current-variant references, meaningless on disk
     out.WriteImage(image);
     for (const TProjekt& p : Projekte) p.Speichern(out);
-    return out.Take();
+    return out;
 }
 
 int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
-    const auto r = WriteFileAtomically(ziel, Dateibild());
+    ByteWriter out = bild();
+    if (!out.Ok()) {
+        fehler_ = kZuVieleEintraege;
+        return 0;
+    }
+    const auto r = WriteFileAtomically(ziel, out.Bytes());
     if (!r.ok) {
         fehler_ = r.error;
         return 0;

@@ -4,6 +4,8 @@
 #include "stammwerk/modell/TISListImp.h"
 #include "stammwerk/modell/TProjekt.h"
 
+#include "platform/base/ByteStream.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -75,6 +77,7 @@ public:
     const std::string& LetzterFehler() const { return fehler_; }
 
 private:
+    ByteWriter bild() const;
     void leeren();
     std::filesystem::path pfad_;
     std::string fehler_;

@@ -10,6 +10,7 @@
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
 #include "stammwerk/modell/KatalogListe.h"
+#include "stammwerk/modell/ListenGrenze.h"
 #include "stammwerk/modell/TDateiKopf.h"
 #include "stammwerk/modell/TISListImp.h"
 #include "stammwerk/modell/TKatalogZeiger.h"
@@ -198,6 +199,10 @@ private:
             if (int16_t(t.Schluessel.Katalog) == k &&
                 std::find(ohne.begin(), ohne.end(), &t) == ohne.end())
                 t.Speichern(out);
+        if (!out.Ok()) {
+            fehler_ = kZuVieleEintraege;
+            return false;
+        }
         const auto r = WriteFileAtomically(pfad_[index(k)], out.Bytes());
         if (!r.ok) fehler_ = r.error;
         return r.ok;

@@ -199,7 +199,7 @@ void TProjekt::Speichern(ByteWriter& out) const {
                                 RFenster.GetItemsInContainer(),   PFenster.GetItemsInContainer(),
                                 Textliste1.GetItemsInContainer(), Textliste2.GetItemsInContainer(),
                                 Fassaden.GetItemsInContainer(),   Volumina.GetItemsInContainer()};
-    for (size_t n : anzahlen) out.WriteI16(int16_t(n));
+    for (size_t n : anzahlen) out.WriteCount(n);
     ByteImage image(kImageSize);
     WriteImage(image, 0);
     out.WriteImage(image);

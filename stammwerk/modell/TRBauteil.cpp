@@ -319,9 +319,9 @@ int TRBauteil::Oeffnen(ByteReader& in) {
 }
 
 void TRBauteil::Speichern(ByteWriter& out) const {
-    out.WriteU16(uint16_t(Flaechenanteile.GetItemsInContainer()));
-    out.WriteU16(uint16_t(Textliste.GetItemsInContainer()));
-    out.WriteU16(uint16_t(PBauteilListe.GetItemsInContainer()));
+    out.WriteCount(Flaechenanteile.GetItemsInContainer());
+    out.WriteCount(Textliste.GetItemsInContainer());
+    out.WriteCount(PBauteilListe.GetItemsInContainer());
     ByteImage image(kImageSize);
     WriteImage(image, 0);
     out.WriteImage(image);

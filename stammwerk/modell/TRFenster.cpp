@@ -109,8 +109,8 @@ int TRFenster::Oeffnen(ByteReader& in) {
 }
 
 void TRFenster::Speichern(ByteWriter& out) const {
-    out.WriteU16(uint16_t(Textliste.GetItemsInContainer()));
-    out.WriteU16(uint16_t(PFensterListe.GetItemsInContainer()));
+    out.WriteCount(Textliste.GetItemsInContainer());
+    out.WriteCount(PFensterListe.GetItemsInContainer());
     ByteImage image(kImageSize);
     WriteImage(image, 0);
     out.WriteImage(image);

@@ -265,6 +265,27 @@ TEST(ProjektDatei, FailedSaveReportsAndLosesNothing) {
     EXPECT_EQ(g.Pfad(), dir / "haus.pro");
 }
 
+TEST(ProjektDatei, AListTooLongForItsCountIsNotWritten) {
+    TempDir dir;
+    TGesamtProjekt g(dir.Path());
+    g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+    ASSERT_EQ(g.SpeichernAls(dir / "haus.pro"), 1);
+    const std::string vorher = ReadText(dir / "haus.pro");
+    // The count is a 16-bit number read up to 32767: one line more would
+    // give a file that no longer opens.
+    for (int i = 0; i < 32768; ++i) g.Projekte[0].Textliste1.Add(TTextString());
+    EXPECT_EQ(g.Speichern(), 0);
+    EXPECT_NE(g.LetzterFehler().find("32767"), std::string::npos);
+    EXPECT_EQ(ReadText(dir / "haus.pro"), vorher);
+
+    g.Projekte[0].Textliste1.Flush();
+    for (int i = 0; i < 32767; ++i) g.Projekte[0].Textliste1.Add(TTextString());
+    ASSERT_EQ(g.Speichern(), 1);
+    TGesamtProjekt wieder(dir.Path());
+    ASSERT_EQ(wieder.Oeffnen(dir / "haus.pro"), 0);
+    EXPECT_EQ(wieder.Projekte[0].Textliste1.GetItemsInContainer(), 32767u);
+}
+
 TEST(ProjektDatei, CopyingAndDeletingVariants) {
     TempDir dir;
     TGesamtProjekt g(dir.Path());
