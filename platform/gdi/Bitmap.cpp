@@ -1,5 +1,6 @@
 #include "platform/gdi/Bitmap.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/gdi/QtBackend.h"
 
 #include <QBuffer>
@@ -9,7 +10,7 @@ TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int32_t width, int32_t height, TColor fill) : impl_(std::make_shared<Impl>()) {
     impl_->image = QImage(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
-    impl_->image.fill(QColor(fill.Red(), fill.Green(), fill.Blue()));
+    impl_->image.fill(qt_detail::Qc(fill));
 }
 
 TBitmap::~TBitmap() = default;

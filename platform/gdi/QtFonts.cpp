@@ -3,6 +3,7 @@
 #include "platform/gdi/Font.h"
 
 #include "platform/base/TextCompare.h"
+#include "platform/detail/QtValues.h"
 #include "platform/gdi/QtBackend.h"
 
 #include <QFontDatabase>
@@ -126,7 +127,7 @@ QFont MakeQFont(const LOGFONT& f, double dpiY) {
 
 TSize QtTextExtent(const LOGFONT& f, std::string_view text) {
     const QFontMetricsF& fm = MetricsFor(f);
-    double w = fm.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    double w = fm.horizontalAdvance(qt_detail::Qs(text));
     return {Round(w), Round(fm.ascent() + fm.descent())};
 }
 
@@ -146,6 +147,5 @@ TEXTMETRIC QtTextMetrics(const LOGFONT& f) {
 
 bool IsFaceInstalled(std::string_view face) {
     const std::string mapped = MapFaceName(face);
-    return QFontDatabase::families().contains(
-        QString::fromUtf8(mapped.data(), qsizetype(mapped.size())), Qt::CaseInsensitive);
+    return QFontDatabase::families().contains(qt_detail::Qs(mapped), Qt::CaseInsensitive);
 }

@@ -1,5 +1,6 @@
 #include "platform/services/ChooseDialogs.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/services/Services.h"
 
@@ -34,8 +35,7 @@ public:
         return true;
     }
     bool ChooseColor(TColor& color) override {
-        const QColor c = QColorDialog::getColor(QColor(color.Red(), color.Green(), color.Blue()),
-                                                QApplication::activeWindow());
+        const QColor c = QColorDialog::getColor(qt_detail::Qc(color), QApplication::activeWindow());
         if (!c.isValid()) return false;
         color = TColor(c.red(), c.green(), c.blue());
         return true;

@@ -1,5 +1,6 @@
 #include "platform/tree/TreeControl.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/window/Picture.h"
 #include "platform/window/detail/PictureRenderer.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -15,12 +16,10 @@
 #include <algorithm>
 #include <functional>
 
+using qt_detail::Qc;
 using window_detail::Qs;
 
 namespace {
-QColor qc(TColor c) {
-    return QColor(c.Red(), c.Green(), c.Blue());
-}
 
 class FocusFilter : public QObject {
 public:
@@ -565,7 +564,7 @@ void TTreeControl::refreshView() {
     t->setHeaderHidden(std::all_of(columns_.begin(), columns_.end(),
                                    [](const auto& c) { return c.title.empty(); }));
     QPalette pal = t->palette();
-    pal.setColor(QPalette::Base, qc(background_));
+    pal.setColor(QPalette::Base, Qc(background_));
     t->setPalette(pal);
     view_->items.assign(rows_.size(), nullptr);
     std::vector<QTreeWidgetItem*> parents; // by level
@@ -584,12 +583,12 @@ void TTreeControl::refreshView() {
                                              ? Qt::AlignCenter
                                              : Qt::AlignLeft | Qt::AlignVCenter);
             const bool marked = r.selected || int(i) == dropHighlight_;
-            const QBrush markBack = selectionColors_ ? QBrush(qc(selectionColors_->background))
+            const QBrush markBack = selectionColors_ ? QBrush(Qc(selectionColors_->background))
                                                      : t->palette().highlight();
-            const QBrush markText = selectionColors_ ? QBrush(qc(selectionColors_->text))
+            const QBrush markText = selectionColors_ ? QBrush(Qc(selectionColors_->text))
                                                      : t->palette().highlightedText();
-            it->setBackground(int(c), marked ? markBack : QBrush(qc(cellData.colors.background)));
-            it->setForeground(int(c), marked ? markText : QBrush(qc(cellData.colors.text)));
+            it->setBackground(int(c), marked ? markBack : QBrush(Qc(cellData.colors.background)));
+            it->setForeground(int(c), marked ? markText : QBrush(Qc(cellData.colors.text)));
             if (cellData.picture)
                 if (const auto* pic = FindPicture(cellData.picture))
                     it->setIcon(int(c), RenderPicture(*pic, 16));

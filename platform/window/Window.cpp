@@ -52,12 +52,6 @@ Qt::CursorShape shapeOf(TCursor::TShape s) {
 } // namespace
 
 namespace window_detail {
-QString Qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-std::string Utf8(const QString& s) {
-    return s.toStdString();
-}
 QWidget* ParentWidget(const TWindow* w) {
     auto* p = w->GetParent();
     return p && p->IsCreated() ? p->GetImpl().ChildContainer() : nullptr;

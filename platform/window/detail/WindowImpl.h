@@ -1,6 +1,7 @@
 #pragma once
 // Inside of TWindow, for the layer's own sources only: the widgets and the
 // object that turns Qt events into messages.
+#include "platform/detail/QtValues.h"
 #include "platform/window/ResponseTable.h"
 #include "platform/window/Window.h"
 
@@ -39,8 +40,7 @@ struct TWindow::Impl {
 };
 
 namespace window_detail {
-QString Qs(std::string_view s);
-std::string Utf8(const QString& s);
+using qt_detail::Qs;
 // The parent's container widget, or null for a top-level window.
 QWidget* ParentWidget(const TWindow* w);
 QWidget* WidgetOf(const TWindow* w);
