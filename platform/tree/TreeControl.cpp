@@ -394,7 +394,7 @@ void TTreeControl::CloseEditor() {
 void TTreeControl::EditorEnter() {
     if (!IsEditing()) return;
     // Unhandled, the text goes into the cell.
-    if (!notify(TN_EDITEND) && IsEditing()) {
+    if (!NotifyParent(TN_EDITEND) && IsEditing()) {
         SetCellText(editRow_, editColumn_, view_->editText);
         CloseEditor();
     }
@@ -403,7 +403,7 @@ void TTreeControl::EditorEnter() {
 
 void TTreeControl::EditorEscape() {
     if (!IsEditing()) return;
-    if (!notify(TN_EDITCANCEL)) CloseEditor();
+    if (!NotifyParent(TN_EDITCANCEL)) CloseEditor();
 }
 
 // Drag and drop ----------------------------------------------------------------
@@ -433,7 +433,7 @@ void TTreeControl::DragOver(TTreeControl* target, int item, bool copy) {
         target->dropTarget_ = target->validRow(item) ? item : -1;
         target->SetDropHighlight(item);
     }
-    notify(target == this ? TN_DRAGOVER : TN_DRAGOVERTARGET);
+    NotifyParent(target == this ? TN_DRAGOVER : TN_DRAGOVERTARGET);
     if (!drag_.active) return; // the parent cancelled it
     TCursor cursor(drag_.supplyCursor ? drag_.cursor
                                       : (copy ? TCursor::DragCopy : TCursor::DragMove));
@@ -442,7 +442,7 @@ void TTreeControl::DragOver(TTreeControl* target, int item, bool copy) {
 
 void TTreeControl::Drop() {
     if (!drag_.active) return;
-    notify(TN_DROP);
+    NotifyParent(TN_DROP);
     drag_.active = false;
     SetCursor(nullptr);
     if (auto* target = dynamic_cast<TTreeControl*>(TWindow::FromHandle(drag_.windowUnderCursor)))
@@ -452,18 +452,11 @@ void TTreeControl::Drop() {
 void TTreeControl::CancelDrag() {
     if (!drag_.active) return;
     drag_.active = false;
-    notify(TN_DRAGCANCEL);
+    NotifyParent(TN_DRAGCANCEL);
     SetCursor(nullptr);
 }
 
 // User actions -------------------------------------------------------------------
-
-bool TTreeControl::notify(int code) {
-    auto* parent = GetParent();
-    if (!parent) return false;
-    return parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
-                               LPARAM(GetHandle())) != 0;
-}
 
 void TTreeControl::ClickCell(int item, int column, uint32_t modKeys) {
     if (!validRow(item)) return;
@@ -473,45 +466,45 @@ void TTreeControl::ClickCell(int item, int column, uint32_t modKeys) {
         rows_[size_t(item)].selected = !rows_[size_t(item)].selected;
         caret_ = item;
         changed();
-        notify(TN_SELCHANGE);
+        NotifyParent(TN_SELCHANGE);
     } else if (caret_ == item && rows_[size_t(item)].selected && GetSelCount() == 1) {
-        notify(TN_CELLACTIVATE); // a click on the selected row: edit in place
+        NotifyParent(TN_CELLACTIVATE); // a click on the selected row: edit in place
     } else {
         SelectItem(item);
-        notify(TN_SELCHANGE);
+        NotifyParent(TN_SELCHANGE);
     }
-    if (clickCodes_ == TTreeClickCodes::CellClicks) notify(TN_CELLCLICK);
+    if (clickCodes_ == TTreeClickCodes::CellClicks) NotifyParent(TN_CELLCLICK);
 }
 
 void TTreeControl::DoubleClickCell(int item, int column) {
     if (!validRow(item)) return;
     lastColumn_ = column;
-    notify(clickCodes_ == TTreeClickCodes::CellClicks ? TN_ROWACTIVATE : TN_CELLDBLCLICK);
+    NotifyParent(clickCodes_ == TTreeClickCodes::CellClicks ? TN_ROWACTIVATE : TN_CELLDBLCLICK);
 }
 
 void TTreeControl::FocusGained() {
-    notify(TN_SETFOCUS);
+    NotifyParent(TN_SETFOCUS);
 }
 
 void TTreeControl::RightClick(int item) {
     if (validRow(item) && !rows_[size_t(item)].selected) {
         SelectItem(item);
-        notify(TN_SELCHANGE);
+        NotifyParent(TN_SELCHANGE);
     }
-    notify(TN_RIGHTCLICK);
+    NotifyParent(TN_RIGHTCLICK);
 }
 
 void TTreeControl::ClickExpandButton(int item) {
     if (!validRow(item)) return;
     caret_ = item;
     // Unhandled, the control toggles the row itself.
-    if (!notify(TN_EXPANDBUTTON)) Expand(item, !IsExpanded(item));
+    if (!NotifyParent(TN_EXPANDBUTTON)) Expand(item, !IsExpanded(item));
 }
 
 void TTreeControl::ClickHeading(int column) {
     if (column < 0 || column >= int(columns_.size())) return;
     lastColumn_ = column;
-    notify(TN_HEADINGCLICK);
+    NotifyParent(TN_HEADINGCLICK);
 }
 
 // The widget ---------------------------------------------------------------------

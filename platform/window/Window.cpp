@@ -370,10 +370,10 @@ void TWindow::EvCommandEnable(TCommandEnabler& ce) {
     }
 }
 
-void TWindow::NotifyParent(int code) {
-    if (impl_->parent)
-        impl_->parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
-                                   LPARAM(GetHandle()));
+bool TWindow::NotifyParent(int code) {
+    return impl_->parent &&
+           impl_->parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
+                                      LPARAM(GetHandle())) != 0;
 }
 
 bool TWindow::SetTimer(uint32_t id, uint32_t ms) {
