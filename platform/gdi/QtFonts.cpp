@@ -13,7 +13,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -36,16 +35,8 @@ std::string MapFaceName(std::string_view face) {
     return std::string(face);
 }
 
-namespace {
-
-std::string FaceOf(const LOGFONT& f) {
-    return std::string(f.lfFaceName, strnlen(f.lfFaceName, LF_FACESIZE));
-}
-
-} // namespace
-
 std::string FontKey(const LOGFONT& f) {
-    std::string key = FaceOf(f);
+    std::string key = FaceNameOf(f);
     for (int32_t v : {f.lfHeight, f.lfWidth, f.lfEscapement, f.lfWeight})
         key += ',' + std::to_string(v);
     for (uint8_t v : {f.lfItalic, f.lfUnderline, f.lfStrikeOut}) key += ',' + std::to_string(v);
@@ -55,7 +46,7 @@ std::string FontKey(const LOGFONT& f) {
 namespace {
 
 QFont BaseFont(const LOGFONT& f) {
-    QFont font(QString::fromStdString(MapFaceName(FaceOf(f))));
+    QFont font(QString::fromStdString(MapFaceName(FaceNameOf(f))));
     font.setWeight(QFont::Weight(f.lfWeight > 0 ? std::clamp(int(f.lfWeight), 100, 900) : 400));
     font.setItalic(f.lfItalic != 0);
     font.setUnderline(f.lfUnderline != 0);
@@ -70,7 +61,7 @@ QFont BaseFont(const LOGFONT& f) {
 double CellPerEm(const LOGFONT& f) {
     static std::mutex lock;
     static std::map<std::tuple<std::string, int32_t, uint8_t>, double> cache;
-    auto key = std::make_tuple(FaceOf(f), f.lfWeight, f.lfItalic);
+    auto key = std::make_tuple(FaceNameOf(f), f.lfWeight, f.lfItalic);
     std::lock_guard guard(lock);
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
