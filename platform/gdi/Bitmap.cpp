@@ -51,14 +51,3 @@ FileResult TBitmap::SavePng(const std::filesystem::path& path) const {
         return {false, "PNG-Kodierung fehlgeschlagen: " + path.string()};
     return WriteFileAtomically(path, std::string_view(bytes.constData(), size_t(bytes.size())));
 }
-
-TBitmap TBitmap::LoadPng(const std::filesystem::path& path) {
-    FileContents file = ReadWholeFile(path, size_t(64) * 1024 * 1024);
-    TBitmap bitmap;
-    if (!file) return bitmap;
-    QImage image;
-    if (!image.loadFromData(file.bytes.data(), qsizetype(file.bytes.size()), "PNG")) return bitmap;
-    bitmap.impl_ = std::make_shared<Impl>();
-    bitmap.impl_->image = image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
-}
