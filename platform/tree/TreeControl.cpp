@@ -83,6 +83,7 @@ int TTreeControl::InsertItem(int position, std::string_view text) {
     row.cells[0].text = text;
     rows_.insert(rows_.begin() + position, std::move(row));
     if (caret_ >= position) ++caret_;
+    if (editRow_ >= position) ++editRow_;
     changed();
     return position;
 }
@@ -94,7 +95,11 @@ bool TTreeControl::DeleteItem(int item) {
         caret_ = -1;
     else if (caret_ > item)
         --caret_;
-    if (editRow_ == item) CloseEditor();
+    // The editor stays on its row: an edit ending later must not land in another.
+    if (editRow_ == item)
+        CloseEditor();
+    else if (editRow_ > item)
+        --editRow_;
     changed();
     return true;
 }
