@@ -60,6 +60,16 @@ struct TTreeControl::View {
     QPointer<QLineEdit> editor;
     std::vector<QTreeWidgetItem*> items; // by row
     std::string editText;
+
+    // -1 for an item that is no row.
+    int RowOf(const QTreeWidgetItem* it) const {
+        auto found = std::find(items.begin(), items.end(), it);
+        return it && found != items.end() ? int(found - items.begin()) : -1;
+    }
+    // Null while the widget has not shown the row yet.
+    QTreeWidgetItem* ItemOf(int row) const {
+        return row >= 0 && size_t(row) < items.size() ? items[size_t(row)] : nullptr;
+    }
 };
 
 TTreeControl::TTreeControl(TWindow* parent, int id, int x, int y, int w, int h)
@@ -305,18 +315,16 @@ std::vector<int> TTreeControl::GetSelectedItems() const {
 bool TTreeControl::SetTopItem(int item) {
     if (!validRow(item)) return false;
     top_ = item;
-    if (auto* t = view_->tree.data();
-        t && size_t(item) < view_->items.size() && view_->items[size_t(item)])
-        t->scrollToItem(view_->items[size_t(item)], QAbstractItemView::PositionAtTop);
+    if (auto* t = view_->tree.data(); t && view_->ItemOf(item))
+        t->scrollToItem(view_->ItemOf(item), QAbstractItemView::PositionAtTop);
     return true;
 }
 
 void TTreeControl::EnsureVisible(int item) {
     if (!validRow(item)) return;
     if (item < top_) top_ = item;
-    if (auto* t = view_->tree.data();
-        t && size_t(item) < view_->items.size() && view_->items[size_t(item)])
-        t->scrollToItem(view_->items[size_t(item)]);
+    if (auto* t = view_->tree.data(); t && view_->ItemOf(item))
+        t->scrollToItem(view_->ItemOf(item));
 }
 
 void TTreeControl::EnsureColumnVisible(int column) {
@@ -343,10 +351,7 @@ std::optional<TRect> TTreeControl::GetCellRect(int item, int column) const {
 int TTreeControl::ItemAt(TPoint p) const {
     auto* t = view_->tree.data();
     if (!t) return -1;
-    auto* it = t->itemAt(QPoint(p.x, p.y));
-    auto& v = view_->items;
-    auto found = std::find(v.begin(), v.end(), it);
-    return it && found != v.end() ? int(found - v.begin()) : -1;
+    return view_->RowOf(t->itemAt(QPoint(p.x, p.y)));
 }
 
 // In-place editor --------------------------------------------------------------
@@ -524,10 +529,8 @@ void TTreeControl::CreateNativeWidget() {
     view_->tree = t;
     QObject::connect(t->header(), &QHeaderView::sectionClicked, [this](int c) { ClickHeading(c); });
     QObject::connect(t, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem* it, int c) {
-        auto& v = view_->items;
-        auto found = std::find(v.begin(), v.end(), it);
-        if (found == v.end()) return;
-        const int row = int(found - v.begin());
+        const int row = view_->RowOf(it);
+        if (row < 0) return;
         // A double click on a row with children opens or closes it, unless
         // the parent takes every double click.
         if (HasChildren(row) && clickCodes_ == TTreeClickCodes::CellClicks)
