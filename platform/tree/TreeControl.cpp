@@ -21,19 +21,6 @@ using window_detail::Qs;
 
 namespace {
 
-class FocusFilter : public QObject {
-public:
-    FocusFilter(QObject* parent, std::function<void()> gained)
-        : QObject(parent), gained_(std::move(gained)) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn) gained_();
-        return false;
-    }
-
-private:
-    std::function<void()> gained_;
-};
-
 class KeyFilter : public QObject {
 public:
     KeyFilter(QObject* parent, std::function<void()> enter, std::function<void()> escape)
@@ -538,7 +525,7 @@ void TTreeControl::CreateNativeWidget() {
         else
             DoubleClickCell(row, c);
     });
-    t->installEventFilter(new FocusFilter(t, [this] { FocusGained(); }));
+    window_detail::OnEvent(t, QEvent::FocusIn, [this] { FocusGained(); });
     QObject::connect(t->verticalScrollBar(), &QScrollBar::valueChanged, [this](int) {
         if (IsEditing()) EditorEscape();
     });

@@ -49,9 +49,27 @@ Qt::CursorShape shapeOf(TCursor::TShape s) {
         return Qt::ArrowCursor;
     }
 }
+class EventHook : public QObject {
+public:
+    EventHook(QObject* object, QEvent::Type type, std::function<void()> fn)
+        : QObject(object), type_(type), fn_(std::move(fn)) {
+        object->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type_) fn_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> fn_;
+};
 } // namespace
 
 namespace window_detail {
+void OnEvent(QObject* object, QEvent::Type type, std::function<void()> fn) {
+    new EventHook(object, type, std::move(fn));
+}
 QWidget* ParentWidget(const TWindow* w) {
     auto* p = w->GetParent();
     return p && p->IsCreated() ? p->GetImpl().ChildContainer() : nullptr;

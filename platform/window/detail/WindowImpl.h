@@ -5,10 +5,12 @@
 #include "platform/window/ResponseTable.h"
 #include "platform/window/Window.h"
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -51,4 +53,7 @@ TWindow* WindowOf(QWidget* w);
 bool Deliver(MSG& msg);
 // Asks for one update of the command states after the current event.
 void RequestIdleUpdate();
+// Runs fn whenever the object gets an event of the type, and lets the event
+// go on; the hook goes with the object.
+void OnEvent(QObject* object, QEvent::Type type, std::function<void()> fn);
 } // namespace window_detail
