@@ -1,5 +1,7 @@
 #include "testsupport/ScriptedServices.h"
 
+#include "testsupport/ScriptQueue.h"
+
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -12,13 +14,9 @@ ScriptedMessageService::~ScriptedMessageService() {
 int ScriptedMessageService::MessageBox(std::string_view text, std::string_view caption,
                                        uint32_t type) {
     calls_.push_back({std::string(text), std::string(caption), type});
-    if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
-        return 2; // IDCANCEL: the safest answer to an unplanned question
-    }
-    const int answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+    if (auto answer = TakeNext(answers_)) return *answer;
+    ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+    return 2; // IDCANCEL: the safest answer to an unplanned question
 }
 
 ScriptedInputService::~ScriptedInputService() {
@@ -30,13 +28,9 @@ std::optional<std::string> ScriptedInputService::InputBox(std::string_view capti
                                                           std::string_view prompt,
                                                           std::string_view initial, unsigned) {
     calls_.push_back({std::string(caption), std::string(prompt), std::string(initial)});
-    if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected input box \"" << caption << "\": " << prompt;
-        return std::nullopt;
-    }
-    auto answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+    if (auto answer = TakeNext(answers_)) return *answer;
+    ADD_FAILURE() << "unexpected input box \"" << caption << "\": " << prompt;
+    return std::nullopt;
 }
 
 bool RecordingHelpService::WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) {

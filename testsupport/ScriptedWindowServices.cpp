@@ -2,6 +2,7 @@
 
 #include "platform/services/MessageBox.h"
 #include "platform/window/Menu.h"
+#include "testsupport/ScriptQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,13 @@ ScriptedDialogService::~ScriptedDialogService() {
 
 int ScriptedDialogService::Execute(TDialog& dialog) {
     captions_.push_back(dialog.GetCaption());
-    if (scripts_.empty()) {
+    const auto script = TakeNext(scripts_);
+    if (!script) {
         ADD_FAILURE() << "unexpected dialog \"" << dialog.GetCaption() << "\"";
         return IDCANCEL;
     }
-    auto script = std::move(scripts_.front());
-    scripts_.pop_front();
     if (!dialog.CreateModal()) return -1;
-    script(dialog);
+    (*script)(dialog);
     if (!dialog.Ended()) {
         ADD_FAILURE() << "dialog \"" << dialog.GetCaption() << "\" left open by the script";
         dialog.EndDialog(IDCANCEL);
@@ -37,13 +37,9 @@ ScriptedFileDialogService::~ScriptedFileDialogService() {
 
 std::optional<std::string> ScriptedFileDialogService::next(const TOpenSaveDialog::TData& data) {
     calls_.push_back(data);
-    if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected file dialog, filter " << data.filter;
-        return std::nullopt;
-    }
-    auto a = answers_.front();
-    answers_.pop_front();
-    return a;
+    if (auto answer = TakeNext(answers_)) return *answer;
+    ADD_FAILURE() << "unexpected file dialog, filter " << data.filter;
+    return std::nullopt;
 }
 
 std::optional<std::string>
@@ -61,25 +57,19 @@ ScriptedChooseService::~ScriptedChooseService() {
 }
 
 bool ScriptedChooseService::ChooseFont(LOGFONT& font, TColor&) {
-    if (fonts_.empty()) {
-        ADD_FAILURE() << "unexpected font dialog";
-        return false;
-    }
-    auto a = fonts_.front();
-    fonts_.pop_front();
-    if (a) font = *a;
-    return a.has_value();
+    const auto answer = TakeNext(fonts_);
+    if (!answer) ADD_FAILURE() << "unexpected font dialog";
+    if (!answer || !*answer) return false;
+    font = **answer;
+    return true;
 }
 
 bool ScriptedChooseService::ChooseColor(TColor& color) {
-    if (colors_.empty()) {
-        ADD_FAILURE() << "unexpected colour dialog";
-        return false;
-    }
-    auto a = colors_.front();
-    colors_.pop_front();
-    if (a) color = *a;
-    return a.has_value();
+    const auto answer = TakeNext(colors_);
+    if (!answer) ADD_FAILURE() << "unexpected colour dialog";
+    if (!answer || !*answer) return false;
+    color = **answer;
+    return true;
 }
 
 ScriptedPopupMenuService::~ScriptedPopupMenuService() {
@@ -93,13 +83,9 @@ int ScriptedPopupMenuService::Track(const TMenu& menu, TPoint point) {
         if (const auto* item = menu.ItemAt(i); item && !item->separator && !item->popup)
             shown.items.emplace_back(item->id, item->enabled);
     calls_.push_back(shown);
-    if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected popup menu";
-        return 0;
-    }
-    const int id = answers_.front();
-    answers_.pop_front();
-    return id;
+    if (auto id = TakeNext(answers_)) return *id;
+    ADD_FAILURE() << "unexpected popup menu";
+    return 0;
 }
 
 } // namespace testsupport

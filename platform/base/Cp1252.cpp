@@ -19,19 +19,6 @@ std::optional<unsigned char> toByte(char32_t c) {
     return std::nullopt;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Next code point of a UTF-8 text; nullopt on a malformed sequence.
 std::optional<char32_t> next(std::string_view s, size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
@@ -100,11 +87,26 @@ std::string Decode(std::string_view bytes) {
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        appendUtf8(out, (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char32_t(b));
+        AppendUtf8(out, (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char32_t(b));
     }
     return out;
 }
 
-bool Representable(std::string_view utf8) { return Encode(utf8).has_value(); }
+bool Representable(std::string_view utf8) {
+    return Encode(utf8).has_value();
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 } // namespace cp1252

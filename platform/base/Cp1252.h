@@ -21,4 +21,7 @@ std::string Decode(std::string_view bytes);
 // True when every character of the UTF-8 text has a Windows-1252 form.
 bool Representable(std::string_view utf8);
 
+// Appends the UTF-8 form of a character below U+10000.
+void AppendUtf8(std::string& out, char32_t c);
+
 } // namespace cp1252

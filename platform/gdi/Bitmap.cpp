@@ -1,5 +1,6 @@
 #include "platform/gdi/Bitmap.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/gdi/QtBackend.h"
 
 #include <QBuffer>
@@ -9,7 +10,7 @@ TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int32_t width, int32_t height, TColor fill) : impl_(std::make_shared<Impl>()) {
     impl_->image = QImage(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
-    impl_->image.fill(QColor(fill.Red(), fill.Green(), fill.Blue()));
+    impl_->image.fill(qt_detail::Qc(fill));
 }
 
 TBitmap::~TBitmap() = default;
@@ -49,15 +50,4 @@ FileResult TBitmap::SavePng(const std::filesystem::path& path) const {
     if (!impl_->image.save(&buffer, "PNG"))
         return {false, "PNG-Kodierung fehlgeschlagen: " + path.string()};
     return WriteFileAtomically(path, std::string_view(bytes.constData(), size_t(bytes.size())));
-}
-
-TBitmap TBitmap::LoadPng(const std::filesystem::path& path) {
-    FileContents file = ReadWholeFile(path, size_t(64) * 1024 * 1024);
-    TBitmap bitmap;
-    if (!file) return bitmap;
-    QImage image;
-    if (!image.loadFromData(file.bytes.data(), qsizetype(file.bytes.size()), "PNG")) return bitmap;
-    bitmap.impl_ = std::make_shared<Impl>();
-    bitmap.impl_->image = image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
 }

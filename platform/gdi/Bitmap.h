@@ -1,6 +1,7 @@
 #pragma once
 // A device-independent picture in 32-bit colour. Copies share the pixels, as
-// handles to one bitmap do; Clone makes an independent copy.
+// handles to one bitmap do; Clone makes an independent copy. Files are read
+// by LoadBitmapFile (BitmapFile.h).
 #include "platform/base/Color.h"
 #include "platform/base/FileIO.h"
 #include "platform/base/Geometry.h"
@@ -26,7 +27,6 @@ public:
     bool SharesPixelsWith(const TBitmap& other) const { return impl_ == other.impl_; }
 
     FileResult SavePng(const std::filesystem::path& path) const;
-    static TBitmap LoadPng(const std::filesystem::path& path);
 
     struct Impl; // holds the image; defined where Qt is used
     Impl* GetImpl() const { return impl_.get(); }

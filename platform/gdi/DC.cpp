@@ -49,10 +49,6 @@ TDrawCall TDC::NewCall(TDrawKind kind) const {
     return call;
 }
 
-void TDC::Emit(TDrawCall& call) {
-    Execute(call);
-}
-
 bool TDC::MoveTo(int32_t x, int32_t y) {
     position_ = {x, y};
     return true;
@@ -72,7 +68,7 @@ bool TDC::LineTo(int32_t x, int32_t y) {
     TDrawCall call = NewCall(TDrawKind::LineTo);
     call.logical = {position_, {x, y}};
     call.device = {state_.mapping.ToDevice(position_), state_.mapping.ToDevice({x, y})};
-    Emit(call);
+    Execute(call);
     position_ = {x, y};
     return true;
 }
@@ -87,7 +83,7 @@ TDrawCall TDC::BoxCall(TDrawKind kind, const TRect& r) const {
 
 bool TDC::Box(TDrawKind kind, const TRect& r) {
     TDrawCall call = BoxCall(kind, r);
-    Emit(call);
+    Execute(call);
     return true;
 }
 
@@ -104,7 +100,7 @@ bool TDC::RoundRect(const TRect& r, TPoint corner) {
     call.logical.push_back(corner);
     call.corner = {state_.mapping.LengthXToDevice(std::abs(corner.x)),
                    state_.mapping.LengthYToDevice(std::abs(corner.y))};
-    Emit(call);
+    Execute(call);
     return true;
 }
 
@@ -133,7 +129,7 @@ bool TDC::ArcLike(TDrawKind kind, const TRect& box, TPoint start, TPoint end) {
     double sweep = EllipseAngle(call.deviceBox, call.device[3]) - call.startAngle;
     while (sweep <= 1e-9) sweep += 360.0;
     call.sweepAngle = sweep;
-    Emit(call);
+    Execute(call);
     return true;
 }
 
@@ -153,7 +149,7 @@ bool TDC::Points(TDrawKind kind, const TPoint* points, int count) {
     call.logical.assign(points, points + count);
     call.device.reserve(size_t(count));
     for (TPoint p : call.logical) call.device.push_back(state_.mapping.ToDevice(p));
-    Emit(call);
+    Execute(call);
     return true;
 }
 
@@ -169,21 +165,21 @@ TColor TDC::SetPixel(int32_t x, int32_t y, TColor color) {
     call.logical = {{x, y}};
     call.device = {state_.mapping.ToDevice({x, y})};
     call.color = color;
-    Emit(call);
+    Execute(call);
     return color;
 }
 
 bool TDC::FillRect(const TRect& r, const TBrush& brush) {
     TDrawCall call = BoxCall(TDrawKind::FillRect, r);
     call.brush = brush;
-    Emit(call);
+    Execute(call);
     return true;
 }
 
 bool TDC::FrameRect(const TRect& r, const TBrush& brush) {
     TDrawCall call = BoxCall(TDrawKind::FrameRect, r);
     call.brush = brush;
-    Emit(call);
+    Execute(call);
     return true;
 }
 
@@ -191,7 +187,7 @@ bool TDC::PatBlt(const TRect& r, uint32_t rop) {
     TDrawCall call = BoxCall(TDrawKind::PatBlt, r);
     call.brush = state_.brush;
     call.flags = rop;
-    Emit(call);
+    Execute(call);
     return true;
 }
 
@@ -201,7 +197,7 @@ bool TDC::BitBlt(const TRect& dest, const TDC& source, TPoint sourceOrigin, uint
     call.source = source.GetPixels();
     call.sourceOrigin = source.GetMapping().ToDevice(sourceOrigin);
     call.flags = rop;
-    Emit(call);
+    Execute(call);
     return !call.source.IsNull();
 }
 
@@ -241,7 +237,7 @@ void TDC::EmitTextRun(TDrawCall& run, TPoint logical, std::string text, int32_t 
     run.deviceBox = TRect(d, size);
     run.text = std::move(text);
     run.underline = underline;
-    Emit(run);
+    Execute(run);
 }
 
 bool TDC::TextOut(int32_t x, int32_t y, std::string_view text) {

@@ -183,7 +183,6 @@ private:
     };
 
     TDrawCall NewCall(TDrawKind kind) const;
-    void Emit(TDrawCall& call);
     TDrawCall BoxCall(TDrawKind kind, const TRect& r) const;
     bool Box(TDrawKind kind, const TRect& r);
     bool ArcLike(TDrawKind kind, const TRect& box, TPoint start, TPoint end);

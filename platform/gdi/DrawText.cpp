@@ -114,11 +114,7 @@ int32_t TDC::DrawText(std::string_view text, int count, TRect& rect, uint32_t fo
     const int32_t result =
         (singleLine && (format & (DT_VCENTER | DT_BOTTOM))) ? top - rect.top + total : total;
 
-    TDrawCall call = NewCall(TDrawKind::DrawText);
-    call.logical = {rect.TopLeft(), rect.BottomRight()};
-    call.device = {GetMapping().ToDevice(rect.TopLeft()),
-                   GetMapping().ToDevice(rect.BottomRight())};
-    call.deviceBox = RectFromCorners(call.device[0], call.device[1]).Normalized();
+    TDrawCall call = BoxCall(TDrawKind::DrawText, rect);
     call.text = std::string(text);
     call.flags = format;
     call.result = result;
@@ -127,12 +123,12 @@ int32_t TDC::DrawText(std::string_view text, int count, TRect& rect, uint32_t fo
         rect.right = rect.left + maxWidth;
         rect.bottom = rect.top + total;
         call.resultRect = rect;
-        Emit(call);
+        Execute(call);
         return total;
     }
     call.resultRect = rect;
     if (!(format & DT_NOCLIP)) call.textClip = call.deviceBox;
-    Emit(call);
+    Execute(call);
 
     int32_t y = top;
     for (Line& line : lines) {

@@ -5,16 +5,16 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-void SetFace(LOGFONT& log, std::string_view face) {
-    // The face field holds at most LF_FACESIZE - 1 bytes and its NUL; cut at a
-    // character boundary so the name stays valid UTF-8.
+std::string FaceNameOf(const LOGFONT& log) {
+    return std::string(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE));
+}
+
+void SetFaceName(LOGFONT& log, std::string_view face) {
     size_t n = std::min(face.size(), size_t(LF_FACESIZE - 1));
     while (n > 0 && n < face.size() && (uint8_t(face[n]) & 0xC0) == 0x80) --n;
     std::memset(log.lfFaceName, 0, sizeof log.lfFaceName);
     std::memcpy(log.lfFaceName, face.data(), n);
 }
-} // namespace
 
 TFont::TFont() : TFont(Stock(SYSTEM_FONT)) {}
 
@@ -31,7 +31,7 @@ TFont::TFont(std::string_view faceName, int32_t height, int32_t width, int32_t e
     log_.lfStrikeOut = strikeOut;
     log_.lfCharSet = charSet;
     log_.lfPitchAndFamily = pitchAndFamily;
-    SetFace(log_, faceName);
+    SetFaceName(log_, faceName);
 }
 
 TFont TFont::Stock(int index) {
@@ -49,7 +49,7 @@ TFont TFont::Stock(int index) {
 }
 
 std::string TFont::FaceName() const {
-    return std::string(log_.lfFaceName, strnlen(log_.lfFaceName, LF_FACESIZE));
+    return FaceNameOf(log_);
 }
 
 bool TFont::IsSymbol() const {

@@ -38,6 +38,11 @@ private:
     LOGFONT log_;
 };
 
+// The face name of a record, and setting it: at most LF_FACESIZE - 1 bytes,
+// cut at a character boundary so the name stays valid UTF-8.
+std::string FaceNameOf(const LOGFONT& log);
+void SetFaceName(LOGFONT& log, std::string_view face);
+
 // Whether text in this face can be drawn with its own metrics: the face, or
 // the metric-compatible face it maps to ("Arial": Liberation Sans), is installed.
 bool IsFaceInstalled(std::string_view face);

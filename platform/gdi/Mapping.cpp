@@ -28,17 +28,17 @@ int TMapping::SetMode(int mode) {
 }
 
 bool TMapping::SetWindowExt(TSize ext) {
-    if (ext.cx == 0 || ext.cy == 0) return false;
-    if (mode_ == MM_TEXT) return true;
-    windowExt_ = ext;
-    if (mode_ == MM_ISOTROPIC) MakeIsotropic();
-    return true;
+    return setExtent(windowExt_, ext);
 }
 
 bool TMapping::SetViewportExt(TSize ext) {
+    return setExtent(viewportExt_, ext);
+}
+
+bool TMapping::setExtent(TSize& extent, TSize ext) {
     if (ext.cx == 0 || ext.cy == 0) return false;
     if (mode_ == MM_TEXT) return true;
-    viewportExt_ = ext;
+    extent = ext;
     if (mode_ == MM_ISOTROPIC) MakeIsotropic();
     return true;
 }

@@ -42,6 +42,7 @@ public:
     friend bool operator==(const TMapping&, const TMapping&) = default;
 
 private:
+    bool setExtent(TSize& extent, TSize ext);
     void MakeIsotropic();
 
     int mode_ = MM_TEXT;

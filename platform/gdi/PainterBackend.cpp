@@ -1,5 +1,6 @@
 #include "platform/gdi/QtBackend.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/gdi/QtFonts.h"
 
 #include <QFontMetricsF>
@@ -10,11 +11,9 @@
 #include <QPolygon>
 #include <QRegion>
 
-namespace {
+using qt_detail::Qc;
 
-QColor ToQColor(TColor c) {
-    return QColor(c.Red(), c.Green(), c.Blue());
-}
+namespace {
 
 // Boxes exclude their right and bottom edge: the outline runs through the
 // last pixel inside.
@@ -49,7 +48,7 @@ Qt::BrushStyle HatchStyle(int32_t hatch) {
 QBrush ToQBrush(const TBrush& brush) {
     const LOGBRUSH& b = brush.GetLogBrush();
     if (b.lbStyle == BS_NULL) return Qt::NoBrush;
-    QColor color = ToQColor(TColor(b.lbColor));
+    QColor color = Qc(TColor(b.lbColor));
     if (b.lbStyle == BS_HATCHED) return QBrush(color, HatchStyle(b.lbHatch));
     return QBrush(color);
 }
@@ -95,7 +94,7 @@ void PainterBackend::ApplyPen(const TDrawCall& call) {
         painter_->setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(TColor(p.lopnColor)));
+    QPen pen(Qc(TColor(p.lopnColor)));
     pen.setWidth(call.devicePenWidth); // 0: one device pixel
     // Styled pens exist only one pixel wide; wider ones draw solid.
     if (call.devicePenWidth <= 1) {
@@ -126,7 +125,7 @@ void PainterBackend::ApplyPen(const TDrawCall& call) {
 void PainterBackend::ApplyBrush(const TDrawCall& call, const TBrush& brush) {
     painter_->setBrush(ToQBrush(brush));
     painter_->setBackgroundMode(call.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter_->setBackground(ToQColor(call.bkColor));
+    painter_->setBackground(Qc(call.bkColor));
 }
 
 void PainterBackend::Paint(const TDrawCall& call) {
@@ -180,7 +179,7 @@ void PainterBackend::Paint(const TDrawCall& call) {
         painter_->drawPolyline(ToPolygon(call.device));
         break;
     case TDrawKind::SetPixel:
-        painter_->fillRect(call.device[0].x, call.device[0].y, 1, 1, ToQColor(call.color));
+        painter_->fillRect(call.device[0].x, call.device[0].y, 1, 1, Qc(call.color));
         break;
     case TDrawKind::FillRect:
         painter_->fillRect(QRect(box.left, box.top, box.Width(), box.Height()),
@@ -234,7 +233,7 @@ void PainterBackend::PaintText(const TDrawCall& call) {
         lineWidth_ = std::max(1.0, fm.lineWidth());
         fontKey_ = std::move(key);
     }
-    QString text = QString::fromUtf8(call.text.data(), qsizetype(call.text.size()));
+    QString text = qt_detail::Qs(call.text);
     const bool turned = call.deviceFont.lfEscapement != 0;
     const QPointF origin(call.device[0].x, call.device[0].y);
     if (turned) {
@@ -249,19 +248,19 @@ void PainterBackend::PaintText(const TDrawCall& call) {
         QFontMetricsF fm(font_, device);
         if (call.bkMode == OPAQUE)
             painter_->fillRect(QRectF(at, QSizeF(fm.horizontalAdvance(text), ascent_ + descent_)),
-                               ToQColor(call.bkColor));
+                               Qc(call.bkColor));
         if (call.underline >= 0 && size_t(call.underline) < call.text.size()) {
             QString before = QString::fromUtf8(call.text.data(), call.underline);
             QString marked = QString::fromUtf8(call.text.data() + call.underline).left(1);
             double x0 = at.x() + fm.horizontalAdvance(before);
             double y = at.y() + ascent_ + underlinePos_;
-            QPen pen(ToQColor(call.textColor));
+            QPen pen(Qc(call.textColor));
             pen.setWidthF(lineWidth_);
             painter_->setPen(pen);
             painter_->drawLine(QPointF(x0, y), QPointF(x0 + fm.horizontalAdvance(marked), y));
         }
     }
-    painter_->setPen(ToQColor(call.textColor));
+    painter_->setPen(Qc(call.textColor));
     painter_->drawText(at + QPointF(0, ascent_), text);
     if (turned) painter_->restore();
 }

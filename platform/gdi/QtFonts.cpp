@@ -3,6 +3,7 @@
 #include "platform/gdi/Font.h"
 
 #include "platform/base/TextCompare.h"
+#include "platform/detail/QtValues.h"
 #include "platform/gdi/QtBackend.h"
 
 #include <QFontDatabase>
@@ -12,7 +13,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -35,16 +35,8 @@ std::string MapFaceName(std::string_view face) {
     return std::string(face);
 }
 
-namespace {
-
-std::string FaceOf(const LOGFONT& f) {
-    return std::string(f.lfFaceName, strnlen(f.lfFaceName, LF_FACESIZE));
-}
-
-} // namespace
-
 std::string FontKey(const LOGFONT& f) {
-    std::string key = FaceOf(f);
+    std::string key = FaceNameOf(f);
     for (int32_t v : {f.lfHeight, f.lfWidth, f.lfEscapement, f.lfWeight})
         key += ',' + std::to_string(v);
     for (uint8_t v : {f.lfItalic, f.lfUnderline, f.lfStrikeOut}) key += ',' + std::to_string(v);
@@ -54,7 +46,7 @@ std::string FontKey(const LOGFONT& f) {
 namespace {
 
 QFont BaseFont(const LOGFONT& f) {
-    QFont font(QString::fromStdString(MapFaceName(FaceOf(f))));
+    QFont font(QString::fromStdString(MapFaceName(FaceNameOf(f))));
     font.setWeight(QFont::Weight(f.lfWeight > 0 ? std::clamp(int(f.lfWeight), 100, 900) : 400));
     font.setItalic(f.lfItalic != 0);
     font.setUnderline(f.lfUnderline != 0);
@@ -69,7 +61,7 @@ QFont BaseFont(const LOGFONT& f) {
 double CellPerEm(const LOGFONT& f) {
     static std::mutex lock;
     static std::map<std::tuple<std::string, int32_t, uint8_t>, double> cache;
-    auto key = std::make_tuple(FaceOf(f), f.lfWeight, f.lfItalic);
+    auto key = std::make_tuple(FaceNameOf(f), f.lfWeight, f.lfItalic);
     std::lock_guard guard(lock);
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
@@ -126,7 +118,7 @@ QFont MakeQFont(const LOGFONT& f, double dpiY) {
 
 TSize QtTextExtent(const LOGFONT& f, std::string_view text) {
     const QFontMetricsF& fm = MetricsFor(f);
-    double w = fm.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    double w = fm.horizontalAdvance(qt_detail::Qs(text));
     return {Round(w), Round(fm.ascent() + fm.descent())};
 }
 
@@ -146,6 +138,5 @@ TEXTMETRIC QtTextMetrics(const LOGFONT& f) {
 
 bool IsFaceInstalled(std::string_view face) {
     const std::string mapped = MapFaceName(face);
-    return QFontDatabase::families().contains(
-        QString::fromUtf8(mapped.data(), qsizetype(mapped.size())), Qt::CaseInsensitive);
+    return QFontDatabase::families().contains(qt_detail::Qs(mapped), Qt::CaseInsensitive);
 }

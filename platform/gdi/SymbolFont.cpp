@@ -52,19 +52,6 @@ constexpr std::array<char16_t, 256> SymbolTable() {
 
 constexpr auto kSymbol = SymbolTable();
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 size_t Utf8Length(uint8_t lead) {
     if (lead < 0x80) return 1;
     if ((lead & 0xE0) == 0xC0) return 2;
@@ -85,7 +72,7 @@ std::string SymbolToUnicode(std::string_view utf8) {
         auto byte = cp1252::Encode(ch);
         char16_t mapped = (byte && byte->size() == 1) ? kSymbol[uint8_t((*byte)[0])] : 0;
         if (mapped)
-            AppendUtf8(out, mapped);
+            cp1252::AppendUtf8(out, mapped);
         else
             out += ch;
     }

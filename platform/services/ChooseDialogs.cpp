@@ -1,30 +1,28 @@
 #include "platform/services/ChooseDialogs.h"
 
-#include "platform/gdi/LogRecords.h"
+#include "platform/detail/QtValues.h"
+#include "platform/gdi/Font.h"
 #include "platform/services/Services.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
 
-#include <cstring>
+#include <cstdlib>
 
 namespace {
 
 class QtChooseService : public ChooseService {
 public:
     bool ChooseFont(LOGFONT& lf, TColor&) override {
-        QFont initial(QString::fromUtf8(lf.lfFaceName));
+        QFont initial(qt_detail::Qs(FaceNameOf(lf)));
         if (lf.lfHeight != 0) initial.setPixelSize(std::abs(lf.lfHeight));
         initial.setBold(lf.lfWeight >= 600);
         initial.setItalic(lf.lfItalic != 0);
         bool ok = false;
         const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
         if (!ok) return false;
-        const QByteArray face = f.family().toUtf8();
-        std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
-        std::memcpy(lf.lfFaceName, face.constData(),
-                    std::min<size_t>(size_t(face.size()), LF_FACESIZE - 1));
+        SetFaceName(lf, f.family().toStdString());
         // A negative height asks for the character height.
         lf.lfHeight = -(f.pixelSize() > 0 ? f.pixelSize() : int(f.pointSizeF() * 96 / 72 + 0.5));
         lf.lfWeight = f.bold() ? 700 : 400;
@@ -34,8 +32,7 @@ public:
         return true;
     }
     bool ChooseColor(TColor& color) override {
-        const QColor c = QColorDialog::getColor(QColor(color.Red(), color.Green(), color.Blue()),
-                                                QApplication::activeWindow());
+        const QColor c = QColorDialog::getColor(qt_detail::Qc(color), QApplication::activeWindow());
         if (!c.isValid()) return false;
         color = TColor(c.red(), c.green(), c.blue());
         return true;

@@ -1,5 +1,6 @@
 #include "platform/services/FileDialogs.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/services/Services.h"
 
 #include <QApplication>
@@ -10,9 +11,7 @@
 
 namespace {
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+using qt_detail::Qs;
 
 class QtFileDialogService : public FileDialogService {
 public:
@@ -26,18 +25,18 @@ public:
 private:
     static std::optional<std::string> run(const TOpenSaveDialog::TData& d,
                                           QFileDialog::AcceptMode mode) {
-        QFileDialog dlg(QApplication::activeWindow(), qs(d.title), qs(d.initialDir));
+        QFileDialog dlg(QApplication::activeWindow(), Qs(d.title), Qs(d.initialDir));
         dlg.setAcceptMode(mode);
         dlg.setFileMode(mode == QFileDialog::AcceptOpen && (d.flags & OFN_FILEMUSTEXIST)
                             ? QFileDialog::ExistingFile
                             : QFileDialog::AnyFile);
-        const QStringList filters = qs(QtFilterOf(d.filter)).split(";;", Qt::SkipEmptyParts);
+        const QStringList filters = Qs(QtFilterOf(d.filter)).split(";;", Qt::SkipEmptyParts);
         dlg.setNameFilters(filters);
         if (d.filterIndex >= 1 && d.filterIndex <= filters.size())
             dlg.selectNameFilter(filters[d.filterIndex - 1]);
-        dlg.setDefaultSuffix(qs(d.defExt));
+        dlg.setDefaultSuffix(Qs(d.defExt));
         dlg.setOption(QFileDialog::DontConfirmOverwrite, !(d.flags & OFN_OVERWRITEPROMPT));
-        if (!d.fileName.empty()) dlg.selectFile(qs(d.fileName));
+        if (!d.fileName.empty()) dlg.selectFile(Qs(d.fileName));
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
         return dlg.selectedFiles().front().toStdString();
     }

@@ -1,5 +1,6 @@
 #include "platform/services/Processes.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/services/Services.h"
 
 #include <QProcess>
@@ -12,8 +13,7 @@ public:
     bool StartProcess(std::string_view program, const std::vector<std::string>& args) override {
         QStringList list;
         for (const auto& a : args) list << QString::fromStdString(a);
-        return QProcess::startDetached(QString::fromUtf8(program.data(), qsizetype(program.size())),
-                                       list);
+        return QProcess::startDetached(qt_detail::Qs(program), list);
     }
 };
 

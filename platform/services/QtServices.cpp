@@ -1,5 +1,6 @@
 #include "platform/services/QtServices.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 
@@ -13,14 +14,12 @@
 
 namespace {
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+using qt_detail::Qs;
 
 class QtMessageService : public MessageService {
 public:
     int MessageBox(std::string_view text, std::string_view caption, uint32_t type) override {
-        QMessageBox box(iconOf(type), qs(caption), qs(text), QMessageBox::NoButton,
+        QMessageBox box(iconOf(type), Qs(caption), Qs(text), QMessageBox::NoButton,
                         QApplication::activeWindow());
         struct Button {
             QMessageBox::StandardButton button;
@@ -100,8 +99,8 @@ public:
     std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                         std::string_view initial, unsigned maxLength) override {
         bool ok = false;
-        QString text = QInputDialog::getText(QApplication::activeWindow(), qs(caption), qs(prompt),
-                                             QLineEdit::Normal, qs(initial), &ok);
+        QString text = QInputDialog::getText(QApplication::activeWindow(), Qs(caption), Qs(prompt),
+                                             QLineEdit::Normal, Qs(initial), &ok);
         if (!ok) return std::nullopt;
         if (maxLength > 0 && unsigned(text.size()) > maxLength) text.truncate(qsizetype(maxLength));
         return text.toStdString();

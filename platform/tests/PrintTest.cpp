@@ -1,6 +1,7 @@
 // The print loop, PDF output and preview pages. PDFs are checked with
 // poppler's pdfinfo and pdftotext (installed by the test command).
 #include "platform/base/FileIO.h"
+#include "platform/gdi/BitmapFile.h"
 #include "platform/gdi/DC.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/print/Printer.h"
@@ -170,7 +171,7 @@ TEST(Print, PreviewPageHasTheSheetsProportionsAndSavesAsPng) {
     EXPECT_EQ(preview.Height(), 877); // 620 * 842 / 595 = 877.4
     EXPECT_EQ(preview.GetPixel(300, 1200 * 877 / 1260), TColor::White) << "empty lower page";
     ASSERT_TRUE(preview.SavePng(dir / "vorschau.png"));
-    TBitmap loaded = TBitmap::LoadPng(dir / "vorschau.png");
+    TBitmap loaded = LoadBitmapFile(dir / "vorschau.png");
     EXPECT_EQ(loaded.Size(), preview.Size());
     EXPECT_EQ(loaded.GetPixel(5, 5), preview.GetPixel(5, 5));
     EXPECT_TRUE(RenderPreviewPage(printer, page, 1, 0).IsNull());

@@ -187,6 +187,23 @@ TEST(TreeControl, RefusedEditKeepsTheEditorOpenAcceptedOneCloses) {
     EXPECT_FALSE(t.OpenEditor(0, 5));
 }
 
+TEST(TreeControl, EditorStaysOnItsRowWhenRowsAboveComeAndGo) {
+    testsupport::ScriptedServices services;
+    TWindow host(nullptr); // handles nothing: Enter puts the text into the edited cell
+    auto* t = new TTreeControl(&host, 120, 0, 0, 300, 200);
+    ASSERT_TRUE(host.Create());
+    fill(*t);
+    ASSERT_TRUE(t->OpenEditor(3, 0)); // "Dach"
+    t->InsertItem(0, "Keller");
+    EXPECT_EQ(t->EditItem(), 4);
+    t->DeleteItem(1);
+    EXPECT_EQ(t->EditItem(), 3);
+    t->SetEditorText("Flachdach");
+    t->EditorEnter();
+    EXPECT_EQ(t->GetCellText(3, 0), "Flachdach");
+    EXPECT_EQ(t->GetCellText(2, 0), "Fenster");
+}
+
 TEST(TreeControl, DragFromOneControlOntoARowOfAnother) {
     testsupport::ScriptedServices services;
     Host host;

@@ -1,5 +1,6 @@
 #include "platform/tree/TreeControl.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/window/Picture.h"
 #include "platform/window/detail/PictureRenderer.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -15,25 +16,10 @@
 #include <algorithm>
 #include <functional>
 
+using qt_detail::Qc;
 using window_detail::Qs;
 
 namespace {
-QColor qc(TColor c) {
-    return QColor(c.Red(), c.Green(), c.Blue());
-}
-
-class FocusFilter : public QObject {
-public:
-    FocusFilter(QObject* parent, std::function<void()> gained)
-        : QObject(parent), gained_(std::move(gained)) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn) gained_();
-        return false;
-    }
-
-private:
-    std::function<void()> gained_;
-};
 
 class KeyFilter : public QObject {
 public:
@@ -61,6 +47,16 @@ struct TTreeControl::View {
     QPointer<QLineEdit> editor;
     std::vector<QTreeWidgetItem*> items; // by row
     std::string editText;
+
+    // -1 for an item that is no row.
+    int RowOf(const QTreeWidgetItem* it) const {
+        auto found = std::find(items.begin(), items.end(), it);
+        return it && found != items.end() ? int(found - items.begin()) : -1;
+    }
+    // Null while the widget has not shown the row yet.
+    QTreeWidgetItem* ItemOf(int row) const {
+        return row >= 0 && size_t(row) < items.size() ? items[size_t(row)] : nullptr;
+    }
 };
 
 TTreeControl::TTreeControl(TWindow* parent, int id, int x, int y, int w, int h)
@@ -84,6 +80,7 @@ int TTreeControl::InsertItem(int position, std::string_view text) {
     row.cells[0].text = text;
     rows_.insert(rows_.begin() + position, std::move(row));
     if (caret_ >= position) ++caret_;
+    if (editRow_ >= position) ++editRow_;
     changed();
     return position;
 }
@@ -95,7 +92,11 @@ bool TTreeControl::DeleteItem(int item) {
         caret_ = -1;
     else if (caret_ > item)
         --caret_;
-    if (editRow_ == item) CloseEditor();
+    // The editor stays on its row: an edit ending later must not land in another.
+    if (editRow_ == item)
+        CloseEditor();
+    else if (editRow_ > item)
+        --editRow_;
     changed();
     return true;
 }
@@ -301,18 +302,16 @@ std::vector<int> TTreeControl::GetSelectedItems() const {
 bool TTreeControl::SetTopItem(int item) {
     if (!validRow(item)) return false;
     top_ = item;
-    if (auto* t = view_->tree.data();
-        t && size_t(item) < view_->items.size() && view_->items[size_t(item)])
-        t->scrollToItem(view_->items[size_t(item)], QAbstractItemView::PositionAtTop);
+    if (auto* t = view_->tree.data(); t && view_->ItemOf(item))
+        t->scrollToItem(view_->ItemOf(item), QAbstractItemView::PositionAtTop);
     return true;
 }
 
 void TTreeControl::EnsureVisible(int item) {
     if (!validRow(item)) return;
     if (item < top_) top_ = item;
-    if (auto* t = view_->tree.data();
-        t && size_t(item) < view_->items.size() && view_->items[size_t(item)])
-        t->scrollToItem(view_->items[size_t(item)]);
+    if (auto* t = view_->tree.data(); t && view_->ItemOf(item))
+        t->scrollToItem(view_->ItemOf(item));
 }
 
 void TTreeControl::EnsureColumnVisible(int column) {
@@ -339,10 +338,7 @@ std::optional<TRect> TTreeControl::GetCellRect(int item, int column) const {
 int TTreeControl::ItemAt(TPoint p) const {
     auto* t = view_->tree.data();
     if (!t) return -1;
-    auto* it = t->itemAt(QPoint(p.x, p.y));
-    auto& v = view_->items;
-    auto found = std::find(v.begin(), v.end(), it);
-    return it && found != v.end() ? int(found - v.begin()) : -1;
+    return view_->RowOf(t->itemAt(QPoint(p.x, p.y)));
 }
 
 // In-place editor --------------------------------------------------------------
@@ -395,7 +391,7 @@ void TTreeControl::CloseEditor() {
 void TTreeControl::EditorEnter() {
     if (!IsEditing()) return;
     // Unhandled, the text goes into the cell.
-    if (!notify(TN_EDITEND) && IsEditing()) {
+    if (!NotifyParent(TN_EDITEND) && IsEditing()) {
         SetCellText(editRow_, editColumn_, view_->editText);
         CloseEditor();
     }
@@ -404,7 +400,7 @@ void TTreeControl::EditorEnter() {
 
 void TTreeControl::EditorEscape() {
     if (!IsEditing()) return;
-    if (!notify(TN_EDITCANCEL)) CloseEditor();
+    if (!NotifyParent(TN_EDITCANCEL)) CloseEditor();
 }
 
 // Drag and drop ----------------------------------------------------------------
@@ -434,7 +430,7 @@ void TTreeControl::DragOver(TTreeControl* target, int item, bool copy) {
         target->dropTarget_ = target->validRow(item) ? item : -1;
         target->SetDropHighlight(item);
     }
-    notify(target == this ? TN_DRAGOVER : TN_DRAGOVERTARGET);
+    NotifyParent(target == this ? TN_DRAGOVER : TN_DRAGOVERTARGET);
     if (!drag_.active) return; // the parent cancelled it
     TCursor cursor(drag_.supplyCursor ? drag_.cursor
                                       : (copy ? TCursor::DragCopy : TCursor::DragMove));
@@ -443,7 +439,7 @@ void TTreeControl::DragOver(TTreeControl* target, int item, bool copy) {
 
 void TTreeControl::Drop() {
     if (!drag_.active) return;
-    notify(TN_DROP);
+    NotifyParent(TN_DROP);
     drag_.active = false;
     SetCursor(nullptr);
     if (auto* target = dynamic_cast<TTreeControl*>(TWindow::FromHandle(drag_.windowUnderCursor)))
@@ -453,18 +449,11 @@ void TTreeControl::Drop() {
 void TTreeControl::CancelDrag() {
     if (!drag_.active) return;
     drag_.active = false;
-    notify(TN_DRAGCANCEL);
+    NotifyParent(TN_DRAGCANCEL);
     SetCursor(nullptr);
 }
 
 // User actions -------------------------------------------------------------------
-
-bool TTreeControl::notify(int code) {
-    auto* parent = GetParent();
-    if (!parent) return false;
-    return parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
-                               LPARAM(GetHandle())) != 0;
-}
 
 void TTreeControl::ClickCell(int item, int column, uint32_t modKeys) {
     if (!validRow(item)) return;
@@ -474,45 +463,45 @@ void TTreeControl::ClickCell(int item, int column, uint32_t modKeys) {
         rows_[size_t(item)].selected = !rows_[size_t(item)].selected;
         caret_ = item;
         changed();
-        notify(TN_SELCHANGE);
+        NotifyParent(TN_SELCHANGE);
     } else if (caret_ == item && rows_[size_t(item)].selected && GetSelCount() == 1) {
-        notify(TN_CELLACTIVATE); // a click on the selected row: edit in place
+        NotifyParent(TN_CELLACTIVATE); // a click on the selected row: edit in place
     } else {
         SelectItem(item);
-        notify(TN_SELCHANGE);
+        NotifyParent(TN_SELCHANGE);
     }
-    if (clickCodes_ == TTreeClickCodes::CellClicks) notify(TN_CELLCLICK);
+    if (clickCodes_ == TTreeClickCodes::CellClicks) NotifyParent(TN_CELLCLICK);
 }
 
 void TTreeControl::DoubleClickCell(int item, int column) {
     if (!validRow(item)) return;
     lastColumn_ = column;
-    notify(clickCodes_ == TTreeClickCodes::CellClicks ? TN_ROWACTIVATE : TN_CELLDBLCLICK);
+    NotifyParent(clickCodes_ == TTreeClickCodes::CellClicks ? TN_ROWACTIVATE : TN_CELLDBLCLICK);
 }
 
 void TTreeControl::FocusGained() {
-    notify(TN_SETFOCUS);
+    NotifyParent(TN_SETFOCUS);
 }
 
 void TTreeControl::RightClick(int item) {
     if (validRow(item) && !rows_[size_t(item)].selected) {
         SelectItem(item);
-        notify(TN_SELCHANGE);
+        NotifyParent(TN_SELCHANGE);
     }
-    notify(TN_RIGHTCLICK);
+    NotifyParent(TN_RIGHTCLICK);
 }
 
 void TTreeControl::ClickExpandButton(int item) {
     if (!validRow(item)) return;
     caret_ = item;
     // Unhandled, the control toggles the row itself.
-    if (!notify(TN_EXPANDBUTTON)) Expand(item, !IsExpanded(item));
+    if (!NotifyParent(TN_EXPANDBUTTON)) Expand(item, !IsExpanded(item));
 }
 
 void TTreeControl::ClickHeading(int column) {
     if (column < 0 || column >= int(columns_.size())) return;
     lastColumn_ = column;
-    notify(TN_HEADINGCLICK);
+    NotifyParent(TN_HEADINGCLICK);
 }
 
 // The widget ---------------------------------------------------------------------
@@ -527,10 +516,8 @@ void TTreeControl::CreateNativeWidget() {
     view_->tree = t;
     QObject::connect(t->header(), &QHeaderView::sectionClicked, [this](int c) { ClickHeading(c); });
     QObject::connect(t, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem* it, int c) {
-        auto& v = view_->items;
-        auto found = std::find(v.begin(), v.end(), it);
-        if (found == v.end()) return;
-        const int row = int(found - v.begin());
+        const int row = view_->RowOf(it);
+        if (row < 0) return;
         // A double click on a row with children opens or closes it, unless
         // the parent takes every double click.
         if (HasChildren(row) && clickCodes_ == TTreeClickCodes::CellClicks)
@@ -538,7 +525,7 @@ void TTreeControl::CreateNativeWidget() {
         else
             DoubleClickCell(row, c);
     });
-    t->installEventFilter(new FocusFilter(t, [this] { FocusGained(); }));
+    window_detail::OnEvent(t, QEvent::FocusIn, [this] { FocusGained(); });
     QObject::connect(t->verticalScrollBar(), &QScrollBar::valueChanged, [this](int) {
         if (IsEditing()) EditorEscape();
     });
@@ -565,7 +552,7 @@ void TTreeControl::refreshView() {
     t->setHeaderHidden(std::all_of(columns_.begin(), columns_.end(),
                                    [](const auto& c) { return c.title.empty(); }));
     QPalette pal = t->palette();
-    pal.setColor(QPalette::Base, qc(background_));
+    pal.setColor(QPalette::Base, Qc(background_));
     t->setPalette(pal);
     view_->items.assign(rows_.size(), nullptr);
     std::vector<QTreeWidgetItem*> parents; // by level
@@ -584,12 +571,12 @@ void TTreeControl::refreshView() {
                                              ? Qt::AlignCenter
                                              : Qt::AlignLeft | Qt::AlignVCenter);
             const bool marked = r.selected || int(i) == dropHighlight_;
-            const QBrush markBack = selectionColors_ ? QBrush(qc(selectionColors_->background))
+            const QBrush markBack = selectionColors_ ? QBrush(Qc(selectionColors_->background))
                                                      : t->palette().highlight();
-            const QBrush markText = selectionColors_ ? QBrush(qc(selectionColors_->text))
+            const QBrush markText = selectionColors_ ? QBrush(Qc(selectionColors_->text))
                                                      : t->palette().highlightedText();
-            it->setBackground(int(c), marked ? markBack : QBrush(qc(cellData.colors.background)));
-            it->setForeground(int(c), marked ? markText : QBrush(qc(cellData.colors.text)));
+            it->setBackground(int(c), marked ? markBack : QBrush(Qc(cellData.colors.background)));
+            it->setForeground(int(c), marked ? markText : QBrush(Qc(cellData.colors.text)));
             if (cellData.picture)
                 if (const auto* pic = FindPicture(cellData.picture))
                     it->setIcon(int(c), RenderPicture(*pic, 16));

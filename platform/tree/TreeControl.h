@@ -134,7 +134,6 @@ private:
     Cell* cell(int item, int column);
     const Cell* cell(int item, int column) const;
     bool validRow(int item) const { return item >= 0 && item < GetCount(); }
-    bool notify(int code);
     void changed();
     void refreshView();
     int shownIndex(int item) const;

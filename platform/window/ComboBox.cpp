@@ -96,7 +96,7 @@ std::string TComboBox::GetText() const {
 }
 
 void TComboBox::SetText(std::string_view text) {
-    text_ = textLimit_ ? CutToBufferSize(std::string(text), textLimit_) : std::string(text);
+    text_ = CutToBufferSize(std::string(text), textLimit_);
     sel_ = -1;
     for (int i = 0; i < GetCount(); ++i)
         if (items_[size_t(i)] == text_) sel_ = i;

@@ -46,7 +46,7 @@ void TEdit::CreateNativeWidget() {
         QObject::connect(e, &QPlainTextEdit::textChanged, [this, e] {
             if (settingText_) return;
             const std::string t = e->toPlainText().toStdString();
-            if (!cp1252::Representable(t) || (textLimit_ && CutToBufferSize(t, textLimit_) != t)) {
+            if (!cp1252::Representable(t) || CutToBufferSize(t, textLimit_) != t) {
                 settingText_ = true;
                 e->setPlainText(Qs(text_)); // refuse what the files could not hold
                 settingText_ = false;
@@ -96,7 +96,7 @@ std::string TEdit::GetText() const {
 }
 
 void TEdit::SetText(std::string_view text) {
-    text_ = textLimit_ ? CutToBufferSize(std::string(text), textLimit_) : std::string(text);
+    text_ = CutToBufferSize(std::string(text), textLimit_);
     settingText_ = true;
     if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data())) e->setText(Qs(text_));
     if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data()))

@@ -10,7 +10,6 @@
 #include "platform/window/detail/PictureRenderer.h"
 #include "platform/window/detail/WindowImpl.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,24 +17,10 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <functional>
 
 using window_detail::Qs;
 
 namespace {
-class HoverFilter : public QObject {
-public:
-    HoverFilter(QObject* parent, std::function<void()> onEnter)
-        : QObject(parent), onEnter_(std::move(onEnter)) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Enter) onEnter_();
-        return false;
-    }
-
-private:
-    std::function<void()> onEnter_;
-};
-
 const char* const kGadgetProperty = "korvalin.gadget";
 
 Qt::Alignment alignOf(TTextGadget::TAlign a) {
@@ -142,7 +127,7 @@ void TGadgetWindow::realize(TGadget& gadget, int index) {
         const int id = button->CommandId();
         tb->setToolTip(Qs(LoadString(id)));
         QObject::connect(tb, &QToolButton::clicked, [this, id] { PressButton(id); });
-        tb->installEventFilter(new HoverFilter(tb, [this, id] { ShowHint(id); }));
+        window_detail::OnEvent(tb, QEvent::Enter, [this, id] { ShowHint(id); });
         view = tb;
     } else if (auto* sep = dynamic_cast<TSeparatorGadget*>(&gadget)) {
         view = new QWidget(bar);

@@ -42,7 +42,7 @@ TMDIClient::~TMDIClient() {
 
 void TMDIClient::CreateNativeWidget() {
     auto* area = new QMdiArea(window_detail::ParentWidget(this));
-    area->setBackground(QColor(background_.Red(), background_.Green(), background_.Blue()));
+    area->setBackground(qt_detail::Qc(background_));
     GetImpl().Adopt(area);
     // WM_MDIACTIVATE goes to the child that loses and to the one that gains
     // the activation: wParam the one deactivated, lParam the one activated.
@@ -65,7 +65,7 @@ void TMDIClient::CreateNativeWidget() {
 
 void TMDIClient::SetBkgndColor(TColor color) {
     background_ = color;
-    if (auto* a = areaOf(*this)) a->setBackground(QColor(color.Red(), color.Green(), color.Blue()));
+    if (auto* a = areaOf(*this)) a->setBackground(qt_detail::Qc(color));
 }
 
 std::vector<TMDIChild*> TMDIClient::MDIChildren() const {

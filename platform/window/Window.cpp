@@ -49,14 +49,26 @@ Qt::CursorShape shapeOf(TCursor::TShape s) {
         return Qt::ArrowCursor;
     }
 }
+class EventHook : public QObject {
+public:
+    EventHook(QObject* object, QEvent::Type type, std::function<void()> fn)
+        : QObject(object), type_(type), fn_(std::move(fn)) {
+        object->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type_) fn_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> fn_;
+};
 } // namespace
 
 namespace window_detail {
-QString Qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-std::string Utf8(const QString& s) {
-    return s.toStdString();
+void OnEvent(QObject* object, QEvent::Type type, std::function<void()> fn) {
+    new EventHook(object, type, std::move(fn));
 }
 QWidget* ParentWidget(const TWindow* w) {
     auto* p = w->GetParent();
@@ -376,10 +388,10 @@ void TWindow::EvCommandEnable(TCommandEnabler& ce) {
     }
 }
 
-void TWindow::NotifyParent(int code) {
-    if (impl_->parent)
-        impl_->parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
-                                   LPARAM(GetHandle()));
+bool TWindow::NotifyParent(int code) {
+    return impl_->parent &&
+           impl_->parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
+                                      LPARAM(GetHandle())) != 0;
 }
 
 bool TWindow::SetTimer(uint32_t id, uint32_t ms) {

@@ -80,8 +80,9 @@ public:
     // Runs the window's own enabler for the command, or enables it when the
     // window handles the command; leaves it unhandled otherwise.
     virtual void EvCommandEnable(TCommandEnabler& enabler);
-    // Sends a notification to the parent as WM_COMMAND (id, code).
-    void NotifyParent(int code);
+    // Sends a notification to the parent as WM_COMMAND (id, code); true when
+    // the parent handled it.
+    bool NotifyParent(int code);
 
     virtual void EvLButtonDown(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
     virtual void EvLButtonUp(uint32_t modKeys, TPoint point) { DefaultProcessing(); }

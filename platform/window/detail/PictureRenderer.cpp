@@ -1,16 +1,13 @@
 #include "platform/window/detail/PictureRenderer.h"
 
+#include "platform/detail/QtValues.h"
 #include "platform/window/Picture.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
 
-namespace {
-QColor qc(TColor c) {
-    return QColor(c.Red(), c.Green(), c.Blue());
-}
-} // namespace
+using qt_detail::Qc;
 
 QIcon RenderPicture(const TPicture& picture, int size) {
     QIcon icon;
@@ -21,7 +18,7 @@ QIcon RenderPicture(const TPicture& picture, int size) {
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(size / 16.0, size / 16.0);
         for (const auto& s : picture.Shapes()) {
-            QColor pen = qc(s.pen), fill = qc(s.fill);
+            QColor pen = Qc(s.pen), fill = Qc(s.fill);
             if (disabled) {
                 const int g = 128 + qGray(pen.rgb()) / 3;
                 pen = QColor(g, g, g);
@@ -55,7 +52,7 @@ QIcon RenderPicture(const TPicture& picture, int size) {
                 f.setPixelSize(std::max(4, pt[1].y - pt[0].y));
                 p.setFont(f);
                 p.drawText(QRectF(pt[0].x, pt[0].y - 1, pt[1].x - pt[0].x, pt[1].y - pt[0].y + 2),
-                           Qt::AlignCenter, QString::fromUtf8(s.text.c_str()));
+                           Qt::AlignCenter, qt_detail::Qs(s.text));
                 break;
             }
             }

@@ -1,6 +1,7 @@
 #pragma once
 // The text field of a transfer record: at most size - 1 bytes in Windows-1252
 // (a cut never splits a character), as a buffer of size bytes held them.
+// Size 0 means no limit.
 #include "platform/window/TransferBuffer.h"
 
 #include <functional>

@@ -1,13 +1,16 @@
 #pragma once
 // Inside of TWindow, for the layer's own sources only: the widgets and the
 // object that turns Qt events into messages.
+#include "platform/detail/QtValues.h"
 #include "platform/window/ResponseTable.h"
 #include "platform/window/Window.h"
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -39,8 +42,7 @@ struct TWindow::Impl {
 };
 
 namespace window_detail {
-QString Qs(std::string_view s);
-std::string Utf8(const QString& s);
+using qt_detail::Qs;
 // The parent's container widget, or null for a top-level window.
 QWidget* ParentWidget(const TWindow* w);
 QWidget* WidgetOf(const TWindow* w);
@@ -51,4 +53,7 @@ TWindow* WindowOf(QWidget* w);
 bool Deliver(MSG& msg);
 // Asks for one update of the command states after the current event.
 void RequestIdleUpdate();
+// Runs fn whenever the object gets an event of the type, and lets the event
+// go on; the hook goes with the object.
+void OnEvent(QObject* object, QEvent::Type type, std::function<void()> fn);
 } // namespace window_detail
