@@ -304,7 +304,9 @@ int main(int argc, char** argv) {
         // from what is already there. Only a folder this tool made (it holds
         // the marker) or an empty one is cleared, so a wrong path erases nothing.
         const fs::path marke = aus / ".datendateien";
-        if (fs::exists(aus) && !fs::is_empty(aus) && !fs::exists(marke)) {
+        // Folders written before the marker existed hold the example project.
+        const bool unsere = fs::exists(marke) || fs::exists(aus / "beispiel.pro");
+        if (fs::exists(aus) && !fs::is_empty(aus) && !unsere) {
             std::fprintf(stderr, "datendateien: %s is not an output folder of this tool\n",
                          aus.c_str());
             return 1;
