@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -30,7 +33,7 @@ const TBrennstoff* brennstoff(const std::vector<TBrennstoff>& liste, const char*
 TEST(Daten, MaterialCataloguesLoadWithTheirTableValues) {
     TBaustoffDatei d(daten);
     for (int k = 0; k < 3; ++k) ASSERT_EQ(d.Oeffnen(k), 0) << k << ": " << d.LetzterFehler();
-    EXPECT_EQ(d.Baustoffe().GetItemsInContainer(), 28u);
+    EXPECT_EQ(d.Baustoffe().GetItemsInContainer(), 54u);
     // DIN V 4108-4 Tab. 1, KS masonry ρ 1800: λ 0.99 W/(m·K), μ 15/25.
     const TBaustoff* ks = finde(d.Baustoffe(), "Kalksandstein-Mauerwerk 1800");
     ASSERT_NE(ks, nullptr);
@@ -55,6 +58,137 @@ TEST(Daten, MaterialCataloguesLoadWithTheirTableValues) {
         << "the user's edition starts empty";
 }
 
+// Rows of the DIN catalogue with their sources' values (data/src/quellen.md).
+TEST(Daten, TheDinCatalogueHoldsConcreteTimberBoardsAndMasonry) {
+    TBaustoffDatei d(daten);
+    ASSERT_EQ(d.Oeffnen(0), 0) << d.LetzterFehler();
+    struct Fall {
+        const char* name;
+        uint16_t gruppe;
+        double rohdichte, lambda, mu, mu2;
+    };
+    const Fall faelle[] = {
+        {"Stahlbeton 2 % Bewehrung", 2, 2400, 2.5, 70, 150},
+        {"Normalbeton 2400", 2, 2400, 2.0, 70, 150},
+        {"Gipskartonplatte", 3, 900, 0.25, 8, 8},
+        {"Vollziegel-Mauerwerk 1800", 4, 1800, 0.81, 5, 15},
+        {"Porenbeton-Planstein 600", 4, 600, 0.19, 10, 10},
+        {"Holzfaserdämmplatte 040", 5, 110, 0.040, 5, 10},
+        {"Nadelholz 500", 6, 500, 0.13, 40, 40},
+        {"OSB-Platte 650", 6, 650, 0.13, 350, 450},
+        {"Sperrholz 500", 6, 500, 0.13, 50, 400},
+        {"PE-Folie (Dampfsperre)", 7, 920, 0.33, 100000, 100000},
+    };
+    for (const Fall& f : faelle) {
+        const TBaustoff* b = finde(d.Baustoffe(), f.name);
+        ASSERT_NE(b, nullptr) << f.name;
+        EXPECT_EQ(b->Schluessel.Katalog, 0) << f.name;
+        EXPECT_EQ(b->Schluessel.Gruppe, f.gruppe) << f.name;
+        EXPECT_DOUBLE_EQ(b->Rohdichte, f.rohdichte) << f.name;
+        EXPECT_DOUBLE_EQ(b->Lambda, f.lambda) << f.name;
+        EXPECT_DOUBLE_EQ(b->Mu, f.mu) << f.name;
+        EXPECT_DOUBLE_EQ(b->Zusatzwert1, f.mu2) << f.name;
+    }
+    // Wood takes its group's heat capacity, and no new row is a system material.
+    EXPECT_DOUBLE_EQ(finde(d.Baustoffe(), "Nadelholz 500")->Waermekapazitaet, 2100);
+    EXPECT_TRUE(d.Baustoffe().FirstThat([](const TBaustoff& b) {
+        return b.Schluessel.Katalog == 0 && b.Schluessel.IsSystemBaustoff() &&
+               b.Schluessel.Gruppe != 9;
+    }) == nullptr);
+}
+
+struct Lage {
+    const char* name;
+    double d; // mm
+};
+
+struct Querschnitt {
+    double anteil; // percent
+    std::vector<Lage> lagen;
+};
+
+// A wall built layer by layer, inside first, from the materials of the shipped
+// DIN catalogue, and computed as a catalogue component is.
+TRBauteil wandAusKatalog(const TBaustoffDatei& d, const std::vector<Querschnitt>& schnitte) {
+    TRBauteil t;
+    t.Bauteilart = 0;
+    for (size_t n = 0; n < schnitte.size(); ++n) {
+        t.FlaechenanteilNeu();
+        TEinfachBauteil& e = t.Flaechenanteile[n];
+        e.Flaechenanteil = schnitte[n].anteil;
+        for (const Lage& l : schnitte[n].lagen) {
+            const TBaustoff* b = finde(d.Baustoffe(), l.name);
+            if (!b) throw std::runtime_error(std::string("no material ") + l.name);
+            TBaustoff schicht = *b;
+            schicht.Schichtdicke = l.d;
+            e.SchichtHinzufuegen(short(e.AnzahlSchichten() - 1), &schicht);
+        }
+    }
+    t.WSchVO(0, 1, 0);
+    return t;
+}
+
+// The three walls of an ordinary house, built from the shipped catalogue and
+// shipped as catalogue types as well; Rsi 0.13 and Rse 0.04 m²K/W, λ as in
+// the catalogue. U by hand: 1 / (Rsi + Σ d/λ + Rse), the mean over the
+// cross-sections weighted by their shares.
+TEST(Daten, WallsBuiltFromTheCatalogueHaveTheirHandSums) {
+    TBaustoffDatei d(daten);
+    ASSERT_EQ(d.Oeffnen(0), 0) << d.LetzterFehler();
+    TBauteilDatei typen(daten);
+    ASSERT_EQ(typen.Oeffnen(1), 0) << typen.LetzterFehler();
+
+    const std::vector<Lage> holzInnen = {{"Gipskartonplatte", 12.5}, {"OSB-Platte 650", 15}};
+    const std::vector<Lage> holzAussen = {{"Holzfaserdämmplatte 040", 60},
+                                          {"Kalk-/Kalkzementputz", 10}};
+    auto holz = [&](Lage mitte) {
+        std::vector<Lage> l = holzInnen;
+        l.push_back(mitte);
+        l.insert(l.end(), holzAussen.begin(), holzAussen.end());
+        return l;
+    };
+    struct Fall {
+        const char* typ;
+        std::vector<Querschnitt> schnitte;
+        double k_m;
+    };
+    const Fall faelle[] = {
+        // R = 0.13 + 0.010/0.70 + 0.200/2.5 + 0.140/0.040 + 0.010/1.0 + 0.04
+        //   = 3.774286 m²K/W, U = 0.264951.
+        {"Außenwand StB 200 + EPS 140",
+         {{100,
+           {{"Kalkgips-/Gipsputz", 10},
+            {"Stahlbeton 2 % Bewehrung", 200},
+            {"EPS WLS 033 Kat. I", 140},
+            {"Kalk-/Kalkzementputz", 10}}}},
+         0.264951},
+        // Field: R = 0.13 + 0.0125/0.25 + 0.015/0.13 + 0.160/0.040 + 0.060/0.040
+        //          + 0.010/1.0 + 0.04 = 5.845385, U = 0.171075;
+        // stud: 0.160/0.13 instead of 0.160/0.040, R = 3.076154, U = 0.325081;
+        // U_m = 0.85 × 0.171075 + 0.15 × 0.325081 = 0.194176.
+        {"Holzrahmenwand OSB + MW 160",
+         {{85, holz({"Mineralwolle WLS 033 Kat. I", 160})}, {15, holz({"Nadelholz 500", 160})}},
+         0.194176},
+        // R = 0.13 + 0.015/0.70 + 0.240/0.81 + 0.120/0.040 + 0.010/1.0 + 0.04
+        //   = 3.497725, U = 0.285900.
+        {"Außenwand Ziegel 240 + MW 120",
+         {{100,
+           {{"Kalkgips-/Gipsputz", 15},
+            {"Vollziegel-Mauerwerk 1800", 240},
+            {"Mineralwolle WLS 033 Kat. I", 120},
+            {"Kalk-/Kalkzementputz", 10}}}},
+         0.285900},
+    };
+    for (const Fall& f : faelle) {
+        const TRBauteil wand = wandAusKatalog(d, f.schnitte);
+        EXPECT_NEAR(wand.k_m, f.k_m, 5e-6) << f.typ;
+        const TRBauteil* typ = finde(typen.Liste(), f.typ);
+        ASSERT_NE(typ, nullptr) << f.typ;
+        EXPECT_EQ(typ->Flaechenanteile.GetItemsInContainer(), f.schnitte.size()) << f.typ;
+        EXPECT_NEAR(typ->k_m, f.k_m, 5e-6) << "the catalogue type " << f.typ;
+    }
+}
+
 TEST(Daten, WindowCataloguesCarryTheUwTable) {
     TFensterDatei d(daten);
     for (int k = 0; k < 3; ++k) ASSERT_EQ(d.Oeffnen(k), 0) << d.LetzterFehler();
@@ -65,14 +199,21 @@ TEST(Daten, WindowCataloguesCarryTheUwTable) {
     ASSERT_NE(f, nullptr);
     EXPECT_DOUBLE_EQ(f->k_F, 1.4);
     EXPECT_DOUBLE_EQ(f->Rahmenanteil, 30);
-    EXPECT_DOUBLE_EQ(f->g, 0) << "the table gives no g";
+    // Double heat-protection glazing, the smaller g of the records Ug 1.4 and 1.0.
+    EXPECT_DOUBLE_EQ(f->g, 0.52);
+    const TRFenster* dreifach = finde(d.Liste(), "Fenster Ug 0,7 Uf 1,4");
+    ASSERT_NE(dreifach, nullptr);
+    EXPECT_DOUBLE_EQ(dreifach->g, 0.51);
+    EXPECT_TRUE(d.Liste().FirstThat([](const TRFenster& x) { return x.g <= 0 || x.g >= 1; }) ==
+                nullptr)
+        << "every shipped window counts solar gains";
 }
 
 TEST(Daten, ComponentCatalogueBuildUpsComputeTheirUValues) {
     TBauteilDatei d(daten);
     ASSERT_EQ(d.Oeffnen(1), 0) << d.LetzterFehler();
     ASSERT_EQ(d.Oeffnen(2), 0);
-    EXPECT_EQ(d.Liste().GetItemsInContainer(), 4u);
+    EXPECT_EQ(d.Liste().GetItemsInContainer(), 8u);
     const TRBauteil* wand = finde(d.Liste(), "Außenwand KS 175 + MW 140");
     ASSERT_NE(wand, nullptr);
     EXPECT_EQ(wand->Schluessel.Gruppe, 1);
@@ -133,9 +274,12 @@ TEST(Daten, TheExampleProjectOpensAndItsComponentsAreComputed) {
     ASSERT_NE(tuer->RFenster, nullptr);
     EXPECT_EQ(tuer->Orientierung, 1);
     EXPECT_DOUBLE_EQ(tuer->RFenster->k_F, 1.4);
-    // Q_T = 1.4 × 84 × 1.01 × 2.26 kWh/a; no solar gain with g 0.
+    // Q_T = 1.4 × 84 × 1.01 × 2.26 kWh/a. Solar gain (WSchVO 1995 Anlage 1,
+    // south I = 400 kWh/(m²a), frame share 30 % <= 40 %, no glass annex):
+    // Q_S = 0.46 × 400 × g 0.52 × 2.2826 m² = 218.3992 kWh/a.
     EXPECT_NEAR(tuer->Q_T, 1.4 * 84 * 1.01 * 2.26, 1e-9);
-    EXPECT_DOUBLE_EQ(tuer->Q_S_angerechnet, 0);
+    EXPECT_DOUBLE_EQ(tuer->RFenster->g, 0.52);
+    EXPECT_NEAR(tuer->Q_S_angerechnet, 218.3992, 1e-4);
 }
 
 // The shipped heating oil counts its fuel in litres: HeizkostenV § 9 Abs. 2
@@ -176,6 +320,10 @@ TEST(Daten, TheExampleHousePassesItsHeatProtectionProof) {
     EXPECT_NEAR(pj.A_Bauteile + pj.A_Fenster, 276.0, 1e-9);
     EXPECT_NEAR(pj.V, 329.7087, 1e-4);
     EXPECT_NEAR(pj.Q2_H_max, 28.319, 1e-3);
+    // Solar gains of the seven windows, all g 0.52, by hand: 0.46 × 0.52 ×
+    // (north 160 × 2 × 1.2726 + south 400 × (2 × 1.7451 + 2.2826)
+    //  + east and west 275 × 2 × 1.2726) = 0.2392 × 3416.282 = 817.1747 kWh/a.
+    EXPECT_NEAR(pj.Q_S, 817.1747, 1e-4) << "the proof counts the solar gains";
     EXPECT_LT(pj.Q2_H, pj.Q2_H_max) << "annual heating demand above the limit";
     EXPECT_EQ(pj.ZusatzErfuellt, 1) << "an additional requirement fails";
     EXPECT_EQ(pj.AVErfuellt, 1);

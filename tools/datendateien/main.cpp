@@ -137,7 +137,8 @@ void fensterSchreiben(const fs::path& src, const fs::path& aus) {
         f->Schluessel.Position = u16(z, "position");
         f->Name = name(z, TRFenster::kNameWidth);
         f->k_F = zahl(z, "kf");
-        f->g = 0; // the table gives none
+        f->g = zahl(z, "g");
+        pruefen(f->g >= 0 && f->g <= 1, "g outside 0..1: " + f->Name);
         f->Rahmenanteil = zahl(z, "rahmenanteil");
         f->Textzeilen[0] = "Ug " + z.at("ug") + ", Uf " + z.at("uf") + " W/(m²K)";
         pruefen(d.Einfuegen(f) == 1, d.LetzterFehler());
@@ -151,19 +152,41 @@ const TBaustoff& finde(const std::vector<TBaustoff>& din, const std::string& nam
     throw std::runtime_error("no DIN material named " + name);
 }
 
-// Fills cross-section 0 of t with the layers "name@d|name@d|...".
+// Fills the cross-sections of t from "name@d|name@d|...": one cross-section,
+// or several separated by "||", each then led by its area share "NN%=".
 void schichtenSetzen(TRBauteil& t, const std::string& schichten,
                      const std::vector<TBaustoff>& din) {
-    if (t.Flaechenanteile.IsEmpty()) t.FlaechenanteilNeu();
-    TEinfachBauteil& e = t.Flaechenanteile[0];
-    while (e.AnzahlSchichten() > 0) e.SchichtLoeschen(short(e.AnzahlSchichten() - 1));
-    for (const std::string& s : teilen(schichten, '|')) {
-        const auto teil = teilen(s, '@');
-        pruefen(teil.size() == 2, "layer without thickness: " + s);
-        TBaustoff b = finde(din, teil[0]);
-        b.Schichtdicke = zahl(Zeile{{"d", teil[1]}}, "d");
-        e.SchichtHinzufuegen(short(e.AnzahlSchichten() - 1), &b);
+    std::vector<std::string> schnitte;
+    for (size_t von = 0;;) {
+        const size_t bis = schichten.find("||", von);
+        schnitte.push_back(schichten.substr(von, bis - von));
+        if (bis == std::string::npos) break;
+        von = bis + 2;
     }
+    double summe = 0;
+    for (size_t n = 0; n < schnitte.size(); ++n) {
+        std::string schicht = schnitte[n];
+        double anteil = 100;
+        if (const size_t p = schicht.find("%="); p != std::string::npos) {
+            anteil = zahl(Zeile{{"a", schicht.substr(0, p)}}, "a");
+            schicht.erase(0, p + 2);
+        }
+        pruefen(schnitte.size() == 1 || schicht != schnitte[n],
+                "cross-section without its share: " + schnitte[n]);
+        summe += anteil;
+        while (t.Flaechenanteile.GetItemsInContainer() <= n) t.FlaechenanteilNeu();
+        TEinfachBauteil& e = t.Flaechenanteile[n];
+        e.Flaechenanteil = anteil;
+        while (e.AnzahlSchichten() > 0) e.SchichtLoeschen(short(e.AnzahlSchichten() - 1));
+        for (const std::string& s : teilen(schicht, '|')) {
+            const auto teil = teilen(s, '@');
+            pruefen(teil.size() == 2, "layer without thickness: " + s);
+            TBaustoff b = finde(din, teil[0]);
+            b.Schichtdicke = zahl(Zeile{{"d", teil[1]}}, "d");
+            e.SchichtHinzufuegen(short(e.AnzahlSchichten() - 1), &b);
+        }
+    }
+    pruefen(summe == 100, "cross-section shares do not add up to 100 %: " + schichten);
 }
 
 std::vector<TRBauteil> bauteileSchreiben(const fs::path& src, const fs::path& aus,
