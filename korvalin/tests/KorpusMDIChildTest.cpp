@@ -13,7 +13,7 @@ using shelltest::Programm;
 TEST_F(Programm, AChildMadeWithoutProjectHasALayoutBoundToNone) {
     Starten();
     auto* kind = new korpusMDIChild(*app->Client(), "Textdatei");
-    EXPECT_EQ(kind->Seitenlayout().Projekt(), nullptr);
+    EXPECT_EQ(kind->Seitenlayout().Projekt, nullptr);
     EXPECT_EQ(kind->GetCaption(), "Textdatei");
 }
 
@@ -23,7 +23,7 @@ TEST_F(Programm, AChildKeepsTheProjectCurrentAtItsMaking) {
     Korpus().AktuellesProjekt = projekt;
     auto* kind = new korpusMDIChild(*app->Client(), "Projekt-Datenblatt");
     Korpus().AktuellesProjekt = nullptr;
-    EXPECT_EQ(kind->Seitenlayout().Projekt(), projekt);
+    EXPECT_EQ(kind->Seitenlayout().Projekt, projekt);
 }
 
 TEST_F(Programm, APlainChildDrawsNothing) {
