@@ -83,6 +83,11 @@ std::function<void()> FocusInSender(TWindow& w) {
     };
 }
 
+bool SaveWindowPicture(TWindow& w, const char* path) {
+    QWidget* widget = w.GetImpl().widget;
+    return widget && widget->grab().save(QString::fromUtf8(path), "PNG");
+}
+
 int DoubleClickTime() {
     return QApplication::doubleClickInterval();
 }

@@ -25,6 +25,8 @@ void DragColumnBorder(TWindow& window, int column, int dx);
 // Sends a focus-in event to the window's widget at each call, for as long as
 // Qt has not deleted that widget: also after the window itself is gone.
 std::function<void()> FocusInSender(TWindow& window);
+// Writes what the window shows to a PNG file.
+bool SaveWindowPicture(TWindow& window, const char* path);
 // The longest time between the clicks of a double click, in milliseconds.
 int DoubleClickTime();
 // Lets the posted and deferred work run; waits ms milliseconds for timers.
