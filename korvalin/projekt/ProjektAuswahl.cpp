@@ -83,12 +83,8 @@ void TProjektDialog::kontextmenue(TSftTree* baum) {
     else if (AuswahlPBauteil || AuswahlPFenster)
         menue = menues_[1].get();
     if (!menue) return;
-    // At the chosen row, where the right button was pressed.
-    const int zeile = baum->GetSelectedItem();
-    const auto zelle = baum->GetCellRect(zeile, 0);
-    const TPoint punkt = zelle ? baum->ClientToScreen({zelle->left + 20, zelle->bottom})
-                               : baum->ClientToScreen({20, 20});
-    TrackPopupMenu(*menue->GetSubMenu(0), punkt, *this);
+    // Where the right button was pressed.
+    TrackPopupMenu(*menue->GetSubMenu(0), GetMessagePos(), *this);
 }
 
 void TProjektDialog::AlleAufklappen() {

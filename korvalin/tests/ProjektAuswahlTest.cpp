@@ -2,11 +2,13 @@
 // project dialog on the example house.
 #include "ProjektDialogFixture.h"
 
+#include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
 #include "platform/window/ComboBox.h"
 #include "platform/window/ControlCodes.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "testsupport/UserInput.h"
 
 namespace projekttest {
 namespace {
@@ -252,6 +254,72 @@ TEST_F(Beispiel, LayoutFolgtDerGroesse) {
     dialog->EvSize(0, {100, 300});
     EXPECT_EQ(rect(215).W, 0);
     EXPECT_EQ(rect(110).W, std::max(0, du({249, 51, 339, 85}).left - du({138, 87, 339, 99}).left));
+}
+
+// With the mouse and the keyboard, as a user works the trees.
+struct BeispielVonHand : Beispiel {
+    void SetUp() override {
+        Beispiel::SetUp();
+        referenz()->Expand(0, true); // the walls under their heading
+        huelle()->Expand(0, true);
+    }
+    // The middle of a row's first cell, in the tree's client coordinates.
+    static TPoint mitte(TSftTree* baum, int zeile) {
+        const auto r = baum->GetCellRect(zeile, 0);
+        EXPECT_TRUE(r.has_value()) << zeile;
+        return r ? TPoint{r->left + r->Width() / 2, (r->top + r->bottom) / 2} : TPoint{};
+    }
+    std::vector<int> menue(size_t i) {
+        std::vector<int> v;
+        for (auto [id, an] : services.PopupMenus().Calls().at(i).items) v.push_back(id);
+        return v;
+    }
+};
+
+TEST_F(BeispielVonHand, RechtsklickOeffnetDasMenueDerZeileAnDerMaus) {
+    auto& popups = services.PopupMenus();
+    const TPoint p = mitte(referenz(), kReferenzWandNord);
+    popups.Answer(0);
+    testsupport::RightClick(*referenz(), p);
+    ASSERT_EQ(popups.Calls().size(), 1u);
+    EXPECT_EQ(referenz()->GetSelectedItem(), kReferenzWandNord);
+    ASSERT_NE(dialog->AuswahlRBauteil, nullptr);
+    EXPECT_EQ(menue(0).front(), 12200); // "Referenzbauteil bearbeiten"
+    EXPECT_EQ(popups.Calls()[0].point, referenz()->ClientToScreen(p));
+
+    const TPoint q = mitte(huelle(), kWandNord);
+    popups.Answer(0);
+    testsupport::RightClick(*huelle(), q);
+    ASSERT_EQ(popups.Calls().size(), 2u);
+    EXPECT_EQ(menue(1).front(), 12100); // "Projektbauteile bearbeiten"
+    EXPECT_EQ(popups.Calls()[1].point, huelle()->ClientToScreen(q));
+}
+
+TEST_F(BeispielVonHand, PfeiltastenBewegenDieAuswahlUndDieKnoepfeFolgen) {
+    testsupport::LeftClick(*referenz(), mitte(referenz(), 0)); // the heading "Außenwand"
+    EXPECT_EQ(dialog->AuswahlGruppe, 0);
+    EXPECT_FALSE(an(104));
+    testsupport::PressKey(*referenz(), VK_DOWN);
+    EXPECT_EQ(referenz()->GetSelectedItem(), kReferenzWandNord);
+    ASSERT_NE(dialog->AuswahlRBauteil, nullptr);
+    EXPECT_EQ(dialog->AuswahlRBauteil->Name, "Außenwand Nord");
+    EXPECT_TRUE(an(104));
+    testsupport::PressKey(*referenz(), VK_UP);
+    EXPECT_EQ(dialog->AuswahlGruppe, 0);
+    EXPECT_FALSE(an(104));
+}
+
+TEST_F(BeispielVonHand, GezogeneSpaltenbreitenBleibenUndWerdenGespeichert) {
+    const int vorher = huelle()->GetColumnWidth(0);
+    testsupport::DragColumnBorder(*huelle(), 0, 30);
+    EXPECT_EQ(huelle()->GetColumnWidth(0), vorher + 30);
+    dialog->FassadenBaumAufbauen();
+    testsupport::ProcessEvents();
+    EXPECT_EQ(huelle()->GetColumnWidth(0), vorher + 30);
+    ASSERT_TRUE(dialog->CanClose());
+    const std::string breiten =
+        TProfile("Einstellungen", "korpus.ini").GetString("ProjektWindowSp", "");
+    EXPECT_EQ(breiten.substr(0, breiten.find(',')), std::to_string(vorher + 30));
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "platform/window/TextGadget.h"
 #include "stammwerk/modell/TDateiKopf.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "testsupport/UserInput.h"
 
 namespace {
 
@@ -368,6 +369,40 @@ TEST_F(Projektbefehle, OpeningAnotherProjectAsksToCloseAndNoKeepsTheOpenOne) {
     EXPECT_EQ(meldungen().Calls()[0].caption, "Projekt schließen");
     ASSERT_NE(projekt(), nullptr);
     EXPECT_NE(Korpus().ProjektWindow, nullptr);
+}
+
+// Opening a second project over the first, with the mouse in the first one's
+// trees: the old trees go while the new window is made and focused.
+TEST_F(Projektbefehle, OpeningASecondProjectOverTheFirstWithRealEvents) {
+    const fs::path erstes = ordner() / "erstes.pro", zweites = ordner() / "zweites.pro";
+    for (const auto& ziel : {erstes, zweites})
+        fs::copy_file(fs::path(KORVALIN_DATEN_DIR) / "beispiel.pro", ziel);
+    auto klickInDieBaeume = [] {
+        auto* dialog = Korpus().ProjektDialog;
+        ASSERT_NE(dialog, nullptr);
+        for (int id : {121, 120}) {
+            auto* baum = dynamic_cast<TTreeControl*>(dialog->ChildWithId(id));
+            ASSERT_NE(baum, nullptr);
+            const auto zelle = baum->GetCellRect(0, 0);
+            ASSERT_TRUE(zelle.has_value());
+            testsupport::LeftClick(*baum, {zelle->left + 30, zelle->top + 2});
+            testsupport::PressKey(*baum, VK_DOWN);
+        }
+    };
+    oeffnen(erstes);
+    Pump();
+    ASSERT_NE(projekt(), nullptr);
+    klickInDieBaeume();
+    for (int i = 0; i < 3; ++i) {
+        meldungen().Answer(IDYES); // close the open one
+        oeffnen(i % 2 ? erstes : zweites);
+        testsupport::ProcessEvents();
+        Pump();
+        ASSERT_NE(projekt(), nullptr);
+        EXPECT_EQ(projekt()->Pfad(), i % 2 ? erstes : zweites);
+        klickInDieBaeume();
+        testsupport::ProcessEvents();
+    }
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #pragma once
 // The multi-column tree and list control: rows in one flat order, each with a
-// level (0, 1, 2) and an expanded state, a text and colours per cell and an
-// optional picture; single or multiple selection, a caret, a top row;
-// an in-place editor over a cell; drag and drop within and between controls.
-// User actions reach the parent as TTreeNotify codes. Rows and columns count
-// from 0; -1 means none or the end.
+// level (0, 1, 2), an expanded state, a mark text shown in the row header,
+// a text and colours per cell and an optional picture; single or multiple
+// selection, a caret, a top row; an in-place editor over a cell; drag and drop
+// within and between controls. User actions reach the parent as TTreeNotify
+// codes. Rows and columns count from 0; -1 means none or the end. A change
+// of a cell or of the selection redraws only the rows it touches.
 #include "platform/tree/TreeTypes.h"
 #include "platform/window/Control.h"
 
@@ -30,12 +31,21 @@ public:
     // False when a collapsed row above hides it.
     bool IsShown(int item) const;
     bool HasChildren(int item) const;
+    // The text of the row header beside the row ("Innen", "Summe").
+    bool SetMarkText(int item, std::string_view text);
+    std::string GetMarkText(int item) const;
 
     // Columns and cells.
     void SetColumns(std::vector<TTreeColumn> columns);
     const std::vector<TTreeColumn>& GetColumns() const { return columns_; }
     bool SetColumnTitle(int column, std::string_view title);
-    void SetRowHeaderTitle(std::string_view title) { rowHeaderTitle_ = title; }
+    // The row header shows while it has a title or a row has a mark text.
+    void SetRowHeaderTitle(std::string_view title);
+    const std::string& GetRowHeaderTitle() const { return rowHeaderTitle_; }
+    bool IsRowHeaderShown() const;
+    // The width the column has on screen (a -1 column's share of the rest);
+    // widths the user dragged are kept in GetColumns.
+    int GetColumnWidth(int column) const;
     // Widens every column to its contents.
     void FitColumns();
     bool SetCellText(int item, int column, std::string_view text);
@@ -45,6 +55,11 @@ public:
     // A picture registered with RegisterPicture; 0 removes it.
     bool SetCellPicture(int item, int column, int pictureId);
     int GetCellPicture(int item, int column) const;
+    // Pictures before the first cell of every row without a cell picture of
+    // its own: a row with children closed or open, and a row without; 0: none.
+    void SetItemPictures(int closed, int open, int leaf);
+    // The picture the row shows before its first cell, 0 for none.
+    int GetItemPicture(int item) const;
     void SetBackgroundColor(TColor color);
     // Colours of the selected rows; without them the desktop's highlight.
     void SetSelectionColors(std::optional<TTreeCellColors> colors);
@@ -78,8 +93,13 @@ public:
 
     // In-place editor over a cell. Enter ends the edit (TN_EDITEND), Escape
     // cancels it (TN_EDITCANCEL); the parent closes the editor when it accepts,
-    // or leaves it open to refuse the text.
-    bool OpenEditor(int item, int column);
+    // or leaves it open to refuse the text. A text that the style's validator
+    // refuses stays in the editor with the validator's message, unreported.
+    // In a multi-line editor Shift+Enter breaks the line.
+    bool OpenEditor(int item, int column, TTreeEditorStyle style = {});
+    const TTreeEditorStyle& GetEditorStyle() const { return editStyle_; }
+    // The editor's own control (an edit or a combo box), null when closed.
+    TControl* GetEditor() const { return editor_; }
     bool IsEditing() const { return editRow_ >= 0; }
     int EditItem() const { return editRow_; }
     int EditColumn() const { return editColumn_; }
@@ -100,11 +120,16 @@ public:
 
     // The user's actions, as the mouse and keyboard make them.
     void ClickCell(int item, int column, uint32_t modKeys = 0);
+    // A navigation key (arrows, page keys, Home, End) with MK_SHIFT for a
+    // range and MK_CONTROL to move only the caret; false for other keys.
+    bool PressKey(uint32_t virtualKey, uint32_t modKeys = 0);
     void DoubleClickCell(int item, int column);
     void RightClick(int item);
     // The control gained the keyboard focus.
     void FocusGained();
     void ClickExpandButton(int item);
+    // Left or Right on a row with children (TN_EXPANDKEY).
+    void PressExpandKey(int item);
     void ClickHeading(int column);
     void BeginDrag(bool copy);
     // Over a row of a control (this or another), or over no control (null).
@@ -117,6 +142,9 @@ protected:
     void EvLButtonDown(uint32_t modKeys, TPoint point) override;
     void EvMouseMove(uint32_t modKeys, TPoint point) override;
     void EvLButtonUp(uint32_t modKeys, TPoint point) override;
+    void EvLButtonDblClk(uint32_t modKeys, TPoint point) override;
+    void EvRButtonDown(uint32_t modKeys, TPoint point) override;
+    void EvSize(uint32_t sizeType, const TSize& size) override;
     void EvCancelMode() override;
 
 private:
@@ -129,14 +157,28 @@ private:
         int level = 0;
         bool expanded = false;
         bool selected = false;
+        std::string mark;
         std::vector<Cell> cells;
     };
     Cell* cell(int item, int column);
     const Cell* cell(int item, int column) const;
     bool validRow(int item) const { return item >= 0 && item < GetCount(); }
+    // Rows come, go or move, or the look of all of them changed.
     void changed();
+    // Only this row's cells, state or selection changed.
+    void rowChanged(int item);
     void refreshView();
-    int shownIndex(int item) const;
+    void rebuildView();
+    // fresh: the row's item was just made.
+    void updateRow(int item, bool fresh);
+    void applyWidths();
+    int columnOffset() const { return rowHeaderShown_ ? 1 : 0; }
+    // Selects exactly the rows from..to (either order); notifies nothing.
+    void selectRange(int from, int to);
+    void clickRow(int item, int column, uint32_t modKeys, bool deferActivation);
+    // The shown row steps rows below (above for negative) item.
+    int shownRowFrom(int item, int steps) const;
+    int pageRows() const;
 
     std::vector<Row> rows_;
     std::vector<TTreeColumn> columns_;
@@ -146,13 +188,22 @@ private:
     TTreeClickCodes clickCodes_ = TTreeClickCodes::CellClicks;
     bool multi_ = false;
     int caret_ = -1;
+    int anchor_ = -1; // where a Shift range starts
     int top_ = 0;
     int lastColumn_ = 0;
     int editRow_ = -1, editColumn_ = -1;
+    TTreeEditorStyle editStyle_;
+    TControl* editor_ = nullptr;
+    int itemPictures_[3] = {0, 0, 0};
     TTreeDragInfo drag_;
     int dropTarget_ = -1;
     int dropHighlight_ = -1;
     bool refreshPending_ = false;
+    bool rebuildPending_ = false;
+    std::vector<int> dirtyRows_;
+    bool rowHeaderShown_ = false;
+    int rowHeaderWidth_ = 0;
+    bool applyingWidths_ = false;
     bool mouseDown_ = false;
     TPoint pressPoint_;
     struct View;

@@ -5,7 +5,11 @@
 #include "platform/window/Cursor.h"
 #include "platform/window/Messages.h"
 
+#include <memory>
 #include <string>
+#include <vector>
+
+class TValidator;
 
 struct TTreeColumn {
     int32_t width = -1; // pixels; -1 = the remaining width
@@ -56,4 +60,15 @@ struct TTreeDragInfo {
 struct TTreeCellColors {
     TColor background = TColor::White;
     TColor text = TColor::Black;
+    bool operator==(const TTreeCellColors&) const = default;
+};
+
+// The form of an in-place editor over a cell.
+struct TTreeEditorStyle {
+    enum TKind { SingleLine, MultiLine, DropDown } kind = SingleLine;
+    unsigned textLimit = 0; // counts the terminating zero, as an edit's buffer (0: none)
+    bool readOnly = false;
+    std::vector<std::string> choices; // DropDown: the list to pick from
+    // Checks the typing and, when the edit ends, the whole text.
+    std::shared_ptr<TValidator> validator;
 };

@@ -14,6 +14,7 @@
 namespace {
 TApplication* g_current = nullptr;
 bool g_idlePending = false;
+TPoint g_messagePos;
 
 struct KeyboardState {
     std::set<uint32_t> down;
@@ -109,6 +110,7 @@ void SetKeyDown(uint32_t vk, bool down) {
 namespace window_detail {
 
 bool Deliver(MSG& msg) {
+    if (msg.message >= WM_MOUSEMOVE && msg.message <= WM_RBUTTONUP) g_messagePos = msg.pt;
     auto* app = TApplication::Current();
     if (app && app->ProcessAppMsg(msg)) return true;
     auto* w = TWindow::FromHandle(msg.hwnd);
@@ -130,3 +132,7 @@ void RequestIdleUpdate() {
 }
 
 } // namespace window_detail
+
+TPoint GetMessagePos() {
+    return g_messagePos;
+}

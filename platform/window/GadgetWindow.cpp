@@ -126,8 +126,9 @@ void TGadgetWindow::realize(TGadget& gadget, int index) {
         tb->setEnabled(button->IsEnabled());
         const int id = button->CommandId();
         tb->setToolTip(Qs(LoadString(id)));
-        QObject::connect(tb, &QToolButton::clicked, [this, id] { PressButton(id); });
-        window_detail::OnEvent(tb, QEvent::Enter, [this, id] { ShowHint(id); });
+        QObject::connect(tb, &QToolButton::clicked, GetImpl().hooks.get(),
+                         [this, id] { PressButton(id); });
+        window_detail::OnEvent(*this, tb, QEvent::Enter, [this, id] { ShowHint(id); });
         view = tb;
     } else if (auto* sep = dynamic_cast<TSeparatorGadget*>(&gadget)) {
         view = new QWidget(bar);

@@ -51,8 +51,10 @@ Qt::CursorShape shapeOf(TCursor::TShape s) {
 }
 class EventHook : public QObject {
 public:
-    EventHook(QObject* object, QEvent::Type type, std::function<void()> fn)
-        : QObject(object), type_(type), fn_(std::move(fn)) {
+    EventHook(QObject* owner, QObject* object, QEvent::Type type, std::function<void()> fn)
+        : QObject(owner), type_(type), fn_(std::move(fn)) {
+        // Either end finishes the hook.
+        QObject::connect(object, &QObject::destroyed, this, &QObject::deleteLater);
         object->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
@@ -67,8 +69,8 @@ private:
 } // namespace
 
 namespace window_detail {
-void OnEvent(QObject* object, QEvent::Type type, std::function<void()> fn) {
-    new EventHook(object, type, std::move(fn));
+void OnEvent(TWindow& owner, QObject* object, QEvent::Type type, std::function<void()> fn) {
+    new EventHook(owner.GetImpl().hooks.get(), object, type, std::move(fn));
 }
 QWidget* ParentWidget(const TWindow* w) {
     auto* p = w->GetParent();
@@ -179,6 +181,7 @@ void TWindow::Destroy(int) {
     impl_->bridge->Detach();
     impl_->bridge->deleteLater();
     impl_->bridge = nullptr;
+    impl_->hooks = std::make_unique<QObject>();
     if (impl_->widget) {
         impl_->widget->hide();
         impl_->widget->deleteLater();

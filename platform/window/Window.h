@@ -138,3 +138,6 @@ private:
 
 // The size of the (primary) screen in pixels.
 TSize GetScreenSize();
+// Where the cursor was, in screen coordinates, at the latest mouse message;
+// context menus open there.
+TPoint GetMessagePos();

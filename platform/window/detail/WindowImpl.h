@@ -34,6 +34,10 @@ struct TWindow::Impl {
     bool acceptDrops = false;
     // Context of deferred work; deleting it with the window cancels that work.
     std::unique_ptr<QObject> tasks = std::make_unique<QObject>();
+    // Context of the event hooks and signal connections that call into the
+    // window: they end when its widgets are destroyed, which may be well
+    // before Qt deletes those widgets.
+    std::unique_ptr<QObject> hooks = std::make_unique<QObject>();
 
     // The widget that a child's widget is placed in.
     QWidget* ChildContainer() const { return client ? client.data() : widget.data(); }
@@ -54,6 +58,6 @@ bool Deliver(MSG& msg);
 // Asks for one update of the command states after the current event.
 void RequestIdleUpdate();
 // Runs fn whenever the object gets an event of the type, and lets the event
-// go on; the hook goes with the object.
-void OnEvent(QObject* object, QEvent::Type type, std::function<void()> fn);
+// go on; the hook ends with the owner's widgets or with the object.
+void OnEvent(TWindow& owner, QObject* object, QEvent::Type type, std::function<void()> fn);
 } // namespace window_detail

@@ -1,0 +1,101 @@
+#include "testsupport/UserInput.h"
+
+#include "platform/window/Messages.h"
+#include "platform/window/detail/WindowBridge.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTest>
+
+namespace testsupport {
+namespace {
+
+Qt::KeyboardModifiers modifiersOf(uint32_t modKeys) {
+    Qt::KeyboardModifiers m;
+    if (modKeys & MK_SHIFT) m |= Qt::ShiftModifier;
+    if (modKeys & MK_CONTROL) m |= Qt::ControlModifier;
+    return m;
+}
+
+QWidget* clientOf(TWindow& w) {
+    auto& impl = w.GetImpl();
+    return impl.client ? impl.client.data() : impl.widget.data();
+}
+
+// The widget that has the focus inside the window, else the window's own.
+QWidget* keyTarget(TWindow& w) {
+    QWidget* outer = w.GetImpl().widget;
+    QWidget* focus = QApplication::focusWidget();
+    return focus && outer && (focus == outer || outer->isAncestorOf(focus)) ? focus : outer;
+}
+
+// The layer's own key mapping, read backwards.
+int qtKeyOf(uint32_t vk) {
+    if (vk == VK_RETURN) return Qt::Key_Return;
+    for (int key = 0x20; key <= 0x7e; ++key)
+        if (VirtualKeyOf(key) == vk) return key;
+    for (int key = Qt::Key_Escape; key <= Qt::Key_F24; ++key)
+        if (VirtualKeyOf(key) == vk) return key;
+    return 0;
+}
+
+} // namespace
+
+void LeftClick(TWindow& w, TPoint p, uint32_t modKeys) {
+    QTest::mouseClick(clientOf(w), Qt::LeftButton, modifiersOf(modKeys), QPoint(p.x, p.y));
+}
+
+void RightClick(TWindow& w, TPoint p) {
+    QTest::mouseClick(clientOf(w), Qt::RightButton, {}, QPoint(p.x, p.y));
+}
+
+void DoubleClick(TWindow& w, TPoint p) {
+    QTest::mouseDClick(clientOf(w), Qt::LeftButton, {}, QPoint(p.x, p.y));
+}
+
+void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {
+    QTest::keyClick(keyTarget(w), Qt::Key(qtKeyOf(vk)), modifiersOf(modKeys));
+}
+
+void TypeText(TWindow& w, const char* text) {
+    QTest::keyClicks(keyTarget(w), QString::fromUtf8(text));
+}
+
+void DragColumnBorder(TWindow& w, int column, int dx) {
+    auto* header = w.GetImpl().widget ? w.GetImpl().widget->findChild<QHeaderView*>() : nullptr;
+    if (!header) return;
+    const int border = header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+    const int y = header->height() / 2;
+    auto* target = header->viewport();
+    QTest::mousePress(target, Qt::LeftButton, {}, QPoint(border, y));
+    QTest::mouseMove(target, QPoint(border + dx / 2, y));
+    QTest::mouseMove(target, QPoint(border + dx, y));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(border + dx, y));
+}
+
+std::function<void()> FocusInSender(TWindow& w) {
+    QPointer<QWidget> widget = w.GetImpl().widget.data();
+    return [widget] {
+        if (!widget) return;
+        QFocusEvent e(QEvent::FocusIn, Qt::OtherFocusReason);
+        QApplication::sendEvent(widget, &e);
+    };
+}
+
+bool SaveWindowPicture(TWindow& w, const char* path) {
+    QWidget* widget = w.GetImpl().widget;
+    return widget && widget->grab().save(QString::fromUtf8(path), "PNG");
+}
+
+int DoubleClickTime() {
+    return QApplication::doubleClickInterval();
+}
+
+void ProcessEvents(int ms) {
+    if (ms > 0) QTest::qWait(ms);
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+} // namespace testsupport

@@ -1,0 +1,35 @@
+#pragma once
+// Real input events for tests: mouse buttons and keys as Qt delivers them to a
+// window's widget, so that the whole path from the event to the window's
+// notifications runs. Points are client coordinates of the window.
+#include "platform/base/Geometry.h"
+
+#include <cstdint>
+#include <functional>
+
+class TWindow;
+
+namespace testsupport {
+
+// modKeys: MK_SHIFT, MK_CONTROL.
+void LeftClick(TWindow& window, TPoint point, uint32_t modKeys = 0);
+void RightClick(TWindow& window, TPoint point);
+void DoubleClick(TWindow& window, TPoint point);
+// A virtual key (VK_DOWN, VK_RETURN, 'A') pressed and released on the
+// window's focus widget, or on the window when nothing in it has the focus.
+void PressKey(TWindow& window, uint32_t virtualKey, uint32_t modKeys = 0);
+// Types text into the window's focus widget.
+void TypeText(TWindow& window, const char* text);
+// Drags the right border of a column heading of a list or tree by dx pixels.
+void DragColumnBorder(TWindow& window, int column, int dx);
+// Sends a focus-in event to the window's widget at each call, for as long as
+// Qt has not deleted that widget: also after the window itself is gone.
+std::function<void()> FocusInSender(TWindow& window);
+// Writes what the window shows to a PNG file.
+bool SaveWindowPicture(TWindow& window, const char* path);
+// The longest time between the clicks of a double click, in milliseconds.
+int DoubleClickTime();
+// Lets the posted and deferred work run; waits ms milliseconds for timers.
+void ProcessEvents(int ms = 0);
+
+} // namespace testsupport
