@@ -6,7 +6,10 @@
 #include "platform/window/Edit.h"
 #include "platform/window/detail/WindowImpl.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 using window_detail::Qs;
@@ -17,6 +20,29 @@ QLineEdit* lineOf(const TWindow* w) {
 }
 QPlainTextEdit* textOf(const TWindow* w) {
     return qobject_cast<QPlainTextEdit*>(w->GetImpl().widget.data());
+}
+
+// The line's own paste keeps the paste one undo step of its own. It reads
+// Qt's clipboard, which holds the text for that moment when the service's
+// text differs.
+void pasteIntoLine(QLineEdit* e, const QString& text) {
+    auto* board = QGuiApplication::clipboard();
+    const QMimeData* held = board->mimeData();
+    if (held && held->text() == text) {
+        e->paste();
+        return;
+    }
+    QMimeData* saved = nullptr;
+    if (held) {
+        saved = new QMimeData;
+        for (const auto& format : held->formats()) saved->setData(format, held->data(format));
+    }
+    board->setText(text);
+    e->paste();
+    if (saved)
+        board->setMimeData(saved);
+    else
+        board->clear();
 }
 } // namespace
 
@@ -81,7 +107,7 @@ void TEdit::Paste() {
     if (auto* e = lineOf(this)) {
         // A line takes the clipboard's text up to its first line break.
         text = text.substr(0, text.find_first_of("\r\n"));
-        if (!text.empty() || e->hasSelectedText()) e->insert(Qs(text));
+        if (!text.empty() || e->hasSelectedText()) pasteIntoLine(e, Qs(text));
     }
     if (auto* e = textOf(this)) e->insertPlainText(Qs(text));
 }
