@@ -3,6 +3,7 @@
 // queue in order, records what was asked, and fails the test on a call it
 // was not told to expect or when expected calls never came.
 #include "platform/base/ApplicationState.h"
+#include "platform/services/Clipboard.h"
 #include "platform/services/Services.h"
 #include "testsupport/FixedPrinterInfo.h"
 #include "testsupport/ScriptedWindowServices.h"
@@ -65,6 +66,17 @@ private:
     std::vector<Call> calls_;
 };
 
+// A clipboard of the test's own, so that tests never touch the system's.
+class MemoryClipboard : public ClipboardService {
+public:
+    std::string GetText() override { return text_; }
+    void SetText(std::string_view text) override { text_ = text; }
+    bool HasText() override { return !text_.empty(); }
+
+private:
+    std::string text_;
+};
+
 // A fresh application state with scripted services, for one test.
 class ScriptedServices {
 public:
@@ -78,6 +90,7 @@ public:
     RecordingProcessService& Processes() { return *processes_; }
     ScriptedPopupMenuService& PopupMenus() { return *popupMenus_; }
     FixedPrinterInfoService& PrinterInfo() { return *printerInfo_; }
+    MemoryClipboard& Clipboard() { return *clipboard_; }
     ApplicationState& State() { return scope_.State(); }
 
 private:
@@ -91,6 +104,7 @@ private:
     std::shared_ptr<RecordingProcessService> processes_;
     std::shared_ptr<ScriptedPopupMenuService> popupMenus_;
     std::shared_ptr<FixedPrinterInfoService> printerInfo_;
+    std::shared_ptr<MemoryClipboard> clipboard_;
 };
 
 } // namespace testsupport

@@ -1,6 +1,7 @@
 #include "platform/services/FileDialogs.h"
 
 #include "platform/detail/QtValues.h"
+#include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 
 #include <QApplication>
@@ -27,9 +28,10 @@ private:
                                           QFileDialog::AcceptMode mode) {
         QFileDialog dlg(QApplication::activeWindow(), Qs(d.title), Qs(d.initialDir));
         dlg.setAcceptMode(mode);
-        dlg.setFileMode(mode == QFileDialog::AcceptOpen && (d.flags & OFN_FILEMUSTEXIST)
-                            ? QFileDialog::ExistingFile
-                            : QFileDialog::AnyFile);
+        // A name to create is typed into the open dialog too.
+        const bool existing = (d.flags & OFN_FILEMUSTEXIST) && !(d.flags & OFN_CREATEPROMPT);
+        dlg.setFileMode(mode == QFileDialog::AcceptOpen && existing ? QFileDialog::ExistingFile
+                                                                    : QFileDialog::AnyFile);
         const QStringList filters = Qs(QtFilterOf(d.filter)).split(";;", Qt::SkipEmptyParts);
         dlg.setNameFilters(filters);
         if (d.filterIndex >= 1 && d.filterIndex <= filters.size())
@@ -54,10 +56,43 @@ bool finish(TOpenSaveDialog::TData& data, std::optional<std::string> chosen) {
     return true;
 }
 
+// The open dialog's word on a chosen name that does not exist: true when the
+// dialog may close with it.
+bool confirmOpen(const TOpenSaveDialog::TData& data, const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(path, ec)) return true;
+    const std::string caption = data.title.empty() ? "Öffnen" : data.title;
+    const fs::path folder = fs::path(path).parent_path();
+    const bool mustExist = data.flags & (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+    if (mustExist && !folder.empty() && !fs::is_directory(folder, ec)) {
+        MessageBox(path + "\nDer Pfad existiert nicht.\nÜberprüfen Sie den Pfad.", caption,
+                   MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (data.flags & OFN_CREATEPROMPT)
+        return MessageBox(path + "\nDiese Datei existiert nicht.\nSoll sie erstellt werden?",
+                          caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    if (data.flags & OFN_FILEMUSTEXIST) {
+        MessageBox(path + "\nDatei nicht gefunden.\nÜberprüfen Sie den Dateinamen.", caption,
+                   MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ExecuteOpenDialog(TOpenSaveDialog::TData& data) {
-    return finish(data, files().GetOpenFileName(data));
+    // As in the real dialog, a refused name leaves the dialog open for another.
+    TOpenSaveDialog::TData shown = data;
+    for (;;) {
+        auto chosen = files().GetOpenFileName(shown);
+        if (!chosen) return false;
+        const std::string path = WithDefaultExtension(*chosen, data.defExt);
+        if (confirmOpen(data, path)) return finish(data, path);
+        shown.fileName = path;
+    }
 }
 
 bool ExecuteSaveDialog(TOpenSaveDialog::TData& data) {

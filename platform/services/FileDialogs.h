@@ -39,6 +39,10 @@ public:
 
 // Run the dialog; on OK the file name gets the chosen path, with the default
 // extension added when the name has none. False when cancelled.
+// The open dialog checks a name that does not exist as Windows does: with
+// OFN_CREATEPROMPT it asks whether to create it (Nein: choose again); with
+// OFN_FILEMUSTEXIST alone, or when the folder does not exist, it says so
+// and lets the user choose again.
 bool ExecuteOpenDialog(TOpenSaveDialog::TData& data);
 bool ExecuteSaveDialog(TOpenSaveDialog::TData& data);
 std::string WithDefaultExtension(std::string_view path, std::string_view defExt);

@@ -52,6 +52,7 @@ class ChooseService;
 class ProcessService;
 class PopupMenuService;
 class PrinterInfoService;
+class ClipboardService;
 
 struct Services {
     std::shared_ptr<MessageService> messages;
@@ -64,6 +65,7 @@ struct Services {
     std::shared_ptr<ProcessService> processes;
     std::shared_ptr<PopupMenuService> popupMenus;
     std::shared_ptr<PrinterInfoService> printerInfo; // in the print layer
+    std::shared_ptr<ClipboardService> clipboard;
 };
 
 // The services of the current application state; missing ones are the Qt ones.

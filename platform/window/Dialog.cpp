@@ -13,21 +13,54 @@
 #include "platform/window/ScrollBar.h"
 #include "platform/window/Static.h"
 #include "platform/window/TransferBuffer.h"
+#include "platform/window/detail/TabChain.h"
 #include "platform/window/detail/WindowImpl.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <cassert>
 
 namespace {
-// Enter, Escape and the close box become the dialog's commands.
+// Enter, Escape and the close box become the dialog's commands; Tab follows
+// the dialog's order of its windows.
 class DialogWidget : public QDialog {
 public:
     DialogWidget(QWidget* parent, TDialog* owner) : QDialog(parent), owner_(owner) {}
     void accept() override { owner_->SendMessage(WM_COMMAND, owner_->GetDefaultButton(), 0); }
     void reject() override { owner_->SendMessage(WM_COMMAND, IDCANCEL, 0); }
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        auto* root = window_detail::ChainRoot(owner_);
+        if (!root) return QDialog::focusNextPrevChild(next);
+        const auto chain = window_detail::ChainOf(*root, window_detail::ChainDepth::Nested);
+        auto* from = window_detail::WindowOf(QApplication::focusWidget());
+        if (auto* to = window_detail::NextTabStop(chain, from, !next))
+            window_detail::FocusControl(to, !next);
+        return true;
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        // Enter in a page is the page's command, as Windows gives it to the
+        // innermost dialog.
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (owner_->IsEmbedded() && enter && !(e->modifiers() & ~Qt::KeypadModifier)) {
+            owner_->SendMessage(WM_COMMAND, owner_->GetDefaultButton(), 0);
+            return;
+        }
+        QDialog::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        // A dialog passes the focus on to its first control.
+        const auto chain = window_detail::ChainOf(*owner_, window_detail::ChainDepth::Nested);
+        if (auto* first = window_detail::NextTabStop(chain, nullptr, false))
+            window_detail::FocusControl(first);
+        else
+            QDialog::focusInEvent(e);
+    }
 
 private:
     TDialog* owner_;
@@ -52,6 +85,7 @@ TDialog::TDialog(TWindow* parent, const TDialogResource& resource)
     : TWindow(parent, resource.caption), resource_(resource) {
     Responses().Command(IDOK, [this] { CmOk(); });
     Responses().Command(IDCANCEL, [this] { CmCancel(); });
+    Responses().Message(WM_NEXTDLGCTL, [this](WPARAM wp, LPARAM lp) { return nextDlgCtl(wp, lp); });
     for (const auto& c : resource_.controls)
         if (c.kind == TControlKind::DefButton) defaultId_ = c.id;
     if (!defaultId_) defaultId_ = IDOK;
@@ -83,8 +117,9 @@ void TDialog::CreateNativeWidget() {
     // The client of a frame lives inside it; other dialogs are windows of their own.
     auto* frame = dynamic_cast<TFrameWindow*>(GetParent());
     const bool client = frame && frame->GetClientWindow() == this && parent;
-    auto* d = new DialogWidget(client ? parent : parent ? parent->window() : nullptr, this);
-    if (client) d->setWindowFlags(Qt::Widget);
+    const bool inside = client || (IsEmbedded() && parent);
+    auto* d = new DialogWidget(inside ? parent : parent ? parent->window() : nullptr, this);
+    if (inside) d->setWindowFlags(Qt::Widget);
     d->setWindowTitle(window_detail::Qs(GetCaption()));
     d->setModal(modal_);
     if (resource_.popup) {

@@ -40,6 +40,19 @@ public:
     int Result() const { return result_; }
     bool Ended() const { return ended_; }
     const TDialogResource& Resource() const { return resource_; }
+    // A page inside another window (the resource's embedded flag).
+    bool IsEmbedded() const { return resource_.embedded; }
+
+    // The dialog's next tab stop after control (the one before it when
+    // previous), wrapping, among the dialog's own controls (not those of
+    // dialogs embedded in it); from the start or the end when control is
+    // null; null when the dialog has none. As Windows' GetNextDlgTabItem.
+    TWindow* GetNextDlgTabItem(TWindow* control, bool previous = false) const;
+    // Alt+letter among the dialog's own controls: from the focus on, the
+    // first button or label whose text marks the letter with "&" (compared
+    // in upper case). A button is clicked, a label gives the focus to the
+    // tab stop after it. False when none has it.
+    bool ActivateMnemonic(char32_t letter);
 
     // For the dialog service: makes the window as a modal dialog.
     bool CreateModal();
@@ -51,6 +64,9 @@ protected:
 
 private:
     void makeResourceControls();
+    // WM_NEXTDLGCTL: lParam nonzero: focus to the control with the handle in
+    // wParam; otherwise to the next (wParam 0) or previous tab stop.
+    TResult nextDlgCtl(WPARAM wParam, LPARAM lParam);
     TDialogResource resource_;
     TTransferBuffer* transfer_ = nullptr;
     bool modal_ = false;

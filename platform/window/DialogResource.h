@@ -36,4 +36,7 @@ struct TDialogResource {
     std::vector<TControlResource> controls;
     // A bordered pop-up without caption that does not take the focus.
     bool popup = false;
+    // A child inside another window (a page of a tabbed dialog): no frame of
+    // its own; its controls join the Tab cycle of the dialog around it.
+    bool embedded = false;
 };

@@ -28,6 +28,7 @@ public:
 TEdit::TEdit(TWindow* parent, int id, unsigned textLimit, bool multiline)
     : TControl(parent, id), textLimit_(textLimit), multiline_(multiline) {
     EnableTransfer();
+    setupEditCommands();
 }
 
 TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h,
@@ -35,6 +36,7 @@ TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w
     : TControl(parent, id, text, x, y, w, h), textLimit_(textLimit), multiline_(multiline),
       text_(text) {
     EnableTransfer();
+    setupEditCommands();
 }
 
 void TEdit::CreateNativeWidget() {
@@ -128,6 +130,13 @@ void TEdit::SetReadOnly(bool readOnly) {
 void TEdit::SetSelection(int start, int end) {
     if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data()))
         e->setSelection(start, end < 0 ? int(e->text().size()) - start : end - start);
+    if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data())) {
+        auto cursor = e->textCursor();
+        const int length = int(e->document()->characterCount()) - 1;
+        cursor.setPosition(std::clamp(start, 0, length));
+        cursor.setPosition(end < 0 ? length : std::clamp(end, 0, length), QTextCursor::KeepAnchor);
+        e->setTextCursor(cursor);
+    }
 }
 
 bool TEdit::Transfer(TTransferBuffer::Field& field, TTransferDirection dir) {

@@ -39,11 +39,27 @@ public:
     // and notifies the parent.
     void Type(std::string_view text);
 
+    // The "Bearbeiten" commands, also reached by WM_UNDO, WM_CUT, WM_COPY,
+    // WM_PASTE and WM_CLEAR and by the keys Ctrl+Z, X, C, V: they change the
+    // text as typing does, through the clipboard service.
+    void Undo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void DeleteSelection();
+    // Empties the whole text.
+    void Clear();
+    bool CanUndo() const;
+    bool HasSelection() const;
+    std::string GetSelectedText() const;
+
 protected:
     void CreateNativeWidget() override;
     void EvKillFocus(HWND getFocus) override;
 
 private:
+    // Binds the edit commands and their enablers (EditCommands.cpp).
+    void setupEditCommands();
     // The validator's word on typed text; it may correct the text.
     bool acceptTyped(std::string& text, bool appending);
     unsigned textLimit_;

@@ -75,15 +75,7 @@ void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
 
 TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title, TWindow* clientWnd)
     : TWindow(parent, title), client_(clientWnd) {
-    if (client_) {
-        // The client becomes this frame's child.
-        if (auto* old = client_->GetParent()) {
-            auto& sib = old->GetImpl().children;
-            sib.erase(std::remove(sib.begin(), sib.end(), client_), sib.end());
-        }
-        client_->GetImpl().parent = this;
-        GetImpl().children.push_back(client_);
-    }
+    if (client_) client_->SetParent(this);
     Responses().Command(CM_EXIT, [this] { CloseWindow(); });
 }
 

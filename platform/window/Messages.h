@@ -30,11 +30,13 @@ enum : uint32_t {
     WM_WININICHANGE = 0x001A,
     WM_CANCELMODE = 0x001F,
     WM_GETMINMAXINFO = 0x0024,
+    WM_NEXTDLGCTL = 0x0028,
     WM_NCMOUSEMOVE = 0x00A0,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,
     WM_COMMAND = 0x0111,
+    WM_SYSCOMMAND = 0x0112,
     WM_TIMER = 0x0113,
     WM_HSCROLL = 0x0114,
     WM_VSCROLL = 0x0115,
@@ -47,6 +49,11 @@ enum : uint32_t {
     WM_RBUTTONDOWN = 0x0204,
     WM_RBUTTONUP = 0x0205,
     WM_MDIACTIVATE = 0x0222,
+    WM_CUT = 0x0300,
+    WM_COPY = 0x0301,
+    WM_PASTE = 0x0302,
+    WM_CLEAR = 0x0303,
+    WM_UNDO = 0x0304,
     WM_DROPFILES = 0x0233,
     WM_USER = 0x0400,
 };
@@ -90,6 +97,10 @@ enum : int {
 };
 
 enum : uint32_t { MSGF_DIALOGBOX = 0, MSGF_MENU = 2 };
+
+// WM_SYSCOMMAND: Alt+letter that no control of the dialog took (lParam: the
+// character, upper case).
+enum : uint32_t { SC_KEYMENU = 0xF100 };
 
 constexpr uint16_t LOWORD(uint32_t v) {
     return uint16_t(v & 0xFFFF);

@@ -5,6 +5,7 @@
 #include "platform/window/Cursor.h"
 #include "platform/window/DropInfo.h"
 #include "platform/window/FrameWindow.h"
+#include "platform/window/detail/KeyboardRouter.h"
 #include "platform/window/detail/PaintSurface.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -99,6 +100,16 @@ void TWindow::Impl::Adopt(QWidget* outer, QWidget* inner) {
     if (client != widget) client->installEventFilter(bridge);
     if (attr.W > 0 && attr.H > 0) outer->resize(attr.W, attr.H);
     if (attr.X >= 0 && attr.Y >= 0) outer->move(attr.X, attr.Y);
+    ApplyTabStop();
+}
+
+void TWindow::Impl::ApplyTabStop() {
+    if (!client || tabStop < 0) return;
+    const auto policy = client->focusPolicy();
+    if (tabStop)
+        client->setFocusPolicy(Qt::FocusPolicy(policy | Qt::StrongFocus));
+    else
+        client->setFocusPolicy(Qt::FocusPolicy(policy & ~Qt::TabFocus));
 }
 
 TWindow::TWindow(TWindow* parent, std::string_view title) : impl_(std::make_unique<Impl>()) {
@@ -124,6 +135,7 @@ TWindow::~TWindow() {
 
 bool TWindow::Create() {
     if (IsCreated()) return true;
+    window_detail::EnsureKeyboardRouter();
     impl_->bridge = new WindowBridge(this);
     CreateNativeWidget();
     if (!impl_->widget) {
@@ -145,9 +157,12 @@ void TWindow::CreateNativeWidget() {
 }
 
 void TWindow::SetupWindow() {
-    for (auto* c : std::vector<TWindow*>(impl_->children))
-        if (!c->IsCreated() && c->Create() && c->impl_->widget && !c->impl_->widget->isWindow())
+    for (auto* c : std::vector<TWindow*>(impl_->children)) {
+        // A child's set-up may take over a later sibling (SetParent).
+        if (c->GetParent() != this || !c->impl_->autoCreate || c->IsCreated()) continue;
+        if (c->Create() && c->impl_->widget && !c->impl_->widget->isWindow())
             c->impl_->widget->show();
+    }
 }
 
 HWND TWindow::GetHandle() const {
@@ -172,6 +187,7 @@ void TWindow::CloseWindow(int retValue) {
 void TWindow::Destroy(int) {
     if (!IsCreated() || impl_->destroying) return;
     impl_->destroying = true;
+    window_detail::DropKeyFilters(this);
     CleanupWindow();
     for (auto* c : impl_->children) c->Destroy();
     for (auto [id, qtId] : impl_->timers) impl_->bridge->killTimer(qtId);
@@ -195,6 +211,28 @@ void TWindow::Destroy(int) {
 
 TWindow* TWindow::GetParent() const {
     return impl_->parent;
+}
+
+void TWindow::SetParent(TWindow* newParent) {
+    if (newParent == impl_->parent) return;
+    if (auto* old = impl_->parent) {
+        auto& sib = old->impl_->children;
+        sib.erase(std::remove(sib.begin(), sib.end(), this), sib.end());
+    }
+    impl_->parent = newParent;
+    if (newParent) newParent->impl_->children.push_back(this);
+    auto* w = impl_->widget.data();
+    if (!w || w->isWindow()) return;
+    const bool visible = !w->isHidden();
+    w->setParent(window_detail::ParentWidget(this), w->windowFlags());
+    if (visible) w->show();
+}
+
+void TWindow::EnableAutoCreate(bool enable) {
+    impl_->autoCreate = enable;
+}
+bool TWindow::IsAutoCreate() const {
+    return impl_->autoCreate;
 }
 const std::vector<TWindow*>& TWindow::Children() const {
     return impl_->children;
@@ -260,6 +298,16 @@ void TWindow::SetFocus() {
 }
 bool TWindow::HasFocus() const {
     return impl_->client && impl_->client->hasFocus();
+}
+
+void TWindow::SetTabStop(bool tabStop) {
+    impl_->tabStop = tabStop ? 1 : 0;
+    impl_->ApplyTabStop();
+}
+
+bool TWindow::IsTabStop() const {
+    if (impl_->tabStop >= 0) return impl_->tabStop == 1;
+    return impl_->client && (impl_->client->focusPolicy() & Qt::TabFocus);
 }
 
 TRect TWindow::GetClientRect() const {
@@ -445,6 +493,11 @@ void TWindow::Defer(std::function<void()> fn) {
 
 void TWindow::EvDropFiles(TDropInfo& drop) {
     if (auto* app = TApplication::Current()) app->EvDropFiles(drop);
+}
+
+HWND GetFocus() {
+    auto* w = window_detail::WindowOf(QApplication::focusWidget());
+    return w ? w->GetHandle() : 0;
 }
 
 TSize GetScreenSize() {

@@ -43,6 +43,13 @@ public:
     void Destroy(int retValue = 0);
 
     TWindow* GetParent() const;
+    // Moves the window under another parent (which then owns it); a made
+    // widget moves along and keeps its visibility.
+    void SetParent(TWindow* newParent);
+    // Children that auto-create are made by their parent's SetupWindow (the
+    // default); others wait for their own Create.
+    void EnableAutoCreate(bool enable = true);
+    bool IsAutoCreate() const;
     const std::vector<TWindow*>& Children() const;
     TWindow* ChildWithId(int id) const;
     TAttr& Attr();
@@ -60,6 +67,10 @@ public:
     bool IsWindowEnabled() const;
     void SetFocus();
     bool HasFocus() const;
+    // Whether Tab stops at the window in its dialog (WS_TABSTOP); by default
+    // the controls that take the focus do, labels and frames do not.
+    void SetTabStop(bool tabStop);
+    bool IsTabStop() const;
     TRect GetClientRect() const;
     TRect GetWindowRect() const; // screen coordinates
     void MoveWindow(const TRect& rect, bool repaint = false);
@@ -135,6 +146,10 @@ protected:
 private:
     std::unique_ptr<Impl> impl_;
 };
+
+// The window that holds the keyboard focus (the control, also when the focus
+// is in a part of it such as the edit field of a combo box); 0 for none.
+HWND GetFocus();
 
 // The size of the (primary) screen in pixels.
 TSize GetScreenSize();

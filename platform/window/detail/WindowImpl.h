@@ -32,6 +32,8 @@ struct TWindow::Impl {
     bool defaultProcessing = false;
     bool destroying = false;
     bool acceptDrops = false;
+    bool autoCreate = true;
+    int tabStop = -1; // -1: as the widget takes the focus
     // Context of deferred work; deleting it with the window cancels that work.
     std::unique_ptr<QObject> tasks = std::make_unique<QObject>();
     // Context of the event hooks and signal connections that call into the
@@ -43,6 +45,8 @@ struct TWindow::Impl {
     QWidget* ChildContainer() const { return client ? client.data() : widget.data(); }
     // Adopts a made widget: events pass through the bridge.
     void Adopt(QWidget* outer, QWidget* inner = nullptr);
+    // Gives the client widget the focus policy that an explicit tab stop asks.
+    void ApplyTabStop();
 };
 
 namespace window_detail {
