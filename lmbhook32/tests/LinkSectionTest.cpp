@@ -1,5 +1,6 @@
 #include "lmbhook32/LinkSection.h"
 #include "platform/ipc/SharedSection.h"
+#include "testsupport/LinkNamespace.h"
 
 #include <gtest/gtest.h>
 
