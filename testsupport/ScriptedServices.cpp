@@ -34,7 +34,13 @@ std::optional<std::string> ScriptedInputService::InputBox(std::string_view capti
 }
 
 bool RecordingHelpService::WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) {
-    calls_.push_back({std::string(helpFile), command, data});
+    calls_.push_back({std::string(helpFile), command, data, {}});
+    return true;
+}
+
+bool RecordingHelpService::WinHelpText(std::string_view helpFile, uint32_t command,
+                                       std::string_view text) {
+    calls_.push_back({std::string(helpFile), command, 0, std::string(text)});
     return true;
 }
 

@@ -58,8 +58,10 @@ public:
         std::string file;
         uint32_t command = 0;
         uint32_t data = 0;
+        std::string text; // the text of a text command
     };
     bool WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) override;
+    bool WinHelpText(std::string_view helpFile, uint32_t command, std::string_view text) override;
     const std::vector<Call>& Calls() const { return calls_; }
 
 private:

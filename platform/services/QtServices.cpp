@@ -1,6 +1,7 @@
 #include "platform/services/QtServices.h"
 
 #include "platform/detail/QtValues.h"
+#include "platform/services/HelpViewer.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include <filesystem>
+#include <map>
 #include <vector>
 
 namespace {
@@ -107,11 +110,45 @@ public:
     }
 };
 
-// The original's help files need the Windows help viewer, which this system
-// does not have: help requests answer "not shown".
+// One viewer per help file, made at its first request and kept (hidden when
+// closed) until the process ends.
 class QtHelpService : public HelpService {
 public:
-    bool WinHelp(std::string_view, uint32_t, uint32_t) override { return false; }
+    bool WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) override {
+        if (command == HELP_QUIT) return quit(helpFile);
+        HelpViewer* v = viewer(helpFile);
+        return v && v->Command(command, data);
+    }
+    bool WinHelpText(std::string_view helpFile, uint32_t command, std::string_view text) override {
+        if (command == HELP_QUIT) return quit(helpFile);
+        HelpViewer* v = viewer(helpFile);
+        return v && v->Command(command, text);
+    }
+
+private:
+    HelpViewer* viewer(std::string_view helpFile) {
+        const std::string key = std::filesystem::absolute(std::string(helpFile)).lexically_normal();
+        auto& v = viewers_[key];
+        if (v) return v.get();
+        auto made = std::make_unique<HelpViewer>();
+        std::string error;
+        if (!made->Open(key, &error)) {
+            viewers_.erase(key);
+            ::MessageBox(error, "Hilfe", MB_OK | MB_ICONSTOP);
+            return nullptr;
+        }
+        v = std::move(made);
+        return v.get();
+    }
+    bool quit(std::string_view helpFile) {
+        for (auto& [path, v] : viewers_)
+            if (helpFile.empty() ||
+                path == std::filesystem::absolute(std::string(helpFile)).lexically_normal())
+                v->Close();
+        return true;
+    }
+
+    std::map<std::string, std::unique_ptr<HelpViewer>> viewers_;
 };
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 // The program's dialogs with the user that tests must script: message boxes,
-// the input box and the help viewer. The current set hangs on the application
-// state; a test installs scripted ones (testsupport/ScriptedServices.h), the
-// program gets the Qt ones.
+// the input box and the help viewer (platform/services/HelpViewer.h). The current set hangs on the
+// application state; a test installs scripted ones (testsupport/ScriptedServices.h), the program
+// gets the Qt ones.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -42,8 +42,12 @@ enum : uint32_t {
 class HelpService {
 public:
     virtual ~HelpService() = default;
-    // False when the viewer could not show the help.
+    // False when the viewer could not show the help. An empty file with
+    // HELP_QUIT ends every viewer.
     virtual bool WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) = 0;
+    // The commands whose data is a text: HELP_KEY, HELP_PARTIALKEY, HELP_COMMAND.
+    virtual bool WinHelpText(std::string_view helpFile, uint32_t command,
+                             std::string_view text) = 0;
 };
 
 class DialogService;

@@ -6,6 +6,7 @@
 #include "platform/print/PreviewPage.h"
 #include "platform/print/Printer.h"
 #include "platform/print/TestPage.h"
+#include "testsupport/RunCommand.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -17,16 +18,7 @@
 
 namespace {
 
-std::string RunCommand(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
+using testsupport::RunCommand;
 
 std::string PdfInfo(const std::filesystem::path& pdf) {
     return RunCommand("pdfinfo '" + pdf.string() + "' 2>&1");

@@ -18,6 +18,10 @@ int QtRuntime::Exec() {
     return QApplication::exec();
 }
 
+void QtRuntime::Quit(int exitCode) {
+    QApplication::exit(exitCode);
+}
+
 bool QtRuntime::Exists() {
     return QApplication::instance() != nullptr;
 }

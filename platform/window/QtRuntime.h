@@ -12,6 +12,8 @@ public:
     QtRuntime& operator=(const QtRuntime&) = delete;
 
     int Exec();
+    // Ends Exec with the code.
+    static void Quit(int exitCode);
     static bool Exists();
 
 private:

@@ -4,6 +4,7 @@
 // writers. Usage: datendateien <source data folder> <output folder>
 #include "platform/base/Cp1252.h"
 #include "platform/base/FileIO.h"
+#include "platform/services/HelpFile.h"
 #include "stammwerk/modell/TBaustoffDatei.h"
 #include "stammwerk/modell/TBauteilDatei.h"
 #include "stammwerk/modell/TCADBauteilDaten.h"
@@ -312,6 +313,22 @@ void beispielSchreiben(const fs::path& src, const fs::path& aus,
     pruefen(g.Speichern(aus / "beispiel.pro") == 1, g.LetzterFehler());
 }
 
+// The help files ship as written, once the viewer's own reader accepts them.
+void hilfeSchreiben(const fs::path& quelle, const fs::path& aus) {
+    for (const auto& eintrag : fs::directory_iterator(quelle)) {
+        if (eintrag.path().extension() != ".hlp") continue;
+        const FileContents inhalt = ReadWholeFile(eintrag.path(), HelpFile::kMaxBytes);
+        pruefen(inhalt.ok, inhalt.error);
+        const std::string text(inhalt.bytes.begin(), inhalt.bytes.end());
+        HelpFileError fehler;
+        pruefen(HelpFile::Parse(text, &fehler).IsValid(), eintrag.path().string() + ":" +
+                                                              std::to_string(fehler.line) + ": " +
+                                                              fehler.message);
+        const FileResult r = WriteFileAtomically(aus / eintrag.path().filename(), text);
+        pruefen(r.ok, r.error);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -343,6 +360,7 @@ int main(int argc, char** argv) {
         const auto bauteile = bauteileSchreiben(daten / "src", aus, din);
         referenzenSchreiben(daten / "src", aus);
         beispielSchreiben(daten, aus, bauteile);
+        hilfeSchreiben(daten / "hilfe", aus);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datendateien: %s\n", e.what());
         return 1;

@@ -1,0 +1,268 @@
+#include "lmbpilot32/CNavView.h"
+
+#include "lmbhook32/lmbhook32.h"
+#include "lmbpilot32/CNavDoc.h"
+#include "lmbpilot32/NavMacros.h"
+#include "platform/ipc/MessagePort.h"
+#include "platform/services/HelpViewerLink.h"
+#include "platform/services/MessageBox.h"
+#include "platform/tree/TreeControl.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/ResponseTable.h"
+
+#include <cstring>
+
+namespace {
+constexpr int kTreeId = 1000;
+} // namespace
+
+CNavView::CNavView(TWindow* parent, CNavDoc& doc, bool authorMode)
+    : TWindow(parent), doc_(doc), author_(authorMode), autoSync_(doc.Values.AutoSync != 0) {
+    tree_ = new TTreeControl(this, kTreeId);
+    Responses().Notify(kTreeId, TN_SELCHANGE, [this] {
+        // A selection made with the mouse displays the topic.
+        const int row = tree_->GetSelectedItem();
+        if (row >= 0 && size_t(row) < rowItems_.size() && rowItems_[size_t(row)] != selected_)
+            DisplayTopic(rowItems_[size_t(row)]);
+    });
+    Responses().Notify(kTreeId, TN_ROWACTIVATE, [this] { DisplayTopic(selected_); });
+}
+
+CNavView::~CNavView() {
+    if (port_) lmbQuitLinkApp();
+}
+
+void CNavView::SetupWindow() {
+    TWindow::SetupWindow();
+    port_ = std::make_unique<MessagePort>(
+        [this](uint32_t m, uint32_t w, int32_t l) { return linkMessage(m, w, l); });
+}
+
+void CNavView::EvSize(uint32_t, const TSize& size) {
+    if (tree_->IsCreated()) tree_->MoveWindow(TRect(0, 0, size.cx, size.cy));
+}
+
+int32_t CNavView::LinkWindow() const {
+    return port_ ? port_->Id() : 0;
+}
+
+void CNavView::fillTree() {
+    tree_->DeleteAll();
+    rowItems_.clear();
+    for (size_t i = 0; i < doc_.Items.size(); ++i) {
+        if (!doc_.IsShown(int(i))) continue;
+        const CNavItem& it = doc_.Items[i];
+        const int row = tree_->AddItem(it.ShownText().substr(0, 259));
+        tree_->SetLevel(row, std::max(0, int(it.OutlineDepth) - 1));
+        rowItems_.push_back(int(i));
+    }
+}
+
+int CNavView::rowOf(int item) const {
+    for (size_t r = 0; r < rowItems_.size(); ++r)
+        if (rowItems_[r] == item) return int(r);
+    return -1;
+}
+
+bool CNavView::StartLink() {
+    selected_ = current_ = -1;
+    parentButton_.clear();
+    fillTree();
+    if (doc_.HelpPath().empty()) return true;
+    const std::string macro = author_ ? JumpMacro(doc_, 0) : std::string();
+    if (!lmbInitLinkApp(LinkWindow(), doc_.HelpPath().c_str(), 1, macro.empty() ? 0 : 1,
+                        macro.c_str())) {
+        MessageBox("Can't initiate connection with WinHelp", "Lumbra Navigator",
+                   MB_OK | MB_ICONSTOP);
+        lmbQuitLinkApp();
+        return false;
+    }
+    Sync();
+    return true;
+}
+
+int32_t CNavView::viewerTopic() const {
+    return lmbLGetInfo(HELP_INFO_TOPIC, 0);
+}
+
+void CNavView::runMacro(const std::string& macro) {
+    if (!macro.empty()) lmbHelpCommand(doc_.HelpPath().c_str(), macro.c_str());
+}
+
+void CNavView::SelectTopic(int item) {
+    selected_ = doc_.IsValid(item) ? item : -1;
+    const int row = rowOf(selected_);
+    if (row >= 0) {
+        // Rows above it open so that it shows.
+        for (int p = doc_.Parent(selected_); p >= 0; p = doc_.Parent(p))
+            if (int r = rowOf(p); r >= 0) tree_->Expand(r, true);
+        tree_->SelectItem(row);
+    } else {
+        tree_->SetSelection(false, -1);
+    }
+}
+
+void CNavView::DisplayTopic(int item) {
+    if (!doc_.IsTarget(item)) return;
+    if (viewerTopic() != doc_.Items[size_t(item)].TopicNumber ||
+        doc_.Items[size_t(item)].TopicNumber == 0)
+        runMacro(JumpMacro(doc_, item));
+    SelectTopic(item);
+}
+
+void CNavView::Sync() {
+    const int32_t topic = viewerTopic();
+    int item = selected_;
+    if (!doc_.IsValid(item) || doc_.Items[size_t(item)].TopicNumber != topic)
+        item = doc_.FindByTopicNumber(topic);
+    SelectTopic(item);
+}
+
+void CNavView::ExpandAll(bool expand) {
+    for (int r = 0; r < tree_->GetCount(); ++r)
+        if (tree_->HasChildren(r)) tree_->Expand(r, expand);
+}
+
+bool CNavView::IsItemExpanded(int item) const {
+    const int r = rowOf(item);
+    return r >= 0 && tree_->IsExpanded(r);
+}
+
+void CNavView::PrintRange(int item, int mode) {
+    int from = 0, to = 0;
+    if (!doc_.PrintRange(item, mode, from, to)) return;
+    runMacro(PrintRangeMacro(from, to));
+}
+
+void CNavView::end() {
+    lmbQuitLinkApp();
+    port_.reset();
+    if (end_) end_();
+}
+
+void CNavView::notice(uint32_t code, uint32_t value) {
+    switch (code) {
+    case HELP_NOTICE_TERM:
+        if (!author_) end();
+        break;
+    case HELP_NOTICE_JUMPED: {
+        if (autoSync_) Sync();
+        const int item = doc_.FindByTopicNumber(viewerTopic());
+        if (doc_.IsShown(item)) current_ = item;
+        if (!parentButton_.empty() && item >= 0)
+            runMacro((doc_.Parent(item) >= 0 ? "EB(\"" : "DB(\"") + parentButton_ + "\")");
+        break;
+    }
+    case HELP_NOTICE_FILE: {
+        std::string file;
+        uint32_t address = value;
+        if (value && lmbRebasePointer(&address))
+            if (const char* p = static_cast<const char*>(lmbLinkPointer(address))) file = p;
+        if (value) lmbFree(lmbLinkPointer(address));
+        if (!author_ && file != doc_.HelpPath()) end();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+int32_t CNavView::linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        EvCommand(int(wParam), 0, 0);
+        return 1;
+    case LMB_SHOW:
+        if (auto* frame = GetParent()) frame->ShowWindow(SW_SHOWNORMAL);
+        return 0;
+    case LMB_PARENTTOPIC: {
+        const int item = doc_.FindByTopicNumber(viewerTopic());
+        const int parent = doc_.Parent(item);
+        if (parent >= 0) DisplayTopic(parent);
+        return 0;
+    }
+    case LMB_PARENTBUTTON: {
+        uint32_t address = wParam;
+        if (lmbRebasePointer(&address))
+            if (const char* p = static_cast<const char*>(lmbLinkPointer(address)))
+                parentButton_ = p;
+        return 0;
+    }
+    case LMB_PRINTRANGE:
+        runMacro(PrintStepMacro(doc_, int(wParam), int(lParam), nullptr));
+        return 0;
+    case LMB_ITEMMACRO: {
+        const std::string m = JumpMacro(doc_, int(wParam));
+        if (m.empty()) return 0;
+        void* block = lmbAlloc(int32_t(m.size() + 1));
+        if (!block) return 0;
+        std::memcpy(block, m.c_str(), m.size() + 1);
+        return int32_t(lmbLinkAddress(block));
+    }
+    case LMB_PRINT:
+        PrintRange(wParam == 2 ? 0 : int(lParam), int(wParam));
+        return 0;
+    default:
+        if (msg >= LMB_NOTICE && msg <= LMB_NOTICE + 10) notice(msg - LMB_NOTICE, wParam);
+        return 0;
+    }
+}
+
+TResult CNavView::HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) {
+    return TWindow::HandleMessage(msg, wParam, lParam);
+}
+
+bool CNavView::EvCommand(int id, HWND control, int notifyCode) {
+    switch (id) {
+    case CM_NAV_NEXT:
+    case CM_NAV_PREVIOUS: {
+        const int next = doc_.NextVisible(selected_, id == CM_NAV_NEXT ? +1 : -1);
+        if (next >= 0) DisplayTopic(next);
+        return true;
+    }
+    case CM_NAV_PARENT:
+        if (const int p = doc_.Parent(selected_); p >= 0) DisplayTopic(p);
+        return true;
+    case CM_NAV_EXPANDALL:
+    case CM_NAV_COLLAPSEALL:
+        ExpandAll(id == CM_NAV_EXPANDALL);
+        return true;
+    case CM_NAV_EXPAND:
+    case CM_NAV_COLLAPSE:
+        if (const int r = rowOf(selected_); r >= 0) tree_->Expand(r, id == CM_NAV_EXPAND);
+        return true;
+    case CM_NAV_SYNC:
+        Sync();
+        return true;
+    case CM_NAV_AUTOSYNC:
+        autoSync_ = !autoSync_;
+        return true;
+    case CM_NAV_PRINTTOPIC:
+    case CM_NAV_PRINTSUBTOPICS:
+    case CM_NAV_PRINTALL:
+        PrintRange(selected_ >= 0 ? selected_ : 0, id - CM_NAV_PRINTTOPIC);
+        return true;
+    default:
+        return TWindow::EvCommand(id, control, notifyCode);
+    }
+}
+
+void CNavView::EvCommandEnable(TCommandEnabler& ce) {
+    switch (ce.GetId()) {
+    case CM_NAV_NEXT:
+    case CM_NAV_PREVIOUS:
+        ce.Enable(doc_.NextVisible(selected_, ce.GetId() == CM_NAV_NEXT ? +1 : -1) >= 0);
+        break;
+    case CM_NAV_PARENT:
+        ce.Enable(doc_.Parent(selected_) >= 0);
+        break;
+    case CM_NAV_AUTOSYNC:
+        ce.SetCheck(autoSync_);
+        break;
+    case CM_NAV_PRINTSUBTOPICS:
+        ce.Enable(doc_.HasShownSubtopics(selected_));
+        break;
+    default:
+        TWindow::EvCommandEnable(ce);
+    }
+}
