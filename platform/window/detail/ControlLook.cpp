@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -41,8 +42,14 @@ public:
         case QEvent::Polish:
         case QEvent::Show:
         case QEvent::EnabledChange:
-        case QEvent::Paint:
             apply();
+            break;
+        case QEvent::Paint:
+            // Before the widget draws itself: the colours of this paint, and
+            // the face under a widget that leaves its background alone.
+            apply();
+            if (coloured_ && kind_ != CTLCOLOR_EDIT && kind_ != CTLCOLOR_LISTBOX)
+                QPainter(widget_).fillRect(widget_->rect(), face_);
             break;
         default:
             break;
@@ -65,13 +72,12 @@ private:
         // All colour groups: the parent decides the colours of a disabled child too.
         QPalette p = widget_->palette();
         const QColor text = qt_detail::Qc(dc.GetTextColor());
-        const QColor face = qt_detail::Qc(brush->Color());
+        face_ = qt_detail::Qc(brush->Color());
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             p.setColor(role, text);
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            p.setColor(role, face);
+            p.setColor(role, face_);
         coloured_ = true;
-        widget_->setAutoFillBackground(true);
         if (!(p == widget_->palette())) widget_->setPalette(p);
     }
 
@@ -79,6 +85,7 @@ private:
     QPointer<WindowBridge> bridge_;
     uint32_t kind_;
     bool coloured_ = false;
+    QColor face_;
 };
 
 } // namespace
