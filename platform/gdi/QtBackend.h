@@ -1,6 +1,7 @@
 #pragma once
 // Private to the drawing layer's .cpp files: the one gdi header that names
-// Qt types. Nothing outside platform/gdi and platform/print includes it.
+// Qt types. Nothing outside platform/gdi, platform/print, window/detail and
+// the test support includes it.
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DrawCall.h"
 

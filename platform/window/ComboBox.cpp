@@ -1,11 +1,14 @@
 #include "platform/window/ComboBox.h"
 
 #include "platform/window/ControlCodes.h"
+#include "platform/window/detail/OwnerDrawPainter.h"
 #include "platform/window/detail/TextTransfer.h"
+#include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStylePainter>
 
 using window_detail::Qs;
 
@@ -13,6 +16,54 @@ namespace {
 QComboBox* comboOf(const TWindow& w) {
     return qobject_cast<QComboBox*>(w.GetImpl().widget.data());
 }
+
+// Tells the parent when the list opens and closes; an owner-drawn box has
+// its selection field painted by the control.
+class ComboWidget : public QComboBox {
+public:
+    ComboWidget(QWidget* parent, TControl* control)
+        : QComboBox(parent), bridge_(control->GetImpl().bridge) {}
+
+    void showPopup() override {
+        if (auto* c = control()) c->NotifyParent(CBN_DROPDOWN);
+        QComboBox::showPopup();
+    }
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        if (auto* c = control()) c->NotifyParent(CBN_CLOSEUP);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        TControl* c = control();
+        if (!c || c->GetOwnerDraw() == TOwnerDraw::None || isEditable()) {
+            QComboBox::paintEvent(e);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText.clear();
+        option.currentIcon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        DRAWITEMSTRUCT draw;
+        draw.CtlType = ODT_COMBOBOX;
+        draw.itemID = currentIndex();
+        draw.itemState = ODS_COMBOBOXEDIT;
+        if (hasFocus()) draw.itemState |= ODS_SELECTED | ODS_FOCUS;
+        if (!isEnabled()) draw.itemState |= ODS_DISABLED;
+        draw.rcItem = {field.left(), field.top(), field.right() + 1, field.bottom() + 1};
+        PaintOwnerDrawn(*c, painter, draw);
+    }
+
+private:
+    TControl* control() const {
+        return bridge_ ? dynamic_cast<TControl*>(bridge_->Window()) : nullptr;
+    }
+    QPointer<WindowBridge> bridge_;
+};
 } // namespace
 
 TComboBox::TComboBox(TWindow* parent, int id, unsigned textLimit, bool editable)
@@ -21,8 +72,10 @@ TComboBox::TComboBox(TWindow* parent, int id, unsigned textLimit, bool editable)
 }
 
 void TComboBox::CreateNativeWidget() {
-    auto* c = new QComboBox(window_detail::ParentWidget(this));
+    auto* c = new ComboWidget(window_detail::ParentWidget(this), this);
     c->setEditable(editable_);
+    if (GetOwnerDraw() != TOwnerDraw::None)
+        c->setItemDelegate(new OwnerDrawDelegate(c, this, ODT_COMBOBOX));
     if (editable_ && textLimit_) c->lineEdit()->setMaxLength(int(textLimit_) - 1);
     AdoptControl(c);
     sync();

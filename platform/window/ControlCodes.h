@@ -24,3 +24,23 @@ enum : uint32_t {
     SB_THUMBTRACK = 5,
     SB_ENDSCROLL = 8
 };
+
+// More notification codes.
+enum : int {
+    EN_UPDATE = 0x0400, // the text changed, before it is shown; EN_CHANGE follows
+    CBN_DROPDOWN = 7,
+    CBN_CLOSEUP = 8,
+};
+
+enum : uint32_t { SB_TOP = 6, SB_BOTTOM = 7 };
+
+// The kinds of control that EvCtlColor is asked about.
+enum : uint32_t {
+    CTLCOLOR_MSGBOX = 0,
+    CTLCOLOR_EDIT = 1,
+    CTLCOLOR_LISTBOX = 2,
+    CTLCOLOR_BTN = 3,
+    CTLCOLOR_DLG = 4,
+    CTLCOLOR_SCROLLBAR = 5,
+    CTLCOLOR_STATIC = 6,
+};

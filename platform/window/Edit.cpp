@@ -3,6 +3,8 @@
 #include "platform/base/Cp1252.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ControlCodes.h"
+#include "platform/window/detail/EditLines.h"
+#include "platform/window/detail/SpinField.h"
 #include "platform/window/detail/TextTransfer.h"
 #include "platform/window/detail/WindowImpl.h"
 
@@ -15,6 +17,13 @@
 using window_detail::Qs;
 
 namespace {
+QLineEdit* lineOf(const TWindow& w) {
+    return qobject_cast<QLineEdit*>(w.GetImpl().client.data());
+}
+QPlainTextEdit* textOf(const TWindow& w) {
+    return qobject_cast<QPlainTextEdit*>(w.GetImpl().widget.data());
+}
+
 // Refuses characters that the files could not hold.
 class Cp1252Validator : public QValidator {
 public:
@@ -42,55 +51,69 @@ TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w
 void TEdit::CreateNativeWidget() {
     auto* parent = window_detail::ParentWidget(this);
     if (multiline_) {
-        auto* e = new QPlainTextEdit(parent);
-        e->setPlainText(Qs(text_));
-        e->setReadOnly(readOnly_);
-        QObject::connect(e, &QPlainTextEdit::textChanged, [this, e] {
-            if (settingText_) return;
-            const std::string t = e->toPlainText().toStdString();
-            if (!cp1252::Representable(t) || CutToBufferSize(t, textLimit_) != t) {
-                settingText_ = true;
-                e->setPlainText(Qs(text_)); // refuse what the files could not hold
-                settingText_ = false;
-                return;
-            }
-            std::string checked = t;
-            const bool accepted = acceptTyped(checked, true);
-            if (!accepted || checked != t) {
-                settingText_ = true;
-                e->setPlainText(Qs(accepted ? checked : text_));
-                settingText_ = false;
-                if (!accepted) return;
-            }
-            text_ = checked;
-            modified_ = true;
-            NotifyParent(EN_CHANGE);
-        });
-        AdoptControl(e);
-    } else {
-        auto* e = new QLineEdit(Qs(text_), parent);
-        e->setValidator(new Cp1252Validator(e));
-        if (textLimit_) e->setMaxLength(int(textLimit_) - 1);
-        e->setReadOnly(readOnly_);
-        QObject::connect(e, &QLineEdit::textEdited, [this, e](const QString& t) {
-            std::string typed = t.toStdString();
-            const int cursor = e->cursorPosition();
-            if (!acceptTyped(typed, cursor == int(t.size()))) {
-                // Refused: the field keeps what it held before the keystroke.
-                e->setText(Qs(text_));
-                e->setCursorPosition(std::max(0, cursor - 1));
-                return;
-            }
-            if (typed != t.toStdString()) {
-                e->setText(Qs(typed));
-                e->setCursorPosition(cursor);
-            }
-            text_ = typed;
-            modified_ = true;
-            NotifyParent(EN_CHANGE);
-        });
-        AdoptControl(e);
+        createMultiLine(parent);
+        return;
     }
+    auto* spin = spinArrows_ ? new SpinField(parent, this) : nullptr;
+    auto* e = spin ? spin->Line() : new QLineEdit(parent);
+    e->setText(Qs(text_));
+    e->setValidator(new Cp1252Validator(e));
+    if (textLimit_) e->setMaxLength(int(textLimit_) - 1);
+    e->setReadOnly(readOnly_);
+    QObject::connect(e, &QLineEdit::textEdited, [this, e](const QString& t) {
+        std::string typed = t.toStdString();
+        const int cursor = e->cursorPosition();
+        if (!acceptTyped(typed, cursor == int(t.size()))) {
+            // Refused: the field keeps what it held before the keystroke.
+            e->setText(Qs(text_));
+            e->setCursorPosition(std::max(0, cursor - 1));
+            return;
+        }
+        if (typed != t.toStdString()) {
+            e->setText(Qs(typed));
+            e->setCursorPosition(cursor);
+        }
+        text_ = typed;
+        modified_ = true;
+        notifyChanged();
+    });
+    if (spin)
+        AdoptControl(spin, e);
+    else
+        AdoptControl(e);
+}
+
+void TEdit::createMultiLine(QWidget* parent) {
+    auto* e = new QPlainTextEdit(parent);
+    e->setPlainText(WidgetTextOf(text_));
+    e->setReadOnly(readOnly_);
+    QObject::connect(e, &QPlainTextEdit::textChanged, [this, e] {
+        if (settingText_) return;
+        const std::string t = EditTextOf(e->toPlainText());
+        if (!cp1252::Representable(t) || CutToBufferSize(t, textLimit_) != t) {
+            settingText_ = true;
+            e->setPlainText(WidgetTextOf(text_)); // refuse what the files could not hold
+            settingText_ = false;
+            return;
+        }
+        std::string checked = t;
+        const bool accepted = acceptTyped(checked, true);
+        if (!accepted || checked != t) {
+            settingText_ = true;
+            e->setPlainText(WidgetTextOf(accepted ? checked : text_));
+            settingText_ = false;
+            if (!accepted) return;
+        }
+        text_ = checked;
+        modified_ = true;
+        notifyChanged();
+    });
+    AdoptControl(e);
+}
+
+void TEdit::notifyChanged() {
+    NotifyParent(EN_UPDATE);
+    NotifyParent(EN_CHANGE);
 }
 
 std::string TEdit::GetText() const {
@@ -98,12 +121,30 @@ std::string TEdit::GetText() const {
 }
 
 void TEdit::SetText(std::string_view text) {
-    text_ = CutToBufferSize(std::string(text), textLimit_);
+    const std::string plain = multiline_ ? NormalizeEditLines(text) : std::string(text);
+    text_ = CutToBufferSize(plain, textLimit_);
     settingText_ = true;
-    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data())) e->setText(Qs(text_));
-    if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data()))
-        e->setPlainText(Qs(text_));
+    if (auto* e = lineOf(*this)) e->setText(Qs(text_));
+    if (auto* e = textOf(*this)) e->setPlainText(WidgetTextOf(text_));
     settingText_ = false;
+}
+
+int TEdit::GetNumLines() const {
+    if (auto* e = textOf(*this)) return DisplayLineCount(e);
+    if (!multiline_) return 1;
+    return 1 + int(std::count(text_.begin(), text_.end(), '\n'));
+}
+
+std::string TEdit::GetLine(int lineNumber) const {
+    if (auto* e = textOf(*this)) return DisplayLine(e, lineNumber);
+    if (!multiline_) return lineNumber == 0 ? text_ : std::string();
+    size_t start = 0;
+    for (int i = 0; i < lineNumber; ++i) {
+        start = text_.find("\r\n", start);
+        if (start == std::string::npos) return {};
+        start += 2;
+    }
+    return text_.substr(start, text_.find("\r\n", start) - start);
 }
 
 void TEdit::Type(std::string_view text) {
@@ -112,23 +153,22 @@ void TEdit::Type(std::string_view text) {
     if (!acceptTyped(typed, true)) return;
     SetText(typed);
     modified_ = true;
-    NotifyParent(EN_CHANGE);
+    notifyChanged();
 }
 
 void TEdit::LimitText(unsigned textLimit) {
     textLimit_ = textLimit;
-    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data()))
-        e->setMaxLength(textLimit ? int(textLimit) - 1 : 32767);
+    if (auto* e = lineOf(*this)) e->setMaxLength(textLimit ? int(textLimit) - 1 : 32767);
 }
 
 void TEdit::SetReadOnly(bool readOnly) {
     readOnly_ = readOnly;
-    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data())) e->setReadOnly(readOnly);
-    if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data())) e->setReadOnly(readOnly);
+    if (auto* e = lineOf(*this)) e->setReadOnly(readOnly);
+    if (auto* e = textOf(*this)) e->setReadOnly(readOnly);
 }
 
 void TEdit::SetSelection(int start, int end) {
-    if (auto* e = qobject_cast<QLineEdit*>(GetImpl().widget.data()))
+    if (auto* e = lineOf(*this))
         e->setSelection(start, end < 0 ? int(e->text().size()) - start : end - start);
     if (auto* e = qobject_cast<QPlainTextEdit*>(GetImpl().widget.data())) {
         auto cursor = e->textCursor();

@@ -1,7 +1,10 @@
 #pragma once
 // A text entry: one line or several, with a limit in characters, read-only,
 // a modified flag and an optional validator. Characters without a
-// Windows-1252 form are refused as they are typed.
+// Windows-1252 form are refused as they are typed. The user's changes send
+// EN_UPDATE, then EN_CHANGE. A multi-line edit's lines end in CR LF; soft
+// line breaks (CR CR LF) in a text it is given are dropped, so it holds and
+// gives plain text.
 #include "platform/window/Control.h"
 #include "platform/window/Validator.h"
 
@@ -26,6 +29,13 @@ public:
     void ClearModify() { modified_ = false; }
     void SetSelection(int start, int end);
     bool IsMultiLine() const { return multiline_; }
+    // The lines as the edit shows them: wrapped at its width when multi-line.
+    int GetNumLines() const;
+    std::string GetLine(int lineNumber) const;
+    // A one-line number field with up and down arrows beside it (the edit's
+    // own vertical scroll bar), right-aligned: the arrows send WM_VSCROLL
+    // with SB_LINEUP / SB_LINEDOWN to the edit itself. Before Create.
+    void ShowSpinArrows() { spinArrows_ = true; }
     // The edit owns the validator. Typing is checked by its IsValidInput
     // (refused input leaves the text as it was); leaving the field and
     // closing the dialog check IsValid and show its Error.
@@ -62,8 +72,11 @@ private:
     void setupEditCommands();
     // The validator's word on typed text; it may correct the text.
     bool acceptTyped(std::string& text, bool appending);
+    void createMultiLine(class QWidget* parent);
+    void notifyChanged();
     unsigned textLimit_;
     bool multiline_;
+    bool spinArrows_ = false;
     bool readOnly_ = false;
     bool modified_ = false;
     bool settingText_ = false;

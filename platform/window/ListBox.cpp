@@ -1,6 +1,7 @@
 #include "platform/window/ListBox.h"
 
 #include "platform/window/ControlCodes.h"
+#include "platform/window/detail/OwnerDrawPainter.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QListWidget>
@@ -25,7 +26,9 @@ void TListBox::CreateNativeWidget() {
     auto* l = new QListWidget(window_detail::ParentWidget(this));
     l->setSelectionMode(multiple_ ? QAbstractItemView::MultiSelection
                                   : QAbstractItemView::SingleSelection);
-    l->setUniformItemSizes(true);
+    l->setUniformItemSizes(GetOwnerDraw() != TOwnerDraw::Variable);
+    if (GetOwnerDraw() != TOwnerDraw::None)
+        l->setItemDelegate(new OwnerDrawDelegate(l, this, ODT_LISTBOX));
     for (const auto& s : items_) l->addItem(Qs(s));
     QObject::connect(l, &QListWidget::itemSelectionChanged, [this, l] {
         for (int i = 0; i < GetCount(); ++i) selected_[size_t(i)] = l->item(i)->isSelected();
@@ -34,7 +37,7 @@ void TListBox::CreateNativeWidget() {
     QObject::connect(l, &QListWidget::itemDoubleClicked, [this] { NotifyParent(LBN_DBLCLK); });
     QObject::connect(l->verticalScrollBar(), &QScrollBar::valueChanged,
                      [this](int v) { top_ = v; });
-    GetImpl().Adopt(l, l->viewport());
+    AdoptControl(l, l->viewport());
     syncSelection();
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+class TBrush;
 class TCommandEnabler;
 class TCursor;
 class TDC;
@@ -117,6 +118,10 @@ public:
     // Files dropped on a window that accepts them; the base hands them to the
     // application.
     virtual void EvDropFiles(TDropInfo& drop);
+    // WM_CTLCOLOR: a child control of kind ctlType (CTLCOLOR_*) asks for its
+    // colours: set its text and background colour on dc and return the brush
+    // of its face, which must outlive the child; null keeps the standard ones.
+    virtual const TBrush* EvCtlColor(TDC& dc, HWND child, uint32_t ctlType) { return nullptr; }
 
     // Timer ids are the caller's; WM_TIMER carries them in wParam.
     bool SetTimer(uint32_t timerId, uint32_t milliseconds);

@@ -1,0 +1,97 @@
+#include "testsupport/ControlInput.h"
+
+#include "platform/gdi/QtBackend.h"
+#include "platform/window/Edit.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+
+namespace testsupport {
+
+namespace {
+
+QWidget* clientOf(TWindow& w) {
+    return w.GetImpl().client;
+}
+
+Qt::Key qtKeyOf(uint32_t vk) {
+    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return Qt::Key(vk);
+    if (vk >= VK_F1 && vk < VK_F1 + 24) return Qt::Key(Qt::Key_F1 + int(vk - VK_F1));
+    static const std::pair<uint32_t, Qt::Key> kKeys[] = {
+        {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},       {VK_RETURN, Qt::Key_Return},
+        {VK_ESCAPE, Qt::Key_Escape},  {VK_SPACE, Qt::Key_Space},   {VK_PRIOR, Qt::Key_PageUp},
+        {VK_NEXT, Qt::Key_PageDown},  {VK_END, Qt::Key_End},       {VK_HOME, Qt::Key_Home},
+        {VK_LEFT, Qt::Key_Left},      {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},
+        {VK_DOWN, Qt::Key_Down},      {VK_INSERT, Qt::Key_Insert}, {VK_DELETE, Qt::Key_Delete},
+    };
+    for (auto [from, to] : kKeys)
+        if (from == vk) return to;
+    return Qt::Key_unknown;
+}
+
+// An open popup (a combo box's list) takes the keys, as it does the user's.
+QWidget* keyTarget(TWindow& window) {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    return window.GetImpl().widget;
+}
+
+} // namespace
+
+void MouseClick(TWindow& window, TPoint p, TMouseButton button) {
+    QTest::mouseClick(clientOf(window),
+                      button == TMouseButton::Left ? Qt::LeftButton : Qt::RightButton, {},
+                      QPoint(p.x, p.y));
+}
+
+void MousePress(TWindow& window, TPoint p) {
+    QTest::mousePress(clientOf(window), Qt::LeftButton, {}, QPoint(p.x, p.y));
+}
+
+void MouseRelease(TWindow& window, TPoint p) {
+    QTest::mouseRelease(clientOf(window), Qt::LeftButton, {}, QPoint(p.x, p.y));
+}
+
+void KeyClick(TWindow& window, uint32_t virtualKey) {
+    QTest::keyClick(keyTarget(window), qtKeyOf(virtualKey));
+}
+
+void KeyClicks(TWindow& window, std::string_view text) {
+    QTest::keyClicks(keyTarget(window), QString::fromUtf8(text.data(), text.size()));
+}
+
+void ClickSpinArrow(TEdit& edit, TSpinArrow arrow) {
+    auto* spin = qobject_cast<QAbstractSpinBox*>(edit.GetImpl().widget.data());
+    if (!spin) return;
+    QStyleOptionSpinBox option;
+    option.initFrom(spin);
+    option.subControls = QStyle::SC_All;
+    option.buttonSymbols = spin->buttonSymbols();
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    option.frame = spin->hasFrame();
+    const auto part = arrow == TSpinArrow::Up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown;
+    const QRect r = spin->style()->subControlRect(QStyle::CC_SpinBox, &option, part, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, r.center());
+}
+
+bool Activate(TWindow& window) {
+    QWidget* top = window.GetImpl().widget ? window.GetImpl().widget->window() : nullptr;
+    if (!top) return false;
+    top->show();
+    top->activateWindow();
+    return QTest::qWaitForWindowActive(top);
+}
+
+TBitmap Grab(TWindow& window) {
+    QWidget* w = window.GetImpl().widget;
+    if (!w) return {};
+    const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    TBitmap bitmap(image.width(), image.height());
+    bitmap.GetImpl()->image = image;
+    return bitmap;
+}
+
+} // namespace testsupport
