@@ -10,10 +10,16 @@
 namespace filefaults {
 namespace {
 unsigned pending = 0;
-unsigned bit(Step s) { return 1u << static_cast<unsigned>(s); }
+unsigned bit(Step s) {
+    return 1u << static_cast<unsigned>(s);
+}
 } // namespace
-void FailNext(Step step) { pending |= bit(step); }
-void Clear() { pending = 0; }
+void FailNext(Step step) {
+    pending |= bit(step);
+}
+void Clear() {
+    pending = 0;
+}
 bool Take(Step step) {
     if (!(pending & bit(step))) return false;
     pending &= ~bit(step);
@@ -85,13 +91,20 @@ FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    if (filefaults::Take(filefaults::Step::Open)) return failure(path, "Kann nicht schreiben", EACCES);
+    if (filefaults::Take(filefaults::Step::Open))
+        return failure(path, "Kann nicht schreiben", EACCES);
+    // The rename would replace a write-protected file without asking its
+    // permission; a file with no write bit at all is protected even for root.
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists &&
+        ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0))
+        return failure(path, "Kann nicht schreiben", EACCES);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return failure(path, "Kann nicht schreiben", errno);
 
     // Keep the permissions of the file being replaced.
-    struct stat old {};
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    ::fchmod(fd, exists ? (old.st_mode & 07777) : 0644);
 
     auto abandon = [&](const char* what, int err) {
         ::close(fd);
@@ -121,5 +134,6 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
 
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     return WriteFileAtomically(
-        path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+        path,
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
 }

@@ -57,6 +57,22 @@ TEST(FileIO, FailedSaveReportsAndLeavesTheOldFileByteIdentical) {
     }
 }
 
+TEST(FileIO, WriteProtectedFileIsNotReplaced) {
+    TempDir dir;
+    const auto file = dir / "p.pro";
+    WriteText(file, "old");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    const auto result = WriteFileAtomically(file, std::string_view("new"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error.rfind("Kann nicht schreiben \"", 0), 0u) << result.error;
+    EXPECT_EQ(ReadText(file), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST(FileIO, SaveIntoAMissingFolderFails) {
     TempDir dir;
     const auto result = WriteFileAtomically(dir / "fehlt" / "p.pro", std::string_view("x"));
