@@ -54,6 +54,22 @@ bool writeAll(int fd, const uint8_t* data, size_t size) {
     return true;
 }
 
+// Follows symbolic links to the file they name: a save replaces that file
+// and keeps the links. A name that does not exist (yet) is its own target.
+int resolveLinks(const std::filesystem::path& path, std::filesystem::path& target) {
+    constexpr int kMaxLinks = 40; // as the kernel's own limit
+    target = path;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+        std::error_code ec;
+        const auto next = std::filesystem::read_symlink(target, ec);
+        if (ec) return ec.value();
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return ELOOP;
+}
+
 } // namespace
 
 FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
@@ -89,16 +105,20 @@ FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
 }
 
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     if (filefaults::Take(filefaults::Step::Open))
         return failure(path, "Kann nicht schreiben", EACCES);
+    std::filesystem::path target;
+    if (const int err = resolveLinks(path, target))
+        return failure(path, "Kann nicht schreiben", err);
+    const auto folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     // The rename would replace a write-protected file without asking its
     // permission; a file with no write bit at all is protected even for root.
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists &&
-        ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0))
+        ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
         return failure(path, "Kann nicht schreiben", EACCES);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return failure(path, "Kann nicht schreiben", errno);
@@ -123,7 +143,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
     int err = 0;
     if (filefaults::Take(filefaults::Step::Rename))
         err = EIO;
-    else if (::rename(temp.c_str(), path.c_str()) != 0)
+    else if (::rename(temp.c_str(), target.c_str()) != 0)
         err = errno;
     if (err) {
         ::unlink(temp.c_str());

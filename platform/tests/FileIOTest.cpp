@@ -73,6 +73,34 @@ TEST(FileIO, WriteProtectedFileIsNotReplaced) {
               1);
 }
 
+TEST(FileIO, SaveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    fs::create_directory(dir / "daten");
+    WriteText(dir / "daten" / "haus.pro", "old");
+    fs::create_symlink("daten/haus.pro", dir / "verweis.pro");
+    fs::create_symlink(dir / "verweis.pro", dir / "zweiter.pro"); // a link to the link
+    ASSERT_TRUE(WriteFileAtomically(dir / "zweiter.pro", std::string_view("new")).ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "zweiter.pro"));
+    EXPECT_TRUE(fs::is_symlink(dir / "verweis.pro"));
+    EXPECT_EQ(ReadText(dir / "daten" / "haus.pro"), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "daten"), fs::directory_iterator()), 1);
+
+    // A dangling link names the file to make.
+    fs::create_symlink("daten/neu.pro", dir / "neu.pro");
+    ASSERT_TRUE(WriteFileAtomically(dir / "neu.pro", std::string_view("x")).ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "neu.pro"));
+    EXPECT_EQ(ReadText(dir / "daten" / "neu.pro"), "x");
+
+    // A loop cannot be saved through, and says so.
+    fs::create_symlink("schleife2.pro", dir / "schleife1.pro");
+    fs::create_symlink("schleife1.pro", dir / "schleife2.pro");
+    const auto loop = WriteFileAtomically(dir / "schleife1.pro", std::string_view("x"));
+    EXPECT_FALSE(loop.ok);
+    EXPECT_NE(loop.error.find("schleife1.pro"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(dir / "schleife1.pro"));
+}
+
 TEST(FileIO, SaveIntoAMissingFolderFails) {
     TempDir dir;
     const auto result = WriteFileAtomically(dir / "fehlt" / "p.pro", std::string_view("x"));
