@@ -74,31 +74,36 @@ int resolveLinks(const std::filesystem::path& path, std::filesystem::path& targe
 
 FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
     FileContents result;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f || filefaults::Take(filefaults::Step::Open)) {
-        const int err = f ? EIO : errno;
-        if (f) std::fclose(f);
-        static_cast<FileResult&>(result) = failure(path, "Kann nicht lesen", err);
+    auto fail = [&](FileResult why) {
+        result.bytes.clear();
+        static_cast<FileResult&>(result) = std::move(why);
         return result;
-    }
+    };
+    // Not blocking: a FIFO without a writer must not hang the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return fail(failure(path, "Kann nicht lesen", errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (filefaults::Take(filefaults::Step::Open))
+        return fail(failure(path, "Kann nicht lesen", EIO));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(failure(path, "Kann nicht lesen", errno));
+    // A FIFO, device or folder is no file of ours: refused before any read.
+    if (!S_ISREG(st.st_mode)) return fail(failure(path, "Keine gewöhnliche Datei", EINVAL));
+    if (uint64_t(st.st_size) > maxBytes) return fail(failure(path, "Datei zu groß", EFBIG));
     uint8_t buffer[65536];
     for (;;) {
-        const size_t n = std::fread(buffer, 1, sizeof buffer, f);
-        if (result.bytes.size() + n > maxBytes) {
-            std::fclose(f);
-            result.bytes.clear();
-            static_cast<FileResult&>(result) = failure(path, "Datei zu groß", EFBIG);
-            return result;
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(failure(path, "Lesefehler", errno));
         }
+        if (n == 0) break;
+        if (result.bytes.size() + size_t(n) > maxBytes)
+            return fail(failure(path, "Datei zu groß", EFBIG));
         result.bytes.insert(result.bytes.end(), buffer, buffer + n);
-        if (n < sizeof buffer) break;
-    }
-    const bool error = std::ferror(f);
-    std::fclose(f);
-    if (error) {
-        result.bytes.clear();
-        static_cast<FileResult&>(result) = failure(path, "Lesefehler", EIO);
-        return result;
     }
     result.ok = true;
     return result;

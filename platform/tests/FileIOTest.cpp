@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using testsupport::ReadText;
@@ -24,6 +26,20 @@ TEST(FileIO, ReadsAWholeFileAndRefusesOneTooLarge) {
     const auto missing = ReadWholeFile(dir / "nicht da.dat");
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.error.find("nicht da.dat"), std::string::npos);
+}
+
+// A FIFO without a writer would block a plain open for ever.
+TEST(FileIO, ReadingRefusesFifosDevicesAndFoldersAtOnce) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.pro").c_str(), 0644), 0);
+    const std::filesystem::path faelle[] = {dir / "fifo.pro", "/dev/zero", dir.Path()};
+    for (const auto& p : faelle) {
+        const auto r = ReadWholeFile(p);
+        EXPECT_FALSE(r.ok) << p;
+        EXPECT_TRUE(r.bytes.empty()) << p;
+        EXPECT_NE(r.error.find(p.string()), std::string::npos) << r.error;
+    }
+    EXPECT_EQ(ReadWholeFile(dir / "fifo.pro").error.rfind("Keine gewöhnliche Datei", 0), 0u);
 }
 
 TEST(FileIO, AtomicWriteReplacesTheFile) {
