@@ -1,5 +1,6 @@
 #include "platform/base/FileIO.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -70,6 +71,17 @@ int resolveLinks(const std::filesystem::path& path, std::filesystem::path& targe
     return ELOOP;
 }
 
+// ".<name>.XXXXXX" beside the target, the name cut (at a character) so that
+// the whole fits the folder's name limit; mkstemp keeps it unique.
+std::string temporaryPattern(const std::filesystem::path& folder, const std::string& name) {
+    long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (limit <= 0) limit = 255;
+    const size_t fixed = 1 + 7; // "." and ".XXXXXX"
+    size_t keep = std::min(name.size(), size_t(limit) > fixed ? size_t(limit) - fixed : 0);
+    while (keep > 0 && keep < name.size() && (uint8_t(name[keep]) & 0xC0) == 0x80) --keep;
+    return (folder / ("." + name.substr(0, keep) + ".XXXXXX")).string();
+}
+
 } // namespace
 
 FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
@@ -117,7 +129,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
         return failure(path, "Kann nicht schreiben", err);
     const auto folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string temp = temporaryPattern(folder, target.filename().string());
     // The rename would replace a write-protected file without asking its
     // permission; a file with no write bit at all is protected even for root.
     struct stat old {};

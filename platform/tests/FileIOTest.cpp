@@ -117,6 +117,28 @@ TEST(FileIO, SaveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink) {
     EXPECT_TRUE(fs::is_symlink(dir / "schleife1.pro"));
 }
 
+// The temporary name beside the target must fit the file system's limit too.
+TEST(FileIO, NamesUpToTheLimitCanBeSaved) {
+    TempDir dir;
+    for (size_t laenge : {248u, 250u, 254u, 255u}) {
+        const std::string name = std::string(laenge - 4, 'h') + ".pro";
+        ASSERT_TRUE(WriteFileAtomically(dir / name, std::string_view("eins")).ok) << laenge;
+        ASSERT_TRUE(WriteFileAtomically(dir / name, std::string_view("zwei")).ok) << laenge;
+        EXPECT_EQ(ReadText(dir / name), "zwei");
+    }
+    // Cut inside a character: the temporary name is cut before it.
+    const std::string umlaute = std::string(1, 'x') + [] {
+        std::string s;
+        for (int i = 0; i < 125; ++i) s += "ä";
+        return s;
+    }() + ".pro"; // 1 + 250 + 4 = 255 bytes
+    ASSERT_TRUE(WriteFileAtomically(dir / umlaute, std::string_view("ü")).ok);
+    EXPECT_EQ(ReadText(dir / umlaute), "ü");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              5);
+}
+
 TEST(FileIO, SaveIntoAMissingFolderFails) {
     TempDir dir;
     const auto result = WriteFileAtomically(dir / "fehlt" / "p.pro", std::string_view("x"));
