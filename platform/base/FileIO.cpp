@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,18 +72,65 @@ int resolveLinks(const std::filesystem::path& path, std::filesystem::path& targe
     return ELOOP;
 }
 
-// ".<name>.XXXXXX" beside the target, the name cut (at a character) so that
-// the whole fits the folder's name limit; mkstemp keeps it unique.
+// Temporaries are ".<name>.XXXXXX.kvtmp" beside the target, the name cut (at
+// a character) so that the whole fits the folder's name limit; mkstemps keeps
+// it unique. A save holds a lock on its temporary while it lives.
+constexpr std::string_view kTempSuffix = ".kvtmp";
+constexpr size_t kTempFixed = 1 + 7 + kTempSuffix.size(); // ".", ".XXXXXX", suffix
+
 std::string temporaryPattern(const std::filesystem::path& folder, const std::string& name) {
     long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
     if (limit <= 0) limit = 255;
-    const size_t fixed = 1 + 7; // "." and ".XXXXXX"
-    size_t keep = std::min(name.size(), size_t(limit) > fixed ? size_t(limit) - fixed : 0);
+    size_t keep =
+        std::min(name.size(), size_t(limit) > kTempFixed ? size_t(limit) - kTempFixed : 0);
     while (keep > 0 && keep < name.size() && (uint8_t(name[keep]) & 0xC0) == 0x80) --keep;
-    return (folder / ("." + name.substr(0, keep) + ".XXXXXX")).string();
+    return (folder / ("." + name.substr(0, keep) + ".XXXXXX" + std::string(kTempSuffix))).string();
+}
+
+bool isOwnTemporary(const std::string& name) {
+    return name.size() > kTempFixed && name.front() == '.' && name.ends_with(kTempSuffix) &&
+           name[name.size() - kTempSuffix.size() - 7] == '.';
+}
+
+bool sameFile(int fd, const std::string& path) {
+    struct stat a {
+    }, b{};
+    return ::fstat(fd, &a) == 0 && ::lstat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
+// A new temporary, locked before anybody can take it for a stale one; -1 with errno.
+int createTemporary(const std::string& pattern, std::string& temp) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        temp = pattern;
+        const int fd = ::mkstemps(temp.data(), int(kTempSuffix.size()));
+        if (fd < 0) return -1;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, temp)) return fd;
+        // A clean-up in this folder took it between its making and the lock.
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
 }
 
 } // namespace
+
+void RemoveStaleTemporaries(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const auto& path = it->path();
+        if (!isOwnTemporary(path.filename().string())) continue;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        // A running save holds its lock until the rename; a dead one holds none.
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            sameFile(fd, path.string()))
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+}
 
 FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
     FileContents result;
@@ -129,7 +177,7 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
         return failure(path, "Kann nicht schreiben", err);
     const auto folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temp = temporaryPattern(folder, target.filename().string());
+    const std::string pattern = temporaryPattern(folder, target.filename().string());
     // The rename would replace a write-protected file without asking its
     // permission; a file with no write bit at all is protected even for root.
     struct stat old {};
@@ -137,7 +185,9 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
     if (exists &&
         ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
         return failure(path, "Kann nicht schreiben", EACCES);
-    const int fd = ::mkstemp(temp.data());
+    RemoveStaleTemporaries(folder);
+    std::string temp;
+    const int fd = createTemporary(pattern, temp);
     if (fd < 0) return failure(path, "Kann nicht schreiben", errno);
 
     // Keep the permissions of the file being replaced.

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -137,6 +140,31 @@ TEST(FileIO, NamesUpToTheLimitCanBeSaved) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               5);
+}
+
+// Saves cut off by kill -9 or a power cut leave their temporaries; the next
+// save in the folder removes those that no running save holds.
+TEST(FileIO, StaleTemporariesAreRemovedAndThoseOfRunningSavesKept) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const auto alt = dir / ".haus.pro.AbC123.kvtmp";
+    const auto laufend = dir / ".halle.pro.XyZ789.kvtmp";
+    const fs::path fremde[] = {dir / ".haus.pro.AbC123", dir / "haus.kvtmp", dir / "haus.pro"};
+    for (const auto& p : {alt, laufend}) WriteText(p, "halb");
+    for (const auto& p : fremde) WriteText(p, "fremd");
+    const int gehalten = ::open(laufend.c_str(), O_RDONLY);
+    ASSERT_GE(gehalten, 0);
+    ASSERT_EQ(::flock(gehalten, LOCK_EX), 0);
+
+    ASSERT_TRUE(WriteFileAtomically(dir / "neu.pro", std::string_view("x")).ok);
+    EXPECT_FALSE(fs::exists(alt));
+    EXPECT_TRUE(fs::exists(laufend));
+    for (const auto& p : fremde) EXPECT_EQ(ReadText(p), "fremd") << p;
+
+    ::close(gehalten); // that save has died
+    RemoveStaleTemporaries(dir.Path());
+    EXPECT_FALSE(fs::exists(laufend));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 4);
 }
 
 TEST(FileIO, SaveIntoAMissingFolderFails) {

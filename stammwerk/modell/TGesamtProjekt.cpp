@@ -17,6 +17,8 @@ void TGesamtProjekt::leeren() {
 }
 
 int TGesamtProjekt::Oeffnen(const std::filesystem::path& pfad) {
+    // Saves of this folder that were cut off leave their temporaries behind.
+    RemoveStaleTemporaries(pfad.has_parent_path() ? pfad.parent_path() : ".");
     const auto datei = ReadWholeFile(pfad);
     if (!datei.ok) {
         fehler_ = datei.error;

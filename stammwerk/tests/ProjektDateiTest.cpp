@@ -186,6 +186,17 @@ TEST(ProjektDatei, RefusesForeignUnknownMissingAndDamagedFiles) {
     }
 }
 
+TEST(ProjektDatei, OpeningClearsTheFolderOfTemporariesOfCutOffSaves) {
+    TempDir dir;
+    TGesamtProjekt g(dir.Path());
+    zweiVarianten(g);
+    ASSERT_EQ(g.SpeichernAls(dir / "haus.pro"), 1);
+    WriteText(dir / ".haus.pro.Qw3rTz.kvtmp", "halb geschrieben");
+    TGesamtProjekt h(dir.Path());
+    ASSERT_EQ(h.Oeffnen(dir / "haus.pro"), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / ".haus.pro.Qw3rTz.kvtmp"));
+}
+
 TEST(ProjektDatei, APlacementWhoseTypeIsMissingIsRefused) {
     TempDir dir;
     TGesamtProjekt g(dir.Path());
