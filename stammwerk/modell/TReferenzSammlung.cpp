@@ -43,6 +43,8 @@ int TReferenzSammlung<T>::Oeffnen(int kind) {
     for (int16_t i = 0; i < anzahl; ++i) {
         T eintrag;
         eintrag.ReadImage(in.ReadImage(T::kImageSize), 0);
+        // The file says whose entry it is; a stale source field would drop it at the next save.
+        eintrag.Quelle = int16_t(kind);
         EinordnenVorGleiche(liste_, std::move(eintrag));
     }
     return 1;
