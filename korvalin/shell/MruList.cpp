@@ -1,7 +1,6 @@
 #include "korvalin/shell/MruList.h"
 
 #include "platform/base/Cp1252.h"
-#include "platform/base/TextCompare.h"
 #include "platform/profile/Profile.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/window/Menu.h"
@@ -59,7 +58,8 @@ bool MruList::EintragHolen(int id, bool menueId, std::string& name, size_t puffe
 
 void MruList::DateiHinzufuegen(std::string_view name) {
     if (!passt(name)) return;
-    auto gleich = [&](const std::string& e) { return EqualNoCase(e, name); };
+    // Exact paths: on Linux "HAUS.PRO" and "haus.pro" are two files.
+    auto gleich = [&](const std::string& e) { return e == name; };
     const auto ende = Eintraege.begin() + Fuellstand;
     auto gefunden = std::find_if(Eintraege.begin(), ende, gleich);
     if (gefunden == ende) {

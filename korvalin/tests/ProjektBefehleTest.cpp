@@ -20,6 +20,8 @@
 #include "stammwerk/modell/TDateiKopf.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
+#include <algorithm>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -305,8 +307,9 @@ TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
     bleibt->Destroy();
     delete bleibt;
 
-    // The recent-files list holds the name in another case.
-    Korpus().Mru->DateiHinzufuegen((ordner() / "HAUS.PRO").string());
+    // Another spelling is another file on Linux: its entry stays.
+    const std::string anders = (ordner() / "HAUS.PRO").string();
+    Korpus().Mru->DateiHinzufuegen(anders);
     meldungen().Answer(IDOK);
     befehl(CM_PROJEKT_LOESCHEN);
     EXPECT_EQ(meldungen().Calls().back().text,
@@ -314,8 +317,9 @@ TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
     EXPECT_EQ(projekt(), nullptr);
     for (const char* name : {"haus.pro", "haus.pb0", "haus.px0"})
         EXPECT_FALSE(fs::exists(ordner() / name)) << name;
-    for (const auto& eintrag : Korpus().Mru->Eintraege)
-        EXPECT_FALSE(EqualNoCase(eintrag, datei.string())) << eintrag;
+    const auto& eintraege = Korpus().Mru->Eintraege;
+    EXPECT_EQ(std::count(eintraege.begin(), eintraege.end(), datei.string()), 0);
+    EXPECT_EQ(std::count(eintraege.begin(), eintraege.end(), anders), 1);
     EXPECT_EQ(status(), (std::vector<std::string>{"Kein Projekt offen", "", "Nicht geändert"}));
 }
 
