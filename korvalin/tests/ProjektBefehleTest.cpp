@@ -254,6 +254,22 @@ TEST_F(Projektbefehle, AFailedSaveIsReportedAndTheProjectStaysChanged) {
     EXPECT_EQ(wieder.AktuellesProjekt->FassadeNr(5)->Name, "Flachdach");
 }
 
+TEST_F(Projektbefehle, AFailedSaveAsLeavesTheRecentFilesAsTheyWere) {
+    const fs::path datei = gespeichertesProjekt();
+    oeffnen(datei);
+    const std::vector<std::string> vorher(Korpus().Mru->Eintraege);
+    filefaults::FailNext(filefaults::Step::Rename);
+    services.Files().Answer((ordner() / "kopie.pro").string());
+    meldungen().Answer(IDOK);
+    befehl(CM_PROJEKT_SPEICHERN_UNTER);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_NE(meldungen().Calls()[0].text.find("konnte nicht gespeichert werden"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(ordner() / "kopie.pro"));
+    EXPECT_EQ(Korpus().Mru->Eintraege, vorher);
+    EXPECT_EQ(projekt()->Pfad(), datei);
+}
+
 TEST_F(Projektbefehle, SaveAsUnderTheSameNameKeepsTheSheetsAndTheNewBackups) {
     const fs::path datei = gespeichertesProjekt();
     WriteText(ordner() / "haus.fb0", "Fensterblatt");
