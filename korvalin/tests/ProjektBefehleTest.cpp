@@ -270,6 +270,33 @@ TEST_F(Projektbefehle, AFailedSaveAsLeavesTheRecentFilesAsTheyWere) {
     EXPECT_EQ(projekt()->Pfad(), datei);
 }
 
+// A loop of links, or a name that cannot be looked at, is an error: it must
+// not become a new empty project under that name.
+TEST_F(Projektbefehle, APathThatCannotBeLookedAtIsReportedNotMadeANewProject) {
+    fs::create_symlink("b.pro", ordner() / "a.pro");
+    fs::create_symlink("a.pro", ordner() / "b.pro");
+    meldungen().Answer(IDOK);
+    Oeffnung().Oeffnen((ordner() / "a.pro").string());
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_EQ(meldungen().Calls()[0].caption, "Projekt-Datei öffnen");
+    EXPECT_EQ(meldungen().Calls()[0].text.rfind("Projekt-Datei kann nicht geöffnet werden!\n\"" +
+                                                    (ordner() / "a.pro").string() + "\": ",
+                                                0),
+              0u)
+        << meldungen().Calls()[0].text;
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_TRUE(fs::is_symlink(ordner() / "a.pro"));
+
+    // From the recent files too: no offer of a new project.
+    Korpus().Mru->DateiHinzufuegen((ordner() / "b.pro").string());
+    meldungen().Answer(IDOK);
+    befehl(CM_MRU_ERSTER);
+    ASSERT_EQ(meldungen().Calls().size(), 2u);
+    EXPECT_EQ(meldungen().Calls()[1].text.rfind("Projekt-Datei kann nicht geöffnet werden!", 0),
+              0u);
+    EXPECT_EQ(projekt(), nullptr);
+}
+
 TEST_F(Projektbefehle, SaveAsUnderTheSameNameKeepsTheSheetsAndTheNewBackups) {
     const fs::path datei = gespeichertesProjekt();
     WriteText(ordner() / "haus.fb0", "Fensterblatt");
