@@ -173,6 +173,18 @@ TEST_F(Programm, CommandLinePathIsHandedOverAfterSetUp) {
     EXPECT_EQ(app->Client()->Dateidaten.fileName, "/home/ing/Projekte/Haus Mayer.pro");
 }
 
+// The list of recent files and the caption must name the file from anywhere.
+TEST_F(Programm, RelativeCommandLinePathIsMadeAbsolute) {
+    const auto vorher = std::filesystem::current_path();
+    std::filesystem::current_path(dirs.Root().Path());
+    Starten("Projekte/../haus.pro");
+    Pump();
+    std::filesystem::current_path(vorher);
+    const std::string erwartet = (dirs.Root().Path() / "haus.pro").string();
+    EXPECT_EQ(oeffnung.ereignisse, std::vector<std::string>{"oeffne " + erwartet});
+    EXPECT_EQ(app->Client()->Dateidaten.fileName, erwartet);
+}
+
 TEST_F(Programm, EmptyCommandLineOpensNothing) {
     Starten();
     Pump();
