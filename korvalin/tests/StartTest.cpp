@@ -2,6 +2,7 @@
 // start-up steps, the command line, help, and the commands still to come.
 #include "korvalin/shell/Hauptmenue.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/Symbolleiste.h"
 #include "korvalin/shell/TStartUpDialog.h"
 #include "korvalin/shell/TStatusBarZeit.h"
 #include "korvalin/shell/korpusMDIClient.h"
@@ -10,6 +11,7 @@
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/Menu.h"
+#include "platform/window/Picture.h"
 #include "platform/window/SeparatorGadget.h"
 #include "platform/window/StringTable.h"
 #include "platform/window/TextGadget.h"
@@ -81,6 +83,14 @@ TEST_F(Programm, MenuHundredHoldsTheCommandsWithTheirTexts) {
         EXPECT_EQ(menu.ItemAt(i)->text, erwartet[size_t(i)].first);
         EXPECT_EQ(zeilen(*menu.GetSubMenu(i)), erwartet[size_t(i)].second);
     }
+}
+
+// Without an icon of its own every window shows the toolkit's logo.
+TEST_F(Programm, WindowsCarryTheProgramsOwnIcon) {
+    Starten();
+    const TPicture* symbol = ApplicationIcon();
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->Shapes().size(), Programmsymbol().Shapes().size());
 }
 
 TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
