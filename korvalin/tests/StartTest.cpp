@@ -7,6 +7,7 @@
 #include "korvalin/shell/TStatusBarZeit.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/gdi/ImageDC.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/DecoratedMDIFrame.h"
@@ -144,9 +145,19 @@ TEST_F(Programm, StatusBarTellsThatNoProjectIsOpen) {
     EXPECT_EQ(bar->Projektfeld->GetText(), "Kein Projekt offen");
     EXPECT_EQ(bar->Variantenfeld->GetText(), "");
     EXPECT_EQ(bar->Zustandsfeld->GetText(), "Nicht geändert");
-    EXPECT_EQ(bar->Projektfeld->NumChars(), 27u);
-    EXPECT_EQ(bar->Variantenfeld->NumChars(), 15u);
-    EXPECT_EQ(bar->Zustandsfeld->NumChars(), 15u);
+    // Each field is as wide as its usual texts, measured in a proportional
+    // font against the average character width the bar sizes it by.
+    TImageDC dc(1, 1);
+    TEXTMETRIC tm{};
+    ASSERT_TRUE(dc.GetTextMetrics(tm));
+    const std::pair<TTextGadget*, std::vector<std::string>> felder[] = {
+        {bar->Projektfeld, {"Kein Projekt offen", "Projekt: Mehrfamilienhaus Nord.pro"}},
+        {bar->Variantenfeld, {"Beispiel Einfamilienhaus", "Variante Wärmedämmung Dach"}},
+        {bar->Zustandsfeld, {"Nicht geändert", "Geändert"}},
+    };
+    for (const auto& [feld, texte] : felder)
+        for (const auto& text : texte)
+            EXPECT_LE(dc.GetTextExtent(text).cx, int(feld->NumChars()) * tm.tmAveCharWidth) << text;
     EXPECT_EQ(bar->Zustandsfeld->GetAlign(), TTextGadget::Center);
     // Hints: button 2490 has none.
     EXPECT_EQ(LoadString(CM_PROJEKT_NEU), "Neues Projekt erstellen");
