@@ -1,5 +1,6 @@
 #include "altwandler/ProjektKonvertierung.h"
 
+#include "altwandler/Plausibilitaet.h"
 #include "altwandler/Sicherungskopie.h"
 #include "altwandler/TConvert_InV5.h"
 #include "altwandler/TConvert_InV6.h"
@@ -73,6 +74,9 @@ Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
     TGesamtProjekt ziel(programmverzeichnis);
     if (KonvertierungsketteAusfuehren(ziel, datei, code, programmverzeichnis) != VersionGelesen)
         return nichtGeoeffnet(Konvertierung::NichtLesbar);
+    // A damaged file can pass the old reader's counts and still give nonsense;
+    // it must pass what the current reader demands before it is written.
+    if (!KonvertierungPlausibel(ziel)) return nichtGeoeffnet(Konvertierung::NichtLesbar);
     if (!ziel.SpeichernAls(datei)) return nichtGeoeffnet(Konvertierung::NichtGespeichert);
 
     // A result that the current reader refuses would leave a file that no

@@ -5,7 +5,7 @@ set -euo pipefail
 
 KORVALIN_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   locales poppler-utils
 )

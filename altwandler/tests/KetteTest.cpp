@@ -7,10 +7,14 @@
 #include "altwandler/Version5.h"
 #include "platform/base/FileIO.h"
 #include "platform/services/MessageBox.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 
 using namespace altdatei;
 
@@ -212,4 +216,33 @@ TEST(Kette, AFileOfAnotherVersionThanTheReaderExpectsAnswersItsCode) {
     EXPECT_EQ(TGesamtProjektVersion5().Lesen(v5), 3);
     std::copy_n("7.00", 4, v5.begin() + 80);
     EXPECT_EQ(TGesamtProjektVersion5().Lesen(v5), 1);
+}
+
+// A current file whose version text was damaged to "5.00" passes the old
+// reader's counts but gives nonsense (a volume of 10^155 m³, no facades):
+// it must be refused before anything replaces it.
+TEST(Kette, AConversionToNonsenseIsRefusedAndTheFileStaysByteIdentical) {
+    for (size_t unsinn : {size_t(1000), size_t(2000)}) {
+        SCOPED_TRACE(unsinn);
+        testsupport::TempDir dir;
+        TGesamtProjekt g(dir.Path());
+        g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+        g.Projekte[0].V = 512.5;
+        ASSERT_EQ(g.SpeichernAls(dir / "haus.pro"), 1);
+        auto b = Lesen(dir / "haus.pro");
+        std::copy_n("5.00", 4, b.begin() + 80);
+        // Doubles of no building where the old layout expects its values.
+        for (size_t i = 604 + 16; i + 8 <= b.size() && i < 604 + 16 + unsinn; i += 8) {
+            const double wert = 5.45129e155;
+            std::memcpy(&b[i], &wert, sizeof wert);
+        }
+        Schreiben(dir / "haus.pro", b);
+        testsupport::ScriptedServices services;
+        services.Messages().Answer(IDYES);
+        services.Messages().Answer(IDOK);
+        services.Messages().Answer(IDOK);
+        EXPECT_EQ(ProjektKonvertieren(dir / "haus.pro", dir.Path()), Konvertierung::NichtLesbar);
+        EXPECT_EQ(services.Messages().Calls().back().text, kNichtGeoeffnet);
+        EXPECT_EQ(Lesen(dir / "haus.pro"), b);
+    }
 }

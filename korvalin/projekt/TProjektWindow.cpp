@@ -32,7 +32,9 @@ TProjektWindow::TProjektWindow(TMDIClient& parent, std::string_view title, TProj
     } else {
         const int schirm = GetScreenSize().cx;
         const bool gross = zeichenhoehe() > kGrosseSchrift;
-        Breite = gross ? 800 : 625;
+        // Wide enough for the longest verdict line of the proof
+        // ("... konnte nicht durchgeführt werden!") without clipping.
+        Breite = gross ? 870 : 680;
         Hoehe = gross ? 525 : 420;
         Maximiert = schirm < (gross ? 900 : 800);
         Attr().X = 0;

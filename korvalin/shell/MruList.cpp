@@ -1,7 +1,6 @@
 #include "korvalin/shell/MruList.h"
 
 #include "platform/base/Cp1252.h"
-#include "platform/base/TextCompare.h"
 #include "platform/profile/Profile.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/window/Menu.h"
@@ -59,7 +58,8 @@ bool MruList::EintragHolen(int id, bool menueId, std::string& name, size_t puffe
 
 void MruList::DateiHinzufuegen(std::string_view name) {
     if (!passt(name)) return;
-    auto gleich = [&](const std::string& e) { return EqualNoCase(e, name); };
+    // Exact paths: on Linux "HAUS.PRO" and "haus.pro" are two files.
+    auto gleich = [&](const std::string& e) { return e == name; };
     const auto ende = Eintraege.begin() + Fuellstand;
     auto gefunden = std::find_if(Eintraege.begin(), ende, gleich);
     if (gefunden == ende) {
@@ -116,10 +116,12 @@ bool MruList::InIniSpeichern(std::string_view abschnitt, std::string_view iniDat
 
 bool MruList::AusIniLesen(std::string_view abschnitt, std::string_view iniDatei) {
     TProfile profil(abschnitt, std::string(iniDatei));
+    // A name that is refused leaves no gap: the later ones move up.
+    int j = 0;
     for (int i = 0; i < Kapazitaet; ++i) {
         const std::string name = profil.GetString(schluesselName(i), "", EintragGroesse + 10);
         if (name.empty()) break;
-        EintragSetzen(i, name);
+        if (EintragSetzen(j, name)) ++j;
     }
     return true;
 }
@@ -132,10 +134,11 @@ bool MruList::InRegistrySpeichern(RegistryStore& registry, std::string_view schl
 }
 
 bool MruList::AusRegistryLesen(const RegistryStore& registry, std::string_view schluessel) {
+    int j = 0;
     for (int i = 0; i < Kapazitaet; ++i) {
         const auto name = registry.GetValue(schluessel, schluesselName(i));
         if (!name || name->empty()) break;
-        EintragSetzen(i, *name);
+        if (EintragSetzen(j, *name)) ++j;
     }
     return true;
 }

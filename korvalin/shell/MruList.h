@@ -32,7 +32,7 @@ struct MruList {
     // id is a menu id (BasisId + 1 + index) or an index; false when there is
     // no such entry. The name is cut to pufferGroesse - 1 bytes.
     bool EintragHolen(int id, bool menueId, std::string& name, size_t pufferGroesse = 260) const;
-    // Puts the name first; a name already listed (in any case) moves there.
+    // Puts the name first; a name already listed (the same bytes) moves there.
     void DateiHinzufuegen(std::string_view name);
     bool EintragEntfernen(int id, bool menueId);
     // Rebuilds the entries and the separator before the item vorId.

@@ -13,6 +13,7 @@
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
+#include <cstring>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -27,11 +28,29 @@ void nichtGeoeffnet() {
 
 enum class Durchgang { Erster, NachKonvertierung };
 
+// Only a name that does not exist may become a new project; a path that
+// cannot be looked at (a loop of links, no permission) is an error.
+enum class Pfadzustand { Fehlt, Vorhanden, Unzugaenglich };
+
+Pfadzustand pfadzustand(const fs::path& datei, std::error_code& ec) {
+    const auto status = fs::status(datei, ec);
+    if (status.type() == fs::file_type::not_found) return Pfadzustand::Fehlt;
+    return ec ? Pfadzustand::Unzugaenglich : Pfadzustand::Vorhanden;
+}
+
+void unzugaenglich(const fs::path& datei, const std::error_code& ec) {
+    MessageBox("Projekt-Datei kann nicht geöffnet werden!\n\"" + datei.string() +
+                   "\": " + std::strerror(ec.value()),
+               kTitel, MB_OK | MB_ICONEXCLAMATION);
+}
+
 void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
     auto& k = Korpus();
     const fs::path datei = client.Dateidaten.fileName;
     std::error_code ec;
-    if (!fs::exists(datei, ec)) {
+    const Pfadzustand zustand = pfadzustand(datei, ec);
+    if (zustand == Pfadzustand::Unzugaenglich) return unzugaenglich(datei, ec);
+    if (zustand == Pfadzustand::Fehlt) {
         NeuesProjektAnlegen(client);
         auto* g = k.AktuellesProjekt;
         if (!g) return;
@@ -125,7 +144,7 @@ void MruProjektOeffnen(korpusMDIClient& client, int index) {
     if (!Korpus().Mru || !Korpus().Mru->EintragHolen(index, false, name)) return;
     client.Dateidaten.fileName = name;
     std::error_code ec;
-    if (!fs::exists(name, ec)) {
+    if (pfadzustand(name, ec) == Pfadzustand::Fehlt) {
         if (MessageBox("Projekt existiert nicht. Ein neues Projekt anlegen?", "Projekt öffnen",
                        MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
             CmProjektNeu(client);

@@ -108,12 +108,13 @@ int ProjektSpeichernUnter() {
     }
     const fs::path ziel = daten.fileName;
     if (!SpeicherplatzPruefen(ziel, g->Speicherbedarf())) return 0;
-    MruDateiVorn(ziel.string());
     if (!BearbeitungenUebernehmen()) return 0;
     if (!g->SpeichernAls(ziel)) {
         nichtGespeichert(*g);
         return 0;
     }
+    // Only a file that was written becomes a recent file.
+    MruDateiVorn(ziel.string());
     ProjektdateiMelden();
     if (k.ProjektWindow) k.ProjektWindow->SetCaption(g->Pfad().string());
     ProjektGeaendertSetzen(false);

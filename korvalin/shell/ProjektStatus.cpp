@@ -5,7 +5,6 @@
 #include "korvalin/shell/MruList.h"
 #include "korvalin/shell/TStatusBarZeit.h"
 #include "platform/base/ApplicationState.h"
-#include "platform/base/TextCompare.h"
 #include "platform/window/Application.h"
 #include "platform/window/CommandIds.h"
 #include "platform/window/FrameWindow.h"
@@ -36,7 +35,7 @@ void MruDateiEntfernen(std::string_view name) {
     auto* mru = Korpus().Mru;
     if (!mru) return;
     for (int i = 0; i < int(mru->Fuellstand); ++i)
-        if (EqualNoCase(mru->Eintraege[size_t(i)], name)) {
+        if (mru->Eintraege[size_t(i)] == name) {
             mru->EintragEntfernen(i, false);
             break;
         }

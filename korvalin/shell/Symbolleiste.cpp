@@ -210,6 +210,21 @@ void SymbolbilderEintragen() {
     eintragen();
 }
 
+TPicture Programmsymbol() {
+    TPicture p;
+    // A house whose wall shows its layers: masonry, insulation, plaster.
+    p.AddPolygon({{1, 8}, {8, 1}, {15, 8}}, kTinte, kRot);
+    p.AddRect({3, 8, 6, 15}, kTinte, kZiegel);
+    p.AddRect({6, 8, 10, 15}, kTinte, kGelb);
+    p.AddRect({10, 8, 13, 15}, kTinte, kHellgrau);
+    p.AddLine({1, 15}, {15, 15}, kTinte);
+    return p;
+}
+
+void ProgrammsymbolSetzen() {
+    SetApplicationIcon(Programmsymbol());
+}
+
 TControlBar* SymbolleisteBauen() {
     auto* leiste = new TControlBar;
     leiste->Attr().Id = IDW_TOOLBAR;

@@ -6,9 +6,11 @@
 
 TStatusBarZeit::TStatusBarZeit(TDecoratedFrame* parent, TGadget::TBorderStyle style)
     : TStatusBar(parent, style),
-      Projektfeld(new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 27)),
-      Variantenfeld(new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 15)),
-      Zustandsfeld(new TTextGadget(0, TGadget::Recessed, TTextGadget::Center, 15)) {
+      // Wide enough for "Projekt: " and a file name of usual length, a
+      // variant name of its 29 characters, and "Nicht geändert".
+      Projektfeld(new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 36)),
+      Variantenfeld(new TTextGadget(0, TGadget::Recessed, TTextGadget::Left, 30)),
+      Zustandsfeld(new TTextGadget(0, TGadget::Recessed, TTextGadget::Center, 17)) {
     Attr().Id = IDW_STATUSBAR;
 }
 

@@ -50,6 +50,7 @@ void korpusApp::hilfe(bool& offen, const std::string& datei, uint32_t befehl) {
 void korpusApp::InitMainWindow() {
     HinweistexteEintragen();
     SymbolbilderEintragen();
+    ProgrammsymbolSetzen();
     client_ = new korpusMDIClient;
     frame_ = new TDecoratedMDIFrame(GetName(), *client_, true);
     frame_->Attr().W = kRahmenBreite;

@@ -17,6 +17,9 @@
 #include "platform/window/FrameWindow.h"
 #include "platform/window/ResponseTable.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 const char* const kFilter = "Projekt Dateien *.pro |*.pro|Alle Dateien *.* |*.*";
@@ -102,8 +105,12 @@ void korpusMDIClient::kommandozeileOeffnen() {
     auto* app = TApplication::Current();
     const std::string zeile = app ? app->GetCmdLine() : std::string();
     if (zeile.empty()) return;
-    Dateidaten.fileName = zeile;
-    Oeffnung().Oeffnen(zeile);
+    // A relative name would mean another file once the working folder changes.
+    std::error_code ec;
+    auto pfad = std::filesystem::absolute(std::filesystem::path(zeile), ec).lexically_normal();
+    const std::string name = ec ? zeile : pfad.string();
+    Dateidaten.fileName = name;
+    Oeffnung().Oeffnen(name);
 }
 
 bool korpusMDIClient::CanClose() {

@@ -3,6 +3,7 @@
 #include "korvalin/shell/MruList.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/profile/Profile.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/Menu.h"
@@ -41,11 +42,13 @@ TEST(MruList, AddingPutsTheNameFirst) {
     auto l = liste({"a.pro", "b.pro", "C.pro", "d.pro"});
     l->DateiHinzufuegen("e.pro");
     EXPECT_EQ(namen(*l), (std::vector<std::string>{"e.pro", "a.pro", "b.pro", "C.pro", "d.pro"}));
-    // Third in the list, in other case: to the front with the new spelling.
-    l->DateiHinzufuegen("b.PRO");
-    EXPECT_EQ(namen(*l), (std::vector<std::string>{"b.PRO", "e.pro", "a.pro", "C.pro", "d.pro"}));
-    l->DateiHinzufuegen("B.pro"); // already first: only the spelling changes
-    EXPECT_EQ(namen(*l), (std::vector<std::string>{"B.pro", "e.pro", "a.pro", "C.pro", "d.pro"}));
+    // Third in the list: to the front.
+    l->DateiHinzufuegen("b.pro");
+    EXPECT_EQ(namen(*l), (std::vector<std::string>{"b.pro", "e.pro", "a.pro", "C.pro", "d.pro"}));
+    // Another case is another file on Linux: a new entry, the old one stays.
+    l->DateiHinzufuegen("B.PRO");
+    EXPECT_EQ(namen(*l),
+              (std::vector<std::string>{"B.PRO", "b.pro", "e.pro", "a.pro", "C.pro", "d.pro"}));
 }
 
 TEST(MruList, ATenthNameDropsTheOldest) {
@@ -123,6 +126,24 @@ TEST_F(Gespeichert, KorpusIniHoldsTheListInSectionProjekte) {
     const std::string ini = testsupport::ReadText(dirs.Dirs().config / "korpus.ini");
     EXPECT_NE(ini.find("[Projekte]"), std::string::npos);
     EXPECT_NE(ini.find("File9="), std::string::npos);
+}
+
+TEST_F(Gespeichert, ANameRefusedWhileLoadingLeavesNoGap) {
+    const std::string lang = "/" + std::string(300, 'x') + ".pro";
+    RegistryStore registry;
+    registry.SetValue(kMruSchluessel, "File1", "/a.pro");
+    registry.SetValue(kMruSchluessel, "File2", lang);
+    registry.SetValue(kMruSchluessel, "File3", "/c.pro");
+    auto l = MruList::ErzeugenStandard();
+    l->AusRegistryLesen(registry, kMruSchluessel);
+    EXPECT_EQ(namen(*l), (std::vector<std::string>{"/a.pro", "/c.pro"}));
+
+    TProfile profil("Projekte", "korpus.ini");
+    profil.WriteString("File1", lang);
+    profil.WriteString("File2", "/b.pro");
+    auto ini = MruList::ErzeugenStandard();
+    ini->AusIniLesen("Projekte", "korpus.ini");
+    EXPECT_EQ(namen(*ini), std::vector<std::string>{"/b.pro"});
 }
 
 TEST_F(Gespeichert, NamesWithoutAWindows1252FormAreLeftOutNotMangled) {

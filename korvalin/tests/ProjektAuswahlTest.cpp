@@ -250,10 +250,36 @@ TEST_F(Beispiel, LayoutFolgtDerGroesse) {
     EXPECT_EQ(rect(511).Y, t120.top + 42);
     EXPECT_EQ(rect(117).X, X - 54);
     EXPECT_EQ(rect(117).W, 28);
-    // Narrow: the frame of A, V and A/V shrinks to nothing, never below.
-    dialog->EvSize(0, {100, 300});
-    EXPECT_EQ(rect(215).W, 0);
-    EXPECT_EQ(rect(110).W, std::max(0, du({249, 51, 339, 85}).left - du({138, 87, 339, 99}).left));
+}
+
+// The dialog in the project window of its smallest size: A, V and A/V keep
+// their frame, right of the texts; no button covers another.
+TEST_F(Beispiel, KleinsteGroesseZeigtAlleWerteUndKnoepfe) {
+    const int W = 505, H = 365;
+    dialog->EvSize(0, {W, H});
+    auto rect = [&](int id) {
+        const auto a = dialog->GetDlgItem(id)->Attr();
+        return TRect{a.X, a.Y, a.X + a.W, a.Y + a.H};
+    };
+    const TRect rahmen = rect(215);
+    EXPECT_EQ(rahmen.Width(), dialog->MapDialogRect({249, 51, 339, 85}).Width());
+    EXPECT_LE(rahmen.right, W);
+    for (int id : {213, 207, 212, 160, 214, 208}) {
+        EXPECT_GE(rect(id).left, rahmen.left) << id;
+        EXPECT_LE(rect(id).right, rahmen.right) << id;
+        EXPECT_GT(rect(id).Width(), 0) << id;
+    }
+    for (int id : {211, 203, 206}) EXPECT_LE(rect(id).right, rahmen.left) << id;
+
+    const int knoepfe[] = {105, 114, 118, 106, 107, 104, 109, 103, 515, 511, 512, 108, 117};
+    for (int a : knoepfe)
+        for (int b : knoepfe) {
+            if (a >= b) continue;
+            const TRect x = rect(a), y = rect(b);
+            const bool getrennt =
+                x.right <= y.left || y.right <= x.left || x.bottom <= y.top || y.bottom <= x.top;
+            EXPECT_TRUE(getrennt) << a << " covers " << b;
+        }
 }
 
 // With the mouse and the keyboard, as a user works the trees.

@@ -21,6 +21,8 @@
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "testsupport/UserInput.h"
 
+#include <algorithm>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -253,6 +255,49 @@ TEST_F(Projektbefehle, AFailedSaveIsReportedAndTheProjectStaysChanged) {
     EXPECT_EQ(wieder.AktuellesProjekt->FassadeNr(5)->Name, "Flachdach");
 }
 
+TEST_F(Projektbefehle, AFailedSaveAsLeavesTheRecentFilesAsTheyWere) {
+    const fs::path datei = gespeichertesProjekt();
+    oeffnen(datei);
+    const std::vector<std::string> vorher(Korpus().Mru->Eintraege);
+    filefaults::FailNext(filefaults::Step::Rename);
+    services.Files().Answer((ordner() / "kopie.pro").string());
+    meldungen().Answer(IDOK);
+    befehl(CM_PROJEKT_SPEICHERN_UNTER);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_NE(meldungen().Calls()[0].text.find("konnte nicht gespeichert werden"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(ordner() / "kopie.pro"));
+    EXPECT_EQ(Korpus().Mru->Eintraege, vorher);
+    EXPECT_EQ(projekt()->Pfad(), datei);
+}
+
+// A loop of links, or a name that cannot be looked at, is an error: it must
+// not become a new empty project under that name.
+TEST_F(Projektbefehle, APathThatCannotBeLookedAtIsReportedNotMadeANewProject) {
+    fs::create_symlink("b.pro", ordner() / "a.pro");
+    fs::create_symlink("a.pro", ordner() / "b.pro");
+    meldungen().Answer(IDOK);
+    Oeffnung().Oeffnen((ordner() / "a.pro").string());
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_EQ(meldungen().Calls()[0].caption, "Projekt-Datei öffnen");
+    EXPECT_EQ(meldungen().Calls()[0].text.rfind("Projekt-Datei kann nicht geöffnet werden!\n\"" +
+                                                    (ordner() / "a.pro").string() + "\": ",
+                                                0),
+              0u)
+        << meldungen().Calls()[0].text;
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_TRUE(fs::is_symlink(ordner() / "a.pro"));
+
+    // From the recent files too: no offer of a new project.
+    Korpus().Mru->DateiHinzufuegen((ordner() / "b.pro").string());
+    meldungen().Answer(IDOK);
+    befehl(CM_MRU_ERSTER);
+    ASSERT_EQ(meldungen().Calls().size(), 2u);
+    EXPECT_EQ(meldungen().Calls()[1].text.rfind("Projekt-Datei kann nicht geöffnet werden!", 0),
+              0u);
+    EXPECT_EQ(projekt(), nullptr);
+}
+
 TEST_F(Projektbefehle, SaveAsUnderTheSameNameKeepsTheSheetsAndTheNewBackups) {
     const fs::path datei = gespeichertesProjekt();
     WriteText(ordner() / "haus.fb0", "Fensterblatt");
@@ -306,8 +351,9 @@ TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
     bleibt->Destroy();
     delete bleibt;
 
-    // The recent-files list holds the name in another case.
-    Korpus().Mru->DateiHinzufuegen((ordner() / "HAUS.PRO").string());
+    // Another spelling is another file on Linux: its entry stays.
+    const std::string anders = (ordner() / "HAUS.PRO").string();
+    Korpus().Mru->DateiHinzufuegen(anders);
     meldungen().Answer(IDOK);
     befehl(CM_PROJEKT_LOESCHEN);
     EXPECT_EQ(meldungen().Calls().back().text,
@@ -315,8 +361,9 @@ TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
     EXPECT_EQ(projekt(), nullptr);
     for (const char* name : {"haus.pro", "haus.pb0", "haus.px0"})
         EXPECT_FALSE(fs::exists(ordner() / name)) << name;
-    for (const auto& eintrag : Korpus().Mru->Eintraege)
-        EXPECT_FALSE(EqualNoCase(eintrag, datei.string())) << eintrag;
+    const auto& eintraege = Korpus().Mru->Eintraege;
+    EXPECT_EQ(std::count(eintraege.begin(), eintraege.end(), datei.string()), 0);
+    EXPECT_EQ(std::count(eintraege.begin(), eintraege.end(), anders), 1);
     EXPECT_EQ(status(), (std::vector<std::string>{"Kein Projekt offen", "", "Nicht geändert"}));
 }
 

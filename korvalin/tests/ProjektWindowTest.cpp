@@ -49,9 +49,25 @@ TEST_F(Fenster, NurEinWertGespeichertFolgtDerSchrift) {
     Einstellung("korpus.ini", "[Einstellungen]\nProjektWindowX=700\n");
     auto f = Oeffnen();
     auto* w = static_cast<TProjektWindow*>(f.Window);
-    // The offscreen screen's font is small: 625 by 420.
-    EXPECT_EQ(w->Breite, 625);
+    // The offscreen screen's font is small: 680 by 420.
+    EXPECT_EQ(w->Breite, 680);
     EXPECT_EQ(w->Hoehe, 420);
+}
+
+// At the default size the longest verdict line of the proof is not clipped.
+TEST_F(Fenster, UrteilPasstBeiDerStandardgroesse) {
+    auto f = Oeffnen();
+    auto* w = static_cast<TProjektWindow*>(f.Window);
+    auto* dialog = static_cast<TProjektDialog*>(f.Dialog);
+    // The dialog fills the window's client area: the frame takes a few pixels.
+    dialog->EvSize(0, {w->Breite - 10, w->Hoehe - 30});
+    const std::string urteil = "Der Wärmeschutznachweis gemäß der Wärmeschutzverordnung konnte "
+                               "nicht durchgeführt werden!";
+    // Measured in the dialog's own font: four dialog units are its mean
+    // character width.
+    const int zeichen = dialog->MapDialogRect({0, 0, 4, 8}).Width();
+    const int laenge = 89; // characters of the text above
+    EXPECT_GE(dialog->GetDlgItem(204)->Attr().W, laenge * zeichen) << zeichen;
 }
 
 TEST_F(Fenster, AenderungsnachrichtBautBaeumeNeu) {

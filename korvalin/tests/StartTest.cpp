@@ -2,14 +2,17 @@
 // start-up steps, the command line, help, and the commands still to come.
 #include "korvalin/shell/Hauptmenue.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/Symbolleiste.h"
 #include "korvalin/shell/TStartUpDialog.h"
 #include "korvalin/shell/TStatusBarZeit.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/gdi/ImageDC.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/Menu.h"
+#include "platform/window/Picture.h"
 #include "platform/window/SeparatorGadget.h"
 #include "platform/window/StringTable.h"
 #include "platform/window/TextGadget.h"
@@ -83,6 +86,14 @@ TEST_F(Programm, MenuHundredHoldsTheCommandsWithTheirTexts) {
     }
 }
 
+// Without an icon of its own every window shows the toolkit's logo.
+TEST_F(Programm, WindowsCarryTheProgramsOwnIcon) {
+    Starten();
+    const TPicture* symbol = ApplicationIcon();
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->Shapes().size(), Programmsymbol().Shapes().size());
+}
+
 TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
     Starten();
     auto* frame = app->Frame();
@@ -134,9 +145,19 @@ TEST_F(Programm, StatusBarTellsThatNoProjectIsOpen) {
     EXPECT_EQ(bar->Projektfeld->GetText(), "Kein Projekt offen");
     EXPECT_EQ(bar->Variantenfeld->GetText(), "");
     EXPECT_EQ(bar->Zustandsfeld->GetText(), "Nicht geändert");
-    EXPECT_EQ(bar->Projektfeld->NumChars(), 27u);
-    EXPECT_EQ(bar->Variantenfeld->NumChars(), 15u);
-    EXPECT_EQ(bar->Zustandsfeld->NumChars(), 15u);
+    // Each field is as wide as its usual texts, measured in a proportional
+    // font against the average character width the bar sizes it by.
+    TImageDC dc(1, 1);
+    TEXTMETRIC tm{};
+    ASSERT_TRUE(dc.GetTextMetrics(tm));
+    const std::pair<TTextGadget*, std::vector<std::string>> felder[] = {
+        {bar->Projektfeld, {"Kein Projekt offen", "Projekt: Mehrfamilienhaus Nord.pro"}},
+        {bar->Variantenfeld, {"Beispiel Einfamilienhaus", "Variante Wärmedämmung Dach"}},
+        {bar->Zustandsfeld, {"Nicht geändert", "Geändert"}},
+    };
+    for (const auto& [feld, texte] : felder)
+        for (const auto& text : texte)
+            EXPECT_LE(dc.GetTextExtent(text).cx, int(feld->NumChars()) * tm.tmAveCharWidth) << text;
     EXPECT_EQ(bar->Zustandsfeld->GetAlign(), TTextGadget::Center);
     // Hints: button 2490 has none.
     EXPECT_EQ(LoadString(CM_PROJEKT_NEU), "Neues Projekt erstellen");
@@ -171,6 +192,18 @@ TEST_F(Programm, CommandLinePathIsHandedOverAfterSetUp) {
     EXPECT_EQ(oeffnung.ereignisse,
               std::vector<std::string>{"oeffne /home/ing/Projekte/Haus Mayer.pro"});
     EXPECT_EQ(app->Client()->Dateidaten.fileName, "/home/ing/Projekte/Haus Mayer.pro");
+}
+
+// The list of recent files and the caption must name the file from anywhere.
+TEST_F(Programm, RelativeCommandLinePathIsMadeAbsolute) {
+    const auto vorher = std::filesystem::current_path();
+    std::filesystem::current_path(dirs.Root().Path());
+    Starten("Projekte/../haus.pro");
+    Pump();
+    std::filesystem::current_path(vorher);
+    const std::string erwartet = (dirs.Root().Path() / "haus.pro").string();
+    EXPECT_EQ(oeffnung.ereignisse, std::vector<std::string>{"oeffne " + erwartet});
+    EXPECT_EQ(app->Client()->Dateidaten.fileName, erwartet);
 }
 
 TEST_F(Programm, EmptyCommandLineOpensNothing) {

@@ -48,6 +48,9 @@ private:
 
 class ByteWriter {
 public:
+    // Room for n bytes at once: a large image grows without copying itself
+    // again and again.
+    void Reserve(size_t n) { bytes_.reserve(n); }
     void WriteU8(uint8_t v) { bytes_.push_back(v); }
     void WriteU16(uint16_t v);
     void WriteI16(int16_t v) { WriteU16(static_cast<uint16_t>(v)); }

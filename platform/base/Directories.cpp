@@ -57,7 +57,11 @@ bool PrepareDirectories(const Directories& dirs) {
     for (const auto& entry : fs::directory_iterator(dirs.shippedData, ec)) {
         if (!entry.is_regular_file() || entry.path().filename().string().starts_with('.')) continue;
         const auto target = dirs.programData / entry.path().filename();
-        if (!fs::exists(target, ec)) fs::copy_file(entry.path(), target, ec);
+        if (fs::exists(target, ec)) continue;
+        fs::copy_file(entry.path(), target, ec);
+        if (ec) return false;
+        // The copies are the user's to change, even when the install tree is read-only.
+        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
         if (ec) return false;
     }
     return true;

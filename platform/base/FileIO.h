@@ -25,6 +25,11 @@ FileContents ReadWholeFile(const std::filesystem::path& path,
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Removes from the folder the temporaries of saves that were cut off (the
+// process killed, the machine off): files of this layer's own pattern that no
+// running save holds. Every save does it in its target's folder.
+void RemoveStaleTemporaries(const std::filesystem::path& folder);
+
 // Test seam: make the next file operation of one kind fail, as a full disk
 // or a failed rename would.
 namespace filefaults {

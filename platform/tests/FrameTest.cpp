@@ -174,4 +174,33 @@ TEST(Frame, CloseAllAsksEveryChildFirst) {
     TApplication::PumpWaitingMessages(); // the closed children are deleted
 }
 
+// "Beenden" ends the program from whichever child is active, after asking
+// every child, as Alt+F4 on the frame does; a child that refuses keeps it open.
+TEST(Frame, ExitFromAnActiveChildClosesTheWholeProgram) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    struct Child : TMDIChild {
+        using TMDIChild::TMDIChild;
+        bool CanClose() override {
+            ++asked;
+            return allow;
+        }
+        bool allow = false;
+        int asked = 0;
+    };
+    auto* child = new Child(*app.client, "Projekt");
+    child->Create();
+    // The frame hands a menu command to its active child first; the child
+    // passes "Beenden" on to the program.
+    child->SendMessage(WM_COMMAND, CM_EXIT, 0);
+    EXPECT_GE(child->asked, 1);
+    EXPECT_TRUE(app.frame->IsCreated());
+    EXPECT_TRUE(child->IsCreated());
+
+    child->allow = true;
+    child->SendMessage(WM_COMMAND, CM_EXIT, 0);
+    EXPECT_FALSE(app.frame->IsCreated());
+}
+
 } // namespace

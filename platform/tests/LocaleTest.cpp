@@ -20,6 +20,14 @@ TEST(Locale, QtApplicationLeavesNumbersInTheCLocale) {
         << "tests must run under a German locale (test.sh makes it)";
 }
 
+// Qt's own dialogs take their button and label texts from Qt's translations.
+TEST(Locale, QtsOwnTextsAreGerman) {
+    ASSERT_TRUE(QtRuntime::Exists());
+    EXPECT_EQ(QtText("QPlatformTheme", "Cancel"), "Abbrechen")
+        << "Qt's German translations (Debian package qt6-translations-l10n) missing";
+    EXPECT_EQ(QtText("QFileDialog", "File &name:"), "Datei&name:");
+}
+
 TEST(Locale, EnforcingPutsThePointBack) {
     {
         testsupport::ScopedNumericLocale german("de_DE.UTF-8");

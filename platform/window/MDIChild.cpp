@@ -1,6 +1,9 @@
 #include "platform/window/MDIChild.h"
 
+#include "platform/window/Application.h"
+#include "platform/window/CommandIds.h"
 #include "platform/window/MDIClient.h"
+#include "platform/window/ResponseTable.h"
 #include "platform/window/detail/PaintSurface.h"
 #include "platform/window/detail/WindowImpl.h"
 
@@ -9,7 +12,13 @@
 #include <QVBoxLayout>
 
 TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
-    : TFrameWindow(&parent, title, clientWnd) {}
+    : TFrameWindow(&parent, title, clientWnd) {
+    // "Beenden" reaches the active child first; it ends the program, not just this child.
+    Responses().Command(CM_EXIT, [] {
+        auto* app = TApplication::Current();
+        if (auto* main = app ? app->GetMainWindow() : nullptr) main->CloseWindow();
+    });
+}
 
 void TMDIChild::CreateNativeWidget() {
     auto* area = qobject_cast<QMdiArea*>(window_detail::WidgetOf(GetParent()));

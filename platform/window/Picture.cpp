@@ -1,12 +1,15 @@
 #include "platform/window/Picture.h"
 
 #include "platform/base/ApplicationState.h"
+#include "platform/window/detail/PictureRenderer.h"
 
 #include <map>
+#include <optional>
 
 namespace {
 struct PictureTable {
     std::map<int, TPicture> pictures;
+    std::optional<TPicture> applicationIcon;
 };
 TPoint tl(const TRect& r) {
     return r.TopLeft();
@@ -49,4 +52,13 @@ const TPicture* FindPicture(int id) {
     auto& t = ApplicationState::Current().Get<PictureTable>().pictures;
     auto it = t.find(id);
     return it == t.end() ? nullptr : &it->second;
+}
+
+void RememberApplicationIcon(const TPicture& picture) {
+    ApplicationState::Current().Get<PictureTable>().applicationIcon = picture;
+}
+
+const TPicture* ApplicationIcon() {
+    const auto& icon = ApplicationState::Current().Get<PictureTable>().applicationIcon;
+    return icon ? &*icon : nullptr;
 }

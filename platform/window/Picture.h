@@ -35,3 +35,9 @@ private:
 void RegisterPicture(int id, TPicture picture);
 // Null when no picture has that id.
 const TPicture* FindPicture(int id);
+
+// The program's own icon: the main window and every MDI child show it in
+// place of the toolkit's.
+void SetApplicationIcon(const TPicture& picture);
+// Null until the program set its icon.
+const TPicture* ApplicationIcon();

@@ -1,11 +1,21 @@
 #include "platform/window/QtRuntime.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <clocale>
 
 struct QtRuntime::Impl {
     QApplication app;
-    Impl(int& argc, char** argv) : app(argc, argv) {}
+    QTranslator qtbase;
+    Impl(int& argc, char** argv) : app(argc, argv) {
+        // Qt's own dialogs (open, save, colour, font, print) speak the program's
+        // language, whatever the desktop's is. Without the translations
+        // installed they stay English.
+        if (qtbase.load(QStringLiteral("qtbase_de"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtbase);
+    }
 };
 
 QtRuntime::QtRuntime(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
@@ -24,6 +34,10 @@ void QtRuntime::Quit(int exitCode) {
 
 bool QtRuntime::Exists() {
     return QApplication::instance() != nullptr;
+}
+
+std::string QtText(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
 }
 
 void EnforceNumericCLocale() {

@@ -3,6 +3,7 @@
 // locale from the environment; numbers must not follow it, so LC_NUMERIC is
 // put back to "C" right after.
 #include <memory>
+#include <string>
 
 class QtRuntime {
 public:
@@ -20,6 +21,10 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// A text of Qt's own dialogs as they show it (translated when Qt's
+// translations are installed); context and source are Qt's.
+std::string QtText(const char* context, const char* source);
 
 // Sets LC_NUMERIC to "C"; called by QtRuntime, and by anything else that
 // changes the process locale.

@@ -1,5 +1,6 @@
 // Moisture proof of one cross-section by the Glaser method under the boundary conditions of
 // DIN 4108 Teil 3 (1981), and the driver of the whole calculation of a cross-section.
+#include "stammwerk/feuchte/GlaserKonstanten.h"
 #include "stammwerk/feuchte/Saettigungsdruck.h"
 #include "stammwerk/modell/TEinfachBauteil.h"
 
@@ -13,9 +14,6 @@ constexpr double kEndeVerdunstung = 0.0001;   // h of evaporation time that coun
 constexpr double kTauwasserSchwelle = 0.0005; // kg/m², below it no evaporation proof
 constexpr double kGrenzeNormal = 1.0;         // kg/m², DIN 4108-3 (1981) 3.2.1
 constexpr double kGrenzeVermindert = 0.5;     // kg/m², the climate's reduced limit
-// Evaporation steps end when a site is dry or the period is spent; a run of steps longer
-// than this only happens on input that keeps forming condensate, and is cut off.
-constexpr int kMaxVerdunstungsschritte = 1000;
 
 // Insulation layer of the diffusion calculation: lambda < 0.1 W/(mK) and R > 0.25 m²K/W.
 bool IstDaemmschicht(const TSchicht& s) {
@@ -173,8 +171,12 @@ void TEinfachBauteil::FeuchteBerechnen(TKlima Klima, double Rsi, int Feuchteopti
                     K.push_back(&s);
                 }
                 TDiffusion d = Diffusion;
-                for (int schritt = 0; rest > kEndeVerdunstung && schritt < kMaxVerdunstungsschritte;
-                     ++schritt) {
+                for (int schritt = 0; rest > kEndeVerdunstung; ++schritt) {
+                    if (schritt >= glaser::VerdunstungsschritteHoechstens) {
+                        // Cut off: the evaporation sum is incomplete, and the proof says so.
+                        Diffusion.Nachweisfehler[2] = 1;
+                        break;
+                    }
                     d.AnzahlTaupunkte[0] = d.AnzahlTaupunkte[1];
                     d.ErsterTaupunkt[0] = d.ErsterTaupunkt[1];
                     d.LetzterTaupunkt[0] = d.LetzterTaupunkt[1];

@@ -9,4 +9,9 @@ inline constexpr double kDiffusionskonstante = 1.5e6;
 // Inflow and outflow of a boundary count as equal within this, kg/(m² h).
 inline constexpr double kToleranz = 6.7e-11;
 
+// Evaporation steps end when a site is dry or the period is spent; a run of steps longer
+// than this only happens on input that keeps forming condensate, and is cut off (and the
+// cross-section's moisture proof then fails, see TDiffusion::Nachweisfehler[2]). Tests lower it.
+inline int VerdunstungsschritteHoechstens = 1000;
+
 } // namespace glaser

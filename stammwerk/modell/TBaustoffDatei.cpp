@@ -55,6 +55,11 @@ int TBaustoffDatei::Oeffnen(int k) {
     }
     if (art == -1) return alteVersion(kopf.Version);
 
+    // A file that ends after its header holds nothing yet, as the other catalogues read it.
+    if (in.AtEnd()) {
+        geladen_[i] = true;
+        return 0;
+    }
     const int32_t letzte = in.ReadI32();
     // The file's materials are taken only when the whole file reads: a
     // damaged record costs this file, never the other two.

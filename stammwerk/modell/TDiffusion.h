@@ -17,7 +17,8 @@ struct TDiffusion {
     std::array<int16_t, 2> ErsterTaupunkt{-1, -1};
     std::array<int16_t, 2> LetzterTaupunkt{-1, -1};
     // [0] evaporation below condensate, [1] condensate above the limit,
-    // [2], [3] unused, [4] surface condensation.
+    // [2] evaporation period cut off at the step bound (not computed to its
+    // end), [3] unused, [4] surface condensation.
     std::array<int16_t, 5> Nachweisfehler{0, 0, 0, 0, 0};
 
     void Neu() { *this = TDiffusion(); }

@@ -54,15 +54,16 @@ bool TDimVolumen::Oeffnen(ByteReader& in) {
 }
 
 void TDimVolumen::Speichern(ByteWriter& out) const {
-    const auto n1 = uint16_t(Textliste1.GetItemsInContainer());
-    const auto n2 = uint16_t(Formelliste.GetItemsInContainer());
-    out.WriteU16(n1);
-    out.WriteU16(n2);
+    // A count beyond its field fails the writer, and the save is refused.
+    const auto n1 = Textliste1.GetItemsInContainer();
+    const auto n2 = Formelliste.GetItemsInContainer();
+    out.WriteCount(n1);
+    out.WriteCount(n2);
     ByteImage image(kImageSize);
     WriteImage(image, 0);
     out.WriteImage(image);
-    WriteTextStringListToFile(out, n1, &Textliste1);
-    WriteTextStringListToFile(out, n2, &Formelliste);
+    WriteTextStringListToFile(out, int(n1), &Textliste1);
+    WriteTextStringListToFile(out, int(n2), &Formelliste);
 }
 
 bool DimVolumenLesen(ByteReader& in, int count, TDimVolumenListe& list) {

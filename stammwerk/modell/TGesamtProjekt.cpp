@@ -6,6 +6,7 @@
 #include "platform/base/FileIO.h"
 #include "stammwerk/modell/TDateiKopf.h"
 
+#include <algorithm>
 #include <memory>
 
 TGesamtProjekt::TGesamtProjekt(const std::filesystem::path& verzeichnis)
@@ -17,6 +18,8 @@ void TGesamtProjekt::leeren() {
 }
 
 int TGesamtProjekt::Oeffnen(const std::filesystem::path& pfad) {
+    // Saves of this folder that were cut off leave their temporaries behind.
+    RemoveStaleTemporaries(pfad.has_parent_path() ? pfad.parent_path() : ".");
     const auto datei = ReadWholeFile(pfad);
     if (!datei.ok) {
         fehler_ = datei.error;
@@ -65,6 +68,7 @@ std::vector<uint8_t> TGesamtProjekt::Dateibild() const {
 
 ByteWriter TGesamtProjekt::bild() const {
     ByteWriter out;
+    out.Reserve(size_t(std::max(0, Speicherbedarf())));
     TDateiKopf(DateiTypProjekt).Schreiben(out);
     out.WriteCount(Projekte.GetItemsInContainer());
     ByteImage image(kImageSize);

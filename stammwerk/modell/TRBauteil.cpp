@@ -313,8 +313,13 @@ int TRBauteil::Oeffnen(ByteReader& in) {
     }
     if (!in.CanHold(nTexte, TTextString::kImageSize)) return -1;
     if (!AddTextStringToList(in, nTexte, &Textliste)) return -1;
-    if (!TypNummernLesen(in, nRefs, PBauteilListe)) return -1;
-    for (TTypNummer& t : PBauteilListe) t.Typ = int16_t(Bauteilart);
+    // The stored kinds may be stale: each takes this type's kind before it is
+    // sorted in, so the list is ordered by number.
+    TTypNummerListe gelesen;
+    if (!TypNummernLesen(in, nRefs, gelesen)) return -1;
+    for (const TTypNummer& t : gelesen)
+        PBauteilListe.AddAfterEquals(
+            std::make_unique<TTypNummer>(TTypNummer{int16_t(Bauteilart), t.Nummer}));
     return 0;
 }
 

@@ -120,12 +120,17 @@ void TRFenster::Speichern(ByteWriter& out) const {
 
 int TRFenster::Oeffnen(const TFensterSchluessel& key, const std::filesystem::path& pfad) {
     if (key.Katalog > 2) return 0; // no catalogue of that number
-    const int art = DateiTypFensterDIN + key.Katalog;
     std::error_code ec;
     if (!std::filesystem::exists(pfad, ec)) return 0;
     const auto datei = ReadWholeFile(pfad);
     if (!datei.ok) return -1;
-    ByteReader in(datei.bytes);
+    return Oeffnen(key, datei.bytes);
+}
+
+int TRFenster::Oeffnen(const TFensterSchluessel& key, std::span<const uint8_t> datei) {
+    if (key.Katalog > 2) return 0; // no catalogue of that number
+    const int art = DateiTypFensterDIN + key.Katalog;
+    ByteReader in(datei);
     TDateiKopf kopf;
     if (kopf.Lesen(in, art, RegelV400bisV600) != 1) return -1;
     in.Skip(4); // last record number

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 class ByteImage;
@@ -68,6 +69,8 @@ public:
     // it), 0 not found or no such file or a key naming no catalogue, -1 the
     // file is present but unreadable or not of the key's catalogue.
     int Oeffnen(const TFensterSchluessel& key, const std::filesystem::path& pfad);
+    // The same on the bytes of a catalogue file read elsewhere.
+    int Oeffnen(const TFensterSchluessel& key, std::span<const uint8_t> datei);
 
     void WriteImage(ByteImage& image, size_t off) const;
     void ReadImage(const ByteImage& image, size_t off);

@@ -21,14 +21,20 @@ template <class T>
 int TReferenzSammlung<T>::Oeffnen(int kind) {
     if (!gueltigeArt(kind)) return -2;
     const auto datei = ReadWholeFile(Pfad(kind), GroessteListendatei);
-    bool& unlesbar = unlesbar_[kind - 1];
     if (!datei.ok) {
         // A file that exists but cannot be read is kept from being overwritten.
-        unlesbar = std::filesystem::exists(Pfad(kind));
+        unlesbar_[kind - 1] = std::filesystem::exists(Pfad(kind));
         fehler_ = datei.error;
         return -2;
     }
-    ByteReader in(datei.bytes);
+    return Lesen(kind, datei.bytes);
+}
+
+template <class T>
+int TReferenzSammlung<T>::Lesen(int kind, std::span<const uint8_t> bytes) {
+    if (!gueltigeArt(kind)) return -2;
+    bool& unlesbar = unlesbar_[kind - 1];
+    ByteReader in(bytes);
     TDateiKopf kopf;
     const int ergebnis = kopf.Lesen(in, T::DateiTypHersteller + (kind - 1), RegelV500oderV600);
     unlesbar = ergebnis != 1;
@@ -43,6 +49,8 @@ int TReferenzSammlung<T>::Oeffnen(int kind) {
     for (int16_t i = 0; i < anzahl; ++i) {
         T eintrag;
         eintrag.ReadImage(in.ReadImage(T::kImageSize), 0);
+        // The file says whose entry it is; a stale source field would drop it at the next save.
+        eintrag.Quelle = int16_t(kind);
         EinordnenVorGleiche(liste_, std::move(eintrag));
     }
     return 1;
@@ -55,13 +63,8 @@ int TReferenzSammlung<T>::Oeffnen() {
 }
 
 template <class T>
-int TReferenzSammlung<T>::Speichern(int kind) {
-    if (!gueltigeArt(kind)) return 0;
-    if (unlesbar_[kind - 1]) {
-        fehler_ = "Die Datei \"" + Pfad(kind).string() +
-                  "\" konnte nicht gelesen werden und wird nicht überschrieben.";
-        return 0;
-    }
+std::optional<std::vector<uint8_t>> TReferenzSammlung<T>::Dateibild(int kind) const {
+    if (!gueltigeArt(kind)) return std::nullopt;
     ByteWriter out;
     TDateiKopf(int16_t(T::DateiTypHersteller + (kind - 1))).Schreiben(out);
     const size_t anzahlStelle = out.Size();
@@ -69,17 +72,30 @@ int TReferenzSammlung<T>::Speichern(int kind) {
     int16_t anzahl = 0;
     for (const T& eintrag : liste_) {
         if (eintrag.Quelle != kind) continue;
-        if (anzahl == INT16_MAX) {
-            fehler_ = "Zu viele Einträge für \"" + Pfad(kind).string() + "\".";
-            return 0;
-        }
+        if (anzahl == INT16_MAX) return std::nullopt;
         ByteImage bild(T::kImageSize);
         eintrag.WriteImage(bild, 0);
         out.WriteImage(bild);
         ++anzahl;
     }
     out.PatchU16(anzahlStelle, uint16_t(anzahl));
-    const auto r = WriteFileAtomically(Pfad(kind), out.Bytes());
+    return out.Take();
+}
+
+template <class T>
+int TReferenzSammlung<T>::Speichern(int kind) {
+    if (!gueltigeArt(kind)) return 0;
+    if (unlesbar_[kind - 1]) {
+        fehler_ = "Die Datei \"" + Pfad(kind).string() +
+                  "\" konnte nicht gelesen werden und wird nicht überschrieben.";
+        return 0;
+    }
+    const auto bild = Dateibild(kind);
+    if (!bild) {
+        fehler_ = "Zu viele Einträge für \"" + Pfad(kind).string() + "\".";
+        return 0;
+    }
+    const auto r = WriteFileAtomically(Pfad(kind), *bild);
     if (!r.ok) {
         fehler_ = r.error;
         return 0;

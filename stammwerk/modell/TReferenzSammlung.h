@@ -5,7 +5,10 @@
 #include "stammwerk/modell/TBrennstoff.h"
 #include "stammwerk/modell/TOrt.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,8 +22,12 @@ public:
     // file of this kind, or damaged (nothing of it is taken); -1 a version
     // other than "5.00"/"6.00"; -2 the file cannot be opened (or bad kind).
     int Oeffnen(int kind);
+    // The same on the bytes of the file of that kind, read elsewhere.
+    int Lesen(int kind, std::span<const uint8_t> bytes);
     // The maker's file (its result dropped), then the user's file's result.
     int Oeffnen();
+    // The bytes that Speichern writes; none for a bad kind or too many entries.
+    std::optional<std::vector<uint8_t>> Dateibild(int kind) const;
     // 1 written; 0 not written (bad kind, the file cannot be written, or it
     // was found unreadable by Oeffnen and is kept as it is). LetzterFehler
     // then says why.

@@ -133,6 +133,14 @@ TEST(BaustoffDatei, FileEndingAfterTheLastNumberIsAnEmptyCatalogue) {
     EXPECT_EQ(d.Oeffnen(0), 0);
     EXPECT_TRUE(d.Baustoffe().IsEmpty());
     EXPECT_EQ(d.LetzteNummer(0), 17);
+
+    // Ending right after the header: empty too, and saved like any empty catalogue.
+    WriteText(dir / "bs_qtx.dat", KopfBytes("6.00", 2));
+    EXPECT_EQ(d.Oeffnen(1), 0);
+    EXPECT_TRUE(d.Baustoffe().IsEmpty());
+    EXPECT_EQ(d.LetzteNummer(1), -1);
+    EXPECT_EQ(d.Speichern(1), 1);
+    EXPECT_EQ(ReadText(dir / "bs_qtx.dat"), katalog(1, -1, ""));
 }
 
 TEST(BaustoffDatei, VersionsAndForeignFiles) {
@@ -151,7 +159,6 @@ TEST(BaustoffDatei, VersionsAndForeignFiles) {
         {"1.00", katalog(1, 0, eins, "1.00"), 3, 0},
         {"7.00", katalog(1, 0, eins, "7.00"), 1, 0},
         {"window catalogue header", KopfBytes("6.00", 5) + I32Bytes(0), 1, 0},
-        {"only a header", KopfBytes("6.00", 2), 1, 0},
         {"record cut short", katalog(1, 0, eins.substr(0, 200)), 1, 0},
         {"comment count beyond the file", katalog(1, 0, "\x05" + eins.substr(1)), 1, 0},
     };

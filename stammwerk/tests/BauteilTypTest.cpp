@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // A cross-section whose U-value is given directly, so that the type's rules
@@ -220,6 +222,24 @@ TEST(BauteilTyp, ImageRoundTripAndRefusal) {
     }
     // (457 + 6 + cross-section) × 1.2; without cross-sections 463 × 1.2 = 555.6.
     EXPECT_EQ(TRBauteil().Speicherbedarf(), 555);
+}
+
+TEST(BauteilTyp, PlacementsWithStaleKindsReadBackSortedByNumber) {
+    TRBauteil t = typ(3, 3, 0.25);
+    t.PBauteilListe.Add(TTypNummer{0, 9});
+    t.PBauteilListe.Add(TTypNummer{7, 2});
+    t.PBauteilListe.Add(TTypNummer{3, 5});
+    ByteWriter w;
+    t.Speichern(w);
+    ByteReader r(w.Bytes());
+    TRBauteil k;
+    ASSERT_EQ(k.Oeffnen(r), 0);
+    std::vector<int> nummern;
+    for (const TTypNummer& p : k.PBauteilListe) {
+        EXPECT_EQ(p.Typ, 3);
+        nummern.push_back(p.Nummer);
+    }
+    EXPECT_EQ(nummern, (std::vector<int>{2, 5, 9}));
 }
 
 TEST(BauteilTyp, CopiesAreDeep) {

@@ -1,5 +1,6 @@
 // Cases in which the moisture proof is not made, cut short or has nothing to compute, the
 // moisture option, and what an earlier run leaves behind.
+#include "stammwerk/feuchte/GlaserKonstanten.h"
 #include "stammwerk/tests/GlaserWand.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +113,37 @@ TEST(FeuchteBerechnen, RunWithoutDiffusionResistanceForgetsEarlierSites) {
             EXPECT_EQ(w.SchichtNr(i)->Tauwassermenge[1], 0);
         }
     }
+}
+
+// Two planes behind a light vapour check: the inner one dries first, the outer one goes on
+// drying in further steps, and the proof passes. Steps cut off at their bound leave the
+// evaporation sum incomplete: the proof must fail and say why, never pass on a partial sum.
+TEST(FeuchteBerechnen, EvaporationCutOffAtTheStepBoundFailsTheProof) {
+    const auto wand = [] {
+        return GlaserWand({{15, 0.7, 40, 40},
+                           {60, 0.04, 1, 1},
+                           {20, 0.2, 100, 100},
+                           {60, 0.04, 1, 1},
+                           {10, 0.8, 50, 50}});
+    };
+    TEinfachBauteil ganz = wand();
+    GlaserRechnen(ganz);
+    ASSERT_GT(ganz.Diffusion.Tauwassermenge, 0);
+    EXPECT_EQ(ganz.Diffusion.Nachweisfehler[2], 0);
+    EXPECT_EQ(ganz.FeuchteErfuellt, 1);
+
+    const int vorher = glaser::VerdunstungsschritteHoechstens;
+    glaser::VerdunstungsschritteHoechstens = 0;
+    TEinfachBauteil abgebrochen = wand();
+    GlaserRechnen(abgebrochen);
+    glaser::VerdunstungsschritteHoechstens = vorher;
+    EXPECT_EQ(abgebrochen.Diffusion.Nachweisfehler[2], 1);
+    EXPECT_EQ(abgebrochen.FeuchteErfuellt, 0);
+
+    // The next complete run clears the mark.
+    GlaserRechnen(abgebrochen);
+    EXPECT_EQ(abgebrochen.Diffusion.Nachweisfehler[2], 0);
+    EXPECT_EQ(abgebrochen.FeuchteErfuellt, 1);
 }
 
 } // namespace

@@ -186,6 +186,17 @@ TEST(ProjektDatei, RefusesForeignUnknownMissingAndDamagedFiles) {
     }
 }
 
+TEST(ProjektDatei, OpeningClearsTheFolderOfTemporariesOfCutOffSaves) {
+    TempDir dir;
+    TGesamtProjekt g(dir.Path());
+    zweiVarianten(g);
+    ASSERT_EQ(g.SpeichernAls(dir / "haus.pro"), 1);
+    WriteText(dir / ".haus.pro.Qw3rTz.kvtmp", "halb geschrieben");
+    TGesamtProjekt h(dir.Path());
+    ASSERT_EQ(h.Oeffnen(dir / "haus.pro"), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / ".haus.pro.Qw3rTz.kvtmp"));
+}
+
 TEST(ProjektDatei, APlacementWhoseTypeIsMissingIsRefused) {
     TempDir dir;
     TGesamtProjekt g(dir.Path());
@@ -284,6 +295,20 @@ TEST(ProjektDatei, AListTooLongForItsCountIsNotWritten) {
     TGesamtProjekt wieder(dir.Path());
     ASSERT_EQ(wieder.Oeffnen(dir / "haus.pro"), 0);
     EXPECT_EQ(wieder.Projekte[0].Textliste1.GetItemsInContainer(), 32767u);
+
+    // The same for the formula and variable lines of a volume entry: they
+    // are never cut short silently.
+    const std::string gueltig = ReadText(dir / "haus.pro");
+    for (bool formeln : {true, false}) {
+        auto volumen = std::make_unique<TDimVolumen>();
+        auto& zeilen = formeln ? volumen->Formelliste : volumen->Textliste1;
+        for (int i = 0; i < 32768; ++i) zeilen.Add(TTextString());
+        g.Projekte[0].Volumina.Add(std::move(volumen));
+        EXPECT_EQ(g.Speichern(), 0) << formeln;
+        EXPECT_NE(g.LetzterFehler().find("32767"), std::string::npos) << formeln;
+        EXPECT_EQ(ReadText(dir / "haus.pro"), gueltig) << formeln;
+        g.Projekte[0].Volumina.Flush();
+    }
 }
 
 TEST(ProjektDatei, CopyingAndDeletingVariants) {

@@ -92,6 +92,37 @@ TEST(ReferenzListen, MergesBothFilesByNameAndSavesEachWithItsOwnEntries) {
                                                   ortBild("Celle", 3700, 2));
 }
 
+TEST(ReferenzListen, EntriesBelongToTheFileTheyWereReadFromWhateverTheirSourceField) {
+    TempDir dir;
+    WriteText(dir / "orte_qtx.dat", KopfBytes("6.00", 14) + I16Bytes(1) + ortBild("Bonn", 3400, 2));
+    WriteText(dir / "orte_anw.dat", KopfBytes("6.00", 15) + I16Bytes(2) +
+                                        ortBild("Celle", 3700, 1) + ortBild("Hof", 4200, 7));
+    TOrtSammlung s(dir.Path());
+    ASSERT_EQ(s.Oeffnen(), 1);
+    ASSERT_EQ(s.Speichern(1), 1);
+    ASSERT_EQ(s.Speichern(2), 1);
+    EXPECT_EQ(ReadText(dir / "orte_qtx.dat"),
+              KopfBytes("6.00", 14) + I16Bytes(1) + ortBild("Bonn", 3400, 1));
+    EXPECT_EQ(ReadText(dir / "orte_anw.dat"), KopfBytes("6.00", 15) + I16Bytes(2) +
+                                                  ortBild("Celle", 3700, 2) +
+                                                  ortBild("Hof", 4200, 2));
+
+    TBrennstoff heizoel;
+    heizoel.Name = "Heizöl";
+    heizoel.Quelle = QuelleHersteller; // stale: read from the user's file
+    ByteImage bild(TBrennstoff::kImageSize);
+    heizoel.WriteImage(bild, 0);
+    WriteText(dir / "bren_anw.dat", KopfBytes("6.00", 17) + I16Bytes(1) +
+                                        std::string(bild.Data(), bild.Data() + bild.Size()));
+    TBrennstoffSammlung b(dir.Path());
+    ASSERT_EQ(b.Oeffnen(2), 1);
+    ASSERT_EQ(b.Speichern(2), 1);
+    TBrennstoffSammlung wieder(dir.Path());
+    ASSERT_EQ(wieder.Oeffnen(2), 1);
+    ASSERT_EQ(wieder.Liste().size(), 1u);
+    EXPECT_EQ(wieder.Liste()[0].Name, "Heizöl");
+}
+
 TEST(ReferenzListen, MissingUserFileGivesMinus2AndKeepsTheMakersEntries) {
     TempDir dir;
     WriteText(dir / "bren_qtx.dat", KopfBytes("6.00", 16) + I16Bytes(0));

@@ -3,6 +3,7 @@
 #include "platform/detail/QtValues.h"
 #include "platform/window/Picture.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
@@ -61,4 +62,12 @@ QIcon RenderPicture(const TPicture& picture, int size) {
         icon.addPixmap(pm, disabled ? QIcon::Disabled : QIcon::Normal);
     }
     return icon;
+}
+
+void SetApplicationIcon(const TPicture& picture) {
+    RememberApplicationIcon(picture);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(RenderPicture(picture, size).pixmap(size, size));
+    QApplication::setWindowIcon(icon);
 }

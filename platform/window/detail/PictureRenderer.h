@@ -5,3 +5,5 @@
 class TPicture;
 
 QIcon RenderPicture(const TPicture& picture, int size);
+// Keeps the picture that SetApplicationIcon was given, for ApplicationIcon.
+void RememberApplicationIcon(const TPicture& picture);
