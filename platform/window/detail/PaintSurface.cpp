@@ -2,6 +2,7 @@
 
 #include "platform/gdi/QtPainterDC.h"
 #include "platform/gdi/ReferenceScreen.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
 
@@ -42,7 +43,10 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
     auto dc = MakePainterDC(painter, caps);
     const QRect r = event->rect();
     TRect rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    TScroller* scroller = window->GetScroller();
+    if (scroller) scroller->BeginView(*dc, rect);
     window->Paint(*dc, true, rect);
+    if (scroller) scroller->EndView(*dc);
 }
 
 void AddPaintOverlay(TWindow* owner) {
