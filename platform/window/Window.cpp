@@ -49,6 +49,12 @@ Qt::CursorShape shapeOf(TCursor::TShape s) {
         return Qt::SizeVerCursor;
     case TCursor::SizeWE:
         return Qt::SizeHorCursor;
+    case TCursor::SizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case TCursor::SizeNESW:
+        return Qt::SizeBDiagCursor;
+    case TCursor::Hand:
+        return Qt::PointingHandCursor;
     default:
         return Qt::ArrowCursor;
     }
