@@ -47,7 +47,8 @@ ScriptedServices::ScriptedServices()
       choose_(std::make_shared<ScriptedChooseService>()),
       processes_(std::make_shared<RecordingProcessService>()),
       popupMenus_(std::make_shared<ScriptedPopupMenuService>()),
-      printerInfo_(std::make_shared<FixedPrinterInfoService>()) {
+      printerInfo_(std::make_shared<FixedPrinterInfoService>()),
+      printDialogs_(std::make_shared<ScriptedPrintDialogService>()) {
     auto& s = scope_.State().Get<::Services>();
     s.messages = messages_;
     s.input = input_;
@@ -58,6 +59,7 @@ ScriptedServices::ScriptedServices()
     s.processes = processes_;
     s.popupMenus = popupMenus_;
     s.printerInfo = printerInfo_;
+    s.printDialogs = printDialogs_;
 }
 
 } // namespace testsupport

@@ -5,6 +5,7 @@
 #include "platform/base/ApplicationState.h"
 #include "platform/services/Services.h"
 #include "testsupport/FixedPrinterInfo.h"
+#include "testsupport/ScriptedPrintDialogs.h"
 #include "testsupport/ScriptedWindowServices.h"
 
 #include <deque>
@@ -78,6 +79,7 @@ public:
     RecordingProcessService& Processes() { return *processes_; }
     ScriptedPopupMenuService& PopupMenus() { return *popupMenus_; }
     FixedPrinterInfoService& PrinterInfo() { return *printerInfo_; }
+    ScriptedPrintDialogService& PrintDialogs() { return *printDialogs_; }
     ApplicationState& State() { return scope_.State(); }
 
 private:
@@ -91,6 +93,7 @@ private:
     std::shared_ptr<RecordingProcessService> processes_;
     std::shared_ptr<ScriptedPopupMenuService> popupMenus_;
     std::shared_ptr<FixedPrinterInfoService> printerInfo_;
+    std::shared_ptr<ScriptedPrintDialogService> printDialogs_;
 };
 
 } // namespace testsupport

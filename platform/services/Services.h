@@ -52,6 +52,7 @@ class ChooseService;
 class ProcessService;
 class PopupMenuService;
 class PrinterInfoService;
+class PrintDialogService;
 
 struct Services {
     std::shared_ptr<MessageService> messages;
@@ -63,7 +64,8 @@ struct Services {
     std::shared_ptr<ChooseService> choose;
     std::shared_ptr<ProcessService> processes;
     std::shared_ptr<PopupMenuService> popupMenus;
-    std::shared_ptr<PrinterInfoService> printerInfo; // in the print layer
+    std::shared_ptr<PrinterInfoService> printerInfo;  // in the print layer
+    std::shared_ptr<PrintDialogService> printDialogs; // in the print layer
 };
 
 // The services of the current application state; missing ones are the Qt ones.
