@@ -48,7 +48,8 @@ ScriptedServices::ScriptedServices()
       processes_(std::make_shared<RecordingProcessService>()),
       popupMenus_(std::make_shared<ScriptedPopupMenuService>()),
       printerInfo_(std::make_shared<FixedPrinterInfoService>()),
-      printDialogs_(std::make_shared<ScriptedPrintDialogService>()) {
+      printDialogs_(std::make_shared<ScriptedPrintDialogService>()),
+      modalLoops_(std::make_shared<ScriptedModalLoopService>()) {
     auto& s = scope_.State().Get<::Services>();
     s.messages = messages_;
     s.input = input_;
@@ -60,6 +61,7 @@ ScriptedServices::ScriptedServices()
     s.popupMenus = popupMenus_;
     s.printerInfo = printerInfo_;
     s.printDialogs = printDialogs_;
+    s.modalLoops = modalLoops_;
 }
 
 } // namespace testsupport

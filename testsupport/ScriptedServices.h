@@ -5,6 +5,7 @@
 #include "platform/base/ApplicationState.h"
 #include "platform/services/Services.h"
 #include "testsupport/FixedPrinterInfo.h"
+#include "testsupport/ScriptedModalLoop.h"
 #include "testsupport/ScriptedPrintDialogs.h"
 #include "testsupport/ScriptedWindowServices.h"
 
@@ -80,6 +81,7 @@ public:
     ScriptedPopupMenuService& PopupMenus() { return *popupMenus_; }
     FixedPrinterInfoService& PrinterInfo() { return *printerInfo_; }
     ScriptedPrintDialogService& PrintDialogs() { return *printDialogs_; }
+    ScriptedModalLoopService& ModalLoops() { return *modalLoops_; }
     ApplicationState& State() { return scope_.State(); }
 
 private:
@@ -94,6 +96,7 @@ private:
     std::shared_ptr<ScriptedPopupMenuService> popupMenus_;
     std::shared_ptr<FixedPrinterInfoService> printerInfo_;
     std::shared_ptr<ScriptedPrintDialogService> printDialogs_;
+    std::shared_ptr<ScriptedModalLoopService> modalLoops_;
 };
 
 } // namespace testsupport

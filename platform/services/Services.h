@@ -51,6 +51,7 @@ class FileDialogService;
 class ChooseService;
 class ProcessService;
 class PopupMenuService;
+class ModalLoopService;
 class PrinterInfoService;
 class PrintDialogService;
 
@@ -64,6 +65,7 @@ struct Services {
     std::shared_ptr<ChooseService> choose;
     std::shared_ptr<ProcessService> processes;
     std::shared_ptr<PopupMenuService> popupMenus;
+    std::shared_ptr<ModalLoopService> modalLoops;
     std::shared_ptr<PrinterInfoService> printerInfo;  // in the print layer
     std::shared_ptr<PrintDialogService> printDialogs; // in the print layer
 };
