@@ -54,7 +54,9 @@ ScriptedServices::ScriptedServices()
       processes_(std::make_shared<RecordingProcessService>()),
       popupMenus_(std::make_shared<ScriptedPopupMenuService>()),
       printerInfo_(std::make_shared<FixedPrinterInfoService>()),
-      clipboard_(std::make_shared<MemoryClipboard>()) {
+      clipboard_(std::make_shared<MemoryClipboard>()),
+      printDialogs_(std::make_shared<ScriptedPrintDialogService>()),
+      modalLoops_(std::make_shared<ScriptedModalLoopService>()) {
     auto& s = scope_.State().Get<::Services>();
     s.messages = messages_;
     s.input = input_;
@@ -66,6 +68,8 @@ ScriptedServices::ScriptedServices()
     s.popupMenus = popupMenus_;
     s.printerInfo = printerInfo_;
     s.clipboard = clipboard_;
+    s.printDialogs = printDialogs_;
+    s.modalLoops = modalLoops_;
 }
 
 } // namespace testsupport

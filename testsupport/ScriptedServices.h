@@ -6,6 +6,8 @@
 #include "platform/services/Clipboard.h"
 #include "platform/services/Services.h"
 #include "testsupport/FixedPrinterInfo.h"
+#include "testsupport/ScriptedModalLoop.h"
+#include "testsupport/ScriptedPrintDialogs.h"
 #include "testsupport/ScriptedWindowServices.h"
 
 #include <deque>
@@ -93,6 +95,8 @@ public:
     ScriptedPopupMenuService& PopupMenus() { return *popupMenus_; }
     FixedPrinterInfoService& PrinterInfo() { return *printerInfo_; }
     MemoryClipboard& Clipboard() { return *clipboard_; }
+    ScriptedPrintDialogService& PrintDialogs() { return *printDialogs_; }
+    ScriptedModalLoopService& ModalLoops() { return *modalLoops_; }
     ApplicationState& State() { return scope_.State(); }
 
 private:
@@ -107,6 +111,8 @@ private:
     std::shared_ptr<ScriptedPopupMenuService> popupMenus_;
     std::shared_ptr<FixedPrinterInfoService> printerInfo_;
     std::shared_ptr<MemoryClipboard> clipboard_;
+    std::shared_ptr<ScriptedPrintDialogService> printDialogs_;
+    std::shared_ptr<ScriptedModalLoopService> modalLoops_;
 };
 
 } // namespace testsupport

@@ -1,7 +1,9 @@
 #include "platform/print/Printer.h"
 
 #include "platform/base/FileIO.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "platform/gdi/QtPainterDC.h"
+#include "platform/print/PrintDialogs.h"
 #include "platform/print/Printout.h"
 
 #include <QBuffer>
@@ -22,11 +24,14 @@ QPageLayout LayoutOf(const TPrintSetup& s) {
                        QMarginsF(0, 0, 0, 0));
 }
 
-// The print loop; newPage starts every page after the first.
-template <class NewPage>
-TPrintResult RunPrintout(TPrintSetup& setup, TPrintout& printout, TDC& dc, NewPage newPage) {
-    TSize pageSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-    printout.SetPrintParams(&dc, pageSize);
+TSize PageSizeOf(const TDC& dc) {
+    return {dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)};
+}
+
+// The print-out's page range into the set-up, on a DC that measures as the
+// job's device (the print dialog comes before the device is opened).
+void ApplyDialogInfo(TPrintSetup& setup, TPrintout& printout, TDC& dc) {
+    printout.SetPrintParams(&dc, PageSizeOf(dc));
     int minPage = 1, maxPage = 1, from = 0, to = 0;
     printout.GetDialogInfo(minPage, maxPage, from, to);
     setup.MinPage = minPage;
@@ -35,6 +40,13 @@ TPrintResult RunPrintout(TPrintSetup& setup, TPrintout& printout, TDC& dc, NewPa
         setup.FromPage = from;
         setup.ToPage = to;
     }
+}
+
+// The print loop; newPage starts every page after the first.
+template <class NewPage>
+TPrintResult RunPrintout(TPrintSetup& setup, TPrintout& printout, TDC& dc, NewPage newPage) {
+    const TSize pageSize = PageSizeOf(dc);
+    printout.SetPrintParams(&dc, pageSize);
     printout.BeginPrinting();
     const int first = setup.AllPages ? setup.MinPage : setup.FromPage;
     const int last = setup.AllPages ? setup.MaxPage : setup.ToPage;
@@ -78,6 +90,28 @@ TDeviceCaps TPrinter::PdfCaps() const {
 }
 
 TPrintResult TPrinter::PrintToPdf(TPrintout& printout, const std::filesystem::path& path) {
+    TMeasuringDC measure(PdfCaps());
+    ApplyDialogInfo(setup_, printout, measure);
+    return PrintToPdfFile(printout, path);
+}
+
+TPrintResult TPrinter::Print(TPrintout& printout, TPrintPrompt prompt) {
+    TMeasuringDC measure(PdfCaps());
+    ApplyDialogInfo(setup_, printout, measure);
+    if (prompt == TPrintPrompt::Dialog && !ExecutePrintDialog(setup_)) {
+        TPrintResult cancelled;
+        cancelled.cancelled = true;
+        return cancelled;
+    }
+    if (!setup_.OutputFile.empty()) return PrintToPdfFile(printout, setup_.OutputFile);
+    return PrintOnPrinter(printout);
+}
+
+bool TPrinter::Setup() {
+    return ExecutePrintSetupDialog(setup_);
+}
+
+TPrintResult TPrinter::PrintToPdfFile(TPrintout& printout, const std::filesystem::path& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -108,7 +142,7 @@ TPrintResult TPrinter::PrintToPdf(TPrintout& printout, const std::filesystem::pa
     return result;
 }
 
-TPrintResult TPrinter::Print(TPrintout& printout) {
+TPrintResult TPrinter::PrintOnPrinter(TPrintout& printout) {
     TPrintResult result;
     QPrinterInfo info = setup_.PrinterName.empty()
                             ? QPrinterInfo::defaultPrinter()
@@ -125,6 +159,7 @@ TPrintResult TPrinter::Print(TPrintout& printout) {
     printer.setPageSize(
         QPageSize(QSizeF(setup_.PaperMm.cx, setup_.PaperMm.cy), QPageSize::Millimeter));
     printer.setDocName(QString::fromStdString(printout.GetTitle()));
+    printer.setCopyCount(std::max(1, setup_.Copies));
     QPainter painter;
     if (!painter.begin(&printer)) {
         result.error = "Der Drucker konnte nicht geöffnet werden.";

@@ -23,12 +23,17 @@ struct TPrintSetup {
     TSize PaperMm{210, 297}; // A4, upright
     int Resolution = 600;    // pixels per inch
     std::string PrinterName; // empty: the system's default printer
+    int Copies = 1;          // on a printer; a PDF file is made once
+    std::string OutputFile;  // not empty: the job goes into this PDF file
 };
+
+enum class TPrintPrompt { None, Dialog };
 
 struct TPrintResult {
     bool ok = false;
-    int pages = 0;     // pages printed
-    std::string error; // German, for the message box; empty when ok
+    int pages = 0;          // pages printed
+    std::string error;      // German, for the message box; empty when ok
+    bool cancelled = false; // the user cancelled the print dialog: no error
     explicit operator bool() const { return ok; }
 };
 
@@ -44,11 +49,17 @@ public:
     // Prints into a PDF file; the file is replaced only when the whole
     // document was made.
     TPrintResult PrintToPdf(TPrintout& printout, const std::filesystem::path& path);
-    // Prints on the named (or default) system printer.
-    TPrintResult Print(TPrintout& printout);
+    // Prints as set: into the output file when there is one, else on the
+    // named (or default) system printer; with TPrintPrompt::Dialog the print
+    // dialog comes first, offering the print-out's pages.
+    TPrintResult Print(TPrintout& printout, TPrintPrompt prompt = TPrintPrompt::None);
+    // The printer set-up dialog; true when the user accepted.
+    bool Setup();
 
     static std::vector<std::string> PrinterNames();
 
 private:
+    TPrintResult PrintToPdfFile(TPrintout& printout, const std::filesystem::path& path);
+    TPrintResult PrintOnPrinter(TPrintout& printout);
     TPrintSetup setup_;
 };

@@ -55,8 +55,10 @@ class FileDialogService;
 class ChooseService;
 class ProcessService;
 class PopupMenuService;
+class ModalLoopService;
 class PrinterInfoService;
 class ClipboardService;
+class PrintDialogService;
 
 struct Services {
     std::shared_ptr<MessageService> messages;
@@ -68,8 +70,10 @@ struct Services {
     std::shared_ptr<ChooseService> choose;
     std::shared_ptr<ProcessService> processes;
     std::shared_ptr<PopupMenuService> popupMenus;
-    std::shared_ptr<PrinterInfoService> printerInfo; // in the print layer
+    std::shared_ptr<PrinterInfoService> printerInfo;  // in the print layer
     std::shared_ptr<ClipboardService> clipboard;
+    std::shared_ptr<ModalLoopService> modalLoops;
+    std::shared_ptr<PrintDialogService> printDialogs; // in the print layer
 };
 
 // The services of the current application state; missing ones are the Qt ones.

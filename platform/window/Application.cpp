@@ -3,6 +3,7 @@
 #include "platform/base/ApplicationState.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/FrameWindow.h"
+#include "platform/window/ModalLoop.h"
 #include "platform/window/ResponseTable.h"
 #include "platform/window/detail/WindowImpl.h"
 
@@ -89,6 +90,23 @@ void TApplication::EvCommandEnable(TCommandEnabler& ce) {
 
 void TApplication::PostQuitMessage(int exitCode) {
     QCoreApplication::exit(exitCode);
+}
+
+int TApplication::BeginModal(TWindow* window) {
+    modalRuns_.push_back(std::make_unique<TModalRun>());
+    TModalRun& run = *modalRuns_.back();
+    ModalLoops().Run(window, run);
+    const int result = run.result;
+    modalRuns_.pop_back();
+    return result;
+}
+
+void TApplication::EndModal(int result) {
+    if (modalRuns_.empty()) return;
+    TModalRun& run = *modalRuns_.back();
+    run.ended = true;
+    run.result = result;
+    if (run.wake) run.wake();
 }
 
 bool IsKeyDown(uint32_t vk) {

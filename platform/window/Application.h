@@ -12,8 +12,10 @@
 #include <vector>
 
 class TFrameWindow;
+class TWindow;
 class TResponseTable;
 class TCommandEnabler;
+struct TModalRun;
 
 class TApplication {
 public:
@@ -58,6 +60,13 @@ public:
     // Ends the message loop.
     void PostQuitMessage(int exitCode);
 
+    // Runs a modal loop for the window (a frame such as a print preview, or
+    // null for none): only it takes input until EndModal, whose result this
+    // returns. A window that is destroyed first ends its loop with IDCANCEL.
+    // Loops nest; EndModal ends the innermost.
+    int BeginModal(TWindow* window);
+    void EndModal(int result);
+
 private:
     std::string name_;
     std::string cmdLine_;
@@ -65,6 +74,7 @@ private:
     TFrameWindow* mainWindow_ = nullptr;
     std::unique_ptr<TResponseTable> responses_;
     TApplication* previous_;
+    std::vector<std::unique_ptr<TModalRun>> modalRuns_;
 };
 
 // Whether a key is held down now, as the keyboard last reported it; tests set

@@ -22,7 +22,15 @@ enum : uint32_t {
     SB_PAGEDOWN = 3,
     SB_THUMBPOSITION = 4,
     SB_THUMBTRACK = 5,
-    SB_ENDSCROLL = 8
+    SB_TOP = 6,
+    SB_BOTTOM = 7,
+    SB_ENDSCROLL = 8,
+    SB_LINELEFT = SB_LINEUP,
+    SB_LINERIGHT = SB_LINEDOWN,
+    SB_PAGELEFT = SB_PAGEUP,
+    SB_PAGERIGHT = SB_PAGEDOWN,
+    SB_LEFT = SB_TOP,
+    SB_RIGHT = SB_BOTTOM,
 };
 
 // More notification codes.

@@ -48,6 +48,7 @@ enum : uint32_t {
     WM_LBUTTONDBLCLK = 0x0203,
     WM_RBUTTONDOWN = 0x0204,
     WM_RBUTTONUP = 0x0205,
+    WM_MOUSEWHEEL = 0x020A,
     WM_MDIACTIVATE = 0x0222,
     WM_CUT = 0x0300,
     WM_COPY = 0x0301,
@@ -79,6 +80,7 @@ enum : uint32_t {
     VK_INSERT = 0x2D,
     VK_DELETE = 0x2E,
     VK_F1 = 0x70,
+    VK_SCROLL = 0x91,
 };
 
 // Mouse message key flags.
@@ -101,6 +103,8 @@ enum : uint32_t { MSGF_DIALOGBOX = 0, MSGF_MENU = 2 };
 // WM_SYSCOMMAND: Alt+letter that no control of the dialog took (lParam: the
 // character, upper case).
 enum : uint32_t { SC_KEYMENU = 0xF100 };
+// A window's own scroll bars.
+enum : int { SB_HORZ = 0, SB_VERT = 1, SB_BOTH = 3 };
 
 constexpr uint16_t LOWORD(uint32_t v) {
     return uint16_t(v & 0xFFFF);

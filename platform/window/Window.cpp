@@ -2,13 +2,16 @@
 
 #include "platform/window/Application.h"
 #include "platform/window/CommandEnabler.h"
+#include "platform/window/ControlCodes.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/DropInfo.h"
 #include "platform/window/FrameWindow.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/detail/KeyboardRouter.h"
 #include "platform/window/detail/PaintSurface.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
+#include "platform/window/detail/WindowScrollBars.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -17,6 +20,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cstdlib>
 #include <unordered_map>
 
 namespace {
@@ -46,6 +50,12 @@ Qt::CursorShape shapeOf(TCursor::TShape s) {
         return Qt::SizeVerCursor;
     case TCursor::SizeWE:
         return Qt::SizeHorCursor;
+    case TCursor::SizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case TCursor::SizeNESW:
+        return Qt::SizeBDiagCursor;
+    case TCursor::Hand:
+        return Qt::PointingHandCursor;
     default:
         return Qt::ArrowCursor;
     }
@@ -146,6 +156,8 @@ bool TWindow::Create() {
     impl_->handle = g_nextHandle++;
     handles()[impl_->handle] = this;
     impl_->widget->setAcceptDrops(impl_->acceptDrops);
+    if (impl_->scrollBars[SB_HORZ].shown || impl_->scrollBars[SB_VERT].shown)
+        window_detail::ScrollBarsOf(this)->Sync();
     SetupWindow();
     return true;
 }
@@ -312,7 +324,9 @@ bool TWindow::IsTabStop() const {
 
 TRect TWindow::GetClientRect() const {
     if (!impl_->client) return {};
-    return {0, 0, impl_->client->width(), impl_->client->height()};
+    const auto* bars = impl_->scrollWidgets.data();
+    return {0, 0, impl_->client->width() - (bars ? bars->RightSpace() : 0),
+            impl_->client->height() - (bars ? bars->BottomSpace() : 0)};
 }
 TRect TWindow::GetWindowRect() const {
     if (!impl_->widget) return {};
@@ -338,6 +352,14 @@ TPoint TWindow::ScreenToClient(TPoint p) const {
 }
 void TWindow::Invalidate(bool) {
     if (impl_->client) impl_->client->update();
+}
+void TWindow::InvalidateRect(const TRect& r, bool) {
+    if (impl_->client) impl_->client->update(r.left, r.top, r.Width(), r.Height());
+}
+void TWindow::ScrollWindow(int dx, int dy) {
+    const TRect r = GetClientRect();
+    // Within the client area only: children and the window's bars stay put.
+    if (impl_->client) impl_->client->scroll(dx, dy, QRect(0, 0, r.Width(), r.Height()));
 }
 void TWindow::UpdateWindow() {
     if (impl_->client) impl_->client->repaint();
@@ -404,6 +426,18 @@ TResult TWindow::HandleMessage(uint32_t msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_RBUTTONDOWN:
         EvRButtonDown(wp, pointOf(lp));
+        return 0;
+    case WM_RBUTTONUP:
+        EvRButtonUp(wp, pointOf(lp));
+        return 0;
+    case WM_MOUSEWHEEL:
+        EvMouseWheel(LOWORD(uint32_t(wp)), int16_t(HIWORD(uint32_t(wp))), pointOf(lp));
+        return 0;
+    case WM_HSCROLL:
+        EvHScroll(LOWORD(uint32_t(wp)), HIWORD(uint32_t(wp)), HWND(lp));
+        return 0;
+    case WM_VSCROLL:
+        EvVScroll(LOWORD(uint32_t(wp)), HIWORD(uint32_t(wp)), HWND(lp));
         return 0;
     case WM_MOUSEMOVE:
         EvMouseMove(wp, pointOf(lp));
@@ -481,6 +515,72 @@ void TWindow::SetCursor(const TCursor* cursor) {
 void TWindow::DragAcceptFiles(bool accept) {
     impl_->acceptDrops = accept;
     if (impl_->widget) impl_->widget->setAcceptDrops(accept);
+}
+
+TScroller* TWindow::SetScroller(std::unique_ptr<TScroller> scroller) {
+    impl_->scroller = std::move(scroller);
+    return impl_->scroller.get();
+}
+TScroller* TWindow::GetScroller() const {
+    return impl_->scroller.get();
+}
+
+void TWindow::EvHScroll(uint32_t code, int thumbPos, HWND control) {
+    if (control == 0 && impl_->scroller)
+        impl_->scroller->HScroll(code, thumbPos);
+    else
+        DefaultProcessing();
+}
+void TWindow::EvVScroll(uint32_t code, int thumbPos, HWND control) {
+    if (control == 0 && impl_->scroller)
+        impl_->scroller->VScroll(code, thumbPos);
+    else
+        DefaultProcessing();
+}
+
+void TWindow::EvMouseWheel(uint32_t, int zDelta, TPoint) {
+    if (!impl_->scroller || zDelta == 0) return DefaultProcessing();
+    // Three lines per notch, as the desktop's default; through the scroll
+    // messages, so windows with their own scrolling get them too.
+    const int lines = std::max(1, std::abs(zDelta) * 3 / 120);
+    const uint32_t code = zDelta > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int i = 0; i < lines && IsCreated(); ++i) SendMessage(WM_VSCROLL, code, 0);
+}
+
+namespace {
+// One bar, or both for SB_BOTH.
+template <class Fn>
+void forBars(TWindow::Impl& impl, int bar, Fn fn) {
+    for (int b : {SB_HORZ, SB_VERT})
+        if (bar == b || bar == SB_BOTH) fn(impl.scrollBars[b]);
+    if (impl.scrollWidgets || impl.scrollBars[SB_HORZ].shown || impl.scrollBars[SB_VERT].shown)
+        if (auto* bars = window_detail::ScrollBarsOf(impl.self)) bars->Sync();
+}
+} // namespace
+
+void TWindow::ShowScrollBar(int bar, bool show) {
+    forBars(*impl_, bar, [&](auto& s) { s.shown = show; });
+}
+void TWindow::SetScrollRange(int bar, int minPos, int maxPos) {
+    forBars(*impl_, bar, [&](auto& s) {
+        s.min = minPos;
+        s.max = std::max(minPos, maxPos);
+        s.pos = std::clamp(s.pos, s.min, s.max);
+    });
+}
+void TWindow::GetScrollRange(int bar, int& minPos, int& maxPos) const {
+    const auto& s = impl_->scrollBars[bar == SB_VERT ? SB_VERT : SB_HORZ];
+    minPos = s.min;
+    maxPos = s.max;
+}
+void TWindow::SetScrollPos(int bar, int pos) {
+    forBars(*impl_, bar, [&](auto& s) { s.pos = std::clamp(pos, s.min, s.max); });
+}
+int TWindow::GetScrollPos(int bar) const {
+    return impl_->scrollBars[bar == SB_VERT ? SB_VERT : SB_HORZ].pos;
+}
+void TWindow::SetScrollPage(int bar, int page) {
+    forBars(*impl_, bar, [&](auto& s) { s.page = std::max(0, page); });
 }
 
 void TWindow::PaintOverControl() {

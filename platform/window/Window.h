@@ -18,6 +18,7 @@ class TCursor;
 class TDC;
 struct TDropInfo;
 class TResponseTable;
+class TScroller;
 
 class TWindow {
 public:
@@ -78,6 +79,9 @@ public:
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
     void Invalidate(bool erase = true);
+    void InvalidateRect(const TRect& rect, bool erase = true);
+    // Moves the client area's pixels; what comes into view is painted.
+    void ScrollWindow(int dx, int dy);
     void UpdateWindow();
 
     TResult SendMessage(uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -100,6 +104,15 @@ public:
     virtual void EvLButtonUp(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
     virtual void EvLButtonDblClk(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
     virtual void EvRButtonDown(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    virtual void EvRButtonUp(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
+    // zDelta: 120 per notch, positive away from the user; point in screen
+    // coordinates. With a scroller: three line steps per notch.
+    virtual void EvMouseWheel(uint32_t modKeys, int zDelta, TPoint point);
+    // WM_HSCROLL / WM_VSCROLL: the SB_ code, the thumb position, the scroll
+    // bar control (0: the window's own bar). The window's own bars scroll
+    // its scroller.
+    virtual void EvHScroll(uint32_t code, int thumbPos, HWND control);
+    virtual void EvVScroll(uint32_t code, int thumbPos, HWND control);
     virtual void EvMouseMove(uint32_t modKeys, TPoint point) { DefaultProcessing(); }
     virtual void EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) {
         DefaultProcessing();
@@ -131,6 +144,20 @@ public:
     bool HasCapture() const;
     void SetCursor(const TCursor* cursor);
     void DragAcceptFiles(bool accept);
+
+    // The scroller of the client area, owned by the window; null for none.
+    TScroller* SetScroller(std::unique_ptr<TScroller> scroller);
+    TScroller* GetScroller() const;
+    // The window's own scroll bars (SB_HORZ, SB_VERT, SB_BOTH) along its
+    // client area, which they make smaller. A shown bar with an empty range
+    // is hidden. May be called before Create.
+    void ShowScrollBar(int bar, bool show = true);
+    void SetScrollRange(int bar, int minPos, int maxPos);
+    void GetScrollRange(int bar, int& minPos, int& maxPos) const;
+    void SetScrollPos(int bar, int pos);
+    int GetScrollPos(int bar) const;
+    // The thumb's share: positions per page.
+    void SetScrollPage(int bar, int page);
 
     struct Impl;
     Impl& GetImpl() const { return *impl_; }

@@ -1,6 +1,8 @@
 #include "platform/window/detail/PaintSurface.h"
 
 #include "platform/gdi/QtPainterDC.h"
+#include "platform/gdi/ReferenceScreen.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
 
@@ -33,10 +35,18 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
     TWindow* window = bridge_ ? bridge_->Window() : nullptr;
     if (!window) return;
     QPainter painter(this);
-    auto dc = MakePainterDC(painter);
+    // The reference resolution, not the monitor's: fonts sized by LOGPIXELSY
+    // come out as in layout passes and print-outs.
+    TDeviceCaps caps = ReferenceScreenCaps();
+    caps.width = width();
+    caps.height = height();
+    auto dc = MakePainterDC(painter, caps);
     const QRect r = event->rect();
     TRect rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    TScroller* scroller = window->GetScroller();
+    if (scroller) scroller->BeginView(*dc, rect);
     window->Paint(*dc, true, rect);
+    if (scroller) scroller->EndView(*dc);
 }
 
 void AddPaintOverlay(TWindow* owner) {

@@ -15,7 +15,10 @@
 #include <QResizeEvent>
 #include <QTimerEvent>
 #include <QUrl>
+#include <QWheelEvent>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -82,6 +85,8 @@ uint32_t VirtualKeyOf(int key) {
         return VK_INSERT;
     case Qt::Key_Delete:
         return VK_DELETE;
+    case Qt::Key_ScrollLock:
+        return VK_SCROLL;
     default:
         return 0;
     }
@@ -204,6 +209,18 @@ bool WindowBridge::input(QObject* watched, QEvent* e) {
         msg.wParam = modKeysOf(m->modifiers(), m->buttons());
         msg.lParam = pointParam(p);
         msg.pt = {int32_t(m->globalPosition().x()), int32_t(m->globalPosition().y())};
+        break;
+    }
+    case QEvent::Wheel: {
+        auto* w = static_cast<QWheelEvent*>(e);
+        const int delta = w->angleDelta().y();
+        if (delta == 0) return false;
+        msg.message = WM_MOUSEWHEEL;
+        msg.wParam = MAKEWPARAM(uint16_t(modKeysOf(w->modifiers(), w->buttons())),
+                                uint16_t(int16_t(std::clamp(delta, -32768, 32767))));
+        const QPoint g = w->globalPosition().toPoint();
+        msg.lParam = pointParam(g);
+        msg.pt = {g.x(), g.y()};
         break;
     }
     default:

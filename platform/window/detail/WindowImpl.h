@@ -3,6 +3,7 @@
 // object that turns Qt events into messages.
 #include "platform/detail/QtValues.h"
 #include "platform/window/ResponseTable.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/Window.h"
 
 #include <QEvent>
@@ -15,6 +16,7 @@
 #include <memory>
 
 class WindowBridge;
+class WindowScrollBars;
 
 struct TWindow::Impl {
     TWindow* self = nullptr;
@@ -40,6 +42,15 @@ struct TWindow::Impl {
     // window: they end when its widgets are destroyed, which may be well
     // before Qt deletes those widgets.
     std::unique_ptr<QObject> hooks = std::make_unique<QObject>();
+    std::unique_ptr<TScroller> scroller;
+    // The window's own scroll bars (SB_HORZ, SB_VERT), kept also before the
+    // widgets exist.
+    struct ScrollBarState {
+        bool shown = false;
+        int min = 0, max = 0, pos = 0, page = 0;
+    };
+    ScrollBarState scrollBars[2];
+    QPointer<WindowScrollBars> scrollWidgets;
 
     // The widget that a child's widget is placed in.
     QWidget* ChildContainer() const { return client ? client.data() : widget.data(); }
