@@ -14,3 +14,8 @@ bool ZaehlerLesen(ByteReader& in, std::span<int16_t> zaehler) {
 void Pruefen(bool ok, const char* modul, int zeile) {
     if (!ok) dbassert(modul, zeile);
 }
+
+bool ZeilenLesen(ByteReader& in, int n, TTextListe& liste) {
+    return n >= 0 && in.CanHold(size_t(n), TTextString::kImageSize) &&
+           AddTextStringToList(in, n, &liste);
+}

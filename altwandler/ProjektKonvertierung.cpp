@@ -1,8 +1,10 @@
 #include "altwandler/ProjektKonvertierung.h"
 
 #include "altwandler/Sicherungskopie.h"
+#include "altwandler/TConvert_InV4.h"
 #include "altwandler/TConvert_InV5.h"
 #include "altwandler/TConvert_InV6.h"
+#include "altwandler/Version4.h"
 #include "altwandler/Version5.h"
 #include "altwandler/Versionscodes.h"
 #include "platform/base/ByteStream.h"
@@ -39,20 +41,22 @@ std::vector<int> KonvertierungsSchritte(int code) {
 
 int KonvertierungsketteAusfuehren(TGesamtProjekt& ziel, const std::filesystem::path& datei,
                                   int code, const std::filesystem::path& programmverzeichnis) {
+    // Each step reads the file (the first) or converts the generation
+    // before it; a file that its reader refuses stops the chain.
     TConvert_InV6 letzter(programmverzeichnis, datei);
-    switch (code) {
-    case Version500:
-        return letzter.ConvertGesamtProjekt(&ziel, datei);
-    case Version400: {
-        TGesamtProjektVersion5 v5;
-        const int r = TConvert_InV5(programmverzeichnis).ConvertGesamtProjekt(&v5, datei);
+    if (code == Version500) return letzter.ConvertGesamtProjekt(&ziel, datei);
+    if (code < Version300 || code > Version400) return VersionFehler;
+    TGesamtProjektVersion4 v4;
+    if (code == Version300) {
+        const int r = TConvert_InV4(programmverzeichnis).ConvertGesamtProjekt(&v4, datei);
         if (r != VersionGelesen) return r;
-        return letzter.ConvertGesamtProjekt(&ziel, &v5);
+    } else {
+        const int r = v4.Oeffnen(datei);
+        if (r != VersionGelesen) return r;
     }
-    default:
-        // FIXME: the steps from versions "1.00" to "3.00" come with their readers.
-        return VersionFehler;
-    }
+    TGesamtProjektVersion5 v5;
+    TConvert_InV5(programmverzeichnis).ConvertGesamtProjekt(&v5, &v4);
+    return letzter.ConvertGesamtProjekt(&ziel, &v5);
 }
 
 Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
@@ -63,7 +67,7 @@ Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
     const int code = ProjektKopfPruefen(kopf, RegelV600);
     if (code == VersionGelesen) return Konvertierung::KeineAlteVersion;
     if (code == VersionFehler) return nichtGeoeffnet(Konvertierung::NichtLesbar);
-    if (code < Version400) return nichtGeoeffnet(Konvertierung::NichtUnterstuetzt);
+    if (code < Version300) return nichtGeoeffnet(Konvertierung::NichtUnterstuetzt);
 
     if (!KonvertierenFragen(code)) return nichtGeoeffnet(Konvertierung::Abgelehnt);
     if (!SicherungskopieErstellen(datei)) return nichtGeoeffnet(Konvertierung::Abgelehnt);

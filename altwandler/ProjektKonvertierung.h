@@ -38,6 +38,6 @@ std::vector<int> KonvertierungsSchritte(int code);
 // Runs the chain for a file of version code `code` into `ziel` (which then
 // holds the converted variants, unsaved). Answers the first failing step's
 // version code: 0 converted; 1 unreadable; 2..6 the file turned out to be of
-// another version. Codes 2..4 answer 1: their steps are not built yet.
+// another version. Codes 2 and 3 answer 1: their steps are not built yet.
 int KonvertierungsketteAusfuehren(TGesamtProjekt& ziel, const std::filesystem::path& datei,
                                   int code, const std::filesystem::path& programmverzeichnis);

@@ -6,8 +6,11 @@
 // model's own writers.
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+class ByteWriter;
 
 namespace altdatei {
 
@@ -27,10 +30,15 @@ constexpr int kSaatPlatziert = 2000;
 constexpr int kSaatEinfach = 3000;
 constexpr int kSaatEigeneSchicht = 4000;
 constexpr int kSaatSchicht = 5000;
+constexpr int kSaatFenster = 6000;
+constexpr int kSaatPFenster = 6500;
+constexpr int kSaatFassade = 7000;
 
 // The 131-byte text lines of the fixtures: text from byte 0, zeros after.
 std::string TextZeile(const std::string& text);
 extern const char* const kZeilen[4];
+// Writes the lines kZeilen[i] of `welche`.
+void ZeilenSchreiben(ByteWriter& w, std::initializer_list<int> welche);
 
 // The stored whole-project name and its 16-bit value.
 constexpr const char* kDateiname = "C:\\PROJEKTE\\ALT.PRO";
@@ -41,6 +49,12 @@ std::vector<uint8_t> Version5Datei();
 // placed components, a window type, a placed window, text lines, a facade
 // and a volume; the second empty.
 std::vector<uint8_t> Version4Datei();
+// Two projects: the first with two components (kinds 4 and 0, the first
+// with a partial area of two layers), two windows on the second facade
+// (glazing indexes 0 and 24), text lines, two facades and a volume; the
+// second empty. The first project's next placed-component number is 7.
+std::vector<uint8_t> Version3Datei();
+
 // A header of the current format with no variant: version "6.00".
 std::vector<uint8_t> Version6Datei();
 

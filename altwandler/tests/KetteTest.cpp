@@ -3,6 +3,7 @@
 #include "AltDateien.h"
 #include "altwandler/ProjektKonvertierung.h"
 #include "altwandler/Sicherungskopie.h"
+#include "altwandler/Version3.h"
 #include "altwandler/Version4.h"
 #include "altwandler/Version5.h"
 #include "platform/base/FileIO.h"
@@ -148,11 +149,15 @@ TEST(Kette, EveryCutOfAnOldFileIsRefusedByItsReader) {
     const auto v4 = Version4Datei();
     for (size_t n = 0; n < v4.size(); n += 13)
         EXPECT_NE(TGesamtProjektVersion4().Lesen(gekuerzt(v4, n)), 0) << n;
+    const auto v3 = Version3Datei();
+    for (size_t n = 0; n < v3.size(); n += 13)
+        EXPECT_NE(TGesamtProjektVersion3().Lesen(gekuerzt(v3, n)), 0) << n;
 }
 
 TEST(Kette, TruncatedAndForeignFilesLeaveTheOriginalUntouched) {
     const auto v5 = Version5Datei();
     const auto v4 = Version4Datei();
+    const auto v3 = Version3Datei();
     // First variant's eight counts stand at 604, the first component type's
     // three counts right behind the 1379-byte image (v5) / 954-byte image (v4).
     struct Fall {
@@ -172,6 +177,8 @@ TEST(Kette, TruncatedAndForeignFilesLeaveTheOriginalUntouched) {
         {"component types beyond the file", mitI16(v5, 604, 20000), true},
         {"single-layer components beyond the file", mitI16(v5, 604 + 16 + 1379, 5000), true},
         {"layers beyond the file (version 4)", mitI16(v4, 604 + 16 + 954 + 6 + 382, 9000), true},
+        {"version 3 cut in its second project", gekuerzt(v3, v3.size() - 100), true},
+        {"version 3 cut inside a window", gekuerzt(v3, 512 + 2 + 88 + 12 + 852 + 1700), true},
         {"foreign maker line", fremd, false},
         {"other file type", mitI16(v5, 90, 2), false},
     };
@@ -197,7 +204,7 @@ TEST(Kette, OlderVersionsWithoutTheirStepsAreNotTouched) {
     testsupport::TempDir dir;
     const auto datei = dir / "drei.pro";
     auto bytes = Version5Datei();
-    std::copy_n("3.00", 4, bytes.begin() + 80);
+    std::copy_n("2.00", 4, bytes.begin() + 80);
     Schreiben(datei, bytes);
     services.Messages().Answer(IDOK);
     EXPECT_EQ(ProjektKonvertieren(datei, dir.Path()), Konvertierung::NichtUnterstuetzt);
