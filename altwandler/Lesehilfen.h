@@ -19,6 +19,10 @@ enum SatzLesen : int { SatzGelesen = 0, SatzEnde = 1, SatzKurz = -1 };
 // one is negative: such a file cannot be read on.
 bool ZaehlerLesen(ByteReader& in, std::span<int16_t> zaehler);
 
+// The counts ahead of a catalogue record: SatzEnde when not even the first
+// is there, SatzKurz when the others are cut short or one is negative.
+int SatzZaehlerLesen(ByteReader& in, std::span<int16_t> zaehler);
+
 // A value that breaks a rule of its format but can be carried on: reported
 // through dbassert with the module's name, and the reading goes on.
 void Pruefen(bool ok, const char* modul, int zeile);

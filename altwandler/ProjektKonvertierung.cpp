@@ -1,9 +1,13 @@
 #include "altwandler/ProjektKonvertierung.h"
 
 #include "altwandler/Sicherungskopie.h"
+#include "altwandler/TConvert_InV2.h"
+#include "altwandler/TConvert_InV3.h"
 #include "altwandler/TConvert_InV4.h"
 #include "altwandler/TConvert_InV5.h"
 #include "altwandler/TConvert_InV6.h"
+#include "altwandler/Version2.h"
+#include "altwandler/Version3.h"
 #include "altwandler/Version4.h"
 #include "altwandler/Version5.h"
 #include "altwandler/Versionscodes.h"
@@ -45,15 +49,21 @@ int KonvertierungsketteAusfuehren(TGesamtProjekt& ziel, const std::filesystem::p
     // before it; a file that its reader refuses stops the chain.
     TConvert_InV6 letzter(programmverzeichnis, datei);
     if (code == Version500) return letzter.ConvertGesamtProjekt(&ziel, datei);
-    if (code < Version300 || code > Version400) return VersionFehler;
+    if (code < Version100 || code > Version400) return VersionFehler;
+    TGesamtProjektVersion2 v2;
+    TGesamtProjektVersion3 v3;
     TGesamtProjektVersion4 v4;
-    if (code == Version300) {
-        const int r = TConvert_InV4(programmverzeichnis).ConvertGesamtProjekt(&v4, datei);
-        if (r != VersionGelesen) return r;
-    } else {
-        const int r = v4.Oeffnen(datei);
-        if (r != VersionGelesen) return r;
-    }
+    int r = VersionGelesen;
+    if (code == Version100) r = TConvert_InV2(programmverzeichnis).ConvertGesamtProjekt(&v2, datei);
+    if (r == VersionGelesen && code <= Version200)
+        r = code == Version100
+                ? TConvert_InV3(programmverzeichnis).ConvertGesamtProjekt(&v3, &v2)
+                : TConvert_InV3(programmverzeichnis).ConvertGesamtProjekt(&v3, datei);
+    if (r == VersionGelesen && code <= Version300)
+        r = code == Version300 ? TConvert_InV4(programmverzeichnis).ConvertGesamtProjekt(&v4, datei)
+                               : TConvert_InV4(programmverzeichnis).ConvertGesamtProjekt(&v4, &v3);
+    if (r == VersionGelesen && code == Version400) r = v4.Oeffnen(datei);
+    if (r != VersionGelesen) return r;
     TGesamtProjektVersion5 v5;
     TConvert_InV5(programmverzeichnis).ConvertGesamtProjekt(&v5, &v4);
     return letzter.ConvertGesamtProjekt(&ziel, &v5);
@@ -67,7 +77,6 @@ Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
     const int code = ProjektKopfPruefen(kopf, RegelV600);
     if (code == VersionGelesen) return Konvertierung::KeineAlteVersion;
     if (code == VersionFehler) return nichtGeoeffnet(Konvertierung::NichtLesbar);
-    if (code < Version300) return nichtGeoeffnet(Konvertierung::NichtUnterstuetzt);
 
     if (!KonvertierenFragen(code)) return nichtGeoeffnet(Konvertierung::Abgelehnt);
     if (!SicherungskopieErstellen(datei)) return nichtGeoeffnet(Konvertierung::Abgelehnt);

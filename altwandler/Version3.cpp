@@ -135,11 +135,7 @@ int TBauteilVersion3::Lesen(ByteReader& in) {
     Volumina.Flush();
     Textliste.Flush();
     int16_t n[3];
-    n[0] = in.ReadI16();
-    if (!in.Ok()) return SatzEnde;
-    n[1] = in.ReadI16();
-    n[2] = in.ReadI16();
-    if (!in.Ok() || n[0] < 0 || n[1] < 0 || n[2] < 0) return SatzKurz;
+    if (const int r = SatzZaehlerLesen(in, n); r != SatzGelesen) return r;
     Pruefen(n[1] <= TFensterVersion3::kMaxVolumina, kModul, __LINE__);
     Bild = in.ReadImage(kImageSize);
     if (!in.Ok() || !in.CanHold(size_t(n[0]), 2 + TEinfachBauteilV3::kImageSize)) return SatzKurz;
@@ -168,10 +164,7 @@ int TFensterVersion3::Lesen(ByteReader& in) {
     Volumina.Flush();
     Textliste.Flush();
     int16_t n[2];
-    n[0] = in.ReadI16();
-    if (!in.Ok()) return SatzEnde;
-    n[1] = in.ReadI16();
-    if (!in.Ok() || n[0] < 0 || n[1] < 0) return SatzKurz;
+    if (const int r = SatzZaehlerLesen(in, n); r != SatzGelesen) return r;
     Pruefen(n[0] <= kMaxVolumina, kModul, __LINE__);
     Bild = in.ReadImage(kImageSize);
     if (!in.Ok()) return SatzKurz;

@@ -55,6 +55,17 @@ std::vector<uint8_t> Version4Datei();
 // second empty. The first project's next placed-component number is 7.
 std::vector<uint8_t> Version3Datei();
 
+// A main project and a variant. The main project holds a ground floor
+// (type 3, number kTyp, gross 12 m², net 10 m², one partial area of two
+// layers), a wall (type 0, number kTypArt1, 5 m × 4 m with two windows of
+// together 5 m²) and a roof light (type 9, number 2, 2 m × 3 m); the
+// variant shares the wall and names a component number that does not
+// exist.
+std::vector<uint8_t> Version2Datei();
+// The components of the version-2 file's main project in a version-1 file,
+// with two text lines.
+std::vector<uint8_t> Version1Datei();
+
 // A header of the current format with no variant: version "6.00".
 std::vector<uint8_t> Version6Datei();
 

@@ -80,7 +80,135 @@ void fassade3(ByteWriter& w, int16_t nummer, std::initializer_list<TTypNummer> e
     if (mitZeile) ZeilenSchreiben(w, {0});
 }
 
+void schicht1_2(ByteWriter& w, int saat, int16_t position, bool mitZeile) {
+    ByteImage b(430);
+    Fuellen(b, 0, Schicht1_2(), saat);
+    b.SetI16(428, position);
+    w.WriteI16(mitZeile ? 1 : 0);
+    w.WriteImage(b);
+    if (mitZeile) ZeilenSchreiben(w, {3});
+}
+
+// A partial area of two layers: 588 bytes in version 2, 550 in version 1.
+void anteil1_2(ByteWriter& w, size_t groesse) {
+    w.WriteI16(2);
+    ByteImage e(588);
+    Fuellen(e, 0, Einfach2(), kSaatEinfach);
+    Fuellen(e, 42, Schicht1_2(), kSaatEigeneSchicht);
+    w.WriteBytes(e.Slice(0, groesse));
+    schicht1_2(w, kSaatSchicht + 500, 1, false);
+    schicht1_2(w, kSaatSchicht, 0, true);
+}
+
+// A window of versions 1 and 2: kind 5 (shaded) with a side length, or
+// kind 4 (roof light).
+void fenster1_2(ByteWriter& w, bool erster) {
+    w.WriteI16(1);
+    ByteImage b(383);
+    b.SetText(12, 30, erster ? "Fenster links" : "Fenster rechts");
+    b.SetF64(46, 0.6); // g
+    b.SetF64(54, 2.0); // joint permeability
+    b.SetI16(62, 0);   // single glazing
+    b.SetI16(68, 1);   // kind of glazing
+    b.SetI16(70, 1);   // glazing table
+    b.SetI16(299, 7);
+    b.SetF64(307, 2.5); // m²
+    b.SetF64(331, erster ? 1.25 : 0.0);
+    b.SetI16(339, erster ? 5 : 4);
+    b.SetF64(343, 2.8); // W/(m²K)
+    w.WriteImage(b);
+    ZeilenSchreiben(w, {2});
+}
+
+struct Bauteil1_2 {
+    int saat;
+    int16_t nummer, typ;
+    double brutto, netto, a, b;
+    bool anteil;
+    int fenster;
+};
+
+// The version-1 image (617 bytes) or the version-2 image (667 bytes).
+void bauteil1_2(ByteWriter& w, const Bauteil1_2& t, bool version1) {
+    w.WriteI16(t.anteil ? 1 : 0);
+    w.WriteI16(int16_t(t.fenster));
+    w.WriteI16(1);
+    ByteImage b(version1 ? 617 : 667);
+    Fuellen(b, 0, version1 ? Typ1() : Typ2(), t.saat);
+    const size_t basis = version1 ? 0 : 12; // version 1 has no key
+    b.SetI16(basis + 30, t.nummer);
+    b.SetI16(basis + 50, t.typ);
+    b.SetF64(basis + 70, t.brutto);
+    b.SetF64(basis + 78, t.netto);
+    if (!version1) {
+        b.SetF64(637, t.a);
+        b.SetF64(645, t.b);
+        b.SetI16(665, 42);
+    }
+    w.WriteImage(b);
+    if (t.anteil) anteil1_2(w, version1 ? 550 : 588);
+    for (int i = 0; i < t.fenster; ++i) fenster1_2(w, i == 0);
+    ZeilenSchreiben(w, {1});
+}
+
+const Bauteil1_2 kBauteile1_2[] = {
+    {kSaatTyp, kTyp, 3, 12.0, 10.0, 0, 0, true, 0},
+    {kSaatTyp + 500, kTypArt1, 0, 20.0, 15.0, 5.0, 4.0, false, 2},
+    {kSaatTyp + 700, 2, 9, 6.0, 6.0, 2.0, 3.0, false, 0},
+};
+
 } // namespace
+
+std::vector<uint8_t> Version2Datei() {
+    ByteWriter w;
+    w.WriteBytes(Kopf("2.00"));
+    w.WriteI16(2);
+    ByteImage g(90);
+    g.SetText(0, 80, kDateiname);
+    w.WriteImage(g);
+
+    w.WriteI16(3);
+    w.WriteI16(2);
+    w.WriteI16(1);
+    ByteImage v(632);
+    Fuellen(v, 0, Variante2(), kSaatVariante);
+    v.SetI16(30, 0); // the main project
+    w.WriteImage(v);
+    for (const Bauteil1_2& t : kBauteile1_2) {
+        w.WriteI16(1); // kind of the entry
+        bauteil1_2(w, t, false);
+    }
+    ZeilenSchreiben(w, {0, 1});
+    ZeilenSchreiben(w, {2});
+
+    w.WriteI16(2);
+    w.WriteI16(0);
+    w.WriteI16(0);
+    ByteImage variante(632);
+    variante.SetText(0, 30, "Variante 2");
+    variante.SetI16(30, 1);
+    variante.SetI16(32, 1);
+    variante.SetI16(74, 1);
+    w.WriteImage(variante);
+    for (int16_t nummer : {kTypArt1, int16_t(99)}) {
+        w.WriteI16(0); // shared with the main project
+        w.WriteI16(nummer);
+    }
+    return w.Take();
+}
+
+std::vector<uint8_t> Version1Datei() {
+    ByteWriter w;
+    w.WriteBytes(Kopf("1.00"));
+    w.WriteI16(3);
+    w.WriteI16(2);
+    ByteImage v(586);
+    Fuellen(v, 0, Variante1(), kSaatVariante);
+    w.WriteImage(v);
+    for (const Bauteil1_2& t : kBauteile1_2) bauteil1_2(w, t, true);
+    ZeilenSchreiben(w, {0, 3});
+    return w.Take();
+}
 
 std::vector<uint8_t> Version3Datei() {
     ByteWriter w;

@@ -134,4 +134,97 @@ std::vector<Zeile<TFassade>> Fassade3() {
         {42, 50, 58, 66, 74, 82, 90, 98, 116, 124, 132, 140, 148, 156, 164});
 }
 
+namespace {
+
+// The climate record of versions 1 and 2 (88 bytes) into version 3: the two
+// humidities at 48 and 56 change places; there is no title.
+Karte klimaKarte2(size_t basis2, size_t basis3) {
+    return {{basis2, basis3, 48},
+            {basis2 + 48, basis3 + 56, 8},
+            {basis2 + 56, basis3 + 48, 8},
+            {basis2 + 64, basis3 + 64, 24}};
+}
+
+const Karte kBaustoff1_2 = {{0, 0, 47}, {47, 47, 40}, {87, 87, 225}, {316, 316, 10}, {326, 326, 4}};
+
+} // namespace
+
+std::vector<Zeile<TProjekt>> Variante2() {
+    return Rueckwaerts(
+        Variante3(),
+        verbunden({{0, 0, 30},     {32, 30, 2},    {34, 36, 8},    {42, 44, 12},   {54, 58, 6},
+                   {60, 66, 2},    {62, 68, 10},   {72, 78, 4},    {164, 222, 8},  {172, 230, 270},
+                   {454, 524, 2},  {456, 528, 2},  {458, 530, 48}, {506, 578, 24}, {530, 602, 16},
+                   {546, 634, 32}, {578, 674, 24}, {602, 738, 24}, {626, 762, 2},  {628, 768, 4}},
+                  klimaKarte2(76, 84)));
+}
+
+std::vector<Zeile<TRBauteil>> Typ2() {
+    return Rueckwaerts(Typ3(), verbunden({{0, 0, 44},
+                                          {44, 50, 6},
+                                          {56, 56, 4},
+                                          {60, 64, 2},
+                                          {64, 68, 18},
+                                          {653, 318, 8},
+                                          {661, 326, 2},
+                                          {663, 330, 2}},
+                                         klimaKarte2(98, 94)));
+}
+
+std::vector<Zeile<TEinfachBauteil>> Einfach2() {
+    return Rueckwaerts(Einfach3(), {{0, 0, 32},
+                                    {32, 36, 6},
+                                    {472, 520, 8},
+                                    {482, 530, 2},
+                                    {484, 532, 24},
+                                    {508, 556, 8},
+                                    {516, 564, 24},
+                                    {540, 600, 10},
+                                    {550, 610, 8},
+                                    {558, 618, 2},
+                                    {560, 620, 8},
+                                    {568, 630, 8},
+                                    {576, 638, 2},
+                                    {578, 642, 2},
+                                    {580, 644, 8}});
+}
+
+std::vector<Zeile<TSchicht>> Schicht1_2() {
+    return Rueckwaerts(Schicht3(), verbunden(kBaustoff1_2, {{330, 332, 24},
+                                                            {354, 364, 8},
+                                                            {362, 356, 8},
+                                                            {370, 372, 8},
+                                                            {378, 388, 32},
+                                                            {410, 428, 8},
+                                                            {418, 444, 8},
+                                                            {426, 460, 2},
+                                                            {428, 472, 2}}));
+}
+
+std::vector<Zeile<TProjekt>> Variante1() {
+    return Rueckwaerts(Variante2(), {{80, 34, 8},
+                                     {88, 42, 12},
+                                     {100, 54, 6},
+                                     {106, 60, 2},
+                                     {108, 62, 10},
+                                     {118, 72, 4},
+                                     {122, 76, 88},
+                                     {210, 172, 210},
+                                     {428, 454, 4},
+                                     {432, 458, 24},
+                                     {456, 490, 16},
+                                     {472, 506, 112},
+                                     {584, 630, 2}});
+}
+
+std::vector<Zeile<TRBauteil>> Typ1() {
+    return Rueckwaerts(Typ2(), {{0, 12, 30},
+                                {30, 42, 2},
+                                {32, 44, 18},
+                                {50, 62, 4},
+                                {54, 66, 32},
+                                {86, 98, 88},
+                                {186, 198, 48}});
+}
+
 } // namespace altdatei

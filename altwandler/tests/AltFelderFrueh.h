@@ -45,4 +45,15 @@ std::vector<Zeile<TRFenster>> Fenster3Typ();
 std::vector<Zeile<TPFenster>> Fenster3Platziert();
 std::vector<Zeile<TFassade>> Fassade3();
 
+// Version 2 records, and the partial area and layer that versions 1 and 2
+// share.
+std::vector<Zeile<TProjekt>> Variante2();
+std::vector<Zeile<TRBauteil>> Typ2();
+std::vector<Zeile<TEinfachBauteil>> Einfach2();
+std::vector<Zeile<TSchicht>> Schicht1_2();
+
+// Version 1 records.
+std::vector<Zeile<TProjekt>> Variante1();
+std::vector<Zeile<TRBauteil>> Typ1();
+
 } // namespace altdatei
