@@ -66,6 +66,20 @@ std::vector<uint8_t> Version2Datei();
 // with two text lines.
 std::vector<uint8_t> Version1Datei();
 
+// Records of old catalogue files. Materials of version "1.00"/"2.00",
+// "3.00" or "4.00" are filled from the material part of the layer tables
+// with one comment line; windows of "2.00" and "3.00"; components of
+// "1.00" to "3.00" are the components of the project fixtures (index 0 the
+// ground floor with a partial area, 1 the wall with two windows, 2 the roof
+// light), "4.00" and "5.00" a component type of those fixtures.
+std::vector<uint8_t> BaustoffSatz(const char* version, int saat);
+std::vector<uint8_t> FensterSatz(const char* version, int saat);
+std::vector<uint8_t> BauteilSatz(const char* version, int index);
+// A catalogue file: header, the last record number (left out when it is
+// negative, as in component files of version "1.00"), the records.
+std::vector<uint8_t> Katalogdatei(const char* version, int16_t typ, int32_t letzte,
+                                  const std::vector<std::vector<uint8_t>>& saetze);
+
 // A header of the current format with no variant: version "6.00".
 std::vector<uint8_t> Version6Datei();
 

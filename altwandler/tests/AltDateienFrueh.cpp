@@ -157,6 +157,11 @@ const Bauteil1_2 kBauteile1_2[] = {
     {kSaatTyp + 700, 2, 9, 6.0, 6.0, 2.0, 3.0, false, 0},
 };
 
+// Type codes of version 3 for the version-2 types of the fixtures.
+int16_t typVersion3(int16_t typ) {
+    return typ == 9 ? 1 : typ == 0 ? 0 : int16_t(typ + 1);
+}
+
 } // namespace
 
 std::vector<uint8_t> Version2Datei() {
@@ -207,6 +212,49 @@ std::vector<uint8_t> Version1Datei() {
     w.WriteImage(v);
     for (const Bauteil1_2& t : kBauteile1_2) bauteil1_2(w, t, true);
     ZeilenSchreiben(w, {0, 3});
+    return w.Take();
+}
+
+std::vector<uint8_t> BaustoffSatz(const char* version, int saat) {
+    const std::string v = version;
+    const size_t groesse = v == "4.00" ? 342 : v == "3.00" ? 332 : 330;
+    const auto tabelle = v == "4.00" ? Schicht4() : v == "3.00" ? Schicht3() : Schicht1_2();
+    ByteWriter w;
+    w.WriteI16(1);
+    ByteImage b(groesse);
+    Fuellen(b, 0, Baustoff(tabelle, groesse), saat);
+    w.WriteImage(b);
+    ZeilenSchreiben(w, {3});
+    return w.Take();
+}
+
+std::vector<uint8_t> FensterSatz(const char* version, int saat) {
+    ByteWriter w;
+    if (std::string(version) == "3.00") {
+        fenster3(w, int16_t(saat % 100), 3);
+    } else {
+        fenster1_2(w, true);
+    }
+    return w.Take();
+}
+
+std::vector<uint8_t> BauteilSatz(const char* version, int index) {
+    const std::string v = version;
+    ByteWriter w;
+    const Bauteil1_2& t = kBauteile1_2[index];
+    if (v == "3.00")
+        bauteil3(w, t.saat, t.nummer, typVersion3(t.typ), t.anteil);
+    else if (v == "1.00" || v == "2.00")
+        bauteil1_2(w, t, v == "1.00");
+    return w.Take();
+}
+
+std::vector<uint8_t> Katalogdatei(const char* version, int16_t typ, int32_t letzte,
+                                  const std::vector<std::vector<uint8_t>>& saetze) {
+    ByteWriter w;
+    w.WriteBytes(Kopf(version, typ));
+    if (letzte >= 0) w.WriteI32(letzte);
+    for (const auto& s : saetze) w.WriteBytes(s);
     return w.Take();
 }
 

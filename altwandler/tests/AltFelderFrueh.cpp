@@ -201,6 +201,13 @@ std::vector<Zeile<TSchicht>> Schicht1_2() {
                                                             {428, 472, 2}}));
 }
 
+std::vector<Zeile<TSchicht>> Baustoff(const std::vector<Zeile<TSchicht>>& schicht, size_t groesse) {
+    std::vector<Zeile<TSchicht>> r;
+    for (const Zeile<TSchicht>& z : schicht)
+        if (z.off + (z.art == Art::Text ? z.breite : 2) <= groesse) r.push_back(z);
+    return r;
+}
+
 std::vector<Zeile<TProjekt>> Variante1() {
     return Rueckwaerts(Variante2(), {{80, 34, 8},
                                      {88, 42, 12},

@@ -52,6 +52,11 @@ std::vector<Zeile<TRBauteil>> Typ2();
 std::vector<Zeile<TEinfachBauteil>> Einfach2();
 std::vector<Zeile<TSchicht>> Schicht1_2();
 
+// The material part of a layer table: the rows inside the first `groesse`
+// bytes (330 versions 1 and 2, 332 version 3, 342 version 4), as the
+// material records of the catalogues carry them.
+std::vector<Zeile<TSchicht>> Baustoff(const std::vector<Zeile<TSchicht>>& schicht, size_t groesse);
+
 // Version 1 records.
 std::vector<Zeile<TProjekt>> Variante1();
 std::vector<Zeile<TRBauteil>> Typ1();

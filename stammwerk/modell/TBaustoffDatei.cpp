@@ -111,6 +111,29 @@ int TBaustoffDatei::Speichern(int k) {
     return schreiben(k, fehler_) ? 1 : 0;
 }
 
+int TBaustoffDatei::AltbestandUebernehmen(int k, std::vector<std::unique_ptr<TBaustoff>> baustoffe,
+                                          int32_t letzte) {
+    if (!gueltig(k)) return 0;
+    std::vector<const TBaustoff*> neu;
+    for (auto& b : baustoffe) {
+        b->Schluessel.Katalog = uint16_t(k);
+        TBaustoff& im = baustoffe_.Add(std::move(b));
+        index_.Add(TBSZeiger{&im});
+        neu.push_back(&im);
+    }
+    letzteNummer_[size_t(k)] = letzte;
+    if (schreiben(k, fehler_)) {
+        geladen_[size_t(k)] = true;
+        return 1;
+    }
+    for (const TBaustoff* m : neu) {
+        index_.Detach([&](const TBSZeiger& z) { return z.Baustoff == m; });
+        baustoffe_.Detach([&](const TBaustoff& x) { return &x == m; });
+    }
+    letzteNummer_[size_t(k)] = -1;
+    return 0;
+}
+
 int TBaustoffDatei::Einfuegen(std::unique_ptr<TBaustoff>& b) {
     if (!b) return 0;
     const int k = b->Schluessel.Katalog;
