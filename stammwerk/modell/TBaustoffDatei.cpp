@@ -115,12 +115,15 @@ int TBaustoffDatei::AltbestandUebernehmen(int k, std::vector<std::unique_ptr<TBa
                                           int32_t letzte) {
     if (!gueltig(k)) return 0;
     std::vector<const TBaustoff*> neu;
+    std::vector<std::unique_ptr<TBSZeiger>> zeiger;
     for (auto& b : baustoffe) {
         b->Schluessel.Katalog = uint16_t(k);
-        TBaustoff& im = baustoffe_.Add(std::move(b));
-        index_.Add(TBSZeiger{&im});
-        neu.push_back(&im);
+        neu.push_back(b.get());
+        zeiger.push_back(std::make_unique<TBSZeiger>(TBSZeiger{b.get()}));
     }
+    // Thousands of materials: sorted in one go, not one by one.
+    baustoffe_.AddAllAfterEquals(std::move(baustoffe));
+    index_.AddAllAfterEquals(std::move(zeiger));
     letzteNummer_[size_t(k)] = letzte;
     if (schreiben(k, fehler_)) {
         geladen_[size_t(k)] = true;

@@ -106,12 +106,15 @@ public:
         if (!gueltig(k)) return 0;
         const size_t i = index(k);
         std::vector<const T*> neu;
+        std::vector<std::unique_ptr<Zeiger>> zeiger;
         for (auto& t : eintraege) {
             t->Schluessel.Katalog = uint16_t(k);
-            T& im = liste_.Add(std::move(t));
-            index_.Add(Zeiger{&im});
-            neu.push_back(&im);
+            neu.push_back(t.get());
+            zeiger.push_back(std::make_unique<Zeiger>(Zeiger{t.get()}));
         }
+        // Thousands of records: sorted in one go, not one by one.
+        liste_.AddAllAfterEquals(std::move(eintraege));
+        index_.AddAllAfterEquals(std::move(zeiger));
         letzteNummer_[i] = letzte;
         beschaedigt_[i] = false;
         if (schreiben(k, {})) {
