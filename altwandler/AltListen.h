@@ -44,8 +44,9 @@ int GesamtProjektLesen(std::span<const uint8_t> bytes, int versionsRegel, ByteIm
     int16_t anzahl;
     if (!ZaehlerLesen(in, {&anzahl, 1})) return VersionFehler;
     ByteImage gelesenesBild = in.ReadImage(bild.Size());
-    // Each variant takes at least its eight counts and its image.
-    if (!in.Ok() || !in.CanHold(size_t(anzahl), 16 + Projekt::kImageSize)) return VersionFehler;
+    // Each variant takes at least its counts and its image.
+    if (!in.Ok() || !in.CanHold(size_t(anzahl), 2 * Projekt::kZaehler + Projekt::kImageSize))
+        return VersionFehler;
     std::vector<std::unique_ptr<Projekt>> gelesen;
     for (int i = 0; i < anzahl; ++i) {
         auto p = std::make_unique<Projekt>();

@@ -2,8 +2,14 @@
 
 #include "altwandler/Plausibilitaet.h"
 #include "altwandler/Sicherungskopie.h"
+#include "altwandler/TConvert_InV2.h"
+#include "altwandler/TConvert_InV3.h"
+#include "altwandler/TConvert_InV4.h"
 #include "altwandler/TConvert_InV5.h"
 #include "altwandler/TConvert_InV6.h"
+#include "altwandler/Version2.h"
+#include "altwandler/Version3.h"
+#include "altwandler/Version4.h"
 #include "altwandler/Version5.h"
 #include "altwandler/Versionscodes.h"
 #include "platform/base/ByteStream.h"
@@ -40,20 +46,28 @@ std::vector<int> KonvertierungsSchritte(int code) {
 
 int KonvertierungsketteAusfuehren(TGesamtProjekt& ziel, const std::filesystem::path& datei,
                                   int code, const std::filesystem::path& programmverzeichnis) {
+    // Each step reads the file (the first) or converts the generation
+    // before it; a file that its reader refuses stops the chain.
     TConvert_InV6 letzter(programmverzeichnis, datei);
-    switch (code) {
-    case Version500:
-        return letzter.ConvertGesamtProjekt(&ziel, datei);
-    case Version400: {
-        TGesamtProjektVersion5 v5;
-        const int r = TConvert_InV5(programmverzeichnis).ConvertGesamtProjekt(&v5, datei);
-        if (r != VersionGelesen) return r;
-        return letzter.ConvertGesamtProjekt(&ziel, &v5);
-    }
-    default:
-        // FIXME: the steps from versions "1.00" to "3.00" come with their readers.
-        return VersionFehler;
-    }
+    if (code == Version500) return letzter.ConvertGesamtProjekt(&ziel, datei);
+    if (code < Version100 || code > Version400) return VersionFehler;
+    TGesamtProjektVersion2 v2;
+    TGesamtProjektVersion3 v3;
+    TGesamtProjektVersion4 v4;
+    int r = VersionGelesen;
+    if (code == Version100) r = TConvert_InV2(programmverzeichnis).ConvertGesamtProjekt(&v2, datei);
+    if (r == VersionGelesen && code <= Version200)
+        r = code == Version100
+                ? TConvert_InV3(programmverzeichnis).ConvertGesamtProjekt(&v3, &v2)
+                : TConvert_InV3(programmverzeichnis).ConvertGesamtProjekt(&v3, datei);
+    if (r == VersionGelesen && code <= Version300)
+        r = code == Version300 ? TConvert_InV4(programmverzeichnis).ConvertGesamtProjekt(&v4, datei)
+                               : TConvert_InV4(programmverzeichnis).ConvertGesamtProjekt(&v4, &v3);
+    if (r == VersionGelesen && code == Version400) r = v4.Oeffnen(datei);
+    if (r != VersionGelesen) return r;
+    TGesamtProjektVersion5 v5;
+    TConvert_InV5(programmverzeichnis).ConvertGesamtProjekt(&v5, &v4);
+    return letzter.ConvertGesamtProjekt(&ziel, &v5);
 }
 
 Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
@@ -64,7 +78,6 @@ Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
     const int code = ProjektKopfPruefen(kopf, RegelV600);
     if (code == VersionGelesen) return Konvertierung::KeineAlteVersion;
     if (code == VersionFehler) return nichtGeoeffnet(Konvertierung::NichtLesbar);
-    if (code < Version400) return nichtGeoeffnet(Konvertierung::NichtUnterstuetzt);
 
     if (!KonvertierenFragen(code)) return nichtGeoeffnet(Konvertierung::Abgelehnt);
     if (!SicherungskopieErstellen(datei)) return nichtGeoeffnet(Konvertierung::Abgelehnt);

@@ -17,12 +17,11 @@
 class TGesamtProjekt;
 
 enum class Konvertierung {
-    Konvertiert,       // saved as version "6.00"
-    KeineAlteVersion,  // the file is of the current version; nothing done
-    Abgelehnt,         // the user declined, or no backup copy could be made
-    NichtLesbar,       // foreign, cut short or damaged; nothing saved
-    NichtGespeichert,  // the result could not be saved or read back
-    NichtUnterstuetzt, // a version whose converters are not built here
+    Konvertiert,      // saved as version "6.00"
+    KeineAlteVersion, // the file is of the current version; nothing done
+    Abgelehnt,        // the user declined, or no backup copy could be made
+    NichtLesbar,      // foreign, cut short or damaged; nothing saved
+    NichtGespeichert, // the result could not be saved or read back
 };
 
 Konvertierung ProjektKonvertieren(const std::filesystem::path& datei,
@@ -38,6 +37,6 @@ std::vector<int> KonvertierungsSchritte(int code);
 // Runs the chain for a file of version code `code` into `ziel` (which then
 // holds the converted variants, unsaved). Answers the first failing step's
 // version code: 0 converted; 1 unreadable; 2..6 the file turned out to be of
-// another version. Codes 2..4 answer 1: their steps are not built yet.
+// another version.
 int KonvertierungsketteAusfuehren(TGesamtProjekt& ziel, const std::filesystem::path& datei,
                                   int code, const std::filesystem::path& programmverzeichnis);

@@ -10,6 +10,7 @@
 #include "stammwerk/modell/TKlima.h"
 #include "stammwerk/modell/TSchicht.h"
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -276,4 +277,23 @@ void TConvert_InV5::ConvertBaustoff(TBaustoff* neu, const ByteImage& alt, size_t
     baustoffAbbilden(alt, off, bild);
     neu->ReadImage(bild, 0);
     neu->VoreinstellungSpezifischeWaermekapazitaet();
+}
+
+void TConvert_InV5::PBauteilWerteAusVersion3(TPBauteilVersion4* platziert,
+                                             const TRBauteilVersion4* typ, int normal) {
+    ByteImage& p = platziert->Bild;
+    const ByteImage& t = typ->Bild;
+    p.SetF64(89, t.F64(334));
+    bool daemmung = false;
+    for (const auto& e : typ->Flaechenanteile)
+        for (const auto& s : e->Schichten)
+            if (s->Bild.I16(2) == 5) daemmung = true;
+    const double v = p.F64(77);
+    // Ground floors of small buildings lose less to the soil (WSchVO 1995).
+    if (typ->Bauteilart() == 4 && !normal && !daemmung) {
+        if (v > 100 && v < 8000) p.SetF64(89, 2.33 / std::cbrt(v));
+        if (v >= 8000) p.SetF64(89, 0.12);
+    }
+    // kWh/a: heating degree hours of normal or low internal temperatures.
+    p.SetF64(97, p.F64(89) * v * t.F64(294) * (normal ? 84.0 : 30.0));
 }

@@ -44,6 +44,12 @@ public:
     // The 200-byte version-4 climate record at `off` of `alt`.
     void ConvertKlima(TKlima* neu, const ByteImage& alt, size_t off);
 
+    // The loss factor and heat loss of a placed component made by the step
+    // from version 3, from its type; `normal` is the variant's
+    // internal-temperature flag.
+    void PBauteilWerteAusVersion3(TPBauteilVersion4* platziert, const TRBauteilVersion4* typ,
+                                  int normal);
+
     const std::filesystem::path& Programmverzeichnis() const { return verzeichnis_; }
 
 private:

@@ -29,6 +29,23 @@ void SchichtVersion4Vorgabe(ByteImage& bild, size_t off) {
     bild.SetI16(off + 508, -1);
 }
 
+TBaustoffVersion4::TBaustoffVersion4() {
+    TBaustoffSchluessel().WriteImage(Bild, 0);
+}
+
+int TBaustoffVersion4::Lesen(ByteReader& in) {
+    Textliste.Flush();
+    const int16_t n = in.ReadI16();
+    if (!in.Ok()) return SatzEnde;
+    Pruefen(n >= 0 && n <= kMaxZeilen, kModul, __LINE__);
+    Bild = in.ReadImage(kImageSize);
+    if (!in.Ok() || n < 0) return SatzKurz;
+    Pruefen(Bild.RawText(12, 35).size() < 35, kModul, __LINE__);
+    // Thickness (mm) and density (kg/m³) cannot be negative.
+    Pruefen(Bild.F64(79) >= 0 && Bild.F64(47) >= 0, kModul, __LINE__);
+    return ZeilenLesen(in, n, Textliste) ? SatzGelesen : SatzKurz;
+}
+
 TSchichtVersion4::TSchichtVersion4() {
     SchichtVersion4Vorgabe(Bild, 0);
 }
@@ -112,9 +129,7 @@ TProjektVersion4::TProjektVersion4() {
 }
 
 TRBauteilVersion4* TProjektVersion4::RBauteilNr(int16_t nummer) const {
-    for (const auto& t : RBauteile)
-        if (t->Nummer() == nummer) return t.get();
-    return nullptr;
+    return NachNummer(RBauteile, nummer);
 }
 
 int TProjektVersion4::Lesen(ByteReader& in) {

@@ -43,6 +43,21 @@ public:
     int Lesen(ByteReader& in);
 };
 
+// A material of the version-4 catalogues; the first 342 bytes of a layer.
+class TBaustoffVersion4 {
+public:
+    static constexpr size_t kImageSize = 342;
+    static constexpr int kMaxZeilen = 49;
+
+    TBaustoffVersion4();
+
+    ByteImage Bild{kImageSize};
+    TTextListe Textliste;
+
+    // Count of comment lines, the image, the lines: a SatzLesen answer.
+    int Lesen(ByteReader& in);
+};
+
 // Writes the defaults of a new version-4 layer into `bild` at `off`.
 void SchichtVersion4Vorgabe(ByteImage& bild, size_t off);
 
@@ -85,6 +100,7 @@ using TPBauteilVersion4 = TPBauteilVersion5;
 class TProjektVersion4 {
 public:
     static constexpr size_t kImageSize = 954;
+    static constexpr size_t kZaehler = 8; // counts ahead of the image
 
     TProjektVersion4();
 

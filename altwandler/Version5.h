@@ -65,6 +65,7 @@ public:
 class TProjektVersion5 {
 public:
     static constexpr size_t kImageSize = 1379;
+    static constexpr size_t kZaehler = 8; // counts ahead of the image
 
     TProjektVersion5();
 

@@ -25,6 +25,13 @@ std::string TextZeile(const std::string& text) {
     return b;
 }
 
+void ZeilenSchreiben(ByteWriter& w, std::initializer_list<int> welche) {
+    for (int i : welche) {
+        const std::string z = TextZeile(kZeilen[i]);
+        w.WriteBytes({reinterpret_cast<const uint8_t*>(z.data()), z.size()});
+    }
+}
+
 std::vector<uint8_t> Kopf(const char* version, int16_t typ) {
     ByteImage k(512);
     k.CopyBytes(0, {reinterpret_cast<const uint8_t*>("QTX Datentechnik Weidenfeld"), 27});
@@ -35,13 +42,6 @@ std::vector<uint8_t> Kopf(const char* version, int16_t typ) {
 }
 
 namespace {
-
-void zeilen(ByteWriter& w, std::initializer_list<int> welche) {
-    for (int i : welche) {
-        const std::string z = TextZeile(kZeilen[i]);
-        w.WriteBytes({reinterpret_cast<const uint8_t*>(z.data()), z.size()});
-    }
-}
 
 void gesamtKopf(ByteWriter& w, const char* version) {
     w.WriteBytes(Kopf(version));
@@ -77,8 +77,8 @@ void aktuelleListen(ByteWriter& w, std::initializer_list<TTypNummer> elemente) {
     f.Bruttoflaeche = f.Nettoflaeche = 2.5;
     f.Orientierung = 1;
     f.Speichern(w);
-    zeilen(w, {0, 1});
-    zeilen(w, {2});
+    ZeilenSchreiben(w, {0, 1});
+    ZeilenSchreiben(w, {2});
     TFassade fassade;
     fassade.Nummer = kFassade;
     fassade.Name = "Südfassade";
@@ -154,7 +154,7 @@ std::vector<uint8_t> Version5Datei() {
     s->Nummer = 0;
     e.Schichten.Add(std::move(s));
     e.Speichern(w);
-    zeilen(w, {0, 3});
+    ZeilenSchreiben(w, {0, 3});
     w.WriteI16(0); // kind, replaced by the type's own
     w.WriteI16(kPlatziert);
 
@@ -171,7 +171,7 @@ void schicht4(ByteWriter& w, ByteImage& bild, int saat, int16_t position, bool m
     bild.SetI16(508, position);
     w.WriteI16(mitZeile ? 1 : 0);
     w.WriteImage(bild);
-    if (mitZeile) zeilen(w, {3});
+    if (mitZeile) ZeilenSchreiben(w, {3});
 }
 
 void typ4(ByteWriter& w, int saat, int16_t nummer, int16_t art, int16_t platziert, bool mitAnteil) {
@@ -194,7 +194,7 @@ void typ4(ByteWriter& w, int saat, int16_t nummer, int16_t art, int16_t platzier
         schicht4(w, s, kSaatSchicht, 0, true);
         schicht4(w, s, kSaatSchicht + 500, 1, false);
     }
-    zeilen(w, {1});
+    ZeilenSchreiben(w, {1});
     w.WriteI16(art);
     w.WriteI16(platziert);
 }

@@ -3,6 +3,9 @@
 #include "AltDateien.h"
 #include "altwandler/ProjektKonvertierung.h"
 #include "altwandler/Sicherungskopie.h"
+#include "altwandler/Version1.h"
+#include "altwandler/Version2.h"
+#include "altwandler/Version3.h"
 #include "altwandler/Version4.h"
 #include "altwandler/Version5.h"
 #include "platform/base/FileIO.h"
@@ -152,11 +155,23 @@ TEST(Kette, EveryCutOfAnOldFileIsRefusedByItsReader) {
     const auto v4 = Version4Datei();
     for (size_t n = 0; n < v4.size(); n += 13)
         EXPECT_NE(TGesamtProjektVersion4().Lesen(gekuerzt(v4, n)), 0) << n;
+    const auto v3 = Version3Datei();
+    for (size_t n = 0; n < v3.size(); n += 13)
+        EXPECT_NE(TGesamtProjektVersion3().Lesen(gekuerzt(v3, n)), 0) << n;
+    const auto v2 = Version2Datei();
+    for (size_t n = 0; n < v2.size(); n += 13)
+        EXPECT_NE(TGesamtProjektVersion2().Lesen(gekuerzt(v2, n)), 0) << n;
+    const auto v1 = Version1Datei();
+    for (size_t n = 0; n < v1.size(); n += 13)
+        EXPECT_NE(TProjektVersion1().Lesen(gekuerzt(v1, n)), 0) << n;
 }
 
 TEST(Kette, TruncatedAndForeignFilesLeaveTheOriginalUntouched) {
     const auto v5 = Version5Datei();
     const auto v4 = Version4Datei();
+    const auto v3 = Version3Datei();
+    const auto v2 = Version2Datei();
+    const auto v1 = Version1Datei();
     // First variant's eight counts stand at 604, the first component type's
     // three counts right behind the 1379-byte image (v5) / 954-byte image (v4).
     struct Fall {
@@ -176,6 +191,12 @@ TEST(Kette, TruncatedAndForeignFilesLeaveTheOriginalUntouched) {
         {"component types beyond the file", mitI16(v5, 604, 20000), true},
         {"single-layer components beyond the file", mitI16(v5, 604 + 16 + 1379, 5000), true},
         {"layers beyond the file (version 4)", mitI16(v4, 604 + 16 + 954 + 6 + 382, 9000), true},
+        {"version 3 cut in its second project", gekuerzt(v3, v3.size() - 100), true},
+        {"version 3 cut inside a window", gekuerzt(v3, 512 + 2 + 88 + 12 + 852 + 1700), true},
+        {"version 2 cut in the variant", gekuerzt(v2, v2.size() - 1), true},
+        {"version 2 cut inside a window", gekuerzt(v2, v2.size() / 2), true},
+        {"version 1 cut in its text lines", gekuerzt(v1, v1.size() - 1), true},
+        {"version 1 cut inside a partial area", gekuerzt(v1, 512 + 4 + 586 + 6 + 617 + 300), true},
         {"foreign maker line", fremd, false},
         {"other file type", mitI16(v5, 90, 2), false},
     };
@@ -196,17 +217,22 @@ TEST(Kette, TruncatedAndForeignFilesLeaveTheOriginalUntouched) {
     }
 }
 
-TEST(Kette, OlderVersionsWithoutTheirStepsAreNotTouched) {
-    testsupport::ScriptedServices services;
-    testsupport::TempDir dir;
-    const auto datei = dir / "drei.pro";
-    auto bytes = Version5Datei();
-    std::copy_n("3.00", 4, bytes.begin() + 80);
-    Schreiben(datei, bytes);
-    services.Messages().Answer(IDOK);
-    EXPECT_EQ(ProjektKonvertieren(datei, dir.Path()), Konvertierung::NichtUnterstuetzt);
-    EXPECT_EQ(Lesen(datei), bytes);
-    EXPECT_FALSE(std::filesystem::exists(dir / "drei.BAK"));
+TEST(Kette, AnOlderHeaderOverAnotherVersionsBodyIsRefusedAndNotTouched) {
+    for (const char* version : {"1.00", "2.00", "3.00"}) {
+        SCOPED_TRACE(version);
+        testsupport::ScriptedServices services;
+        testsupport::TempDir dir;
+        const auto datei = dir / "alt.pro";
+        auto bytes = Version5Datei();
+        std::copy_n(version, 4, bytes.begin() + 80);
+        Schreiben(datei, bytes);
+        services.Messages().Answer(IDYES);
+        services.Messages().Answer(IDOK);
+        services.Messages().Answer(IDOK);
+        EXPECT_EQ(ProjektKonvertieren(datei, dir.Path()), Konvertierung::NichtLesbar);
+        EXPECT_EQ(services.Messages().Calls().back().text, kNichtGeoeffnet);
+        EXPECT_EQ(Lesen(datei), bytes);
+    }
 }
 
 TEST(Kette, AFileOfAnotherVersionThanTheReaderExpectsAnswersItsCode) {

@@ -42,7 +42,8 @@ public:
     ~ModellKataloge() override;
     void IndexLeeren(KatalogArt art) override;
     int Oeffnen(KatalogArt art, int ausgabe) override;
-    // Code 1 and the older versions are reported; the files stay as they are.
+    // Code 1 is reported; a file of an older version is converted (the old
+    // file kept as a backup copy) and the conversion reported.
     void AlteKatalogePruefen(KatalogArt art, int ausgabe, int ergebnis) override;
 
     TBaustoffDatei* Baustoffe() override { return baustoffe_.get(); }
@@ -52,6 +53,8 @@ public:
     TBrennstoffSammlung* Brennstoffe() override;
 
 private:
+    void katalogKonvertieren(KatalogArt art, int ausgabe, int code);
+
     std::filesystem::path verzeichnis_;
     std::unique_ptr<TBaustoffDatei> baustoffe_;
     std::unique_ptr<TFensterDatei> fenster_;

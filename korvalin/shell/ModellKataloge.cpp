@@ -1,3 +1,4 @@
+#include "altwandler/TConvert_InV6.h"
 #include "korvalin/shell/KatalogZugang.h"
 #include "platform/services/MessageBox.h"
 #include "stammwerk/modell/TBaustoffDatei.h"
@@ -90,13 +91,7 @@ void ModellKataloge::AlteKatalogePruefen(KatalogArt art, int ausgabe, int ergebn
         return;
     }
     if (ergebnis >= 2 && ergebnis <= 6) {
-        // FIXME: the catalogue converters come with the old-file conversion of catalogues.
-        MessageBox("Die " + wer + " " + was + "-Datei liegt in der Version " +
-                       versionsText(ergebnis) +
-                       " vor und kann in dieser Ausgabe des Programms noch nicht konvertiert "
-                       "werden.\r\nDie Datei bleibt unverändert.\r\n" +
-                       wer + " " + was + "-Datei steht nicht zur Verfügung!",
-                   was + "-Datei konvertieren", MB_OK | MB_ICONEXCLAMATION);
+        katalogKonvertieren(art, ausgabe, ergebnis);
         return;
     }
     const std::string titel = was + "-Datei öffnen";
@@ -104,6 +99,56 @@ void ModellKataloge::AlteKatalogePruefen(KatalogArt art, int ausgabe, int ergebn
                    "\r\n - Zu viele Dateien offen oder\r\n - Falsches Datei-Format!\r\n" + wer +
                    " " + was + "-Datei steht nicht zur Verfügung!",
                titel, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ModellKataloge::katalogKonvertieren(KatalogArt art, int ausgabe, int code) {
+    const std::string wer = besitzerWort(ausgabe), was = artWort(art), v = versionsText(code);
+    TConvert_InV6 wandler(verzeichnis_, "");
+    const auto besitzer = short(ausgabe);
+    std::string endung;
+    int r = KatalogNichtLesbar;
+    std::filesystem::path pfad;
+    switch (art) {
+    case KatalogArt::Baustoffe:
+        pfad = baustoffe_->Pfad(ausgabe);
+        if (code == 3) r = wandler.ConvertBaustoffDateiV1_2_V6(baustoffe_.get(), besitzer, endung);
+        if (code == 4) r = wandler.ConvertBaustoffDateiV3_V6(baustoffe_.get(), besitzer, endung);
+        if (code == 5) r = wandler.ConvertBaustoffDateiV4_V6(baustoffe_.get(), besitzer, endung);
+        break;
+    case KatalogArt::Fenster:
+        pfad = fenster_->Pfad(ausgabe);
+        if (code == 3) r = wandler.ConvertFensterDateiV1_2_V6(fenster_.get(), besitzer, endung);
+        if (code == 4) r = wandler.ConvertFensterDateiV3_V6(fenster_.get(), besitzer, endung);
+        break;
+    case KatalogArt::Bauteile: {
+        pfad = bauteile_->Pfad(ausgabe);
+        using Wandler = int (TConvert_InV6::*)(TBauteilDatei*, short, std::string&);
+        static const Wandler schritte[] = {
+            &TConvert_InV6::ConvertBauteilDateiV1_V6, &TConvert_InV6::ConvertBauteilDateiV2_V6,
+            &TConvert_InV6::ConvertBauteilDateiV3_V6, &TConvert_InV6::ConvertBauteilDateiV4_V6,
+            &TConvert_InV6::ConvertBauteilDateiV5_V6};
+        r = (wandler.*schritte[code - 2])(bauteile_.get(), besitzer, endung);
+        break;
+    }
+    }
+    std::string text;
+    if (r == KatalogKonvertiert) {
+        const std::string kopie = pfad.stem().string() + "." + endung;
+        text = "Die " + wer + " " + was + "-Datei Version " + v +
+               " wurde in die Version 6.0 konvertiert.\r\nEine Sicherungskopie der Version " + v +
+               " wurde unter " + kopie + " gespeichert.";
+    } else {
+        const std::string grund =
+            r == KatalogOhneSicherung ? "die Sicherungskopie kann nicht angelegt werden"
+            : r == KatalogNichtGeschrieben
+                ? "die neue Datei kann nicht geschrieben werden"
+                : "sie ist beschädigt oder keine " + was + "-Datei dieser Art";
+        text = "Die " + wer + " " + was + "-Datei Version " + v +
+               " kann nicht konvertiert werden: " + grund +
+               ".\r\nDie Datei bleibt unverändert.\r\n" + wer + " " + was +
+               "-Datei steht nicht zur Verfügung!";
+    }
+    MessageBox(text, was + "-Datei konvertieren", MB_OK | MB_ICONEXCLAMATION);
 }
 
 TOrtSammlung* ModellKataloge::Orte() {

@@ -91,11 +91,11 @@ TEST_F(Kataloge, AFileDamagedPartWayIsReportedThoughItsFirstEntriesWereRead) {
     EXPECT_EQ(ReadText(verzeichnis() / "fnst_qtx.dat"), kaputt);
 }
 
-TEST_F(Kataloge, AnOlderFileIsNamedWithItsVersionAndKeptAsItIs) {
+TEST_F(Kataloge, AnOlderFileCutShortIsReportedAsNotConvertedAndKeptAsItIs) {
     ByteWriter out;
     TDateiKopf kopf(DateiTypBaustoffeAnwender);
     kopf.Version = "2.00";
-    kopf.Schreiben(out);
+    kopf.Schreiben(out); // no last record number after the header
     ASSERT_TRUE(WriteFileAtomically(verzeichnis() / "bs_anw.dat", out.Bytes()));
     const std::string vorher = ReadText(verzeichnis() / "bs_anw.dat");
     ModellKataloge k(verzeichnis());
@@ -105,9 +105,64 @@ TEST_F(Kataloge, AnOlderFileIsNamedWithItsVersionAndKeptAsItIs) {
     k.AlteKatalogePruefen(KatalogArt::Baustoffe, 2, code);
     ASSERT_EQ(services.Messages().Calls().size(), 1u);
     EXPECT_EQ(services.Messages().Calls()[0].caption, "Baustoff-Datei konvertieren");
-    EXPECT_EQ(services.Messages().Calls()[0].text.substr(0, 55),
-              "Die Anwender Baustoff-Datei liegt in der Version 1.0/2.");
+    EXPECT_EQ(services.Messages().Calls()[0].text,
+              "Die Anwender Baustoff-Datei Version 1.0/2.0 kann nicht konvertiert werden: sie ist "
+              "beschädigt oder keine Baustoff-Datei dieser Art.\r\nDie Datei bleibt "
+              "unverändert.\r\nAnwender Baustoff-Datei steht nicht zur Verfügung!");
     EXPECT_EQ(ReadText(verzeichnis() / "bs_anw.dat"), vorher);
+    EXPECT_FALSE(fs::exists(verzeichnis() / "bs_anw.BAK"));
+}
+
+TEST_F(Kataloge, AnOlderFileIsConvertedAndTheReportNamesItsBackup) {
+    struct Fall {
+        KatalogArt art;
+        int ausgabe;
+        int16_t typ;
+        const char* version;
+        const char* datei;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {KatalogArt::Baustoffe, 2, DateiTypBaustoffeAnwender, "2.00", "bs_anw",
+         "Die Anwender Baustoff-Datei Version 1.0/2.0 wurde in die Version 6.0 "
+         "konvertiert.\r\nEine Sicherungskopie der Version 1.0/2.0 wurde unter bs_anw.BAK "
+         "gespeichert."},
+        {KatalogArt::Fenster, 0, DateiTypFensterDIN, "3.00", "fnst_din",
+         "Die DIN Fenster-Datei Version 3.0 wurde in die Version 6.0 konvertiert.\r\nEine "
+         "Sicherungskopie der Version 3.0 wurde unter fnst_din.BAK gespeichert."},
+        {KatalogArt::Bauteile, 1, DateiTypBauteileQTX, "5.00", "bt_qtx",
+         "Die QTX Bauteil-Datei Version 5.0 wurde in die Version 6.0 konvertiert.\r\nEine "
+         "Sicherungskopie der Version 5.0 wurde unter bt_qtx.BAK gespeichert."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.datei);
+        testsupport::ScriptedServices s;
+        // An empty catalogue of that version: header and last record number.
+        ByteWriter out;
+        TDateiKopf kopf(f.typ);
+        kopf.Version = f.version;
+        kopf.Schreiben(out);
+        out.WriteI32(17);
+        const fs::path pfad = verzeichnis() / (std::string(f.datei) + ".dat");
+        ASSERT_TRUE(WriteFileAtomically(pfad, out.Bytes()));
+        ModellKataloge k(verzeichnis());
+        const int code = k.Oeffnen(f.art, f.ausgabe);
+        ASSERT_GE(code, 2);
+        s.Messages().Answer(IDOK);
+        k.AlteKatalogePruefen(f.art, f.ausgabe, code);
+        ASSERT_EQ(s.Messages().Calls().size(), 1u);
+        EXPECT_EQ(s.Messages().Calls()[0].text, f.text);
+        EXPECT_EQ(s.Messages().Calls()[0].type, MB_OK | MB_ICONEXCLAMATION);
+        EXPECT_EQ(ReadText(verzeichnis() / (std::string(f.datei) + ".BAK")),
+                  std::string(out.Bytes().begin(), out.Bytes().end()));
+        // The new file opens as the current version and keeps the last number.
+        ModellKataloge wieder(verzeichnis());
+        EXPECT_EQ(wieder.Oeffnen(f.art, f.ausgabe), 0);
+        const int32_t letzte = f.art == KatalogArt::Baustoffe ? wieder.Baustoffe()->LetzteNummer(2)
+                               : f.art == KatalogArt::Fenster ? wieder.Fenster()->LetzteNummer(0)
+                                                              : wieder.Bauteile()->LetzteNummer(1);
+        EXPECT_EQ(letzte, 17);
+    }
 }
 
 // The program's start with the real catalogues: nothing to report.

@@ -116,6 +116,32 @@ int TBaustoffDatei::Speichern(int k) {
     return schreiben(k, fehler_) ? 1 : 0;
 }
 
+int TBaustoffDatei::AltbestandUebernehmen(int k, std::vector<std::unique_ptr<TBaustoff>> baustoffe,
+                                          int32_t letzte) {
+    if (!gueltig(k)) return 0;
+    std::vector<const TBaustoff*> neu;
+    std::vector<std::unique_ptr<TBSZeiger>> zeiger;
+    for (auto& b : baustoffe) {
+        b->Schluessel.Katalog = uint16_t(k);
+        neu.push_back(b.get());
+        zeiger.push_back(std::make_unique<TBSZeiger>(TBSZeiger{b.get()}));
+    }
+    // Thousands of materials: sorted in one go, not one by one.
+    baustoffe_.AddAllAfterEquals(std::move(baustoffe));
+    index_.AddAllAfterEquals(std::move(zeiger));
+    letzteNummer_[size_t(k)] = letzte;
+    if (schreiben(k, fehler_)) {
+        geladen_[size_t(k)] = true;
+        return 1;
+    }
+    for (const TBaustoff* m : neu) {
+        index_.Detach([&](const TBSZeiger& z) { return z.Baustoff == m; });
+        baustoffe_.Detach([&](const TBaustoff& x) { return &x == m; });
+    }
+    letzteNummer_[size_t(k)] = -1;
+    return 0;
+}
+
 int TBaustoffDatei::Einfuegen(std::unique_ptr<TBaustoff>& b) {
     if (!b) return 0;
     const int k = b->Schluessel.Katalog;

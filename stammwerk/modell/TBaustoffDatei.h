@@ -26,6 +26,12 @@ public:
     // none of its materials is kept and it is not written over); 3, 4, 5 an
     // older version "1.00"/"2.00", "3.00", "4.00".
     int Oeffnen(int k);
+    // Takes the materials of an older file k, converted, as the contents of
+    // file k with its last record number, and writes the file in the current
+    // format: 1 written and loaded; 0 not written, and the catalogue is as
+    // it was. Every material is given to file k.
+    int AltbestandUebernehmen(int k, std::vector<std::unique_ptr<TBaustoff>> baustoffe,
+                              int32_t letzte);
     // Writes file k: 1 written; 0 not written (bad k, a file that did not
     // load, or a failed write; LetzterFehler says which).
     int Speichern(int k);

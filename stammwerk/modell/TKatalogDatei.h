@@ -98,6 +98,34 @@ public:
         return 0;
     }
 
+    // Takes the records of an older file k, converted, as the contents of
+    // file k with its last record number, and writes the file in the current
+    // format: 1 written and loaded; 0 not written (LetzterFehler says why),
+    // and the catalogue is as it was. Every record is given to file k.
+    int AltbestandUebernehmen(int k, std::vector<std::unique_ptr<T>> eintraege, int32_t letzte) {
+        if (!gueltig(k)) return 0;
+        const size_t i = index(k);
+        std::vector<const T*> neu;
+        std::vector<std::unique_ptr<Zeiger>> zeiger;
+        for (auto& t : eintraege) {
+            t->Schluessel.Katalog = uint16_t(k);
+            neu.push_back(t.get());
+            zeiger.push_back(std::make_unique<Zeiger>(Zeiger{t.get()}));
+        }
+        // Thousands of records: sorted in one go, not one by one.
+        liste_.AddAllAfterEquals(std::move(eintraege));
+        index_.AddAllAfterEquals(std::move(zeiger));
+        letzteNummer_[i] = letzte;
+        beschaedigt_[i] = false;
+        if (schreiben(k, {})) {
+            geladen_[i] = true;
+            return 1;
+        }
+        for (const T* m : neu) herausnehmen(m);
+        letzteNummer_[i] = -1;
+        return 0;
+    }
+
     // Writes file k: 1 written; 0 not written (k names no file of this
     // catalogue, the file did not load or is damaged, or the write failed;
     // LetzterFehler says which). The old file survives a failed write.
