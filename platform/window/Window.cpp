@@ -210,6 +210,10 @@ void TWindow::Destroy(int) {
     impl_->bridge->deleteLater();
     impl_->bridge = nullptr;
     impl_->hooks = std::make_unique<QObject>();
+    // Qt deletes the widgets later: until then they must not lead back to
+    // this window, which may be gone first.
+    for (QWidget* w : {impl_->widget.data(), impl_->client.data()})
+        if (w) w->setProperty("korvalin.window", QVariant());
     if (impl_->widget) {
         impl_->widget->hide();
         impl_->widget->deleteLater();
