@@ -91,6 +91,10 @@ void TEdit::CreateNativeWidget() {
         });
         AdoptControl(e);
     }
+    // The parent hears when the edit gains or loses the focus.
+    auto* w = GetImpl().widget.data();
+    window_detail::OnEvent(*this, w, QEvent::FocusIn, [this] { NotifyParent(EN_SETFOCUS); });
+    window_detail::OnEvent(*this, w, QEvent::FocusOut, [this] { NotifyParent(EN_KILLFOCUS); });
 }
 
 std::string TEdit::GetText() const {

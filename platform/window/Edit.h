@@ -35,6 +35,7 @@ public:
     bool IsValid(bool reportError);
     bool CanClose() override;
     bool Transfer(TTransferBuffer::Field& field, TTransferDirection direction) override;
+    // Gaining and losing the focus notify the parent (EN_SETFOCUS, EN_KILLFOCUS).
     // What the user's typing does: replaces the text, sets the modified flag
     // and notifies the parent.
     void Type(std::string_view text);
