@@ -91,10 +91,9 @@ void TEdit::CreateNativeWidget() {
         });
         AdoptControl(e);
     }
-    // The parent hears when the edit gains or loses the focus.
-    auto* w = GetImpl().widget.data();
-    window_detail::OnEvent(*this, w, QEvent::FocusIn, [this] { NotifyParent(EN_SETFOCUS); });
-    window_detail::OnEvent(*this, w, QEvent::FocusOut, [this] { NotifyParent(EN_KILLFOCUS); });
+    // The parent hears when the edit gains the focus (losing it: EvKillFocus).
+    window_detail::OnEvent(*this, GetImpl().widget.data(), QEvent::FocusIn,
+                           [this] { NotifyParent(EN_SETFOCUS); });
 }
 
 std::string TEdit::GetText() const {
@@ -171,6 +170,7 @@ bool TEdit::CanClose() {
 
 void TEdit::EvKillFocus(HWND getFocus) {
     DefaultProcessing();
+    NotifyParent(EN_KILLFOCUS);
     // Leaving for another window of the program (not for a message box, not
     // for the Cancel button) checks the entry and brings the user back.
     auto* to = TWindow::FromHandle(getFocus);
