@@ -1,6 +1,7 @@
 #include "korvalin/projekt/TProjektDialog.h"
 
 #include "hilfsmittel/ProfileValues.h"
+#include "korvalin/projekt/BaumKnoepfe.h"
 #include "korvalin/shell/Begleitdateien.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -81,18 +82,8 @@ void info(const char* text) {
 }
 
 void bilderRegistrieren() {
-    const TColor dunkel(0, 0, 128), hell(255, 255, 255);
-    auto baum = [&](bool auf) {
-        TPicture p;
-        p.AddRect({1, 1, 7, 7}, dunkel, hell).AddLine({2, 4}, {6, 4}, dunkel);
-        if (auf) p.AddLine({4, 2}, {4, 6}, dunkel);
-        p.AddLine({4, 7}, {4, 13}, dunkel).AddLine({4, 10}, {8, 10}, dunkel);
-        p.AddLine({4, 13}, {8, 13}, dunkel);
-        p.AddRect({9, 8, 15, 12}, dunkel, auf ? TColor(255, 255, 127) : hell);
-        return p;
-    };
-    RegisterPicture(TProjektDialog::IDC_ALLE_AUF, baum(true));
-    RegisterPicture(TProjektDialog::IDC_ALLE_ZU, baum(false));
+    const TColor dunkel(0, 0, 128);
+    BaumBilderRegistrieren();
     TPicture markieren;
     markieren.AddRect({1, 2, 15, 6}, dunkel, TColor(0, 128, 128));
     markieren.AddRect({1, 9, 15, 13}, dunkel, TColor(0, 128, 128));
@@ -147,6 +138,8 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(IDC_ALLE_AUF, [this] { AlleAufklappen(); });
     r.Command(IDC_ALLE_ZU, [this] { AlleZuklappen(); });
     for (int id : {int(IDC_MARKIEREN), 12005, 12105, 12209}) r.Command(id, [this] { Markieren(); });
+    r.Command(CM_VOLUMEN, [this] { VolumenEingeben(); });
+    r.Command(CM_VARIANTE, [this] { VariantenManagerOeffnen(); });
     menueFreigaben();
 }
 

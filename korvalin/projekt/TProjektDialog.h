@@ -67,6 +67,9 @@ public:
     // Editors asked to close, then the output windows closed; false when
     // an editor refused.
     bool ProjektFensterSchliessen();
+    // "V&olumen..." (5006) and "V&ariante..." (6100) of the main menu.
+    void VolumenEingeben();
+    void VariantenManagerOeffnen();
 
     TSftTree* HuellBaum() const { return huellBaum_; }
     TSftTree* BauteilBaum() const { return bauteilBaum_; }

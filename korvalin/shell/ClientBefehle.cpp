@@ -1,5 +1,6 @@
 // The client's command table: project commands, data sheets, catalogue
 // editors, the forwarders to the project dialog, calculator and context help.
+#include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -212,8 +213,7 @@ void korpusMDIClient::befehleEintragen() {
         if (auto* p = AktuelleVariante()) p->Massenermittlung();
         datenblatt(CM_MASSENERMITTLUNG, e.MassenDaten, [](const TProjekt&) { return true; });
     });
-    // FIXME: the comparison dialog and its sheets come with their part.
-    mitProjekt(CM_VERGLEICH_BAUTEILE, [] { Ausstehend().Ausfuehren(CM_VERGLEICH_BAUTEILE); });
+    mitProjekt(CM_VERGLEICH_BAUTEILE, [this] { BauteilVergleichAnzeigen(this); });
 
     r.Command(CM_TASCHENRECHNER, [] { taschenrechner(); });
     r.Command(CM_KONTEXTHILFE, [this] { kontextHilfe(*this); });

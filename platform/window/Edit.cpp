@@ -50,10 +50,16 @@ TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w
 
 void TEdit::CreateNativeWidget() {
     auto* parent = window_detail::ParentWidget(this);
-    if (multiline_) {
+    if (multiline_)
         createMultiLine(parent);
-        return;
-    }
+    else
+        createSingleLine(parent);
+    // The parent hears when the edit gains the focus (losing it: EvKillFocus).
+    window_detail::OnEvent(*this, GetImpl().widget.data(), QEvent::FocusIn,
+                           [this] { NotifyParent(EN_SETFOCUS); });
+}
+
+void TEdit::createSingleLine(QWidget* parent) {
     auto* spin = spinArrows_ ? new SpinField(parent, this) : nullptr;
     auto* e = spin ? spin->Line() : new QLineEdit(parent);
     e->setText(Qs(text_));
@@ -207,6 +213,7 @@ bool TEdit::CanClose() {
 
 void TEdit::EvKillFocus(HWND getFocus) {
     DefaultProcessing();
+    NotifyParent(EN_KILLFOCUS);
     // Leaving for another window of the program (not for a message box, not
     // for the Cancel button) checks the entry and brings the user back.
     auto* to = TWindow::FromHandle(getFocus);

@@ -45,6 +45,7 @@ public:
     bool IsValid(bool reportError);
     bool CanClose() override;
     bool Transfer(TTransferBuffer::Field& field, TTransferDirection direction) override;
+    // Gaining and losing the focus notify the parent (EN_SETFOCUS, EN_KILLFOCUS).
     // What the user's typing does: replaces the text, sets the modified flag
     // and notifies the parent.
     void Type(std::string_view text);
@@ -73,6 +74,7 @@ private:
     // The validator's word on typed text; it may correct the text.
     bool acceptTyped(std::string& text, bool appending);
     void createMultiLine(class QWidget* parent);
+    void createSingleLine(class QWidget* parent);
     void notifyChanged();
     unsigned textLimit_;
     bool multiline_;
