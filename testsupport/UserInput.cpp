@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace testsupport {
@@ -52,6 +53,24 @@ void RightClick(TWindow& w, TPoint p) {
 
 void DoubleClick(TWindow& w, TPoint p) {
     QTest::mouseDClick(clientOf(w), Qt::LeftButton, {}, QPoint(p.x, p.y));
+}
+
+void Drag(TWindow& w, TPoint from, TPoint to, uint32_t modKeys) {
+    // QTest's mouse moves carry no buttons: the events are made here.
+    QWidget* target = clientOf(w);
+    auto send = [&](QEvent::Type type, TPoint p, Qt::MouseButtons buttons) {
+        const QPoint local(p.x, p.y);
+        QMouseEvent e(type, local, target->mapToGlobal(local), Qt::LeftButton, buttons,
+                      modifiersOf(modKeys));
+        QApplication::sendEvent(target, &e);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    constexpr int steps = 6;
+    for (int i = 1; i <= steps; ++i)
+        send(QEvent::MouseMove,
+             {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps},
+             Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
 void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {

@@ -15,6 +15,9 @@ namespace testsupport {
 void LeftClick(TWindow& window, TPoint point, uint32_t modKeys = 0);
 void RightClick(TWindow& window, TPoint point);
 void DoubleClick(TWindow& window, TPoint point);
+// Presses the left button at `from`, moves in steps to `to` with the button
+// held (MK_CONTROL held throughout for a copying drag) and releases it there.
+void Drag(TWindow& window, TPoint from, TPoint to, uint32_t modKeys = 0);
 // A virtual key (VK_DOWN, VK_RETURN, 'A') pressed and released on the
 // window's focus widget, or on the window when nothing in it has the focus.
 void PressKey(TWindow& window, uint32_t virtualKey, uint32_t modKeys = 0);

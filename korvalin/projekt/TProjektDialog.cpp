@@ -141,6 +141,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(CM_VOLUMEN, [this] { VolumenEingeben(); });
     r.Command(CM_VARIANTE, [this] { VariantenManagerOeffnen(); });
     menueFreigaben();
+    editorBefehleEintragen();
 }
 
 TProjektDialog::~TProjektDialog() = default;

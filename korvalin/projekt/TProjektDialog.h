@@ -20,6 +20,7 @@ class TSftTree;
 class TMDIChild;
 class TMenu;
 class korpusMDIClient;
+class TBauteilDialog;
 
 class TProjektDialog : public TDialog {
 public:
@@ -94,6 +95,8 @@ public:
     korpusMDIClient* Client = nullptr;
 
 private:
+    // "Ändern" of types and placed components opens the component editor.
+    void editorBefehleEintragen();
     TProjekt* projekt() const;
     void baumEinrichten(TSftTree* baum);
     void auswahlGeaendert(TSftTree* baum);
@@ -119,3 +122,7 @@ private:
     };
     std::vector<Entwurf> entwurf_;
 };
+
+// A new component type of the project in its editor, which asks for its
+// kind at once.
+TBauteilDialog* NeuesBauteilBearbeiten(korpusMDIClient& client, TRBauteil* bauteil);

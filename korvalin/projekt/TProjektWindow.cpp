@@ -2,25 +2,14 @@
 
 #include "korvalin/projekt/ProjektWindow.h"
 #include "korvalin/projekt/TProjektDialog.h"
+#include "korvalin/shell/Bildschirm.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/korpusMDIClient.h"
-#include "platform/gdi/ImageDC.h"
 #include "platform/profile/Profile.h"
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
-
-namespace {
-// Above this character height (pixels) the screen uses large fonts.
-constexpr int kGrosseSchrift = 18;
-
-int zeichenhoehe() {
-    TImageDC dc(1, 1);
-    TEXTMETRIC tm;
-    return dc.GetTextMetrics(tm) ? tm.tmHeight : 0;
-}
-} // namespace
 
 TProjektWindow::TProjektWindow(TMDIClient& parent, std::string_view title, TProjektDialog* client)
     : TMDIChild(parent, title, client), dialog_(client) {
@@ -31,7 +20,7 @@ TProjektWindow::TProjektWindow(TMDIClient& parent, std::string_view title, TProj
         Hoehe = y;
     } else {
         const int schirm = GetScreenSize().cx;
-        const bool gross = zeichenhoehe() > kGrosseSchrift;
+        const bool gross = GrosseBildschirmschrift();
         // Wide enough for the longest verdict line of the proof
         // ("... konnte nicht durchgeführt werden!") without clipping.
         Breite = gross ? 870 : 680;

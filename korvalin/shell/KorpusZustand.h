@@ -49,6 +49,8 @@ struct KorpusZustand {
     bool ProjektOffen = false;
     bool ProjektUnbenannt = false;
     bool ProjektGeaendert = false;
+    // Set when an editor discarded its changes to a component type.
+    bool BauteilDatenGeaendert = false;
 
     // Ends with the directory separator, so that file names can follow.
     std::string Programmverzeichnis;

@@ -978,8 +978,11 @@ void TTreeControl::EvMouseMove(uint32_t modKeys, TPoint p) {
     }
     const TPoint screen = ClientToScreen(p);
     drag_.screen = screen;
-    auto* under = window_detail::WindowOf(QApplication::widgetAt(QPoint(screen.x, screen.y)));
-    auto* target = dynamic_cast<TTreeControl*>(under);
+    QWidget* widget = QApplication::widgetAt(QPoint(screen.x, screen.y));
+    auto* target = dynamic_cast<TTreeControl*>(window_detail::WindowOf(widget));
+    // Where the window system cannot name the widget under the cursor
+    // (offscreen), a drag inside this control is over it.
+    if (!target && GetClientRect().Contains(p)) target = this;
     DragOver(target, target ? target->ItemAt(target->ScreenToClient(screen)) : -1,
              modKeys & MK_CONTROL);
 }

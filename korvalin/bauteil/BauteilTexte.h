@@ -1,0 +1,25 @@
+#pragma once
+// Numbers as the component editor and its dialogs show and read them: with
+// a decimal point and no grouping, so that a shown value can be edited in
+// place and read back as it is; ',' is read as '.'. The group names, and the
+// message boxes of the editor.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The value with that many decimals ("%1.*lf").
+std::string Zahl(int stellen, double wert);
+// The number at the start of the text, ',' taken as '.'; 0 when none.
+double DezimalLesen(std::string_view text);
+// At most `bytes` - 1 bytes in Windows-1252 (a record's text field of that width).
+std::string Abschneiden(std::string_view text, size_t bytes);
+
+// The name of a component group (the type's kind, 0..9) in the result panel.
+const char* BauteilGruppenName(int gruppe);
+// The key group of a component stored in the user catalogue, by its kind.
+uint16_t KatalogGruppe(int bauteilart);
+
+// A message with the exclamation icon.
+int Warnung(std::string_view text, std::string_view caption, uint32_t buttons = 0);
+// The help file at a dialog's context number.
+void HilfeZeigen(uint32_t kontext);

@@ -1,0 +1,384 @@
+// The component editor in the started program, on the example project: the
+// opening protocol, the layer table, the layer commands under real input
+// (keys, in-place edits, drag and drop), the recalculation, and closing
+// with keeping or discarding the changes.
+#include "korvalin/bauteil/TBauteilDialog.h"
+#include "korvalin/bauteil/TBauteilWindow.h"
+#include "korvalin/bauteil/TLambdaDialog.h"
+#include "korvalin/projekt/ProjektWindow.h"
+#include "korvalin/projekt/TProjektDialog.h"
+#include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/TSftTree.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "korvalin/tests/ShellFixture.h"
+#include "platform/profile/Profile.h"
+#include "platform/services/MessageBox.h"
+#include "platform/window/Button.h"
+#include "platform/window/CheckBox.h"
+#include "platform/window/Edit.h"
+#include "platform/window/Static.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+#include "testsupport/UserInput.h"
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ProcessEvents;
+
+struct Editor : shelltest::Programm {
+    TBauteilDialog* dialog = nullptr;
+    fs::path datei;
+
+    TProjekt& Projekt() { return *Korpus().AktuellesProjekt->AktuellesProjekt; }
+    // The example project, opened from a copy in the data folder.
+    void ProjektOeffnen() {
+        Starten();
+        Pump();
+        datei = dirs.Dirs().programData / "haus.pro";
+        fs::copy_file(fs::path(KORVALIN_DATEN_DIR) / "beispiel.pro", datei);
+        auto g = std::make_unique<TGesamtProjekt>(dirs.Dirs().programData);
+        ASSERT_EQ(g->Oeffnen(datei), 0) << g->LetzterFehler();
+        ProjektSetzen(std::move(g));
+    }
+    // The first component type that has layers.
+    TRBauteil* Wand() {
+        for (TRBauteil& t : Projekt().RBauteile)
+            if (!t.Flaechenanteile.IsEmpty() && t.Flaechenanteile[0].AnzahlSchichten() >= 3)
+                return &t;
+        return nullptr;
+    }
+    TBauteilDialog& Oeffnen(TRBauteil* t = nullptr) {
+        if (!Korpus().AktuellesProjekt) ProjektOeffnen();
+        if (!t) t = Wand();
+        EXPECT_NE(t, nullptr);
+        dialog = BauteilEditorOeffnen(*app->Client(), t, 0, nullptr, true);
+        EXPECT_NE(dialog, nullptr);
+        ProcessEvents();
+        return *dialog;
+    }
+    TSftTree& Tabelle() { return *dialog->SchichtTabelle(); }
+    int Schichten() { return dialog->AktuellerBereich()->AnzahlSchichten(); }
+    std::string Name(int schicht) { return dialog->AktuellerBereich()->SchichtNr(schicht)->Name; }
+    TPoint Zelle(int zeile, int spalte = 0) {
+        Tabelle().EnsureVisible(zeile);
+        const auto r = Tabelle().GetCellRect(zeile, spalte);
+        EXPECT_TRUE(r.has_value()) << zeile << "," << spalte;
+        return r ? TPoint{r->left + r->Width() / 2, (r->top + r->bottom) / 2} : TPoint{};
+    }
+    auto& Meldungen() { return services.Messages().Calls(); }
+};
+
+TEST_F(Editor, OeffnetMitZeilenmarkenUndHoltOffenesNachVorn) {
+    auto& d = Oeffnen();
+    const int n = Schichten();
+    EXPECT_EQ(d.Fenster->GetCaption(),
+              "Referenz-Bauteil " + d.Bauteil()->Name + ": Bereich 1 von " +
+                  std::to_string(d.Bauteil()->Flaechenanteile.GetItemsInContainer()));
+    EXPECT_EQ(Tabelle().GetCount(), n + 3);
+    EXPECT_EQ(Tabelle().GetMarkText(0), "Innen");
+    EXPECT_EQ(Tabelle().GetMarkText(n + 1), "Aussen");
+    EXPECT_EQ(Tabelle().GetMarkText(n + 2), "Summe");
+    EXPECT_EQ(*Tabelle().GetCellText(0, 0), "Wärmeübergangswiderstand");
+    EXPECT_EQ(*Tabelle().GetCellText(0, 5), "0.130");
+    EXPECT_EQ(*Tabelle().GetCellText(1, 0), Name(0));
+    EXPECT_EQ(Tabelle().GetCellColors(n + 2, 3)->background, TColor(0xFF, 0xFF, 0x7F));
+    EXPECT_FALSE(d.Geaendert);
+    // A second request raises the same window.
+    EXPECT_EQ(BauteilEditorOeffnen(*app->Client(), d.Bauteil(), 0, nullptr, true), &d);
+    EXPECT_EQ(app->Client()->Ansichten.BauteilEditoren.size(), 1u);
+    // Without korpus.ini the widths are fitted and no assertion box came up.
+    EXPECT_GT(Tabelle().GetColumns()[0].width, 0);
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(Editor, ProjektfensterAendernOeffnetDenEditor) {
+    ProjektOeffnen();
+    auto f = ProjektWindowErzeugen(*app->Client());
+    auto* pd = static_cast<TProjektDialog*>(f.Dialog);
+    pd->AuswahlRBauteil = Wand();
+    pd->AuswahlGruppe = -1;
+    pd->EvCommand(12202, 0, 0);
+    ASSERT_EQ(app->Client()->Ansichten.BauteilEditoren.size(), 1u);
+    auto* w = static_cast<TBauteilWindow*>(app->Client()->Ansichten.BauteilEditoren[0]);
+    EXPECT_EQ(w->Dialog()->Bauteil(), Wand());
+    EXPECT_TRUE(w->Dialog()->Projektmodus);
+    pd->EvCommand(12202, 0, 0);
+    EXPECT_EQ(app->Client()->Ansichten.BauteilEditoren.size(), 1u);
+    pd->AuswahlGruppe = 0;
+    services.Messages().Answer(IDOK);
+    pd->EvCommand(12202, 0, 0);
+    EXPECT_EQ(Meldungen().back().text, "Wählen Sie ein Bauteil bzw. ein Fenster aus!");
+}
+
+TEST_F(Editor, SchaltflaechenFolgenDerZeileUnterTasten) {
+    auto& d = Oeffnen();
+    const int n = Schichten();
+    testsupport::LeftClick(Tabelle(), Zelle(0));
+    struct Fall {
+        uint32_t taste;
+        int zeile;
+        bool neu, aendern, loeschen;
+    };
+    const Fall faelle[] = {
+        {VK_HOME, 0, false, true, false},
+        {VK_DOWN, 1, true, true, true},
+        {VK_END, n + 2, false, false, false},
+        {VK_UP, n + 1, true, true, false},
+    };
+    for (const auto& f : faelle) {
+        testsupport::PressKey(Tabelle(), f.taste);
+        EXPECT_EQ(d.AusgewaehlteZeile(), f.zeile);
+        EXPECT_EQ(d.GetDlgItem(21)->IsWindowEnabled(), f.neu) << f.zeile;
+        EXPECT_EQ(d.GetDlgItem(516)->IsWindowEnabled(), f.aendern) << f.zeile;
+        EXPECT_EQ(d.GetDlgItem(518)->IsWindowEnabled(), f.loeschen) << f.zeile;
+    }
+}
+
+// The layer commands as a table: selected row, command, messages, result.
+TEST_F(Editor, SchichtbefehleMitIhrenGrenzfaellen) {
+    auto& d = Oeffnen();
+    const int n = Schichten();
+    const std::string erste = Name(0), zweite = Name(1);
+    const double km = d.Bauteil()->k_m;
+
+    // Sums row: "Ändern" refuses.
+    d.ZeileWaehlen(n + 2);
+    services.Messages().Answer(IDOK);
+    d.SchichtAendernDialog();
+    EXPECT_EQ(Meldungen().back().text,
+              "Summen werden berechnet und können nicht manuell geändert werden!");
+
+    // Drop on the Rsi row and on the sums row: both refusals, nothing moved.
+    services.Messages().Answer(IDOK);
+    d.SchichtVerschieben(1, 0, false);
+    EXPECT_EQ(Meldungen().back().text,
+              "Schicht läßt sich nicht vor Wärmeübergangswiderstand einfügen!");
+    EXPECT_EQ(Meldungen().back().caption, "Schicht einfügen");
+    services.Messages().Answer(IDOK);
+    d.SchichtVerschieben(1, n + 2, false);
+    EXPECT_EQ(Meldungen().back().text,
+              "Schicht läßt sich nicht nach Wärmeübergangswiderstand einfügen!");
+    EXPECT_EQ(Name(0), erste);
+    EXPECT_FALSE(d.Geaendert);
+
+    // Moving layer 1 behind layer 2, then copying it back to the front.
+    d.SchichtVerschieben(1, 3, false);
+    EXPECT_EQ(Name(0), zweite);
+    EXPECT_EQ(Name(1), erste);
+    EXPECT_EQ(d.AusgewaehlteZeile(), 2);
+    d.SchichtVerschieben(2, 1, true);
+    EXPECT_EQ(Schichten(), n + 1);
+    EXPECT_EQ(Name(0), erste);
+    EXPECT_EQ(d.AusgewaehlteZeile(), 1); // the copy
+    EXPECT_TRUE(d.Geaendert);
+    EXPECT_NE(d.Bauteil()->k_m, km); // one more layer: recomputed
+
+    // Inserting three materials with layer 2 selected, and with the sums row.
+    std::vector<TBaustoff> neu(3);
+    for (int i = 0; i < 3; ++i) {
+        neu[size_t(i)].Name = "Neu " + std::to_string(i);
+        neu[size_t(i)].Schichtdicke = 10;
+        neu[size_t(i)].Lambda = 1;
+    }
+    const std::vector<const TBaustoff*> liste{&neu[0], &neu[1], &neu[2]};
+    const std::string alteZwei = Name(1);
+    d.ZeileWaehlen(2);
+    d.BaustoffeEinfuegen(liste);
+    EXPECT_EQ(Name(1), "Neu 0");
+    EXPECT_EQ(Name(3), "Neu 2");
+    EXPECT_EQ(d.AusgewaehlteZeile(), 5);
+    EXPECT_EQ(Name(4), alteZwei);
+    const int m = Schichten();
+    d.ZeileWaehlen(m + 2);
+    d.BaustoffeEinfuegen({&neu[0]});
+    EXPECT_EQ(Name(m), "Neu 0");
+
+    // Deleting with no layer selected, then every layer.
+    d.ZeileWaehlen(0);
+    services.Messages().Answer(IDOK);
+    d.SchichtLoeschenDialog();
+    EXPECT_EQ(Meldungen().back().text, "Keine Schicht ausgewählt!");
+    while (Schichten() > 0) {
+        d.ZeileWaehlen(1);
+        services.Messages().Answer(IDOK);
+        d.SchichtLoeschenDialog();
+    }
+    EXPECT_EQ(Tabelle().GetMarkText(d.AusgewaehlteZeile()), "Aussen");
+    services.Messages().Answer(IDOK);
+    d.SchichtLoeschenDialog();
+    EXPECT_EQ(Meldungen().back().text, "Bisher keine Schicht vorhanden!");
+    EXPECT_EQ(services.Messages().Pending(), 0u);
+}
+
+TEST_F(Editor, LuftschichtWarntNachDemEinfuegen) {
+    auto& d = Oeffnen();
+    TBaustoff luft;
+    luft.Name = "Luftschicht bewegt";
+    luft.Schluessel = {0, 9, 0, 3, 1};
+    d.ZeileWaehlen(1);
+    services.Messages().Answer(IDOK);
+    d.BaustoffeEinfuegen({&luft});
+    EXPECT_EQ(Name(0), "Luftschicht bewegt");
+    EXPECT_EQ(Meldungen().back().caption, "Nicht stehende Luftschicht");
+}
+
+TEST_F(Editor, ZellenbearbeitungMitTastenUndBereichspruefung) {
+    auto& d = Oeffnen();
+    const double alt = d.AktuellerBereich()->SchichtNr(0)->Schichtdicke;
+    // A click on the selected row's thickness cell opens the editor there.
+    testsupport::LeftClick(Tabelle(), Zelle(1, 1));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    testsupport::LeftClick(Tabelle(), Zelle(1, 1));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    ASSERT_TRUE(Tabelle().IsEditing());
+    EXPECT_EQ(Tabelle().EditColumn(), 1);
+    // Out of range: the message, and the edit stays open.
+    Tabelle().SetEditorText("");
+    testsupport::TypeText(*Tabelle().GetEditor(), "123456");
+    services.Messages().Answer(IDOK);
+    testsupport::PressKey(*Tabelle().GetEditor(), VK_RETURN);
+    EXPECT_EQ(Meldungen().back().text, "Wert ist nicht im Bereich zwischen\n\n0 und 99999!");
+    EXPECT_EQ(Meldungen().back().caption, "Eingabe-Prüfung");
+    EXPECT_TRUE(Tabelle().IsEditing());
+    EXPECT_EQ(d.AktuellerBereich()->SchichtNr(0)->Schichtdicke, alt);
+    // A value in range is taken with a decimal comma.
+    Tabelle().SetEditorText("");
+    testsupport::TypeText(*Tabelle().GetEditor(), "17,5");
+    testsupport::PressKey(*Tabelle().GetEditor(), VK_RETURN);
+    EXPECT_FALSE(Tabelle().IsEditing());
+    EXPECT_DOUBLE_EQ(d.AktuellerBereich()->SchichtNr(0)->Schichtdicke, 17.5);
+    EXPECT_EQ(*Tabelle().GetCellText(1, 1), "17.5");
+    EXPECT_TRUE(d.Geaendert);
+    // Escape leaves the value.
+    ASSERT_TRUE(d.ZelleBearbeiten(1, 2));
+    testsupport::TypeText(*Tabelle().GetEditor(), "9");
+    testsupport::PressKey(*Tabelle().GetEditor(), VK_ESCAPE);
+    EXPECT_FALSE(Tabelle().IsEditing());
+    // The Rsi row takes only its resistance; the sums row nothing.
+    EXPECT_FALSE(d.ZelleBearbeiten(0, 1));
+    EXPECT_FALSE(d.ZelleBearbeiten(Tabelle().GetCount() - 1, 1));
+    ASSERT_TRUE(d.ZelleBearbeiten(0, 5));
+    Tabelle().SetEditorText("0.25");
+    testsupport::PressKey(*Tabelle().GetEditor(), VK_RETURN);
+    EXPECT_DOUBLE_EQ(d.Bauteil()->Rsi, 0.25);
+    EXPECT_EQ(*Tabelle().GetCellText(0, 5), "0.250");
+    EXPECT_EQ(services.Messages().Pending(), 0u);
+}
+
+TEST_F(Editor, EnterImEditorSchliesstNurDieZelle) {
+    auto& d = Oeffnen();
+    ASSERT_TRUE(d.ZelleBearbeiten(1, 2));
+    Tabelle().SetEditorText("1234");
+    d.EvCommand(IDOK, 0, 0);
+    EXPECT_FALSE(Tabelle().IsEditing());
+    EXPECT_DOUBLE_EQ(d.AktuellerBereich()->SchichtNr(0)->Rohdichte, 1234);
+    EXPECT_EQ(app->Client()->Ansichten.BauteilEditoren.size(), 1u);
+}
+
+TEST_F(Editor, SchichtenPerMausVerschiebenUndKopieren) {
+    auto& d = Oeffnen();
+    const std::string erste = Name(0), zweite = Name(1), dritte = Name(2);
+    testsupport::LeftClick(Tabelle(), Zelle(1));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    // Layer 1 dropped on row 3 lands behind layer 2.
+    testsupport::Drag(Tabelle(), Zelle(1), Zelle(3));
+    ProcessEvents();
+    EXPECT_EQ(Name(0), zweite);
+    EXPECT_EQ(Name(1), erste);
+    EXPECT_EQ(Name(2), dritte);
+    EXPECT_EQ(d.AusgewaehlteZeile(), 2);
+    // With Ctrl the layer is copied and the copy selected.
+    const int n = Schichten();
+    testsupport::Drag(Tabelle(), Zelle(2), Zelle(1), MK_CONTROL);
+    ProcessEvents();
+    EXPECT_EQ(Schichten(), n + 1);
+    EXPECT_EQ(Name(0), erste);
+    EXPECT_EQ(d.AusgewaehlteZeile(), 1);
+    // The Rsi row does not move.
+    testsupport::LeftClick(Tabelle(), Zelle(0));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    testsupport::Drag(Tabelle(), Zelle(0), Zelle(2));
+    ProcessEvents();
+    EXPECT_EQ(Schichten(), n + 1);
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(Editor, NeinBeimSchliessenLaesstDasProjektUnveraendert) {
+    ProjektOeffnen();
+    const auto vorher = Korpus().AktuellesProjekt->Dateibild();
+    auto& d = Oeffnen();
+    d.SchichtVerschieben(1, 3, false);
+    ASSERT_TRUE(d.ZelleBearbeiten(0, 5));
+    Tabelle().SetEditorText("0.2");
+    d.ZelleUebernehmen();
+    ASSERT_TRUE(d.Geaendert);
+    services.Messages().Answer(IDNO);
+    d.EvCommand(IDCANCEL, 0, 0);
+    Pump();
+    EXPECT_EQ(Meldungen().back().caption, "Bauteil schließen");
+    EXPECT_TRUE(app->Client()->Ansichten.BauteilEditoren.empty());
+    EXPECT_EQ(Korpus().AktuellesProjekt->Dateibild(), vorher);
+}
+
+TEST_F(Editor, AbbrechenBeimSchliessenBehaeltDieAenderungen) {
+    auto& d = Oeffnen();
+    d.SchichtVerschieben(1, 3, false);
+    services.Messages().Answer(IDCANCEL);
+    d.EvCommand(IDCANCEL, 0, 0);
+    EXPECT_EQ(app->Client()->Ansichten.BauteilEditoren.size(), 1u);
+    EXPECT_TRUE(d.Geaendert);
+    services.Messages().Answer(IDYES);
+    d.EvCommand(IDCANCEL, 0, 0);
+    EXPECT_TRUE(app->Client()->Ansichten.BauteilEditoren.empty());
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+}
+
+TEST_F(Editor, SpaltenbreitenKommenBeimNaechstenOeffnenWieder) {
+    auto& d = Oeffnen();
+    testsupport::DragColumnBorder(Tabelle(), 0, 40);
+    const int breite = Tabelle().GetColumns()[0].width;
+    d.Fenster->CloseWindow();
+    Pump();
+    EXPECT_TRUE(app->Client()->Ansichten.BauteilEditoren.empty());
+    const std::string gespeichert =
+        TProfile("Einstellungen", "korpus.ini").GetString("BauteilWindowSp", "");
+    EXPECT_EQ(std::count(gespeichert.begin(), gespeichert.end(), ','), 10);
+    auto& neu = Oeffnen();
+    EXPECT_EQ(neu.SchichtTabelle()->GetColumns()[0].width, breite);
+}
+
+TEST_F(Editor, DirekterKWertUndFlaechenheizungSindAenderungen) {
+    auto& d = Oeffnen();
+    services.Dialogs().Expect([](TDialog& dlg) {
+        EXPECT_EQ(dlg.GetCaption(), "Kein Schichtaufbau: k-Wert eingeben");
+        dlg.CmCancel();
+    });
+    d.EvCommand(TBauteilDialog::IDC_DIREKT, 0, 0);
+    // Cancelled: direct mode all the same, with the previous U-value.
+    EXPECT_TRUE(d.AktuellerBereich()->kWertVorgegeben);
+    EXPECT_FALSE(d.GetDlgItem(21)->IsWindowVisible());
+    EXPECT_TRUE(d.GetDlgItem(517)->IsWindowVisible());
+    d.EvCommand(TBauteilDialog::IDC_SCHICHTAUFBAU, 0, 0);
+    EXPECT_FALSE(d.AktuellerBereich()->kWertVorgegeben);
+    d.Geaendert = false;
+    d.AktuellerBereich()->Heizschicht = 0;
+    d.Item<TCheckBox>(TBauteilDialog::IDC_FLAECHENHEIZUNG)->Click();
+    EXPECT_EQ(d.AktuellerBereich()->Heizschicht, 1);
+    EXPECT_TRUE(d.Geaendert);
+}
+
+// The editor with the example wall as a picture; KORVALIN_BILD_ORDNER keeps it.
+TEST_F(Editor, BildDerBeispielwand) {
+    auto& d = Oeffnen();
+    d.Fenster->MoveWindow({0, 0, 760, 520});
+    d.ZeileWaehlen(1);
+    ProcessEvents();
+    const char* ordner = std::getenv("KORVALIN_BILD_ORDNER");
+    const fs::path bild = fs::path(ordner ? ordner : dirs.Dirs().temp.string()) / "bauteil.png";
+    ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
+    EXPECT_GT(fs::file_size(bild), 1000u);
+}
+
+} // namespace
