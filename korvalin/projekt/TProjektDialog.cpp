@@ -1,5 +1,7 @@
 #include "korvalin/projekt/TProjektDialog.h"
 
+#include "korvalin/projekt/AutoSicherung.h"
+
 #include "hilfsmittel/ProfileValues.h"
 #include "korvalin/shell/Begleitdateien.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -148,6 +150,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(IDC_ALLE_ZU, [this] { AlleZuklappen(); });
     for (int id : {int(IDC_MARKIEREN), 12005, 12105, 12209}) r.Command(id, [this] { Markieren(); });
     menueFreigaben();
+    autoSicherung_ = std::make_unique<AutoSicherung>(*this);
 }
 
 TProjektDialog::~TProjektDialog() = default;
@@ -191,6 +194,7 @@ void TProjektDialog::SetupWindow() {
     BauteilBaumAufbauen();
     auswahlFarbenSetzen();
     ErgebnisseAnzeigen();
+    autoSicherung_->TimerStarten();
 }
 
 void TProjektDialog::ErgebnisseAnzeigen() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class AutoSicherung;
 class TFassade;
 class TPBauteil;
 class TPFenster;
@@ -115,4 +116,5 @@ private:
         TRect rect; // pixels
     };
     std::vector<Entwurf> entwurf_;
+    std::unique_ptr<AutoSicherung> autoSicherung_; // timer 2; removes its copy when the dialog goes
 };
