@@ -10,7 +10,7 @@ Qt::Alignment qtAlignment(TStatic::TAlign a) {
     const Qt::Alignment h = a == TStatic::Center  ? Qt::AlignHCenter
                             : a == TStatic::Right ? Qt::AlignRight
                                                   : Qt::AlignLeft;
-    return h | Qt::AlignTop;
+    return h | Qt::AlignVCenter; // the label's own vertical placement
 }
 } // namespace
 
