@@ -1,5 +1,7 @@
 #include "korvalin/projekt/TProjektDialog.h"
 
+#include "korvalin/projekt/AutoSicherung.h"
+
 #include "hilfsmittel/ProfileValues.h"
 #include "korvalin/projekt/BaumKnoepfe.h"
 #include "korvalin/shell/Begleitdateien.h"
@@ -142,6 +144,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(CM_VARIANTE, [this] { VariantenManagerOeffnen(); });
     menueFreigaben();
     editorBefehleEintragen();
+    autoSicherung_ = std::make_unique<AutoSicherung>(*this);
 }
 
 TProjektDialog::~TProjektDialog() = default;
@@ -185,6 +188,7 @@ void TProjektDialog::SetupWindow() {
     BauteilBaumAufbauen();
     auswahlFarbenSetzen();
     ErgebnisseAnzeigen();
+    autoSicherung_->TimerStarten();
 }
 
 void TProjektDialog::ErgebnisseAnzeigen() {

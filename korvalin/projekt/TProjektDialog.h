@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class AutoSicherung;
 class TFassade;
 class TPBauteil;
 class TPFenster;
@@ -121,6 +122,7 @@ private:
         TRect rect; // pixels
     };
     std::vector<Entwurf> entwurf_;
+    std::unique_ptr<AutoSicherung> autoSicherung_; // timer 2; removes its copy when the dialog goes
 };
 
 // A new component type of the project in its editor, which asks for its

@@ -16,10 +16,3 @@ std::string NochNichtVerfuegbarText(int befehl) {
 void AusstehendeBefehle::Ausfuehren(int befehl) {
     MessageBox(NochNichtVerfuegbarText(befehl), "Noch nicht verfügbar", MB_OK | MB_ICONINFORMATION);
 }
-
-void AusstehendeBefehle::DateiAbgelegt(std::string_view datei) {
-    MessageBox("Das Anzeigen abgelegter Dateien ist in dieser Ausgabe des Programms noch nicht "
-               "verfügbar.\n\nDatei: " +
-                   std::string(datei),
-               "Noch nicht verfügbar", MB_OK | MB_ICONINFORMATION);
-}

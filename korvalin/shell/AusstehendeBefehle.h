@@ -1,6 +1,6 @@
 #pragma once
 // Commands whose windows and dialogs are not part of the program yet (data
-// sheets, catalogue editors, project dialogs, options, about box): the
+// sheets, catalogue editors, project dialogs): the
 // client and the application hand them here. The default tells the user in
 // plain words that the command is not available yet.
 #include <string>
@@ -10,8 +10,6 @@ class AusstehendeBefehle {
 public:
     virtual ~AusstehendeBefehle() = default;
     virtual void Ausfuehren(int befehl);
-    // A file dropped on the program, for its text window.
-    virtual void DateiAbgelegt(std::string_view datei);
 };
 
 // The message the default shows, naming the command by its menu text.

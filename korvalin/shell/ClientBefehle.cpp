@@ -2,10 +2,12 @@
 // editors, the forwarders to the project dialog, calculator and context help.
 #include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
+#include "korvalin/shell/Export.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/ProjektBefehle.h"
 #include "korvalin/shell/ProjektSpeichern.h"
+#include "korvalin/shell/TOptionenDialog.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Processes.h"
@@ -23,9 +25,6 @@ namespace {
 // Commands that the project dialog carries out while a project is open.
 constexpr int kAnDenDialog[] = {CM_EINSTELLUNGEN, CM_VOLUMEN, CM_VARIANTE, CM_NACHWEISE,
                                 CM_WAERMEBEDARFSAUSWEIS};
-// Commands whose windows come with later parts of the program.
-constexpr int kSpaeterMitProjekt[] = {CM_EXPORT, CM_CAD_IMPORT};
-constexpr int kSpaeterImmer[] = {CM_OPTIONEN};
 
 constexpr uint32_t kWarnung = MB_OK | MB_ICONEXCLAMATION;
 
@@ -157,8 +156,9 @@ void korpusMDIClient::befehleEintragen() {
     mitProjekt(CM_PROJEKT_SPEICHERN_UNTER, [] { ProjektSpeichernUnter(); });
     mitProjekt(CM_PROJEKT_SCHLIESSEN, [this] { CmProjektSchliessen(); });
     mitProjekt(CM_PROJEKT_LOESCHEN, [this] { CmProjektLoeschen(*this); });
-    for (int id : kSpaeterMitProjekt) mitProjekt(id, [id] { Ausstehend().Ausfuehren(id); });
-    for (int id : kSpaeterImmer) r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
+    mitProjekt(CM_EXPORT, [this] { CmExport(*this); });
+    mitProjekt(CM_CAD_IMPORT, [this] { CMProjektImport(); });
+    r.Command(CM_OPTIONEN, [this] { CmOptionen(*this); });
     for (int id : kAnDenDialog)
         mitProjekt(id, [id] {
             auto* dialog = Korpus().ProjektDialog;

@@ -4,6 +4,8 @@
 #include "platform/base/TextCompare.h"
 #include "platform/profile/Profile.h"
 
+#include <string>
+
 namespace {
 // The values are read into buffers of 9 characters.
 constexpr unsigned kPuffer = 9;
@@ -25,6 +27,17 @@ void EinstellungenLesen() {
     const auto intervall =
         uint32_t(ParseProfileInt(speichern.GetString("Intervall", "1", kPuffer)));
     k.AutoSpeichernIntervall = intervall > kMaxIntervall ? kMaxIntervall : intervall;
+}
+
+void EinstellungenSchreiben() {
+    const auto& k = Korpus();
+    const auto schalter = [](bool an) { return an ? "1" : "0"; };
+    TProfile einstellungen("Einstellungen", "korpus.ini");
+    einstellungen.WriteString("Statuszeile", schalter(k.StatuszeileAnzeigen));
+    einstellungen.WriteString("Symbolleiste", schalter(k.SymbolleisteAnzeigen));
+    TProfile speichern("Speichern", "korpus.ini");
+    speichern.WriteString("Auto", schalter(k.AutoSpeichern));
+    speichern.WriteString("Intervall", std::to_string(k.AutoSpeichernIntervall));
 }
 
 bool BandingLesen() {

@@ -7,4 +7,6 @@
 bool SchalterAn(std::string_view text);
 // Reads "Statuszeile", "Symbolleiste", "Auto" and "Intervall" into the state.
 void EinstellungenLesen();
+// Writes the four back: "1" or "0" for the switches, the interval in decimal.
+void EinstellungenSchreiben();
 bool BandingLesen();

@@ -17,6 +17,7 @@ class TStatusBarZeit;
 struct MruList;
 class KatalogZugang;
 class AusstehendeBefehle;
+class AutoSicherung;
 class ProjektOeffnung;
 class TMDIChild;
 class TWindow;
@@ -74,6 +75,8 @@ struct KorpusZustand {
     bool AutoSpeichern = false;
     uint32_t AutoSpeichernIntervall = 1; // minutes
     bool Banding = false;
+    // The open project dialog's autosave, while it exists.
+    AutoSicherung* Sicherung = nullptr;
 
     std::shared_ptr<KatalogZugang> Kataloge;
     std::shared_ptr<AusstehendeBefehle> Ausstehend;

@@ -20,7 +20,9 @@ void allenMelden(const std::vector<TWindow*>& liste, uintptr_t art, intptr_t ext
     for (auto* w : liste) melden(w, art, extra);
 }
 
-void schliessen(TWindow*& w) {
+} // namespace
+
+void AnsichtSchliessen(TWindow*& w) {
     if (!w) return;
     TWindow* weg = w;
     w = nullptr;
@@ -33,6 +35,8 @@ void schliessen(TWindow*& w) {
         delete weg;
 }
 
+namespace {
+
 void projektAnsichtenSchliessen(std::vector<TWindow*>& liste) {
     std::vector<TWindow*> bleiben;
     for (auto* w : std::vector<TWindow*>(liste)) {
@@ -41,7 +45,7 @@ void projektAnsichtenSchliessen(std::vector<TWindow*>& liste) {
             bleiben.push_back(w);
             continue;
         }
-        schliessen(w);
+        AnsichtSchliessen(w);
     }
     liste = std::move(bleiben);
 }
@@ -111,5 +115,5 @@ void AusgabeWindowsSchliessen() {
     for (auto* w : {&e.ProjektDaten, &e.EnergieDaten, &e.MassenDaten, &e.FassadenDaten,
                     &e.BauteilView, &e.FlaechenDaten, &e.Waermeschutz, &e.Feuchteschutz,
                     &e.Vergleich1, &e.Vergleich2, &e.WBAusweis})
-        schliessen(*w);
+        AnsichtSchliessen(*w);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class TEinfachBauteil;
+class TWindow;
 
 // A listed view that shows one component or window type answers whether
 // that type is a catalogue entry (facade index 0xFFFF) rather than the
@@ -35,5 +36,7 @@ void ProjektNeuBerechnen(uintptr_t art, intptr_t extra);
 
 // Data sheets or diagrams that a save under a new name would leave stale.
 bool AusgabeWindowsOffen();
+// Destroys one view and clears the pointer that held it.
+void AnsichtSchliessen(TWindow*& ansicht);
 // Destroys every output window that shows the project's data.
 void AusgabeWindowsSchliessen();

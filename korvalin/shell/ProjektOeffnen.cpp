@@ -8,6 +8,7 @@
 #include "korvalin/shell/ProjektBefehle.h"
 #include "korvalin/shell/ProjektOeffnung.h"
 #include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/Sicherungskopie.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/MDIChild.h"
@@ -46,8 +47,14 @@ void unzugaenglich(const fs::path& datei, const std::error_code& ec) {
 
 void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
     auto& k = Korpus();
-    const fs::path datei = client.Dateidaten.fileName;
     std::error_code ec;
+    if (durchgang == Durchgang::Erster && fs::exists(client.Dateidaten.fileName, ec)) {
+        // An autosave copy left by a program that did not end normally.
+        std::string name = client.Dateidaten.fileName;
+        if (SicherungskopiePruefen(client, name) != 0) return;
+        client.Dateidaten.fileName = name;
+    }
+    const fs::path datei = client.Dateidaten.fileName;
     const Pfadzustand zustand = pfadzustand(datei, ec);
     if (zustand == Pfadzustand::Unzugaenglich) return unzugaenglich(datei, ec);
     if (zustand == Pfadzustand::Fehlt) {
@@ -64,7 +71,6 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
         if (k.ProjektWindow) k.ProjektWindow->SetCaption(g->Pfad().string());
         return;
     }
-    // FIXME: the recovery of an autosave copy comes with autosave.
     auto g = std::make_unique<TGesamtProjekt>(k.Programmverzeichnis);
     const int ergebnis = g->Oeffnen(datei);
     if (ergebnis == 0) {

@@ -1,5 +1,7 @@
 #include "korvalin/shell/ProjektSpeichern.h"
 
+#include "korvalin/projekt/AutoSicherung.h"
+
 #include "korvalin/shell/Begleitdateien.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -87,7 +89,7 @@ int ProjektSpeichern() {
     if (!BackupsAnlegen(*g, basis))
         info("Sicherungskopien der Datenblatt-Dateien konnten nicht angelegt werden");
     ProjektGeaendertSetzen(false);
-    // FIXME: the autosave copy is removed here once autosave exists.
+    AutoSicherungLoeschen();
     return 1;
 }
 
@@ -135,6 +137,6 @@ int ProjektSpeichernUnter() {
         !DatenblattDateienLoeschen(*g, UnbenanntBasis(), true))
         info("Dateien unbenannt.* konnten nicht entfernt werden");
     k.ProjektUnbenannt = false;
-    // FIXME: the autosave copy is removed here once autosave exists.
+    AutoSicherungLoeschen();
     return 1;
 }

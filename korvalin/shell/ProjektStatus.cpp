@@ -1,5 +1,7 @@
 #include "korvalin/shell/ProjektStatus.h"
 
+#include "korvalin/projekt/AutoSicherung.h"
+
 #include "hilfsmittel/layout/CurrentProjectFile.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/MruList.h"
@@ -52,6 +54,8 @@ void ProjektSetzen(std::unique_ptr<TGesamtProjekt> projekt) {
 
 void ProjektVerwerfen() {
     auto& k = Korpus();
+    // The autosave copy goes with the project it saved.
+    AutoSicherungLoeschen();
     delete k.AktuellesProjekt;
     k.AktuellesProjekt = nullptr;
     k.ProjektOffen = false;

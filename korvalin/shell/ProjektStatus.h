@@ -9,8 +9,8 @@ class TGesamtProjekt;
 // Makes the project the open one: AktuellesProjekt, ProjektOffen, and the
 // project file that the layout settings look beside.
 void ProjektSetzen(std::unique_ptr<TGesamtProjekt> projekt);
-// Deletes the open project (if any) and clears the pointer, ProjektOffen
-// and the project file.
+// Deletes the open project (if any) with its autosave copy and clears the
+// pointer, ProjektOffen and the project file.
 void ProjektVerwerfen();
 // After a save under a new name: the layout settings follow the file.
 void ProjektdateiMelden();

@@ -1,6 +1,5 @@
 #include "korvalin/shell/korpusApp.h"
 
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/DateiVerknuepfung.h"
 #include "korvalin/shell/Hauptmenue.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -8,6 +7,7 @@
 #include "korvalin/shell/Symbolleiste.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/TStatusBarZeit.h"
+#include "korvalin/shell/korpusAboutDlg.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/base/Directories.h"
 #include "platform/print/Printer.h"
@@ -38,7 +38,7 @@ korpusApp::korpusApp(int cmdShow, std::string_view cmdLine)
               [this] { hilfe(HilfeInhaltOffen, Korpus().HilfeDatei, HELP_HELPONHELP); });
     r.Command(CM_ENEV_INFO,
               [this] { hilfe(EnevHilfeOffen, Korpus().EnevHilfeDatei, HELP_FINDER); });
-    r.Command(CM_HELPABOUT, [] { Ausstehend().Ausfuehren(CM_HELPABOUT); });
+    r.Command(CM_HELPABOUT, [this] { korpusAboutDlg(GetMainWindow()).Execute(); });
 }
 
 korpusApp::~korpusApp() = default;

@@ -3,8 +3,9 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "tauplot/diagramm/TText.h"
 
-korpusMDIChild::korpusMDIChild(TMDIClient& parent, std::string_view title)
-    : TMDIChild(parent, title), text_(std::make_unique<TText>(Korpus().AktuellesProjekt)) {}
+korpusMDIChild::korpusMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
+    : TMDIChild(parent, title, clientWnd),
+      text_(std::make_unique<TText>(Korpus().AktuellesProjekt)) {}
 
 korpusMDIChild::~korpusMDIChild() {
     Destroy();

@@ -10,7 +10,7 @@ class TText;
 
 class korpusMDIChild : public TMDIChild {
 public:
-    korpusMDIChild(TMDIClient& parent, std::string_view title);
+    korpusMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd = nullptr);
     ~korpusMDIChild() override;
     // Draws nothing: the derived windows draw their content.
     void Paint(TDC& dc, bool erase, TRect& rect) override {}

@@ -9,6 +9,7 @@
 #include "korvalin/shell/ProjektOeffnung.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TStartUpDialog.h"
+#include "korvalin/shell/TextDatei.h"
 #include "platform/gdi/Font.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
@@ -126,5 +127,5 @@ bool korpusMDIClient::CanClose() {
 }
 
 void korpusMDIClient::DateiAbgelegt(std::string_view datei) {
-    Ausstehend().DateiAbgelegt(datei);
+    TextDateiOeffnen(*this, std::string(datei).c_str());
 }

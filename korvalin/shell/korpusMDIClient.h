@@ -24,7 +24,11 @@ public:
     // Command 1030 "S&chließen": closes every view, the project with them.
     void CmProjektSchliessen();
 
-    // A file dropped on the frame or the client.
+    // Command 1060: the CAD transfer file "divarod.txt" beside the project
+    // into the current variant.
+    void CMProjektImport();
+
+    // A file dropped on the frame or the client: shown as text.
     void DateiAbgelegt(std::string_view datei);
 
     bool HilfeGeoeffnet = false;

@@ -54,4 +54,15 @@ TEST_F(Ini, BandingAndTheBarSwitches) {
     EXPECT_FALSE(BandingLesen());
 }
 
+TEST_F(Ini, WritingGivesOneOrZeroAndTheIntervalAndKeepsTheRest) {
+    Schreiben("[Speichern]\r\nAuto=TRUE\r\nIntervall=-3\r\n[Projekte]\r\nFile1=a.pro\r\n");
+    EinstellungenLesen();
+    auto& k = Korpus();
+    k.SymbolleisteAnzeigen = false;
+    EinstellungenSchreiben();
+    EXPECT_EQ(testsupport::ReadText(dirs.Dirs().config / "korpus.ini"),
+              "[Speichern]\r\nAuto=1\r\nIntervall=60\r\n[Projekte]\r\nFile1=a.pro\r\n"
+              "\r\n[Einstellungen]\r\nStatuszeile=1\r\nSymbolleiste=0\r\n");
+}
+
 } // namespace

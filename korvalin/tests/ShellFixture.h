@@ -47,9 +47,6 @@ public:
     void Ausfuehren(int befehl) override {
         a_.ereignisse.push_back("befehl " + std::to_string(befehl));
     }
-    void DateiAbgelegt(std::string_view datei) override {
-        a_.ereignisse.push_back("abgelegt " + std::string(datei));
-    }
 
 private:
     Aufzeichnung& a_;

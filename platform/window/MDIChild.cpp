@@ -42,6 +42,11 @@ void TMDIChild::SetupWindow() {
     layout->addWidget(window_detail::WidgetOf(client));
 }
 
+bool TMDIChild::IsZoomed() const {
+    const auto* w = GetImpl().widget.data();
+    return w && w->isMaximized();
+}
+
 void TMDIChild::SetMinimumSize(TSize size) {
     minSize_ = size;
     if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);

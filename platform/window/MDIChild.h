@@ -13,6 +13,8 @@ public:
     TSize GetMinimumSize() const { return minSize_; }
     void CloseWindow(int retValue = 0) override;
     bool IsActive() const;
+    // Shown maximised in the client.
+    bool IsZoomed() const;
     // Shows the child above its siblings and makes it the active one.
     void BringWindowToTop();
 

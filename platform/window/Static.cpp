@@ -5,12 +5,22 @@
 
 #include <QLabel>
 
+namespace {
+Qt::Alignment qtAlignment(TStatic::TAlign a) {
+    const Qt::Alignment h = a == TStatic::Center  ? Qt::AlignHCenter
+                            : a == TStatic::Right ? Qt::AlignRight
+                                                  : Qt::AlignLeft;
+    return h | Qt::AlignVCenter; // the label's own vertical placement
+}
+} // namespace
+
 TStatic::TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
     : TControl(parent, id, text, x, y, w, h) {}
 
 void TStatic::CreateNativeWidget() {
     auto* label = new QLabel(window_detail::Qs(GetCaption()), window_detail::ParentWidget(this));
     label->setWordWrap(true);
+    label->setAlignment(qtAlignment(align_));
     AdoptControl(label);
 }
 
@@ -18,6 +28,12 @@ void TStatic::SetText(std::string_view text) {
     SetCaption(text);
     if (auto* l = qobject_cast<QLabel*>(GetImpl().widget.data()))
         l->setText(window_detail::Qs(text));
+}
+
+void TStatic::SetAlignment(TAlign align) {
+    align_ = align;
+    if (auto* l = qobject_cast<QLabel*>(GetImpl().widget.data()))
+        l->setAlignment(qtAlignment(align));
 }
 
 bool TStatic::Transfer(TTransferBuffer::Field& field, TTransferDirection dir) {

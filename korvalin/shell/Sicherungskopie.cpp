@@ -1,0 +1,136 @@
+#include "korvalin/shell/Sicherungskopie.h"
+
+#include "korvalin/projekt/TSicherungskopieDialog.h"
+#include "korvalin/shell/Begleitdateien.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "platform/base/ByteImage.h"
+#include "platform/base/ByteStream.h"
+#include "platform/base/Directories.h"
+#include "platform/base/FileIO.h"
+#include "platform/services/MessageBox.h"
+#include "stammwerk/modell/TDateiKopf.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+
+#include <algorithm>
+#include <chrono>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kPraefix = "QZ4";
+
+// Names are the same file only when they are the same path: case matters here.
+fs::path normal(const fs::path& p) {
+    std::error_code ec;
+    const fs::path absolut = fs::absolute(p, ec);
+    return (ec ? p : absolut).lexically_normal();
+}
+
+// The file times compared as the original did, to the second.
+int64_t sekunden(fs::file_time_type t) {
+    return std::chrono::duration_cast<std::chrono::seconds>(t.time_since_epoch()).count();
+}
+
+bool loeschen(const fs::path& p) {
+    std::error_code ec;
+    return fs::remove(p, ec);
+}
+
+void meldung(const std::string& text) {
+    MessageBox(text, "Projekt-Datei öffnen", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Choice 2: where the copy goes as a new project; empty when cancelled.
+std::string neuerName(const korpusMDIClient& client) {
+    TOpenSaveDialog::TData daten = client.Dateidaten;
+    // The question below asks about an existing file, once.
+    daten.flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!ExecuteSaveDialog(daten)) return {};
+    std::error_code ec;
+    if (fs::exists(daten.fileName, ec) && MessageBox("überschreiben?", "", MB_OKCANCEL) != IDOK)
+        return {};
+    return daten.fileName;
+}
+
+} // namespace
+
+KopieArt KopieArtBestimmen(std::span<const uint8_t> datei, const fs::path& projekt) {
+    ByteReader in(datei);
+    TDateiKopf kopf;
+    if (kopf.Lesen(in, DateiTypProjekt, RegelV600) != 1) return KopieArt::Fremd;
+    in.ReadI16(); // the variant count, read with the rest below
+    const ByteImage bild = in.ReadImage(TGesamtProjekt::kImageSize);
+    if (!in.Ok()) return KopieArt::Fremd;
+    const fs::path name = bild.Text(0, TGesamtProjekt::kPfadWidth);
+    if (name.empty() || normal(name) != normal(projekt)) return KopieArt::AnderesProjekt;
+    TGesamtProjekt probe(projekt.parent_path());
+    return probe.Oeffnen(datei, projekt) == 0 ? KopieArt::Kopie : KopieArt::Beschaedigt;
+}
+
+std::optional<Sicherungskopie> SicherungskopieSuchen(const fs::path& ordner,
+                                                     const fs::path& projekt) {
+    std::vector<fs::path> kandidaten;
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typ;
+        if (name.starts_with(kPraefix) && it->is_regular_file(typ))
+            kandidaten.push_back(it->path());
+    }
+    // The order of a directory listing is the file system's; name order is
+    // the same on every one.
+    std::sort(kandidaten.begin(), kandidaten.end());
+    for (const auto& pfad : kandidaten) {
+        auto inhalt = ReadWholeFile(pfad);
+        if (!inhalt.ok || KopieArtBestimmen(inhalt.bytes, projekt) != KopieArt::Kopie) continue;
+        std::error_code zeitFehler;
+        const auto zeit = fs::last_write_time(pfad, zeitFehler);
+        if (zeitFehler) continue;
+        return Sicherungskopie{pfad, std::move(inhalt.bytes), zeit};
+    }
+    return std::nullopt;
+}
+
+int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
+    const auto kopie = SicherungskopieSuchen(CurrentDirectories().temp, datei);
+    if (!kopie) return 0;
+    std::error_code ec;
+    const auto projektZeit = fs::last_write_time(datei, ec);
+    if (!ec && sekunden(kopie->zeit) <= sekunden(projektZeit)) return 0;
+
+    uint16_t wahl[3] = {0, 0, 0};
+    TSicherungskopieDialog dialog(&client, wahl);
+    if (dialog.Execute() != IDOK) return -1;
+
+    std::string ziel;
+    if (wahl[0]) {
+        ziel = datei;
+    } else if (wahl[1]) {
+        ziel = neuerName(client);
+        if (ziel.empty()) return -1;
+    } else if (!wahl[2]) {
+        return 0; // nothing chosen: everything stays for the next time
+    }
+    const std::string kopieBasis = BegleitBasis(kopie->datei);
+    TGesamtProjekt ohne(kopie->datei.parent_path());
+    bool begleitdateienUebernommen = true;
+    if (!ziel.empty()) {
+        // The bytes that were checked replace the file in one step.
+        const auto r = WriteFileAtomically(ziel, kopie->bytes);
+        if (!r.ok) {
+            meldung("Die Sicherungskopie konnte nicht übernommen werden!\n" + r.error);
+            return -1;
+        }
+        begleitdateienUebernommen = DatenblattDateienKopieren(ohne, kopieBasis, BegleitBasis(ziel));
+        if (!begleitdateienUebernommen)
+            MessageBox("Datenblatt-Dateien der Sicherungskopie konnten nicht kopiert werden",
+                       "Info", MB_OK);
+        datei = ziel;
+    }
+    loeschen(kopie->datei);
+    // Sheets that did not arrive stay beside the copy's name for the user.
+    if (begleitdateienUebernommen) DatenblattDateienLoeschen(ohne, kopieBasis, true);
+    return 0;
+}

@@ -1,0 +1,213 @@
+// Recovery of an autosave copy when a project is opened: which copies in
+// the temporary folder are offered, and what each choice does to the
+// project file, the copy and the data sheets.
+#include "korvalin/shell/Sicherungskopie.h"
+#include "korvalin/projekt/TSicherungskopieDialog.h"
+#include "korvalin/tests/ProjektbefehleFixture.h"
+#include "platform/services/MessageBox.h"
+#include "platform/window/RadioButton.h"
+#include "testsupport/ControlInput.h"
+#include "testsupport/UserInput.h"
+
+namespace {
+
+using shelltest::Projektbefehle;
+using testsupport::ReadText;
+using testsupport::WriteText;
+namespace fs = std::filesystem;
+
+struct Wiederherstellen : Projektbefehle {
+    void SetUp() override {
+        Projektbefehle::SetUp();
+        datei = gespeichertesProjekt();
+        fs::create_directories(tmp());
+        alt = ReadWholeFile(datei).bytes;
+        alter(datei, 100);
+    }
+    fs::path tmp() const { return dirs.Dirs().temp; }
+    // Makes a file `sekunden` older than now.
+    static void alter(const fs::path& p, int sekunden) {
+        fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::seconds(sekunden));
+    }
+    // A copy of the project as the autosave writes it, under the name `pfad`
+    // in its path field, with the first facade renamed.
+    fs::path kopie(const std::string& name, const fs::path& pfad, const char* fassade = "Kopie") {
+        TGesamtProjekt g(ordner());
+        EXPECT_EQ(g.Oeffnen(datei), 0);
+        g.AktuellesProjekt->FassadeNr(1)->Name = fassade;
+        g.PfadSetzen(pfad);
+        EXPECT_EQ(g.Speichern(tmp() / name), 1);
+        WriteText(tmp() / (fs::path(name).stem().string() + ".pb0"),
+                  std::string("Blatt ") + fassade);
+        return tmp() / name;
+    }
+    // The choice the user clicks in "Sicherungskopie", or Cancel for 0.
+    void waehlen(int id) {
+        services.Dialogs().Expect([id](TDialog& d) {
+            EXPECT_EQ(d.GetCaption(), "Sicherungskopie");
+            ASSERT_TRUE(testsupport::Activate(d));
+            const std::vector<int> knoepfe =
+                id ? std::vector<int>{id, IDOK} : std::vector<int>{IDCANCEL};
+            for (int knopf : knoepfe) {
+                auto* w = d.GetDlgItem(knopf);
+                ASSERT_NE(w, nullptr);
+                const TRect r = w->GetClientRect();
+                testsupport::MouseClick(*w, {r.Height() / 2, r.Height() / 2});
+            }
+        });
+    }
+    std::string offeneFassade() const {
+        return projekt() ? projekt()->AktuellesProjekt->FassadeNr(1)->Name : "(nicht offen)";
+    }
+    // The open command, then the name chosen for the copy.
+    void oeffnenUnter(const std::optional<fs::path>& neu) {
+        services.Files().Answer(datei.string());
+        services.Files().Answer(neu ? std::optional<std::string>(neu->string()) : std::nullopt);
+        befehl(CM_PROJEKT_OEFFNEN);
+    }
+    fs::path datei;
+    std::vector<uint8_t> alt;
+};
+
+TEST_F(Wiederherstellen, ANewerCopyOpenedOverTheProjectReplacesItAndTakesItsSheets) {
+    const fs::path k = kopie("QZ4aaaa.tmp", datei);
+    const auto bytes = ReadWholeFile(k).bytes;
+    waehlen(TSicherungskopieDialog::IDC_OEFFNEN);
+    oeffnen(datei);
+    EXPECT_EQ(offeneFassade(), "Kopie");
+    EXPECT_EQ(ReadWholeFile(datei).bytes, bytes);
+    EXPECT_FALSE(fs::exists(k));
+    EXPECT_FALSE(fs::exists(tmp() / "QZ4aaaa.pb0"));
+    EXPECT_EQ(ReadText(ordner() / "haus.pb0"), "Blatt Kopie");
+}
+
+TEST_F(Wiederherstellen, CopiesThatAreNotOfferedStayUntouched) {
+    struct Fall {
+        const char* was;
+        std::function<fs::path(Wiederherstellen&)> machen;
+    };
+    const Fall faelle[] = {
+        {"older copy",
+         [](Wiederherstellen& t) {
+             const auto k = t.kopie("QZ4alt.tmp", t.datei);
+             alter(k, 500);
+             return k;
+         }},
+        {"another project's copy",
+         [](Wiederherstellen& t) { return t.kopie("QZ4fremd.tmp", t.ordner() / "anders.pro"); }},
+        {"the name in another case",
+         [](Wiederherstellen& t) { return t.kopie("QZ4gross.tmp", t.ordner() / "HAUS.pro"); }},
+        {"damaged copy",
+         [](Wiederherstellen& t) {
+             const auto k = t.kopie("QZ4kaputt.tmp", t.datei);
+             auto b = ReadWholeFile(k).bytes;
+             b.resize(b.size() - 7);
+             WriteFileAtomically(k, b);
+             return k;
+         }},
+        {"not a project file",
+         [](Wiederherstellen& t) {
+             WriteText(t.tmp() / "QZ4text.tmp", "kein Projekt");
+             return t.tmp() / "QZ4text.tmp";
+         }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const fs::path k = f.machen(*this);
+        const auto bytes = ReadWholeFile(k).bytes;
+        oeffnen(datei);
+        EXPECT_EQ(offeneFassade(), "Fassade Nord");
+        EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+        EXPECT_EQ(ReadWholeFile(k).bytes, bytes);
+        befehl(CM_PROJEKT_SCHLIESSEN);
+        fs::remove(k);
+        filefaults::Clear();
+    }
+    EXPECT_TRUE(meldungen().Calls().empty()) << texte()[0];
+}
+
+TEST_F(Wiederherstellen, ACopyThatCannotBeReadIsPassedOverAndKept) {
+    const fs::path k = kopie("QZ4gesperrt.tmp", datei);
+    fs::remove(tmp() / "QZ4gesperrt.pb0"); // the only file the scan reads
+    filefaults::FailNext(filefaults::Step::Open);
+    EXPECT_FALSE(SicherungskopieSuchen(tmp(), datei));
+    EXPECT_TRUE(fs::exists(k));
+    const auto gefunden = SicherungskopieSuchen(tmp(), datei);
+    ASSERT_TRUE(gefunden);
+    EXPECT_EQ(gefunden->datei, k);
+    EXPECT_EQ(gefunden->bytes, ReadWholeFile(k).bytes);
+}
+
+TEST_F(Wiederherstellen, OfTwoCopiesTheFirstByNameIsOfferedAndDiscardingItKeepsTheProject) {
+    const fs::path erste = kopie("QZ4a.tmp", datei, "Erste");
+    const fs::path zweite = kopie("QZ4b.tmp", datei, "Zweite");
+    waehlen(TSicherungskopieDialog::IDC_VERWERFEN);
+    oeffnen(datei);
+    EXPECT_EQ(offeneFassade(), "Fassade Nord");
+    EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+    EXPECT_FALSE(fs::exists(erste));
+    EXPECT_FALSE(fs::exists(tmp() / "QZ4a.pb0"));
+    EXPECT_TRUE(fs::exists(zweite));
+    EXPECT_TRUE(fs::exists(tmp() / "QZ4b.pb0"));
+}
+
+TEST_F(Wiederherstellen, SavedAsANewProjectTheCopyOpensUnderTheChosenName) {
+    const fs::path k = kopie("QZ4neu.tmp", datei);
+    waehlen(TSicherungskopieDialog::IDC_NEUES_PROJEKT);
+    const fs::path neu = ordner() / "gerettet.pro";
+    oeffnenUnter(neu);
+    EXPECT_EQ(projekt() ? projekt()->Pfad() : fs::path(), neu);
+    EXPECT_EQ(offeneFassade(), "Kopie");
+    EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+    EXPECT_EQ(ReadText(ordner() / "gerettet.pb0"), "Blatt Kopie");
+    EXPECT_FALSE(fs::exists(k));
+}
+
+TEST_F(Wiederherstellen, SavedAsTheProjectItselfAsksAndOverwritesIt) {
+    kopie("QZ4selbst.tmp", datei);
+    waehlen(TSicherungskopieDialog::IDC_NEUES_PROJEKT);
+    meldungen().Answer(IDOK);
+    oeffnenUnter(datei);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_EQ(meldungen().Calls()[0].text, "überschreiben?");
+    EXPECT_EQ(offeneFassade(), "Kopie");
+}
+
+TEST_F(Wiederherstellen, CancelOpensNothingAndTouchesNothing) {
+    const fs::path k = kopie("QZ4halt.tmp", datei);
+    waehlen(0);
+    oeffnen(datei);
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_TRUE(fs::exists(k));
+    EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+    // Cancel in the file dialog of choice 2 as well.
+    waehlen(TSicherungskopieDialog::IDC_NEUES_PROJEKT);
+    oeffnenUnter(std::nullopt);
+    EXPECT_EQ(projekt(), nullptr);
+    EXPECT_TRUE(fs::exists(k));
+}
+
+TEST_F(Wiederherstellen, AFailedReplaceLeavesProjectAndCopy) {
+    const fs::path k = kopie("QZ4voll.tmp", datei);
+    waehlen(TSicherungskopieDialog::IDC_OEFFNEN);
+    meldungen().Answer(IDOK);
+    filefaults::FailNext(filefaults::Step::Write);
+    oeffnen(datei);
+    EXPECT_EQ(projekt(), nullptr);
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    EXPECT_TRUE(meldungen().Calls()[0].text.starts_with(
+        "Die Sicherungskopie konnte nicht übernommen werden!\n"));
+    EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+    EXPECT_TRUE(fs::exists(k));
+}
+
+TEST_F(Wiederherstellen, TheDialogAsTheUserSeesIt) {
+    kopie("QZ4bild.tmp", datei);
+    services.Dialogs().Expect([](TDialog& d) {
+        ASSERT_TRUE(testsupport::SaveWindowPicture(d, "sicherungskopie.png"));
+        d.EndDialog(IDCANCEL);
+    });
+    oeffnen(datei);
+}
+
+} // namespace
