@@ -146,7 +146,7 @@ TEST_F(Varianten, UmbenennenUndKommentar) {
         l->ClickCell(1, 0);
         EXPECT_EQ(v.Kommentar()->GetText(), "");
         l->ClickCell(0, 0);
-        EXPECT_EQ(v.Kommentar()->GetText(), std::string(130, 'k') + "\nzwei");
+        EXPECT_EQ(v.Kommentar()->GetText(), std::string(130, 'k') + "\r\nzwei");
         druecken(v, IDOK);
     });
     EXPECT_EQ(services.Messages().Calls().at(0).text, "Geben Sie einen Variantennamen ein!");
