@@ -79,6 +79,7 @@ enum : uint32_t {
     VK_INSERT = 0x2D,
     VK_DELETE = 0x2E,
     VK_F1 = 0x70,
+    VK_F2 = 0x71,
 };
 
 // Mouse message key flags.
