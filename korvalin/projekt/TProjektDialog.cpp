@@ -148,6 +148,8 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(IDC_ALLE_ZU, [this] { AlleZuklappen(); });
     for (int id : {int(IDC_MARKIEREN), 12005, 12105, 12209}) r.Command(id, [this] { Markieren(); });
     menueFreigaben();
+    befehleEintragen();
+    zuordnenEintragen();
 }
 
 TProjektDialog::~TProjektDialog() = default;
