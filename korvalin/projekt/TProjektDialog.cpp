@@ -150,6 +150,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     menueFreigaben();
     befehleEintragen();
     zuordnenEintragen();
+    bearbeitenEintragen();
 }
 
 TProjektDialog::~TProjektDialog() = default;
