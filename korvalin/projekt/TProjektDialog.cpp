@@ -151,6 +151,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     befehleEintragen();
     zuordnenEintragen();
     bearbeitenEintragen();
+    ziehenEintragen();
 }
 
 TProjektDialog::~TProjektDialog() = default;

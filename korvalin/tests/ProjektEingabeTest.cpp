@@ -1,5 +1,6 @@
-// The project dialog's trees under real mouse and key input: context menus
-// and renaming in place with F2 and clicks.
+// The project dialog's trees under real mouse and key input: context menus,
+// renaming in place with F2 and clicks, drag and drop within and between the
+// trees, the expand state, and a picture of the dialog after edits.
 #include "ProjektBearbeitenFixture.h"
 
 #include "platform/services/MessageBox.h"
@@ -72,6 +73,94 @@ TEST_F(HausVonHand, F2BenenntUmUndLeererNameWirdAbgelehnt) {
     testsupport::PressKey(*huelle()->GetEditor(), VK_RETURN);
     EXPECT_FALSE(huelle()->IsEditing());
     EXPECT_EQ(p->PBauteilNr(3)->Zusatztext, "");
+}
+
+TEST_F(HausVonHand, ZiehenVomReferenzbaumAufDieHuelle) {
+    testsupport::LeftClick(*referenz(), mitte(referenz(), kDach));
+    services.Messages().Answer(IDOK);
+    testsupport::DragTo(*referenz(), mitte(referenz(), kDach), *huelle(), mitte(huelle(), kSued));
+    EXPECT_EQ(services.Messages().Calls().at(0).text, "Einfügen von \"Dach\" in \"Süd\"!");
+    EXPECT_EQ(Huelle().back(), "  Dach: 1 |  | Dach/Decke | 0,00");
+    EXPECT_EQ(huelle()->GetDropHighlight(), -1);
+    // With Ctrl onto a placed wall: the wall takes the dragged type.
+    services.Messages().Answer(IDOK);
+    testsupport::DragTo(*referenz(), mitte(referenz(), kDach), *huelle(), mitte(huelle(), kWand2),
+                        MK_CONTROL);
+    EXPECT_EQ(services.Messages().Calls().at(1).caption, "Bauteil neu zuordnen");
+    EXPECT_EQ(p->PBauteilNr(3)->RBauteil->Name, "Dach");
+    Verknuepft();
+}
+
+TEST_F(HausVonHand, ZiehenInDerHuelle) {
+    // The wall with its window onto another wall: refused before any question.
+    testsupport::LeftClick(*huelle(), mitte(huelle(), kWand1));
+    services.Messages().Answer(IDOK);
+    testsupport::DragTo(*huelle(), mitte(huelle(), kWand1), *huelle(), mitte(huelle(), kWand2));
+    EXPECT_EQ(services.Messages().Calls().at(0).text,
+              "Aktion nicht möglich!\n\"Wand: 1\" mit Unter-Bauteilen kann nur einer Hüllfläche "
+              "direkt zugeordnet werden!");
+    // Onto its own facade: refused.
+    services.Messages().Answer(IDOK);
+    testsupport::DragTo(*huelle(), mitte(huelle(), kWand1), *huelle(), mitte(huelle(), kNord));
+    EXPECT_EQ(services.Messages().Calls().at(1).caption, "Bauteil verschieben");
+    EXPECT_EQ(services.Messages().Calls().at(1).text.rfind("Verschieben nicht möglich!\n", 0), 0u);
+    // The window out of its wall into the other wall.
+    testsupport::LeftClick(*huelle(), mitte(huelle(), kF1));
+    services.Messages().Answer(IDOK);
+    testsupport::DragTo(*huelle(), mitte(huelle(), kF1), *huelle(), mitte(huelle(), kWand2));
+    EXPECT_EQ(services.Messages().Calls().at(2).text,
+              "Verschieben von \"F1: 1\" nach \"Wand: 2\"!");
+    EXPECT_EQ(p->PFensterNr(1)->Traeger, TProjekt::Referenz(*p->PBauteilNr(3)));
+    Verknuepft();
+    // A facade dragged onto the other one with Ctrl: a copy in its place, no question.
+    testsupport::LeftClick(*huelle(), mitte(huelle(), kNord));
+    const int sued = dialog->HuellZeileSuchen(1, TProjektDialog::Fassade);
+    testsupport::DragTo(*huelle(), mitte(huelle(), kNord), *huelle(), mitte(huelle(), sued),
+                        MK_CONTROL);
+    EXPECT_EQ(services.Messages().Calls().size(), 3u);
+    EXPECT_EQ(p->Fassaden.GetItemsInContainer(), 3u);
+    EXPECT_EQ(Huelle()[0], "Nord |  | Fassade | 0,00");
+    Verknuepft();
+}
+
+TEST_F(HausVonHand, AufklappenWirdGespeichertMitStrgAlleEbenen) {
+    huelle()->Expand(kNord, false);
+    dialog->AlleZuklappen();
+    ASSERT_EQ(p->Fassaden[0].Merker7, 0);
+    // The expand sign left of the facade's text, with Ctrl: every level opens.
+    const auto r = huelle()->GetCellRect(kNord, 0);
+    ASSERT_TRUE(r.has_value());
+    testsupport::LeftClick(*huelle(), {r->left + 4, (r->top + r->bottom) / 2}, MK_CONTROL);
+    EXPECT_EQ(p->Fassaden[0].Merker7, 1);
+    EXPECT_EQ(p->PBauteilNr(2)->Merker6, 1);
+    dialog->FassadenBaumAufbauen();
+    EXPECT_TRUE(huelle()->IsExpanded(kNord));
+    EXPECT_TRUE(huelle()->IsExpanded(kWand1));
+    // Collapsing the facade closes its items too.
+    testsupport::LeftClick(*huelle(), {r->left + 4, (r->top + r->bottom) / 2});
+    EXPECT_EQ(p->Fassaden[0].Merker7, 0);
+    EXPECT_EQ(p->PBauteilNr(2)->Merker6, 0);
+    // A type heading keeps its state in the variant.
+    testsupport::LeftClick(*referenz(), mitte(referenz(), kAussenwand));
+    testsupport::PressKey(*referenz(), VK_LEFT);
+    EXPECT_FALSE(referenz()->IsExpanded(kAussenwand));
+    EXPECT_EQ(p->Projekteinstellungen[0], 0);
+    testsupport::PressKey(*referenz(), VK_RIGHT);
+    EXPECT_EQ(p->Projekteinstellungen[0], 1);
+}
+
+TEST_F(HausVonHand, Bildschirmfoto) {
+    huelle()->ClickCell(kWand1, 0);
+    referenz()->ClickCell(kDach, 0);
+    services.Messages().Answer(IDOK);
+    Befehl(117);
+    services.Input().Answer("Nord 2");
+    huelle()->ClickCell(kNord, 0);
+    Befehl(118);
+    dialog->AlleAufklappen();
+    testsupport::ProcessEvents();
+    const auto bild = std::filesystem::path(KORVALIN_DATEN_DIR).parent_path() / "projektdialog.png";
+    EXPECT_TRUE(testsupport::SaveWindowPicture(*dialog, bild.string().c_str()));
 }
 
 } // namespace
