@@ -34,6 +34,8 @@ QWidget* keyTarget(TWindow& w) {
 // The layer's own key mapping, read backwards.
 int qtKeyOf(uint32_t vk) {
     if (vk == VK_RETURN) return Qt::Key_Return;
+    // Before the printable range, where 0x70.. are letters' lower case.
+    if (vk >= VK_F1 && vk < VK_F1 + 24) return Qt::Key_F1 + int(vk - VK_F1);
     for (int key = 0x20; key <= 0x7e; ++key)
         if (VirtualKeyOf(key) == vk) return key;
     for (int key = Qt::Key_Escape; key <= Qt::Key_F24; ++key)
@@ -79,6 +81,19 @@ void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {
 
 void TypeText(TWindow& w, const char* text) {
     QTest::keyClicks(keyTarget(w), QString::fromUtf8(text));
+}
+
+void DragTo(TWindow& w, TPoint from, TWindow& over, TPoint to, uint32_t modKeys) {
+    QWidget* source = clientOf(w);
+    const QPoint start(from.x, from.y);
+    // The source has the mouse until the button is released.
+    const QPoint end = source->mapFromGlobal(clientOf(over)->mapToGlobal(QPoint(to.x, to.y)));
+    const auto mods = modifiersOf(modKeys);
+    QTest::mousePress(source, Qt::LeftButton, mods, start);
+    const QPoint los = start + QPoint(0, QApplication::startDragDistance() + 1);
+    for (const QPoint& p : {los, (los + end) / 2, end})
+        QTest::mouseEvent(QTest::MouseMove, source, Qt::NoButton, mods, p);
+    QTest::mouseRelease(source, Qt::LeftButton, mods, end);
 }
 
 void DragColumnBorder(TWindow& w, int column, int dx) {

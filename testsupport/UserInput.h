@@ -23,6 +23,9 @@ void Drag(TWindow& window, TPoint from, TPoint to, uint32_t modKeys = 0);
 void PressKey(TWindow& window, uint32_t virtualKey, uint32_t modKeys = 0);
 // Types text into the window's focus widget.
 void TypeText(TWindow& window, const char* text);
+// Presses the left button at `from` in the window, moves with it held (and
+// modKeys: MK_CONTROL) to `to` in the window `over`, and releases it there.
+void DragTo(TWindow& window, TPoint from, TWindow& over, TPoint to, uint32_t modKeys = 0);
 // Drags the right border of a column heading of a list or tree by dx pixels.
 void DragColumnBorder(TWindow& window, int column, int dx);
 // Sends a focus-in event to the window's widget at each call, for as long as

@@ -1,5 +1,6 @@
 #include "korvalin/projekt/ProjektZeilen.h"
 
+#include "platform/base/Cp1252.h"
 #include "stammwerk/modell/TProjekt.h"
 
 #include <unordered_map>
@@ -66,4 +67,9 @@ std::vector<ReferenzZeile> ReferenzZeilen(TProjekt& p) {
         for (TRFenster& f : p.RFenster) zeilen.push_back({-1, nullptr, &f});
     }
     return zeilen;
+}
+
+std::string Gekuerzt(std::string_view text, size_t zeichen) {
+    const std::string bytes = cp1252::EncodeLossy(text);
+    return cp1252::Decode(std::string_view(bytes).substr(0, zeichen));
 }

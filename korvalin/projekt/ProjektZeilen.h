@@ -2,6 +2,8 @@
 // The rows of the project dialog's two trees as the current variant gives
 // them. The rebuilds and the row look-ups walk the same rows, so that they
 // always agree.
+#include <string>
+#include <string_view>
 #include <vector>
 
 class TProjekt;
@@ -38,3 +40,8 @@ struct ReferenzZeile {
     TRFenster* Fenster = nullptr;
 };
 std::vector<ReferenzZeile> ReferenzZeilen(TProjekt& p);
+
+// Names of the model hold at most this many Windows-1252 characters; longer
+// input is cut.
+constexpr size_t kNamenLaenge = 29, kKurznamenLaenge = 10;
+std::string Gekuerzt(std::string_view text, size_t zeichen);

@@ -143,8 +143,11 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(CM_VOLUMEN, [this] { VolumenEingeben(); });
     r.Command(CM_VARIANTE, [this] { VariantenManagerOeffnen(); });
     menueFreigaben();
-    editorBefehleEintragen();
     autoSicherung_ = std::make_unique<AutoSicherung>(*this);
+    befehleEintragen();
+    zuordnenEintragen();
+    bearbeitenEintragen();
+    ziehenEintragen();
 }
 
 TProjektDialog::~TProjektDialog() = default;

@@ -12,6 +12,8 @@
 
 class AutoSicherung;
 class TFassade;
+struct TComboBoxData;
+struct TTypNummer;
 class TPBauteil;
 class TPFenster;
 class TProjekt;
@@ -73,6 +75,53 @@ public:
     void VolumenEingeben();
     void VariantenManagerOeffnen();
 
+    // The envelope tree's commands: new area (105, 12000), change the chosen
+    // item (12001, 12100, a double click: its column), copy (118, 12002,
+    // 12102), delete (106, 12003, 12103), the envelope data sheet (12004).
+    void FassadeNeu();
+    void HuellAendern(int spalte = 0);
+    void HuellKopieren();
+    void HuellLoeschen();
+    void HuellDatenblatt();
+    // The area's values in "Gebäudehüllfläche"; true on OK.
+    bool FassadeBearbeiten(TFassade& f);
+    // The reference tree's commands: new type (107, 12200), insert from a
+    // catalogue (103, 12201), change (12202, a double click; no message on
+    // a heading when `meldenBeiUeberschrift` is false), copy (104, 12203),
+    // delete (109, 12204), store in the user's catalogue (3030, 12207).
+    void ReferenzNeu();
+    void AusDateiEinfuegen();
+    void ReferenzAendern(bool meldenBeiUeberschrift = true);
+    void ReferenzKopieren();
+    void ReferenzLoeschen();
+    void InDateiSpeichern();
+    void BauteilInDateiSpeichern(const TRBauteil& typ);
+    void FensterInDateiSpeichern(const TRFenster& typ);
+
+    // Placing, re-assigning, moving and copying placed items. Each asks
+    // where the command asks, and refuses what the links forbid.
+    void HuellflaecheZuordnen(); // "<" (108, 12205)
+    void Bewegen();              // 114, 12101
+    void AufHuellflaecheZuordnen(TRBauteil* t, TRFenster* w, TFassade* f);
+    void AlsUnterBauteilZuordnen(TRBauteil* t, TRFenster* w, TPBauteil* zielB, TPFenster* zielF);
+    void NeuZuordnen(TRBauteil* t, TRFenster* w, TPBauteil* b, TPFenster* f);
+    void AufHuellflaecheVerschieben(TPBauteil* b, TPFenster* f, TFassade* ziel);
+    void UnterBauteilVerschieben(TPBauteil* b, TPFenster* f, TPBauteil* zielB, TPFenster* zielF);
+    void AufHuellflaecheKopieren(TPBauteil* b, TPFenster* f, TFassade* ziel);
+    void UnterBauteilKopieren(TPBauteil* b, TPFenster* f, TPBauteil* zielB, TPFenster* zielF);
+
+    // In-place renaming: the tree's begin, cancel and end of an edit.
+    void BearbeitungBeginnen(TSftTree* baum);
+    void BearbeitungAbbrechen(TSftTree* baum);
+    void BearbeitungBeenden(TSftTree* baum);
+
+    // Expanding a row, and the drags of the envelope tree and their drops.
+    void Aufklappen(TSftTree* baum);
+    void HuellDragUeber();
+    void DragAbgebrochen();
+    void HuellAblegen();
+    void BauteilAblegen();
+
     TSftTree* HuellBaum() const { return huellBaum_; }
     TSftTree* BauteilBaum() const { return bauteilBaum_; }
     // The keys behind the entries of list 110, one per entry.
@@ -97,8 +146,23 @@ public:
 
 private:
     // "Ändern" of types and placed components opens the component editor.
-    void editorBefehleEintragen();
     TProjekt* projekt() const;
+    // The project changed: the flag, "Geändert", and the notice to every view.
+    void geaendertMelden();
+    // The same after the envelope tree's rows changed: rebuilt, results shown.
+    void huelleGeaendert();
+    // The envelope areas for the dialogs' lists, selected at the chosen
+    // area (or the chosen item's), else at the first.
+    TComboBoxData fassadenListe() const;
+    TFassade* gewaehlteFassade() const;
+    // Closes the views of a placed item and of the items inserted into it.
+    void platzierungAnsichtenSchliessen(TTypNummer ref);
+    void typAnsichtenSchliessen(const TRBauteil& t);
+    void typAnsichtenSchliessen(const TRFenster& t);
+    void befehleEintragen();
+    void zuordnenEintragen();
+    void bearbeitenEintragen();
+    void ziehenEintragen();
     void baumEinrichten(TSftTree* baum);
     void auswahlGeaendert(TSftTree* baum);
     void fokusErhalten(TSftTree* baum);
@@ -125,6 +189,3 @@ private:
     std::unique_ptr<AutoSicherung> autoSicherung_; // timer 2; removes its copy when the dialog goes
 };
 
-// A new component type of the project in its editor, which asks for its
-// kind at once.
-TBauteilDialog* NeuesBauteilBearbeiten(korpusMDIClient& client, TRBauteil* bauteil);

@@ -16,6 +16,7 @@ class TProjekt;
 class TStatusBarZeit;
 struct MruList;
 class KatalogZugang;
+class EditorZugang;
 class AusstehendeBefehle;
 class AutoSicherung;
 class ProjektOeffnung;
@@ -81,6 +82,7 @@ struct KorpusZustand {
     std::shared_ptr<KatalogZugang> Kataloge;
     std::shared_ptr<AusstehendeBefehle> Ausstehend;
     std::shared_ptr<ProjektOeffnung> Oeffnung;
+    std::shared_ptr<EditorZugang> Editoren;
     // Makes the project window and dialog; tests put a stand-in here.
     std::function<ProjektFenster(korpusMDIClient&)> ProjektWindowFabrik;
 };

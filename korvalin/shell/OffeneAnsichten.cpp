@@ -104,6 +104,32 @@ bool AusgabeWindowsOffen() {
     return false;
 }
 
+void AnsichtenSchliessen(const void* objekt) {
+    auto* c = Korpus().Client;
+    if (!c || !objekt) return;
+    auto& a = c->Ansichten;
+    for (auto* liste :
+         {&a.BauteilDaten, &a.FensterDaten, &a.PeriodenDaten, &a.VergleichDaten, &a.GlaserDiagramme,
+          &a.TempDiagramme, &a.BauteilEditoren, &a.FensterEditoren}) {
+        std::vector<TWindow*> bleiben;
+        for (auto* w : std::vector<TWindow*>(*liste)) {
+            auto* ansicht = dynamic_cast<ObjektAnsicht*>(w);
+            if (!ansicht || !ansicht->Zeigt(objekt) || ansicht->Umlenken(objekt)) {
+                bleiben.push_back(w);
+                continue;
+            }
+            schliessen(w);
+        }
+        *liste = std::move(bleiben);
+    }
+}
+
+void NachweisAnsichtenSchliessen() {
+    auto& e = Korpus().Ansichten;
+    schliessen(e.Waermeschutz);
+    schliessen(e.Feuchteschutz);
+}
+
 void AusgabeWindowsSchliessen() {
     auto& e = Korpus().Ansichten;
     if (auto* c = Korpus().Client) {

@@ -28,6 +28,23 @@ public:
     virtual double PeriodenRse() const = 0; // m²K/W
 };
 
+// A listed view or editor that shows an object of the project (an area, a
+// type, a placed item, an area range of a type) answers for it, so that it
+// never outlives the object. An editor may point itself elsewhere instead
+// of closing (Umlenken answers true).
+class ObjektAnsicht {
+public:
+    virtual ~ObjektAnsicht() = default;
+    virtual bool Zeigt(const void* objekt) const = 0;
+    virtual bool Umlenken(const void* objekt) { return false; }
+};
+
+// Before the object is deleted: every listed view and editor that shows it
+// is pointed elsewhere or closed and leaves its list.
+void AnsichtenSchliessen(const void* objekt);
+// The heat-protection and moisture-protection proof sheets.
+void NachweisAnsichtenSchliessen();
+
 // Brings the views up to date after an edit: recomputes what some views
 // keep by themselves, then posts WM_PROJEKT_AKTUALISIEREN (0x5FE) with
 // `art` (2 structure, 1 component editor, 0 component stored) and `extra`

@@ -11,8 +11,6 @@
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
-#include <system_error>
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -41,22 +39,6 @@ std::vector<BearbeitungsEditor*> editorenMitAenderungen() {
 }
 
 } // namespace
-
-bool SpeicherplatzPruefen(const fs::path& ziel, int64_t bedarf) {
-    std::error_code ec;
-    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
-    const auto platz = fs::space(ordner, ec);
-    // A folder whose space is unknown is left to the write, which reports its failure.
-    if (ec) return true;
-    uint64_t verfuegbar = platz.available;
-    if (const auto alt = fs::file_size(ziel, ec); !ec) verfuegbar += alt;
-    if (bedarf < 0 || verfuegbar >= uint64_t(bedarf)) return true;
-    MessageBox("Nicht genügend Speicherkapazität verfügbar!\n Speicherbedarf: " +
-                   std::to_string(bedarf / 1000) + " kB.\n Verfügbarer Speicher in " +
-                   ordner.string() + ": " + std::to_string(verfuegbar / 1000) + " kB.",
-               kTitel, MB_OK | MB_ICONEXCLAMATION);
-    return false;
-}
 
 int BearbeitungenUebernehmen() {
     const auto editoren = editorenMitAenderungen();

@@ -4,8 +4,7 @@
 // state of the last save. Both answer 1 when the project file was written
 // and 0 when nothing was written (cancelled, not enough space, or the write
 // failed: then the user was told and the project stays marked changed).
-#include <cstdint>
-#include <filesystem>
+#include "korvalin/shell/Speicherplatz.h"
 
 int ProjektSpeichern();
 int ProjektSpeichernUnter();
@@ -23,8 +22,3 @@ public:
     // Assigns the working copy to the project's type and clears the changed flag.
     virtual void AenderungenUebernehmen() = 0;
 };
-
-// The free-space test before a save: false, after the message, when the
-// folder of `ziel` has fewer bytes available (plus the size of an existing
-// `ziel`) than `bedarf`.
-bool SpeicherplatzPruefen(const std::filesystem::path& ziel, int64_t bedarf);

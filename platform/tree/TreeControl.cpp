@@ -669,6 +669,14 @@ bool TTreeControl::PressKey(uint32_t key, uint32_t modKeys) {
         PressExpandKey(caret_);
         return true;
     }
+    if (key == VK_F2) {
+        // Edits the first cell of the selected row, as a click on it would.
+        if (!validRow(caret_) || !rows_[size_t(caret_)].selected || IsEditing()) return false;
+        view_->activation.stop();
+        lastColumn_ = 0;
+        NotifyParent(TN_CELLACTIVATE);
+        return true;
+    }
     if (GetCount() == 0) return false;
     const int from = validRow(caret_) ? caret_ : shownRowFrom(-1, 1);
     int to;

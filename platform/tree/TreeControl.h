@@ -121,7 +121,8 @@ public:
     // The user's actions, as the mouse and keyboard make them.
     void ClickCell(int item, int column, uint32_t modKeys = 0);
     // A navigation key (arrows, page keys, Home, End) with MK_SHIFT for a
-    // range and MK_CONTROL to move only the caret; false for other keys.
+    // range and MK_CONTROL to move only the caret, or F2 to edit the first
+    // cell of the selected row; false for other keys.
     bool PressKey(uint32_t virtualKey, uint32_t modKeys = 0);
     void DoubleClickCell(int item, int column);
     void RightClick(int item);

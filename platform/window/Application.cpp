@@ -154,3 +154,11 @@ void RequestIdleUpdate() {
 TPoint GetMessagePos() {
     return g_messagePos;
 }
+
+int16_t GetKeyState(uint32_t vk) {
+    const Qt::KeyboardModifiers m = QApplication::keyboardModifiers();
+    const bool unten = (vk == VK_SHIFT && (m & Qt::ShiftModifier)) ||
+                       (vk == VK_CONTROL && (m & Qt::ControlModifier)) ||
+                       (vk == VK_MENU && (m & Qt::AltModifier));
+    return unten ? int16_t(-128) : int16_t(0);
+}

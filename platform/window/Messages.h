@@ -81,6 +81,7 @@ enum : uint32_t {
     VK_DELETE = 0x2E,
     VK_F1 = 0x70,
     VK_SCROLL = 0x91,
+    VK_F2 = 0x71,
 };
 
 // Mouse message key flags.

@@ -215,6 +215,10 @@ void TWindow::Destroy(int) {
     for (QWidget* w : {impl_->widget.data(), impl_->client.data()})
         if (w) w->setProperty("korvalin.window", QVariant());
     if (impl_->widget) {
+        // Until Qt deletes them, the widgets name no window: a key still on
+        // its way to them must not reach this one once it is gone.
+        impl_->widget->setProperty("korvalin.window", QVariant());
+        if (impl_->client) impl_->client->setProperty("korvalin.window", QVariant());
         impl_->widget->hide();
         impl_->widget->deleteLater();
     }

@@ -188,3 +188,6 @@ TSize GetScreenSize();
 // Where the cursor was, in screen coordinates, at the latest mouse message;
 // context menus open there.
 TPoint GetMessagePos();
+// Negative while the key is down (VK_SHIFT, VK_CONTROL, VK_MENU), as the
+// latest input event left the modifiers; 0 otherwise.
+int16_t GetKeyState(uint32_t virtualKey);

@@ -173,6 +173,32 @@ public:
     // Takes the edited data of the type with the same number; references to
     // its placements follow a changed kind. 1, or 0 when there is no such type.
     int BauteilUebernehmen(const TRBauteil& daten);
+    // The same for a window type; its placements stay those of the project.
+    int FensterUebernehmen(const TRFenster& daten);
+    // Every link that names the placed item alt names it as neu: facades,
+    // carriers, inserted items and the types' placement lists. For a kind
+    // that changed with the item's type.
+    void artAendern(TTypNummer alt, TTypNummer neu);
+    // How the links name a placed item.
+    static TTypNummer Referenz(const TPBauteil& p);
+    static TTypNummer Referenz(const TPFenster& p);
+    // Points the placed item at another type (of the same side); every link
+    // follows a changed kind. Net areas and the proof are recomputed. 1 done.
+    int NeuZuordnen(TPBauteil* p, TRBauteil* t);
+    int NeuZuordnen(TPFenster* p, TRFenster* t);
+    // A new placement of the type inserted into the carrier, on the
+    // carrier's facade; null when the carrier is itself inserted.
+    TPBauteil* PBauteilNeuEinbauen(TRBauteil* t, TTypNummer traeger);
+    TPFenster* PFensterNeuEinbauen(TRFenster* t, TTypNummer traeger);
+    // Moves the placed item onto the facade, out of its carrier; its inserted
+    // items go along. 0 when it is there already and in no carrier.
+    int AufFassadeVerschieben(TTypNummer ref, TFassade* ziel);
+    // Inserts the placed item into another one, onto the carrier's facade.
+    // 0 when it has inserted items, the carrier is inserted itself, or it is
+    // the carrier or in it already.
+    int InTraegerVerschieben(TTypNummer ref, TTypNummer traeger);
+    // The links that do not agree both ways; empty when all do.
+    std::vector<std::string> VerknuepfungsFehler() const;
     // Net area = gross area minus the items inserted into it, then up the
     // chain of carriers, with the losses and the facade sums.
     void FlaecheBerechnen(TPBauteil* p);
@@ -232,7 +258,15 @@ private:
     // Copies the items inserted into `quelle` into the carrier `ziel`.
     void einbautenKopieren(const TTypNummerListe& quelle, TPBauteil* zielBauteil,
                            TPFenster* zielFenster);
-    void artAendern(TTypNummer alt, TTypNummer neu);
+    // The fields of a placed item that its links use; all null when none.
+    struct Platzierung {
+        uint16_t* fassade = nullptr;
+        TTypNummer* traeger = nullptr;
+        TTypNummerListe* einbauten = nullptr;
+    };
+    Platzierung platzierung(TTypNummer ref);
+    void einbauEintragen(TTypNummer ref, TTypNummer traeger);
+    void fassadeWechseln(TTypNummer ref, TFassade* alt, TFassade* neu);
     int kopierTiefe_ = 0; // bounds copying along inserted items read from a file
     bool listenLesen(ByteReader& in, const std::array<int16_t, 8>& n);
     void leeren();

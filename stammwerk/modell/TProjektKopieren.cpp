@@ -15,25 +15,7 @@ void neuOrdnen(TISListImp<T>& liste) {
     for (auto& x : alle) liste.AddAfterEquals(std::move(x));
 }
 
-void ersetzen(TTypNummerListe& liste, TTypNummer alt, TTypNummer neu) {
-    while (TypNummerEntfernen(liste, alt)) liste.Add(neu);
-}
-
 } // namespace
-
-void TProjekt::artAendern(TTypNummer alt, TTypNummer neu) {
-    if (alt == neu) return;
-    FassadenAktualisieren(alt, neu);
-    // Carriers and inserted items name the placement by kind too.
-    for (TPBauteil& p : PBauteile) {
-        ersetzen(p.Einbauten, alt, neu);
-        if (p.Traeger == alt) p.Traeger = neu;
-    }
-    for (TPFenster& p : PFenster) {
-        ersetzen(p.Einbauten, alt, neu);
-        if (p.Traeger == alt) p.Traeger = neu;
-    }
-}
 
 int TProjekt::BauteilUebernehmen(const TRBauteil& daten) {
     auto t = RBauteile.Detach([&](const TRBauteil& x) { return x.Nummer == daten.Nummer; });

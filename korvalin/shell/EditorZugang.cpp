@@ -1,0 +1,43 @@
+#include "korvalin/shell/EditorZugang.h"
+
+#include "korvalin/bauteil/TBauteilDialog.h"
+#include "korvalin/bauteil/TBauteilWindow.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "platform/services/MessageBox.h"
+
+namespace {
+void nichtVerfuegbar(const char* was) {
+    MessageBox(std::string(was) + " ist in dieser Ausgabe des Programms noch nicht verfügbar.\n\n"
+                                  "Er wird mit einer späteren Ausbaustufe nachgeliefert.",
+               "Noch nicht verfügbar", MB_OK | MB_ICONINFORMATION);
+}
+} // namespace
+
+void EditorZugang::BauteilEditor(TRBauteil& typ, TPBauteil* platziert, EditorAuftrag auftrag) {
+    auto* client = Korpus().Client;
+    if (!client) return;
+    TBauteilDialog* editor = BauteilEditorOeffnen(*client, &typ, 0, platziert, true);
+    if (!editor) return;
+    if (auftrag == EditorAuftrag::TypBearbeiten) editor->BauteilTypBearbeiten();
+    if (auftrag == EditorAuftrag::FlaecheEingeben) editor->FlaecheEingeben();
+}
+
+void EditorZugang::FensterEditor(TRFenster&, TPFenster*, EditorAuftrag) {
+    nichtVerfuegbar("Der Fenster-Editor");
+}
+
+bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
+    nichtVerfuegbar("Der Bauteil-Katalog");
+    return false;
+}
+
+bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>&) {
+    nichtVerfuegbar("Der Fenster-Katalog");
+    return false;
+}
+
+EditorZugang& Editoren() {
+    auto& k = Korpus();
+    if (!k.Editoren) k.Editoren = std::make_shared<EditorZugang>();
+    return *k.Editoren;
+}
