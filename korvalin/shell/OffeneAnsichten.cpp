@@ -118,7 +118,7 @@ void AnsichtenSchliessen(const void* objekt) {
                 bleiben.push_back(w);
                 continue;
             }
-            schliessen(w);
+            AnsichtSchliessen(w);
         }
         *liste = std::move(bleiben);
     }
@@ -126,8 +126,8 @@ void AnsichtenSchliessen(const void* objekt) {
 
 void NachweisAnsichtenSchliessen() {
     auto& e = Korpus().Ansichten;
-    schliessen(e.Waermeschutz);
-    schliessen(e.Feuchteschutz);
+    AnsichtSchliessen(e.Waermeschutz);
+    AnsichtSchliessen(e.Feuchteschutz);
 }
 
 void AusgabeWindowsSchliessen() {
