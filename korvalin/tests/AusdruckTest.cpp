@@ -6,6 +6,7 @@
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/SeitenAnsicht.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/gdi/BitmapFile.h"
 #include "platform/gdi/DrawCall.h"
 #include "platform/gdi/RecordingDC.h"
 #include "platform/print/Printer.h"
@@ -89,6 +90,16 @@ TEST_F(Programm, ThePageRangeTheUserSetsInThePrintDialogIsKept) {
     EXPECT_EQ(drucker.GetSetup().MaxPage, 3);
     EXPECT_EQ(Seitenzahl(drucker.GetSetup().OutputFile), "2");
     const std::string text = PdfText(drucker.GetSetup().OutputFile);
+    // The first printed page is page 2 of the document, as poppler draws it.
+    const auto bild = dirs.Root() / "teil";
+    testsupport::RunCommand("pdftoppm -r 30 -f 1 -l 1 -png -singlefile '" +
+                            drucker.GetSetup().OutputFile + "' '" + bild.string() + "'");
+    const TBitmap seite = LoadBitmapFile(bild.string() + ".png");
+    ASSERT_FALSE(seite.IsNull());
+    EXPECT_EQ(seite.Size(), TSize(248, 351)); // A4 at 30 dpi
+    if (const char* ziel = std::getenv("KORVALIN_VORSCHAU_PNG"))
+        std::filesystem::copy_file(bild.string() + ".png", std::string(ziel) + "-pdf.png",
+                                   std::filesystem::copy_options::overwrite_existing);
     EXPECT_NE(text.find("Seite 2"), std::string::npos) << text;
     EXPECT_NE(text.find("Seite 3"), std::string::npos) << text;
     EXPECT_EQ(text.find("Abschnitt 1\n"), std::string::npos) << text; // page 1's heading
