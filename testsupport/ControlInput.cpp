@@ -2,12 +2,15 @@
 
 #include "platform/gdi/QtBackend.h"
 #include "platform/window/Edit.h"
+#include "platform/window/GadgetWindow.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QStyleOptionSpinBox>
 #include <QTest>
+#include <QToolButton>
+#include <QVariant>
 
 namespace testsupport {
 
@@ -75,6 +78,29 @@ void ClickSpinArrow(TEdit& edit, TSpinArrow arrow) {
     const auto part = arrow == TSpinArrow::Up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown;
     const QRect r = spin->style()->subControlRect(QStyle::CC_SpinBox, &option, part, spin);
     QTest::mouseClick(spin, Qt::LeftButton, {}, r.center());
+}
+
+namespace {
+QToolButton* gadgetButton(TGadgetWindow& bar, int commandId) {
+    QWidget* w = bar.GetImpl().widget;
+    const TGadget* gadget = bar.GadgetWithId(commandId);
+    if (!w || !gadget) return nullptr;
+    for (auto* b : w->findChildren<QToolButton*>())
+        if (b->property("korvalin.gadget").value<void*>() == gadget) return b;
+    return nullptr;
+}
+} // namespace
+
+bool ClickGadget(TGadgetWindow& bar, int commandId) {
+    QToolButton* b = gadgetButton(bar, commandId);
+    if (!b) return false;
+    QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+    return true;
+}
+
+bool GadgetShownPressed(TGadgetWindow& bar, int commandId) {
+    QToolButton* b = gadgetButton(bar, commandId);
+    return b && b->isChecked();
 }
 
 bool Activate(TWindow& window) {

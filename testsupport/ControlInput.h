@@ -10,6 +10,7 @@
 #include <string_view>
 
 class TEdit;
+class TGadgetWindow;
 class TWindow;
 
 namespace testsupport {
@@ -26,6 +27,10 @@ void KeyClick(TWindow& window, uint32_t virtualKey);
 void KeyClicks(TWindow& window, std::string_view text);
 // An arrow of an edit made with ShowSpinArrows.
 void ClickSpinArrow(TEdit& edit, TSpinArrow arrow);
+// A click on the tool bar button of that command; false when it has none.
+bool ClickGadget(TGadgetWindow& bar, int commandId);
+// Whether the button of that command shows itself pressed.
+bool GadgetShownPressed(TGadgetWindow& bar, int commandId);
 // Makes the window's top-level window the active one, so that it can hold the focus.
 bool Activate(TWindow& window);
 // The window with its children, rendered.

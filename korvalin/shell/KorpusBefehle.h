@@ -43,6 +43,13 @@ enum : int {
     CM_IN_BAUSTOFFDATEI_SPEICHERN = 12311,
     CM_ENEV_INFO = 12500,
     CM_KONTEXTHILFE = 24380,
+    // The print preview's tool bar; 24504 is its page text.
+    CM_VORSCHAU_ZURUECK = 24500,
+    CM_VORSCHAU_VOR = 24501,
+    CM_VORSCHAU_EINE_SEITE = 24502,
+    CM_VORSCHAU_ZWEI_SEITEN = 24503,
+    IDG_VORSCHAU_SEITENTEXT = 24504,
+    CM_VORSCHAU_FERTIG = 24505,
     // The recent files: the separator, then one id per entry.
     CM_MRU_BASIS = 8000,
     CM_MRU_ERSTER = 8001,

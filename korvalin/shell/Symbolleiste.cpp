@@ -146,6 +146,20 @@ void eintragen() {
                         .AddEllipse({5, 6, 12, 13}, kTinte, TColor(200, 225, 250))
                         .AddLine({11, 12}, {14, 15}, kTinte)
                         .AddLine({12, 12}, {15, 15}, kTinte));
+    // The print preview's buttons.
+    RegisterPicture(CM_VORSCHAU_ZURUECK,
+                    TPicture().AddPolygon({{11, 2}, {11, 14}, {4, 8}}, kTinte, kBlau));
+    RegisterPicture(CM_VORSCHAU_VOR,
+                    TPicture().AddPolygon({{5, 2}, {5, 14}, {12, 8}}, kTinte, kBlau));
+    RegisterPicture(CM_VORSCHAU_EINE_SEITE, TPicture().AddRect({4, 1, 13, 15}, kTinte, kPapier));
+    RegisterPicture(CM_VORSCHAU_ZWEI_SEITEN, TPicture()
+                                                 .AddRect({1, 2, 8, 14}, kTinte, kPapier)
+                                                 .AddRect({9, 2, 16, 14}, kTinte, kPapier));
+    RegisterPicture(CM_VORSCHAU_FERTIG, TPicture()
+                                            .AddLine({2, 9}, {6, 13}, kGruen)
+                                            .AddLine({6, 13}, {14, 3}, kGruen)
+                                            .AddLine({3, 9}, {6, 12}, kGruen)
+                                            .AddLine({6, 12}, {13, 3}, kGruen));
     RegisterPicture(CM_PROJEKTWINDOW_VORDERGRUND, TPicture()
                                                       .AddRect({1, 1, 11, 10}, kGrau, kHellgrau)
                                                       .AddRect({5, 5, 15, 15}, kTinte, kPapier)

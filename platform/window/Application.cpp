@@ -143,9 +143,12 @@ void RequestIdleUpdate() {
     g_idlePending = true;
     QTimer::singleShot(0, [] {
         g_idlePending = false;
-        if (auto* app = TApplication::Current())
-            if (auto* frame = app->GetMainWindow(); frame && frame->IsCreated())
-                frame->IdleAction();
+        auto* app = TApplication::Current();
+        TFrameWindow* main = app ? app->GetMainWindow() : nullptr;
+        if (main && main->IsCreated()) main->IdleAction();
+        // A frame that runs modally (a print preview) keeps its buttons up to date too.
+        auto* modal = dynamic_cast<TFrameWindow*>(WindowOf(QApplication::activeModalWidget()));
+        if (modal && modal != main && modal->IsCreated()) modal->IdleAction();
     });
 }
 

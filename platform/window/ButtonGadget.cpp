@@ -9,3 +9,9 @@ void TButtonGadget::CommandEnable(bool enabled) {
     enabled_ = enabled;
     Changed();
 }
+
+void TButtonGadget::SetButtonState(TState state) {
+    if (state_ == state) return;
+    state_ = state;
+    Changed();
+}

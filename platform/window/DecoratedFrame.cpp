@@ -31,6 +31,7 @@ void TDecoratedFrame::Insert(TWindow& decoration, TLocation location) {
 void TDecoratedFrame::CreateNativeWidget() {
     auto* main = new QMainWindow(window_detail::ParentWidget(this));
     main->setWindowTitle(window_detail::Qs(GetCaption()));
+    window_detail::ApplyFrameStyle(this, main);
     auto* body = new QWidget(main);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,6 +59,10 @@ void TDecoratedFrame::SetupWindow() {
     for (auto& d : decorations_)
         if (auto* w = window_detail::WidgetOf(d.window)) w->setVisible(d.visible);
     RebuildMenuBar();
+    // The client has its size when SetupWindow returns, also before the
+    // frame is shown: a derived frame places its client's children by it.
+    if (auto* main = GetImpl().widget.data(); main && main->layout()) main->layout()->activate();
+    layout->activate();
 }
 
 void TDecoratedFrame::toggle(int id) {

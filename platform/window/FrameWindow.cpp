@@ -73,6 +73,14 @@ void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
 }
 } // namespace
 
+namespace window_detail {
+void ApplyFrameStyle(const TWindow* w, QWidget* widget) {
+    // A pop-up has neither caption nor border, so it cannot be dragged away
+    // from the place its owner gave it.
+    if (w->Attr().Style & WS_POPUP) widget->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+}
+} // namespace window_detail
+
 TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title, TWindow* clientWnd)
     : TWindow(parent, title), client_(clientWnd) {
     if (client_) client_->SetParent(this);
@@ -84,6 +92,7 @@ TFrameWindow::~TFrameWindow() = default;
 void TFrameWindow::CreateNativeWidget() {
     auto* w = new QMainWindow(window_detail::ParentWidget(this));
     w->setWindowTitle(Qs(GetCaption()));
+    window_detail::ApplyFrameStyle(this, w);
     GetImpl().Adopt(w);
 }
 

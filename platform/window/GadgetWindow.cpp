@@ -124,6 +124,8 @@ void TGadgetWindow::realize(TGadget& gadget, int index) {
         if (const auto* pic = FindPicture(button->GetBitmapId()))
             tb->setIcon(RenderPicture(*pic, 20));
         tb->setEnabled(button->IsEnabled());
+        tb->setCheckable(button->GetType() != TButtonGadget::Command);
+        tb->setChecked(button->GetButtonState() == TButtonGadget::Down);
         const int id = button->CommandId();
         tb->setToolTip(Qs(LoadString(id)));
         QObject::connect(tb, &QToolButton::clicked, GetImpl().hooks.get(),
@@ -150,7 +152,30 @@ void TGadgetWindow::GadgetChanged(TGadget& gadget) {
     if (!view) return;
     if (auto* text = dynamic_cast<TTextGadget*>(&gadget))
         static_cast<QLabel*>(view)->setText(Qs(text->GetText()));
-    if (auto* button = dynamic_cast<TButtonGadget*>(&gadget)) view->setEnabled(button->IsEnabled());
+    if (auto* button = dynamic_cast<TButtonGadget*>(&gadget)) {
+        view->setEnabled(button->IsEnabled());
+        if (auto* tb = qobject_cast<QToolButton*>(view))
+            tb->setChecked(button->GetButtonState() == TButtonGadget::Down);
+    }
+}
+
+void TGadgetWindow::pressState(TButtonGadget& button) {
+    if (button.GetType() == TButtonGadget::NonExclusive) {
+        button.SetButtonState(button.GetButtonState() == TButtonGadget::Down ? TButtonGadget::Up
+                                                                             : TButtonGadget::Down);
+        return;
+    }
+    if (button.GetType() != TButtonGadget::Exclusive) return;
+    // The group: the unbroken run of exclusive buttons around the pressed one.
+    auto exclusive = [this](int i) {
+        auto* b = dynamic_cast<TButtonGadget*>(GadgetAt(i));
+        return b && b->GetType() == TButtonGadget::Exclusive ? b : nullptr;
+    };
+    int at = 0;
+    while (GadgetAt(at) != &button) ++at;
+    for (int i = at - 1; auto* b = exclusive(i); --i) b->SetButtonState(TButtonGadget::Up);
+    for (int i = at + 1; auto* b = exclusive(i); ++i) b->SetButtonState(TButtonGadget::Up);
+    button.SetButtonState(TButtonGadget::Down);
 }
 
 TWindow* TGadgetWindow::CommandTarget() const {
@@ -163,6 +188,9 @@ bool TGadgetWindow::PressButton(int commandId) {
     auto* button = dynamic_cast<TButtonGadget*>(GadgetWithId(commandId));
     auto* target = CommandTarget();
     if (!button || !button->IsEnabled() || !target) return false;
+    pressState(*button);
+    // The widget may have toggled itself on the click: it shows the state again.
+    GadgetChanged(*button);
     return target->PostMessage(WM_COMMAND, WPARAM(commandId), 0);
 }
 

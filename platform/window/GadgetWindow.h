@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+class TButtonGadget;
 class TGadget;
 
 class TGadgetWindow : public TWindow {
@@ -42,6 +43,7 @@ protected:
 
 private:
     void realize(TGadget& gadget, int index);
+    void pressState(TButtonGadget& button);
     std::vector<std::unique_ptr<TGadget>> gadgets_;
     int fontPoints_ = 0;
 };

@@ -159,6 +159,8 @@ bool TWindow::Create() {
     if (impl_->scrollBars[SB_HORZ].shown || impl_->scrollBars[SB_VERT].shown)
         window_detail::ScrollBarsOf(this)->Sync();
     SetupWindow();
+    if ((impl_->attr.Style & WS_VISIBLE) && impl_->widget && impl_->widget->isWindow())
+        impl_->widget->show();
     return true;
 }
 

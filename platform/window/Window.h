@@ -25,6 +25,7 @@ public:
     struct TAttr {
         int32_t X = -1, Y = -1, W = 0, H = 0; // -1 / 0: let the layout decide
         int Id = 0;
+        uint32_t Style = 0; // WS_ flags
     };
 
     explicit TWindow(TWindow* parent, std::string_view title = {});

@@ -75,4 +75,6 @@ void RequestIdleUpdate();
 // Runs fn whenever the object gets an event of the type, and lets the event
 // go on; the hook ends with the owner's widgets or with the object.
 void OnEvent(TWindow& owner, QObject* object, QEvent::Type type, std::function<void()> fn);
+// A frame's top-level widget takes the window's WS_ style.
+void ApplyFrameStyle(const TWindow* w, QWidget* widget);
 } // namespace window_detail
