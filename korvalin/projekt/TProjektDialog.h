@@ -67,6 +67,8 @@ public:
     // Editors asked to close, then the output windows closed; false when
     // an editor refused.
     bool ProjektFensterSchliessen();
+    // The settings sheet "Projekt - Einstellungen" (command 5001).
+    void EinstellungenBearbeiten();
 
     TSftTree* HuellBaum() const { return huellBaum_; }
     TSftTree* BauteilBaum() const { return bauteilBaum_; }

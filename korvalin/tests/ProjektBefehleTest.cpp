@@ -36,7 +36,11 @@ struct Projektbefehle : shelltest::Programm {
     }
     void TearDown() override { filefaults::Clear(); }
 
-    void befehl(int id) { app->Frame()->SendMessage(WM_COMMAND, id, 0); }
+    void befehl(int id) {
+        // A new project opens its settings sheet, which the user cancels here.
+        if (id == CM_PROJEKT_NEU) services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); });
+        app->Frame()->SendMessage(WM_COMMAND, id, 0);
+    }
     fs::path ordner() const { return dirs.Root().Path(); }
     auto& meldungen() { return services.Messages(); }
     std::vector<std::string> texte() {
@@ -322,6 +326,7 @@ TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
 
 TEST_F(Projektbefehle, ANameThatDoesNotExistBecomesANewChangedProjectUnderIt) {
     const fs::path datei = ordner() / "neubau.pro";
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); }); // its settings sheet
     Oeffnung().Oeffnen(datei.string());
     ASSERT_NE(projekt(), nullptr);
     EXPECT_EQ(projekt()->Pfad(), datei);
@@ -337,6 +342,7 @@ TEST_F(Projektbefehle, ANameThatDoesNotExistBecomesANewChangedProjectUnderIt) {
 // name must keep that variant, or what the dialog has chosen points into
 // freed memory.
 TEST_F(Projektbefehle, ANameThatDoesNotExistKeepsTheObjectsTheDialogChose) {
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); }); // its settings sheet
     Oeffnung().Oeffnen((ordner() / "neubau.pro").string());
     ASSERT_NE(projekt(), nullptr);
     auto* dialog = dynamic_cast<TProjektDialog*>(Korpus().ProjektDialog);
