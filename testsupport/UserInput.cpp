@@ -16,6 +16,7 @@ Qt::KeyboardModifiers modifiersOf(uint32_t modKeys) {
     Qt::KeyboardModifiers m;
     if (modKeys & MK_SHIFT) m |= Qt::ShiftModifier;
     if (modKeys & MK_CONTROL) m |= Qt::ControlModifier;
+    if (modKeys & MK_ALT) m |= Qt::AltModifier;
     return m;
 }
 

@@ -11,7 +11,10 @@ class TWindow;
 
 namespace testsupport {
 
-// modKeys: MK_SHIFT, MK_CONTROL.
+// With MK_SHIFT and MK_CONTROL: Alt held with a key (as Windows' MK_ALT).
+constexpr uint32_t MK_ALT = 0x20;
+
+// modKeys: MK_SHIFT, MK_CONTROL, and for keys MK_ALT.
 void LeftClick(TWindow& window, TPoint point, uint32_t modKeys = 0);
 void RightClick(TWindow& window, TPoint point);
 void DoubleClick(TWindow& window, TPoint point);

@@ -137,6 +137,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Notify(IDC_BAUTEILBAUM, TN_DRAGOVER, [this] { bauteilDragUeber(); });
     r.Notify(IDC_BAUTEILBAUM, TN_DRAGOVERTARGET, [this] { bauteilDragUeber(); });
     r.Notify(IDC_ERGEBNISLISTE, CBN_SELCHANGE, [this] { ergebnisGewaehlt(); });
+    r.Command(5001, [this] { EinstellungenBearbeiten(); });
     r.Command(IDC_ALLE_AUF, [this] { AlleAufklappen(); });
     r.Command(IDC_ALLE_ZU, [this] { AlleZuklappen(); });
     for (int id : {int(IDC_MARKIEREN), 12005, 12105, 12209}) r.Command(id, [this] { Markieren(); });

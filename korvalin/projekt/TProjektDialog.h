@@ -122,6 +122,9 @@ public:
     void HuellAblegen();
     void BauteilAblegen();
 
+    // The settings sheet "Projekt - Einstellungen" (command 5001).
+    void EinstellungenBearbeiten();
+
     TSftTree* HuellBaum() const { return huellBaum_; }
     TSftTree* BauteilBaum() const { return bauteilBaum_; }
     // The keys behind the entries of list 110, one per entry.

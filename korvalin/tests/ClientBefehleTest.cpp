@@ -24,7 +24,11 @@ struct Clientbefehle : shelltest::Programm {
         app->Client()->EvCommandEnable(ce);
         return !ce.IsHandled() || ce.IsEnabled();
     }
-    void befehl(int id) { app->Frame()->SendMessage(WM_COMMAND, id, 0); }
+    void befehl(int id) {
+        // A new project opens its settings sheet, which the user cancels here.
+        if (id == CM_PROJEKT_NEU) services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); });
+        app->Frame()->SendMessage(WM_COMMAND, id, 0);
+    }
 };
 
 TEST_F(Clientbefehle, ProjectCommandsAreGreyedUntilAProjectIsOpen) {

@@ -70,6 +70,7 @@ TEST_F(Hilfe, TheHelpButtonShowsTheTopicOfTheActiveWindow) {
     Starten();
     Pump();
     const HelpFile f = shipped("korvalin.hlp");
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); }); // the new project's settings
     app->Frame()->SendMessage(WM_COMMAND, CM_PROJEKT_NEU, 0);
     Korpus().ProjektWindow->BringWindowToTop();
     app->Frame()->SendMessage(WM_COMMAND, CM_KONTEXTHILFE, 0);

@@ -314,6 +314,7 @@ TEST_F(Projektbefehle, DeleteAsksTheViewsFirstAndARefusalLosesNothing) {
 
 TEST_F(Projektbefehle, ANameThatDoesNotExistBecomesANewChangedProjectUnderIt) {
     const fs::path datei = ordner() / "neubau.pro";
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); }); // its settings sheet
     Oeffnung().Oeffnen(datei.string());
     ASSERT_NE(projekt(), nullptr);
     EXPECT_EQ(projekt()->Pfad(), datei);
@@ -329,6 +330,7 @@ TEST_F(Projektbefehle, ANameThatDoesNotExistBecomesANewChangedProjectUnderIt) {
 // name must keep that variant, or what the dialog has chosen points into
 // freed memory.
 TEST_F(Projektbefehle, ANameThatDoesNotExistKeepsTheObjectsTheDialogChose) {
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); }); // its settings sheet
     Oeffnung().Oeffnen((ordner() / "neubau.pro").string());
     ASSERT_NE(projekt(), nullptr);
     auto* dialog = dynamic_cast<TProjektDialog*>(Korpus().ProjektDialog);

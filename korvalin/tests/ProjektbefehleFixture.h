@@ -7,6 +7,7 @@
 #include "platform/base/FileIO.h"
 #include "platform/tree/TreeControl.h"
 #include "platform/window/DecoratedMDIFrame.h"
+#include "platform/window/Dialog.h"
 #include "platform/window/TextGadget.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
@@ -25,7 +26,11 @@ struct Projektbefehle : shelltest::Programm {
     }
     void TearDown() override { filefaults::Clear(); }
 
-    void befehl(int id) { app->Frame()->SendMessage(WM_COMMAND, id, 0); }
+    void befehl(int id) {
+        // A new project opens its settings sheet, which the user cancels here.
+        if (id == CM_PROJEKT_NEU) services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); });
+        app->Frame()->SendMessage(WM_COMMAND, id, 0);
+    }
     fs::path ordner() const { return dirs.Root().Path(); }
     auto& meldungen() { return services.Messages(); }
     std::vector<std::string> texte() {

@@ -261,6 +261,9 @@ void PainterBackend::PaintText(const TDrawCall& call) {
         }
     }
     painter_->setPen(Qc(call.textColor));
+    // The opaque background is filled above; a mode left by an earlier
+    // call must not paint one again.
+    painter_->setBackgroundMode(Qt::TransparentMode);
     painter_->drawText(at + QPointF(0, ascent_), text);
     if (turned) painter_->restore();
 }

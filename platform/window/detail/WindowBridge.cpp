@@ -128,6 +128,10 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* e) {
         e->ignore();
         window_->SendMessage(WM_CLOSE);
         return true;
+    case QEvent::FocusIn:
+        if (watched != impl.widget && watched != impl.client) return false;
+        window_->SendMessage(WM_SETFOCUS, 0, 0);
+        return false;
     case QEvent::FocusOut:
         if (watched != impl.widget && watched != impl.client) return false;
         {

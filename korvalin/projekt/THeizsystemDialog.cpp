@@ -1,0 +1,195 @@
+#include "korvalin/projekt/THeizsystemDialog.h"
+
+#include "hilfsmittel/DoubleValidator.h"
+#include "hilfsmittel/DoubleValidator2.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "platform/services/Services.h"
+#include "platform/window/ComboBox.h"
+#include "platform/window/ControlCodes.h"
+#include "platform/window/Edit.h"
+#include "platform/window/ResponseTable.h"
+#include "tauplot/property/SeitenHilfen.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using seite::Text;
+using seite::Zahl;
+
+constexpr const char* kEinheiten[] = {"m³", "kg", "Liter", "[ - ]"};
+constexpr const char* kSuffixe[] = {"/m³", "/kg", "/l", ""};
+
+TControlResource edit(int id, int x, int y, int w) {
+    return {TControlKind::Edit, id, "", {x, y, x + w, y + 12}};
+}
+TControlResource label(int id, const char* text, int x, int y, int w) {
+    return {TControlKind::Static, id, text, {x, y + 2, x + w, y + 11}};
+}
+
+TDialogResource heizsystemResource() {
+    TDialogResource r{"Heizsystem", {300, 200}, {}};
+    auto& v = r.controls;
+    // The transferring controls in the order of the page's fields.
+    v.push_back(edit(102, 45, 16, 130));
+    v.push_back(edit(105, 45, 50, 130));
+    v.push_back(edit(131, 5, 110, 50));
+    v.push_back(edit(110, 225, 16, 40));
+    v.push_back(edit(104, 100, 64, 30));
+    v.push_back(edit(133, 105, 110, 45));
+    v.push_back(edit(134, 152, 110, 45));
+    v.push_back(edit(135, 199, 110, 45));
+    v.push_back(edit(136, 246, 110, 45));
+    v.push_back({TControlKind::RadioButton, 121, "Heizwert Hu", {140, 64, 195, 74}, true});
+    v.push_back({TControlKind::RadioButton, 122, "Brennwert Ho", {200, 64, 260, 74}});
+    v.push_back(
+        {TControlKind::CheckBox, 107, "Warmwasserbedarf berücksichtigen", {5, 132, 150, 142}});
+    v.push_back(edit(111, 100, 146, 30));
+    v.push_back(edit(118, 100, 160, 30));
+    v.push_back(edit(112, 100, 174, 40));
+    v.push_back({TControlKind::ComboBox, THeizsystemDialog::IDC_EINHEIT, "", {57, 110, 103, 122}});
+    v.push_back(
+        Text("Diese Eingaben sind zur Berechnung nach der WSchVO nicht erforderlich!", 5, 2, 290));
+    v.push_back(Text("Ort", 5, 16, 35));
+    v.push_back(Text("Gradtagzahl", 180, 16, 44));
+    v.push_back(Text("hK/a", 268, 16, 20));
+    v.push_back(Text("Faktor", 180, 30, 44));
+    v.push_back(label(109, "", 225, 30, 40));
+    v.push_back({TControlKind::Button, 106, "Auswählen", {5, 28, 55, 40}});
+    v.push_back(Text("Heizsystem", 5, 50, 40));
+    v.push_back(Text("Wirkungsgrad bezogen auf", 5, 64, 94));
+    v.push_back(Text("%", 131, 64, 8));
+    v.push_back({TControlKind::Button, 108, "Auswählen", {5, 82, 55, 94}});
+    const char* titel[] = {"Brennstoff", "Einheit", "", "", "", "CO2 kg/kWh"};
+    const int x[] = {5, 57, 105, 152, 199, 246};
+    for (int i = 0; i < 6; ++i) v.push_back(label(141 + i, titel[i], x[i], 98, 46));
+    v.push_back(label(114, "Warmwassertemperatur", 15, 146, 80));
+    v.push_back(label(115, "°C", 132, 146, 15));
+    v.push_back(label(119, "Kaltwassertemperatur", 15, 160, 80));
+    v.push_back(label(120, "°C", 132, 160, 15));
+    v.push_back(label(116, "Verbrauch", 15, 174, 80));
+    v.push_back(label(117, "l/Tag", 142, 174, 25));
+    v.push_back({TControlKind::Button, 113, "Info", {160, 130, 200, 142}});
+    return r;
+}
+
+// The first 15 bytes decide, as the unit field of the fuel record holds.
+int einheitIndex(const std::string& einheit) {
+    for (int i = 0; i < 4; ++i)
+        if (einheit.compare(0, 15, kEinheiten[i]) == 0) return i;
+    return -1;
+}
+
+} // namespace
+
+THeizsystemDialog::THeizsystemDialog(TPropertyDialog* dialog, TOrt ort, THeizsystem heizsystem,
+                                     TWarmwasserbedarf warmwasser)
+    : TPropertyPage(dialog, heizsystemResource()), Ort(std::move(ort)),
+      Heizsystem(std::move(heizsystem)), Warmwasser(warmwasser) {
+    auto& f = felder_;
+    f.Ort = Ort.Name;
+    f.System = Heizsystem.Name;
+    const TBrennstoff& b = Heizsystem.Brennstoff;
+    f.Brennstoff = b.Name;
+    f.Gradtagzahl.Zeigen(Ort.Gradtagzahl, "%1.0lf");
+    f.Wirkungsgrad.Zeigen(Heizsystem.Wirkungsgrad, "%3.2lf");
+    f.Heizwert.Zeigen(b.Heizwert, "%3.2lf");
+    f.Brennwert.Zeigen(b.Brennwert, "%3.2lf");
+    f.Preis.Zeigen(b.Preis, "%3.2lf");
+    f.CO2.Zeigen(b.CO2, "%3.2lf");
+    f.Hu = Heizsystem.Heizwertbezug ? 1 : 0;
+    f.Ho = 1 - f.Hu;
+    f.Warmwasser = Warmwasser.ImVerbrauch == 1 ? 1 : 0;
+    f.Warm.Zeigen(Warmwasser.Warmwassertemperatur, "%3.2lf");
+    f.Kalt.Zeigen(Warmwasser.Kaltwassertemperatur, "%3.2lf");
+    f.Verbrauch.Zeigen(Warmwasser.LiterProTag, "%1.0lf");
+    f.Einheit.strings.assign(std::begin(kEinheiten), std::end(kEinheiten));
+    f.Einheit.selIndex = einheitIndex(b.Einheit);
+
+    puffer_.Text(f.Ort, TOrt::kNameWidth).Text(f.System, THeizsystem::kNameWidth);
+    puffer_.Text(f.Brennstoff, TBrennstoff::kNameWidth).Text(f.Gradtagzahl.Text, 20);
+    for (ZahlText* z : {&f.Wirkungsgrad, &f.Heizwert, &f.Brennwert, &f.Preis, &f.CO2})
+        puffer_.Text(z->Text, 20);
+    puffer_.Check(f.Hu).Check(f.Ho).Check(f.Warmwasser);
+    for (ZahlText* z : {&f.Warm, &f.Kalt, &f.Verbrauch}) puffer_.Text(z->Text, 20);
+    puffer_.Combo(f.Einheit);
+    SetTransferBuffer(&puffer_);
+
+    Responses().Notify(110, EN_CHANGE, [this] { FaktorZeigen(); });
+    Responses().Command(107, [this] { WarmwasserRegel(); });
+    Responses().Notify(IDC_EINHEIT, CBN_SELCHANGE, [this] {
+        auto* c = Item<TComboBox>(IDC_EINHEIT);
+        if (c && c->GetSelIndex() == 3)
+            for (int id : {133, 134})
+                if (auto* e = Item<TEdit>(id)) e->SetText("1.00");
+        SpaltentitelSetzen();
+    });
+}
+
+void THeizsystemDialog::SetupWindow() {
+    TPropertyPage::SetupWindow();
+    const std::pair<int, std::pair<double, double>> bereiche[] = {
+        {110, {0, 100000}}, {104, {1, 200}}, {111, {0, 100}}, {118, {0, 100}}, {112, {0, 1000000}}};
+    for (const auto& [id, b] : bereiche)
+        if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator(b.first, b.second));
+    for (int id : {133, 134, 135, 136})
+        if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator2(0, 99999999));
+    // The location, fuel and hot-water lists are chosen from elsewhere.
+    seite::Freigeben(*this, {106, 108, 113}, false);
+    FaktorZeigen();
+    WarmwasserRegel();
+    SpaltentitelSetzen();
+}
+
+void THeizsystemDialog::CallHelp() {
+    Help().WinHelp(Korpus().HilfeDatei, HELP_CONTEXT, 1159);
+}
+
+void THeizsystemDialog::FaktorZeigen() {
+    const double gt = seite::Zahl(*this, 110);
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%3.2lf", gt * (1.0 / 3500));
+    if (auto* s = GetDlgItem(109)) s->SetWindowText(puffer);
+}
+
+void THeizsystemDialog::WarmwasserRegel() {
+    seite::Freigeben(*this, {114, 115, 116, 117, 119, 120, 111, 118, 112},
+                     seite::Gewaehlt(*this, 107));
+}
+
+void THeizsystemDialog::SpaltentitelSetzen() {
+    auto* c = Item<TComboBox>(IDC_EINHEIT);
+    const int i = c ? c->GetSelIndex() : -1;
+    const std::string suffix =
+        i >= 0 ? kSuffixe[i] : kSuffixe[std::max(0, einheitIndex(Heizsystem.Brennstoff.Einheit))];
+    const char* titel[] = {"Heizwert in kWh", "Brennwert in kWh", "Preis in DM"};
+    for (int k = 0; k < 3; ++k)
+        if (auto* s = GetDlgItem(143 + k)) s->SetWindowText(titel[k] + suffix);
+    // The calorific values of a fuel without unit are fixed at 1.
+    seite::Freigeben(*this, {133, 134}, i != 3);
+}
+
+bool THeizsystemDialog::SaveData() {
+    if (!TPropertyPage::SaveData()) return false;
+    const auto& f = felder_;
+    Ort.Name = f.Ort;
+    Ort.Gradtagzahl = f.Gradtagzahl.Lesen();
+    Heizsystem.Name = f.System;
+    Heizsystem.Wirkungsgrad = f.Wirkungsgrad.Lesen();
+    Heizsystem.Heizwertbezug = f.Hu == 1 ? 1 : 0;
+    TBrennstoff& b = Heizsystem.Brennstoff;
+    b.Name = f.Brennstoff;
+    // Nothing chosen keeps a unit the list does not offer.
+    if (f.Einheit.selIndex >= 0) b.Einheit = kEinheiten[f.Einheit.selIndex];
+    b.Heizwert = f.Heizwert.Lesen();
+    b.Brennwert = f.Brennwert.Lesen();
+    b.Preis = f.Preis.Lesen();
+    b.CO2 = f.CO2.Lesen();
+    Warmwasser.ImVerbrauch = f.Warmwasser == 1 ? 1 : 0;
+    Warmwasser.Warmwassertemperatur = f.Warm.Lesen();
+    Warmwasser.Kaltwassertemperatur = f.Kalt.Lesen();
+    Warmwasser.LiterProTag = f.Verbrauch.Lesen();
+    return true;
+}
