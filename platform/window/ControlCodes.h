@@ -40,8 +40,6 @@ enum : int {
     CBN_CLOSEUP = 8,
 };
 
-enum : uint32_t { SB_TOP = 6, SB_BOTTOM = 7 };
-
 // The kinds of control that EvCtlColor is asked about.
 enum : uint32_t {
     CTLCOLOR_MSGBOX = 0,
