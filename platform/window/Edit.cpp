@@ -81,6 +81,7 @@ void TEdit::CreateNativeWidget() {
         AdoptControl(spin, e);
     else
         AdoptControl(e);
+    window_detail::OnEvent(*this, e, QEvent::FocusIn, [this] { NotifyParent(EN_SETFOCUS); });
 }
 
 void TEdit::createMultiLine(QWidget* parent) {
