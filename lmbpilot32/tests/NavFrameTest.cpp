@@ -12,6 +12,7 @@
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/Edit.h"
 #include "platform/window/Menu.h"
 #include "platform/window/RadioButton.h"
 #include "platform/window/StatusBar.h"
@@ -140,6 +141,14 @@ TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {
 
     frame->EvCommand(CM_NAV_COPY, 0, 0);
     EXPECT_EQ(services.Clipboard().GetText(), "Wände");
+    // A field that gets the focus selects its whole text.
+    auto* level =
+        dynamic_cast<TEdit*>(frame->PropertiesBar()->ChildWithId(CPropertiesBar::IDC_LEVEL));
+    ASSERT_NE(level, nullptr);
+    EXPECT_FALSE(level->HasSelection());
+    testsupport::FocusInSender (*level)();
+    testsupport::ProcessEvents();
+    EXPECT_EQ(level->GetSelectedText(), "2");
 }
 
 TEST_F(Frame, PrintAsksWhatToPrintAndPassesTheChoiceOn) {
