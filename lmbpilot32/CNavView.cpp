@@ -3,6 +3,9 @@
 #include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/NavMacros.h"
+#include "lmbpilot32/NavSettings.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/ReferenceScreen.h"
 #include "platform/ipc/MessagePort.h"
 #include "platform/services/HelpViewerLink.h"
 #include "platform/services/MessageBox.h"
@@ -10,6 +13,7 @@
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ResponseTable.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -56,6 +60,32 @@ void CNavView::fillTree() {
         tree_->SetLevel(row, std::max(0, int(it.OutlineDepth) - 1));
         rowItems_.push_back(int(i));
     }
+    ApplyColors();
+}
+
+void CNavView::ApplyColors() {
+    const TColor text(doc_.Values.TextColor), back(doc_.Values.BackgroundColor);
+    tree_->SetBackgroundColor(back);
+    for (int r = 0; r < tree_->GetCount(); ++r) tree_->SetCellColors(r, 0, {back, text});
+}
+
+void CNavView::SetTreeFont(const NavFont& font) {
+    // Points to pixels at the screen's resolution; negative: character height.
+    fontHeight_ = -int32_t(std::lround(font.Size * kReferenceScreenDpi / 72.0f));
+    fontStyle_ = {font.Name, font.Bold, font.Italic};
+    tree_->SetWindowFont(TFont(font.Name, fontHeight_, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL,
+                               DEFAULT_PITCH | FF_DONTCARE, font.Italic ? 1 : 0));
+}
+
+NavFont CNavView::TreeFont() const {
+    NavFont f;
+    f.Name = fontStyle_.Name;
+    f.Bold = fontStyle_.Bold;
+    f.Italic = fontStyle_.Italic;
+    if (fontHeight_ != 0)
+        f.Size =
+            std::round(float(std::abs(fontHeight_)) * 72.0f / kReferenceScreenDpi * 10.0f) / 10.0f;
+    return f;
 }
 
 int CNavView::rowOf(int item) const {
@@ -68,7 +98,10 @@ bool CNavView::StartLink() {
     selected_ = current_ = -1;
     parentButton_.clear();
     fillTree();
-    if (doc_.HelpPath().empty()) return true;
+    const CNavDocValues& v = doc_.Values;
+    SetTreeFont({v.FontName, v.FontSize, v.Bold != 0, v.Italic != 0});
+    // A file without a help file (the author's auto-load file) links to none.
+    if (doc_.HelpPath().empty() || v.HelpFileName.empty()) return true;
     const std::string macro = author_ ? JumpMacro(doc_, 0) : std::string();
     if (!lmbInitLinkApp(LinkWindow(), doc_.HelpPath().c_str(), 1, macro.empty() ? 0 : 1,
                         macro.c_str())) {
@@ -100,6 +133,7 @@ void CNavView::SelectTopic(int item) {
     } else {
         tree_->SetSelection(false, -1);
     }
+    if (selectHandler_) selectHandler_(selected_);
 }
 
 void CNavView::DisplayTopic(int item) {
@@ -131,6 +165,7 @@ bool CNavView::IsItemExpanded(int item) const {
 void CNavView::PrintRange(int item, int mode) {
     int from = 0, to = 0;
     if (!doc_.PrintRange(item, mode, from, to)) return;
+    if (status_) status_("Printing...");
     runMacro(PrintRangeMacro(from, to));
 }
 
@@ -188,9 +223,12 @@ int32_t CNavView::linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam) {
                 parentButton_ = p;
         return 0;
     }
-    case LMB_PRINTRANGE:
-        runMacro(PrintStepMacro(doc_, int(wParam), int(lParam), nullptr));
+    case LMB_PRINTRANGE: {
+        const std::string macro = PrintStepMacro(doc_, int(wParam), int(lParam), nullptr);
+        if (macro.ends_with("EndMPrint()") && status_) status_("");
+        runMacro(macro);
         return 0;
+    }
     case LMB_ITEMMACRO: {
         const std::string m = JumpMacro(doc_, int(wParam));
         if (m.empty()) return 0;
@@ -206,10 +244,6 @@ int32_t CNavView::linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam) {
         if (msg >= LMB_NOTICE && msg <= LMB_NOTICE + 10) notice(msg - LMB_NOTICE, wParam);
         return 0;
     }
-}
-
-TResult CNavView::HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) {
-    return TWindow::HandleMessage(msg, wParam, lParam);
 }
 
 bool CNavView::EvCommand(int id, HWND control, int notifyCode) {
@@ -240,7 +274,8 @@ bool CNavView::EvCommand(int id, HWND control, int notifyCode) {
     case CM_NAV_PRINTTOPIC:
     case CM_NAV_PRINTSUBTOPICS:
     case CM_NAV_PRINTALL:
-        PrintRange(selected_ >= 0 ? selected_ : 0, id - CM_NAV_PRINTTOPIC);
+        // Nothing without a selected topic, also for all topics.
+        PrintRange(selected_, id - CM_NAV_PRINTTOPIC);
         return true;
     default:
         return TWindow::EvCommand(id, control, notifyCode);
@@ -262,7 +297,40 @@ void CNavView::EvCommandEnable(TCommandEnabler& ce) {
     case CM_NAV_PRINTSUBTOPICS:
         ce.Enable(doc_.HasShownSubtopics(selected_));
         break;
+    case CM_NAV_PRINTTOPIC:
+    case CM_NAV_PRINTALL:
+        ce.Enable(doc_.IsValid(selected_));
+        break;
     default:
         TWindow::EvCommandEnable(ce);
     }
+}
+
+TPoint PlaceBeside(const TRect& tree, const TSize& dialog, const TSize& screen, TPoint p) {
+    const int w = dialog.cx, h = dialog.cy, W = screen.cx, H = screen.cy;
+    if (tree.left + 100 < W - w)
+        p.x = tree.right + w <= W ? tree.right : W - w;
+    else if (tree.top + 100 < H - h)
+        p.y = tree.bottom + h <= H ? tree.bottom : H - h;
+    else if (tree.right - w > 100)
+        p.x = tree.left < w ? 0 : tree.left - w;
+    else if (tree.bottom - h > 100)
+        p.y = tree.top < h ? 0 : tree.top - h;
+    return p;
+}
+
+NavRect ToLogicalRect(const TRect& r, const TSize& desktop) {
+    const auto scale = [](int v, int extent) {
+        return int16_t(extent > 0 ? std::lround(double(v) * 1023.0 / extent) : 0);
+    };
+    return {scale(r.left, desktop.cx), scale(r.top, desktop.cy), scale(r.right, desktop.cx),
+            scale(r.bottom, desktop.cy)};
+}
+
+TRect ToScreenRect(const NavRect& n, const TSize& desktop) {
+    const auto scale = [](int v, int extent) {
+        return int32_t(std::lround(double(v) * extent / 1023.0));
+    };
+    return {scale(n.Left, desktop.cx), scale(n.Top, desktop.cy), scale(n.Right, desktop.cx),
+            scale(n.Bottom, desktop.cy)};
 }

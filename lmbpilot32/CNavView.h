@@ -2,6 +2,7 @@
 // The navigator's view: the topic tree and the navigator's side of the link
 // with the help viewer. It turns a chosen topic into a help macro for the
 // viewer, follows the viewer's notices and answers the library's requests.
+#include "lmbpilot32/NavCommands.h"
 #include "platform/window/Window.h"
 
 #include <functional>
@@ -12,20 +13,12 @@
 class CNavDoc;
 class MessagePort;
 class TTreeControl;
+struct NavFont;
+struct NavRect;
 
-enum : int {
-    CM_NAV_PREVIOUS = 32773,
-    CM_NAV_NEXT = 32774,
-    CM_NAV_EXPANDALL = 32777,
-    CM_NAV_COLLAPSEALL = 32778,
-    CM_NAV_AUTOSYNC = 32780,
-    CM_NAV_SYNC = 32792,
-    CM_NAV_EXPAND = 32793,
-    CM_NAV_COLLAPSE = 32794,
-    CM_NAV_PARENT = 32797,
-    CM_NAV_PRINTTOPIC = 32905,
-    CM_NAV_PRINTSUBTOPICS = 32906,
-    CM_NAV_PRINTALL = 32907,
+struct NavFontStyle {
+    std::string Name = "Arial";
+    bool Bold = false, Italic = false;
 };
 
 class CNavView : public TWindow {
@@ -46,11 +39,24 @@ public:
     bool IsItemExpanded(int item) const;
     void PrintRange(int item, int mode);
     bool AutoSync() const { return autoSync_; }
+    void SetAutoSync(bool on) { autoSync_ = on; }
+
+    // The outline's font: size in points to a tenth, as the screen shows it.
+    void SetTreeFont(const NavFont& font);
+    NavFont TreeFont() const;
+    // The document's text and background colours.
+    void ApplyColors();
+    TTreeControl& Tree() const { return *tree_; }
 
     // Called when the navigator must end (the viewer ended in user mode).
     void SetEndHandler(std::function<void()> handler) { end_ = std::move(handler); }
+    // Told the topic that was selected (-1 none).
+    void SetSelectHandler(std::function<void(int)> handler) { selectHandler_ = std::move(handler); }
+    // Shows a text in the frame's status bar.
+    void SetStatusHandler(std::function<void(const std::string&)> handler) {
+        status_ = std::move(handler);
+    }
 
-    TResult HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) override;
     bool EvCommand(int id, HWND control, int notifyCode) override;
     void EvCommandEnable(TCommandEnabler& enabler) override;
 
@@ -77,4 +83,15 @@ private:
     int current_ = -1;
     std::string parentButton_;
     std::function<void()> end_;
+    std::function<void(int)> selectHandler_;
+    std::function<void(const std::string&)> status_;
+    int32_t fontHeight_ = 0; // pixels, negative: character height
+    NavFontStyle fontStyle_;
 };
+
+// Where a dialog of the given size goes so that it does not cover the
+// navigator's tree (screen pixels); unchanged when no side has room.
+TPoint PlaceBeside(const TRect& tree, const TSize& dialog, const TSize& screen, TPoint position);
+// The frame's rectangle in 1/1023 of the desktop and back.
+NavRect ToLogicalRect(const TRect& screen, const TSize& desktop);
+TRect ToScreenRect(const NavRect& logical, const TSize& desktop);

@@ -1,48 +1,65 @@
 #include "lmbpilot32/NavigatorApp.h"
 
+#include "lmbpilot32/CMainFrame.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "platform/base/FileIO.h"
+#include "platform/profile/RegistryStore.h"
 #include "platform/services/MessageBox.h"
-#include "platform/window/FrameWindow.h"
-#include "platform/window/MenuResource.h"
+
+#include <filesystem>
 
 namespace {
 constexpr const char* kName = "Lumbra Navigator";
+constexpr const char* kDirectories = "Software\\Sorvik Systems\\Lumbra\\Directories";
+
+bool load(CNavDoc& doc, const std::string& path, bool quiet) {
+    const FileContents bytes = ReadWholeFile(path, 64 * 1024 * 1024);
+    std::string error = bytes.error;
+    if (!bytes.ok || !doc.Deserialize(bytes.bytes, &error)) {
+        if (!quiet) MessageBox(path + ": " + error, kName, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    doc.SetPath(path);
+    return true;
+}
 } // namespace
 
-std::vector<TMenuResource> NavigatorMenu() {
-    const auto item = MenuItem;
-    return {MenuPopup("&Topic", {item(CM_NAV_PREVIOUS, "&Previous"), item(CM_NAV_NEXT, "&Next"),
-                                 item(CM_NAV_PARENT, "P&arent"), MenuSeparator(),
-                                 item(CM_NAV_EXPAND, "&Expand"), item(CM_NAV_COLLAPSE, "&Collapse"),
-                                 item(CM_NAV_EXPANDALL, "E&xpand All"),
-                                 item(CM_NAV_COLLAPSEALL, "C&ollapse All"), MenuSeparator(),
-                                 item(CM_NAV_SYNC, "&Sync")}),
-            MenuPopup("&Options", {item(CM_NAV_AUTOSYNC, "&Auto-Sync")}),
-            MenuPopup("&Print", {item(CM_NAV_PRINTTOPIC, "&Print Current Topic"),
-                                 item(CM_NAV_PRINTSUBTOPICS, "Print Current and &Subtopics"),
-                                 item(CM_NAV_PRINTALL, "Print &All Topics")})};
-}
-
 NavigatorApp::NavigatorApp(const NavCommandLine& line, CNavDoc& doc)
-    : TApplication(kName, line.Hidden ? SW_HIDE : SW_SHOWNORMAL), line_(line), doc_(doc) {}
+    : TApplication(kName, line.Hidden ? SW_HIDE : SW_SHOWNORMAL), line_(line), doc_(doc),
+      store_(std::make_unique<RegistryStore>()) {}
+
+NavigatorApp::~NavigatorApp() = default;
+
+std::string NavigatorApp::HelpFile() const {
+    if (line_.Author) return store_->GetValue(kDirectories, "lumbra.hlp").value_or("") + ">Proc";
+    return "lmbpilot32.hlp";
+}
 
 void NavigatorApp::InitMainWindow() {
     view_ = new CNavView(nullptr, doc_, line_.Author);
-    const std::string title = doc_.Values.Title.empty() ? kName : doc_.Values.Title;
-    auto* frame = new TFrameWindow(nullptr, title, view_);
-    frame->Attr().W = 320;
-    frame->Attr().H = 480;
-    frame->AssignMenu(NavigatorMenu());
-    SetMainWindow(frame);
+    frame_ = new CMainFrame(doc_, view_, *store_, {line_.Author, line_.ShowIds, HelpFile()});
+    frame_->Attr().W = 340;
+    frame_->Attr().H = 520;
+    SetMainWindow(frame_);
 }
 
 void NavigatorApp::InitInstance() {
     TApplication::InitInstance();
-    view_->SetEndHandler([this] { PostQuitMessage(0); });
+    view_->SetEndHandler([this] {
+        frame_->Quit();
+        PostQuitMessage(0);
+    });
+    if (!line_.Author) frame_->BuildReaderInterface();
     linked_ = view_->StartLink();
-    if (!linked_) PostQuitMessage(1);
+    if (!linked_) {
+        PostQuitMessage(1);
+        return;
+    }
+    if (!line_.Author) {
+        frame_->LoadReaderSettings();
+        view_->Sync();
+    }
 }
 
 int RunNavigator(std::string_view commandLine) {
@@ -54,13 +71,16 @@ int RunNavigator(std::string_view commandLine) {
     }
     CNavDoc doc;
     if (!line.File.empty()) {
-        const FileContents bytes = ReadWholeFile(line.File, 64 * 1024 * 1024);
-        std::string error = bytes.error;
-        if (!bytes.ok || !doc.Deserialize(bytes.bytes, &error)) {
-            MessageBox(line.File + ": " + error, kName, MB_OK | MB_ICONSTOP);
-            return 1;
+        if (!load(doc, line.File, false)) return 1;
+    } else {
+        // The author starts with the auto-load file, or a new document
+        // that will be saved there.
+        RegistryStore store;
+        const std::string autoLoad = NavSettings(store).AutoLoadPath();
+        if (!std::filesystem::exists(autoLoad) || !load(doc, autoLoad, true)) {
+            doc.Reset();
+            doc.SetPath(autoLoad);
         }
-        doc.SetPath(line.File);
     }
     NavigatorApp app(line, doc);
     return app.Run();

@@ -4,28 +4,36 @@
 #include "lmbpilot32/NavCommandLine.h"
 #include "platform/window/Application.h"
 
-#include <vector>
+#include <memory>
+#include <string>
 
+class CMainFrame;
 class CNavDoc;
 class CNavView;
-struct TMenuResource;
+class RegistryStore;
 
 class NavigatorApp : public TApplication {
 public:
     NavigatorApp(const NavCommandLine& line, CNavDoc& doc);
+    ~NavigatorApp() override;
 
     void InitMainWindow() override;
     void InitInstance() override;
     CNavView* View() const { return view_; }
+    CMainFrame* Frame() const { return frame_; }
     bool Linked() const { return linked_; }
+    // The program's help file: in author mode the authoring system's, in its
+    // "Proc" window; else the program's own.
+    std::string HelpFile() const;
 
 private:
     NavCommandLine line_;
     CNavDoc& doc_;
+    std::unique_ptr<RegistryStore> store_;
     CNavView* view_ = nullptr;
+    CMainFrame* frame_ = nullptr;
     bool linked_ = false;
 };
 
-std::vector<TMenuResource> NavigatorMenu();
 // Runs the program for its command line; the exit code.
 int RunNavigator(std::string_view commandLine);

@@ -416,7 +416,8 @@ bool HelpViewer::Command(uint32_t command, uint32_t data) {
     case HELP_CONTEXT:
         ShowContext(data);
         return true;
-    case HELP_CONTEXTPOPUP: {
+    case HELP_CONTEXTPOPUP:
+    case HELP_CONTEXTMENU: {
         const int t = impl_->file.FindByContext(data);
         if (t >= 0) return ShowPopup(t);
         ShowContext(data);

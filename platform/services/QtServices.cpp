@@ -127,6 +127,8 @@ public:
 
 private:
     HelpViewer* viewer(std::string_view helpFile) {
+        // "file>window" names a window of the viewer; ours has one per file.
+        helpFile = helpFile.substr(0, helpFile.find('>'));
         const std::string key = std::filesystem::absolute(std::string(helpFile)).lexically_normal();
         auto& v = viewers_[key];
         if (v) return v.get();

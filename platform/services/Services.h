@@ -33,6 +33,7 @@ enum : uint32_t {
     HELP_SETINDEX = 0x0005,
     HELP_SETCONTENTS = 0x0005,
     HELP_CONTEXTPOPUP = 0x0008,
+    HELP_CONTEXTMENU = 0x000A, // data: the context of the control clicked
     HELP_FINDER = 0x000B,
     HELP_KEY = 0x0101,
     HELP_COMMAND = 0x0102,
@@ -70,7 +71,7 @@ struct Services {
     std::shared_ptr<ChooseService> choose;
     std::shared_ptr<ProcessService> processes;
     std::shared_ptr<PopupMenuService> popupMenus;
-    std::shared_ptr<PrinterInfoService> printerInfo;  // in the print layer
+    std::shared_ptr<PrinterInfoService> printerInfo; // in the print layer
     std::shared_ptr<ClipboardService> clipboard;
     std::shared_ptr<ModalLoopService> modalLoops;
     std::shared_ptr<PrintDialogService> printDialogs; // in the print layer

@@ -51,8 +51,13 @@ void TDecoratedFrame::SetupWindow() {
         layout->removeWidget(widget);
         layout->insertWidget(row++, widget, stretch);
     };
-    for (auto& d : decorations_)
+    for (auto& d : decorations_) {
+        // A decoration without a layout of its own (a bar of placed
+        // controls) keeps the height it asked for.
+        if (auto* w = window_detail::WidgetOf(d.window); w && d.window->Attr().H > 0)
+            w->setMinimumHeight(d.window->Attr().H);
         if (d.location == Top) place(d.window, 0);
+    }
     if (auto* c = GetClientWindow()) place(c, 1);
     for (auto& d : decorations_)
         if (d.location == Bottom) place(d.window, 0);

@@ -1,6 +1,7 @@
 #pragma once
 // A frame with decorations (tool bar, status bar) above and below its client.
-// A decoration whose window id equals a command is shown or hidden by it.
+// A decoration whose window id equals a command is shown or hidden by it; one
+// with a height in its attributes is at least that high.
 #include "platform/window/FrameWindow.h"
 
 #include <vector>

@@ -87,6 +87,7 @@ void TEdit::createSingleLine(QWidget* parent) {
         AdoptControl(spin, e);
     else
         AdoptControl(e);
+    window_detail::OnEvent(*this, e, QEvent::FocusIn, [this] { NotifyParent(EN_SETFOCUS); });
 }
 
 void TEdit::createMultiLine(QWidget* parent) {

@@ -1,7 +1,8 @@
 #pragma once
 // A text entry: one line or several, with a limit in characters, read-only,
 // a modified flag and an optional validator. Characters without a
-// Windows-1252 form are refused as they are typed. The user's changes send
+// Windows-1252 form are refused as they are typed. A one-line edit that gets
+// the focus sends EN_SETFOCUS. The user's changes send
 // EN_UPDATE, then EN_CHANGE. A multi-line edit's lines end in CR LF; soft
 // line breaks (CR CR LF) in a text it is given are dropped, so it holds and
 // gives plain text.

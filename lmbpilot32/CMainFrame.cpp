@@ -1,0 +1,293 @@
+#include "lmbpilot32/CMainFrame.h"
+
+#include "lmbpilot32/CAboutDlg.h"
+#include "lmbpilot32/CColorsDlg.h"
+#include "lmbpilot32/CDragDropDlg.h"
+#include "lmbpilot32/CLinkHelpDlg.h"
+#include "lmbpilot32/CNavDoc.h"
+#include "lmbpilot32/CNavView.h"
+#include "lmbpilot32/CPrintDlg.h"
+#include "lmbpilot32/CPropertiesBar.h"
+#include "lmbpilot32/CUserModeDlg.h"
+#include "lmbpilot32/NavMenus.h"
+#include "lmbpilot32/NavToolBar.h"
+#include "platform/gdi/LogRecords.h"
+#include "platform/gdi/ReferenceScreen.h"
+#include "platform/services/ChooseDialogs.h"
+#include "platform/services/Clipboard.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/ControlBar.h"
+#include "platform/window/Edit.h"
+#include "platform/window/StatusBar.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+constexpr const char* kName = "Lumbra Navigator";
+// The framework's help ids of commands: the command plus 0x10000.
+constexpr uint32_t kCommandHelpBase = 0x10000;
+} // namespace
+
+CMainFrame::CMainFrame(CNavDoc& doc, CNavView* view, RegistryStore& store, NavFrameSetup setup)
+    : TDecoratedFrame(nullptr, kName, view, true), doc_(doc), view_(view), settings_(store),
+      setup_(std::move(setup)) {
+    toolBar_ = MakeNavToolBar(this, setup_.author);
+    Insert(*toolBar_, Top);
+    if (setup_.author) {
+        properties_ = new CPropertiesBar(this);
+        properties_->Attr().Id = CM_NAV_PROPERTIESBAR;
+        Insert(*properties_, Top);
+        options_ = settings_.LoadOptions();
+        view_->SetAutoSync(options_.AutoSync != 0);
+        view_->SetSelectHandler([this](int item) { showTopicFields(item); });
+    }
+    statusBar_ = new TStatusBar(this);
+    statusBar_->Attr().Id = CM_NAV_STATUSBAR;
+    Insert(*statusBar_, Bottom);
+    view_->SetStatusHandler([this](const std::string& text) { statusBar_->SetText(text); });
+    AssignMenu(setup_.author ? AuthorMenu() : ReaderMenu());
+}
+
+std::string CMainFrame::settingsSection() const {
+    return setup_.author ? std::string(NavSettings::kOptions) : doc_.HelpPath();
+}
+
+void CMainFrame::BuildReaderInterface() {
+    const CNavDocValues& v = doc_.Values;
+    if (!v.MenuBar)
+        AssignMenu({});
+    else
+        AssignMenu(ReduceReaderMenu(ReaderMenu(), v.MenuFlags));
+    if (!v.StatusBar && IsDecorationVisible(CM_NAV_STATUSBAR))
+        TDecoratedFrame::EvCommand(CM_NAV_STATUSBAR, 0, 0);
+    if (!v.ToolBar) {
+        if (IsDecorationVisible(CM_NAV_TOOLBAR)) TDecoratedFrame::EvCommand(CM_NAV_TOOLBAR, 0, 0);
+    } else {
+        RemoveReaderButtons(*toolBar_, v.ToolBarFlags);
+    }
+    SetCaption(v.Title.empty() ? kName : v.Title);
+}
+
+void CMainFrame::LoadReaderSettings() {
+    const ReaderSettings r = settings_.LoadReader(doc_);
+    options_.AlwaysOnTop = r.AlwaysOnTop;
+    options_.SaveSettingsOnExit = r.SaveSettingsOnExit;
+    view_->SetAutoSync(r.AutoSync != 0);
+    view_->SetTreeFont(r.Font);
+    if (r.Window.Right > r.Window.Left && r.Window.Bottom > r.Window.Top)
+        MoveWindow(ToScreenRect(r.Window, GetScreenSize()));
+}
+
+void CMainFrame::SaveSettings() {
+    if (setup_.author) {
+        options_.AutoSync = view_->AutoSync();
+        settings_.SaveOptions(options_);
+        return;
+    }
+    ReaderSettings r;
+    r.AlwaysOnTop = options_.AlwaysOnTop;
+    r.AutoSync = view_->AutoSync();
+    r.SaveSettingsOnExit = options_.SaveSettingsOnExit;
+    r.Font = view_->TreeFont();
+    r.Window = ToLogicalRect(GetWindowRect(), GetScreenSize());
+    settings_.SaveReader(doc_, r);
+}
+
+void CMainFrame::Quit() {
+    quitting_ = true;
+    if (options_.SaveSettingsOnExit) SaveSettings();
+}
+
+void CMainFrame::CloseWindow(int retValue) {
+    if (!setup_.author && !quitting_) {
+        // The reader's navigator stays for its help viewer.
+        ShowWindow(SW_HIDE);
+        hidden_ = true;
+        return;
+    }
+    if (options_.SaveSettingsOnExit) SaveSettings();
+    quitting_ = true;
+    TDecoratedFrame::CloseWindow(retValue);
+}
+
+void CMainFrame::AppHelp(uint32_t command, uint32_t data) {
+    if (setup_.showIds) {
+        char text[64];
+        if (command == HELP_CONTEXT)
+            std::snprintf(text, sizeof text, "Help Context ID: 0x%lx, %lu", (unsigned long)data,
+                          (unsigned long)data);
+        else
+            std::snprintf(text, sizeof text, "Help Command: %u", command);
+        MessageBox(text, kName, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    if (!setup_.author && command == HELP_CONTEXT) command = HELP_CONTEXTPOPUP;
+    Help().WinHelp(setup_.helpFile, command, data);
+}
+
+void CMainFrame::showTopicFields(int item) {
+    if (!properties_) return;
+    if (!doc_.IsValid(item)) {
+        properties_->Show("", "", 0, 0);
+        return;
+    }
+    const CNavItem& it = doc_.Items[size_t(item)];
+    properties_->Show(it.Title, it.ContextString, it.MapNumber, uint8_t(it.HeadingLevel));
+}
+
+void CMainFrame::fontCommand(TWindow*) {
+    const NavFont current = view_->TreeFont();
+    LOGFONT lf;
+    SetFaceName(lf, current.Name);
+    lf.lfHeight = -int32_t(std::lround(current.Size * kReferenceScreenDpi / 72.0f));
+    lf.lfWeight = current.Bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = current.Italic ? 1 : 0;
+    TColor color(doc_.Values.TextColor);
+    if (!ChooseFont(lf, color)) return;
+    NavFont chosen;
+    chosen.Name = FaceNameOf(lf);
+    chosen.Size =
+        std::round(float(std::abs(lf.lfHeight)) * 72.0f / kReferenceScreenDpi * 10.0f) / 10.0f;
+    chosen.Bold = lf.lfWeight == FW_BOLD;
+    chosen.Italic = lf.lfItalic != 0;
+    view_->SetTreeFont(chosen);
+    if (!setup_.author) return;
+    CNavDocValues& v = doc_.Values;
+    v.FontName = chosen.Name; // at most 31 bytes: the chooser's record holds no more
+    v.FontSize = chosen.Size;
+    v.Bold = chosen.Bold;
+    v.Italic = chosen.Italic;
+}
+
+void CMainFrame::colorsCommand(TWindow* parent) {
+    CNavDocValues& v = doc_.Values;
+    if (CColorsDlg(parent ? parent : this, v.TextColor, v.BackgroundColor, dialogHelp())
+            .Execute() == IDOK)
+        view_->ApplyColors();
+}
+
+void CMainFrame::userModeOptions() {
+    CUserModeDlg dlg(
+        view_, doc_.Values, dialogHelp(), [this](TWindow* p) { fontCommand(p); },
+        [this](TWindow* p) { colorsCommand(p); });
+    dlg.Execute();
+}
+
+void CMainFrame::printCommand() {
+    const int item = view_->SelectedTopic();
+    if (!doc_.IsValid(item)) return;
+    int choice = 0;
+    if (CPrintDlg(view_, choice, dialogHelp()).Execute() != IDOK) return;
+    view_->EvCommand(CM_NAV_PRINTTOPIC + choice, 0, 0);
+}
+
+void CMainFrame::copyCommand() {
+    // The focused field's selection, or its whole text; else the topic title.
+    if (auto* edit = dynamic_cast<TEdit*>(TWindow::FromHandle(GetFocus()))) {
+        Clipboard().SetText(edit->HasSelection() ? edit->GetSelectedText() : edit->GetText());
+        return;
+    }
+    if (properties_) Clipboard().SetText(properties_->FieldText(CPropertiesBar::IDC_TITLE));
+}
+
+bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
+    if (contextHelp_ && id != CM_NAV_CONTEXTHELP) {
+        // The command chosen in context-help mode is explained, not run.
+        contextHelp_ = false;
+        AppHelp(HELP_CONTEXT, kCommandHelpBase + uint32_t(id));
+        return true;
+    }
+    switch (id) {
+    case CM_NAV_ALWAYSONTOP:
+        options_.AlwaysOnTop = !options_.AlwaysOnTop;
+        return true;
+    case CM_NAV_PREVIEWMODE:
+        options_.PreviewMode = !options_.PreviewMode;
+        return true;
+    case CM_NAV_SEARCH:
+        if (setup_.showIds)
+            AppHelp(HELP_PARTIALKEY, 0);
+        else
+            Help().WinHelpText(setup_.helpFile, HELP_PARTIALKEY, "");
+        return true;
+    case CM_NAV_HELPCONTENTS:
+        AppHelp(HELP_FINDER, 0);
+        return true;
+    case CM_NAV_CONTEXTHELP:
+        contextHelp_ = true;
+        return true;
+    case CM_NAV_ABOUT:
+        CAboutDlg(this).Execute();
+        return true;
+    case CM_NAV_DRAGDROP:
+        CDragDropDlg(this, options_, dialogHelp()).Execute();
+        return true;
+    case CM_NAV_SAVESETTINGS:
+        SaveSettings();
+        return true;
+    case CM_NAV_SAVEONEXIT:
+        options_.SaveSettingsOnExit = !options_.SaveSettingsOnExit;
+        settings_.WriteSaveOnExit(settingsSection(), options_.SaveSettingsOnExit != 0);
+        return true;
+    case CM_NAV_FONT:
+        fontCommand(this);
+        return true;
+    case CM_NAV_COLORS:
+        colorsCommand(nullptr);
+        return true;
+    case CM_NAV_USERMODE:
+        userModeOptions();
+        return true;
+    case CM_NAV_LINKTOHELP:
+        CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute();
+        return true;
+    case CM_NAV_PRINT:
+        printCommand();
+        return true;
+    case CM_NAV_COPY:
+        copyCommand();
+        return true;
+    case CM_NAV_EXIT:
+        CloseWindow();
+        return true;
+    default:
+        return TDecoratedFrame::EvCommand(id, control, notifyCode);
+    }
+}
+
+void CMainFrame::EvCommandEnable(TCommandEnabler& ce) {
+    switch (ce.GetId()) {
+    case CM_NAV_ALWAYSONTOP:
+        ce.Enable();
+        ce.SetCheck(options_.AlwaysOnTop ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+        return;
+    case CM_NAV_PREVIEWMODE:
+        ce.Enable();
+        ce.SetCheck(options_.PreviewMode ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+        return;
+    case CM_NAV_SAVEONEXIT:
+        ce.Enable();
+        ce.SetCheck(options_.SaveSettingsOnExit ? TCommandEnabler::Checked
+                                                : TCommandEnabler::Unchecked);
+        return;
+    case CM_NAV_TOOLBAR:
+    case CM_NAV_STATUSBAR:
+    case CM_NAV_PROPERTIESBAR:
+        ce.Enable();
+        ce.SetCheck(IsDecorationVisible(ce.GetId()) ? TCommandEnabler::Checked
+                                                    : TCommandEnabler::Unchecked);
+        return;
+    case CM_NAV_PRINT:
+    case CM_NAV_COPY:
+        ce.Enable(doc_.IsValid(view_->SelectedTopic()));
+        return;
+    case CM_NAV_LINKTOHELP:
+        ce.Enable(!doc_.HelpPath().empty());
+        return;
+    default:
+        TDecoratedFrame::EvCommandEnable(ce);
+    }
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The navigator's main frame: the outline with its tool bar, status bar and
+// (for the author) properties bar, the program's options and settings, the
+// option dialogs and the help calls of the program.
+#include "lmbpilot32/NavSettings.h"
+#include "platform/window/DecoratedFrame.h"
+
+#include <string>
+
+class CNavDoc;
+class CNavView;
+class CPropertiesBar;
+class RegistryStore;
+class TControlBar;
+class TStatusBar;
+
+struct NavFrameSetup {
+    bool author = false;
+    bool showIds = false; // /i: help requests show their ids
+    std::string helpFile; // the program's own help file
+};
+
+class CMainFrame : public TDecoratedFrame {
+public:
+    CMainFrame(CNavDoc& doc, CNavView* view, RegistryStore& store, NavFrameSetup setup);
+
+    bool IsAuthor() const { return setup_.author; }
+    NavOptions& Options() { return options_; }
+    TControlBar& ToolBar() const { return *toolBar_; }
+    TStatusBar& StatusBar() const { return *statusBar_; }
+    CPropertiesBar* PropertiesBar() const { return properties_; }
+
+    // The reader's menus, bars and title from the navigator file.
+    void BuildReaderInterface();
+    // The reader's settings for the help file: options, font, window.
+    void LoadReaderSettings();
+    void SaveSettings();
+    // The viewer ended: settings are saved when asked, the program ends.
+    void Quit();
+    bool HiddenByProgram() const { return hidden_; }
+
+    // The program's help call: /i shows the request, a reader's context
+    // request shows a pop-up.
+    void AppHelp(uint32_t command, uint32_t data);
+
+    bool EvCommand(int id, HWND control, int notifyCode) override;
+    void EvCommandEnable(TCommandEnabler& enabler) override;
+    void CloseWindow(int retValue = 0) override;
+
+private:
+    std::string dialogHelp() const { return setup_.author ? setup_.helpFile : std::string(); }
+    std::string settingsSection() const;
+    void fontCommand(TWindow* parent);
+    void colorsCommand(TWindow* parent);
+    void userModeOptions();
+    void printCommand();
+    void copyCommand();
+    void showTopicFields(int item);
+
+    CNavDoc& doc_;
+    CNavView* view_;
+    NavSettings settings_;
+    NavFrameSetup setup_;
+    NavOptions options_;
+    TControlBar* toolBar_ = nullptr;
+    TStatusBar* statusBar_ = nullptr;
+    CPropertiesBar* properties_ = nullptr;
+    bool contextHelp_ = false;
+    bool quitting_ = false;
+    bool hidden_ = false;
+};

@@ -1,0 +1,230 @@
+// The navigator's frame: the reader's bars and menus from the navigator file,
+// the author's properties bar, the print dialog, the font command, the help
+// calls and the settings kept on close.
+#include "lmbpilot32/CMainFrame.h"
+#include "lmbpilot32/CNavDoc.h"
+#include "lmbpilot32/CNavView.h"
+#include "lmbpilot32/CPropertiesBar.h"
+#include "platform/gdi/LogRecords.h"
+#include "platform/profile/RegistryStore.h"
+#include "platform/services/MessageBox.h"
+#include "platform/tree/TreeControl.h"
+#include "platform/window/ButtonGadget.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/ControlBar.h"
+#include "platform/window/Edit.h"
+#include "platform/window/Menu.h"
+#include "platform/window/RadioButton.h"
+#include "platform/window/StatusBar.h"
+#include "testsupport/ScriptedServices.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/UserInput.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The view, recording the print commands that reach it.
+class RecordingView : public CNavView {
+public:
+    using CNavView::CNavView;
+    bool EvCommand(int id, HWND control, int notifyCode) override {
+        if (id >= CM_NAV_PRINTTOPIC && id <= CM_NAV_PRINTALL) commands.push_back(id);
+        return CNavView::EvCommand(id, control, notifyCode);
+    }
+    std::vector<int> commands;
+};
+
+CNavDoc outline() {
+    CNavDoc doc;
+    const std::pair<const char*, uint16_t> topics[] = {
+        {"Einführung", 1}, {"Bauteile", 1}, {"Wände", 2}, {"Fenster", 2}, {"Berechnung", 1}};
+    for (const auto& [title, level] : topics) {
+        CNavItem it;
+        it.Title = title;
+        it.ContextString = title;
+        it.HeadingLevel = it.OutlineDepth = level;
+        doc.Items.push_back(it);
+    }
+    return doc;
+}
+
+struct Frame : ::testing::Test {
+    testsupport::ScriptedServices services;
+    testsupport::TestDirectories dirs;
+    RegistryStore store{dirs.Dirs().config / "registry.ini"};
+    CNavDoc doc = outline();
+    RecordingView* view = nullptr;
+    std::unique_ptr<CMainFrame> frame;
+
+    // link: no viewer runs here, so only a file without a help file links.
+    void make(bool author, bool showIds = false, bool link = true) {
+        view = new RecordingView(nullptr, doc, author);
+        frame = std::make_unique<CMainFrame>(doc, view, store,
+                                             NavFrameSetup{author, showIds, "/hilfe/nav.hlp"});
+        frame->Attr().W = 360;
+        frame->Attr().H = 420;
+        if (!author) frame->BuildReaderInterface();
+        ASSERT_TRUE(frame->Create());
+        if (link) ASSERT_TRUE(view->StartLink());
+        frame->ShowWindow(SW_SHOWNORMAL);
+        testsupport::ProcessEvents();
+    }
+    std::vector<int> buttons() const {
+        std::vector<int> ids;
+        for (int i = 0; i < frame->ToolBar().GadgetCount(); ++i)
+            ids.push_back(frame->ToolBar().GadgetAt(i)->GetId());
+        return ids;
+    }
+    // A picture for the reviewer when NAV_PICTURE_DIR names a folder.
+    void picture(const char* name) {
+        if (const char* dir = std::getenv("NAV_PICTURE_DIR"))
+            EXPECT_TRUE(
+                testsupport::SaveWindowPicture(*frame, (std::string(dir) + "/" + name).c_str()));
+    }
+};
+
+TEST_F(Frame, TheReaderGetsTheBarsAndMenusTheFileAllows) {
+    doc.Values.Title = "Leitfaden";
+    doc.Values.MenuFlags[0] = 0;    // no File menu
+    doc.Values.ToolBarFlags[2] = 0; // no Previous/Next
+    doc.Values.ToolBarFlags[4] = 0; // no Print
+    doc.Values.StatusBar = 0;
+    make(false);
+    EXPECT_EQ(frame->GetCaption(), "Leitfaden");
+    const TMenu* menu = frame->GetMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->GetMenuItemCount(), 4);
+    EXPECT_EQ(menu->GetMenuString(0, MF_BYPOSITION), "&View");
+    EXPECT_EQ(menu->FindCommand(CM_NAV_PRINT), nullptr);
+    EXPECT_EQ(menu->FindCommand(CM_NAV_SEARCH), nullptr); // off in a new file
+    EXPECT_EQ(buttons(), (std::vector<int>{CM_NAV_EXPANDALL, CM_NAV_COLLAPSEALL, 0, CM_NAV_PARENT,
+                                           0, CM_NAV_FONT, 0, CM_NAV_CONTEXTHELP}));
+    EXPECT_FALSE(frame->IsDecorationVisible(CM_NAV_STATUSBAR));
+    EXPECT_TRUE(frame->IsDecorationVisible(CM_NAV_TOOLBAR));
+    EXPECT_EQ(frame->PropertiesBar(), nullptr);
+    picture("navigator-reader.png");
+
+    // Closing hides the reader's navigator: it stays for its viewer.
+    frame->CloseWindow();
+    EXPECT_TRUE(frame->HiddenByProgram());
+    EXPECT_TRUE(frame->IsCreated());
+    EXPECT_FALSE(frame->IsWindowVisible());
+}
+
+TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {
+    make(true);
+    EXPECT_EQ(buttons().size(), 19u);
+    ASSERT_NE(frame->PropertiesBar(), nullptr);
+    doc.Items[2].MapNumber = 4711;
+    view->SelectTopic(0);
+    // Next from the tool bar, clicked as the user does.
+    frame->ToolBar().UpdateCommandStates();
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(frame->ToolBar().PressButton(CM_NAV_NEXT));
+        testsupport::ProcessEvents();
+    }
+    EXPECT_EQ(view->SelectedTopic(), 2);
+    const CPropertiesBar& bar = *frame->PropertiesBar();
+    EXPECT_EQ(bar.FieldText(CPropertiesBar::IDC_TITLE), "Wände");
+    EXPECT_EQ(bar.FieldText(CPropertiesBar::IDC_CONTEXT), "Wände");
+    EXPECT_EQ(bar.FieldText(CPropertiesBar::IDC_MAPNUMBER), "4711");
+    EXPECT_EQ(bar.FieldText(CPropertiesBar::IDC_LEVEL), "2");
+    // The two text fields reach to 6 pixels before the bar's right edge.
+    const TRect barRect = frame->PropertiesBar()->GetWindowRect();
+    const TRect title =
+        frame->PropertiesBar()->ChildWithId(CPropertiesBar::IDC_TITLE)->GetWindowRect();
+    EXPECT_EQ(barRect.right - title.right, 6);
+    picture("navigator-author.png");
+
+    frame->EvCommand(CM_NAV_COPY, 0, 0);
+    EXPECT_EQ(services.Clipboard().GetText(), "Wände");
+    // A field that gets the focus selects its whole text.
+    auto* level =
+        dynamic_cast<TEdit*>(frame->PropertiesBar()->ChildWithId(CPropertiesBar::IDC_LEVEL));
+    ASSERT_NE(level, nullptr);
+    EXPECT_FALSE(level->HasSelection());
+    testsupport::FocusInSender (*level)();
+    testsupport::ProcessEvents();
+    EXPECT_EQ(level->GetSelectedText(), "2");
+}
+
+TEST_F(Frame, PrintAsksWhatToPrintAndPassesTheChoiceOn) {
+    make(true);
+    TCommandEnabler none(CM_NAV_PRINT);
+    frame->EvCommandEnable(none);
+    EXPECT_FALSE(none.IsEnabled()); // nothing selected
+    view->SelectTopic(1);
+    services.Dialogs().Expect([](TDialog& d) {
+        EXPECT_EQ(d.GetCaption(), "Print");
+        EXPECT_EQ(d.Item<TRadioButton>(117)->GetCheck(), 1u);
+        auto* sub = d.Item<TRadioButton>(118);
+        testsupport::LeftClick(*sub, {6, sub->GetClientRect().Height() / 2});
+        d.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    services.Dialogs().Expect([](TDialog& d) { d.SendMessage(WM_COMMAND, IDCANCEL, 0); });
+    frame->EvCommand(CM_NAV_PRINT, 0, 0);
+    frame->EvCommand(CM_NAV_PRINT, 0, 0);
+    EXPECT_EQ(view->commands, (std::vector<int>{CM_NAV_PRINTSUBTOPICS}));
+    EXPECT_EQ(frame->StatusBar().GetText(), "Printing...");
+}
+
+TEST_F(Frame, TheFontCommandStoresTheFontOnlyForTheAuthor) {
+    for (bool author : {true, false}) {
+        doc = outline();
+        make(author);
+        LOGFONT chosen;
+        SetFaceName(chosen, "Courier New");
+        chosen.lfHeight = -16; // 12 points on the screen
+        chosen.lfWeight = FW_BOLD;
+        services.Choose().AnswerFont(chosen);
+        frame->EvCommand(CM_NAV_FONT, 0, 0);
+        EXPECT_EQ(view->TreeFont(), (NavFont{"Courier New", 12.0f, true, false}));
+        EXPECT_EQ(doc.Values.FontName, author ? "Courier New" : "Arial") << author;
+        EXPECT_EQ(doc.Values.Bold, author ? 1 : 0) << author;
+        frame.reset();
+    }
+}
+
+TEST_F(Frame, TheReadersChangesAreKeptForItsHelpFileOnClose) {
+    doc.Values.HelpFileName = "GUIDE.HLP";
+    doc.SetPath((dirs.Root() / "GUIDE.ltp").string());
+    make(false, false, false);
+    view->EvCommand(CM_NAV_AUTOSYNC, 0, 0);
+    frame->Quit();
+    const std::string key = NavSettings::KeyOf(doc.HelpPath());
+    EXPECT_EQ(store.GetValue(key, "AutoSync"), "0");
+    EXPECT_FALSE(store.GetValue(key, "FontName"));
+    // Saving on exit off: written at once, and nothing more is saved.
+    frame->EvCommand(CM_NAV_SAVEONEXIT, 0, 0);
+    EXPECT_EQ(store.GetValue(key, "SaveSettingsOnExit"), "0");
+}
+
+TEST_F(Frame, HelpRequestsOfTheReaderArePopUpsAndSlashIShowsThem) {
+    make(false);
+    frame->AppHelp(HELP_CONTEXT, 0x10000 + CM_NAV_NEXT);
+    ASSERT_EQ(services.Help().Calls().size(), 1u);
+    EXPECT_EQ(services.Help().Calls()[0].command, uint32_t(HELP_CONTEXTPOPUP));
+    // The context-help button: the next command is explained, not run.
+    view->SelectTopic(0);
+    frame->EvCommand(CM_NAV_CONTEXTHELP, 0, 0);
+    frame->EvCommand(CM_NAV_NEXT, 0, 0);
+    EXPECT_EQ(view->SelectedTopic(), 0);
+    ASSERT_EQ(services.Help().Calls().size(), 2u);
+    EXPECT_EQ(services.Help().Calls()[1].data, 0x10000u + CM_NAV_NEXT);
+    frame.reset();
+
+    make(true, true);
+    services.Messages().Answer(IDOK);
+    services.Messages().Answer(IDOK);
+    frame->AppHelp(HELP_CONTEXT, 400031);
+    frame->EvCommand(CM_NAV_HELPCONTENTS, 0, 0);
+    ASSERT_EQ(services.Messages().Calls().size(), 2u);
+    EXPECT_EQ(services.Messages().Calls()[0].text, "Help Context ID: 0x61a9f, 400031");
+    EXPECT_EQ(services.Messages().Calls()[1].text, "Help Command: 11");
+    EXPECT_EQ(services.Help().Calls().size(), 2u);
+}
+
+} // namespace
