@@ -55,7 +55,7 @@ void TEdit::CreateNativeWidget() {
     else
         createSingleLine(parent);
     // The parent hears when the edit gains the focus (losing it: EvKillFocus).
-    window_detail::OnEvent(*this, GetImpl().widget.data(), QEvent::FocusIn,
+    window_detail::OnEvent(*this, GetImpl().client.data(), QEvent::FocusIn,
                            [this] { NotifyParent(EN_SETFOCUS); });
 }
 
@@ -87,7 +87,6 @@ void TEdit::createSingleLine(QWidget* parent) {
         AdoptControl(spin, e);
     else
         AdoptControl(e);
-    window_detail::OnEvent(*this, e, QEvent::FocusIn, [this] { NotifyParent(EN_SETFOCUS); });
 }
 
 void TEdit::createMultiLine(QWidget* parent) {
