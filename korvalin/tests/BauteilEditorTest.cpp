@@ -2,10 +2,12 @@
 // opening protocol, the layer table, the layer commands under real input
 // (keys, in-place edits, drag and drop), the recalculation, and closing
 // with keeping or discarding the changes.
+#include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/bauteil/TLambdaDialog.h"
 #include "korvalin/projekt/ProjektWindow.h"
+#include "korvalin/projekt/TFlaechenVolumenDialog.h"
 #include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
@@ -18,6 +20,7 @@
 #include "platform/window/Edit.h"
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TPBauteil.h"
 #include "testsupport/UserInput.h"
 
 #include <filesystem>
@@ -379,6 +382,57 @@ TEST_F(Editor, BildDerBeispielwand) {
     const fs::path bild = fs::path(ordner ? ordner : dirs.Dirs().temp.string()) / "bauteil.png";
     ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
     EXPECT_GT(fs::file_size(bild), 1000u);
+}
+
+// A click into the area column of the assigned table runs the area
+// calculator on the placed component; Cancel leaves it untouched.
+TEST_F(Editor, FlaecheDesProjektbauteilsMitDemRechner) {
+    using R = TFlaechenVolumenDialog;
+    auto& d = Oeffnen();
+    ASSERT_NE(d.PBauteil, nullptr);
+    TPBauteil& b = *d.PBauteil;
+    b.Flaechenliste.Flush();
+    const double einbauten = b.Bruttoflaeche - b.Nettoflaeche;
+    const auto eintippen = [](R& r, int zeile, const char* text) {
+        r.Liste()->OpenEditor(zeile, 2);
+        r.Liste()->SetEditorText(text);
+        r.Liste()->EditorEnter();
+    };
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& r = dynamic_cast<R&>(dlg);
+        EXPECT_EQ(r.Modus(), R::Flaechen);
+        EXPECT_EQ(r.GetCaption(), "Flächenberechnung: " + b.Name);
+        ASSERT_EQ(r.Liste()->GetCount(), 1);
+        EXPECT_EQ(r.Liste()->GetCellText(0, 1), "Fläche 1");
+        eintippen(r, 0, "99");
+        r.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+    });
+    d.ProjektbauteilTabelle()->SelectItem(d.PBauteilIndex);
+    const auto r = d.ProjektbauteilTabelle()->GetCellRect(d.PBauteilIndex, 3);
+    ASSERT_TRUE(r.has_value());
+    testsupport::LeftClick(*d.ProjektbauteilTabelle(),
+                           {r->left + r->Width() / 2, (r->top + r->bottom) / 2});
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    ASSERT_EQ(services.Dialogs().Captions().size(), 1u);
+    EXPECT_TRUE(b.Flaechenliste.IsEmpty());
+    EXPECT_FALSE(d.Geaendert);
+    // OK: the list, its sum as the gross area less the built-in parts, the number.
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& r = dynamic_cast<R&>(dlg);
+        eintippen(r, 0, "10,5");
+        r.SendMessage(WM_COMMAND, WPARAM(R::IDC_NEU), 0);
+        eintippen(r, 1, "2");
+        r.Item<TEdit>(R::IDC_NUMMER)->SetText("");
+        r.Item<TEdit>(R::IDC_NUMMER)->Type("7");
+        r.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    d.FlaecheEingeben();
+    ASSERT_EQ(b.Flaechenliste.GetItemsInContainer(), 2u);
+    EXPECT_DOUBLE_EQ(b.Bruttoflaeche, 12.5);
+    EXPECT_NEAR(b.Nettoflaeche, 12.5 - einbauten, 1e-9);
+    EXPECT_EQ(b.CADNummer, 7);
+    EXPECT_TRUE(d.Geaendert);
+    EXPECT_EQ(d.ProjektbauteilTabelle()->GetCellText(d.PBauteilIndex, 3), Zahl(2, b.Nettoflaeche));
 }
 
 } // namespace
