@@ -7,6 +7,9 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/TSftTree.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/ReferenceScreen.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
@@ -242,6 +245,10 @@ void TBauteilDialog::tabellenEinrichten() {
                                   {-1, TTreeColumn::Right, "Q_T [kWh/a]"}};
     projektbauteile_->SetColumns(p);
     projektbauteile_->SetBackgroundColor(TColor::White);
+    // Both tables in bold 8 pt, sized for the screen.
+    const TFont fett("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD);
+    schichten_->SetWindowFont(fett);
+    projektbauteile_->SetWindowFont(fett);
 }
 
 void TBauteilDialog::SetupWindow() {

@@ -13,6 +13,7 @@
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/gdi/Font.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
@@ -94,6 +95,11 @@ TEST_F(Editor, OeffnetMitZeilenmarkenUndHoltOffenesNachVorn) {
     // Without korpus.ini the widths are fitted and no assertion box came up.
     EXPECT_GT(Tabelle().GetColumns()[0].width, 0);
     EXPECT_TRUE(Meldungen().empty());
+    // Both tables in bold 8 pt at the screen's 96 pixels per inch.
+    for (TSftTree* t : {d.SchichtTabelle(), d.ProjektbauteilTabelle()}) {
+        ASSERT_NE(t->GetWindowFont(), nullptr);
+        EXPECT_EQ(*t->GetWindowFont(), TFont("MS Sans Serif", -11, 0, 0, 0, FW_BOLD));
+    }
 }
 
 TEST_F(Editor, ProjektfensterAendernOeffnetDenEditor) {
