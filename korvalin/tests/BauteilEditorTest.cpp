@@ -19,11 +19,13 @@
 #include "platform/window/Button.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/Edit.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPBauteil.h"
 #include "testsupport/UserInput.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -439,6 +441,67 @@ TEST_F(Editor, FlaecheDesProjektbauteilsMitDemRechner) {
     EXPECT_EQ(b.CADNummer, 7);
     EXPECT_TRUE(d.Geaendert);
     EXPECT_EQ(d.ProjektbauteilTabelle()->GetCellText(d.PBauteilIndex, 3), Zahl(2, b.Nettoflaeche));
+}
+
+// A window smaller than the dialog scrolls over it by keys: Page Up and
+// Down by a page, the arrows by a line; Home and End leave it.
+TEST_F(Editor, KleinesFensterRolltMitTasten) {
+    auto& d = Oeffnen();
+    const auto oben = [&d](int id) {
+        return d.ScreenToClient(d.GetDlgItem(id)->GetWindowRect().TopLeft());
+    };
+    d.Fenster->MoveWindow({0, 0, 760, 520});
+    ProcessEvents();
+    const TPoint okGross = oben(IDOK), typ = oben(TBauteilDialog::IDC_TYP);
+    testsupport::PressKey(d, VK_NEXT);
+    EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ); // nothing to scroll
+    // As small as the window goes.
+    d.Fenster->MoveWindow({0, 0, 100, 100});
+    ProcessEvents();
+    TScroller* s = d.GetScroller();
+    ASSERT_NE(s, nullptr);
+    ASSERT_GT(s->GetXRange(), 0);
+    ASSERT_GT(s->GetYRange(), 0);
+    // Laid out at the dialog's own size, shown from its top left corner.
+    EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ);
+    // Keys a button leaves go on to the editor.
+    d.GetDlgItem(TBauteilDialog::IDC_TYP)->SetFocus();
+    ProcessEvents();
+    ASSERT_TRUE(d.GetDlgItem(TBauteilDialog::IDC_TYP)->HasFocus());
+    EXPECT_GT(oben(IDOK).y + d.GetDlgItem(IDOK)->GetWindowRect().Height(),
+              d.GetClientRect().Height());
+    struct Fall {
+        uint32_t taste;
+        int sx, sy; // positions the key asks for
+    };
+    const int seite = s->GetYPage();
+    const Fall faelle[] = {
+        {VK_DOWN, 0, 1}, {VK_NEXT, 0, seite},   {VK_UP, 0, -1},   {VK_HOME, 0, 0},
+        {VK_END, 0, 0},  {VK_PRIOR, 0, -seite}, {VK_RIGHT, 1, 0}, {VK_LEFT, -1, 0},
+    };
+    for (const auto& f : faelle) {
+        const TPoint vorher = oben(IDOK);
+        const int x = s->GetXPos(), y = s->GetYPos();
+        const int nx = std::clamp(x + f.sx, 0, s->GetXRange());
+        const int ny = std::clamp(y + f.sy, 0, s->GetYRange());
+        // The buttons move the focus with the arrows; what they leave reaches the editor.
+        if (f.taste == VK_NEXT || f.taste == VK_PRIOR)
+            testsupport::PressKey(d, f.taste);
+        else
+            d.SendMessage(WM_KEYDOWN, f.taste, 1);
+        EXPECT_EQ(s->GetXPos(), nx) << f.taste;
+        EXPECT_EQ(s->GetYPos(), ny) << f.taste;
+        EXPECT_EQ(oben(IDOK).x - vorher.x, (x - nx) * s->GetXUnit()) << f.taste;
+        EXPECT_EQ(oben(IDOK).y - vorher.y, (y - ny) * s->GetYUnit()) << f.taste;
+    }
+    // The last line is reachable, and large again everything is in its place.
+    testsupport::PressKey(d, VK_NEXT);
+    EXPECT_LE(oben(IDOK).y + d.GetDlgItem(IDOK)->GetWindowRect().Height(),
+              d.GetClientRect().Height());
+    d.Fenster->MoveWindow({0, 0, 760, 520});
+    ProcessEvents();
+    EXPECT_EQ(oben(IDOK), okGross);
+    EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ);
 }
 
 } // namespace
