@@ -7,7 +7,7 @@
 #include "korvalin/bauteil/TBauteilFlaechenBereicheDialog.h"
 #include "korvalin/bauteil/TBauteilTypDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
+#include "korvalin/projekt/TFlaechenVolumenDialog.h"
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -19,6 +19,7 @@
 #include "platform/window/ComboBox.h"
 #include "stammwerk/modell/TBaustoffDatei.h"
 #include "stammwerk/modell/TBauteilDatei.h"
+#include "stammwerk/modell/TPBauteil.h"
 #include "stammwerk/modell/TProjekt.h"
 
 void TBauteilDialog::BauteilTypBearbeiten() {
@@ -86,8 +87,32 @@ void TBauteilDialog::KWertEingeben() {
 
 void TBauteilDialog::FlaecheEingeben() {
     if (!PBauteil) return;
-    // The area dialog comes with the project's dialogs.
-    Ausstehend().Ausfuehren(CM_FLAECHE);
+    TPBauteil& b = *PBauteil;
+    const bool angelegt = b.Flaechenliste.IsEmpty();
+    if (angelegt) {
+        auto erste = std::make_unique<TDimVolumen>();
+        erste->Name = "Fläche 1";
+        erste->Nummer = 0;
+        b.Flaechenliste.Add(std::move(erste));
+    }
+    // The calculator works on copies: Cancel leaves the component as it was.
+    TDimVolumenListe kopien;
+    DimVolumenKopieren(kopien, b.Flaechenliste);
+    TFlaechenVolumenDialog rechner(this, kopien, b.CADNummer, b.Name,
+                                   TFlaechenVolumenDialog::Flaechen);
+    if (rechner.Execute() != IDOK) {
+        if (angelegt) b.Flaechenliste.Flush();
+        return;
+    }
+    b.CADNummer = rechner.BauteilNummer();
+    b.Flaechenliste = std::move(kopien);
+    // The net area follows from the gross area, which is the sum of the list.
+    b.Bruttoflaeche = 0;
+    for (const TDimVolumen& d : b.Flaechenliste) b.Bruttoflaeche += d.Wert;
+    if (TProjekt* p = projekt()) p->FlaecheBerechnen(&b);
+    ErgebnisseAnzeigen(1, 0, 1, 0);
+    ProjektNeuBerechnen(2, 0);
+    Geaendert = true;
 }
 
 void TBauteilDialog::projektbauteilAktiviert(bool klick) {

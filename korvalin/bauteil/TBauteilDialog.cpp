@@ -7,6 +7,9 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/TSftTree.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/ReferenceScreen.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
@@ -18,12 +21,15 @@
 #include "platform/window/PopupMenu.h"
 #include "platform/window/RadioButton.h"
 #include "platform/window/ResponseTable.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TProjekt.h"
 
 namespace {
 
 using K = TControlKind;
+// Pixels per scroll position of the editor window.
+constexpr int kScrollSchritt = 16;
 
 TDialogResource ressource() {
     TDialogResource r;
@@ -242,6 +248,10 @@ void TBauteilDialog::tabellenEinrichten() {
                                   {-1, TTreeColumn::Right, "Q_T [kWh/a]"}};
     projektbauteile_->SetColumns(p);
     projektbauteile_->SetBackgroundColor(TColor::White);
+    // Both tables in bold 8 pt, sized for the screen.
+    const TFont fett("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD);
+    schichten_->SetWindowFont(fett);
+    projektbauteile_->SetWindowFont(fett);
 }
 
 void TBauteilDialog::SetupWindow() {
@@ -398,8 +408,25 @@ bool TBauteilDialog::kWertDialog() {
 }
 
 void TBauteilDialog::EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) {
-    // The tables scroll themselves; the dialog has nothing to scroll by page.
-    TDialog::EvKeyDown(key, repeatCount, flags);
+    // Home and End do not move the editor.
+    TScroller* s = GetScroller();
+    if (key == VK_HOME || key == VK_END || !s || !s->KeyScroll(key))
+        TDialog::EvKeyDown(key, repeatCount, flags);
+}
+
+void TBauteilDialog::EvHScroll(uint32_t code, int thumbPos, HWND control) {
+    TDialog::EvHScroll(code, thumbPos, control);
+    if (!control) neuAusrichten();
+}
+
+void TBauteilDialog::EvVScroll(uint32_t code, int thumbPos, HWND control) {
+    TDialog::EvVScroll(code, thumbPos, control);
+    if (!control) neuAusrichten();
+}
+
+void TBauteilDialog::neuAusrichten() {
+    const TRect c = GetClientRect();
+    if (!entwurf_.empty()) layout(c.Width(), c.Height());
 }
 
 // Layout ---------------------------------------------------------------------------
@@ -416,9 +443,22 @@ void TBauteilDialog::EvSize(uint32_t sizeType, const TSize& size) {
 }
 
 void TBauteilDialog::layout(int W, int H) {
+    // A window smaller than the dialog shows part of it and scrolls over the rest.
+    TScroller* s = GetScroller();
+    if (!s) {
+        s = SetScroller(std::make_unique<TScroller>(this, kScrollSchritt, kScrollSchritt, 0, 0));
+        s->SetAutoOrg(false);
+    }
+    const auto bereich = [](int entwurf, int fenster) {
+        return std::max(0, (entwurf - fenster + kScrollSchritt - 1) / kScrollSchritt);
+    };
+    s->SetRange(bereich(entwurfDialog_.Width(), W), bereich(entwurfDialog_.Height(), H));
+    const int ox = -s->GetXPos() * kScrollSchritt, oy = -s->GetYPos() * kScrollSchritt;
+    W = std::max(W, entwurfDialog_.Width());
+    H = std::max(H, entwurfDialog_.Height());
     const int dx = W - entwurfDialog_.Width(), dy = H - entwurfDialog_.Height();
-    auto setzen = [this](int id, const TRect& r) {
-        if (auto* c = GetDlgItem(id)) c->MoveWindow(r);
+    auto setzen = [this, ox, oy](int id, const TRect& r) {
+        if (auto* c = GetDlgItem(id)) c->MoveWindow(r.Offset(ox, oy));
     };
     for (const auto& e : entwurf_) {
         TRect r = e.rect;

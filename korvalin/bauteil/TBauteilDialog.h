@@ -69,6 +69,8 @@ public:
     void CmOk() override;
     void EvSize(uint32_t sizeType, const TSize& size) override;
     void EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) override;
+    void EvHScroll(uint32_t code, int thumbPos, HWND control) override;
+    void EvVScroll(uint32_t code, int thumbPos, HWND control) override;
 
     // Results, tables and the assigned table.
     void ErgebnisseAnzeigen(int rechnen, int feuchte, int huelle, int umfang);
@@ -163,6 +165,7 @@ private:
     bool katalogSchreiben(const char* titel);
     void entwurfMerken();
     void layout(int breite, int hoehe);
+    void neuAusrichten();
     void luftschichtWarnung(const char* text);
 
     TRBauteil* bauteil_;                   // not owned: the project's or the catalogue's

@@ -2,24 +2,30 @@
 // opening protocol, the layer table, the layer commands under real input
 // (keys, in-place edits, drag and drop), the recalculation, and closing
 // with keeping or discarding the changes.
+#include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/bauteil/TLambdaDialog.h"
 #include "korvalin/projekt/ProjektWindow.h"
+#include "korvalin/projekt/TFlaechenVolumenDialog.h"
 #include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/gdi/Font.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/Edit.h"
+#include "platform/window/Scroller.h"
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TPBauteil.h"
 #include "testsupport/UserInput.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -91,6 +97,11 @@ TEST_F(Editor, OeffnetMitZeilenmarkenUndHoltOffenesNachVorn) {
     // Without korpus.ini the widths are fitted and no assertion box came up.
     EXPECT_GT(Tabelle().GetColumns()[0].width, 0);
     EXPECT_TRUE(Meldungen().empty());
+    // Both tables in bold 8 pt at the screen's 96 pixels per inch.
+    for (TSftTree* t : {d.SchichtTabelle(), d.ProjektbauteilTabelle()}) {
+        ASSERT_NE(t->GetWindowFont(), nullptr);
+        EXPECT_EQ(*t->GetWindowFont(), TFont("MS Sans Serif", -11, 0, 0, 0, FW_BOLD));
+    }
 }
 
 TEST_F(Editor, ProjektfensterAendernOeffnetDenEditor) {
@@ -379,6 +390,118 @@ TEST_F(Editor, BildDerBeispielwand) {
     const fs::path bild = fs::path(ordner ? ordner : dirs.Dirs().temp.string()) / "bauteil.png";
     ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
     EXPECT_GT(fs::file_size(bild), 1000u);
+}
+
+// A click into the area column of the assigned table runs the area
+// calculator on the placed component; Cancel leaves it untouched.
+TEST_F(Editor, FlaecheDesProjektbauteilsMitDemRechner) {
+    using R = TFlaechenVolumenDialog;
+    auto& d = Oeffnen();
+    ASSERT_NE(d.PBauteil, nullptr);
+    TPBauteil& b = *d.PBauteil;
+    b.Flaechenliste.Flush();
+    const double einbauten = b.Bruttoflaeche - b.Nettoflaeche;
+    const auto eintippen = [](R& r, int zeile, const char* text) {
+        r.Liste()->OpenEditor(zeile, 2);
+        r.Liste()->SetEditorText(text);
+        r.Liste()->EditorEnter();
+    };
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& r = dynamic_cast<R&>(dlg);
+        EXPECT_EQ(r.Modus(), R::Flaechen);
+        EXPECT_EQ(r.GetCaption(), "Flächenberechnung: " + b.Name);
+        ASSERT_EQ(r.Liste()->GetCount(), 1);
+        EXPECT_EQ(r.Liste()->GetCellText(0, 1), "Fläche 1");
+        eintippen(r, 0, "99");
+        r.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+    });
+    d.ProjektbauteilTabelle()->SelectItem(d.PBauteilIndex);
+    const auto r = d.ProjektbauteilTabelle()->GetCellRect(d.PBauteilIndex, 3);
+    ASSERT_TRUE(r.has_value());
+    testsupport::LeftClick(*d.ProjektbauteilTabelle(),
+                           {r->left + r->Width() / 2, (r->top + r->bottom) / 2});
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    ASSERT_EQ(services.Dialogs().Captions().size(), 1u);
+    EXPECT_TRUE(b.Flaechenliste.IsEmpty());
+    EXPECT_FALSE(d.Geaendert);
+    // OK: the list, its sum as the gross area less the built-in parts, the number.
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& r = dynamic_cast<R&>(dlg);
+        eintippen(r, 0, "10,5");
+        r.SendMessage(WM_COMMAND, WPARAM(R::IDC_NEU), 0);
+        eintippen(r, 1, "2");
+        r.Item<TEdit>(R::IDC_NUMMER)->SetText("");
+        r.Item<TEdit>(R::IDC_NUMMER)->Type("7");
+        r.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    d.FlaecheEingeben();
+    ASSERT_EQ(b.Flaechenliste.GetItemsInContainer(), 2u);
+    EXPECT_DOUBLE_EQ(b.Bruttoflaeche, 12.5);
+    EXPECT_NEAR(b.Nettoflaeche, 12.5 - einbauten, 1e-9);
+    EXPECT_EQ(b.CADNummer, 7);
+    EXPECT_TRUE(d.Geaendert);
+    EXPECT_EQ(d.ProjektbauteilTabelle()->GetCellText(d.PBauteilIndex, 3), Zahl(2, b.Nettoflaeche));
+}
+
+// A window smaller than the dialog scrolls over it by keys: Page Up and
+// Down by a page, the arrows by a line; Home and End leave it.
+TEST_F(Editor, KleinesFensterRolltMitTasten) {
+    auto& d = Oeffnen();
+    const auto oben = [&d](int id) {
+        return d.ScreenToClient(d.GetDlgItem(id)->GetWindowRect().TopLeft());
+    };
+    d.Fenster->MoveWindow({0, 0, 760, 520});
+    ProcessEvents();
+    const TPoint okGross = oben(IDOK), typ = oben(TBauteilDialog::IDC_TYP);
+    testsupport::PressKey(d, VK_NEXT);
+    EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ); // nothing to scroll
+    // As small as the window goes.
+    d.Fenster->MoveWindow({0, 0, 100, 100});
+    ProcessEvents();
+    TScroller* s = d.GetScroller();
+    ASSERT_NE(s, nullptr);
+    ASSERT_GT(s->GetXRange(), 0);
+    ASSERT_GT(s->GetYRange(), 0);
+    // Laid out at the dialog's own size, shown from its top left corner.
+    EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ);
+    // Keys a button leaves go on to the editor.
+    d.GetDlgItem(TBauteilDialog::IDC_TYP)->SetFocus();
+    ProcessEvents();
+    ASSERT_TRUE(d.GetDlgItem(TBauteilDialog::IDC_TYP)->HasFocus());
+    EXPECT_GT(oben(IDOK).y + d.GetDlgItem(IDOK)->GetWindowRect().Height(),
+              d.GetClientRect().Height());
+    struct Fall {
+        uint32_t taste;
+        int sx, sy; // positions the key asks for
+    };
+    const int seite = s->GetYPage();
+    const Fall faelle[] = {
+        {VK_DOWN, 0, 1}, {VK_NEXT, 0, seite},   {VK_UP, 0, -1},   {VK_HOME, 0, 0},
+        {VK_END, 0, 0},  {VK_PRIOR, 0, -seite}, {VK_RIGHT, 1, 0}, {VK_LEFT, -1, 0},
+    };
+    for (const auto& f : faelle) {
+        const TPoint vorher = oben(IDOK);
+        const int x = s->GetXPos(), y = s->GetYPos();
+        const int nx = std::clamp(x + f.sx, 0, s->GetXRange());
+        const int ny = std::clamp(y + f.sy, 0, s->GetYRange());
+        // The buttons move the focus with the arrows; what they leave reaches the editor.
+        if (f.taste == VK_NEXT || f.taste == VK_PRIOR)
+            testsupport::PressKey(d, f.taste);
+        else
+            d.SendMessage(WM_KEYDOWN, f.taste, 1);
+        EXPECT_EQ(s->GetXPos(), nx) << f.taste;
+        EXPECT_EQ(s->GetYPos(), ny) << f.taste;
+        EXPECT_EQ(oben(IDOK).x - vorher.x, (x - nx) * s->GetXUnit()) << f.taste;
+        EXPECT_EQ(oben(IDOK).y - vorher.y, (y - ny) * s->GetYUnit()) << f.taste;
+    }
+    // The last line is reachable, and large again everything is in its place.
+    testsupport::PressKey(d, VK_NEXT);
+    EXPECT_LE(oben(IDOK).y + d.GetDlgItem(IDOK)->GetWindowRect().Height(),
+              d.GetClientRect().Height());
+    d.Fenster->MoveWindow({0, 0, 760, 520});
+    ProcessEvents();
+    EXPECT_EQ(oben(IDOK), okGross);
+    EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ);
 }
 
 } // namespace
