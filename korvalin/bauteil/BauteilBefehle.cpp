@@ -12,6 +12,7 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/Speicherplatz.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
@@ -126,6 +127,7 @@ void TBauteilDialog::BauteilInDateiSpeichern() {
         Input().InputBox("Bauteil in Bauteil-Datei speichern", "Bauteilname", kopie->Name, 30);
     if (!name) return;
     kopie->Name = Abschneiden(*name, TRBauteil::kNameWidth);
+    if (!PruefeSpeicherplatz(kopie->Speicherbedarf() + 512, "Bauteil einfügen")) return;
     kopie->Schluessel.Katalog = 2;
     kopie->Schluessel.Gruppe = KatalogGruppe(kopie->Bauteilart);
     kopie->Schluessel.Untergruppe = 0;

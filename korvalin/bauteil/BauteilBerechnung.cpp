@@ -8,6 +8,7 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/Speicherplatz.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/profile/Profile.h"
@@ -70,6 +71,7 @@ int TBauteilDialog::AnforderungenPruefen() {
 }
 
 bool TBauteilDialog::katalogSchreiben(const char* titel) {
+    if (!PruefeSpeicherplatz(bauteil_->Speicherbedarf(), "Bauteil ändern")) return false;
     TBauteilDatei* katalog = Kataloge().Bauteile();
     if (katalog && katalog->BauteilUebernehmen(bauteil_)) return true;
     Warnung("Zu viele Dateien geöffnet! Änderungen wurden nicht gespeichert!", titel);

@@ -10,6 +10,7 @@
 #include "korvalin/projekt/TFlaechenVolumenDialog.h"
 #include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/Speicherplatz.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
@@ -331,6 +332,18 @@ TEST_F(Editor, NeinBeimSchliessenLaesstDasProjektUnveraendert) {
     EXPECT_EQ(Meldungen().back().caption, "Bauteil schließen");
     EXPECT_TRUE(app->Client()->Ansichten.BauteilEditoren.empty());
     EXPECT_EQ(Korpus().AktuellesProjekt->Dateibild(), vorher);
+}
+
+TEST_F(Editor, BauteilInDateiSpeichernPrueftErstDenSpeicherplatz) {
+    auto& d = Oeffnen();
+    SpeicherplatzVorgeben(100);
+    services.Input().Answer("Kopie");
+    services.Messages().Answer(IDOK);
+    d.BauteilInDateiSpeichern();
+    SpeicherplatzVorgeben(std::nullopt);
+    EXPECT_EQ(Meldungen().back().caption, "Bauteil einfügen");
+    EXPECT_EQ(Meldungen().back().text.rfind("Nicht genügend Speicherkapazität verfügbar!", 0), 0u);
+    EXPECT_EQ(Meldungen().size(), 1u); // refused before the catalogue is asked
 }
 
 TEST_F(Editor, AbbrechenBeimSchliessenBehaeltDieAenderungen) {
