@@ -6,16 +6,7 @@
 #include "stammwerk/modell/TDateiKopf.h"
 
 TBauteilVersion1::TBauteilVersion1() {
-    Bild.SetText(0, 30, "unbenannt");
-    Bild.SetI16(30, -1);
-    const int16_t merker[9] = {0, 0, 1, 1, 1, 0, 1, 1, 1};
-    for (size_t i = 0; i < 9; ++i) Bild.SetI16(32 + 2 * i, merker[i]);
-    Bild.SetF64(54, 0.13); // m²K/W, inner surface resistance
-    Bild.SetF64(62, 0.04); // m²K/W, outer surface resistance
-    KlimaVersion1_2Vorgabe(Bild, 86);
-    Bild.SetF64(202, -1.0);
-    Bild.SetF64(210, -1.0);
-    FensterVersion1_2Vorgabe(Bild, 234);
+    BauteilVersion1_2Vorgabe(Bild, 0);
 }
 
 int TBauteilVersion1::Lesen(ByteReader& in) {

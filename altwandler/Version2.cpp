@@ -110,18 +110,22 @@ int TEinfachBauteilV2::Lesen(ByteReader& in, size_t groesse) {
     return SatzGelesen;
 }
 
+void BauteilVersion1_2Vorgabe(ByteImage& bild, size_t off) {
+    bild.SetText(off, 30, "unbenannt");
+    bild.SetI16(off + 30, -1);
+    const int16_t merker[9] = {0, 0, 1, 1, 1, 0, 1, 1, 1};
+    for (size_t i = 0; i < 9; ++i) bild.SetI16(off + 32 + 2 * i, merker[i]);
+    bild.SetF64(off + 54, 0.13); // m²K/W, inner surface resistance
+    bild.SetF64(off + 62, 0.04); // m²K/W, outer surface resistance
+    KlimaVersion1_2Vorgabe(bild, off + 86);
+    bild.SetF64(off + 202, -1.0);
+    bild.SetF64(off + 210, -1.0);
+    FensterVersion1_2Vorgabe(bild, off + 234);
+}
+
 TBauteilVersion2::TBauteilVersion2() {
     TBaustoffSchluessel().WriteImage(Bild, 0);
-    Bild.SetText(12, 30, "unbenannt");
-    Bild.SetI16(42, -1);
-    const int16_t merker[9] = {0, 0, 1, 1, 1, 0, 1, 1, 1};
-    for (size_t i = 0; i < 9; ++i) Bild.SetI16(44 + 2 * i, merker[i]);
-    Bild.SetF64(66, 0.13); // m²K/W, inner surface resistance
-    Bild.SetF64(74, 0.04); // m²K/W, outer surface resistance
-    KlimaVersion1_2Vorgabe(Bild, 98);
-    Bild.SetF64(214, -1.0);
-    Bild.SetF64(222, -1.0);
-    FensterVersion1_2Vorgabe(Bild, 246);
+    BauteilVersion1_2Vorgabe(Bild, 12);
 }
 
 int TBauteilVersion2::Lesen(ByteReader& in) {

@@ -60,6 +60,9 @@ public:
 };
 
 void FensterVersion1_2Vorgabe(ByteImage& bild, size_t off);
+// A new component record of versions 1 and 2 from its name field on: both
+// hold the same fields, version 2 after a 12-byte key.
+void BauteilVersion1_2Vorgabe(ByteImage& bild, size_t off);
 
 // A partial area; version 1 stores the first 550 bytes of it.
 class TEinfachBauteilV2 {
