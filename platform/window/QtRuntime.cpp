@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPalette>
 #include <QTranslator>
 #include <clocale>
 
@@ -15,6 +16,12 @@ struct QtRuntime::Impl {
         if (qtbase.load(QStringLiteral("qtbase_de"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtbase);
+        // Greyed-out labels must stay readable on the grey dialog face:
+        // Windows' grey text, not the style's pale one.
+        QPalette palette = QApplication::palette();
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+        QApplication::setPalette(palette);
     }
 };
 
