@@ -1,5 +1,7 @@
 #include "lmbpilot32/CMenuCommandsDlg.h"
 
+#include <vector>
+
 #include "platform/window/CheckBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/ResponseTable.h"
@@ -48,7 +50,8 @@ TDialogResource resource() {
 
 NavHelpIds helpIds() {
     NavHelpIds ids{400048, {}};
-    const std::pair<std::initializer_list<int>, uint32_t> groups[] = {
+    // Vectors, not initializer lists: a list's array would end with the pair's construction.
+    const std::pair<std::vector<int>, uint32_t> groups[] = {
         {{120, 125, 140}, 400049},
         {{119, 126, 127}, 400050},
         {{121, 136, 137, 138}, 400051},

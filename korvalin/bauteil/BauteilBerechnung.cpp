@@ -91,6 +91,9 @@ bool TBauteilDialog::uebernehmen() {
 
 bool TBauteilDialog::verwerfen() {
     Korpus().BauteilDatenGeaendert = true;
+    // The shown range goes with the restored ranges: keep only its number.
+    const int bereichNummer = bereich_ ? bereich_->Nummer : 0;
+    bereich_ = nullptr;
     TProjekt* p = projekt();
     sicherung_->PBauteilListe.Flush();
     for (const TTypNummer& n : bauteil_->PBauteilListe) sicherung_->PBauteilListe.Add(n);
@@ -121,7 +124,7 @@ bool TBauteilDialog::verwerfen() {
         bauteil_->Nummer = nummer;
     }
     const int n = int(bauteil_->Flaechenanteile.GetItemsInContainer());
-    BereichSetzen(bereich_ && bereich_->Nummer < n ? bereich_->Nummer : 0);
+    BereichSetzen(bereichNummer < n ? bereichNummer : 0);
     BauteilBerechnen(1, 1, 2);
     ProjektNeuBerechnen(1, 0);
     return true;

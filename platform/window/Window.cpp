@@ -484,7 +484,9 @@ void TWindow::EvCommandEnable(TCommandEnabler& ce) {
 }
 
 bool TWindow::NotifyParent(int code) {
-    return impl_->parent &&
+    // A parent being torn down hears nothing more: its derived part may be
+    // gone already when its base destroys the children.
+    return impl_->parent && !impl_->parent->impl_->destroying &&
            impl_->parent->SendMessage(WM_COMMAND, MAKEWPARAM(uint16_t(GetId()), uint16_t(code)),
                                       LPARAM(GetHandle())) != 0;
 }
