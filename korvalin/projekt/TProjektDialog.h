@@ -191,4 +191,3 @@ private:
     std::vector<Entwurf> entwurf_;
     std::unique_ptr<AutoSicherung> autoSicherung_; // timer 2; removes its copy when the dialog goes
 };
-
