@@ -1,5 +1,7 @@
 #include "testsupport/ControlInput.h"
 
+#include "testsupport/UserInput.h"
+
 #include "platform/gdi/QtBackend.h"
 #include "platform/window/Edit.h"
 #include "platform/window/GadgetWindow.h"
@@ -18,21 +20,6 @@ namespace {
 
 QWidget* clientOf(TWindow& w) {
     return w.GetImpl().client;
-}
-
-Qt::Key qtKeyOf(uint32_t vk) {
-    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return Qt::Key(vk);
-    if (vk >= VK_F1 && vk < VK_F1 + 24) return Qt::Key(Qt::Key_F1 + int(vk - VK_F1));
-    static const std::pair<uint32_t, Qt::Key> kKeys[] = {
-        {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},       {VK_RETURN, Qt::Key_Return},
-        {VK_ESCAPE, Qt::Key_Escape},  {VK_SPACE, Qt::Key_Space},   {VK_PRIOR, Qt::Key_PageUp},
-        {VK_NEXT, Qt::Key_PageDown},  {VK_END, Qt::Key_End},       {VK_HOME, Qt::Key_Home},
-        {VK_LEFT, Qt::Key_Left},      {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},
-        {VK_DOWN, Qt::Key_Down},      {VK_INSERT, Qt::Key_Insert}, {VK_DELETE, Qt::Key_Delete},
-    };
-    for (auto [from, to] : kKeys)
-        if (from == vk) return to;
-    return Qt::Key_unknown;
 }
 
 // An open popup (a combo box's list) takes the keys, as it does the user's.
@@ -59,7 +46,7 @@ void MouseRelease(TWindow& window, TPoint p) {
 }
 
 void KeyClick(TWindow& window, uint32_t virtualKey) {
-    QTest::keyClick(keyTarget(window), qtKeyOf(virtualKey));
+    QTest::keyClick(keyTarget(window), Qt::Key(QtKeyOf(virtualKey)));
 }
 
 void KeyClicks(TWindow& window, std::string_view text) {

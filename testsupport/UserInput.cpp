@@ -32,8 +32,9 @@ QWidget* keyTarget(TWindow& w) {
     return focus && outer && (focus == outer || outer->isAncestorOf(focus)) ? focus : outer;
 }
 
-// The layer's own key mapping, read backwards.
-int qtKeyOf(uint32_t vk) {
+} // namespace
+
+int QtKeyOf(uint32_t vk) {
     if (vk == VK_RETURN) return Qt::Key_Return;
     // Before the printable range, where 0x70.. are letters' lower case.
     if (vk >= VK_F1 && vk < VK_F1 + 24) return Qt::Key_F1 + int(vk - VK_F1);
@@ -43,8 +44,6 @@ int qtKeyOf(uint32_t vk) {
         if (VirtualKeyOf(key) == vk) return key;
     return 0;
 }
-
-} // namespace
 
 void LeftClick(TWindow& w, TPoint p, uint32_t modKeys) {
     QTest::mouseClick(clientOf(w), Qt::LeftButton, modifiersOf(modKeys), QPoint(p.x, p.y));
@@ -77,7 +76,7 @@ void Drag(TWindow& w, TPoint from, TPoint to, uint32_t modKeys) {
 }
 
 void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {
-    QTest::keyClick(keyTarget(w), Qt::Key(qtKeyOf(vk)), modifiersOf(modKeys));
+    QTest::keyClick(keyTarget(w), Qt::Key(QtKeyOf(vk)), modifiersOf(modKeys));
 }
 
 void TypeText(TWindow& w, const char* text) {

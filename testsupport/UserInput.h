@@ -38,6 +38,9 @@ std::function<void()> FocusInSender(TWindow& window);
 bool SaveWindowPicture(TWindow& window, const char* path);
 // The longest time between the clicks of a double click, in milliseconds.
 int DoubleClickTime();
+// The Qt key of a virtual key (the layer's own mapping, read backwards); 0
+// when there is none.
+int QtKeyOf(uint32_t virtualKey);
 // Lets the posted and deferred work run; waits ms milliseconds for timers.
 void ProcessEvents(int ms = 0);
 
