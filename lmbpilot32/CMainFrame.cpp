@@ -15,6 +15,7 @@
 #include "platform/gdi/ReferenceScreen.h"
 #include "platform/services/ChooseDialogs.h"
 #include "platform/services/Clipboard.h"
+#include "platform/services/FileDialogs.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/window/CommandEnabler.h"
@@ -24,9 +25,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 constexpr const char* kName = "Lumbra Navigator";
+constexpr const char* kFilter = "Navigator Files (*.ltp)|*.ltp|All Files (*.*)|*.*|";
 // The framework's help ids of commands: the command plus 0x10000.
 constexpr uint32_t kCommandHelpBase = 0x10000;
 } // namespace
@@ -108,6 +111,7 @@ void CMainFrame::CloseWindow(int retValue) {
         hidden_ = true;
         return;
     }
+    if (setup_.author && !saveModified()) return;
     if (options_.SaveSettingsOnExit) SaveSettings();
     quitting_ = true;
     TDecoratedFrame::CloseWindow(retValue);
@@ -156,6 +160,7 @@ void CMainFrame::fontCommand(TWindow*) {
     view_->SetTreeFont(chosen);
     if (!setup_.author) return;
     CNavDocValues& v = doc_.Values;
+    doc_.Modified = true;
     v.FontName = chosen.Name; // at most 31 bytes: the chooser's record holds no more
     v.FontSize = chosen.Size;
     v.Bold = chosen.Bold;
@@ -165,15 +170,17 @@ void CMainFrame::fontCommand(TWindow*) {
 void CMainFrame::colorsCommand(TWindow* parent) {
     CNavDocValues& v = doc_.Values;
     if (CColorsDlg(parent ? parent : this, v.TextColor, v.BackgroundColor, dialogHelp())
-            .Execute() == IDOK)
+            .Execute() == IDOK) {
+        doc_.Modified = true;
         view_->ApplyColors();
+    }
 }
 
 void CMainFrame::userModeOptions() {
     CUserModeDlg dlg(
         view_, doc_.Values, dialogHelp(), [this](TWindow* p) { fontCommand(p); },
         [this](TWindow* p) { colorsCommand(p); });
-    dlg.Execute();
+    if (dlg.Execute() == IDOK) doc_.Modified = true;
 }
 
 void CMainFrame::printCommand() {
@@ -191,6 +198,59 @@ void CMainFrame::copyCommand() {
         return;
     }
     if (properties_) Clipboard().SetText(properties_->FieldText(CPropertiesBar::IDC_TITLE));
+}
+
+bool CMainFrame::saveModified() {
+    if (!doc_.Modified) return true;
+    switch (MessageBox("Save changes to " + doc_.Title() + "?", kName,
+                       MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES:
+        return saveDocument(false);
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::saveDocument(bool askName) {
+    std::string path = doc_.Path();
+    if (askName || path.empty()) {
+        TOpenSaveDialog::TData data;
+        data.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+        data.filter = kFilter;
+        data.fileName = SaveAsName(doc_.Title());
+        data.defExt = "ltp";
+        if (!path.empty()) data.initialDir = std::filesystem::path(path).parent_path().string();
+        if (!ExecuteSaveDialog(data)) return false;
+        path = data.fileName;
+    }
+    // The file keeps where the author left the navigator.
+    const NavRect r = ToLogicalRect(GetWindowRect(), GetScreenSize());
+    CNavDocValues& v = doc_.Values;
+    v.Left = r.Left, v.Top = r.Top, v.Right = r.Right, v.Bottom = r.Bottom;
+    std::string error;
+    if (doc_.Save(path, &error)) return true;
+    MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+    return false;
+}
+
+void CMainFrame::openCommand() {
+    if (!saveModified()) return;
+    TOpenSaveDialog::TData data;
+    data.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    data.filter = kFilter;
+    data.defExt = "ltp";
+    if (!doc_.Path().empty())
+        data.initialDir = std::filesystem::path(doc_.Path()).parent_path().string();
+    if (!ExecuteOpenDialog(data)) return;
+    std::string error;
+    if (!doc_.Open(data.fileName, &error)) {
+        MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    showTopicFields(-1);
+    view_->StartLink();
 }
 
 bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
@@ -242,7 +302,7 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
         userModeOptions();
         return true;
     case CM_NAV_LINKTOHELP:
-        CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute();
+        if (CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute() == IDOK) doc_.Modified = true;
         return true;
     case CM_NAV_PRINT:
         printCommand();
@@ -252,6 +312,13 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
         return true;
     case CM_NAV_EXIT:
         CloseWindow();
+        return true;
+    case CM_NAV_FILEOPEN:
+        openCommand();
+        return true;
+    case CM_NAV_FILESAVE:
+    case CM_NAV_FILESAVEAS:
+        saveDocument(id == CM_NAV_FILESAVEAS);
         return true;
     default:
         return TDecoratedFrame::EvCommand(id, control, notifyCode);
@@ -279,6 +346,11 @@ void CMainFrame::EvCommandEnable(TCommandEnabler& ce) {
         ce.Enable();
         ce.SetCheck(IsDecorationVisible(ce.GetId()) ? TCommandEnabler::Checked
                                                     : TCommandEnabler::Unchecked);
+        return;
+    case CM_NAV_FILEOPEN:
+    case CM_NAV_FILESAVE:
+    case CM_NAV_FILESAVEAS:
+        ce.Enable(setup_.author);
         return;
     case CM_NAV_PRINT:
     case CM_NAV_COPY:

@@ -56,6 +56,11 @@ private:
     void printCommand();
     void copyCommand();
     void showTopicFields(int item);
+    // The author's navigator file: Open, Save, Save As and the question
+    // before changes are dropped; false when cancelled or not written.
+    void openCommand();
+    bool saveDocument(bool askName);
+    bool saveModified();
 
     CNavDoc& doc_;
     CNavView* view_;

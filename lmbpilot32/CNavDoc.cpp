@@ -1,9 +1,12 @@
 #include "lmbpilot32/CNavDoc.h"
 
 #include "lmbpilot32/NavArchive.h"
+#include "platform/base/FileIO.h"
+#include "platform/base/TextCompare.h"
 
 #include <bit>
 #include <cstring>
+#include <filesystem>
 
 using namespace nav_archive;
 
@@ -233,6 +236,39 @@ bool CNavDoc::PrintRange(int i, int mode, int& from, int& to) const {
     default:
         return false;
     }
+}
+
+bool CNavDoc::Open(const std::string& path, std::string* error) {
+    const FileContents bytes = ReadWholeFile(path, 64 * 1024 * 1024);
+    CNavDoc read;
+    std::string why = bytes.error;
+    if (!bytes.ok || !read.Deserialize(bytes.bytes, &why)) {
+        if (error) *error = path + ": " + why;
+        return false;
+    }
+    *this = std::move(read);
+    SetPath(path);
+    Modified = false;
+    return true;
+}
+
+bool CNavDoc::Save(const std::string& path, std::string* error) {
+    const FileResult written = WriteFileAtomically(path, Serialize());
+    if (!written) {
+        if (error) *error = written.error;
+        return false;
+    }
+    SetPath(path);
+    Modified = false;
+    return true;
+}
+
+std::string CNavDoc::Title() const {
+    if (path_.empty()) return "Untitled";
+    std::string title = std::filesystem::path(path_).filename().string();
+    if (title.size() > 4 && EqualNoCase(std::string_view(title).substr(title.size() - 4), ".ltp"))
+        title.resize(title.size() - 4);
+    return title;
 }
 
 std::string SaveAsName(const std::string& title) {

@@ -51,6 +51,16 @@ public:
     // schema 3 or 4 or end early; the document is then reset.
     bool Deserialize(std::span<const uint8_t> bytes, std::string* error);
 
+    // Reads a navigator file; on failure the document stays as it was and
+    // error names the file and the cause.
+    bool Open(const std::string& path, std::string* error);
+    // Writes the file whole or not at all; the document then has that path.
+    bool Save(const std::string& path, std::string* error);
+    // Changed since it was opened or saved (not stored).
+    bool Modified = false;
+    // The file title without ".ltp", "Untitled" before the first save.
+    std::string Title() const;
+
     // Path and the paths derived from it: the directory (with its trailing
     // slash), the help path (directory + help file name) and its form for
     // macros.

@@ -3,7 +3,6 @@
 #include "lmbpilot32/CMainFrame.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
-#include "platform/base/FileIO.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/services/MessageBox.h"
 
@@ -14,14 +13,10 @@ constexpr const char* kName = "Lumbra Navigator";
 constexpr const char* kDirectories = "Software\\Sorvik Systems\\Lumbra\\Directories";
 
 bool load(CNavDoc& doc, const std::string& path, bool quiet) {
-    const FileContents bytes = ReadWholeFile(path, 64 * 1024 * 1024);
-    std::string error = bytes.error;
-    if (!bytes.ok || !doc.Deserialize(bytes.bytes, &error)) {
-        if (!quiet) MessageBox(path + ": " + error, kName, MB_OK | MB_ICONSTOP);
-        return false;
-    }
-    doc.SetPath(path);
-    return true;
+    std::string error;
+    if (doc.Open(path, &error)) return true;
+    if (!quiet) MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+    return false;
 }
 } // namespace
 

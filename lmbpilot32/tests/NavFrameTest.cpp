@@ -5,6 +5,7 @@
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/CPropertiesBar.h"
+#include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/services/MessageBox.h"
@@ -225,6 +226,83 @@ TEST_F(Frame, HelpRequestsOfTheReaderArePopUpsAndSlashIShowsThem) {
     EXPECT_EQ(services.Messages().Calls()[0].text, "Help Context ID: 0x61a9f, 400031");
     EXPECT_EQ(services.Messages().Calls()[1].text, "Help Command: 11");
     EXPECT_EQ(services.Help().Calls().size(), 2u);
+}
+
+TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost) {
+    make(true);
+    const std::string first = (dirs.Root() / "guide.ltp").string();
+    const std::string second = (dirs.Root() / "other.ltp").string();
+
+    // Save of a file without a name asks for one, proposing its title.
+    services.Files().Answer(first);
+    frame->EvCommand(CM_NAV_FILESAVE, 0, 0);
+    ASSERT_EQ(services.Files().Calls().size(), 1u);
+    EXPECT_EQ(services.Files().Calls()[0].fileName, "Untitled.ltp");
+    EXPECT_EQ(doc.Path(), first);
+    EXPECT_FALSE(doc.Modified);
+    CNavDoc back;
+    ASSERT_TRUE(back.Open(first, nullptr));
+    EXPECT_EQ(back.Items.size(), 5u);
+
+    // A failed write keeps the changes marked and says why.
+    services.Choose().AnswerFont(LOGFONT{});
+    frame->EvCommand(CM_NAV_FONT, 0, 0);
+    EXPECT_TRUE(doc.Modified);
+    filefaults::FailNext(filefaults::Step::Rename);
+    services.Messages().Answer(IDOK);
+    frame->EvCommand(CM_NAV_FILESAVE, 0, 0);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_NE(services.Messages().Calls()[0].text.find("guide.ltp"), std::string::npos);
+    EXPECT_TRUE(doc.Modified);
+    filefaults::Clear();
+
+    CNavDoc small;
+    small.Items.resize(2);
+    ASSERT_TRUE(small.Save(second, nullptr));
+
+    // Open with changes: Cancel keeps everything; No drops them and opens.
+    services.Messages().Answer(IDCANCEL);
+    frame->EvCommand(CM_NAV_FILEOPEN, 0, 0);
+    EXPECT_EQ(services.Files().Calls().size(), 1u);
+    EXPECT_EQ(doc.Path(), first);
+    services.Messages().Answer(IDNO);
+    services.Files().Answer(second);
+    frame->EvCommand(CM_NAV_FILEOPEN, 0, 0);
+    EXPECT_EQ(services.Messages().Calls()[2].text, "Save changes to guide?");
+    EXPECT_EQ(doc.Path(), second);
+    EXPECT_EQ(doc.Items.size(), 2u);
+    EXPECT_FALSE(doc.Modified);
+
+    // A damaged file is refused and the open one stays.
+    const std::string damaged = (dirs.Root() / "damaged.ltp").string();
+    ASSERT_TRUE(WriteFileAtomically(damaged, std::string_view("not a navigator file")));
+    services.Files().Answer(damaged);
+    services.Messages().Answer(IDOK);
+    frame->EvCommand(CM_NAV_FILEOPEN, 0, 0);
+    EXPECT_EQ(doc.Path(), second);
+    EXPECT_EQ(doc.Items.size(), 2u);
+
+    // Save As proposes the file's title cut at "#"; closing with changes
+    // asks, and Yes saves before the frame goes.
+    const std::string hashed = (dirs.Root() / "Guide #2.ltp").string();
+    services.Files().Answer(hashed);
+    frame->EvCommand(CM_NAV_FILESAVEAS, 0, 0);
+    EXPECT_EQ(services.Files().Calls().back().fileName, "other.ltp");
+    EXPECT_EQ(doc.Path(), hashed);
+    services.Files().Answer(std::nullopt);
+    frame->EvCommand(CM_NAV_FILESAVEAS, 0, 0);
+    EXPECT_EQ(services.Files().Calls().back().fileName, "Guide .ltp");
+    EXPECT_EQ(doc.Path(), hashed);
+    doc.Values.Title = "Leitfaden";
+    doc.Modified = true;
+    services.Messages().Answer(IDCANCEL);
+    frame->CloseWindow();
+    EXPECT_TRUE(frame->IsCreated());
+    services.Messages().Answer(IDYES);
+    frame->CloseWindow();
+    EXPECT_FALSE(doc.Modified);
+    ASSERT_TRUE(back.Open(hashed, nullptr));
+    EXPECT_EQ(back.Values.Title, "Leitfaden");
 }
 
 } // namespace
