@@ -117,6 +117,11 @@ void CMainFrame::CloseWindow(int retValue) {
     TDecoratedFrame::CloseWindow(retValue);
 }
 
+void CMainFrame::EvMove(const TPoint& origin) {
+    TDecoratedFrame::EvMove(origin);
+    if (setup_.author) doc_.Modified = true;
+}
+
 void CMainFrame::AppHelp(uint32_t command, uint32_t data) {
     if (setup_.showIds) {
         char text[64];
@@ -251,6 +256,7 @@ void CMainFrame::openCommand() {
     }
     showTopicFields(-1);
     view_->StartLink();
+    doc_.Modified = false;
 }
 
 bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {

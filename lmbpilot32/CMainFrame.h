@@ -46,6 +46,8 @@ public:
     bool EvCommand(int id, HWND control, int notifyCode) override;
     void EvCommandEnable(TCommandEnabler& enabler) override;
     void CloseWindow(int retValue = 0) override;
+    // The author's file keeps the window's place: a move is a change.
+    void EvMove(const TPoint& origin) override;
 
 private:
     std::string dialogHelp() const { return setup_.author ? setup_.helpFile : std::string(); }

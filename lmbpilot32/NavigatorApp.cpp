@@ -51,6 +51,8 @@ void NavigatorApp::InitInstance() {
         PostQuitMessage(1);
         return;
     }
+    // Placing the frame at the start is no change of the file.
+    doc_.Modified = false;
     if (!line_.Author) {
         frame_->LoadReaderSettings();
         view_->Sync();

@@ -72,6 +72,7 @@ struct Frame : ::testing::Test {
         if (link) ASSERT_TRUE(view->StartLink());
         frame->ShowWindow(SW_SHOWNORMAL);
         testsupport::ProcessEvents();
+        doc.Modified = false; // as the program's start leaves it
     }
     std::vector<int> buttons() const {
         std::vector<int> ids;
@@ -244,9 +245,10 @@ TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost
     ASSERT_TRUE(back.Open(first, nullptr));
     EXPECT_EQ(back.Items.size(), 5u);
 
-    // A failed write keeps the changes marked and says why.
-    services.Choose().AnswerFont(LOGFONT{});
-    frame->EvCommand(CM_NAV_FONT, 0, 0);
+    // A failed write keeps the changes marked and says why. Moving the
+    // author's frame is a change: the file keeps the window's place.
+    frame->MoveWindow(TRect(40, 30, 400, 450));
+    testsupport::ProcessEvents();
     EXPECT_TRUE(doc.Modified);
     filefaults::FailNext(filefaults::Step::Rename);
     services.Messages().Answer(IDOK);
@@ -303,6 +305,7 @@ TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost
     EXPECT_FALSE(doc.Modified);
     ASSERT_TRUE(back.Open(hashed, nullptr));
     EXPECT_EQ(back.Values.Title, "Leitfaden");
+    EXPECT_GT(back.Values.Right, back.Values.Left); // the window's place
 }
 
 } // namespace

@@ -22,6 +22,7 @@ enum : uint32_t {
     WM_NULL = 0x0000,
     WM_CREATE = 0x0001,
     WM_DESTROY = 0x0002,
+    WM_MOVE = 0x0003,
     WM_SIZE = 0x0005,
     WM_SETFOCUS = 0x0007,
     WM_KILLFOCUS = 0x0008,

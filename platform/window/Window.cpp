@@ -413,6 +413,9 @@ TResult TWindow::HandleMessage(uint32_t msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         EvSize(wp, {LOWORD(uint32_t(lp)), HIWORD(uint32_t(lp))});
         return 0;
+    case WM_MOVE:
+        EvMove(pointOf(lp));
+        return 0;
     case WM_CANCELMODE:
         EvCancelMode();
         return 0;

@@ -123,6 +123,8 @@ public:
     }
     virtual void EvTimer(uint32_t timerId) { DefaultProcessing(); }
     virtual void EvSize(uint32_t sizeType, const TSize& size) { DefaultProcessing(); }
+    // The window moved; the origin of its client area.
+    virtual void EvMove(const TPoint& origin) { DefaultProcessing(); }
     virtual void EvCancelMode() { DefaultProcessing(); }
     // The focus went to getFocus (0: to no window of this program).
     virtual void EvKillFocus(HWND getFocus) { DefaultProcessing(); }

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QTimerEvent>
 #include <QUrl>
@@ -147,6 +148,13 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* e) {
             const WPARAM type = impl.widget->isMinimized() ? 1 : impl.widget->isMaximized() ? 2 : 0;
             window_->SendMessage(WM_SIZE, type,
                                  MAKELPARAM(uint16_t(s.width()), uint16_t(s.height())));
+        }
+        return false;
+    case QEvent::Move:
+        if (watched != impl.widget) return false;
+        {
+            const auto p = static_cast<QMoveEvent*>(e)->pos();
+            window_->SendMessage(WM_MOVE, 0, MAKELPARAM(uint16_t(p.x()), uint16_t(p.y())));
         }
         return false;
     case QEvent::DragEnter:
