@@ -1,12 +1,12 @@
 #include "tauplot/diagramm/TProjektKlimaDialog.h"
 
-#include "hilfsmittel/DoubleValidator.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/Edit.h"
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TRBauteil.h"
+#include "tauplot/diagramm/KlimaFelder.h"
 #include "tauplot/property/SeitenHilfen.h"
 
 #include <cstdlib>
@@ -91,13 +91,7 @@ TProjektKlimaDialog::TProjektKlimaDialog(TPropertyDialog* dialog, std::string hi
 
 void TProjektKlimaDialog::SetupWindow() {
     TPropertyPage::SetupWindow();
-    for (int id : {105, 106, 114, 115, 123, 112, 117, 102})
-        if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator(-40, 100));
-    for (int id : {107, 108, 116, 109})
-        if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator(0, 100));
-    for (int id : {113, 110})
-        if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator(0, 8768));
-    if (auto* e = Item<TEdit>(130)) e->LimitText(50);
+    klima::FelderPruefen(*this, {123, 112, 117, 102});
 }
 
 void TProjektKlimaDialog::CallHelp() {
@@ -105,12 +99,9 @@ void TProjektKlimaDialog::CallHelp() {
 }
 
 void TProjektKlimaDialog::HandleProjektKlimaStandardButton() {
+    klima::DinPeriodenSetzen(*this);
     const std::pair<int, const char*> werte[] = {
-        {105, "20"},   {106, "-10"},  {107, "50"},
-        {108, "80"},   {113, "1440"}, {114, "12"},
-        {115, "12"},   {116, "70"},   {109, "70"},
-        {110, "2160"}, {123, "12"},   {112, "20"},
-        {117, "5"},    {102, "10"},   {130, "Randbedingungen nach DIN 4108 Teil 3"}};
+        {123, "12"}, {112, "20"}, {117, "5"}, {102, "10"}, {130, klima::kDinKommentar}};
     for (const auto& [id, wert] : werte)
         if (auto* e = Item<TEdit>(id)) e->SetText(wert);
 }
