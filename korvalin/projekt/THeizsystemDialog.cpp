@@ -2,7 +2,12 @@
 
 #include "hilfsmittel/DoubleValidator.h"
 #include "hilfsmittel/DoubleValidator2.h"
+#include "korvalin/projekt/TBrennstoffDialog.h"
+#include "korvalin/projekt/TGradtagzahlenDialog.h"
+#include "korvalin/projekt/TWarmwasserbedarfDialog.h"
+#include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
+#include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/window/ComboBox.h"
 #include "platform/window/ControlCodes.h"
@@ -82,6 +87,12 @@ int einheitIndex(const std::string& einheit) {
     return -1;
 }
 
+// The program's copy of a reference list follows what the dialog wrote.
+template <class T, class S>
+void listeAuffrischen(S* programm, const TReferenzSammlung<T>& dialog) {
+    if (programm) static_cast<TReferenzSammlung<T>&>(*programm) = dialog;
+}
+
 } // namespace
 
 THeizsystemDialog::THeizsystemDialog(TPropertyDialog* dialog, TOrt ort, THeizsystem heizsystem,
@@ -119,6 +130,9 @@ THeizsystemDialog::THeizsystemDialog(TPropertyDialog* dialog, TOrt ort, THeizsys
 
     Responses().Notify(110, EN_CHANGE, [this] { FaktorZeigen(); });
     Responses().Command(107, [this] { WarmwasserRegel(); });
+    Responses().Command(106, [this] { OrtWaehlen(); });
+    Responses().Command(108, [this] { BrennstoffWaehlen(); });
+    Responses().Command(113, [this] { TWarmwasserbedarfDialog(GetParentWindow()).Execute(); });
     Responses().Notify(IDC_EINHEIT, CBN_SELCHANGE, [this] {
         auto* c = Item<TComboBox>(IDC_EINHEIT);
         if (c && c->GetSelIndex() == 3)
@@ -136,8 +150,6 @@ void THeizsystemDialog::SetupWindow() {
         if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator(b.first, b.second));
     for (int id : {133, 134, 135, 136})
         if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator2(0, 99999999));
-    // The location, fuel and hot-water lists are chosen from elsewhere.
-    seite::Freigeben(*this, {106, 108, 113}, false);
     FaktorZeigen();
     WarmwasserRegel();
     SpaltentitelSetzen();
@@ -169,6 +181,39 @@ void THeizsystemDialog::SpaltentitelSetzen() {
         if (auto* s = GetDlgItem(143 + k)) s->SetWindowText(titel[k] + suffix);
     // The calorific values of a fuel without unit are fixed at 1.
     seite::Freigeben(*this, {133, 134}, i != 3);
+}
+
+void THeizsystemDialog::OrtWaehlen() {
+    TGradtagzahlenDialog dialog(GetParentWindow(), Korpus().Programmverzeichnis);
+    if (dialog.Execute() != IDOK) return;
+    listeAuffrischen(Kataloge().Orte(), dialog.Sammlung());
+    if (!dialog.Verwenden) return;
+    Ort = dialog.Gewaehlt();
+    felder_.Gradtagzahl.Zeigen(Ort.Gradtagzahl, "%1.0lf");
+    if (auto* e = Item<TEdit>(102)) e->SetText(Ort.Name);
+    if (auto* e = Item<TEdit>(110)) e->SetText(felder_.Gradtagzahl.Text);
+    FaktorZeigen();
+}
+
+void THeizsystemDialog::BrennstoffWaehlen() {
+    TBrennstoffDialog dialog(GetParentWindow(), Korpus().Programmverzeichnis);
+    if (dialog.Execute() != IDOK) return;
+    listeAuffrischen(Kataloge().Brennstoffe(), dialog.Sammlung());
+    if (!dialog.Verwenden) return;
+    TBrennstoff& b = Heizsystem.Brennstoff;
+    b = dialog.Gewaehlt();
+    auto& f = felder_;
+    f.Heizwert.Zeigen(b.Heizwert, "%3.2lf");
+    f.Brennwert.Zeigen(b.Brennwert, "%3.2lf");
+    f.Preis.Zeigen(b.Preis, "%3.2lf");
+    f.CO2.Zeigen(b.CO2, "%3.2lf");
+    if (auto* e = Item<TEdit>(131)) e->SetText(b.Name);
+    const std::pair<int, ZahlText*> zahlen[] = {
+        {133, &f.Heizwert}, {134, &f.Brennwert}, {135, &f.Preis}, {136, &f.CO2}};
+    for (const auto& [id, z] : zahlen)
+        if (auto* e = Item<TEdit>(id)) e->SetText(z->Text);
+    if (auto* c = Item<TComboBox>(IDC_EINHEIT)) c->SetSelIndex(einheitIndex(b.Einheit));
+    SpaltentitelSetzen();
 }
 
 bool THeizsystemDialog::SaveData() {

@@ -22,6 +22,10 @@ public:
     void FaktorZeigen();
     void WarmwasserRegel();
     void SpaltentitelSetzen();
+    // "Auswählen" of the location and of the fuel: the lists' chosen entry
+    // replaces the page's record.
+    void OrtWaehlen();
+    void BrennstoffWaehlen();
 
     TOrt Ort;
     THeizsystem Heizsystem;
