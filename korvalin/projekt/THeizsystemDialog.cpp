@@ -69,10 +69,12 @@ TDialogResource heizsystemResource() {
     v.push_back({TControlKind::Button, 108, "Auswählen", {5, 82, 55, 94}});
     const char* titel[] = {"Brennstoff", "Einheit", "", "", "", "CO2 kg/kWh"};
     const int x[] = {5, 57, 105, 152, 199, 246};
-    for (int i = 0; i < 6; ++i) v.push_back(label(141 + i, titel[i], x[i], 98, 46));
-    v.push_back(label(114, "Warmwassertemperatur", 15, 146, 80));
+    // Two lines each: "Heizwert in kWh/l" is wider than its column.
+    for (int i = 0; i < 6; ++i)
+        v.push_back({TControlKind::Static, 141 + i, titel[i], {x[i], 88, x[i] + 46, 108}});
+    v.push_back(label(114, "Warmwassertemperatur", 15, 146, 84));
     v.push_back(label(115, "°C", 132, 146, 15));
-    v.push_back(label(119, "Kaltwassertemperatur", 15, 160, 80));
+    v.push_back(label(119, "Kaltwassertemperatur", 15, 160, 84));
     v.push_back(label(120, "°C", 132, 160, 15));
     v.push_back(label(116, "Verbrauch", 15, 174, 80));
     v.push_back(label(117, "l/Tag", 142, 174, 25));

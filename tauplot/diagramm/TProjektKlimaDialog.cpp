@@ -17,55 +17,59 @@ using seite::Text;
 using seite::Zahl;
 
 TDialogResource klimaResource() {
-    const int a = 120, b = 160, c = 200; // columns: inside, outside, (second) values
+    const int a = 130, b = 170, c = 235; // inside, outside, duration
     TDialogResource r{"Klima", {300, 200}, {}};
     auto& v = r.controls;
     // The transferring controls in the order of the record.
-    v.push_back(Zahl(105, a, 22));
-    v.push_back(Zahl(106, b, 22));
-    v.push_back(Zahl(107, a, 36));
-    v.push_back(Zahl(108, b, 36));
-    v.push_back(Zahl(113, c + 30, 22));
-    v.push_back(Zahl(114, a, 62));
-    v.push_back(Zahl(115, b, 62));
-    v.push_back(Zahl(116, a, 76));
-    v.push_back(Zahl(109, b, 76));
-    v.push_back(Zahl(110, c + 30, 62));
-    v.push_back(Zahl(123, a, 98));
-    v.push_back(Zahl(112, a, 112));
-    v.push_back(Zahl(117, b + 60, 98));
-    v.push_back(Zahl(102, b + 60, 112));
-    v.push_back({TControlKind::Edit, 130, "", {60, 130, 290, 142}});
-    v.push_back({TControlKind::RadioButton, 104, "0.5 kg/m²", {120, 158, 170, 168}, true});
-    v.push_back({TControlKind::RadioButton, 119, "1.0 kg/m²", {175, 158, 225, 168}});
-    v.push_back({TControlKind::RadioButton, 122, "Formel nach Weber", {15, 184, 105, 194}, true});
+    v.push_back(Zahl(105, a, 28));
+    v.push_back(Zahl(106, b, 28));
+    v.push_back(Zahl(107, a, 42));
+    v.push_back(Zahl(108, b, 42));
+    v.push_back(Zahl(113, c, 28));
+    v.push_back(Zahl(114, a, 70));
+    v.push_back(Zahl(115, b, 70));
+    v.push_back(Zahl(116, a, 84));
+    v.push_back(Zahl(109, b, 84));
+    v.push_back(Zahl(110, c, 70));
+    v.push_back(Zahl(123, 95, 110));
+    v.push_back(Zahl(112, 95, 124));
+    v.push_back(Zahl(117, 250, 110));
+    v.push_back(Zahl(102, 250, 124));
+    v.push_back({TControlKind::Edit, 130, "", {60, 140, 190, 152}});
+    v.push_back({TControlKind::RadioButton, 104, "0.5 kg/m²", {85, 168, 135, 178}, true});
+    v.push_back({TControlKind::RadioButton, 119, "1.0 kg/m²", {140, 168, 190, 178}});
+    v.push_back({TControlKind::RadioButton, 122, "Formel nach Weber", {12, 188, 120, 198}, true});
     v.push_back(
-        {TControlKind::RadioButton, 124, "Formel nach Schild et al.", {110, 184, 220, 194}});
+        {TControlKind::RadioButton, 124, "Formel nach Schild et al.", {130, 188, 260, 198}});
     // Labels and buttons.
-    v.push_back(Text("Innen", a, 8, 30));
-    v.push_back(Text("Außen", b, 8, 30));
-    v.push_back(Text("Dauer [h]", c + 30, 8, 40));
-    v.push_back(Text("Tauperiode      Temperatur [°C]", 5, 22));
-    v.push_back(Text("rel. Luftfeuchte [%]", 63, 36, 55));
-    v.push_back(Text("Verdunstungsperiode  Temp. [°C]", 5, 62));
-    v.push_back(Text("rel. Luftfeuchte [%]", 63, 76, 55));
-    v.push_back(Text("Oberflächentemp. bei Wandbauteilen", 5, 98));
-    v.push_back(Text("bei Dächern", 63, 112, 55));
-    v.push_back(Text("- unbeheizte Räume", b - 5, 98, 60));
-    v.push_back(Text("- Erdreich", b - 5, 112, 60));
-    v.push_back(Text("Kommentar", 5, 130, 50));
-    v.push_back(Text("Warnung \"Erhebliche Tauwassermenge\" ab einer", 5, 146, 200));
-    v.push_back(Text("Tauwassermenge von", 5, 158, 100));
+    v.push_back(Text("Innen", a, 6, 30));
+    v.push_back(Text("Außen", b, 6, 30));
+    v.push_back(Text("Dauer [h]", c, 6, 45));
+    v.push_back(Text("Tauperiode", 5, 16, 100));
+    v.push_back(Text("Temperatur [°C]", 15, 28, 100));
+    v.push_back(Text("rel. Luftfeuchte [%]", 15, 42, 100));
+    v.push_back(Text("Verdunstungsperiode", 5, 58, 100));
+    v.push_back(Text("Temperatur [°C]", 15, 70, 100));
+    v.push_back(Text("rel. Luftfeuchte [%]", 15, 84, 100));
+    v.push_back(Text("Oberflächentemperatur [°C]", 5, 98, 120));
+    v.push_back(Text("bei Wandbauteilen", 15, 110, 78));
+    v.push_back(Text("bei Dächern", 15, 124, 78));
+    v.push_back(Text("Außentemperatur Tauperiode [°C]", 150, 98, 145));
+    v.push_back(Text("- unbeheizte Räume", 160, 110, 88));
+    v.push_back(Text("- Erdreich", 160, 124, 88));
+    v.push_back(Text("Kommentar", 5, 140, 50));
+    v.push_back(Text("Warnung \"Erhebliche Tauwassermenge\" ab einer", 5, 156, 200));
+    v.push_back(Text("Tauwassermenge von", 5, 168, 78));
     v.push_back(
-        {TControlKind::GroupBox, 201, "Berechnung der Ecktemperaturen nach", {5, 172, 230, 198}});
+        {TControlKind::GroupBox, 201, "Berechnung der Ecktemperaturen nach", {5, 180, 298, 200}});
     v.push_back({TControlKind::Button,
                  TProjektKlimaDialog::IDC_DIN,
                  "DIN - Standardwerte",
-                 {235, 150, 295, 164}});
+                 {195, 138, 298, 152}});
     v.push_back({TControlKind::Button,
                  TProjektKlimaDialog::IDC_UEBERNEHMEN,
                  "Für alle Bauteile übernehmen ",
-                 {235, 168, 295, 182}});
+                 {195, 158, 298, 172}});
     return r;
 }
 
