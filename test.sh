@@ -11,6 +11,9 @@ configure_and_build "$@"
 (cd "$(build_dir)" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
 if [ "${KORVALIN_SKIP_SANITIZE:-0}" != 1 ]; then
   export KORVALIN_BUILD_DIR="$(build_dir)-asan"
-  configure_and_build -DSANITIZE=ON -DKORVALIN_BENCH=OFF "$@"
+  # -O1 with line tables: what the sanitizers want, and several times
+  # faster to compile than -O2 with full debug information.
+  configure_and_build -DSANITIZE=ON -DKORVALIN_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" "$@"
   (cd "$(build_dir)" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
 fi
