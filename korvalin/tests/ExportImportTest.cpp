@@ -12,7 +12,7 @@ using testsupport::ReadText;
 using testsupport::WriteText;
 namespace fs = std::filesystem;
 
-const fs::path kHier = fs::path(__FILE__).parent_path();
+const fs::path kHier = KORVALIN_TEST_DIR;
 
 struct Export : Projektbefehle {
     void SetUp() override {
