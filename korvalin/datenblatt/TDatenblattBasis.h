@@ -68,6 +68,10 @@ public:
     void NeueSeite();
     void EingabefeldBlock(TDC& dc, int pass, int satznummer, int variantennummer);
     bool AufAktuellerSeite() const { return Block.Seite == AktuelleSeite + 1; }
+    // The current block's sides as placing will set them: a block new to the
+    // array has no geometry yet when its content is measured.
+    int BlockLinks() const { return Koerper.left + Block.Einzug; }
+    int BlockRechts() const { return Koerper.right - Block.Einzug; }
 
     // --- Table model ---
     void SpaltenLayout();

@@ -109,7 +109,7 @@ void TDatenblattBasis::TabellenRaster(int zeilen, int spalten) {
 void TDatenblattBasis::TabelleZeichnen(TDC& dc, int zeilen, int spalten, int pass) {
     const TFont alt = dc.SelectObject(Texte().Font(Textstil::Tabelle));
     TabellenRaster(zeilen, spalten);
-    if (pass == 1 && SeitenEditModus) {
+    if (pass == 1 && SeitenEditModus && AufAktuellerSeite()) {
         const TPen altStift = dc.SelectObject(TPen(TColor::Black));
         const TBrush altPinsel = dc.SelectObject(TBrush(TColor::Black));
         const int oben = Zeilenkanten.front();
@@ -121,7 +121,7 @@ void TDatenblattBasis::TabelleZeichnen(TDC& dc, int zeilen, int spalten, int pas
         dc.SelectObject(altPinsel);
         dc.SelectObject(altStift);
     }
-    if (pass == 1) TabellenGitter(dc, Tabellenzeilen, Tabellenspalten);
+    if (pass == 1 && AufAktuellerSeite()) TabellenGitter(dc, Tabellenzeilen, Tabellenspalten);
     dc.SelectObject(alt);
 }
 
@@ -209,9 +209,9 @@ void TDatenblattBasis::boxZeichnen(TDC& dc, const std::string& text, Textstil st
                                    int pass) {
     const TFont alt = dc.SelectObject(Texte().Font(stil));
     const uint32_t zentriert = titel ? DT_CENTER : 0;
-    TRect innen(Block.Links + 5, Block.Oben, Block.Rechts - 5, Block.Oben);
+    TRect innen(BlockLinks() + 5, Block.Oben, BlockRechts() - 5, Block.Oben);
     dc.DrawText(text, innen, DT_CALCRECT | DT_WORDBREAK | zentriert);
-    innen.right = Block.Rechts - 5;
+    innen.right = BlockRechts() - 5;
     Block.Unten = Block.InnenUnten = innen.bottom;
     Block.InnenHoehe = Block.Hoehe = Block.Unten - Block.Oben;
     if (pass == 1 && AufAktuellerSeite()) {

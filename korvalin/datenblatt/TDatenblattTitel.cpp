@@ -71,9 +71,9 @@ void TDatenblattBasis::SeitenumfangSetzen() {
 void TDatenblattBasis::TitelTextZeichnen(TDC& dc, TFont schrift, TColor farbe, int ausrichtung,
                                          int pass) {
     const TFont alt = dc.SelectObject(schrift);
-    TRect r(Block.Links, Block.Oben, Block.Rechts, Block.Oben);
+    TRect r(BlockLinks(), Block.Oben, BlockRechts(), Block.Oben);
     dc.DrawText(Titeltext, r, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
-    r.right = Block.Rechts;
+    r.right = BlockRechts();
     r.bottom += Zeilenschritt;
     Block.Unten = Block.InnenUnten = r.bottom;
     Block.InnenHoehe = Block.Hoehe = r.bottom - Block.Oben;
