@@ -13,6 +13,7 @@
 #include "platform/base/Geometry.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -179,6 +180,16 @@ public:
     std::array<std::string, MaxSpalten> Spaltentext;
     int Tabellenzeilen = 0, Tabellenspalten = 0;
     std::array<std::array<TRect, MaxSpalten + 1>, 5> Spaltengriffe{}; // block kinds 1-5
+    // Row table of the facade, overview and area tables: per table row its
+    // top edge and which placed component (code other than 10) or window
+    // (code 10) it shows; below -4 in either value: no such row. As long as
+    // the table has rows.
+    struct TZeilenEintrag {
+        int Oben = 0;
+        int16_t Nummer = -5;
+        int16_t Code = -5;
+    };
+    std::vector<TZeilenEintrag> Zeilentabelle;
     TColor Zellfarbe{225, 225, 225};
     TColor Boxfarbe{225, 225, 225};
 

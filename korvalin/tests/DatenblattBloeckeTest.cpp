@@ -3,8 +3,10 @@
 #include "DatenblattFixture.h"
 
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
+#include "korvalin/datenblatt/DatenblattSchluessel.h"
 #include "korvalin/datenblatt/TDatenblattDatenArray.h"
 #include "korvalin/datenblatt/TFixDaten.h"
+#include "stammwerk/modell/TProjekt.h"
 
 #include <gtest/gtest.h>
 
@@ -163,4 +165,33 @@ TEST(DatenblattDaten, VorgabebreitenJederGruppeErgebenHundert) {
     EXPECT_EQ(f.Massen.Schalter, 5);
     EXPECT_EQ(f.ErsteSeite(0), 2);
     EXPECT_EQ(f.ErsteSeite(1), 1);
+}
+
+TEST(DatenblattDaten, SchluesselJeQuerschnittUndFensterInListenfolge) {
+    TProjekt p;
+    for (uint16_t n : {4, 2}) {
+        auto t = std::make_unique<TRBauteil>();
+        t->Nummer = n;
+        for (int16_t e = 0; e < n / 2 + 1; ++e) {
+            auto eb = std::make_unique<TEinfachBauteil>();
+            eb->Nummer = e;
+            t->Flaechenanteile.Add(std::move(eb));
+        }
+        p.RBauteile.Add(std::move(t));
+    }
+    auto f = std::make_unique<TRFenster>();
+    f->Nummer = 7;
+    p.RFenster.Add(std::move(f));
+    const auto bauteile = BauteilSchluessel(p);
+    const std::vector<TBTKey> erwartet{{2, 0}, {2, 1}, {4, 0}, {4, 1}, {4, 2}};
+    EXPECT_EQ(bauteile, erwartet);
+    TEBDatenblattDatenArray feld;
+    feld.FindenOderAnlegen({4, 1}).Editfelder[0].Text = "bleibt";
+    SchluesselVorbelegen(feld, bauteile);
+    EXPECT_EQ(feld.Saetze.size(), 5u);
+    EXPECT_EQ(feld.FindenOderAnlegen({4, 1}).Editfelder[0].Text, "bleibt");
+    TFensterDatenblattDatenArray fenster;
+    SchluesselVorbelegen(fenster, FensterSchluessel(p));
+    ASSERT_EQ(fenster.Saetze.size(), 1u);
+    EXPECT_EQ(fenster.Saetze[0].Key.Fenster, 7);
 }

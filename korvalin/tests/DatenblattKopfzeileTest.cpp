@@ -3,8 +3,12 @@
 #include "DatenblattFixture.h"
 
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
+#include "hilfsmittel/layout/FirmenLogo.h"
 #include "hilfsmittel/layout/KopfzeileData.h"
+#include "hilfsmittel/layout/LogoGroessen.h"
 #include "hilfsmittel/layout/RahmenGroessen.h"
+#include "platform/gdi/ImageDC.h"
+#include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -204,4 +208,63 @@ TEST(DatenblattKopfzeile, BlattOhneProjektZeigtKeinenDateinamen) {
     b.KopfzeilenDatenSetzen();
     b.KopfzeilenTexteSetzen(false);
     EXPECT_EQ(b.KopfzeilenTexte[0], "");
+}
+
+namespace {
+// A logo read from a small picture, on the first page only or on every page.
+void logoSetzen(TestBlatt& b, const testsupport::TempDir& dir, int plazierung) {
+    TImageDC bild(120, 40);
+    bild.FillRect(TRect(0, 0, 120, 40), TBrush(TColor(0, 90, 160)));
+    const auto datei = dir / "logo.png";
+    bild.SavePng(datei);
+    b.Logo().LogoInclude = 1;
+    b.Logo().Plazierung = plazierung;
+    b.SetFirmenLogo(std::make_unique<TFirmenLogo>(datei));
+    ASSERT_TRUE(b.LogoGezeigt());
+    ASSERT_GT(b.LogoHoehe(), 0);
+}
+} // namespace
+
+TEST(DatenblattKopfzeile, KopfzeileUnterDemLogobandNurWoEsSteht) {
+    testsupport::TempDir dir;
+    TestBlatt b;
+    b.Blattart = 3;
+    logoSetzen(b, dir, 0);
+    const auto erste = kopfUndFuss(b, 0);
+    ASSERT_EQ(erste.size(), 6u);
+    EXPECT_EQ(erste[0].logical[0].y, 30 + b.LogoHoehe());
+    const auto zweite = kopfUndFuss(b, 1);
+    ASSERT_EQ(zweite.size(), 6u);
+    EXPECT_EQ(zweite[0].logical[0].y, 30);
+    // On every page the header always lies under the band.
+    logoSetzen(b, dir, 1);
+    EXPECT_EQ(kopfUndFuss(b, 1).at(0).logical[0].y, 30 + b.LogoHoehe());
+}
+
+TEST(DatenblattKopfzeile, RahmenstilMitLogobandZeichnetZweiRahmen) {
+    testsupport::TempDir dir;
+    for (int stil : {1, 3}) {
+        TestBlatt b;
+        logoSetzen(b, dir, 1);
+        b.Rahmen().Rahmenart = stil;
+        TRecordingDC dc;
+        b.SeitenRandZeichnen(dc, true);
+        const auto rahmen = dc.CallsOf(stil == 3 ? TDrawKind::RoundRect : TDrawKind::Rectangle);
+        ASSERT_EQ(rahmen.size(), 2u);
+        EXPECT_EQ(rahmen[0].logical[1].y, 30 + b.LogoHoehe());
+        EXPECT_EQ(rahmen[1].logical[0].y, 30 + b.LogoHoehe());
+    }
+}
+
+TEST(DatenblattKopfzeile, ErsterBlockEinerSeiteUnterDemLogo) {
+    testsupport::TempDir dir;
+    TestBlatt b;
+    logoSetzen(b, dir, 1);
+    b.BlockInitialisieren(0);
+    b.Vorgaenger.Seite = 1;
+    b.NeueSeiteAnstehend = true;
+    b.Block.Nummer = 6;
+    b.BlockPositionieren();
+    EXPECT_EQ(b.Block.Oben, 30 + 10 + 40 + b.LogoHoehe());
+    EXPECT_EQ(b.Block.Seite, 2);
 }
