@@ -4,6 +4,7 @@
 #include "DatenblattFixture.h"
 
 #include "hilfsmittel/Formatter.h"
+#include "hilfsmittel/layout/RahmenGroessen.h"
 #include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"
 #include "platform/gdi/ImageDC.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -26,6 +27,7 @@ void massenblatt(TestBlatt& b, TDC& dc, int pass) {
         b.BlockInitialisieren(0);
         b.Seiten.assign(2, {1, 0});
     }
+    b.Blattart = 3;
     b.AktuellerAbschnitt = 3;
     Ausfuehren(
         b, dc, pass, [&](TDC& d, int p) { b.MassenTitel(d, p); }, 0);
@@ -78,6 +80,19 @@ TEST_F(Massenblatt, SeiteDesBeispielprojektsGleichtIhrerVorlage) {
         TImageDC dc(891, 1260);
         massenblatt(bild, dc, 1);
         dc.SavePng(std::filesystem::path(ordner) / "massen_1.png");
+        // The same page with border, header and footer.
+        bild.SeitenLayout().Kopfzeile = bild.SeitenLayout().Fusszeile = 1;
+        bild.Rahmen().Rahmenart = 2;
+        bild.Kopfzeilendaten.Texte = {
+            "Stand &[Datum]", "Massenermittlung", "&[Seite]", "&[Datei]", "", "Seite &[Seite]"};
+        bild.Kopfzeilendaten.Seitenformat = 3;
+        bild.Kopfzeilendaten.Datumsformat = 3;
+        bild.KopfzeilenDatenSetzen();
+        bild.KopfzeilenTexteSetzen(false);
+        TImageDC gerahmt(891, 1260);
+        bild.SeitenRandZeichnen(gerahmt, true); // page 1's border comes from the sheet builder
+        massenblatt(bild, gerahmt, 1);
+        gerahmt.SavePng(std::filesystem::path(ordner) / "massen_1_rahmen.png");
     }
 }
 
@@ -155,4 +170,21 @@ TEST_F(Massenblatt, ZeilenMitGrenzeUndDezimalzeichen) {
     EXPECT_EQ(texte[10].text, " 12,50  ");
     EXPECT_EQ(texte[11].text, " 1E+05  ");
     EXPECT_EQ(b.Block.Hoehe, 3 * 19);
+}
+
+TEST_F(Massenblatt, KopfUndFusszeileAufJederSeite) {
+    const auto g = beispiel();
+    b.Gesamtprojekt = g.get();
+    b.SeitenLayout().Kopfzeile = b.SeitenLayout().Fusszeile = 1;
+    b.Kopfzeilendaten.Texte = {"", "&[Seite]", "", "", "&[Datei]", ""};
+    TRecordingDC layout;
+    massenblatt(b, layout, 0);
+    b.KopfzeilenDatenSetzen();
+    b.KopfzeilenTexteSetzen(false);
+    TRecordingDC dc;
+    massenblatt(b, dc, 1);
+    std::vector<std::string> texte;
+    for (const TDrawCall& c : dc.CallsOf(TDrawKind::DrawText))
+        if (c.text == "Seite 1" || c.text == "beispiel") texte.push_back(c.text);
+    EXPECT_EQ(texte, (std::vector<std::string>{"Seite 1", "beispiel"})) << dc.Dump();
 }
