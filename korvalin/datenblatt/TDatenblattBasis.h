@@ -137,7 +137,10 @@ public:
     void SeitenumfangSetzen();
     void TitelTextZeichnen(TDC& dc, TFont schrift, TColor farbe, int ausrichtung, int pass);
 
-    // --- Content: the quantities sheet ---
+    // --- Content: section titles, the quantities sheet ---
+    void HeindlTitel(TDC& dc, int pass);
+    void HeindlErlaeuterung(TDC& dc, int pass);
+    void EnergieTitel(TDC& dc, int pass);
     void MassenTitel(TDC& dc, int pass);
     void MassenTabelle(TDC& dc, int anzahl, int erster, int pass);
     void MassenZeilenZeichnen(TDC& dc, int erster, int zeilen, int spalten);

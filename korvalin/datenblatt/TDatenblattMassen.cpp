@@ -1,15 +1,9 @@
-// The quantities sheet: its title and the material table of a slice of the
-// project's material sums.
+// The quantities sheet's material table: one slice of the project's material
+// sums.
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "korvalin/datenblatt/TDatenblattBasis.h"
 #include "platform/gdi/DC.h"
 #include "stammwerk/modell/TProjekt.h"
-
-void TDatenblattBasis::MassenTitel(TDC& dc, int pass) {
-    Durchgang = pass;
-    Titeltext = "\n Massenermittlung für die einzelnen Baustoffklassen \n";
-    TitelZeichnen(dc, Titeltext, pass);
-}
 
 void TDatenblattBasis::MassenTabelle(TDC& dc, int anzahl, int erster, int pass) {
     Durchgang = pass;

@@ -289,3 +289,30 @@ TEST(DatenblattTabelle, SpaltenLayoutNimmtDieGespeichertenSaetzeDesAbschnitts) {
     b.SpaltenLayout();
     EXPECT_EQ(b.Breitensaetze[0][0], 1);
 }
+
+TEST(DatenblattTabelle, AbschnittstitelSindKastenMitIhremText) {
+    struct Fall {
+        void (TDatenblattBasis::*inhalt)(TDC&, int);
+        const char* teil;
+        bool titel;
+    };
+    const Fall faelle[] = {
+        {&TDatenblattBasis::MassenTitel, "Massenermittlung für die einzelnen Baustoffklassen",
+         true},
+        {&TDatenblattBasis::EnergieTitel, "Energiebedarf für Heizwärme und Warmwasser", true},
+        {&TDatenblattBasis::HeindlTitel, "periodischen Wärmedurchgang durch Außenwände", true},
+        {&TDatenblattBasis::HeindlErlaeuterung, "im eingeschwungenen Zustand.\nDie Kennwerte",
+         false},
+    };
+    for (const Fall& f : faelle) {
+        TestBlatt b;
+        TRecordingDC dc;
+        (b.*f.inhalt)(dc, 1);
+        const auto texte = dc.CallsOf(TDrawKind::DrawText);
+        ASSERT_EQ(texte.size(), 2u); // measured, then drawn
+        EXPECT_NE(texte[1].text.find(f.teil), std::string::npos) << f.teil;
+        EXPECT_EQ((texte[1].flags & DT_CENTER) != 0, f.titel);
+        EXPECT_EQ(texte[1].font, b.Texte().Font(f.titel ? Textstil::Titel : Textstil::Kommentar));
+        EXPECT_GT(b.Block.Hoehe, 0);
+    }
+}
