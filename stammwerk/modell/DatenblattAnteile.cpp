@@ -1,5 +1,7 @@
 // Shares of placed items and facades in the totals of the current variant,
 // for the data-sheet rows.
+#include "stammwerk/modell/EBStruct.h"
+#include "stammwerk/modell/TEinfachBauteil.h"
 #include "stammwerk/modell/TFassade.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPBauteil.h"
@@ -43,4 +45,17 @@ void TFassade::SetFassGroessen(FassadeStruct& f, const TGesamtProjekt* g) const 
     // The losses and gains are divided by any total that is not exactly 0.
     f[2] = p->Q_T != 0 ? Q_T / p->Q_T * 100 : 0;
     f[3] = p->Q_S != 0 ? Q_S / p->Q_S * 100 : 0;
+}
+
+void TEinfachBauteil::SetEBGroessen(const TPBauteil* p, EBStruct& e,
+                                    const TGesamtProjekt* g) const {
+    e = EBStruct{};
+    if (!p) return;
+    const double k_m = p->RBauteil ? p->RBauteil->k_m : 0;
+    e[0] = p->Nettoflaeche * Flaechenanteil * 0.01;
+    e[2] = p->Reduktionsfaktor * k_Wert * Flaechenanteil * k_m * 0.01;
+    const TProjekt* v = variante(g);
+    if (!v) return;
+    e[1] = anteil(e[0], v->A_Bauteile + v->A_Fenster);
+    e[3] = anteil(e[2], v->Q_T);
 }

@@ -15,6 +15,10 @@
 #include <cstdint>
 #include <string>
 
+class TGesamtProjekt;
+class TPBauteil;
+struct EBStruct;
+
 class TRBauteil;
 
 class TEinfachBauteil {
@@ -88,6 +92,9 @@ public:
     // Rebuilds the drawing from the layers and the component type's climate
     // (the standard climate without a type); defined by the drawing layer.
     void SetBauteilGrafikNeu(const TRBauteil* t);
+    // Area, envelope share, transmission value and transmission share of this
+    // cross-section in the placed component p, for the data-sheet rows.
+    void SetEBGroessen(const TPBauteil* p, EBStruct& e, const TGesamtProjekt* g) const;
 
     // u16 layer count, the 1136-byte image, the layer records. Oeffnen
     // returns false when anything is cut short; the object's own pointers

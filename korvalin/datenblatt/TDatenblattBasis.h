@@ -1,0 +1,253 @@
+#pragma once
+// The page engine of a data sheet without its window: the text blocks of the
+// sheet and its pages, the table model with its drawing primitives, the page
+// frame with header and footer, and the content generators that need no
+// window. TDatenWindow derives from it; the block runners and page drivers
+// call the members here with the pass last (0 lays out, 1 paints).
+//
+// All coordinates are page units (portrait 891 x 1260, landscape 1260 x 891);
+// a table row is 19 units high, a character 5 units wide.
+#include "hilfsmittel/layout/KopfzeileData.h"
+#include "korvalin/datenblatt/TBlock.h"
+#include "platform/base/Color.h"
+#include "platform/base/Geometry.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TDC;
+class TFont;
+class TGesamtProjekt;
+class TProjekt;
+class TFixDaten;
+class TDateiFixDaten;
+class TBtTextGroessen;
+class TBtGrafikGroessen;
+class TBtSeitenGroessen;
+class TBtKopfzeileGroessen;
+class TZahlenDarstellungGroessen;
+class TUnterlegungsGroessen;
+class TRahmenGroessen;
+class TLogoGroessen;
+class TAdressGroessen;
+class TFirmenLogo;
+enum class Textstil;
+
+class TDatenblattBasis {
+public:
+    static constexpr int Zeilenhoehe = 19;  // page units
+    static constexpr int Zeichenbreite = 5; // page units
+    static constexpr int MaxSpalten = 20;
+    // Columns whose stored widths add to 100 fill 36/37 of the body width.
+    static constexpr double Breitenfaktor = 0.1945945945945946;
+
+    TDatenblattBasis();
+    virtual ~TDatenblattBasis();
+    TDatenblattBasis(const TDatenblattBasis&) = delete;
+    TDatenblattBasis& operator=(const TDatenblattBasis&) = delete;
+
+    // Settings: the nine layout objects, reloaded at the start of every build
+    // from the project's file (projekt) or "datei.ini"; then the logo, the
+    // shading colours, the number separators and the header data follow them.
+    void EinstellungenLaden(bool projekt);
+
+    // --- Text blocks ---
+    TRect BlockRechteck() const { return Block.Rechteck(); }
+    void BlockLaden(int n);
+    void VorgaengerLaden(int n);
+    void NachfolgerLaden(int n);
+    void BlockPositionieren();
+    void BlockGroesseSetzen();
+    void BlockAbschliessen(int nummer, int benutzerblock, int art);
+    void BlockInitialisieren(int nummer);
+    void StandardBlockSetzen();
+    // The fit test of the runners: room under the previous block above the footer.
+    bool BlockPasstAufSeite() const;
+    void NeueSeite();
+    void EingabefeldBlock(TDC& dc, int pass, int satznummer, int variantennummer);
+    bool AufAktuellerSeite() const { return Block.Seite == AktuelleSeite + 1; }
+    // The current block's sides as placing will set them: a block new to the
+    // array has no geometry yet when its content is measured.
+    int BlockLinks() const { return Koerper.left + Block.Einzug; }
+    int BlockRechts() const { return Koerper.right - Block.Einzug; }
+
+    // --- Table model ---
+    void SpaltenLayout();
+    // Working width k = 0.01 * percentage of set `satz`, column k-1, times the
+    // body width and the width factor (k = 1..spalten); width 0 is 0.
+    void SpaltenBreitenSetzen(int satz, int spalten);
+    void TabelleZeichnen(TDC& dc, int zeilen, int spalten, int pass);
+    void TabellenRaster(int zeilen, int spalten);
+    void TabellenGitter(TDC& dc, int zeilen, int spalten);
+    void ZelleText(TDC& dc, int ersteSpalte, int endSpalte, int zeile, int spanne, int ausrichtung,
+                   int fuellen);
+    void TabellenZeile(TDC& dc, int zeile, int spalten, int spanne, const int* ausrichtung,
+                       int fuellen);
+    void TabellenZeileZentriert(TDC& dc, int zeile, int spalten, int spanne, const int* modus,
+                                int fuellen);
+    void ZahlFormatieren(int spalte, double wert);
+    void KommentarZeichnen(TDC& dc, const std::string& text, int pass);
+    void TitelZeichnen(TDC& dc, const std::string& text, int pass);
+    void TabellenRahmenOhneLetzteZeile(TDC& dc);
+    void TabellenRahmenZeichnen(TDC& dc);
+    void TabellenRahmenBisZeile(TDC& dc, int zeile);
+    void EinheitMitExponentZeichnen(TDC& dc, int x, int y, const TFont& basisSchrift,
+                                    const TFont& exponentSchrift, const std::string& basis,
+                                    const std::string& exponent);
+    // Grid routines of the list tables: cells of a row from given edges,
+    // shaded heading rows and a ruled grid over the window's edges.
+    void ZellenSetzen(int spalten, int zeile, const int* x, const int* y);
+    void ZeileFuellen(TDC& dc, int spalten, int zeile, TColor farbe);
+    void ZeileBeschriften(TDC& dc, int spalten, int zeile, const std::vector<std::string>& texte);
+    void TabellenZeileZeichnen(TDC& dc, int spalten, int zeile, const int* x, const int* y,
+                               TColor farbe, const std::vector<std::string>& texte);
+    void GitterTabelleZeichnen(TDC& dc, int zeilen, int spalten,
+                               const std::vector<std::string>& kopf1,
+                               const std::vector<std::string>& kopf2);
+    // Rectangle of cell (row, column); rows grow as tables need them.
+    TRect& Zelle(int zeile, int spalte);
+    int Zeilenkante(int i) const;
+
+    // --- Page frame, header and footer ---
+    void SeitenRahmen(TDC& dc, int pass);
+    void SeitenRandZeichnen(TDC& dc, bool zeichnen);
+    void KopfzeileZeichnen(TDC& dc, int pass);
+    void FusszeileZeichnen(TDC& dc, int pass);
+    void SeitenStatusAnzeigen();
+    void KopfzeilenDatenSetzen();
+    void KopfzeilenTexteSetzen(bool vorlage);
+    // The header fields of the page being drawn.
+    TKopfzeilenAngaben KopfzeilenAngaben() const;
+    bool LogoGezeigt() const;
+    // The logo band lies on this page: logo on every page, or on page index 0.
+    bool LogoAufDieserSeite() const;
+    bool LogoAufJederSeite() const;
+    int LogoHoehe() const;
+
+    // --- Content: project header and data section, titles ---
+    void ProjektKopfTabelle(TDC& dc, int pass);
+    void ProjektdatenAbschnitt(TDC& dc, int pass);
+    void WaermeschutzTitelSetzen();
+    void WaermeschutzUntertitelSetzen();
+    void FeuchteschutzTitelSetzen();
+    void AufstellerTextSetzen(TDC& dc);
+    void SeitenumfangSetzen();
+    void TitelTextZeichnen(TDC& dc, TFont schrift, TColor farbe, int ausrichtung, int pass);
+
+    // --- Content: section titles, the quantities sheet ---
+    void HeindlTitel(TDC& dc, int pass);
+    void HeindlErlaeuterung(TDC& dc, int pass);
+    void EnergieTitel(TDC& dc, int pass);
+    void MassenTitel(TDC& dc, int pass);
+    void MassenTabelle(TDC& dc, int anzahl, int erster, int pass);
+    void MassenZeilenZeichnen(TDC& dc, int erster, int zeilen, int spalten);
+
+    // The current variant; null for sheets of no project.
+    TProjekt* Projekt() const;
+
+    // --- State of the page engine (the window and the drivers set it) ---
+    TGesamtProjekt* Gesamtprojekt = nullptr;
+    int Blattart = 0; // sheet kind 0-14
+    int Quelle = 0;   // sheet source 0-4
+    int AktuellerAbschnitt = 0;
+    bool Ruecksetzen = false; // layout reset in progress
+    bool NeueSeiteAnstehend = false;
+    bool BtDatei = false; // sheet shown from a data-sheet file (components)
+    bool FnDatei = false; // (windows)
+    bool DateiFlag() const { return BtDatei || FnDatei; }
+    bool SeitenEditModus = false;
+    bool Projektblatt = true; // false: catalogue sheet, header fields in template mode
+    int Durchgang = 0;        // pass being run; the cell primitives draw on 1 only
+    TRect Koerper;            // body of the page
+    int AktuelleSeite = 0;    // page index shown or printed, 0-based
+    int Seitenzahl = 1;
+    int ErsteSeite = 1;     // number of the first page (page numbering dialog)
+    bool Drucken = false;   // a print-out or preview is drawing
+    int Zeilenschritt = 14; // line step of the page text
+
+    int BlockNummer = 0;
+    int BlockAnzahl = 0; // blocks of the last complete build
+    TBlock Block, Vorgaenger, Nachfolger;
+    std::vector<TBlock> Bloecke;
+    std::vector<TBlockSeiteStruct> Seiten; // index = page number
+
+    // Table model of the table being written.
+    std::array<double, MaxSpalten + 1> Spaltenbreite{};        // in character widths, from index 1
+    std::vector<std::array<double, MaxSpalten>> Breitensaetze; // working width sets
+    std::array<int, MaxSpalten + 1> Spaltenkante{};
+    std::vector<int> Zeilenkanten;
+    std::vector<std::array<TRect, MaxSpalten + 1>> Zellen;
+    std::array<std::string, MaxSpalten> Spaltentext;
+    int Tabellenzeilen = 0, Tabellenspalten = 0;
+    std::array<std::array<TRect, MaxSpalten + 1>, 5> Spaltengriffe{}; // block kinds 1-5
+    // Row table of the facade, overview and area tables: per table row its
+    // top edge and which placed component (code other than 10) or window
+    // (code 10) it shows; below -4 in either value: no such row. As long as
+    // the table has rows.
+    struct TZeilenEintrag {
+        int Oben = 0;
+        int16_t Nummer = -5;
+        int16_t Code = -5;
+    };
+    std::vector<TZeilenEintrag> Zeilentabelle;
+    TColor Zellfarbe{225, 225, 225};
+    TColor Boxfarbe{225, 225, 225};
+
+    // Title text buffer (also scratch text of other generators).
+    std::string Titeltext;
+    bool NachweisAnlage1Ziffer1und6 = true;
+    bool NachweisAnlage1Ziffer7 = false;
+
+    // Header and footer.
+    TKopfzeileData Kopfzeilendaten;
+    std::array<std::string, 6> KopfzeilenTexte; // expanded
+    int KopfSeite = 1;                          // page number being drawn
+    std::string Projektpfad, Dateiname, Projektname;
+    std::string Statustext; // last page display of the status bar
+
+    // Stored records; the window shares them between its project sheets.
+    TFixDaten* FixDaten = nullptr;
+    TDateiFixDaten* DateiFixDaten = nullptr;
+
+    TBtTextGroessen& Texte() const { return *texte_; }
+    TBtGrafikGroessen& Grafik() const { return *grafik_; }
+    TBtSeitenGroessen& SeitenLayout() const { return *seiten_; }
+    TBtKopfzeileGroessen& Kopfzeile() const { return *kopfzeile_; }
+    TZahlenDarstellungGroessen& Zahlen() const { return *zahlen_; }
+    TUnterlegungsGroessen& Unterlegung() const { return *unterlegung_; }
+    TRahmenGroessen& Rahmen() const { return *rahmen_; }
+    TLogoGroessen& Logo() const { return *logo_; }
+    TAdressGroessen& Adresse() const { return *adresse_; }
+    TFirmenLogo* FirmenLogo() const { return firmenLogo_.get(); }
+    void SetFirmenLogo(std::unique_ptr<TFirmenLogo> logo);
+
+protected:
+    // The status bar's page field; the window shows it when it is active.
+    virtual void StatusSeiteSetzen(const std::string& text) { Statustext = text; }
+    // In-place editing of input fields belongs to the window.
+    virtual void EingabefeldZuruecksetzen(int /*abschnitt*/) {}
+    virtual void EingabefeldZeichnen(TDC& dc);
+
+private:
+    // Fills (f = 1) and writes column text `text` in a cell, single line.
+    void zelleZeichnen(TDC& dc, const TRect& r, const std::string& text, int ausrichtung,
+                       int fuellen);
+    void rahmenBis(TDC& dc, int unten);
+    void kopfFussZeichnen(TDC& dc, const TRect& r, Textstil stil, int erster, int abstand);
+    void boxZeichnen(TDC& dc, const std::string& text, Textstil stil, bool titel, int pass);
+    std::string zahlText(const char* vor, double wert, const char* nach) const;
+
+    std::unique_ptr<TBtTextGroessen> texte_;
+    std::unique_ptr<TBtGrafikGroessen> grafik_;
+    std::unique_ptr<TBtSeitenGroessen> seiten_;
+    std::unique_ptr<TBtKopfzeileGroessen> kopfzeile_;
+    std::unique_ptr<TZahlenDarstellungGroessen> zahlen_;
+    std::unique_ptr<TUnterlegungsGroessen> unterlegung_;
+    std::unique_ptr<TRahmenGroessen> rahmen_;
+    std::unique_ptr<TLogoGroessen> logo_;
+    std::unique_ptr<TAdressGroessen> adresse_;
+    std::unique_ptr<TFirmenLogo> firmenLogo_;
+};
