@@ -4,6 +4,7 @@
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "platform/gdi/DC.h"
 #include "stammwerk/modell/TRBauteil.h"
+#include "tauplot/diagramm/DiagrammHilfen.h"
 #include "tauplot/diagramm/DiagrammZahl.h"
 #include "tauplot/diagramm/TBauteilGlaser.h"
 
@@ -13,11 +14,7 @@ namespace {
 
 using DiagrammZahl::Festkomma;
 
-int texthoehe(const TDC& dc) {
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(tm);
-    return tm.tmHeight;
-}
+using DiagrammHilfen::Texthoehe;
 
 // Boundary i of the area: the inner face of layer i, or the outer surface after the last.
 const TSchicht& grenze(const TEinfachBauteil& e, int i) {
@@ -106,7 +103,7 @@ int TBauteilGlaser::term(TDC& dc, int x, int y, const Term& t, bool draw) {
 int TBauteilGlaser::bruch(TDC& dc, int x, int yBar, const Term& zaehler, const Term& nenner,
                           int extra) {
     dc.SelectObject(textFont(int(Textstil::Formel)));
-    const int h = texthoehe(dc);
+    const int h = Texthoehe(dc);
     const int bz = term(dc, 0, 0, zaehler, false);
     const int bn = term(dc, 0, 0, nenner, false);
     const int breite = std::max(bz, bn) + extra;
@@ -133,7 +130,7 @@ void TBauteilGlaser::FormelDiffusion(TDC& dc, TRect r, int period, int glaserCas
 void TBauteilGlaser::formelWinter(TDC& dc, const TRect& r, int fall) {
     const TEinfachBauteil& e = *bereich_;
     const TTaupunkt& t = e.Taupunkt;
-    const int h = texthoehe(dc);
+    const int h = Texthoehe(dc);
     const int x0 = r.left + 20;
     const bool zwei = fall == 4 || fall == 5;
     const double pi = grenze(e, 0).Dampfdruck[0];
@@ -193,7 +190,7 @@ void TBauteilGlaser::formelWinter(TDC& dc, const TRect& r, int fall) {
 void TBauteilGlaser::formelSommer(TDC& dc, const TRect& r, int fall) {
     const TEinfachBauteil& e = *bereich_;
     const TTaupunkt& t = e.Taupunkt;
-    const int h = texthoehe(dc);
+    const int h = Texthoehe(dc);
     const int x0 = r.left + 20;
     const double pi = grenze(e, 0).Dampfdruck[1];
     const double pa = e.Aussenoberflaeche.Dampfdruck[1];

@@ -9,6 +9,7 @@
 #include "stammwerk/feuchte/Saettigungsdruck.h"
 #include "stammwerk/grafik/GrafikEinstellungen.h"
 #include "stammwerk/modell/TRBauteil.h"
+#include "tauplot/diagramm/DiagrammHilfen.h"
 #include "tauplot/diagramm/DiagrammZahl.h"
 
 #include <algorithm>
@@ -22,30 +23,12 @@ constexpr int kLinienstil = 10; // pattern unit of every curve segment
 // (a damaged file): the panels stay empty instead of drawing for ever.
 constexpr double kMaxDruckTicks = 5000;
 
+using DiagrammHilfen::Linie;
+using DiagrammHilfen::Rahmen;
+using DiagrammHilfen::Texthoehe;
+
 int abschneiden(double v) {
-    if (!std::isfinite(v)) return 0;
-    v = std::clamp(v, double(std::numeric_limits<int>::min()),
-                   double(std::numeric_limits<int>::max()));
-    return int(v);
-}
-
-int texthoehe(const TDC& dc) {
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(tm);
-    return tm.tmHeight;
-}
-
-void rahmen(TDC& dc, const TRect& r, int breite) {
-    const TPen alt = dc.SelectObject(TPen(TColor::Black, breite));
-    const TBrush pinsel = dc.SelectObject(TBrush::Stock(NULL_BRUSH));
-    dc.Rectangle(r);
-    dc.SelectObject(pinsel);
-    dc.SelectObject(alt);
-}
-
-void linie(TDC& dc, int x1, int y1, int x2, int y2) {
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
+    return DiagrammHilfen::Abschneiden(v);
 }
 
 // The range of the diagram: the layers before the ventilated air layer.
@@ -125,33 +108,11 @@ const TFont& TBauteilGlaser::textFont(int stil) const {
 
 bool TBauteilGlaser::Skalierung(double v) {
     sd_ = Skala();
-    if (!(v > 0) || !std::isfinite(v)) return false;
-    const double gesamt = v;
-    int n = 0;
-    const bool teilen = v > 10;
-    if (teilen) {
-        while (v >= 100) {
-            v /= 10;
-            ++n;
-        }
-    } else {
-        while (v <= 10) {
-            v *= 10;
-            ++n;
-        }
-    }
-    int m = 1;
-    if (v > 25 && v <= 50)
-        m = 2;
-    else if (v > 50 && v <= 75)
-        m = 3;
-    else if (v > 75)
-        m = 4;
-    const double zehnHochN = std::pow(10.0, n);
-    sd_.Anzahl = int(std::floor(v)) / m;
-    sd_.Breite = teilen ? m * zehnHochN : m / zehnHochN;
-    sd_.EinheitenProM = breite_ / gesamt;
-    return sd_.Anzahl > 0;
+    const DiagrammHilfen::Teilung t = DiagrammHilfen::DekadenTeilung(v, 10);
+    sd_.Anzahl = t.Anzahl;
+    sd_.Breite = t.Breite;
+    if (t.Anzahl > 0) sd_.EinheitenProM = breite_ / v;
+    return t.Anzahl > 0;
 }
 
 void TBauteilGlaser::GrafikRect(TDC& dc, TRect& area, TRect& winter, TRect& sommer, TSize& size) {
@@ -166,8 +127,8 @@ void TBauteilGlaser::GrafikRect(TDC& dc, TRect& area, TRect& winter, TRect& somm
     sommer.right = abschneiden(sommer.left + 0.3 * w);
     sommer.bottom = winter.bottom;
     size = winter.Size();
-    rahmen(dc, winter, 1);
-    rahmen(dc, sommer, 1);
+    Rahmen(dc, winter, 1);
+    Rahmen(dc, sommer, 1);
 }
 
 void TBauteilGlaser::kopf(TDC& dc, const TRect& area, const TRBauteil& bauteil,
@@ -190,8 +151,8 @@ void TBauteilGlaser::kopf(TDC& dc, const TRect& area, const TRBauteil& bauteil,
     dc.DrawText(name, rechts, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     dc.SetBkMode(modus);
     dc.SelectObject(alt);
-    rahmen(dc, links, 2);
-    rahmen(dc, rechts, 2);
+    Rahmen(dc, links, 2);
+    Rahmen(dc, rechts, 2);
 }
 
 void TBauteilGlaser::ergebnis(TDC& dc, const TRect& box, const TRBauteil& bauteil) {
@@ -205,7 +166,7 @@ void TBauteilGlaser::ergebnis(TDC& dc, const TRect& box, const TRBauteil& bautei
 
     const TFont alt = dc.SelectObject(textFont(int(Textstil::Formel)));
     const int modus = dc.SetBkMode(TRANSPARENT);
-    const int th = texthoehe(dc);
+    const int th = Texthoehe(dc);
     const bool erneut = e.TauwasserInVerdunstungsperiode != 0;
     const int y = erneut ? box.top + th : box.top + (box.Height() - th) / 2;
     auto menge = [&](const TRect& haelfte, const char* text, const char* index, double wert) {
@@ -228,8 +189,8 @@ void TBauteilGlaser::ergebnis(TDC& dc, const TRect& box, const TRBauteil& bautei
     }
     dc.SetBkMode(modus);
     dc.SelectObject(alt);
-    rahmen(dc, links, 2);
-    rahmen(dc, rechts, 2);
+    Rahmen(dc, links, 2);
+    Rahmen(dc, rechts, 2);
 }
 
 void TBauteilGlaser::PaintGlaser(TDC& dc, TRect& area, TRBauteil* component, int bereich,
@@ -261,7 +222,7 @@ void TBauteilGlaser::PaintGlaser(TDC& dc, TRect& area, TRBauteil* component, int
         kopf(dc, area, *component, projectName);
         const TRect box(area.left, abschneiden(unten - 0.1 * h0), area.right, unten);
         ergebnis(dc, box, *component);
-        rahmen(dc, area, 2);
+        Rahmen(dc, area, 2);
 
         TRect diagramm(area.left, area.top, area.right, unten);
         TSize groesse;
@@ -334,8 +295,8 @@ void TBauteilGlaser::PaintGlaser(TDC& dc, TRect& area, TRBauteil* component, int
             const int mitte = area.left + area.Width() / 2;
             const TRect links(formelRect_.left, formelRect_.top, mitte, formelRect_.bottom);
             const TRect rechts(mitte, formelRect_.top, formelRect_.right, formelRect_.bottom);
-            rahmen(dc, links, 1);
-            rahmen(dc, rechts, 1);
+            Rahmen(dc, links, 1);
+            Rahmen(dc, rechts, 1);
             FormelDiffusion(dc, links, 1, fall);
             FormelDiffusion(dc, rechts, 2, fall);
         }
@@ -370,7 +331,7 @@ void TBauteilGlaser::druckSkala(TDC& dc, double maximum) {
         const int y = winter_.bottom - int(int64_t(i) * h / druckTickAnzahl_);
         druckTicks_[size_t(i)] = y;
         const int laenge = (i % 5 == 0 ? 4 : 2) * hEinheit_;
-        for (const TRect* p : {&winter_, &sommer_}) linie(dc, p->left, y, p->left - laenge, y);
+        for (const TRect* p : {&winter_, &sommer_}) Linie(dc, p->left, y, p->left - laenge, y);
     }
 }
 
@@ -384,8 +345,8 @@ void TBauteilGlaser::xEinteilung(TDC& dc, int count, double step, double unitsPe
         const int dx = abschneiden(i * step * unitsPerMetre);
         winterTicks[size_t(i)] = winter.left + dx;
         sommerTicks[size_t(i)] = sommer.left + dx;
-        linie(dc, winter.left + dx, winter.bottom, winter.left + dx, winter.bottom + 2 * vEinheit_);
-        linie(dc, sommer.left + dx, sommer.bottom, sommer.left + dx, sommer.bottom + 2 * vEinheit_);
+        Linie(dc, winter.left + dx, winter.bottom, winter.left + dx, winter.bottom + 2 * vEinheit_);
+        Linie(dc, sommer.left + dx, sommer.bottom, sommer.left + dx, sommer.bottom + 2 * vEinheit_);
     }
 }
 
@@ -399,7 +360,7 @@ void TBauteilGlaser::AchsenBeschriftung(TDC& dc, TRect& winter, int count, doubl
     else if (step > 1000)
         k = 3;
     dc.SelectObject(vertikal_);
-    const int th = texthoehe(dc);
+    const int th = Texthoehe(dc);
     for (int i = 0; i < count; i += k) {
         const double wert = i * step;
         const std::string t = step >= 1 ? DiagrammZahl::Ganzzahl((long long)(wert), 4)
@@ -413,7 +374,7 @@ void TBauteilGlaser::AchsenBeschriftung(TDC& dc, TRect& winter, int count, doubl
     }
     dc.SelectObject(aufrecht_);
     for (const TRect* p : {&winter_, &sommer_}) dc.TextOut(p->right + 2, p->bottom + 2, "[m]");
-    const int ph = texthoehe(dc);
+    const int ph = Texthoehe(dc);
     for (int b = 1; b <= druckQuotient_; ++b) {
         const size_t tick = size_t(5 * b);
         if (tick >= druckTicks_.size()) break;
@@ -437,15 +398,15 @@ void TBauteilGlaser::xAxis(TDC& dc, const TRect& panel) {
     const int x0 = x + t.cx + hEinheit_;
     const int spitze = x0 + 20 * hEinheit_;
     dc.SelectObject(TPen(TColor::Black));
-    linie(dc, x0, ya, spitze, ya);
-    linie(dc, spitze, ya, spitze - 3 * hEinheit_, ya - vEinheit_);
-    linie(dc, spitze, ya, spitze - 3 * hEinheit_, ya + vEinheit_);
+    Linie(dc, x0, ya, spitze, ya);
+    Linie(dc, spitze, ya, spitze - 3 * hEinheit_, ya - vEinheit_);
+    Linie(dc, spitze, ya, spitze - 3 * hEinheit_, ya + vEinheit_);
 }
 
 void TBauteilGlaser::yAxis(TDC& dc, const TRect& winter) {
     dc.SelectObject(aufrecht_);
     dc.SetBkMode(TRANSPARENT);
-    const int th = texthoehe(dc);
+    const int th = Texthoehe(dc);
     const int ende = winter.left - hEinheit_;
     TRect pa(ende - 20 * hEinheit_, winter.top - th / 2, ende, winter.top - th / 2 + th);
     dc.DrawText("[Pa]", pa, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
@@ -456,9 +417,9 @@ void TBauteilGlaser::yAxis(TDC& dc, const TRect& winter) {
     const int fuss = abschneiden(winter.top + 0.45 * winter.Height());
     const int spitze = fuss - 20 * vEinheit_;
     dc.SelectObject(TPen(TColor::Black));
-    linie(dc, x, fuss, x, spitze);
-    linie(dc, x, spitze, x - 2 * hEinheit_, spitze + 2 * vEinheit_);
-    linie(dc, x, spitze, x + 2 * hEinheit_, spitze + 2 * vEinheit_);
+    Linie(dc, x, fuss, x, spitze);
+    Linie(dc, x, spitze, x - 2 * hEinheit_, spitze + 2 * vEinheit_);
+    Linie(dc, x, spitze, x + 2 * hEinheit_, spitze + 2 * vEinheit_);
 }
 
 void TBauteilGlaser::Ueberschrift(TDC& dc, const TRect& panel, std::string_view title) {
@@ -469,7 +430,7 @@ void TBauteilGlaser::Ueberschrift(TDC& dc, const TRect& panel, std::string_view 
     const int y = panel.top - 15 * vEinheit_ - t.cy;
     dc.TextOut(x, y, title);
     label_ = TRect(x - hEinheit_, y, x + t.cx + hEinheit_, y + t.cy);
-    rahmen(dc, label_, 1);
+    Rahmen(dc, label_, 1);
 }
 
 void TBauteilGlaser::grenzen(TDC& dc, const TRect& panel, const std::vector<double>& sd,
@@ -480,11 +441,11 @@ void TBauteilGlaser::grenzen(TDC& dc, const TRect& panel, const std::vector<doub
         x[size_t(k)] = x[size_t(k) - 1] + abschneiden(sd[size_t(k) - 1] * sd_.EinheitenProM);
     x[size_t(n)] = panel.right;
     dc.SelectObject(TPen(TColor::Black));
-    for (int k = 1; k < n; ++k) linie(dc, x[size_t(k)], panel.top, x[size_t(k)], panel.bottom);
+    for (int k = 1; k < n; ++k) Linie(dc, x[size_t(k)], panel.top, x[size_t(k)], panel.bottom);
 
     dc.SelectObject(aufrecht_);
     dc.SetBkMode(TRANSPARENT);
-    const int th = texthoehe(dc);
+    const int th = Texthoehe(dc);
     int nachbarStart = std::numeric_limits<int>::min();
     int nachbarBreite = 0;
     for (int k = 0; k < n; ++k) {
@@ -510,7 +471,7 @@ void TBauteilGlaser::Legende(TDC& dc, int y) {
     const int abstand = abschneiden(0.15 * kReferenceScreenSize.cx);
     dc.SelectObject(GrafikEinstellungen::BasisSchrift(grafik_));
     dc.SetBkMode(TRANSPARENT);
-    const int th = texthoehe(dc);
+    const int th = Texthoehe(dc);
     const int x1 = winter_.left;
     dc.SelectObject(GrafikEinstellungen::DampfdruckStift(grafik_));
     dc.MoveTo(x1, y);
@@ -526,9 +487,9 @@ void TBauteilGlaser::Legende(TDC& dc, int y) {
 void TBauteilGlaser::TaupunkteMarkieren(TDC& dc, int x, int y, int stem, int head) {
     const TPen alt = dc.SelectObject(TPen(TColor::LtRed, 2));
     const int fuss = y + stem;
-    linie(dc, x, y, x, fuss);
-    linie(dc, x, fuss, x - 3 * hEinheit_, fuss - head);
-    linie(dc, x, fuss, x + 3 * hEinheit_, fuss - head);
+    Linie(dc, x, y, x, fuss);
+    Linie(dc, x, fuss, x - 3 * hEinheit_, fuss - head);
+    Linie(dc, x, fuss, x + 3 * hEinheit_, fuss - head);
     dc.SelectObject(alt);
     marke_ = {x, y, stem, head};
 }
