@@ -7,13 +7,17 @@
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ProjektbefehleFixture.h"
+#include "platform/print/Printer.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Scroller.h"
 #include "stammwerk/modell/TPFenster.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "tauplot/diagramm/TText.h"
+#include "testsupport/RunCommand.h"
 #include "testsupport/UserInput.h"
+
+#include <cstdlib>
 
 #include <functional>
 
@@ -319,6 +323,54 @@ TEST_F(Ausweisbefehl, AProjectEditRepaintsTheWindowWithTheNewLayout) {
     w.Invalidate();
     w.UpdateWindow();
     EXPECT_EQ(w.Seitenlayout().Seitenanzahl, 4);
+}
+
+} // namespace
+
+namespace {
+
+std::string ausfuehren(const std::string& befehl) {
+    return testsupport::RunCommand(befehl + " 2>&1");
+}
+
+TEST_F(Ausweisbefehl, EachVariantPrintsIntoAPdfOfItsPages) {
+    beispielOeffnen();
+    const char* bilder = std::getenv("KORVALIN_BILDER");
+    for (char v : {'A', 'B', 'C'}) {
+        SCOPED_TRACE(v);
+        TProjekt& p = variante();
+        p.KleinesWohngebaeude = v == 'B';
+        p.NormaleInnentemperatur = v != 'C';
+        p.WSchVO();
+        if (v == 'B') meldungen().Answer(IDNO); // the component method
+        befehl(CM_WAERMEBEDARFSAUSWEIS);
+        Pump();
+        TWaermeBedarfsAusweisWindow& w = fensterMitZeilen(40);
+        const int seiten = w.Seitenlayout().Seitenanzahl;
+        TPrinter& drucker = app->GetPrinter();
+        const fs::path pdf = ordner() / ("ausweis_" + std::string(1, v) + ".pdf");
+        drucker.GetSetup().OutputFile = pdf.string();
+        services.PrintDialogs().ExpectPrint(testsupport::AcceptAsOffered);
+        w.CmFilePrint();
+        ASSERT_TRUE(fs::exists(pdf));
+        const std::string info = ausfuehren("pdfinfo '" + pdf.string() + "'");
+        const auto at = info.find("Pages:");
+        ASSERT_NE(at, std::string::npos) << info;
+        EXPECT_EQ(std::stoi(info.substr(at + 6)), seiten);
+        const std::string text = ausfuehren("pdftotext '" + pdf.string() + "' -");
+        EXPECT_NE(text.find("Wärmebedarfsausweis nach § 12 Wärmeschutzverordnung"),
+                  std::string::npos);
+        EXPECT_NE(text.find("Seite 2"), std::string::npos);
+        EXPECT_NE(text.find("329.71"), std::string::npos);
+        EXPECT_NE(text.find("Datum der Ausfertigung und Unterschrift"), std::string::npos);
+        EXPECT_FALSE(w.Seitenlayout().Drucken);
+        if (bilder) {
+            fs::copy_file(pdf, fs::path(bilder) / pdf.filename(),
+                          fs::copy_options::overwrite_existing);
+            ausfuehren("pdftoppm -r 60 -png '" + pdf.string() + "' '" + bilder + "/pdf_" +
+                       std::string(1, v) + "'");
+        }
+    }
 }
 
 } // namespace
