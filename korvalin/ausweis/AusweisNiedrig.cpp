@@ -326,6 +326,7 @@ void TeilflaechenGruppe(TText& t, TDC& dc, int zeilen, int gruppe) {
 }
 
 void BauteilZeileNiedrig(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
+    if (!Sichtbar(t)) return; // far from the view
     FontWahl text(dc, Arial(14));
     Schreiben(dc, ZahlMit(p.Nettoflaeche, "  "), Zelle(t, zeile, 2), kZeileRechts);
     if (!p.RBauteil) return;
@@ -335,6 +336,7 @@ void BauteilZeileNiedrig(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
 }
 
 void FensterZeileNiedrig(TText& t, TDC& dc, const TPFenster& f, int zeile) {
+    if (!Sichtbar(t)) return; // far from the view
     FontWahl text(dc, Arial(14));
     Schreiben(dc, ZahlMit(f.Nettoflaeche, "  "), Zelle(t, zeile, 2), kZeileRechts);
     if (f.RFenster) Schreiben(dc, ZahlMit(f.RFenster->k_F, "  "), Zelle(t, zeile, 3), kZeileRechts);
