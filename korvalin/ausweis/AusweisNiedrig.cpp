@@ -81,21 +81,7 @@ bool zeigtFaktor(int art) {
 } // namespace
 
 void KopfNiedrigeInnentemperaturen(TText& t, TDC& dc) {
-    const int32_t lh = t.Einheit;
-    TRect& R = t.TextRect;
-    {
-        FontWahl titel(dc, Arial(-20));
-        R = TRect(Links(t), 2 * lh, t.SeitenBreite, 4 * lh);
-        if (Sichtbar(t))
-            Schreiben(dc, "Wärmebedarfsausweis nach § 12 Wärmeschutzverordnung", R, kMitte);
-    }
-    FontWahl fett(dc, ArialFett());
-    R.top = R.bottom + lh;
-    constexpr std::string_view unter = "für ein Gebäude mit niedrigen Innentemperaturen \n";
-    const bool sichtbar = Sichtbar(t);
-    Messen(dc, unter, R, kMitte);
-    R.right = t.SeitenBreite;
-    if (sichtbar) Schreiben(dc, unter, R, kMitte);
+    Ueberschrift(t, dc, "für ein Gebäude mit niedrigen Innentemperaturen \n");
 }
 
 void JahresTransmissionswaermebedarf(TText& t, TDC& dc) {

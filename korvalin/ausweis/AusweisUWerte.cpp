@@ -222,7 +222,7 @@ void FensterGruppeBeschriften(TText& t, TDC& dc, int zeilen, int) {
     if (Sichtbar(t))
         Schreiben(dc, ": Außenliegende Fenster \n    Fenstertüren \n    sowie Dachfenster",
                   TRect(a.left + 3 * h, a.top, Zelle(t, zeilen, 2).right, a.top + 2 * h),
-                  kLinks | DT_NOCLIP);
+                  uint32_t(kLinks) | DT_NOCLIP);
 }
 
 void BauteilZeile(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
