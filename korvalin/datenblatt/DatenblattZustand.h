@@ -3,6 +3,8 @@
 // project sheets and the stored sheet records they edit together, the proof
 // choices of the component choice dialog, and the flags that the component
 // editor and the in-place editor leave for the sheets.
+#include "korvalin/datenblatt/TDatenblattDatenArray.h"
+
 #include <memory>
 
 class TFixDaten;
@@ -11,7 +13,9 @@ struct DatenblattZustand {
     DatenblattZustand();
     ~DatenblattZustand();
     int OffeneProjektblaetter = 0;
-    // Made by the first project sheet that opens, freed by the last one.
+    // Made and read by the first project sheet that opens, freed by the last one.
+    std::unique_ptr<TEBDatenblattDatenArray> BtDaten;
+    std::unique_ptr<TFensterDatenblattDatenArray> FnDaten;
     std::unique_ptr<TFixDaten> FixDaten;
     // Proof choices; the project sheet sets both.
     bool NachweisAVVerfahren = true;

@@ -2,6 +2,7 @@
 
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "hilfsmittel/layout/BtTextGroessen.h"
+#include "korvalin/datenblatt/DatenblattSchluessel.h"
 #include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/datenblatt/TFixDaten.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -18,6 +19,8 @@
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "tauplot/diagramm/TText.h"
+
+#include <cstdio>
 
 DatenblattZustand::DatenblattZustand() = default;
 DatenblattZustand::~DatenblattZustand() = default;
@@ -109,11 +112,13 @@ void TDatenWindow::initialisieren() {
     ShowScrollBar(SB_BOTH, true);
     DateiFlagsSetzen();
     if (Projektblatt) {
-        if (z.OffeneProjektblaetter == 0) z.FixDaten = std::make_unique<TFixDaten>();
+        if (z.OffeneProjektblaetter == 0) projektDatenOeffnen();
         ++z.OffeneProjektblaetter;
         FixDaten = z.FixDaten.get();
     } else {
         DateiFixDaten = new TDateiFixDaten;
+        DateiFixDaten->Dateiname = Korpus().Programmverzeichnis + "datei.pbf";
+        DateiFixDaten->Oeffnen();
     }
     auto scroller = std::make_unique<TScroller>(this, 0, 0, 0, 0);
     scroller->SetAutoOrg(false);
@@ -130,16 +135,47 @@ TDatenWindow::~TDatenWindow() {
     Destroy();
     DatenblattZustand& z = Datenblaetter();
     if (Projektblatt) {
-        // FIXME: the data-sheet files save the records this window changed.
-        if (--z.OffeneProjektblaetter <= 0) {
+        const bool letztes = --z.OffeneProjektblaetter <= 0;
+        // Each sheet saves what it changed; the last one frees the records.
+        if (BtDatenGeaendert && z.BtDaten) z.BtDaten->Speichern();
+        if (FnDatenGeaendert && z.FnDaten) z.FnDaten->Speichern();
+        if (BlattDatenGeaendert && z.FixDaten) z.FixDaten->Speichern();
+        if (letztes) {
             z.OffeneProjektblaetter = 0;
+            z.BtDaten.reset();
+            z.FnDaten.reset();
             z.FixDaten.reset();
         }
     } else {
+        if (VorlageGeaendert) DateiFixDaten->Speichern();
         delete DateiFixDaten;
     }
     FixDaten = nullptr;
     DateiFixDaten = nullptr;
+}
+
+void TDatenWindow::projektDatenOeffnen() {
+    DatenblattZustand& z = Datenblaetter();
+    z.BtDaten = std::make_unique<TEBDatenblattDatenArray>();
+    z.FnDaten = std::make_unique<TFensterDatenblattDatenArray>();
+    z.FixDaten = std::make_unique<TFixDaten>();
+    const TProjekt* p = Projekt();
+    if (!Gesamtprojekt || !p) return;
+    // The side files beside the project: its name, the kind and the variant digit.
+    const std::string basis = Gesamtprojekt->GetProjektPfad() + Gesamtprojekt->GetFileName(false);
+    const auto name = [&](const char* endung) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%s%1d", endung, int(p->Nummer));
+        return basis + text;
+    };
+    z.BtDaten->Dateiname = name(".eb");
+    z.FnDaten->Dateiname = name(".fb");
+    z.FixDaten->Dateiname = name(".pb");
+    const std::vector<TBTKey> bauteile = BauteilSchluessel(*p);
+    const std::vector<TBTFensterKey> fenster = FensterSchluessel(*p);
+    z.BtDaten->Oeffnen(bauteile.data(), int(bauteile.size()));
+    z.FnDaten->Oeffnen(fenster.data(), int(fenster.size()));
+    z.FixDaten->Oeffnen();
 }
 
 void TDatenWindow::CleanupWindow() {

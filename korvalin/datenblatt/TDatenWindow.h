@@ -95,6 +95,8 @@ protected:
 private:
     TDatenWindow(TMDIClient& parent, std::string_view caption, int blattart, int quelle);
     void initialisieren();
+    // The shared records of the project sheets, read from their side files.
+    void projektDatenOeffnen();
     void befehleEintragen();
     void textLayoutSetzen();
     // Pixel sizes of the view: client height and width, line steps.

@@ -2,6 +2,8 @@
 // example project, its pages against their goldens, printed into a PDF of as
 // many pages, previewed without moving the screen's page, kept by a project
 // update it does not know, closed with the project.
+#include "korvalin/tests/DatenfensterFixture.h"
+
 #include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -26,57 +28,7 @@
 
 namespace {
 
-int PdfSeiten(const std::filesystem::path& pdf) {
-    const std::string info = testsupport::RunCommand("pdfinfo '" + pdf.string() + "' 2>&1");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
-}
-
-std::string Seite(TDatenWindow& w, int seite) {
-    w.BildschirmSeiteSetzen(seite);
-    TRecordingDC dc(TMetricMode::Real);
-    TRect r = w.GetClientRect();
-    w.Paint(dc, true, r);
-    return testsupport::PageDump(dc.Calls());
-}
-
-struct Datenfenster : shelltest::Programm {
-    void SetUp() override {
-        Programm::SetUp();
-        Starten();
-        Pump();
-    }
-    void Beispiel() {
-        auto g = std::make_unique<TGesamtProjekt>(dirs.Root().Path());
-        ASSERT_EQ(g->Oeffnen(std::filesystem::path(KORVALIN_DATEN_DIR) / "beispiel.pro"), 0);
-        ProjektSetzen(std::move(g));
-    }
-    // A project of `n` materials of its own, no file.
-    void Materialien(int n) {
-        auto g = std::make_unique<TGesamtProjekt>(dirs.Root().Path());
-        TProjekt& p = g->ProjektHinzufuegen(std::make_unique<TProjekt>());
-        p.Projektangaben[0] = "Lager";
-        MaterialienSetzen(p, n);
-        ProjektSetzen(std::move(g));
-    }
-    static void MaterialienSetzen(TProjekt& p, int n) {
-        p.Massenliste.Flush();
-        for (int i = 0; i < n; ++i) {
-            auto s = std::make_unique<TBaustoffSumme>();
-            s->Name = "Stoff " + std::to_string(i);
-            s->Flaeche = i;
-            s->Volumen = 0.5 * i;
-            s->Masse = 10.0 * i;
-            p.Massenliste.Add(std::move(s));
-        }
-    }
-    TMassenDatenWindow* Massenblatt() {
-        auto* w = new TMassenDatenWindow(*app->Client(), " Massenermittlung ", 3);
-        EXPECT_TRUE(w->Create());
-        return w;
-    }
-    void befehl(int id) { app->Frame()->SendMessage(WM_COMMAND, id, 0); }
-};
+using namespace datenfenster_test;
 
 TEST_F(Datenfenster, MassenermittlungOeffnetDasBlattDesBeispielprojekts) {
     Beispiel();
