@@ -35,13 +35,13 @@ void TDatenblattAufbau::Titelseite(TDC& dc, int pass) {
     const TBtTextGroessen& t = Texte();
     if (Blattart == 0) {
         WaermeschutzTitelSetzen();
-        TitelBlockAusgeben(dc, t.Font(Textstil::Titel), t.Farbe(Textstil::Titel), DT_CENTER, pass);
+        TitelBlockAusgeben(dc, t.Font(Textstil::Titel), t.Farbe(Textstil::Titel), 2, pass);
         WaermeschutzUntertitelSetzen();
-        TitelBlockAusgeben(dc, t.Font(Textstil::TabellenKopf), t.Farbe(Textstil::TabellenKopf),
-                           DT_CENTER, pass);
+        TitelBlockAusgeben(dc, t.Font(Textstil::TabellenKopf), t.Farbe(Textstil::TabellenKopf), 2,
+                           pass);
     } else {
         FeuchteschutzTitelSetzen();
-        TitelBlockAusgeben(dc, t.Font(Textstil::Titel), t.Farbe(Textstil::Titel), DT_CENTER, pass);
+        TitelBlockAusgeben(dc, t.Font(Textstil::Titel), t.Farbe(Textstil::Titel), 2, pass);
     }
     ProjektTitelBlockAusgeben(dc, pass);
     // The space down to the address block.
@@ -64,9 +64,9 @@ void TDatenblattAufbau::Titelseite(TDC& dc, int pass) {
     }
     ++BlockNummer;
     AufstellerTextSetzen(dc);
-    TitelBlockAusgeben(dc, t.Font(Textstil::Kommentar), TColor::Black, DT_CENTER, pass);
+    TitelBlockAusgeben(dc, t.Font(Textstil::Kommentar), TColor::Black, 2, pass);
     SeitenumfangSetzen();
-    TitelBlockAusgeben(dc, t.Font(Textstil::Fussnote), TColor::Black, DT_CENTER, pass);
+    TitelBlockAusgeben(dc, t.Font(Textstil::Fussnote), TColor::Black, 0, pass);
 }
 
 void TDatenblattAufbau::TitelBlockAusgeben(TDC& dc, TFont schrift, TColor farbe, int ausrichtung,
