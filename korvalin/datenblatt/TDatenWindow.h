@@ -51,6 +51,8 @@ public:
     void EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) override;
     void EvVScroll(uint32_t code, int thumbPos, HWND control) override;
     void EvHScroll(uint32_t code, int thumbPos, HWND control) override;
+    // Three line steps a notch, through the page logic of the keys.
+    void EvMouseWheel(uint32_t modKeys, int zDelta, TPoint point) override;
 
     // WM_PROJEKT_AKTUALISIEREN: 0 renews the component graphics when they
     // changed, 1 also lays the sheet out again, 2 only lays it out; others

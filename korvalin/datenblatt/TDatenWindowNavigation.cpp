@@ -11,6 +11,7 @@
 #include "tauplot/diagramm/TText.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 int TDatenWindow::zeilenSchritt() const {
     const TScroller* s = GetScroller();
@@ -193,6 +194,15 @@ void TDatenWindow::EvHScroll(uint32_t code, int thumbPos, HWND control) {
     default:
         break; // the thumb does nothing
     }
+}
+
+void TDatenWindow::EvMouseWheel(uint32_t, int zDelta, TPoint) {
+    const int zeilen = 3 * std::abs(zDelta) / 120;
+    if (zeilen == 0) return;
+    if (zDelta > 0)
+        ZeilenHoch(zeilen);
+    else
+        ZeilenRunter(zeilen);
 }
 
 void TDatenWindow::EvKeyDown(uint32_t key, uint32_t, uint32_t) {

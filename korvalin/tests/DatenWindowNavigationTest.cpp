@@ -105,6 +105,15 @@ TEST_F(Blaettern, BildAbAmEndeSetztDieMarkeUndHochKehrtUmVPlusEinsZurueck) {
     EXPECT_EQ(P(), 270 - v - 1 - 1);
 }
 
+TEST_F(Blaettern, DasMausradGehtDreiZeilenJeRaste) {
+    w->EvMouseWheel(0, -120, {});
+    EXPECT_EQ(P(), 3);
+    EXPECT_EQ(w->VOffset, -42);
+    w->EvMouseWheel(0, 240, {});
+    EXPECT_EQ(P(), 0);
+    EXPECT_EQ(w->VOffset, 0);
+}
+
 TEST_F(Blaettern, StrgEndeUndStrgPos1) {
     taste(VK_END, true);
     EXPECT_TRUE(w->AmEnde);

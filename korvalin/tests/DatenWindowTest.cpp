@@ -22,6 +22,7 @@
 #include "testsupport/PageDump.h"
 #include "testsupport/RunCommand.h"
 #include "testsupport/ScriptedPrintDialogs.h"
+#include "testsupport/UserInput.h"
 
 #include <cstdlib>
 #include <string>
@@ -64,9 +65,18 @@ TEST_F(Datenfenster, MassenermittlungOeffnetDasBlattDesBeispielprojekts) {
     const std::string text = testsupport::RunCommand("pdftotext '" + pdf.string() + "' -");
     EXPECT_NE(text.find("Massenermittlung für die einzelnen Baustoffklassen"), std::string::npos)
         << text;
-    if (const char* ordner = std::getenv("KORVALIN_BILDER"))
+    if (const char* ordner = std::getenv("KORVALIN_BILDER")) {
         testsupport::RunCommand("pdftoppm -r 60 -png '" + pdf.string() + "' '" + ordner +
                                 "/fenster_massen'");
+        // The window as the user sees it, scrolled a little down and right.
+        app->Frame()->MoveWindow({0, 0, 1000, 800});
+        w->ShowWindow(SW_SHOWNORMAL);
+        for (int i = 0; i < 3; ++i) w->EvKeyDown(VK_DOWN, 1, 0);
+        w->EvKeyDown(VK_RIGHT, 1, 0);
+        Pump();
+        testsupport::SaveWindowPicture(
+            *app->Frame(), (std::string(ordner) + "/fenster_massen_schirm.png").c_str());
+    }
 }
 
 TEST_F(Datenfenster, VorschauAufSeiteDreiLaesstDenBildschirmAufSeiteEins) {
