@@ -2,6 +2,8 @@
 
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
+#include "korvalin/bauteil/TFensterBearbeitenDialog.h"
+#include "korvalin/bauteil/TFensterWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "platform/services/MessageBox.h"
 
@@ -22,8 +24,11 @@ void EditorZugang::BauteilEditor(TRBauteil& typ, TPBauteil* platziert, EditorAuf
     if (auftrag == EditorAuftrag::FlaecheEingeben) editor->FlaecheEingeben();
 }
 
-void EditorZugang::FensterEditor(TRFenster&, TPFenster*, EditorAuftrag) {
-    nichtVerfuegbar("Der Fenster-Editor");
+void EditorZugang::FensterEditor(TRFenster& typ, TPFenster* platziert, EditorAuftrag auftrag) {
+    auto* client = Korpus().Client;
+    if (!client) return;
+    TFensterBearbeitenDialog* editor = FensterEditorOeffnen(*client, &typ, platziert, true);
+    if (editor && auftrag == EditorAuftrag::FlaecheEingeben) editor->FlaecheEingeben();
 }
 
 bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
@@ -32,6 +37,11 @@ bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
 }
 
 bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>&) {
+    nichtVerfuegbar("Der Fenster-Katalog");
+    return false;
+}
+
+bool EditorZugang::FensterAuswaehlen(TBaustoffSchluessel&) {
     nichtVerfuegbar("Der Fenster-Katalog");
     return false;
 }
