@@ -348,15 +348,15 @@ void TFensterBearbeitenDialog::ProjektfensterSetzen(TPFenster* platziert) {
     ProjektfensterNummer = platziert ? platziert->Nummer : -1;
     ProjektfensterIndex = platziert ? bearbeitet_->GetIndexPFenster(ProjektfensterNummer) : -1;
     if (!GetHandle()) return;
+    // The window's height follows the lower half; the fields are the program's writes.
+    if (platziert && !bereichSichtbar()) BereichEinblenden();
+    if (!platziert && bereichSichtbar()) BereichAusblenden();
+    if (!platziert) return;
+    const bool aufbau = ImAufbau;
     ImAufbau = true;
-    if (platziert) {
-        if (!bereichSichtbar()) BereichEinblenden();
-        ProjektfensterListeFuellen();
-        ProjektfensterAnzeigen();
-    } else if (bereichSichtbar()) {
-        BereichAusblenden();
-    }
-    ImAufbau = false;
+    ProjektfensterListeFuellen();
+    ProjektfensterAnzeigen();
+    ImAufbau = aufbau;
 }
 
 void TFensterBearbeitenDialog::ProjektfensterWaehlen() {
