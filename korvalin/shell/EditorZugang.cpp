@@ -3,6 +3,7 @@
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/bauteil/TFensterBearbeitenDialog.h"
+#include "korvalin/bauteil/TFensterWahlDialog.h"
 #include "korvalin/bauteil/TFensterWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "platform/services/MessageBox.h"
@@ -36,14 +37,19 @@ bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
     return false;
 }
 
-bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>&) {
-    nichtVerfuegbar("Der Fenster-Katalog");
-    return false;
+bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt) {
+    TFensterEinfuegenDialog dlg(Korpus().ProjektDialog);
+    if (dlg.Execute() != IDOK) return false;
+    gewaehlt = dlg.Gewaehlt;
+    return true;
 }
 
-bool EditorZugang::FensterAuswaehlen(TBaustoffSchluessel&) {
-    nichtVerfuegbar("Der Fenster-Katalog");
-    return false;
+bool EditorZugang::FensterAuswaehlen(TBaustoffSchluessel& gewaehlt) {
+    TFensterSchluessel schluessel;
+    TFensterWahlDialog dlg(Korpus().ProjektDialog, schluessel);
+    if (dlg.Execute() != IDOK) return false;
+    gewaehlt = schluessel;
+    return true;
 }
 
 EditorZugang& Editoren() {
