@@ -28,6 +28,7 @@ std::string klasse(const TRBauteil& t) {
 
 void titel(TDatenblattBasis& b, TDC& dc, const char* text, int pass) {
     b.Durchgang = pass;
+    if (b.Block.Abschnitt == 0) b.Block.Abschnitt = b.AktuellerAbschnitt;
     b.SpaltenLayout();
     b.SpaltenBreitenSetzen(0, 3);
     b.Block.InnenOben = b.Block.Oben;
@@ -46,6 +47,7 @@ void titel(TDatenblattBasis& b, TDC& dc, const char* text, int pass) {
 template <class Zeilen>
 void liste(TDatenblattBasis& b, TDC& dc, int anzahl, int erster, int pass, Zeilen zeilen) {
     b.Durchgang = pass;
+    if (b.Block.Abschnitt == 0) b.Block.Abschnitt = b.AktuellerAbschnitt;
     b.SpaltenLayout();
     b.SpaltenBreitenSetzen(1, kSpalten);
     b.Block.InnenOben = b.Block.Oben;
@@ -147,6 +149,7 @@ void TDatenblattBasis::FensterZeilenBestand(TDC& dc, int erster, int anzahl, int
 
 void TDatenblattBasis::FensterZeileKleineWohngebaeude(TDC& dc, int pass) {
     Durchgang = pass;
+    if (Block.Abschnitt == 0) Block.Abschnitt = AktuellerAbschnitt;
     SpaltenLayout();
     SpaltenBreitenSetzen(1, kSpalten);
     Block.InnenOben = Block.Oben;

@@ -51,6 +51,8 @@ struct Raster {
 // Layout common to the three tables; true when the paint pass goes on.
 bool tabelleAnlegen(TDatenblattBasis& b, TDC& dc, int satz, int zeilen, int spalten, int pass) {
     b.Durchgang = pass;
+    // A block new to the array learns its section only when it is placed.
+    if (b.Block.Abschnitt == 0) b.Block.Abschnitt = b.AktuellerAbschnitt;
     b.SpaltenLayout();
     b.SpaltenBreitenSetzen(satz, spalten);
     b.Block.InnenOben = b.Block.Oben;
@@ -163,8 +165,10 @@ void TDatenblattBasis::HeizwaermebedarfTabelle(TDC& dc, int pass) {
     if (AufAktuellerSeite()) {
         const TRect& z = Zelle(2, 3);
         const TFont& f = Texte().Font(Textstil::TabellenKopf);
+        const int modus = dc.SetBkMode(TRANSPARENT);
         EinheitMitExponentZeichnen(dc, (z.left + z.right) / 2 + 35, (z.top + z.bottom) / 2 - 8, f,
                                    f, "m", "-1");
+        dc.SetBkMode(modus);
     }
     texte(
         {" AN ", " Gebäudenutzfläche ",

@@ -53,6 +53,8 @@ void TDatenblattBasis::WaermebedarfsTabelle(TDC& dc, int pass) {
     const bool ph = p->ZielwertStatus != 0;
     const int zeilen = (normal ? 21 + (an ? 1 : 0) : 17) + (ne ? 1 : 0) + (ph ? 1 : 0);
 
+    // A block new to the array learns its section only when it is placed.
+    if (Block.Abschnitt == 0) Block.Abschnitt = AktuellerAbschnitt;
     SpaltenLayout();
     {
         const auto& prozent = Breitensaetze.at(1);
@@ -99,8 +101,9 @@ void TDatenblattBasis::WaermebedarfsTabelle(TDC& dc, int pass) {
         const TRect& z = Zelle(1, 3);
         const int mx = (z.left + z.right) / 2, my = (z.top + z.bottom) / 2;
         const TFont& kopf = Texte().Font(Textstil::TabellenKopf);
-        if (AufAktuellerSeite())
-            EinheitMitExponentZeichnen(dc, mx + 35, my - 8, kopf, kopf, "m", "-1");
+        if (AufAktuellerSeite()) const int modus = dc.SetBkMode(TRANSPARENT);
+        EinheitMitExponentZeichnen(dc, mx + 35, my - 8, kopf, kopf, "m", "-1");
+        dc.SetBkMode(modus);
     }
     int r = 3;
     if (an) {
