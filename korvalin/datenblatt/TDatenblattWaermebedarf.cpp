@@ -101,9 +101,11 @@ void TDatenblattBasis::WaermebedarfsTabelle(TDC& dc, int pass) {
         const TRect& z = Zelle(1, 3);
         const int mx = (z.left + z.right) / 2, my = (z.top + z.bottom) / 2;
         const TFont& kopf = Texte().Font(Textstil::TabellenKopf);
-        if (AufAktuellerSeite()) const int modus = dc.SetBkMode(TRANSPARENT);
-        EinheitMitExponentZeichnen(dc, mx + 35, my - 8, kopf, kopf, "m", "-1");
-        dc.SetBkMode(modus);
+        if (AufAktuellerSeite()) {
+            const int modus = dc.SetBkMode(TRANSPARENT);
+            EinheitMitExponentZeichnen(dc, mx + 35, my - 8, kopf, kopf, "m", "-1");
+            dc.SetBkMode(modus);
+        }
     }
     int r = 3;
     if (an) {
