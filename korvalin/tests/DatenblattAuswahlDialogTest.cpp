@@ -5,6 +5,7 @@
 
 #include "korvalin/datenblatt/TLayoutDialog.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Button.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/CommandIds.h"
 #include "stammwerk/modell/TProjekt.h"
@@ -32,6 +33,7 @@ struct Auswahl : ProjektDialogTest {
     static bool an(const D& d, int id) { return d.Item<TCheckBox>(id)->GetCheck() == 1; }
     static bool frei(const D& d, int id) { return d.GetDlgItem(id)->IsWindowEnabled(); }
     static void klick(D& d, int id) { d.Item<TCheckBox>(id)->Click(); }
+    static void druecken(D& d, int id) { d.Item<TButton>(id)->Click(); }
 };
 
 TEST_F(Auswahl, VorgabenNachMassnahmeUndNachweisart) {
@@ -112,7 +114,7 @@ TEST_F(Auswahl, ListenUndAlleAuswaehlen) {
         EXPECT_EQ(d.Gewaehlt, 11);
         EXPECT_EQ(d.Eintraege, 11);
         EXPECT_TRUE(frei(d, D::IDC_INFO));
-        klick(d, D::IDC_KEINE);
+        druecken(d, D::IDC_KEINE);
         EXPECT_EQ(d.Gewaehlt, 0);
         EXPECT_FALSE(frei(d, D::IDC_INFO));
         // The reference list: three types, one window type, all chosen.
@@ -147,13 +149,18 @@ TEST_F(Auswahl, BedenklicheNachFrischerFeuchteberechnung) {
     Ausfuehren([&](D& d) {
         klick(d, D::IDC_REFERENZ);
         klick(d, D::IDC_BEDENKLICHE);
+        EXPECT_FALSE(an(d, D::IDC_BEDENKLICHE)) << "disabled without the moisture proof";
+        klick(d, D::IDC_FEUCHTE);
+        EXPECT_TRUE(an(d, D::IDC_AUSGEWAEHLTE));
+        klick(d, D::IDC_BEDENKLICHE);
         EXPECT_TRUE(an(d, D::IDC_FEUCHTE));
         EXPECT_EQ(feucht.FeuchteErfuellt, 0);
         EXPECT_EQ(p->RBauteile[0].FeuchteErfuellt, 1);
         // Only the critical type; the window type never.
-        EXPECT_EQ(d.Auswahl, (std::vector<int>{3}));
+        ASSERT_EQ(d.Auswahl.size(), 1u);
+        EXPECT_EQ(d.Referenzliste()->GetCellText(d.Auswahl[0], 0), "Innendämmung");
         EXPECT_TRUE(frei(d, D::IDC_INFO));
-        klick(d, D::IDC_ALLE);
+        druecken(d, D::IDC_ALLE);
         EXPECT_TRUE(an(d, D::IDC_AUSGEWAEHLTE));
         EXPECT_FALSE(an(d, D::IDC_BEDENKLICHE));
         EXPECT_EQ(d.Gewaehlt, 5);
