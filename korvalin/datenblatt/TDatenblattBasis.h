@@ -34,6 +34,12 @@ class TRahmenGroessen;
 class TLogoGroessen;
 class TAdressGroessen;
 class TFirmenLogo;
+class TRBauteil;
+class TPBauteil;
+class TEinfachBauteil;
+class TBauteilGrafik;
+class TRFenster;
+class TPFenster;
 enum class Textstil;
 
 class TDatenblattBasis {
@@ -145,6 +151,38 @@ public:
     void MassenTabelle(TDC& dc, int anzahl, int erster, int pass);
     void MassenZeilenZeichnen(TDC& dc, int erster, int zeilen, int spalten);
 
+    // --- Content: the component sheet and the window sheets ---
+    // Component sheet: graphic block, reference table, layer table body.
+    void BauteilGrafikZeichnen(TDC& dc, TBauteilGrafik* grafik, int materialFlag,
+                               const TRect& bereich, int pass);
+    void ReferenzBauteilTabelle(TDC& dc, int bereich, int bereiche, TRBauteil* bauteil,
+                                TPBauteil* platzierung, TEinfachBauteil* eb, int pass);
+    int AnforderungsZeilen(TDC& dc, TRBauteil* bauteil, int& zeile, int schreiben);
+    void BauteilFlaechenSumme(TRBauteil* bauteil, TPBauteil* platzierung, double& flaeche,
+                              double& qt);
+    void PlatzierungsZeilen(TDC& dc, TRBauteil* bauteil, TPBauteil* platzierung, int& zeile);
+    void PlatzierungsZeile(TDC& dc, TPBauteil* platzierung, int& zeile);
+    void KeinSchichtaufbauText(TDC& dc, TEinfachBauteil* eb, int pass);
+    void SchichtTabelleZeichnen(TDC& dc, TRBauteil* bauteil, TEinfachBauteil* eb, int n, int pass);
+    void BauteilLayoutBerechnen(int n);
+    void BauteilRahmenZeichnen(TDC& dc, int n, int pass);
+    void BauteilKopfZeichnen(TDC& dc, TRBauteil* bauteil);
+    void UebergangInnenZeile(TDC& dc, TRBauteil* bauteil, int position, int pass);
+    void UebergangAussenZeile(TDC& dc, TRBauteil* bauteil, int position, int pass);
+    void SchichtZeilenZeichnen(TDC& dc, int n, TRBauteil* bauteil, TEinfachBauteil* eb, int pass);
+    // Window sheets.
+    void FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
+    void ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
+    void ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
+    void ProjektFensterSummen(TRFenster& fenster, double& af, double& qt, double& qs);
+    // Row height of the component sheet: text height plus 10, fixed in page
+    // units so that screen and print lay out alike.
+    static constexpr int Bauteilzeilenhoehe = 14 + 10;
+    // Edges of the component sheet: header rows, layer-table rows and the
+    // interface grid of the boundary values (offset by half a row).
+    std::vector<int> Kopfkanten, Schichtkanten, Grenzkanten;
+    bool Spaltenmarken() const { return SeitenEditModus; }
+
     // The current variant; null for sheets of no project.
     TProjekt* Projekt() const;
 
@@ -239,6 +277,9 @@ private:
     void kopfFussZeichnen(TDC& dc, const TRect& r, Textstil stil, int erster, int abstand);
     void boxZeichnen(TDC& dc, const std::string& text, Textstil stil, bool titel, int pass);
     std::string zahlText(const char* vor, double wert, const char* nach) const;
+    // Component and window sheets.
+    void uebergangZeile(TDC& dc, int position, const char* name, double r);
+    std::string flaechenZahl(double wert) const;
 
     std::unique_ptr<TBtTextGroessen> texte_;
     std::unique_ptr<TBtGrafikGroessen> grafik_;
