@@ -40,6 +40,7 @@ class TEinfachBauteil;
 class TBauteilGrafik;
 class TRFenster;
 class TPFenster;
+class TFassade;
 enum class Textstil;
 
 class TDatenblattBasis {
@@ -175,6 +176,37 @@ public:
     void ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
     void ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
     void ProjektFensterSummen(TRFenster& fenster, double& af, double& qt, double& qs);
+    // Moisture remarks of a cross-section.
+    void FeuchteHinweise(TDC& dc, TEinfachBauteil* eb, int pass);
+    // Facade sheet.
+    void FassadenTabelle(TDC& dc, int ersteFassade, int endFassade, int ersteZeile, int endZeile,
+                         int zeilen, int pass);
+    void FassadenSommerZeile(TDC& dc, const TFassade& fassade, int& zeile);
+    void FassadenSummenZeile(TDC& dc, int& zeile, const int* ausrichtung);
+    void FassadenFussnoten(TDC& dc, int zeile);
+    // Area and volume sheets.
+    int FlaechenZeilenZaehlen(int schluessel);
+    void HuellflaechenTabelle(TDC& dc, int ersteFassade, int endFassade, int erstesElement,
+                              int endElement, int ersteTeilflaeche, int endTeilflaeche,
+                              int letzteZeile, int pass);
+    int VolumenZeilenZaehlen();
+    void VolumenTabelle(TDC& dc, int erstesVolumen, int endVolumen, int, int, int, int pass);
+    // Component overview, grouped by facade or by type.
+    void BauteilUebersichtKopf(TDC& dc, int* zeile, int spalten);
+    void BauteilUebersichtFassaden(TDC& dc, int ersteFassade, int endFassade, int erstesElement,
+                                   int endElement, int zeilen, int pass);
+    void BauteilUebersichtTypen(TDC& dc, int ersteGruppe, int endGruppe, int erstesElement,
+                                int endElement, int zeilen, int pass);
+    // Restriction of the overview by type to one class (0-9 components, 10 windows).
+    bool UebersichtEingeschraenkt = false;
+    int UebersichtKlasse = 0;
+    // The row table of the list tables: every row a marker, as many as the
+    // table has (at least 50).
+    void ZeilentabelleZuruecksetzen(int zeilen);
+    void ZeilenschluesselSetzen(int zeile, int16_t nummer, int16_t code);
+    // The sheet's last page (0-based index of the page being painted is AktuelleSeite).
+    bool AufLetzterSeite() const { return Block.Seite >= Seitenzahl; }
+
     // Row height of the component sheet: text height plus 10, fixed in page
     // units so that screen and print lay out alike.
     static constexpr int Bauteilzeilenhoehe = 14 + 10;
@@ -280,6 +312,13 @@ private:
     // Component and window sheets.
     void uebergangZeile(TDC& dc, int position, const char* name, double r);
     std::string flaechenZahl(double wert) const;
+    // Rules of the list tables: across columns von..bis at the top of a row,
+    // and down a column edge between the tops of two rows; width 1 thin, 2 thick.
+    void querLinie(TDC& dc, int zeile, int von, int bis, int breite = 1);
+    void laengsLinie(TDC& dc, int spalte, int vonZeile, int bisZeile, int breite = 1);
+    void uebersichtSchreiben(TDC& dc, const struct UebersichtGruppen& gruppen, int erste, int end,
+                             int erstesElement, int endElement, int zeilen, int pass,
+                             bool summeAufJederSeite);
 
     std::unique_ptr<TBtTextGroessen> texte_;
     std::unique_ptr<TBtGrafikGroessen> grafik_;

@@ -4,6 +4,7 @@
 #include "hilfsmittel/Formatter.h"
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"
+#include "korvalin/datenblatt/BauteilKlassenNamen.h"
 #include "korvalin/datenblatt/TDatenblattBasis.h"
 #include "platform/gdi/DC.h"
 #include "stammwerk/modell/TPBauteil.h"
@@ -14,17 +15,6 @@
 
 namespace {
 constexpr int kSpalten = 7;
-
-constexpr std::array<const char*, 10> kKlassen{"Außenwand",
-                                               "Außenwand",
-                                               "Abseitenwand",
-                                               "Dach/Decke",
-                                               "Grundfläche",
-                                               "Decke, unten Außenluft",
-                                               "Trennwand",
-                                               "Außenwand/Glasvorbau",
-                                               "Außenwand/Glasvorbau",
-                                               "Außenwand/Glasvorbau"};
 
 constexpr std::array<const char*, 10> kAngrenzung{" Außenluft ",
                                                   " Außenluft (Hinterlüftet) ",
@@ -60,6 +50,21 @@ std::vector<TPBauteil*> platzierungen(TRBauteil& bauteil, TProjekt* p) {
     return aus;
 }
 } // namespace
+
+const char BauteilKlassenNamen[10][kArtNamenBreite] = {"Außenwand",
+                                                       "Außenwand",
+                                                       "Abseitenwand",
+                                                       "Dach/Decke",
+                                                       "Grundfläche",
+                                                       "Decke, unten Außenluft",
+                                                       "Trennwand",
+                                                       "Außenwand/Glasvorbau",
+                                                       "Außenwand/Glasvorbau",
+                                                       "Außenwand/Glasvorbau"};
+
+const char* BauteilKlassenName(int i) {
+    return i >= 0 && i < 10 ? BauteilKlassenNamen[i] : "";
+}
 
 std::string TDatenblattBasis::flaechenZahl(double wert) const {
     if (wert >= double(Zahlen().ExponentLimit)) return QTX_format("%5.4G%s", wert, "  ");
@@ -258,7 +263,7 @@ void TDatenblattBasis::ReferenzBauteilTabelle(TDC& dc, int bereich, int bereiche
     zelle(3, 5, 1, " Fläche ", 2);
     zelle(5, 7, 1, " QT ", 2);
 
-    zelle(0, 1, 2, QTX_format("%s%s%s", " ", eintrag(kKlassen, bauteil->Bauteilart), " "), 0);
+    zelle(0, 1, 2, QTX_format("%s%s%s", " ", BauteilKlassenName(bauteil->Bauteilart), " "), 0);
     zelle(1, 2, 2, QTX_format("%s", eintrag(kAngrenzung, bauteil->Angrenzung)), 0);
     const char* einheiten[5] = {" [W/m²K] ", " [m²] ", " [%] ", " [kWh/a] ", " [%] "};
     for (int k = 2; k < kSpalten; ++k) zelle(k, k + 1, 2, einheiten[k - 2], 2);
