@@ -41,6 +41,8 @@ class TBauteilGrafik;
 class TRFenster;
 class TPFenster;
 class TFassade;
+class TPen;
+class TBauteilGlaser;
 enum class Textstil;
 
 class TDatenblattBasis {
@@ -207,6 +209,36 @@ public:
     // The sheet's last page (0-based index of the page being painted is AktuelleSeite).
     bool AufLetzterSeite() const { return Block.Seite >= Seitenzahl; }
 
+    // Comparison sheets: temperature profiles and Glaser diagrams side by side.
+    // They draw on whatever DC they get, in both passes, and size their block.
+    void VergleichTitel(TDC& dc, int pass);
+    void GlaserVergleichTitel(TDC& dc, int pass);
+    void TemperaturVergleich(TDC& dc, TRBauteil* a, TEinfachBauteil* ebA, TRBauteil* b,
+                             TEinfachBauteil* ebB);
+    void TemperaturVergleichHaelften(TDC& dc, TRect& rahmen, TRBauteil* a, TEinfachBauteil* ebA,
+                                     TRBauteil* b, TEinfachBauteil* ebB);
+    void TemperaturVerlaufZeichnen(TDC& dc, int fall, int m, TRBauteil* bauteil,
+                                   TEinfachBauteil* eb, TRect plot, TPen fallStift,
+                                   TPen rahmenStift);
+    // Ticks of the thickness axis (step 10, 20, 30 or 40 times a power of ten);
+    // none for a length that is not positive.
+    static void AchsenTeilung(double laenge, int& striche, double& schritt);
+    void GlaserVergleich(TDC& dc, TRBauteil* a, TEinfachBauteil* ebA, TRBauteil* b,
+                         TEinfachBauteil* ebB);
+    void GlaserVergleichSeiten(TDC& dc, TRect& r, TRBauteil* a, TEinfachBauteil* ebA, TRBauteil* b,
+                               TEinfachBauteil* ebB);
+    void GlaserVergleichSeite(TDC& dc, TRBauteil* bauteil, TEinfachBauteil* eb, const TRect& r);
+    void GlaserDiagrammZeichnen(TDC& dc, int schichten, TRBauteil* bauteil, TEinfachBauteil* eb,
+                                TRect d, TPen duenn);
+    // Step of the s_d axis; none for a total that is not positive.
+    static void SdAchsenTeilung(double v, int& anzahl, double& schritt);
+    void AchsenStricheX(TDC& dc, int anzahl, double schritt, double faktor, TRect d, const int& x0,
+                        int* xs);
+    // The Glaser painter whose formula writers the sheets use.
+    TBauteilGlaser& GlaserMaler();
+    // The screen height that the comparison sheets scale their header bands
+    // by, fixed in page units so that screen and paper agree.
+    static constexpr int Bildschirmhoehe = 768;
     // Row height of the component sheet: text height plus 10, fixed in page
     // units so that screen and print lay out alike.
     static constexpr int Bauteilzeilenhoehe = 14 + 10;
@@ -330,4 +362,5 @@ private:
     std::unique_ptr<TLogoGroessen> logo_;
     std::unique_ptr<TAdressGroessen> adresse_;
     std::unique_ptr<TFirmenLogo> firmenLogo_;
+    std::unique_ptr<TBauteilGlaser> glaser_;
 };
