@@ -3,6 +3,7 @@
 #include "DatenblattFixture.h"
 
 #include "hilfsmittel/Formatter.h"
+#include "hilfsmittel/layout/UnterlegungsGroessen.h"
 #include "platform/gdi/ImageDC.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/tests/GlaserWand.h"
