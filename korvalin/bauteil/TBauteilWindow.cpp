@@ -56,14 +56,7 @@ void TBauteilWindow::EvSize(uint32_t sizeType, const TSize& size) {
 
 void TBauteilWindow::aktivieren(HWND aktiviert) {
     if (aktiviert != GetHandle()) return;
-    auto& k = Korpus();
-    if (k.ProjektOffen && k.AktuellesProjekt) {
-        StatusProjektAnzeigen();
-        StatusZustand(k.ProjektGeaendert);
-    } else {
-        StatusKeinProjekt();
-        StatusZustand(false);
-    }
+    StatusAktualisieren();
     if (dialog_->Projektmodus) dialog_->ProjektbauteileAktualisieren();
 }
 

@@ -94,3 +94,14 @@ void StatusVariantenfeld(std::string_view text) {
 void StatusZustand(bool geaendert) {
     feld(&TStatusBarZeit::Zustandsfeld, geaendert ? "Geändert" : "Nicht geändert");
 }
+
+void StatusAktualisieren() {
+    const auto& k = Korpus();
+    if (k.ProjektOffen && k.AktuellesProjekt) {
+        StatusProjektAnzeigen();
+        StatusZustand(k.ProjektGeaendert);
+    } else {
+        StatusKeinProjekt();
+        StatusZustand(false);
+    }
+}

@@ -33,3 +33,5 @@ void StatusProjektfeld(std::string_view text);
 void StatusVariantenfeld(std::string_view text);
 // "Geändert" / "Nicht geändert".
 void StatusZustand(bool geaendert);
+// All three fields for the open project, or for none (an activated view).
+void StatusAktualisieren();

@@ -7,10 +7,16 @@
 // Byte order of the Windows-1252 forms (unsigned bytes): <0, 0, >0.
 int CompareCp1252(std::string_view a, std::string_view b);
 
-// Case-insensitive, folding ASCII and the Windows-1252 letters (Ä/ä, Ö/ö, Ü/ü,
-// À..Þ, Š, Œ, Ž, Ÿ); then byte order of the folded forms: <0, 0, >0.
+// Case-insensitive in German dictionary order, as a locale-aware comparison
+// orders names on a German system: umlauts and accented letters sort with
+// their base letters (Ä with A, Ö with O, Ü with U), ß as ss, Æ and Œ as AE
+// and OE. Names equal so far go by the case-folded Windows-1252 bytes
+// ("Apfel" before "Äpfel"), so 0 means equal without regard to case (Ä/ä,
+// À..Þ, Š, Œ, Ž, Ÿ folded as in ASCII): <0, 0, >0.
 int CompareNoCase(std::string_view a, std::string_view b);
-inline bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+inline bool EqualNoCase(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) == 0;
+}
 
 // Upper-case form of a UTF-8 text with the same folding as CompareNoCase.
 std::string ToUpperCp1252(std::string_view utf8);

@@ -156,6 +156,19 @@ int TBaustoffDatei::Einfuegen(std::unique_ptr<TBaustoff>& b) {
     return 1;
 }
 
+int TBaustoffDatei::Aendern(TBaustoff* b, const TBaustoff& neu) {
+    if (!b) return 0;
+    auto z = index_.Detach([&](const TBSZeiger& x) { return x.Baustoff == b; });
+    if (!z) return 0;
+    TBaustoff alt = *b;
+    *b = neu;
+    b->Schluessel = alt.Schluessel;
+    const int r = Speichern(alt.Schluessel.Katalog);
+    if (!r) *b = alt;
+    index_.Add(std::move(z));
+    return r;
+}
+
 int TBaustoffDatei::Loeschen(const TISListImp<TBaustoff>& liste, int k) {
     if (!gueltig(k) || !geladen_[size_t(k)]) {
         fehler_ = "Die Baustoff-Datei wurde nicht gelesen und wird nicht überschrieben.";

@@ -39,6 +39,10 @@ public:
     // saves that file. 1: the catalogue owns b (b is empty afterwards);
     // 0: nothing changed and the caller keeps b.
     int Einfuegen(std::unique_ptr<TBaustoff>& b);
+    // Gives b, a material of this catalogue, the values of neu but keeps its
+    // key, puts it at its new place in the index and saves its file. 1 done;
+    // 0 not saved: b has its old values and place again.
+    int Aendern(TBaustoff* b, const TBaustoff& neu);
     // Deletes the materials equal by key to those of liste and rewrites
     // file k. 1 done; 0 nothing done.
     int Loeschen(const TISListImp<TBaustoff>& liste, int k);

@@ -182,6 +182,20 @@ public:
         return 1;
     }
 
+    // Gives t, a record of this catalogue, the new name, puts it at its new
+    // place in the index and saves its file. 1 done; 0 not saved: t has its
+    // old name and place again.
+    int Umbenennen(T* t, std::string name) {
+        if (!t) return 0;
+        std::unique_ptr<Zeiger> z = index_.Detach([&](const Zeiger& x) { return x.Typ == t; });
+        if (!z) return 0;
+        std::swap(t->Name, name);
+        const int r = Speichern(int16_t(t->Schluessel.Katalog));
+        if (!r) std::swap(t->Name, name);
+        index_.Add(std::move(z));
+        return r;
+    }
+
     const TISListImp<T>& Liste() const { return liste_; }
     const TISListImp<Zeiger>& Index() const { return index_; }
     int32_t LetzteNummer(int k) const { return gueltig(k) ? letzteNummer_[index(k)] : -1; }

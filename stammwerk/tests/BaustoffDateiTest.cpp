@@ -279,3 +279,66 @@ TEST(BaustoffDatei, LooksUpOneMaterialInAFile) {
 }
 
 } // namespace
+
+namespace {
+
+// Changing a material keeps its key, moves it in the index and reaches the
+// file; a failed write at any step puts the old values back.
+TEST(BaustoffDatei, ChangingAMaterialResortsItAndAFailedWriteRestoresIt) {
+    TempDir dir;
+    WriteText(dir / "bs_anw.dat", katalog(2, 1,
+                                          satz(*baustoff("Beton", 2, 2, 0, 0, 0)) +
+                                              satz(*baustoff("Kalkputz", 2, 1, 0, 0, 1))));
+    TBaustoffDatei d(dir.Path());
+    ASSERT_EQ(d.Oeffnen(2), 0);
+    auto* beton = const_cast<TBaustoff*>(finde(d, "Beton"));
+    const auto index = [&] {
+        std::vector<std::string> n;
+        for (const TBSZeiger& z : d.Index()) n.push_back(z.Baustoff->Name);
+        return n;
+    };
+    const TBaustoffSchluessel schluessel = beton->Schluessel;
+    TBaustoff neu = *beton;
+    neu.Name = "Zementestrich";
+    neu.Lambda = 1.4;
+    neu.Schluessel = TBaustoffSchluessel{}; // a stray key is not taken over
+
+    const std::string vorher = ReadText(dir / "bs_anw.dat");
+    for (auto schritt : {filefaults::Step::Open, filefaults::Step::Write, filefaults::Step::Sync,
+                         filefaults::Step::Rename}) {
+        filefaults::FailNext(schritt);
+        EXPECT_EQ(d.Aendern(beton, neu), 0);
+        filefaults::Clear();
+        EXPECT_EQ(beton->Name, "Beton");
+        EXPECT_EQ(beton->Lambda, 0.04);
+        EXPECT_EQ(index(), (std::vector<std::string>{"Beton", "Kalkputz"}));
+        EXPECT_EQ(ReadText(dir / "bs_anw.dat"), vorher);
+        EXPECT_FALSE(d.LetzterFehler().empty());
+    }
+
+    ASSERT_EQ(d.Aendern(beton, neu), 1);
+    EXPECT_EQ(beton->Schluessel, schluessel);
+    EXPECT_EQ(beton->Schluessel.Nummer, 0);
+    EXPECT_EQ(index(), (std::vector<std::string>{"Kalkputz", "Zementestrich"}));
+    TBaustoffDatei wieder(dir.Path());
+    ASSERT_EQ(wieder.Oeffnen(2), 0);
+    const TBaustoff* gelesen = finde(wieder, "Zementestrich");
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(gelesen->Lambda, 1.4);
+    EXPECT_EQ(gelesen->Schluessel.Nummer, 0);
+}
+
+TEST(BaustoffDatei, IndexSortsUmlautsWithTheirBaseLetters) {
+    TempDir dir;
+    WriteText(dir / "bs_anw.dat", katalog(2, 2,
+                                          satz(*baustoff("Zement", 2, 2, 0, 0, 0)) +
+                                              satz(*baustoff("Ölschiefer", 2, 2, 0, 1, 1)) +
+                                              satz(*baustoff("Beton", 2, 2, 0, 2, 2))));
+    TBaustoffDatei d(dir.Path());
+    ASSERT_EQ(d.Oeffnen(2), 0);
+    std::vector<std::string> namen;
+    for (const TBSZeiger& z : d.Index()) namen.push_back(z.Baustoff->Name);
+    EXPECT_EQ(namen, (std::vector<std::string>{"Beton", "Ölschiefer", "Zement"}));
+}
+
+} // namespace

@@ -296,3 +296,39 @@ TEST(KatalogDatei, IndexRunsByNameWithoutRegardToCase) {
 }
 
 } // namespace
+
+namespace {
+
+// A rename moves the entry in the index and reaches the file; a failed write
+// puts the old name and place back.
+TEST(KatalogDatei, RenamingResortsTheIndexAndAFailedWriteRestoresTheName) {
+    TempDir dir;
+    TBauteilDatei d(dir.Path());
+    ASSERT_EQ(d.Oeffnen(2), 0);
+    for (const char* n : {"Außenwand", "Dach", "Keller"}) {
+        auto b = typ<TRBauteil>(n, 2, 1, 0);
+        ASSERT_EQ(d.Einfuegen(b), 1);
+    }
+    const auto index = [&] {
+        std::vector<std::string> n;
+        for (const auto& z : d.Index()) n.push_back(z.Typ->Name);
+        return n;
+    };
+    auto* dach = const_cast<TRBauteil*>(finde(d, "Dach"));
+    const std::string vorher = ReadText(dir / "bt_anw.dat");
+    filefaults::FailNext(filefaults::Step::Rename);
+    EXPECT_EQ(d.Umbenennen(dach, "Übergang"), 0);
+    filefaults::Clear();
+    EXPECT_EQ(dach->Name, "Dach");
+    EXPECT_EQ(index(), (std::vector<std::string>{"Außenwand", "Dach", "Keller"}));
+    EXPECT_EQ(ReadText(dir / "bt_anw.dat"), vorher);
+
+    ASSERT_EQ(d.Umbenennen(dach, "Übergang"), 1);
+    EXPECT_EQ(index(), (std::vector<std::string>{"Außenwand", "Keller", "Übergang"}));
+    TBauteilDatei wieder(dir.Path());
+    ASSERT_EQ(wieder.Oeffnen(2), 0);
+    EXPECT_NE(finde(wieder, "Übergang"), nullptr);
+    EXPECT_EQ(finde(wieder, "Dach"), nullptr);
+}
+
+} // namespace
