@@ -276,7 +276,7 @@ TEST_F(LayoutSeiten, PicturesOfEveryPage) {
     if (!ordner) GTEST_SKIP() << "KORVALIN_BILDER names no folder";
     schreiben("Haus.ini", "[Kopf/Fu\xDF"
                           "zeile]\r\nTextKopfzeileL=Stand &[Datum]\r\n"
-                          "[Adresse]\r\nZeile1=Muster GmbH\r\nZeile2=Hauptstraße 1\r\n");
+                          "[Adresse]\r\nZeile1=Muster GmbH\r\nZeile2=Hauptstra\xDF" "e 1\r\n");
     oeffnen(LayoutZiel::Projekt, [ordner](Blatt& b) {
         b.ShowWindow(SW_SHOW);
         testsupport::Activate(b);
