@@ -276,7 +276,8 @@ TEST_F(LayoutSeiten, PicturesOfEveryPage) {
     if (!ordner) GTEST_SKIP() << "KORVALIN_BILDER names no folder";
     schreiben("Haus.ini", "[Kopf/Fu\xDF"
                           "zeile]\r\nTextKopfzeileL=Stand &[Datum]\r\n"
-                          "[Adresse]\r\nZeile1=Muster GmbH\r\nZeile2=Hauptstra\xDF" "e 1\r\n");
+                          "[Adresse]\r\nZeile1=Muster GmbH\r\nZeile2=Hauptstra\xDF"
+                          "e 1\r\n");
     oeffnen(LayoutZiel::Projekt, [ordner](Blatt& b) {
         b.ShowWindow(SW_SHOW);
         testsupport::Activate(b);
@@ -290,6 +291,30 @@ TEST_F(LayoutSeiten, PicturesOfEveryPage) {
         }
         b.CmCancel();
     });
+}
+
+} // namespace
+} // namespace layouttest
+
+namespace layouttest {
+namespace {
+
+TEST_F(LayoutSeiten, HelpAndBrowseAskTheirServices) {
+    const std::string bild = (dirs.Root() / "firma.bmp").string();
+    testsupport::WriteText(bild, "BM"); // the dialog wants a file that exists
+    services.Files().Answer(bild);
+    oeffnen(LayoutZiel::Projekt, [&bild](Blatt& b) {
+        b.Item<TButton>(9)->Click(); // the sheet's Help button
+        klicken(b, Logo, 109);
+        item<TButton>(b, Logo, 108)->Click();
+        EXPECT_EQ(item<TEdit>(b, Logo, 107)->GetText(), bild);
+        b.CmCancel();
+    });
+    ASSERT_FALSE(services.Help().Calls().empty());
+    EXPECT_EQ(services.Help().Calls().back().data, 1150u);
+    ASSERT_EQ(services.Files().Calls().size(), 1u);
+    EXPECT_EQ(services.Files().Calls()[0].filter, "Bitmap Files (*.BMP)|*.bmp|");
+    EXPECT_EQ(services.Files().Calls()[0].defExt, "BMP");
 }
 
 } // namespace
