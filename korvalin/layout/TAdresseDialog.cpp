@@ -27,10 +27,9 @@ TAdresseDialog::TAdresseDialog(TPropertyDialog* sheet, LayoutZiel ziel)
     for (int i = 0; i < 5; ++i) {
         const int id = 101 + i;
         new TEdit(this, id, TAdressGroessen::ZeilenPuffer);
-        Responses().Notify(id, EN_CHANGE, [this, i, id] {
-            zeilen_[size_t(i)] =
-                Item<TEdit>(id)->GetText().substr(0, TAdressGroessen::ZeilenPuffer - 1);
-        });
+        // The edit's limit keeps a line within the 79 characters the file holds.
+        Responses().Notify(id, EN_CHANGE,
+                           [this, i, id] { zeilen_[size_t(i)] = Item<TEdit>(id)->GetText(); });
     }
     // Help requests that reach the page (not its Help button, which the
     // sheet answers).

@@ -3,6 +3,7 @@
 // draw on the recording DC, and a picture of every page for the reviewer.
 #include "LayoutEinstellungenFixture.h"
 
+#include "hilfsmittel/layout/AdressGroessen.h"
 #include "korvalin/layout/TColorComboBox.h"
 #include "korvalin/layout/TGrafikODButton.h"
 #include "korvalin/layout/TLinesComboBox.h"
@@ -315,6 +316,27 @@ TEST_F(LayoutSeiten, HelpAndBrowseAskTheirServices) {
     ASSERT_EQ(services.Files().Calls().size(), 1u);
     EXPECT_EQ(services.Files().Calls()[0].filter, "Bitmap Files (*.BMP)|*.bmp|");
     EXPECT_EQ(services.Files().Calls()[0].defExt, "BMP");
+}
+
+} // namespace
+} // namespace layouttest
+
+namespace layouttest {
+namespace {
+
+// 79 characters are what the file keeps of a line, umlauts included.
+TEST_F(LayoutSeiten, AddressLineTakesAtMostSeventyNineCharacters) {
+    std::string lang;
+    for (int i = 0; i < 90; ++i) lang += "ü";
+    oeffnen(LayoutZiel::Projekt, [&lang](Blatt& b) {
+        item<TEdit>(b, Adresse, 101)->Type(lang); // Qt's test keys know no umlauts
+        b.CmOk();
+    });
+    TAdressGroessen gelesen;
+    gelesen.Laden(false, true);
+    std::string erwartet;
+    for (int i = 0; i < 79; ++i) erwartet += "ü";
+    EXPECT_EQ(gelesen.Zeile1, erwartet);
 }
 
 } // namespace
