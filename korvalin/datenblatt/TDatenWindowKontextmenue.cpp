@@ -1,0 +1,191 @@
+// The sheet's context menu: page-edit mode, the graphics of component
+// sheets, the editors for what the page shows, the layout settings.
+#include "hilfsmittel/layout/BtSeitenGroessen.h"
+#include "hilfsmittel/layout/FirmenLogo.h"
+#include "hilfsmittel/layout/LogoGroessen.h"
+#include "korvalin/datenblatt/DatenblattZustand.h"
+#include "korvalin/datenblatt/TDatenWindow.h"
+#include "korvalin/layout/LayoutEinstellungen.h"
+#include "korvalin/shell/EditorZugang.h"
+#include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/OffeneAnsichten.h"
+#include "platform/services/MessageBox.h"
+#include "platform/window/CommandEnabler.h"
+#include "platform/window/ControlCodes.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/Menu.h"
+#include "platform/window/MenuResource.h"
+#include "platform/window/PopupMenu.h"
+#include "platform/window/ResponseTable.h"
+#include "stammwerk/modell/TRBauteil.h"
+#include "stammwerk/modell/TRFenster.h"
+
+namespace {
+enum : int {
+    CM_GRAFIK_DREHEN = 6503,
+    CM_SCHICHTEN_UMKEHREN = 6504,
+    CM_BAUTEILGRAFIK = 6520,
+    CM_GLASERGRAFIK = 6521,
+    CM_TEMPERATURGRAFIK = 6522,
+    CM_BAUTEIL_BEARBEITEN = 1121,
+    CM_NACH_HUELLFLAECHEN = 910,
+    CM_NACH_REFERENZBAUTEILEN = 911,
+};
+} // namespace
+
+TMenu& TDatenWindow::Kontextmenue() {
+    if (!kontextmenue_)
+        kontextmenue_ = std::make_unique<TMenu>(std::vector<TMenuResource>{
+            MenuPopup("Ausgabe bearbeiten",
+                      {MenuItem(CM_SEITE_BEARBEITEN, "Seite bearbeiten Ein/Aus"), MenuSeparator(),
+                       MenuPopup("Grafik bearbeiten",
+                                 {MenuItem(CM_BAUTEILGRAFIK, "Bauteilgrafik Ein/Aus"),
+                                  MenuItem(CM_GLASERGRAFIK, "Glasergrafik Ein/Aus"),
+                                  MenuItem(CM_TEMPERATURGRAFIK, "Temperaturgrafik Ein/Aus"),
+                                  MenuSeparator(), MenuItem(CM_GRAFIK_DREHEN, "Um 90° drehen"),
+                                  MenuItem(CM_SCHICHTEN_UMKEHREN, "Schichtreihenfolge umkehren")}),
+                       MenuSeparator(), MenuItem(CM_BAUTEIL_BEARBEITEN, "Bauteil bearbeiten"),
+                       MenuSeparator(),
+                       MenuPopup("Bauteil-Übersicht sortieren nach",
+                                 {MenuItem(CM_NACH_HUELLFLAECHEN, "Hüllflächen"),
+                                  MenuItem(CM_NACH_REFERENZBAUTEILEN, "Referenzbauteilen")}),
+                       MenuSeparator(), MenuItem(CM_GEHE_ZU_SEITE, "Gehe zu Seite . . ."),
+                       MenuSeparator(), MenuItem(CM_SEITEN_NUMMERIERUNG, "Seiten-Nummerierung"),
+                       MenuSeparator(), MenuItem(CM_LAYOUT_EINSTELLUNGEN, "Einstellungen")})});
+    return *kontextmenue_;
+}
+
+void TDatenWindow::editBefehleEintragen() {
+    TResponseTable& r = Responses();
+    r.Notify(EditorId, EN_UPDATE, [this] { zeilenzahlPruefen(); });
+    r.Command(CM_SEITE_BEARBEITEN, [this] { SeiteBearbeitenUmschalten(); });
+    r.Command(CM_LAYOUT_EINSTELLUNGEN, [this] { EinstellungenBearbeiten(); });
+    r.Command(CM_BAUTEIL_BEARBEITEN, [this] { BauteilBearbeiten(); });
+    for (int id : {CM_SEITE_BEARBEITEN, CM_LAYOUT_EINSTELLUNGEN})
+        r.CommandEnable(id, [](TCommandEnabler& ce) { ce.Enable(true); });
+    r.CommandEnable(CM_BAUTEIL_BEARBEITEN,
+                    [this](TCommandEnabler& ce) { ce.Enable(BauteilBearbeitenMoeglich()); });
+    for (int id : {int(CM_BAUTEILGRAFIK), int(CM_GLASERGRAFIK), int(CM_TEMPERATURGRAFIK)}) {
+        r.Command(id, [this, id] { GrafikSchalten(id); });
+        r.CommandEnable(id, [this, id](TCommandEnabler& ce) {
+            // The last block on the page shown decides: a component sheet's block.
+            const int seite = BildschirmSeite() + 1;
+            const TBlock* letzter = nullptr;
+            for (const TBlock& b : Bloecke)
+                if (b.Seite == seite) letzter = &b;
+            bool an = letzter && letzter->Abschnitt == 4 && letzter->Bauteil;
+            if (id != CM_BAUTEILGRAFIK) an = an && SeitenLayout().Schichtgrafik == 1;
+            ce.Enable(an);
+        });
+    }
+}
+
+void TDatenWindow::EvRButtonDown(uint32_t, TPoint point) {
+    TMenu& popup = *Kontextmenue().GetSubMenu(0);
+    const TBtSeitenGroessen& s = SeitenLayout();
+    const bool grafik = s.Schichtgrafik == 1;
+    popup.CheckMenuItem(CM_SEITE_BEARBEITEN, SeitenEditModus);
+    popup.CheckMenuItem(CM_BAUTEILGRAFIK, grafik);
+    popup.CheckMenuItem(CM_GLASERGRAFIK, grafik && s.Glasergrafik == 1);
+    popup.CheckMenuItem(CM_TEMPERATURGRAFIK, grafik && s.Temperaturgrafik == 1);
+    const bool uebersicht = Blattart == 7;
+    popup.CheckMenuItem(CM_NACH_HUELLFLAECHEN, uebersicht && !UebersichtNachFassaden);
+    popup.CheckMenuItem(CM_NACH_REFERENZBAUTEILEN, uebersicht && UebersichtNachFassaden);
+    TrackPopupMenu(popup, ClientToScreen(point), *this);
+}
+
+void TDatenWindow::SeiteBearbeitenUmschalten() {
+    DatenblattZustand& z = Datenblaetter();
+    if (SeitenEditModus) {
+        SeitenEditModus = false;
+        z.SeiteInBearbeitung = nullptr;
+        static const TCursor pfeil(TCursor::Arrow);
+        SetCursor(&pfeil);
+        EditorBeenden();
+    } else if (z.SeiteInBearbeitung && z.SeiteInBearbeitung != this) {
+        MessageBox("Die Seite kann nicht bearbeitet werden, da ein anderes Datenblatt bereits in "
+                   "Bearbeitung ist. ",
+                   " Seite bearbeiten ", MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        SeitenEditModus = true;
+        z.SeiteInBearbeitung = this;
+        Ziehen = false;
+    }
+    BearbeiteterBlock = -1;
+    RandZiehen = false;
+    Kontextmenue().CheckMenuItem(CM_SEITE_BEARBEITEN, SeitenEditModus);
+    NeuAuslegen();
+}
+
+void TDatenWindow::GrafikSchalten(int id) {
+    TBtSeitenGroessen& s = SeitenLayout();
+    if (id == CM_BAUTEILGRAFIK) {
+        s.Schichtgrafik = s.Schichtgrafik == 1 ? 0 : 1;
+        // Turned on, the graphic brings its Glaser and temperature graphics along.
+        s.Glasergrafik = s.Temperaturgrafik = s.Schichtgrafik;
+        if (s.Schichtgrafik == 0) s.FeuchteDaten = 0;
+    } else if (id == CM_GLASERGRAFIK) {
+        s.Glasergrafik = s.Glasergrafik == 1 ? 0 : 1;
+        if (s.Glasergrafik == 0) s.FeuchteDaten = 0;
+    } else {
+        s.Temperaturgrafik = s.Temperaturgrafik == 1 ? 0 : 1;
+    }
+    if (!s.Speichern(false, !BtDatei && !BtDateiListe))
+        MessageBox("Die Einstellungen konnten nicht gespeichert werden.", "Info", MB_OK);
+    ProjektNeuBerechnen(id == CM_BAUTEILGRAFIK ? 2 : 1, 0);
+}
+
+void TDatenWindow::EinstellungenBearbeiten() {
+    LayoutEinstellungenAufruf aufruf;
+    aufruf.parent = this;
+    aufruf.ziel = Projektblatt ? LayoutZiel::Projekt : LayoutZiel::Datei;
+    aufruf.kopfzeile = &Kopfzeilendaten;
+    aufruf.logo = &Logo();
+    LayoutEinstellungenErgebnis e = LayoutEinstellungenBearbeiten(aufruf);
+    if (!e.ok) return;
+    SetFirmenLogo(std::move(e.firmenLogo));
+    ProjektNeuBerechnen(1, 0);
+}
+
+bool TDatenWindow::BauteilBearbeitenMoeglich() {
+    const int seite = BildschirmSeite() + 1;
+    switch (Blattart) {
+    case 5:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14: {
+        const int a = AktuellerAbschnitt;
+        if (DateiListe() || !(a == 4 || a == 5 || a == 12 || a == 13 || a == 14)) return false;
+        return !DateiFlag();
+    }
+    case 0:
+    case 4:
+        for (const TBlock& b : Bloecke)
+            if (b.Seite == seite) return b.Abschnitt == 4 || b.Abschnitt == 5;
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TDatenWindow::BauteilBearbeiten() {
+    const int seite = BildschirmSeite() + 1;
+    for (const TBlock& b : Bloecke)
+        if (b.Seite == seite && b.Bauteil && b.Abschnitt >= 12 && b.Abschnitt <= 14)
+            Editoren().BauteilEditor(*b.Bauteil, nullptr, EditorAuftrag::Zeigen);
+    // Of the component and window blocks of the page only the first opens its editor.
+    for (const TBlock& b : Bloecke) {
+        if (b.Seite != seite || b.Nummer <= 0) continue;
+        if (b.Abschnitt == 4 && b.Bauteil) {
+            Editoren().BauteilEditor(*b.Bauteil, nullptr, EditorAuftrag::Zeigen);
+            return;
+        }
+        if (b.Abschnitt == 5 && b.Fenster) {
+            Editoren().FensterEditor(*b.Fenster, nullptr, EditorAuftrag::Zeigen);
+            return;
+        }
+    }
+}
