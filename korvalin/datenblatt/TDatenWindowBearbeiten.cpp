@@ -89,7 +89,7 @@ void TDatenWindow::EvLButtonDown(uint32_t, TPoint point) {
     SetFocus();
     if (!SeitenEditModus) return;
     EditorBeenden();
-    SpalteZiehen = BlockGezogen = false;
+    SpalteZiehen = BlockGezogen = RandZiehen = false;
     Trefferblock = Tabellenblock = Randgriff = Griffcode = -1;
     Ziehen = true;
     const TPoint blatt = BlattPunkt(point);
@@ -195,7 +195,7 @@ void TDatenWindow::randSchritt(TPoint client) {
                 zeiger(*this, randZeiger(i));
                 break;
             }
-    if (!RandZiehen) return;
+    if (!RandZiehen || Randgriff < 0) return;
     zeiger(*this, randZeiger(Randgriff));
     const int dx = blatt.x - LetzterPunkt.x, dy = blatt.y - LetzterPunkt.y;
     TRect& k = Koerper;

@@ -13,7 +13,7 @@
 
 namespace {
 // The editor's line height on screen.
-constexpr int Zeilenhoehe = 14;
+constexpr int Editorzeile = 14;
 int letzteZeilenzahl = 0;
 
 template <class Array, class Schluessel>
@@ -108,9 +108,10 @@ void TDatenWindow::EditorOeffnen() {
     editor_ = std::make_unique<TBauteilEdit>(this, EditorId, "", 0, 0, 0, 0, TextGrenze + 1, true);
     editor_->SchriftSetzen(Texte().Font(Textstil::Kommentar));
     editor_->Create();
+    editor_->ShowWindow(SW_SHOWNORMAL);
     if (Block.Text) editor_->SetText(*Block.Text);
     letzteZeilenzahl = editor_->GetNumLines();
-    editorPlatzieren((letzteZeilenzahl + 1) * Zeilenhoehe);
+    editorPlatzieren((letzteZeilenzahl + 1) * Editorzeile);
     editor_->SetFocus();
     layoutLauf();
 }
@@ -120,7 +121,7 @@ void TDatenWindow::zeilenzahlPruefen() {
     BlockLaden(BearbeiteterBlock);
     const int zeilen = editor_->GetNumLines();
     if (zeilen == letzteZeilenzahl) return;
-    editorPlatzieren((zeilen + 1) * Zeilenhoehe);
+    editorPlatzieren((zeilen + 1) * Editorzeile);
     layoutLauf();
     letzteZeilenzahl = zeilen;
 }

@@ -1,0 +1,176 @@
+// Editing a data sheet on the page: page-edit mode from the context menu,
+// text typed in place into a block and kept beside the project, a block's
+// height dragged by its handle, the margins dragged by their corner.
+#include "korvalin/tests/DatenfensterFixture.h"
+
+#include "hilfsmittel/layout/BtSeitenGroessen.h"
+#include "korvalin/datenblatt/DatenblattZustand.h"
+#include "korvalin/datenblatt/TBauteilEdit.h"
+#include "korvalin/datenblatt/TFixDaten.h"
+#include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/OffeneAnsichten.h"
+#include "platform/services/MessageBox.h"
+#include "testsupport/ScriptedServices.h"
+#include "testsupport/UserInput.h"
+
+#include <cstdlib>
+
+namespace {
+
+using namespace datenfenster_test;
+
+struct Seitenbearbeitung : Datenfenster {
+    void SetUp() override {
+        Datenfenster::SetUp();
+        Beispiel();
+        app->Frame()->MoveWindow({0, 0, 1000, 900});
+        TBtSeitenGroessen s;
+        s.Laden(false, true);
+        s.Eingabefelder = 1;
+        ASSERT_TRUE(s.Speichern(false, true));
+    }
+    TDatenWindow* Oeffnen() {
+        befehl(CM_MASSENERMITTLUNG);
+        auto* w = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.MassenDaten);
+        EXPECT_NE(w, nullptr);
+        w->ShowWindow(SW_SHOWMAXIMIZED);
+        Pump();
+        return w;
+    }
+    // Page-edit mode through the context menu, as the user chooses it.
+    void SeiteBearbeiten(TDatenWindow& w) {
+        services.PopupMenus().Answer(CM_SEITE_BEARBEITEN);
+        testsupport::RightClick(w, {400, 300});
+        Pump();
+    }
+    // The first text block of the page shown.
+    static int Textblock(const TDatenWindow& w) {
+        for (const TBlock& b : w.Bloecke)
+            if (b.Benutzerblock == 1 && b.Zaehler > 0 && b.Seite == w.BildschirmSeite() + 1)
+                return b.Nummer;
+        return -1;
+    }
+    static TPoint Client(const TDatenWindow& w, int x, int y) {
+        return {x + w.HOffset, y + w.VOffset};
+    }
+    void WiederOeffnen() {
+        app->Client()->CmProjektSchliessen();
+        Pump();
+        auto g = std::make_unique<TGesamtProjekt>(dirs.Root().Path());
+        ASSERT_EQ(g->Oeffnen(dirs.Root() / "beispiel.pro"), 0);
+        ProjektSetzen(std::move(g));
+    }
+};
+
+TEST_F(Seitenbearbeitung, ImKontextmenueEinUndAusUndNurEinBlattZugleich) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    EXPECT_TRUE(w->SeitenEditModus);
+    ASSERT_FALSE(services.PopupMenus().Calls().empty());
+    // A second sheet cannot take page-edit mode while this one holds it.
+    auto* zweites = new TFassadenDatenWindow(*app->Client(), " Fassaden ", 6);
+    ASSERT_TRUE(zweites->Create());
+    services.Messages().Answer(IDOK);
+    zweites->SendMessage(WM_COMMAND, CM_SEITE_BEARBEITEN, 0);
+    EXPECT_FALSE(zweites->SeitenEditModus);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, " Seite bearbeiten ");
+    // Off again: the other sheet may have it now.
+    w->SendMessage(WM_COMMAND, CM_SEITE_BEARBEITEN, 0);
+    EXPECT_FALSE(w->SeitenEditModus);
+    zweites->SendMessage(WM_COMMAND, CM_SEITE_BEARBEITEN, 0);
+    EXPECT_TRUE(zweites->SeitenEditModus);
+}
+
+TEST_F(Seitenbearbeitung, GetippterTextUeberstehtSchliessenUndOeffnenDesProjekts) {
+    TDatenWindow* w = Oeffnen();
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0) << "the quantities sheet has a text block after its header table";
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    // Outside page-edit mode a double-click edits nothing.
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    EXPECT_EQ(w->OffenerEditor(), nullptr);
+    SeiteBearbeiten(*w);
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    testsupport::TypeText(*w, "Gedaemmt nach Plan");
+    EXPECT_EQ(w->OffenerEditor()->GetText(), "Gedaemmt nach Plan");
+    // The project closes the sheet with the editor still open.
+    WiederOeffnen();
+    ASSERT_NO_FATAL_FAILURE();
+    w = Oeffnen();
+    const int m = Textblock(*w);
+    ASSERT_GT(m, 0);
+    ASSERT_TRUE(w->Bloecke[size_t(m)].HatText());
+    EXPECT_EQ(*w->Bloecke[size_t(m)].Text, "Gedaemmt nach Plan");
+    const std::string seite = Seite(*w, 0);
+    EXPECT_NE(seite.find("Gedaemmt nach Plan"), std::string::npos) << seite;
+}
+
+TEST_F(Seitenbearbeitung, ZeilenumbruchLaesstDenBlockUmEineZeileWachsen) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0);
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    const int hoehe = w->Bloecke[size_t(n)].Hoehe;
+    const int naechster = w->Bloecke[size_t(n + 1)].Oben;
+    testsupport::TypeText(*w, "eine Zeile");
+    EXPECT_EQ(w->Bloecke[size_t(n)].Hoehe, hoehe) << "typing within a line lays nothing out";
+    testsupport::PressKey(*w, VK_RETURN);
+    EXPECT_EQ(w->Bloecke[size_t(n)].Hoehe, hoehe + 14);
+    EXPECT_EQ(w->Bloecke[size_t(n + 1)].Oben, naechster + 14) << "the blocks below move down";
+}
+
+TEST_F(Seitenbearbeitung, DreissigEinheitenAmGriffVerkleinernDieGespeicherteHoehe) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0);
+    // Make the block tall enough to shrink first: 80 units by its bottom handle.
+    TRect r = w->Bloecke[size_t(n)].Rechteck();
+    const int mitte = (r.left + r.right) / 2;
+    testsupport::Drag(*w, Client(*w, mitte, r.bottom - 2), Client(*w, mitte, r.bottom + 78));
+    Pump();
+    r = w->Bloecke[size_t(n)].Rechteck();
+    const int vorher = w->Bloecke[size_t(n)].InnenHoehe;
+    const int naechster = w->Bloecke[size_t(n + 1)].Oben;
+    testsupport::Drag(*w, Client(*w, mitte, r.bottom - 2), Client(*w, mitte, r.bottom - 32));
+    Pump();
+    EXPECT_EQ(w->Bloecke[size_t(n)].InnenHoehe, vorher - 30);
+    EXPECT_EQ(w->FixDaten->Massen.Editfelder[0].Zahl2, vorher - 30) << "the stored height";
+    EXPECT_EQ(w->Bloecke[size_t(n + 1)].Oben, naechster - 30) << "the sheet is paginated anew";
+    // The side handle shows the horizontal cursor but changes nothing.
+    r = w->Bloecke[size_t(n)].Rechteck();
+    testsupport::Drag(*w, Client(*w, r.left + 2, (r.top + r.bottom) / 2),
+                      Client(*w, r.left + 40, (r.top + r.bottom) / 2 + 20));
+    EXPECT_EQ(w->Bloecke[size_t(n)].Rechteck(), r);
+}
+
+TEST_F(Seitenbearbeitung, RandeckeVerschiebtLinkenUndOberenRand_abseitsDesPapiersBleibtAlles) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const TRect k = w->Koerper;
+    testsupport::Drag(*w, Client(*w, k.left + 2, k.top + 2), Client(*w, k.left + 22, k.top + 12));
+    Pump();
+    TBtSeitenGroessen s;
+    s.Laden(false, true);
+    EXPECT_EQ(s.Links, k.left + 20);
+    EXPECT_EQ(s.Oben, k.top + 10);
+    EXPECT_EQ(s.Rechts, w->SeitenBreite - k.right);
+    EXPECT_EQ(w->Koerper.left, k.left + 20);
+    // The left edge dragged off the paper keeps the margins as they are.
+    const TRect k2 = w->Koerper;
+    const int mitte = (k2.top + k2.bottom) / 2;
+    testsupport::Drag(*w, Client(*w, k2.left, mitte), {-20, mitte + w->VOffset});
+    Pump();
+    TBtSeitenGroessen danach;
+    danach.Laden(false, true);
+    EXPECT_EQ(danach.Links, s.Links);
+    EXPECT_EQ(danach.Oben, s.Oben);
+    EXPECT_EQ(w->Koerper, k2);
+}
+
+} // namespace
