@@ -147,6 +147,15 @@ TEST_F(Seitenbearbeitung, DreissigEinheitenAmGriffVerkleinernDieGespeicherteHoeh
     testsupport::Drag(*w, Client(*w, r.left + 2, (r.top + r.bottom) / 2),
                       Client(*w, r.left + 40, (r.top + r.bottom) / 2 + 20));
     EXPECT_EQ(w->Bloecke[size_t(n)].Rechteck(), r);
+    if (const char* ordner = std::getenv("KORVALIN_BILDER")) {
+        // The block held by its bottom handle, the band 20 units lower.
+        w->EvLButtonDown(MK_LBUTTON, Client(*w, mitte, r.bottom - 2));
+        w->EvMouseMove(MK_LBUTTON, Client(*w, mitte, r.bottom + 18));
+        Pump();
+        testsupport::SaveWindowPicture(*app->Frame(),
+                                       (std::string(ordner) + "/seite_bearbeiten.png").c_str());
+        w->EvLButtonUp(0, Client(*w, mitte, r.bottom + 18));
+    }
 }
 
 TEST_F(Seitenbearbeitung, RandeckeVerschiebtLinkenUndOberenRand_abseitsDesPapiersBleibtAlles) {
@@ -171,6 +180,28 @@ TEST_F(Seitenbearbeitung, RandeckeVerschiebtLinkenUndOberenRand_abseitsDesPapier
     EXPECT_EQ(danach.Links, s.Links);
     EXPECT_EQ(danach.Oben, s.Oben);
     EXPECT_EQ(w->Koerper, k2);
+}
+
+// The volume sheet's record keeps its two texts in the side file as well.
+TEST_F(Seitenbearbeitung, TexteDesVolumenblattsWerdenGespeichert) {
+    TDatenWindow* w = Oeffnen();
+    w->Block = TBlock();
+    w->Block.Abschnitt = 10;
+    w->Block.Zaehler = 2;
+    w->Block.InnenHoehe = 42;
+    w->Block.SetText("Raumhöhe 2,75 m");
+    w->BlocktexteSchreiben();
+    EXPECT_EQ(w->FixDaten->Volumen.Editfelder[1].Text, "Raumhöhe 2,75 m");
+    WiederOeffnen();
+    w = Oeffnen();
+    EXPECT_EQ(w->FixDaten->Volumen.Editfelder[1].Text, "Raumhöhe 2,75 m");
+    EXPECT_EQ(w->FixDaten->Volumen.Editfelder[1].Zahl2, 42);
+    w->Block = TBlock();
+    w->Block.Abschnitt = 10;
+    w->Block.Zaehler = 2;
+    w->BlocktexteLesen();
+    ASSERT_TRUE(w->Block.HatText());
+    EXPECT_EQ(*w->Block.Text, "Raumhöhe 2,75 m");
 }
 
 } // namespace
