@@ -309,3 +309,39 @@ TEST_F(Aufteilung, LogoNurAufDerErstenSeiteGibtSpaeterenSeitenSeineZeilen) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Aufteilung, VolumenseitenBisZumEndeDerListe) {
+    // 49 - (1260 - 1200) / 19 = 46 rows a page.
+    // The list is ordered by number: each volume gets the next one.
+    auto volumen = [nummer = 0](int variablen, int formeln) mutable {
+        auto v = std::make_unique<TDimVolumen>();
+        v->Nummer = uint16_t(nummer++);
+        for (int i = 0; i < variablen; ++i) v->Textliste1.Add(std::make_unique<TTextString>());
+        for (int i = 0; i < formeln; ++i) v->Formelliste.Add(std::make_unique<TTextString>());
+        return v;
+    };
+    struct Fall {
+        const char* was;
+        int schlicht, variablen, formeln;
+        std::vector<int> seiten;
+    };
+    const Fall faelle[] = {
+        {"no volumes", 0, 0, 0, {0}},
+        {"one page full", 46, 0, 0, {0}},
+        {"one more opens a page", 47, 0, 0, {0, 46}},
+        {"a formula volume at the end goes whole onto the last page", 44, 2, 3, {0, 44}},
+    };
+    for (const Fall& f : faelle) {
+        TGesamtProjekt g("/tmp");
+        TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+        for (int i = 0; i < f.schlicht; ++i) p.Volumina.Add(volumen(0, 1));
+        if (f.formeln) p.Volumina.Add(volumen(f.variablen, f.formeln));
+        b.Gesamtprojekt = &g;
+        EXPECT_EQ(b.VolumenSeiten(), f.seiten) << f.was;
+        b.Gesamtprojekt = nullptr;
+    }
+}
+
+} // namespace
