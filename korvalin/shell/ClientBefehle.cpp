@@ -1,5 +1,6 @@
 // The client's command table: project commands, data sheets, catalogue
 // editors, the forwarders to the project dialog, calculator and context help.
+#include "korvalin/bauteil/TFensterDialog.h"
 #include "korvalin/datenblatt/DatenblattOeffnen.h"
 #include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
@@ -182,7 +183,7 @@ void korpusMDIClient::befehleEintragen() {
         });
     };
     katalog(CM_BAUSTOFFDATEI, BaustoffDateiFenster);
-    katalog(CM_FENSTERDATEI, FensterDateiFenster);
+    r.Command(CM_FENSTERDATEI, [this] { FensterDateiOeffnen(*this); });
     katalog(CM_BAUTEILDATEI, BauteilDateiFenster);
 
     auto& e = Korpus().Ansichten;
