@@ -2,6 +2,7 @@
 // editors, the forwarders to the project dialog, calculator and context help.
 #include "korvalin/bauteil/TFensterDialog.h"
 #include "korvalin/datenblatt/DatenblattOeffnen.h"
+#include "korvalin/layout/LayoutEinstellungen.h"
 #include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/Export.h"
@@ -218,6 +219,12 @@ void korpusMDIClient::befehleEintragen() {
         datenblatt(CM_MASSENERMITTLUNG, e.MassenDaten, [](const TProjekt&) { return true; });
     });
     mitProjekt(CM_VERGLEICH_BAUTEILE, [this] { BauteilVergleichAnzeigen(this); });
+
+    // Print layout settings: a data sheet answers for its own; from here
+    // they are the open project's, or the program's without a project.
+    r.Command(CM_LAYOUT_EINSTELLUNGEN, [this] {
+        LayoutEinstellungenBearbeiten({this, LayoutZielDesMenues()});
+    });
 
     r.Command(CM_TASCHENRECHNER, [] { taschenrechner(); });
     r.Command(CM_KONTEXTHILFE, [this] { kontextHilfe(*this); });
