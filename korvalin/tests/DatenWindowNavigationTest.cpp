@@ -198,6 +198,13 @@ TEST_F(Datenfenster, SeitennummerierungBeginntMitDemGewaehltenWertUndBleibtGespe
         EXPECT_EQ(spin->Value, 1);
         for (int i = 0; i < 3; ++i) testsupport::PressKey(*spin, VK_DOWN);
         EXPECT_EQ(spin->Value, 0) << "the arrows stop at 0";
+        // A typed number counts too.
+        testsupport::PressKey(*spin, VK_END);
+        testsupport::PressKey(*spin, VK_BACK);
+        testsupport::TypeText(*spin, "5");
+        EXPECT_EQ(spin->GetText(), "5");
+        testsupport::PressKey(*spin, VK_BACK);
+        testsupport::TypeText(*spin, "0");
         d.CmOk();
     });
     w->SendMessage(WM_COMMAND, CM_SEITEN_NUMMERIERUNG, 0);
