@@ -11,10 +11,13 @@
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/CommandIds.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
+#include "platform/window/RadioButton.h"
 #include "platform/window/Scroller.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "tauplot/diagramm/DiagrammVorschau.h"
+#include "tauplot/diagramm/DiagrammZahl.h"
 #include "tauplot/property/TPropertyDialog.h"
 #include "tauplot/property/TPropertyPage.h"
 #include "testsupport/UserInput.h"
@@ -223,6 +226,42 @@ TEST_F(Klima, ADirectUValueRefusesBothDiagrams) {
         EXPECT_EQ(m.text, "Kein Schichtaufbau!\n\n Keine weiteren Daten verfügbar!");
     EXPECT_TRUE(app->Client()->Ansichten.GlaserDiagramme.empty());
     EXPECT_TRUE(app->Client()->Ansichten.TempDiagramme.empty());
+}
+
+} // namespace
+
+namespace {
+
+// "Erh. Tauwasser": the mass as "%4.3lf", the judgement and its comment; Cancel keeps both.
+TEST_F(Klima, CondensateJudgementIsStoredWithItsComment) {
+    auto& d = Oeffnen();
+    TEinfachBauteil& e = *d.AktuellerBereich();
+    e.TauwassergrenzeAusgenommen = 0;
+    e.Beschreibung = "alt";
+    const std::string menge = DiagrammZahl::Festkomma(e.Diffusion.Tauwassermenge, 4, 3);
+    for (int ende : {IDCANCEL, IDOK}) {
+        services.Dialogs().Expect([&](TDialog& dlg) {
+            EXPECT_EQ(dlg.Item<TEdit>(105)->GetText(), menge);
+            EXPECT_EQ(dlg.Item<TRadioButton>(101)->GetCheck(), BF_CHECKED);
+            dlg.Item<TRadioButton>(101)->SetCheck(BF_UNCHECKED);
+            dlg.Item<TRadioButton>(102)->SetCheck(BF_CHECKED);
+            dlg.Item<TEdit>(104)->SetText("geprüft nach 3.2.1");
+            dlg.SendMessage(WM_COMMAND, WPARAM(ende), 0);
+        });
+        Befehl(TBauteilDialog::IDC_TAUWASSER);
+        if (ende == IDCANCEL) {
+            EXPECT_EQ(e.TauwassergrenzeAusgenommen, 0);
+            EXPECT_EQ(e.Beschreibung, "alt");
+            EXPECT_FALSE(d.Geaendert);
+        }
+    }
+    TEinfachBauteil& nachher = *d.AktuellerBereich();
+    EXPECT_EQ(nachher.TauwassergrenzeAusgenommen, 1);
+    EXPECT_EQ(nachher.Beschreibung, "geprüft nach 3.2.1");
+    EXPECT_TRUE(d.Geaendert);
+    // Harmless: a considerable mass alone no longer fails the range.
+    const auto& f = nachher.Diffusion.Nachweisfehler;
+    EXPECT_EQ(nachher.FeuchteErfuellt, !(f[0] || f[2] || f[3] || f[4]));
 }
 
 } // namespace
