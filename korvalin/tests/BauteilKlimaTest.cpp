@@ -8,6 +8,7 @@
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Application.h"
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/CommandIds.h"
 #include "platform/window/ControlBar.h"
@@ -15,6 +16,7 @@
 #include "platform/window/Edit.h"
 #include "platform/window/RadioButton.h"
 #include "platform/window/Scroller.h"
+#include "platform/window/Window.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "tauplot/diagramm/DiagrammVorschau.h"
 #include "tauplot/diagramm/DiagrammZahl.h"
@@ -178,16 +180,29 @@ TEST_F(Klima, DiagramCommandsOpenTheirWindowsOnce) {
     }
 
     // Keys scroll the Glaser window; a page is a twelfth of the client height.
+    EXPECT_EQ(glaser->Maximiert(), GetScreenSize().cx < 800);
+    glaser->ShowWindow(SW_RESTORE);
     glaser->MoveWindow(
         {0, 0, 600, 240 + (glaser->GetWindowRect().Height() - glaser->GetClientRect().Height())});
     ProcessEvents();
     TScroller* s = glaser->GetScroller();
     ASSERT_NE(s, nullptr);
+    EXPECT_EQ(glaser->GetClientRect().Height(), 240);
+    EXPECT_EQ(glaser->Seite(), 20);
     s->ScrollTo(0, 0);
     glaser->EvKeyDown(VK_NEXT, 1, 0);
-    EXPECT_EQ(s->GetYPos(), std::min(glaser->Seite(), s->GetYRange()));
-    glaser->EvKeyDown(VK_END, 1, 0);
+    EXPECT_EQ(s->GetYPos(), 20);
+    glaser->EvVScroll(SB_LINEUP, 0, 0);
+    EXPECT_EQ(s->GetYPos(), 18);
+    glaser->EvKeyDown(VK_END, 1, 0); // the right end
     EXPECT_EQ(s->GetXPos(), s->GetXRange());
+    EXPECT_EQ(s->GetYPos(), 18);
+    glaser->EvKeyDown(VK_HOME, 1, 0); // the left end
+    EXPECT_EQ(s->GetXPos(), 0);
+    SetKeyDown(VK_CONTROL, true);
+    glaser->EvKeyDown(VK_HOME, 1, 0); // the top
+    SetKeyDown(VK_CONTROL, false);
+    EXPECT_EQ(s->GetYPos(), 0);
 
     // The preview shows "Seite 1" and cannot page.
     services.ModalLoops().Expect([&](TWindow* w) {
