@@ -221,6 +221,21 @@ TEST_F(Klima, DiagramCommandsOpenTheirWindowsOnce) {
     glaser->SendMessage(WM_COMMAND, CM_FILEPRINTPREVIEW, 0);
     ProcessEvents();
 
+    // Printing from the temperature window: the print dialog offers the one page, the owner's
+    // printing flag is cleared afterwards, the page goes into the set output file.
+    const fs::path pdf = dirs.Dirs().temp / "temperatur.pdf";
+    app->GetPrinter().GetSetup().OutputFile = pdf.string();
+    services.PrintDialogs().ExpectPrint([](TPrintSetup& setup) {
+        EXPECT_EQ(setup.MinPage, 1);
+        EXPECT_EQ(setup.MaxPage, 1);
+        return true;
+    });
+    a.TempDiagramme[0]->SendMessage(WM_COMMAND, CM_FILEPRINT, 0);
+    ProcessEvents();
+    EXPECT_TRUE(fs::exists(pdf));
+    EXPECT_GT(fs::file_size(pdf), 1000u);
+    app->GetPrinter().GetSetup().OutputFile.clear();
+
     // A closed window leaves its list.
     glaser->CloseWindow();
     ProcessEvents();
