@@ -295,3 +295,39 @@ TEST_F(Klima, CondensateJudgementIsStoredWithItsComment) {
 }
 
 } // namespace
+
+namespace {
+
+// The three data sheets from the main menu and the layer menu: each opens once, the second
+// command brings it back; the periodic sheet is computed for the 24-hour period first.
+TEST_F(Klima, DataSheetCommandsOpenTheirSheetsOnce) {
+    auto& d = Oeffnen();
+    TRBauteil& t = *d.Bauteil();
+    for (TEinfachBauteil& e : t.Flaechenanteile) e.SpeicherGueltig = 0;
+    auto& a = app->Client()->Ansichten;
+    struct Blatt {
+        int haupt, schicht;
+        std::vector<TWindow*>* liste;
+        std::string titel;
+    };
+    const Blatt blaetter[] = {
+        {TBauteilDialog::CM_BAUTEILDATEN, TBauteilDialog::CM_DATENBLATT, &a.BauteilDaten,
+         " Bauteil-Daten " + t.Name},
+        {TBauteilDialog::CM_PERIODENDATEN, TBauteilDialog::CM_PERIODISCH, &a.PeriodenDaten,
+         "Periodischer Wärmeübergang" + t.Name},
+        {TBauteilDialog::CM_TEMPERATURDATEN, TBauteilDialog::CM_TEMPERATURVERLAUF,
+         &a.VergleichDaten, "Temperaturverlauf: " + t.Name},
+    };
+    for (const Blatt& b : blaetter) {
+        SCOPED_TRACE(b.titel);
+        Befehl(b.haupt);
+        ASSERT_EQ(b.liste->size(), 1u);
+        EXPECT_EQ((*b.liste)[0]->GetCaption(), b.titel);
+        Befehl(b.schicht);
+        EXPECT_EQ(b.liste->size(), 1u);
+    }
+    EXPECT_NE(t.Flaechenanteile[0].SpeicherGueltig, 0);
+    EXPECT_TRUE(Meldungen().empty());
+}
+
+} // namespace
