@@ -176,6 +176,7 @@ private:
     void zeilenzahlPruefen();
     // A layout pass that keeps the blocks' geometry, then a repaint.
     void layoutLauf();
+    const TBlock* letzterBlockDerSeite() const;
     void randSchritt(TPoint client);
     void spaltenSchritt(TPoint client);
     std::unique_ptr<TBauteilEdit> editor_;

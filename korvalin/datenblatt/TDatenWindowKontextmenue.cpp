@@ -7,7 +7,9 @@
 #include "korvalin/datenblatt/TDatenWindow.h"
 #include "korvalin/layout/LayoutEinstellungen.h"
 #include "korvalin/shell/EditorZugang.h"
+#include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CommandEnabler.h"
@@ -17,6 +19,7 @@
 #include "platform/window/MenuResource.h"
 #include "platform/window/PopupMenu.h"
 #include "platform/window/ResponseTable.h"
+#include "stammwerk/modell/TBauteilDatei.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/modell/TRFenster.h"
 
@@ -61,37 +64,84 @@ void TDatenWindow::editBefehleEintragen() {
     r.Command(CM_SEITE_BEARBEITEN, [this] { SeiteBearbeitenUmschalten(); });
     r.Command(CM_LAYOUT_EINSTELLUNGEN, [this] { EinstellungenBearbeiten(); });
     r.Command(CM_BAUTEIL_BEARBEITEN, [this] { BauteilBearbeiten(); });
-    for (int id : {CM_SEITE_BEARBEITEN, CM_LAYOUT_EINSTELLUNGEN})
-        r.CommandEnable(id, [](TCommandEnabler& ce) { ce.Enable(true); });
+    r.CommandEnable(CM_SEITE_BEARBEITEN, [this](TCommandEnabler& ce) {
+        ce.Enable(true);
+        ce.SetCheck(SeitenEditModus ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+    });
+    r.CommandEnable(CM_LAYOUT_EINSTELLUNGEN, [](TCommandEnabler& ce) { ce.Enable(true); });
     r.CommandEnable(CM_BAUTEIL_BEARBEITEN,
                     [this](TCommandEnabler& ce) { ce.Enable(BauteilBearbeitenMoeglich()); });
+    // The overview by envelope areas (its facades) or by reference components (its types).
+    for (const bool huelle : {true, false}) {
+        const int id = huelle ? CM_NACH_HUELLFLAECHEN : CM_NACH_REFERENZBAUTEILEN;
+        r.Command(id, [this, huelle] {
+            if (UebersichtTypFilter >= 0 || UebersichtNachFassaden == huelle) return;
+            UebersichtNachFassaden = huelle;
+            NeuAuslegen();
+        });
+        r.CommandEnable(id, [this, huelle](TCommandEnabler& ce) {
+            ce.Enable(Blattart == 7 && (!huelle || UebersichtTypFilter < 0));
+            const bool haken = Blattart == 7 && UebersichtNachFassaden == huelle;
+            ce.SetCheck(haken ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+        });
+    }
+    r.Command(CM_GRAFIK_DREHEN, [this] { GrafikDrehen(false); });
+    r.Command(CM_SCHICHTEN_UMKEHREN, [this] { GrafikDrehen(true); });
+    for (int id : {int(CM_GRAFIK_DREHEN), int(CM_SCHICHTEN_UMKEHREN)})
+        r.CommandEnable(id, [this](TCommandEnabler& ce) {
+            // Components of the maker's catalogue keep their drawing.
+            const TBlock* b = letzterBlockDerSeite();
+            ce.Enable(b && b->Abschnitt == 4 && b->Bauteil && b->Bauteil->Schluessel.Katalog != 1);
+        });
     for (int id : {int(CM_BAUTEILGRAFIK), int(CM_GLASERGRAFIK), int(CM_TEMPERATURGRAFIK)}) {
         r.Command(id, [this, id] { GrafikSchalten(id); });
         r.CommandEnable(id, [this, id](TCommandEnabler& ce) {
             // The last block on the page shown decides: a component sheet's block.
-            const int seite = BildschirmSeite() + 1;
-            const TBlock* letzter = nullptr;
-            for (const TBlock& b : Bloecke)
-                if (b.Seite == seite) letzter = &b;
+            const TBlock* letzter = letzterBlockDerSeite();
             bool an = letzter && letzter->Abschnitt == 4 && letzter->Bauteil;
-            if (id != CM_BAUTEILGRAFIK) an = an && SeitenLayout().Schichtgrafik == 1;
+            const TBtSeitenGroessen& s = SeitenLayout();
+            const bool grafik = s.Schichtgrafik == 1;
+            if (id != CM_BAUTEILGRAFIK) an = an && grafik;
             ce.Enable(an);
+            const bool haken = id == CM_BAUTEILGRAFIK  ? grafik
+                               : id == CM_GLASERGRAFIK ? grafik && s.Glasergrafik == 1
+                                                       : grafik && s.Temperaturgrafik == 1;
+            ce.SetCheck(haken ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
         });
     }
 }
 
+const TBlock* TDatenWindow::letzterBlockDerSeite() const {
+    const int seite = BildschirmSeite() + 1;
+    const TBlock* letzter = nullptr;
+    for (size_t n = 0; n < Bloecke.size() && int(n) < std::max(BlockAnzahl, BlockNummer); ++n)
+        if (Bloecke[n].Seite == seite) letzter = &Bloecke[n];
+    return letzter;
+}
+
+void TDatenWindow::GrafikDrehen(bool umkehren) {
+    const int seite = BildschirmSeite() + 1;
+    for (TBlock& b : Bloecke) {
+        if (b.Seite != seite || !b.Bauteil || b.Nummer <= 0 || b.Abschnitt != 4) continue;
+        Datenblaetter().BauteilGrafikGeaendert = true;
+        BtDatenGeaendert = true;
+        int& schalter = b.Anzeige[umkehren ? 1 : 0];
+        schalter = schalter ? 0 : 1;
+        // Only the maker's and the user's catalogue have files.
+        const int ausgabe = int16_t(b.Bauteil->Schluessel.Katalog);
+        TBauteilDatei* katalog = Kataloge().Bauteile();
+        if ((ausgabe == 1 || ausgabe == 2) && katalog && katalog->Speichern(ausgabe) != 1)
+            MessageBox("Der Bauteilkatalog konnte nicht gespeichert werden.\n" +
+                           katalog->LetzterFehler(),
+                       "Info", MB_OK | MB_ICONEXCLAMATION);
+    }
+    layoutLauf();
+    if (IsCreated()) UpdateWindow();
+}
+
 void TDatenWindow::EvRButtonDown(uint32_t, TPoint point) {
-    TMenu& popup = *Kontextmenue().GetSubMenu(0);
-    const TBtSeitenGroessen& s = SeitenLayout();
-    const bool grafik = s.Schichtgrafik == 1;
-    popup.CheckMenuItem(CM_SEITE_BEARBEITEN, SeitenEditModus);
-    popup.CheckMenuItem(CM_BAUTEILGRAFIK, grafik);
-    popup.CheckMenuItem(CM_GLASERGRAFIK, grafik && s.Glasergrafik == 1);
-    popup.CheckMenuItem(CM_TEMPERATURGRAFIK, grafik && s.Temperaturgrafik == 1);
-    const bool uebersicht = Blattart == 7;
-    popup.CheckMenuItem(CM_NACH_HUELLFLAECHEN, uebersicht && !UebersichtNachFassaden);
-    popup.CheckMenuItem(CM_NACH_REFERENZBAUTEILEN, uebersicht && UebersichtNachFassaden);
-    TrackPopupMenu(popup, ClientToScreen(point), *this);
+    // The enablers set the check marks from the state as the menu opens.
+    TrackPopupMenu(*Kontextmenue().GetSubMenu(0), ClientToScreen(point), *this);
 }
 
 void TDatenWindow::SeiteBearbeitenUmschalten() {
@@ -113,7 +163,6 @@ void TDatenWindow::SeiteBearbeitenUmschalten() {
     }
     BearbeiteterBlock = -1;
     RandZiehen = false;
-    Kontextmenue().CheckMenuItem(CM_SEITE_BEARBEITEN, SeitenEditModus);
     NeuAuslegen();
 }
 

@@ -2,11 +2,13 @@
 // text typed in place into a block and kept beside the project, a block's
 // height dragged by its handle, the margins dragged by their corner.
 #include "korvalin/tests/DatenfensterFixture.h"
+#include "korvalin/tests/ProjektBearbeitenFixture.h"
 
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/datenblatt/TBauteilEdit.h"
 #include "korvalin/datenblatt/TFixDaten.h"
+#include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "platform/services/MessageBox.h"
@@ -202,6 +204,88 @@ TEST_F(Seitenbearbeitung, TexteDesVolumenblattsWerdenGespeichert) {
     w->BlocktexteLesen();
     ASSERT_TRUE(w->Block.HatText());
     EXPECT_EQ(*w->Block.Text, "Raumhöhe 2,75 m");
+}
+
+// A component sheet: its context menu offers what its page shows, opens the
+// component editor for the first component block only, and turns the
+// drawing of a user's component, saving that catalogue or saying why not.
+struct Bauteilblattmenue : Seitenbearbeitung {
+    std::shared_ptr<projekttest::EditorProtokoll> editoren =
+        std::make_shared<projekttest::EditorProtokoll>();
+    TDatenWindow* Blatt() {
+        Korpus().Editoren = editoren;
+        TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+        auto* w = new TBauteilDatenWindow(*app->Client(), " Bauteil-Daten ", &*p.RBauteile.begin(),
+                                          nullptr);
+        EXPECT_TRUE(w->Create());
+        app->Client()->Ansichten.BauteilDaten.push_back(w);
+        w->ShowWindow(SW_SHOWMAXIMIZED);
+        Pump();
+        return w;
+    }
+    // FIXME: the component sheet's driver is still to come: two blocks of
+    // the component stand in for its blocks until the next layout.
+    static void Bauteilbloecke(TDatenWindow* w) {
+        for (int n : {1, 2}) {
+            TBlock b;
+            b.Nummer = n;
+            b.Abschnitt = 4;
+            b.Bauteil = w->Bauteil;
+            b.Seite = 1;
+            b.Oben = 100 * n;
+            b.Unten = b.Oben + 80;
+            b.Links = 40;
+            b.Rechts = 800;
+            w->Bloecke.resize(std::max<size_t>(w->Bloecke.size(), size_t(n) + 1));
+            w->Bloecke[size_t(n)] = b;
+        }
+        w->BlockAnzahl = 3;
+    }
+    static bool Angeboten(const testsupport::ScriptedPopupMenuService::Shown& menue, int id) {
+        for (const auto& [item, an] : menue.items)
+            if (item == id) return an;
+        return false;
+    }
+};
+
+TEST_F(Bauteilblattmenue, KontextmenueOeffnetDenEditorDesErstenBauteils) {
+    TDatenWindow* w = Blatt();
+    services.PopupMenus().Answer(1121);
+    Bauteilbloecke(w);
+    testsupport::RightClick(*w, {300, 300});
+    Pump();
+    ASSERT_EQ(services.PopupMenus().Calls().size(), 1u);
+    const auto& menue = services.PopupMenus().Calls()[0];
+    EXPECT_TRUE(Angeboten(menue, CM_SEITE_BEARBEITEN));
+    EXPECT_TRUE(Angeboten(menue, CM_LAYOUT_EINSTELLUNGEN));
+    EXPECT_TRUE(Angeboten(menue, 6520)) << "the component graphic of a component sheet";
+    EXPECT_FALSE(Angeboten(menue, 910)) << "only the component overview sorts";
+    ASSERT_EQ(editoren->aufrufe.size(), 1u);
+    EXPECT_EQ(editoren->aufrufe[0].typ, w->Bauteil->Name);
+}
+
+TEST_F(Bauteilblattmenue, DrehenSpeichertDenKatalog_einGescheitertesSpeichernWirdGemeldet) {
+    // Catalogues that were never read cannot be written.
+    Korpus().Kataloge = std::make_shared<ModellKataloge>(dirs.Root().Path());
+    TDatenWindow* w = Blatt();
+    w->Bauteil->Schluessel.Katalog = 2;
+    services.Messages().Answer(IDOK);
+    services.Messages().Answer(IDOK);
+    services.PopupMenus().Answer(6503);
+    Bauteilbloecke(w);
+    testsupport::RightClick(*w, {300, 300});
+    Pump();
+    // Both blocks of the page turn; each save is tried and its failure told.
+    ASSERT_EQ(services.Messages().Calls().size(), 2u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Info");
+    EXPECT_NE(services.Messages().Calls()[0].text.find("Bauteilkatalog"), std::string::npos);
+    EXPECT_TRUE(Datenblaetter().BauteilGrafikGeaendert);
+    // A component of the maker's catalogue is not turned.
+    w->Bauteil->Schluessel.Katalog = 1;
+    services.PopupMenus().Answer(0);
+    Bauteilbloecke(w);
+    testsupport::RightClick(*w, {300, 300});
+    EXPECT_FALSE(Angeboten(services.PopupMenus().Calls().back(), 6503));
 }
 
 } // namespace
