@@ -184,6 +184,37 @@ TEST_F(Seitenbearbeitung, RandeckeVerschiebtLinkenUndOberenRand_abseitsDesPapier
     EXPECT_EQ(w->Koerper, k2);
 }
 
+TEST_F(Seitenbearbeitung, SpaltengrenzeGezogenAendertDieGespeicherteBreite) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    int tabelle = -1;
+    for (const TBlock& b : w->Bloecke)
+        if (b.Art == 2 && b.Seite == 1) tabelle = b.Nummer;
+    ASSERT_GT(tabelle, 0) << "the quantities table";
+    auto breite = [&](int spalte) {
+        return w->FixDaten->Massen.Spaltensaetze[1].Breite[size_t(spalte - 1)];
+    };
+    const double b2 = breite(2);
+    const TRect marke = w->Spaltengriffe[1][2];
+    ASSERT_FALSE(marke.IsEmpty());
+    const int y = (marke.top + marke.bottom) / 2;
+    // The border between columns 2 and 3, 40 units to the right: column 2 widens.
+    testsupport::Drag(*w, Client(*w, marke.left + 3, y), Client(*w, marke.left + 43, y));
+    Pump();
+    const double w100 = w->Koerper.Width() * TDatenWindow::Breitenfaktor;
+    // The edges are whole units, the widths not: within two units.
+    const double einheit = 1.0 / 5 * 100 / w100;
+    EXPECT_NEAR(breite(2), b2 + 40.0 / 5 * 100 / w100, 2 * einheit);
+    EXPECT_TRUE(w->BlattDatenGeaendert);
+    EXPECT_NEAR(w->Spaltengriffe[1][2].left, marke.left + 40, 1) << "laid out with the new width";
+    // Dragged left of the border before it: the least width, 5 / u.
+    const TRect m1 = w->Spaltengriffe[1][1];
+    const TRect m2 = w->Spaltengriffe[1][2];
+    testsupport::Drag(*w, Client(*w, m2.left + 3, y), Client(*w, m1.left - 20, y));
+    Pump();
+    EXPECT_NEAR(breite(2), 1.0 * 100 / w100, 1e-6);
+}
+
 // The volume sheet's record keeps its two texts in the side file as well.
 TEST_F(Seitenbearbeitung, TexteDesVolumenblattsWerdenGespeichert) {
     TDatenWindow* w = Oeffnen();
