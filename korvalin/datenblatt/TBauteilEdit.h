@@ -17,6 +17,15 @@ public:
     // The editor shows its text in a copy of this font.
     void SchriftSetzen(const TFont& font);
 
+    // Find, replace and find next of the "Bearbeiten" menu: the searched text
+    // is asked for, found from the caret on and selected; replacing changes
+    // every place of it, as typing does.
+    void Suchen();
+    void Ersetzen();
+    void WeiterSuchen();
+
 private:
+    bool finden(const std::string& text);
     std::unique_ptr<TFont> schrift_;
+    std::string suchtext_;
 };

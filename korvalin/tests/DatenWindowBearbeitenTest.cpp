@@ -215,6 +215,35 @@ TEST_F(Seitenbearbeitung, SpaltengrenzeGezogenAendertDieGespeicherteBreite) {
     EXPECT_NEAR(breite(2), 1.0 * 100 / w100, 1e-6);
 }
 
+TEST_F(Seitenbearbeitung, SuchenUndErsetzenImEditorUndDieTextgrenze) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0);
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    TBauteilEdit* e = w->OffenerEditor();
+    ASSERT_NE(e, nullptr);
+    testsupport::TypeText(*w, "Wand und Wand");
+    // The menu's replace, then find.
+    services.Input().Answer("Wand");
+    services.Input().Answer("Mauer");
+    befehl(24352);
+    EXPECT_EQ(e->GetText(), "Mauer und Mauer");
+    ASSERT_EQ(services.Input().Calls().size(), 2u);
+    EXPECT_EQ(services.Input().Calls()[0].initial, "Find");
+    EXPECT_EQ(services.Input().Calls()[1].initial, "Replace");
+    services.Input().Answer("und");
+    befehl(24351);
+    int von = 0, bis = 0;
+    e->GetSelection(von, bis);
+    EXPECT_EQ(von, 6);
+    EXPECT_EQ(bis, 9);
+    // What a side file can keep of one text, and no more.
+    e->SetText(std::string(70000, 'x'));
+    EXPECT_EQ(e->GetText().size(), 65535u);
+}
+
 // The volume sheet's record keeps its two texts in the side file as well.
 TEST_F(Seitenbearbeitung, TexteDesVolumenblattsWerdenGespeichert) {
     TDatenWindow* w = Oeffnen();
