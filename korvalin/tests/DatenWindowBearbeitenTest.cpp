@@ -11,7 +11,9 @@
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
+#include "platform/base/Directories.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Dialog.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/UserInput.h"
 
@@ -242,6 +244,34 @@ TEST_F(Seitenbearbeitung, SuchenUndErsetzenImEditorUndDieTextgrenze) {
     // What a side file can keep of one text, and no more.
     e->SetText(std::string(70000, 'x'));
     EXPECT_EQ(e->GetText().size(), 65535u);
+}
+
+// "Einstellungen" of the sheet's menu opens the layout settings of its project.
+TEST_F(Seitenbearbeitung, EinstellungenDesKontextmenuesGeltenDemProjekt) {
+    TDatenWindow* w = Oeffnen();
+    services.Dialogs().Expect([](TDialog& d) {
+        EXPECT_EQ(d.GetCaption(), "Einstellungen");
+        d.CmOk();
+    });
+    services.PopupMenus().Answer(CM_LAYOUT_EINSTELLUNGEN);
+    testsupport::RightClick(*w, {300, 300});
+    Pump();
+    EXPECT_EQ(services.Dialogs().Captions().size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(CurrentDirectories().config / "global.ini"))
+        << "the project's own settings, not the program's";
+}
+
+// A sheet closed in page-edit mode gives the mode free for the others.
+TEST_F(Seitenbearbeitung, SchliessenImBearbeitungsmodusGibtIhnFrei) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    w->CloseWindow();
+    Pump();
+    auto* zweites = new TFassadenDatenWindow(*app->Client(), " Fassaden ", 6);
+    ASSERT_TRUE(zweites->Create());
+    zweites->SendMessage(WM_COMMAND, CM_SEITE_BEARBEITEN, 0);
+    EXPECT_TRUE(zweites->SeitenEditModus);
+    EXPECT_TRUE(services.Messages().Calls().empty());
 }
 
 // The volume sheet's record keeps its two texts in the side file as well.
