@@ -116,6 +116,10 @@ public:
     void SeiteBearbeitenUmschalten();
     void EinstellungenBearbeiten();
     void BauteilBearbeiten();
+    // Outside page-edit mode: a row of the facade, overview or area table
+    // opens the editor of its component or window.
+    void ZeileOeffnen(TPoint client);
+    void ZeigerAusserhalbDerBearbeitung(TPoint client);
     bool BauteilBearbeitenMoeglich();
     void GrafikSchalten(int id);
     void GrafikDrehen(bool umkehren);
@@ -177,6 +181,8 @@ private:
     // A layout pass that keeps the blocks' geometry, then a repaint.
     void layoutLauf();
     const TBlock* letzterBlockDerSeite() const;
+    // The row of the list table under a point that may open an editor; -1 for none.
+    int zeileUnter(TPoint blatt, bool doppelklick);
     void randSchritt(TPoint client);
     void spaltenSchritt(TPoint client);
     std::unique_ptr<TBauteilEdit> editor_;

@@ -125,7 +125,7 @@ void TDatenWindow::EvLButtonDown(uint32_t, TPoint point) {
 }
 
 void TDatenWindow::EvMouseMove(uint32_t, TPoint point) {
-    if (!SeitenEditModus) return;
+    if (!SeitenEditModus) return ZeigerAusserhalbDerBearbeitung(point);
     zeiger(*this, TCursor::Arrow);
     const TPoint blatt = BlattPunkt(point);
     if (!Ziehen) {
@@ -267,7 +267,10 @@ void TDatenWindow::EvLButtonUp(uint32_t, TPoint) {
 }
 
 void TDatenWindow::EvLButtonDblClk(uint32_t, TPoint point) {
-    if (SeitenEditModus) BearbeitenBeginnen(point);
+    if (SeitenEditModus)
+        BearbeitenBeginnen(point);
+    else
+        ZeileOeffnen(point);
 }
 
 // --- Layout ---

@@ -20,6 +20,7 @@
 #include "platform/window/PopupMenu.h"
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TBauteilDatei.h"
+#include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/modell/TRFenster.h"
 
@@ -237,4 +238,53 @@ void TDatenWindow::BauteilBearbeiten() {
             return;
         }
     }
+}
+
+int TDatenWindow::zeileUnter(TPoint blatt, bool doppelklick) {
+    BlockTreffen(blatt);
+    const int n = Trefferblock >= 0 ? Trefferblock : Tabellenblock;
+    Trefferblock = Tabellenblock = -1;
+    if (n < 0) return -1;
+    const TBlock& b = Bloecke[size_t(n)];
+    const int a = b.Abschnitt;
+    if ((a != 6 && a != 7 && a != 11) || b.Art != 2) return -1;
+    if (!doppelklick && b.Nummer <= 1) return -1;
+    // The heading rows of each table open nothing.
+    const int von = a == 6 ? 10 : a == 7 ? 3 : 0;
+    const int bis = doppelklick && a != 11 ? 29 : 47;
+    if (blatt.x < 20 || blatt.x >= SeitenBreite - 20) return -1;
+    for (int r = von; r <= bis && size_t(r + 1) < Zeilentabelle.size(); ++r)
+        if (Zeilentabelle[size_t(r)].Oben <= blatt.y && blatt.y < Zeilentabelle[size_t(r + 1)].Oben)
+            return r;
+    return -1;
+}
+
+void TDatenWindow::ZeileOeffnen(TPoint client) {
+    if (SpalteZiehen) return;
+    const int r = zeileUnter(BlattPunkt(client), true);
+    TProjekt* p = Projekt();
+    if (r < 0 || !p) return;
+    const TZeilenEintrag& e = Zeilentabelle[size_t(r)];
+    if (e.Nummer < -4 || e.Code < -4) return;
+    if (e.Code == 10) {
+        for (TPFenster& f : p->PFenster)
+            if (f.Nummer == uint16_t(e.Nummer) && f.RFenster) {
+                Editoren().FensterEditor(*f.RFenster, &f, EditorAuftrag::Zeigen);
+                return;
+            }
+        return;
+    }
+    for (TPBauteil& b : p->PBauteile)
+        if (b.Nummer == uint16_t(e.Nummer) && b.RBauteil) {
+            Editoren().BauteilEditor(*b.RBauteil, &b, EditorAuftrag::Zeigen);
+            return;
+        }
+}
+
+void TDatenWindow::ZeigerAusserhalbDerBearbeitung(TPoint client) {
+    static const TCursor pfeil(TCursor::Arrow), hand(TCursor::Hand);
+    const int r = zeileUnter(BlattPunkt(client), false);
+    const bool oeffnet =
+        r >= 0 && Zeilentabelle[size_t(r)].Nummer > -5 && Zeilentabelle[size_t(r)].Code > -5;
+    SetCursor(oeffnet ? &hand : &pfeil);
 }

@@ -378,4 +378,39 @@ TEST_F(Bauteilblattmenue, DrehenSpeichertDenKatalog_einGescheitertesSpeichernWir
     EXPECT_FALSE(Angeboten(services.PopupMenus().Calls().back(), 6503));
 }
 
+// A double-click on a row of the facade table opens the editor of that
+// row's placed component; a row of no component opens nothing.
+TEST_F(Bauteilblattmenue, DoppelklickAufEineZeileOeffnetIhrBauteil) {
+    Korpus().Editoren = editoren;
+    TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    ASSERT_GT(p.PBauteile.GetItemsInContainer(), 0u);
+    TPBauteil& platziert = *p.PBauteile.begin();
+    auto* w = new TFassadenDatenWindow(*app->Client(), " Fassaden ", 6);
+    ASSERT_TRUE(w->Create());
+    w->ShowWindow(SW_SHOWMAXIMIZED);
+    Pump();
+    // FIXME: the facade table is still to come: its block and rows stand in.
+    TBlock b;
+    b.Nummer = int(w->Bloecke.size());
+    b.Abschnitt = 6;
+    b.Art = 2;
+    b.Seite = 1;
+    b.Links = 40;
+    b.Rechts = 800;
+    b.Oben = 200;
+    b.Unten = 200 + 19 * 14;
+    w->Bloecke.push_back(b);
+    w->BlockAnzahl = int(w->Bloecke.size());
+    w->Zeilentabelle.assign(14, {});
+    for (int r = 0; r < 14; ++r) w->Zeilentabelle[size_t(r)].Oben = 200 + 19 * r;
+    w->Zeilentabelle[10] = {200 + 190, int16_t(platziert.Nummer), 0};
+    auto zeile = [&](int r) { return TPoint(300 + w->HOffset, 200 + 19 * r + 9 + w->VOffset); };
+    testsupport::DoubleClick(*w, zeile(11));
+    EXPECT_TRUE(editoren->aufrufe.empty()) << "a row of no component";
+    testsupport::DoubleClick(*w, zeile(10));
+    ASSERT_EQ(editoren->aufrufe.size(), 1u);
+    EXPECT_EQ(editoren->aufrufe[0].typ, platziert.RBauteil->Name);
+    EXPECT_EQ(editoren->aufrufe[0].platziert, platziert.Name);
+}
+
 } // namespace
