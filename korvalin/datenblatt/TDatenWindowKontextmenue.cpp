@@ -173,10 +173,10 @@ void TDatenWindow::GrafikSchalten(int id) {
         s.Schichtgrafik = s.Schichtgrafik == 1 ? 0 : 1;
         // Turned on, the graphic brings its Glaser and temperature graphics along.
         s.Glasergrafik = s.Temperaturgrafik = s.Schichtgrafik;
-        if (s.Schichtgrafik == 0) s.FeuchteDaten = 0;
+        if (s.Schichtgrafik == 0) s.Glaserformeln = 0;
     } else if (id == CM_GLASERGRAFIK) {
         s.Glasergrafik = s.Glasergrafik == 1 ? 0 : 1;
-        if (s.Glasergrafik == 0) s.FeuchteDaten = 0;
+        if (s.Glasergrafik == 0) s.Glaserformeln = 0;
     } else {
         s.Temperaturgrafik = s.Temperaturgrafik == 1 ? 0 : 1;
     }

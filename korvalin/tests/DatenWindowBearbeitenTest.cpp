@@ -17,6 +17,7 @@
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/UserInput.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -126,6 +127,12 @@ TEST_F(Seitenbearbeitung, ZeilenumbruchLaesstDenBlockUmEineZeileWachsen) {
     testsupport::PressKey(*w, VK_RETURN);
     EXPECT_EQ(w->Bloecke[size_t(n)].Hoehe, hoehe + 14);
     EXPECT_EQ(w->Bloecke[size_t(n + 1)].Oben, naechster + 14) << "the blocks below move down";
+    if (const char* ordner = std::getenv("KORVALIN_BILDER")) {
+        testsupport::TypeText(*w, "und die zweite");
+        Pump();
+        testsupport::SaveWindowPicture(*app->Frame(),
+                                       (std::string(ordner) + "/text_im_blatt.png").c_str());
+    }
 }
 
 TEST_F(Seitenbearbeitung, DreissigEinheitenAmGriffVerkleinernDieGespeicherteHoehe) {
@@ -259,6 +266,32 @@ TEST_F(Seitenbearbeitung, EinstellungenDesKontextmenuesGeltenDemProjekt) {
     EXPECT_EQ(services.Dialogs().Captions().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(CurrentDirectories().config / "global.ini"))
         << "the project's own settings, not the program's";
+}
+
+// The graphics switches of the menu, kept in the project's settings: the
+// component graphic brings its Glaser and temperature graphics back on; the
+// Glaser graphic off also hides its formulas, on again it leaves them off.
+TEST_F(Seitenbearbeitung, GrafikschalterUndIhreFolgen) {
+    TDatenWindow* w = Oeffnen();
+    auto gespeichert = [] {
+        TBtSeitenGroessen s;
+        s.Laden(false, true);
+        return std::array<int, 4>{s.Schichtgrafik, s.Glasergrafik, s.Temperaturgrafik,
+                                  s.Glaserformeln};
+    };
+    struct Fall {
+        int befehl;
+        std::array<int, 4> danach;
+    };
+    const Fall faelle[] = {
+        {6522, {1, 1, 0, 1}}, {6521, {1, 0, 0, 0}}, {6521, {1, 1, 0, 0}},
+        {6520, {0, 0, 0, 0}}, {6520, {1, 1, 1, 0}},
+    };
+    for (const Fall& f : faelle) {
+        w->SendMessage(WM_COMMAND, f.befehl, 0);
+        Pump();
+        EXPECT_EQ(gespeichert(), f.danach) << "after " << f.befehl;
+    }
 }
 
 // A sheet closed in page-edit mode gives the mode free for the others.
