@@ -293,3 +293,29 @@ TEST_F(FensterKatalog, InfoZeigtAlleTabellenzeilen) {
 }
 
 } // namespace
+
+namespace {
+
+// Pictures of the window-file editor and the insertion dialog for the reviewer.
+TEST_F(FensterKatalog, Bilder) {
+    const char* ordner = std::getenv("KORVALIN_BILD_ORDNER");
+    const fs::path o = ordner ? fs::path(ordner) : dirs.Dirs().temp;
+    app->Client()->EvCommand(CM_FENSTERDATEI, 0, 0);
+    ProcessEvents();
+    auto* host = dynamic_cast<TDateiWindow*>(app->Client()->FensterDateiFenster);
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(testsupport::SaveWindowPicture(*host, (o / "fensterdatei.png").string().c_str()));
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& e = dynamic_cast<TFensterEinfuegenDialog&>(dlg);
+        Waehlen(e, {0, 3});
+        e.SendMessage(WM_COMMAND, WPARAM(TFensterEinfuegenDialog::IDC_HINZU), 0);
+        ProcessEvents();
+        EXPECT_TRUE(
+            testsupport::SaveWindowPicture(e, (o / "fenstereinfuegen.png").string().c_str()));
+        e.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+    });
+    std::vector<TBaustoffSchluessel> gewaehlt;
+    EXPECT_FALSE(Editoren().FensterWaehlen(gewaehlt));
+}
+
+} // namespace
