@@ -11,6 +11,7 @@
 #include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/EditorZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/ProjektSpeichern.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
@@ -468,6 +469,30 @@ TEST_F(FensterEditor, WeitereFensterdatenUndGlasvorbau) {
     d.SendMessage(WM_COMMAND, WPARAM(D::IDC_GLASVORBAU), 0);
     EXPECT_EQ(f.Glasvorbau, 2);
     EXPECT_DOUBLE_EQ(f.Glasvorbaufaktor, 0.5);
+}
+
+} // namespace
+
+namespace {
+
+// The project save takes the editor's entries over: they become the state
+// that "Nein" later goes back to.
+TEST_F(FensterEditor, ProjektSpeichernUebernimmtDieEingaben) {
+    auto& d = Oeffnen();
+    TRFenster& t = *d.Bearbeitet();
+    Tippen(D::IDC_BEZEICHNUNG, "Gespeichert");
+    Tippen(D::IDC_G, "0.4");
+    services.Messages().Answer(IDOK);
+    EXPECT_EQ(BearbeitungenUebernehmen(), 1);
+    EXPECT_EQ(Meldungen()[0].caption, "Projekt speichern");
+    EXPECT_FALSE(d.Geaendert);
+    EXPECT_EQ(Bezeichnung(d.Sicherung()), "Gespeichert");
+    Tippen(D::IDC_G, "0.7");
+    services.Messages().Answer(IDNO);
+    d.Fenster->CloseWindow();
+    ProcessEvents();
+    EXPECT_EQ(t.g, 0.4);
+    EXPECT_EQ(Bezeichnung(t), "Gespeichert");
 }
 
 } // namespace

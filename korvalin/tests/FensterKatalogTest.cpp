@@ -18,6 +18,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/ComboBox.h"
+#include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
 #include "stammwerk/modell/TFensterDatei.h"
@@ -316,6 +317,104 @@ TEST_F(FensterKatalog, Bilder) {
     });
     std::vector<TBaustoffSchluessel> gewaehlt;
     EXPECT_FALSE(Editoren().FensterWaehlen(gewaehlt));
+}
+
+} // namespace
+
+namespace {
+
+TFensterDialog& DateiDialog(shelltest::Programm& p) {
+    p.app->Client()->EvCommand(CM_FENSTERDATEI, 0, 0);
+    ProcessEvents();
+    return dynamic_cast<TFensterDialog&>(
+        *dynamic_cast<TDateiWindow*>(p.app->Client()->FensterDateiFenster)->Dialog);
+}
+
+// The search criteria: the manufacturer in any of the five lines, the name
+// in the designation, k_F between its bounds; unchecking resets at once.
+TEST_F(FensterKatalog, Suchkriterien) {
+    for (const TRFenster& f : katalog->Liste()) {
+        auto& t = const_cast<TRFenster&>(f);
+        if (t.Name == "Alu") t.Textzeilen[2] = "Metallbau Überall";
+        if (t.Name == "Kunststoff") Bezeichnung(t) = "PVC weiß";
+    }
+    auto& d = DateiDialog(*this);
+    using B = TFensterBasisDialog;
+    auto suchen = [&](int check, int edit, const char* text) {
+        Klicken(d, check);
+        d.Item<TEdit>(edit)->SetText(text);
+        d.SendMessage(WM_COMMAND, WPARAM(B::IDC_SUCHEN), 0);
+        std::vector<std::string> n;
+        for (int z = 0; z + 1 < d.Liste()->GetCount(); ++z)
+            n.push_back(*d.Liste()->GetCellText(z, 0));
+        return n;
+    };
+    EXPECT_EQ(suchen(B::IDC_HERSTELLER_AN, B::IDC_HERSTELLER, "BAU"),
+              std::vector<std::string>{"Alu"});
+    Klicken(d, B::IDC_HERSTELLER_AN); // off: empty and the whole file again
+    EXPECT_EQ(d.Item<TEdit>(B::IDC_HERSTELLER)->GetText(), "");
+    EXPECT_EQ(d.Liste()->GetCount(), 4);
+    // "Name" searches the designation, not the shown name.
+    EXPECT_EQ(suchen(B::IDC_NAME_AN, B::IDC_NAME, "pvc"), std::vector<std::string>{"Kunststoff"});
+    EXPECT_TRUE(suchen(B::IDC_NAME_AN, B::IDC_NAME, "Kunst").size() == 3); // off again
+    Klicken(d, B::IDC_KF_AN);
+    d.Item<TEdit>(B::IDC_KF_MIN)->SetText("1.60");
+    d.Item<TEdit>(B::IDC_KF_MAX)->SetText("1.60");
+    d.SendMessage(WM_COMMAND, WPARAM(B::IDC_SUCHEN), 0);
+    ASSERT_EQ(d.Liste()->GetCount(), 2);
+    EXPECT_EQ(*d.Liste()->GetCellText(0, 0), "Kunststoff");
+    Klicken(d, B::IDC_KF_AN);
+    EXPECT_EQ(d.Item<TEdit>(B::IDC_KF_MAX)->GetText(), "9.99");
+    EXPECT_EQ(d.Liste()->GetCount(), 4);
+    // The alphabet: "Alu" first.
+    Klicken(d, B::IDC_ALPHABET);
+    EXPECT_EQ(*d.Liste()->GetCellText(0, 0), "Alu");
+}
+
+// Renaming re-sorts the entry and writes its file; the designation stays.
+TEST_F(FensterKatalog, UmbenennenUndZweiteKopie) {
+    auto& d = DateiDialog(*this);
+    Klicken(d, TFensterDialog::IDC_ANWENDER);
+    Waehlen(d, {0});
+    services.Input().Answer("Zeta");
+    d.Umbenennen();
+    EXPECT_EQ(Namen(2), (std::vector<std::string>{"Zeta", "Eigenes B"}));
+    TFensterDatei neu(dirs.Dirs().programData);
+    ASSERT_EQ(neu.Oeffnen(2), 0);
+    EXPECT_EQ(neu.Liste()[0].Name, "Zeta");
+    EXPECT_EQ(Bezeichnung(neu.Liste()[0]), "Eigenes A");
+    // A copy in the user's file lands behind its source and is selected.
+    services.Input().Answer("Zeta 2");
+    d.Kopieren();
+    EXPECT_EQ(Namen(2), (std::vector<std::string>{"Zeta", "Zeta 2", "Eigenes B"}));
+    EXPECT_EQ(d.Liste()->GetSelectedItem(), 1);
+    // Popup entries that change the file are grey for the DIN file.
+    TCommandEnabler ce(TFensterDialog::CM_LOESCHEN);
+    d.EvCommandEnable(ce);
+    EXPECT_TRUE(ce.IsEnabled());
+    Klicken(d, TFensterDialog::IDC_DIN);
+    TCommandEnabler grau(TFensterDialog::CM_LOESCHEN);
+    d.EvCommandEnable(grau);
+    EXPECT_FALSE(grau.IsEnabled());
+}
+
+// Closing the window file while an editor on a catalogue window refuses
+// keeps both open, the editor on top.
+TEST_F(FensterKatalog, SchliessenWartetAufDenEditor) {
+    auto& d = DateiDialog(*this);
+    Klicken(d, TFensterDialog::IDC_ANWENDER);
+    Waehlen(d, {0});
+    d.Aendern();
+    ASSERT_EQ(app->Client()->Ansichten.FensterEditoren.size(), 1u);
+    auto* w = static_cast<TFensterWindow*>(app->Client()->Ansichten.FensterEditoren[0]);
+    w->Dialog()->Geaendert = true;
+    services.Messages().Answer(IDCANCEL);
+    EXPECT_FALSE(d.CanClose());
+    EXPECT_EQ(app->Client()->Ansichten.FensterEditoren.size(), 1u);
+    EXPECT_TRUE(w->IsActive());
+    services.Messages().Answer(IDNO);
+    EXPECT_TRUE(d.CanClose());
+    EXPECT_TRUE(app->Client()->Ansichten.FensterEditoren.empty());
 }
 
 } // namespace
