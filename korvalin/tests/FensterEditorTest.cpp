@@ -5,6 +5,7 @@
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/FensterFelder.h"
 #include "korvalin/bauteil/TFensterBearbeitenDialog.h"
+#include "korvalin/bauteil/TFensterInfoDialog.h"
 #include "korvalin/bauteil/TFensterWindow.h"
 #include "korvalin/projekt/ProjektWindow.h"
 #include "korvalin/projekt/TFlaechenVolumenDialog.h"
@@ -376,6 +377,20 @@ TEST_F(FensterEditor, Bild) {
     const fs::path bild = fs::path(ordner ? ordner : dirs.Dirs().temp.string()) / "fenster.png";
     ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
     EXPECT_GT(fs::file_size(bild), 1000u);
+    // And its three dialogs.
+    const auto bildUndAbbrechen = [&](const char* name) {
+        services.Dialogs().Expect([&, name](TDialog& dlg) {
+            EXPECT_TRUE(
+                testsupport::SaveWindowPicture(dlg, (bild.parent_path() / name).string().c_str()));
+            dlg.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+        });
+    };
+    bildUndAbbrechen("fensterdaten.png");
+    d.WeitereFensterdaten();
+    bildUndAbbrechen("glasvorbau.png");
+    d.GlasvorbauEingeben();
+    bildUndAbbrechen("fensterinfo.png");
+    TFensterInfoDialog(nullptr, *d.Bearbeitet(), true).Execute();
 }
 
 } // namespace

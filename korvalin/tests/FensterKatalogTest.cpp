@@ -418,3 +418,33 @@ TEST_F(FensterKatalog, SchliessenWartetAufDenEditor) {
 }
 
 } // namespace
+
+namespace {
+
+// The choice keeps its size limit, and its column widths come back.
+TEST_F(FensterKatalog, AuswahlMindestgroesseUndSpaltenbreiten) {
+    TFensterSchluessel s;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& w = dynamic_cast<TFensterWahlDialog&>(dlg);
+        // The default "0,0,0,0" keeps the built-in widths.
+        EXPECT_EQ(w.Liste()->GetColumns()[0].width, 125);
+        w.MoveWindow({0, 0, 300, 200});
+        ProcessEvents();
+        EXPECT_GE(w.GetWindowRect().Width(), 600);
+        EXPECT_GE(w.GetWindowRect().Height(), 400);
+        auto spalten = w.Liste()->GetColumns();
+        spalten[0].width = 211;
+        w.Liste()->SetColumns(spalten);
+        Waehlen(w, {0});
+        w.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    EXPECT_TRUE(Editoren().FensterAuswaehlen(s));
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& w = dynamic_cast<TFensterWahlDialog&>(dlg);
+        EXPECT_EQ(w.Liste()->GetColumns()[0].width, 211);
+        w.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+    });
+    EXPECT_FALSE(Editoren().FensterAuswaehlen(s));
+}
+
+} // namespace
