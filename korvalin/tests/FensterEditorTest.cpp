@@ -357,7 +357,9 @@ TEST_F(FensterEditor, AktualisierenNachAenderungImProjekt) {
 TEST_F(FensterEditor, AVVerfahrenOhneSolareGewinne) {
     ProjektOeffnen();
     Projekt().Gebaeudenutzung = 10;
+    Projekt().WestAnsatz = 1; // every window counts as west: no orientation to choose
     Oeffnen();
+    EXPECT_FALSE(Liste(D::IDC_ORIENTIERUNG).IsWindowEnabled());
     const int summe = Tabelle().GetCount() - 1;
     for (int z : {0, summe})
         for (int c : {5, 6}) EXPECT_EQ(*Tabelle().GetCellText(z, c), "-") << z << "," << c;
