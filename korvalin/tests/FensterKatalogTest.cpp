@@ -448,3 +448,43 @@ TEST_F(FensterKatalog, AuswahlMindestgroesseUndSpaltenbreiten) {
 }
 
 } // namespace
+
+namespace {
+
+// Windows 1 and 3 chosen with Ctrl clicks go over in row order, by ">>" and
+// by dragging them onto the chosen list.
+TEST_F(FensterKatalog, EinfuegenPerKnopfUndZiehen) {
+    std::vector<TBaustoffSchluessel> gewaehlt;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& e = dynamic_cast<TFensterEinfuegenDialog&>(dlg);
+        TSftTree& links = *e.Liste();
+        links.ClickCell(2, 0);
+        links.ClickCell(0, 0, MK_CONTROL);
+        ProcessEvents();
+        ASSERT_EQ(e.Ausgewaehlt().size(), 2u);
+        e.SendMessage(WM_COMMAND, WPARAM(TFensterEinfuegenDialog::IDC_HINZU), 0);
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(0, 0), "Holz IV");
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(1, 0), "Alu");
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(1, 1), "2.90");
+        // Dragged over the left list nothing drops; over the right one it adds.
+        links.ClickCell(4, 0);
+        links.BeginDrag(false);
+        links.DragOver(&links, 1, false);
+        EXPECT_FALSE(links.GetDragInfo().dropAllowed);
+        links.DragOver(e.GewaehltListe(), 0, false);
+        EXPECT_TRUE(links.GetDragInfo().dropAllowed);
+        links.Drop();
+        ProcessEvents();
+        EXPECT_EQ(e.GewaehltListe()->GetCount(), 3);
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(2, 0), "Eigenes B");
+        e.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    ASSERT_TRUE(Editoren().FensterWaehlen(gewaehlt));
+    ASSERT_EQ(gewaehlt.size(), 3u);
+    EXPECT_EQ(gewaehlt[0].Position, 0);
+    EXPECT_EQ(gewaehlt[1].Position, 2);
+    EXPECT_EQ(gewaehlt[2].Katalog, 2);
+    EXPECT_EQ(gewaehlt[2].Position, 1);
+}
+
+} // namespace
