@@ -148,7 +148,6 @@ protected:
     void SeitenEditRahmen(TDC& dc);
     void editBefehleEintragen();
 
-protected:
     // Leaves the flag or list that marks the sheet open; when the window is
     // destroyed and again when it is deleted.
     virtual void Austragen() {}
