@@ -246,6 +246,7 @@ void TDatenWindow::EvLButtonUp(uint32_t, TPoint) {
             s.Unten = SeitenHoehe - k.bottom;
             s.Links = k.left;
             s.Rechts = SeitenBreite - k.right;
+            // The settings tell a failed write themselves.
             s.Speichern(false, Projektblatt);
             RandZiehen = false;
             NeuLayouten();

@@ -180,8 +180,8 @@ void TDatenWindow::GrafikSchalten(int id) {
     } else {
         s.Temperaturgrafik = s.Temperaturgrafik == 1 ? 0 : 1;
     }
-    if (!s.Speichern(false, !BtDatei && !BtDateiListe))
-        MessageBox("Die Einstellungen konnten nicht gespeichert werden.", "Info", MB_OK);
+    // The settings tell a failed write themselves.
+    s.Speichern(false, !BtDatei && !BtDateiListe);
     ProjektNeuBerechnen(id == CM_BAUTEILGRAFIK ? 2 : 1, 0);
 }
 
@@ -209,7 +209,13 @@ bool TDatenWindow::BauteilBearbeitenMoeglich() {
     case 14: {
         const int a = AktuellerAbschnitt;
         if (DateiListe() || !(a == 4 || a == 5 || a == 12 || a == 13 || a == 14)) return false;
-        return !DateiFlag();
+        if (!DateiFlag()) return true;
+        // A component or window of the maker's catalogue is not edited.
+        if (Bloecke.size() < 2) return true;
+        const TBlock& b = Bloecke[1];
+        if (b.Abschnitt == 5) return !(b.Fenster && b.Fenster->Schluessel.Katalog == 1);
+        if (b.Abschnitt == 4) return !(b.Bauteil && b.Bauteil->Schluessel.Katalog == 1);
+        return true;
     }
     case 0:
     case 4:

@@ -12,6 +12,7 @@
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "platform/base/Directories.h"
+#include "platform/base/FileIO.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Dialog.h"
 #include "testsupport/ScriptedServices.h"
@@ -251,6 +252,26 @@ TEST_F(Seitenbearbeitung, SuchenUndErsetzenImEditorUndDieTextgrenze) {
     // What a side file can keep of one text, and no more.
     e->SetText(std::string(70000, 'x'));
     EXPECT_EQ(e->GetText().size(), 65535u);
+}
+
+// A margin drag whose settings cannot be written says so and keeps the old margins.
+TEST_F(Seitenbearbeitung, RandNichtGespeichertWirdGemeldet) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const TRect k = w->Koerper;
+    services.Messages().Answer(IDOK);
+    filefaults::FailNext(filefaults::Step::Rename);
+    testsupport::Drag(*w, Client(*w, k.left + 2, k.top + 2), Client(*w, k.left + 22, k.top + 12));
+    Pump();
+    filefaults::Clear();
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].text.rfind(
+                  "Die Einstellungen \"Seitenlayout\" konnten nicht gespeichert werden.", 0),
+              0u);
+    TBtSeitenGroessen s;
+    s.Laden(false, true);
+    EXPECT_EQ(s.Links, k.left);
+    EXPECT_EQ(w->Koerper, k);
 }
 
 // "Einstellungen" of the sheet's menu opens the layout settings of its project.
