@@ -1,8 +1,14 @@
 #pragma once
 // The base of the catalogue browsers (materials, components, windows): a
 // modeless dialog that lives as the client of a TDateiWindow and rebuilds
-// its list from the catalogue when its window is activated again.
+// its list from the catalogue when its window is activated again. It also
+// keeps the controls in place as the window is sized, and brings the
+// window to the size it had when it was last closed.
+#include "platform/services/MessageBox.h"
+#include "platform/window/CommandIds.h"
 #include "platform/window/Dialog.h"
+
+#include <vector>
 
 class TDateiWindow;
 class TMDIClient;
@@ -14,8 +20,39 @@ public:
     // Rebuilds the list from the catalogue with the current search settings.
     virtual void InhaltAktualisieren() {}
 
+    void EvSize(uint32_t sizeType, const TSize& size) override;
+
     // Set by the opener: the client that parents the windows the browser
-    // opens, and the host window.
+    // opens, and the host window (none for a modal browser).
     TMDIClient* Client = nullptr;
     TDateiWindow* Fenster = nullptr;
+
+    // Buttons one below the other in the column at the right edge, from the
+    // top (dialog units); OK is the default button.
+    static void KnopfSpalte(TDialogResource& r, int left, int right,
+                            std::vector<std::pair<int, const char*>> knoepfe, int top = 4);
+
+protected:
+    // How a control follows the window's size: the distance in pixels of its
+    // right and bottom edges from those of the client area (-1 keeps the
+    // edge where the resource puts it); verschieben: it keeps its width and
+    // moves with the right edge instead.
+    struct Anker {
+        int id;
+        int rechts = -1;
+        int unten = -1;
+        bool verschieben = false;
+    };
+    // Called from SetupWindow; lays the controls out at once.
+    void Verankern(std::vector<Anker> anker);
+    // The control's place in the resource, in pixels.
+    TRect Entwurf(int id) const;
+    // A window rectangle stored in korpus.ini: the host window (or the
+    // dialog itself when it has none) takes its size. Rectangles with a zero
+    // right or bottom edge, or left not below right, are ignored.
+    void RechteckAnwenden(const TRect& r);
+
+private:
+    void anordnen(int breite, int hoehe);
+    std::vector<std::pair<Anker, TRect>> anker_;
 };

@@ -1,5 +1,7 @@
 // The client's command table: project commands, data sheets, catalogue
 // editors, the forwarders to the project dialog, calculator and context help.
+#include "korvalin/bauteil/TBaustoffDialog.h"
+#include "korvalin/bauteil/TBauteilDateiDialog.h"
 #include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/Export.h"
@@ -178,9 +180,10 @@ void korpusMDIClient::befehleEintragen() {
             if (!nachVorn(fenster)) Ausstehend().Ausfuehren(id);
         });
     };
-    katalog(CM_BAUSTOFFDATEI, BaustoffDateiFenster);
     katalog(CM_FENSTERDATEI, FensterDateiFenster);
-    katalog(CM_BAUTEILDATEI, BauteilDateiFenster);
+    // The material and component catalogue browsers.
+    r.Command(CM_BAUSTOFFDATEI, [this] { BaustoffDateiOeffnen(*this); });
+    r.Command(CM_BAUTEILDATEI, [this] { BauteilDateiOeffnen(*this); });
 
     auto& e = Korpus().Ansichten;
     mitProjekt(CM_PROJEKTDATEN, [&e] {

@@ -1,6 +1,7 @@
 #include "korvalin/shell/EditorZugang.h"
 
 #include "korvalin/bauteil/TBauteilDialog.h"
+#include "korvalin/bauteil/TBauteilWahlDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "platform/services/MessageBox.h"
@@ -26,9 +27,11 @@ void EditorZugang::FensterEditor(TRFenster&, TPFenster*, EditorAuftrag) {
     nichtVerfuegbar("Der Fenster-Editor");
 }
 
-bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
-    nichtVerfuegbar("Der Bauteil-Katalog");
-    return false;
+bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt) {
+    TBauteilWahlDialog dialog(Korpus().ProjektDialog);
+    if (dialog.Execute() != IDOK) return false;
+    gewaehlt = dialog.Gewaehlt();
+    return true;
 }
 
 bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>&) {
