@@ -7,10 +7,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TFixDaten {
 public:
     TFixDaten();
+
+    // The ".pb" file: a missing file keeps the defaults; one that cannot be
+    // read is reported, left as it is, and the defaults are used.
+    bool Oeffnen();
+    bool Speichern() const;
 
     // The record whose column widths and switch belong to a section id;
     // null for section 0 (the title page has only the leading switch).
@@ -38,14 +44,19 @@ public:
     std::array<uint8_t, 64> Ordnung1;
     std::array<uint8_t, 64> Ordnung2;
     std::string Dateiname;
-    std::array<uint8_t, 512> Kopf{}; // header image, type 7
+    std::array<uint8_t, 512> Kopf{};  // header image, type 7
+    std::vector<uint8_t> Vorgabebild; // see TDatenblattDatenArray
 };
 
 // Column widths of sheets that show a component or window of a catalogue file.
 class TDateiFixDaten {
 public:
+    bool Oeffnen();
+    bool Speichern() const;
+
     TBauteilSpaltenDaten Bauteilspalten;
     TFensterSpaltenDaten Fensterspalten;
     std::string Dateiname = "datei.pdb";
     std::array<uint8_t, 512> Kopf{};
+    std::vector<uint8_t> Vorgabebild;
 };

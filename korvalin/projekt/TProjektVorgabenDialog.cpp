@@ -53,9 +53,9 @@ TDialogResource vorgabenResource() {
     v.push_back(radio(138, "Wärmerückgewinnung ohne Wärmepumpe", 172, 83));
     v.push_back(radio(139, "Wärmerückgewinnung mit Wärmepumpe", 172, 92));
     v.push_back(Zahl(124, 278, 101, 25));
-    v.push_back(radio(141, "Keine Kühlung", 172, 124, true));
-    v.push_back(radio(123, "Kühlung unter Einsatz erneuerbarer Energien", 172, 133));
-    v.push_back(radio(140, "Kühlung ohne Einsatz erneuerbarer Energien", 172, 142));
+    v.push_back(radio(141, "Keine Kühlung", 167, 124, true));
+    v.push_back(radio(123, "Kühlung unter Einsatz erneuerbarer Energien", 167, 133, false, 171));
+    v.push_back(radio(140, "Kühlung ohne Einsatz erneuerbarer Energien", 167, 142, false, 171));
     v.push_back(radio(127, "max. zulässig", 5, 138, true, 68));
     v.push_back(radio(136, "Eigene Eingabe (bis max)", 75, 138, false, 100));
     v.push_back(Zahl(135, 100, 150, 40));
@@ -67,7 +67,7 @@ TDialogResource vorgabenResource() {
     v.push_back({TControlKind::Static, 160, "Interne Wärmegewinne:", {5, 152, 98, 161}});
     v.push_back({TControlKind::Static, 161, "kwh/a", {142, 152, 170, 161}});
     v.push_back(Text("Lüftungsanlage", 172, 64));
-    v.push_back(Text("Kühlung", 172, 114));
+    v.push_back(Text("Kühlung", 167, 114));
     v.push_back(Text("Büro- und Verwaltungsgebäude mit Lüftungsanlage:", 5, 166, 200));
     return r;
 }

@@ -1,0 +1,25 @@
+#pragma once
+// Small drawing helpers of the two diagrams.
+#include "platform/base/Geometry.h"
+
+class TDC;
+
+namespace DiagrammHilfen {
+
+// A computed position cut toward zero to whole device units (0 for what is not finite).
+int Abschneiden(double v);
+int Texthoehe(const TDC& dc);
+// A frame of the rectangle in a black pen of the width, nothing filled.
+void Rahmen(TDC& dc, const TRect& r, int breite);
+void Linie(TDC& dc, int x1, int y1, int x2, int y2);
+
+// The division of an axis of length v: v is brought by powers of ten into
+// untergrenze .. 10 x untergrenze, the step is 1, 2, 3 or 4 tenths of the
+// lower bound by the quarter it falls into. Count 0 for v not above 0 or not finite.
+struct Teilung {
+    int Anzahl = 0;
+    double Breite = 0;
+};
+Teilung DekadenTeilung(double v, double untergrenze);
+
+} // namespace DiagrammHilfen
