@@ -3,6 +3,7 @@
 #include "hilfsmittel/DoubleValidator.h"
 #include "hilfsmittel/ProfileValues.h"
 #include "korvalin/bauteil/BauteilTexte.h"
+#include "korvalin/bauteil/TBaustoffGruppeDialog.h"
 #include "korvalin/bauteil/TBaustoffInfoDialog.h"
 #include "korvalin/bauteil/TBaustoffSystemInfoDialog.h"
 #include "korvalin/shell/KatalogZugang.h"
@@ -27,14 +28,7 @@ namespace {
 
 using K = TControlKind;
 
-// A criterion: its check box, its edits and what they hold while it is off.
-struct Kriterium {
-    int box;
-    int von, bis; // bis -1: a text criterion with one edit
-    const char* vonText;
-    const char* bisText;
-};
-constexpr Kriterium kKriterien[] = {
+constexpr TDateiDialog::Kriterium kKriterien[] = {
     {TBaustoffBasisDialog::IDC_HERSTELLER, 120, -1, "", ""},
     {TBaustoffBasisDialog::IDC_NAME, 115, -1, "", ""},
     {TBaustoffBasisDialog::IDC_LAMBDA, 116, 121, "0.000", "999.9"},
@@ -49,20 +43,6 @@ std::string format(const char* f, double v) {
 }
 
 } // namespace
-
-const char* const TBaustoffBasisDialog::GruppenTexte[13] = {"Alle",
-                                                            "Putze, Estriche, Mörtel",
-                                                            "Großformatige Bauteile",
-                                                            "Bauplatten",
-                                                            "Mauerwerk",
-                                                            "Wärmedämmstoffe",
-                                                            "Holz und Holzwerkstoffe",
-                                                            "Beläge, Abdichtstoffe",
-                                                            "Sonstige Stoffe",
-                                                            "Luftschichten",
-                                                            "Decken",
-                                                            "Rolladenkästen",
-                                                            "Sonstige Konstruktionen"};
 
 int SchraffurDerGruppe(int gruppe) {
     switch (gruppe) {
@@ -134,7 +114,7 @@ TBaustoffBasisDialog::TBaustoffBasisDialog(TWindow* parent, const TDialogResourc
     r.Command(IDC_SUCHEN, [this] { InhaltAktualisieren(); });
     r.Command(IDC_INFO, [this] { BaustoffInfo(); });
     for (const auto& k : kKriterien) {
-        r.Command(k.box, [this, id = k.box] { KriteriumUmschalten(id); });
+        r.Command(k.box, [this, id = k.box] { KriteriumUmschalten(kKriterien, id); });
         for (int e : {k.von, k.bis}) {
             if (e < 0) continue;
             r.Notify(e, EN_SETFOCUS, [this] { SetDefaultButton(IDC_SUCHEN); });
@@ -168,19 +148,13 @@ void TBaustoffBasisDialog::SetupWindow() {
     if (auto* l = Item<TListBox>(IDC_GRUPPEN)) {
         for (int i = 0; i < 13; ++i) {
             char text[64];
-            std::snprintf(text, sizeof text, "%2d%s%s", i, "  ", GruppenTexte[i]);
+            std::snprintf(text, sizeof text, "%2d%s%s", i, "  ",
+                          i == 0 ? "Alle" : BaustoffGruppenNamen[i - 1]);
             l->AddString(text);
         }
         l->SetSelIndex(0);
     }
-    for (const auto& k : kKriterien) {
-        Item<TCheckBox>(k.box)->SetCheck(BF_UNCHECKED);
-        for (auto [e, text] : {std::pair{k.von, k.vonText}, std::pair{k.bis, k.bisText}}) {
-            if (e < 0) continue;
-            GetDlgItem(e)->SetWindowText(text);
-            GetDlgItem(e)->EnableWindow(false);
-        }
-    }
+    KriterienZuruecksetzen(kKriterien);
     Item<TCheckBox>(IDC_STANDARD)->SetCheck(BF_CHECKED);
     Item<TCheckBox>(IDC_ALPHABET)->SetCheck(BF_UNCHECKED);
 
@@ -195,27 +169,13 @@ void TBaustoffBasisDialog::SetupWindow() {
                         {80, TTreeColumn::Right, "µ_max"},
                         {-1, TTreeColumn::Right, "C"}});
     liste_->SetBackgroundColor(TColor::White);
-    liste_->SetWindowFont(
-        TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD));
+    liste_->SetWindowFont(ListenSchrift());
 }
 
 bool TBaustoffBasisDialog::CanClose() {
     TProfile("Einstellungen", "korpus.ini")
         .WriteString("BaustoffWahlWindow", ProfileMakeRectangle(GetWindowRect()));
     return TDateiDialog::CanClose();
-}
-
-void TBaustoffBasisDialog::KriteriumUmschalten(int id) {
-    for (const auto& k : kKriterien) {
-        if (k.box != id) continue;
-        const bool an = Item<TCheckBox>(id)->GetCheck() == BF_CHECKED;
-        for (auto [e, text] : {std::pair{k.von, k.vonText}, std::pair{k.bis, k.bisText}}) {
-            if (e < 0) continue;
-            if (!an) GetDlgItem(e)->SetWindowText(text);
-            GetDlgItem(e)->EnableWindow(an);
-        }
-        if (!an) InhaltAktualisieren();
-    }
 }
 
 double TBaustoffBasisDialog::zahl(int id) const {
@@ -225,7 +185,7 @@ double TBaustoffBasisDialog::zahl(int id) const {
 bool TBaustoffBasisDialog::BaustoffPasst(const TBaustoff& b) {
     const int g = gruppe();
     if (g != 0 && int16_t(b.Schluessel.Gruppe) != g) return false;
-    const auto an = [this](int box) { return Item<TCheckBox>(box)->GetCheck() == BF_CHECKED; };
+    const auto an = [this](int box) { return Angehakt(box); };
     if (an(IDC_HERSTELLER)) {
         const std::string muster = ToUpperCp1252(Abschneiden(GetDlgItem(120)->GetWindowText(), 46));
         if (std::none_of(b.Texte.begin(), b.Texte.end(), [&](const std::string& t) {
@@ -294,12 +254,10 @@ void TBaustoffBasisDialog::AuswahlAktualisieren() {
     if (ausgewaehlt_.size() < gewaehlt.size()) {
         // The empty row: behind the highest number shown, or the first of
         // the group when nothing is shown.
-        int hoechste = -1;
-        for (const auto& s : zeilen_) hoechste = std::max(hoechste, int(int16_t(s.Position)));
         AktuellerSchluessel = TBaustoffSchluessel{};
         AktuellerSchluessel.Gruppe = uint16_t(gruppe());
         AktuellerSchluessel.Untergruppe = 0;
-        AktuellerSchluessel.Position = uint16_t(hoechste + 1);
+        AktuellerSchluessel.Position = PositionDahinter(zeilen_);
     }
 }
 

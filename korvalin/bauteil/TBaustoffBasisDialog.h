@@ -29,8 +29,6 @@ public:
         IDC_ALPHABET = 108,
         IDC_LISTE = 118,
     };
-    // The 13 entries of the group list, "Alle" first.
-    static const char* const GruppenTexte[13];
 
     TBaustoffBasisDialog(TWindow* parent, const TDialogResource& resource);
     ~TBaustoffBasisDialog() override;
@@ -45,8 +43,6 @@ public:
     void AuswahlAktualisieren();
     // "Info": the information dialog of each selected material, read-only.
     void BaustoffInfo();
-    // A criterion check box was clicked.
-    void KriteriumUmschalten(int id);
 
     TSftTree* Liste() const { return liste_; }
     const std::vector<TBaustoff*>& Ausgewaehlt() const { return ausgewaehlt_; }

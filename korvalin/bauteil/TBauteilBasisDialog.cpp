@@ -27,12 +27,7 @@ namespace {
 
 using K = TControlKind;
 
-struct Kriterium {
-    int box, von, bis;
-    const char* vonText;
-    const char* bisText;
-};
-constexpr Kriterium kKriterien[] = {
+constexpr TDateiDialog::Kriterium kKriterien[] = {
     {TBauteilBasisDialog::IDC_NAME, 115, -1, "", ""},
     {TBauteilBasisDialog::IDC_KWERT, 116, 121, "0.00", "9.99"},
     {TBauteilBasisDialog::IDC_DICKE, 117, 220, "0.00", "9999"},
@@ -97,7 +92,7 @@ TBauteilBasisDialog::TBauteilBasisDialog(TWindow* parent, const TDialogResource&
     r.Command(IDC_SUCHEN, [this] { InhaltAktualisieren(); });
     r.Command(IDC_INFO, [this] { BauteilInfo(); });
     for (const auto& k : kKriterien) {
-        r.Command(k.box, [this, id = k.box] { KriteriumUmschalten(id); });
+        r.Command(k.box, [this, id = k.box] { KriteriumUmschalten(kKriterien, id); });
         for (int e : {k.von, k.bis}) {
             if (e < 0) continue;
             r.Notify(e, EN_SETFOCUS, [this] { SetDefaultButton(IDC_SUCHEN); });
@@ -137,14 +132,7 @@ void TBauteilBasisDialog::SetupWindow() {
         }
         l->SetSelIndex(0);
     }
-    for (const auto& k : kKriterien) {
-        Item<TCheckBox>(k.box)->SetCheck(BF_UNCHECKED);
-        for (auto [e, text] : {std::pair{k.von, k.vonText}, std::pair{k.bis, k.bisText}}) {
-            if (e < 0) continue;
-            GetDlgItem(e)->SetWindowText(text);
-            GetDlgItem(e)->EnableWindow(false);
-        }
-    }
+    KriterienZuruecksetzen(kKriterien);
     Item<TCheckBox>(IDC_STANDARD)->SetCheck(BF_CHECKED);
     Item<TCheckBox>(IDC_ALPHABET)->SetCheck(BF_UNCHECKED);
     liste_->SetMultiSelect(true);
@@ -152,27 +140,13 @@ void TBauteilBasisDialog::SetupWindow() {
                         {100, TTreeColumn::Right, "k-Wert"},
                         {-1, TTreeColumn::Right, "Dicke"}});
     liste_->SetBackgroundColor(TColor::White);
-    liste_->SetWindowFont(
-        TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD));
+    liste_->SetWindowFont(ListenSchrift());
 }
 
 bool TBauteilBasisDialog::CanClose() {
     TProfile("Einstellungen", "korpus.ini")
         .WriteString("BauteilWahlWindow", ProfileMakeRectangle(GetWindowRect()));
     return TDateiDialog::CanClose();
-}
-
-void TBauteilBasisDialog::KriteriumUmschalten(int id) {
-    for (const auto& k : kKriterien) {
-        if (k.box != id) continue;
-        const bool an = Item<TCheckBox>(id)->GetCheck() == BF_CHECKED;
-        for (auto [e, text] : {std::pair{k.von, k.vonText}, std::pair{k.bis, k.bisText}}) {
-            if (e < 0) continue;
-            if (!an) GetDlgItem(e)->SetWindowText(text);
-            GetDlgItem(e)->EnableWindow(an);
-        }
-        if (!an) InhaltAktualisieren();
-    }
 }
 
 double TBauteilBasisDialog::zahl(int id) const {
@@ -182,7 +156,7 @@ double TBauteilBasisDialog::zahl(int id) const {
 bool TBauteilBasisDialog::BauteilPasst(const TRBauteil& b) {
     const int g = gruppe();
     if (g != 0 && int16_t(b.Schluessel.Gruppe) != g) return false;
-    const auto an = [this](int box) { return Item<TCheckBox>(box)->GetCheck() == BF_CHECKED; };
+    const auto an = [this](int box) { return Angehakt(box); };
     if (an(IDC_NAME)) {
         const std::string muster = ToUpperCp1252(Abschneiden(GetDlgItem(115)->GetWindowText(), 31));
         if (ToUpperCp1252(b.Name).find(muster) == std::string::npos) return false;
@@ -233,12 +207,10 @@ void TBauteilBasisDialog::AuswahlUebernehmen() {
     if (ausgewaehlt_.size() < gewaehlt.size()) {
         // The empty row: behind the highest position shown, or the first
         // place of the group when nothing is shown.
-        int hoechste = -1;
-        for (const auto& s : zeilen_) hoechste = std::max(hoechste, int(int16_t(s.Position)));
         AktuellerSchluessel = TBauteilSchluessel{};
         AktuellerSchluessel.Gruppe = uint16_t(gruppe());
         AktuellerSchluessel.Untergruppe = 0;
-        AktuellerSchluessel.Position = uint16_t(hoechste + 1);
+        AktuellerSchluessel.Position = PositionDahinter(zeilen_);
     }
 }
 

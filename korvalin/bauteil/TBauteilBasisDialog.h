@@ -37,7 +37,6 @@ public:
 
     // After a selection change: the selected components and the current key.
     void AuswahlUebernehmen();
-    void KriteriumUmschalten(int id);
     // "Info": the information dialog of each selected component.
     void BauteilInfo();
     // The data sheets and diagrams of the one selected component.

@@ -1,6 +1,7 @@
 #include "korvalin/bauteil/TBauteilInfoDialog.h"
 
 #include "korvalin/bauteil/BauteilTexte.h"
+#include "korvalin/bauteil/TDateiDialog.h"
 #include "korvalin/projekt/ProjektZeilen.h"
 #include "korvalin/shell/TSftTree.h"
 #include "platform/gdi/Font.h"
@@ -96,8 +97,7 @@ void TBauteilInfoDialog::SetupWindow() {
                            c == 0 ? TTreeColumn::Left : TTreeColumn::Right, kNamen[c]});
     tabelle_->SetColumns(spalten);
     tabelle_->SetBackgroundColor(TColor::White);
-    tabelle_->SetWindowFont(
-        TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD));
+    tabelle_->SetWindowFont(TDateiDialog::ListenSchrift());
     fuellen();
     tabelle_->FitColumns();
 }

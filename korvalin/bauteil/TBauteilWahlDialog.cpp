@@ -94,8 +94,7 @@ void TBauteilWahlDialog::SetupWindow() {
     gewaehlt_->SetColumns(
         {{170, TTreeColumn::Left, "Ausgewählte Bauteile"}, {-1, TTreeColumn::Left, "Typ"}});
     gewaehlt_->SetBackgroundColor(TColor::White);
-    gewaehlt_->SetWindowFont(
-        TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD));
+    gewaehlt_->SetWindowFont(TDateiDialog::ListenSchrift());
     Item<TCheckBox>(IDC_ALLE)->SetCheck(BF_CHECKED);
     Item<TCheckBox>(IDC_QTX)->SetCheck(BF_UNCHECKED);
     Item<TCheckBox>(IDC_ANWENDER)->SetCheck(BF_UNCHECKED);

@@ -1,7 +1,12 @@
 #include "korvalin/bauteil/TDateiDialog.h"
 
 #include "korvalin/bauteil/TDateiWindow.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/ReferenceScreen.h"
+#include "platform/window/CheckBox.h"
 #include "platform/window/Control.h"
+#include "platform/window/ControlCodes.h"
 
 #include <algorithm>
 
@@ -63,4 +68,37 @@ void TDateiDialog::RechteckAnwenden(const TRect& r) {
     const int w = r.Width() + aussen.Width() - innen.Width();
     const int h = r.Height() + aussen.Height() - innen.Height();
     Fenster->MoveWindow({oben.x, oben.y, oben.x + w, oben.y + h});
+}
+
+bool TDateiDialog::Angehakt(int id) const {
+    auto* c = Item<TCheckBox>(id);
+    return c && c->GetCheck() == BF_CHECKED;
+}
+
+void TDateiDialog::KriterienZuruecksetzen(std::span<const Kriterium> kriterien) {
+    for (const auto& k : kriterien) {
+        Item<TCheckBox>(k.box)->SetCheck(BF_UNCHECKED);
+        for (auto [e, text] : {std::pair{k.von, k.vonText}, std::pair{k.bis, k.bisText}}) {
+            if (e < 0) continue;
+            GetDlgItem(e)->SetWindowText(text);
+            GetDlgItem(e)->EnableWindow(false);
+        }
+    }
+}
+
+void TDateiDialog::KriteriumUmschalten(std::span<const Kriterium> kriterien, int id) {
+    for (const auto& k : kriterien) {
+        if (k.box != id) continue;
+        const bool an = Angehakt(id);
+        for (auto [e, text] : {std::pair{k.von, k.vonText}, std::pair{k.bis, k.bisText}}) {
+            if (e < 0) continue;
+            if (!an) GetDlgItem(e)->SetWindowText(text);
+            GetDlgItem(e)->EnableWindow(an);
+        }
+        if (!an) InhaltAktualisieren();
+    }
+}
+
+TFont TDateiDialog::ListenSchrift() {
+    return TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD);
 }

@@ -8,9 +8,13 @@
 #include "platform/window/CommandIds.h"
 #include "platform/window/Dialog.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 class TDateiWindow;
+class TFont;
 class TMDIClient;
 
 class TDateiDialog : public TDialog {
@@ -21,6 +25,17 @@ public:
     virtual void InhaltAktualisieren() {}
 
     void EvSize(uint32_t sizeType, const TSize& size) override;
+
+    // A search criterion: its check box and its one or two edits (bis -1
+    // for one), with the texts they hold while it is off.
+    struct Kriterium {
+        int box, von, bis;
+        const char* vonText;
+        const char* bisText;
+    };
+
+    // The lists' bold 8-point font.
+    static TFont ListenSchrift();
 
     // Set by the opener: the client that parents the windows the browser
     // opens, and the host window (none for a modal browser).
@@ -33,6 +48,21 @@ public:
                             std::vector<std::pair<int, const char*>> knoepfe, int top = 4);
 
 protected:
+    // All criteria off: their edits hold the texts and are disabled.
+    void KriterienZuruecksetzen(std::span<const Kriterium> kriterien);
+    // The check box was clicked: on opens its edits; off resets and
+    // disables them and refills the list at once.
+    void KriteriumUmschalten(std::span<const Kriterium> kriterien, int id);
+    bool Angehakt(int id) const;
+    // Where a new entry goes behind the shown rows: after the highest
+    // position shown, or first when nothing is shown.
+    template <class Schluessel>
+    static uint16_t PositionDahinter(const std::vector<Schluessel>& zeilen) {
+        int hoechste = -1;
+        for (const auto& s : zeilen) hoechste = std::max(hoechste, int(int16_t(s.Position)));
+        return uint16_t(hoechste + 1);
+    }
+
     // How a control follows the window's size: the distance in pixels of its
     // right and bottom edges from those of the client area (-1 keeps the
     // edge where the resource puts it); verschieben: it keeps its width and
