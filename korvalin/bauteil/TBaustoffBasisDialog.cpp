@@ -111,18 +111,8 @@ TBaustoffBasisDialog::TBaustoffBasisDialog(TWindow* parent, const TDialogResourc
     ProfileParseRectangle(ini.GetString("BaustoffWahlWindow", "0,0,600,400", 30), rechteck_);
 
     auto& r = Responses();
-    r.Command(IDC_SUCHEN, [this] { InhaltAktualisieren(); });
     r.Command(IDC_INFO, [this] { BaustoffInfo(); });
-    for (const auto& k : kKriterien) {
-        r.Command(k.box, [this, id = k.box] { KriteriumUmschalten(kKriterien, id); });
-        for (int e : {k.von, k.bis}) {
-            if (e < 0) continue;
-            r.Notify(e, EN_SETFOCUS, [this] { SetDefaultButton(IDC_SUCHEN); });
-            r.Notify(e, EN_KILLFOCUS, [this] { SetDefaultButton(IDOK); });
-        }
-    }
-    for (int id : {int(IDC_STANDARD), int(IDC_ALPHABET)})
-        r.Command(id, [this] { InhaltAktualisieren(); });
+    SucheVerbinden(kKriterien, IDC_SUCHEN, {IDC_STANDARD, IDC_ALPHABET});
     r.Notify(IDC_LISTE, TN_SELCHANGE, [this] { AuswahlAktualisieren(); });
 }
 

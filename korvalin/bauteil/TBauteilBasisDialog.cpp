@@ -89,18 +89,8 @@ TBauteilBasisDialog::TBauteilBasisDialog(TWindow* parent, const TDialogResource&
     ProfileParseRectangle(ini.GetString("BauteilWahlWindow", "0,0,600,400", 30), rechteck_);
 
     auto& r = Responses();
-    r.Command(IDC_SUCHEN, [this] { InhaltAktualisieren(); });
     r.Command(IDC_INFO, [this] { BauteilInfo(); });
-    for (const auto& k : kKriterien) {
-        r.Command(k.box, [this, id = k.box] { KriteriumUmschalten(kKriterien, id); });
-        for (int e : {k.von, k.bis}) {
-            if (e < 0) continue;
-            r.Notify(e, EN_SETFOCUS, [this] { SetDefaultButton(IDC_SUCHEN); });
-            r.Notify(e, EN_KILLFOCUS, [this] { SetDefaultButton(IDOK); });
-        }
-    }
-    for (int id : {int(IDC_STANDARD), int(IDC_ALPHABET)})
-        r.Command(id, [this] { InhaltAktualisieren(); });
+    SucheVerbinden(kKriterien, IDC_SUCHEN, {IDC_STANDARD, IDC_ALPHABET});
     r.Notify(IDC_LISTE, TN_SELCHANGE, [this] { AuswahlUebernehmen(); });
     for (int id : {2490, 2498, 2481, 2000, 2010}) r.Command(id, [this, id] { Anzeigen(id); });
 }

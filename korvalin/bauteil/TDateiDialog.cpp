@@ -7,6 +7,7 @@
 #include "platform/window/CheckBox.h"
 #include "platform/window/Control.h"
 #include "platform/window/ControlCodes.h"
+#include "platform/window/ResponseTable.h"
 
 #include <algorithm>
 
@@ -101,4 +102,19 @@ void TDateiDialog::KriteriumUmschalten(std::span<const Kriterium> kriterien, int
 
 TFont TDateiDialog::ListenSchrift() {
     return TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD);
+}
+
+void TDateiDialog::SucheVerbinden(std::span<const Kriterium> kriterien, int suchen,
+                                  std::initializer_list<int> ordnung) {
+    auto& r = Responses();
+    for (const auto& k : kriterien) {
+        r.Command(k.box, [this, kriterien, id = k.box] { KriteriumUmschalten(kriterien, id); });
+        for (int e : {k.von, k.bis}) {
+            if (e < 0) continue;
+            r.Notify(e, EN_SETFOCUS, [this, suchen] { SetDefaultButton(suchen); });
+            r.Notify(e, EN_KILLFOCUS, [this] { SetDefaultButton(IDOK); });
+        }
+    }
+    r.Command(suchen, [this] { InhaltAktualisieren(); });
+    for (int id : ordnung) r.Command(id, [this] { InhaltAktualisieren(); });
 }

@@ -48,6 +48,11 @@ public:
                             std::vector<std::pair<int, const char*>> knoepfe, int top = 4);
 
 protected:
+    // The criteria's check boxes switch them; while the cursor is in one of
+    // their edits, Enter runs the search button `suchen`, otherwise OK; the
+    // order buttons refill the list.
+    void SucheVerbinden(std::span<const Kriterium> kriterien, int suchen,
+                        std::initializer_list<int> ordnung);
     // All criteria off: their edits hold the texts and are disabled.
     void KriterienZuruecksetzen(std::span<const Kriterium> kriterien);
     // The check box was clicked: on opens its edits; off resets and
