@@ -2,9 +2,9 @@
 
 #include "hilfsmittel/DoubleValidator2.h"
 #include "hilfsmittel/ProfileValues.h"
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilInfoDialog.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/TSftTree.h"
@@ -221,6 +221,29 @@ void TBauteilBasisDialog::Anzeigen(int befehl) {
         Warnung("Wählen Sie genau ein Bauteil aus, das Sie anzeigen wollen!", titel);
         return;
     }
-    // FIXME: the data sheets and diagram windows of catalogue entries come with their parts.
-    Ausstehend().Ausfuehren(befehl);
+    TRBauteil* b = katalog() ? katalog()->Eintrag(ausgewaehlt_[0]) : nullptr;
+    if (!b) return;
+    // The diagrams show the first area range.
+    TEinfachBauteil* bereich = nullptr;
+    for (TEinfachBauteil& e : b->Flaechenanteile)
+        if (!bereich && e.Nummer == 0) bereich = &e;
+    switch (befehl) {
+    case 2490:
+        BauteilDatenblattZeigen(b);
+        break;
+    case 2498:
+        PeriodenDatenblattZeigen(b);
+        break;
+    case 2481:
+        TemperaturDatenblattZeigen(b);
+        break;
+    case 2000:
+        if (bereich) TemperaturverlaufZeigen(*b, *bereich);
+        break;
+    case 2010:
+        if (bereich) GlaserDiagrammZeigen(*b, *bereich, nullptr);
+        break;
+    default:
+        break;
+    }
 }

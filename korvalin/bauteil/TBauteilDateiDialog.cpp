@@ -4,6 +4,7 @@
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/bauteil/TDateiWindow.h"
+#include "korvalin/datenblatt/TDatenWindow.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -56,6 +58,21 @@ std::optional<std::string> nameEingeben(const char* titel, const char* frage,
     auto name = Input().InputBox(titel, frage, vorgabe, TRBauteil::kNameWidth - 1);
     if (name) *name = Abschneiden(*name, TRBauteil::kNameWidth);
     return name;
+}
+
+// The open views of components that `zeigt` picks: data sheets by the
+// component they show, diagrams by theirs being a catalogue entry or one
+// the ObjektAnsicht answers for.
+void ansichtenSchliessen(korpusMDIClient& client,
+                         const std::function<bool(const TRBauteil*)>& zeigt) {
+    auto& a = client.Ansichten;
+    for (auto* liste : {&a.BauteilDaten, &a.PeriodenDaten, &a.VergleichDaten})
+        for (TWindow* w : std::vector<TWindow*>(*liste))
+            if (auto* d = dynamic_cast<TDatenWindow*>(w);
+                d && (zeigt(d->Bauteil) || (!d->Vergleich2 && zeigt(d->Vergleich1)))) {
+                std::erase(*liste, w);
+                AnsichtSchliessen(w);
+            }
 }
 
 void editorSchliessen(korpusMDIClient& client, const TRBauteil& b) {
@@ -271,8 +288,15 @@ void TBauteilDateiDialog::Loeschen() {
                   " Bauteil(e) ausgewählt. \nAusgewählte Bauteile aus Datei löschen?");
     if (Warnung(frage, "Bauteil löschen", MB_OKCANCEL) != IDOK) return;
     AnsichtSchliessen(Korpus().Ansichten.BtAusDatei);
-    if (auto* client = Korpus().Client)
-        for (const TRBauteil* b : Ausgewaehlt()) editorSchliessen(*client, *b);
+    for (const TRBauteil* b : Ausgewaehlt()) {
+        // Its sheets and diagrams, then its editor, without asking.
+        AnsichtenSchliessen(b);
+        for (const TEinfachBauteil& e : b->Flaechenanteile) AnsichtenSchliessen(&e);
+        if (auto* client = Korpus().Client) {
+            ansichtenSchliessen(*client, [b](const TRBauteil* x) { return x == b; });
+            editorSchliessen(*client, *b);
+        }
+    }
     TISListImp<TRBauteil> weg;
     for (const TRBauteil* b : Ausgewaehlt()) weg.Add(*b);
     if (!katalog()->Loeschen(weg, Katalog())) {
@@ -298,6 +322,16 @@ bool TBauteilDateiDialog::CanClose() {
     AnsichtSchliessen(Korpus().Ansichten.BtAusDatei);
     auto* client = Korpus().Client;
     if (!client) return true;
+    // The sheets and diagrams of catalogue entries go without asking.
+    ansichtenSchliessen(
+        *client, [](const TRBauteil* x) { return x && x->Nummer == TRBauteil::KeineNummer; });
+    auto& a = client->Ansichten;
+    for (auto* liste : {&a.GlaserDiagramme, &a.TempDiagramme})
+        for (TWindow* w : std::vector<TWindow*>(*liste))
+            if (auto* t = dynamic_cast<TypAnsicht*>(w); t && t->ZeigtKatalogeintrag()) {
+                std::erase(*liste, w);
+                AnsichtSchliessen(w);
+            }
     const std::vector<TWindow*> editoren = client->Ansichten.BauteilEditoren;
     for (TWindow* w : editoren) {
         auto* f = dynamic_cast<TBauteilWindow*>(w);

@@ -190,6 +190,26 @@ TEST_F(Bauteilbrowser, InfoShowsEachRangeAndTogglesHeadings) {
     EXPECT_EQ(TBauteilInfoDialog(nullptr, b).Execute(), IDCANCEL);
 }
 
+TEST_F(Bauteilbrowser, SheetsOfCatalogueEntriesOpenOnceAndCloseWithTheWindow) {
+    auto& d = Bauteile();
+    zeileWaehlen(d, 0);
+    auto& blaetter = app->Client()->Ansichten.BauteilDaten;
+    d.SendMessage(WM_COMMAND, 2490, 0);
+    d.SendMessage(WM_COMMAND, TBauteilDateiDialog::CM_DATENBLATT, 0);
+    ProcessEvents();
+    ASSERT_EQ(blaetter.size(), 1u);
+    EXPECT_EQ(blaetter[0]->GetCaption(), " Bauteil-Daten " + d.Ausgewaehlt()[0]->Name);
+    // The empty row alone is no component.
+    zeileWaehlen(d, -1);
+    services.Messages().Answer(IDOK);
+    d.SendMessage(WM_COMMAND, 2490, 0);
+    EXPECT_EQ(Meldungen().back().text,
+              "Wählen Sie genau ein Bauteil aus, das Sie anzeigen wollen!");
+    d.Fenster->CloseWindow();
+    ProcessEvents();
+    EXPECT_TRUE(blaetter.empty());
+}
+
 // The component catalogue window as a picture; KORVALIN_BILD_ORDNER keeps it.
 TEST_F(Bauteilbrowser, Bild) {
     auto& d = Bauteile();
