@@ -3,6 +3,7 @@
 // moisture proof, the two lists and the information walk.
 #include "ProjektDialogFixture.h"
 
+#include "korvalin/datenblatt/NachweisBefehl.h"
 #include "korvalin/datenblatt/TLayoutDialog.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
@@ -205,6 +206,83 @@ TEST_F(Auswahl, MehrAlsVierhundertZeilenBleibenGewaehlt) {
         EXPECT_EQ(d.Auswahl.back(), 454);
         d.CmOk();
     });
+}
+
+// The proofs command: the choice dialog first, every question before an open
+// proof window is closed, then the sheets with the chosen numbers.
+struct Nachweisbefehl : Auswahl {
+    std::vector<std::string> ablauf;
+    std::vector<NachweisAuftrag> auftraege;
+    void SetUp() override {
+        Auswahl::SetUp();
+        Nachweisfenster() = {[this] { ablauf.push_back("schliessen"); },
+                             [this](const NachweisAuftrag& a) {
+                                 ablauf.push_back("waermeschutz");
+                                 auftraege.push_back(a);
+                             },
+                             [this](const NachweisAuftrag& a) {
+                                 ablauf.push_back("feuchte");
+                                 auftraege.push_back(a);
+                             }};
+    }
+    void TearDown() override { Nachweisfenster() = {}; }
+};
+
+TEST_F(Nachweisbefehl, AbbrechenLaesstDieOffenenFensterStehen) {
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); });
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_TRUE(ablauf.empty());
+
+    // A refused project check closes nothing either.
+    p->V = 0;
+    p->A_Bauteile = p->A_Fenster = 0;
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    services.Messages().Answer(IDOK);
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_TRUE(ablauf.empty());
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Wärmeschutznachweis anzeigen");
+    EXPECT_NE(services.Messages().Calls()[0].text.find("Werte fehlen!"), std::string::npos);
+
+    // Cancel on the question of the simplified proof, too.
+    p->KleinesWohngebaeude = 1;
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    services.Messages().Answer(IDCANCEL);
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_TRUE(ablauf.empty());
+    EXPECT_NE(services.Messages().Calls()[1].text.find("Nur Berechnung nach dem Bauteilverfahren"),
+              std::string::npos);
+}
+
+TEST_F(Nachweisbefehl, SchluesselUndUmfang) {
+    services.Dialogs().Expect([](TDialog& dlg) {
+        auto& d = dynamic_cast<D&>(dlg);
+        d.Item<TCheckBox>(D::IDC_FEUCHTE)->Click();
+        d.Item<TCheckBox>(D::IDC_BEDENKLICHE)->Click();
+        d.Projektliste()->SetSelection(true, 0);
+        d.Projektliste()->SetSelection(true, 7);
+        d.AuswahlLesen();
+        d.CmOk();
+    });
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_EQ(ablauf, (std::vector<std::string>{"schliessen", "waermeschutz", "feuchte"}));
+    ASSERT_EQ(auftraege.size(), 2u);
+    // Row 0 is the south wall (component 3), row 7 the second south window (2).
+    EXPECT_EQ(auftraege[0].Bauteile, (std::vector<int>{3}));
+    EXPECT_EQ(auftraege[0].Fenster, (std::vector<int>{2}));
+    EXPECT_EQ(auftraege[0].Umfang, 0) << "the heat-protection proof always has scope 0";
+    EXPECT_EQ(auftraege[1].Umfang, 1);
+}
+
+TEST_F(Nachweisbefehl, VierhundertFuenfzigBauteileGehenAlleMit) {
+    while (p->PBauteile.GetItemsInContainer() < 450)
+        wschvotest::Platzieren(*p, p->RBauteile[0], p->Fassaden[0], 1);
+    wschvotest::Rechnen(*p);
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    NachweiseAnzeigen(nullptr, daten);
+    ASSERT_EQ(auftraege.size(), 1u);
+    EXPECT_EQ(auftraege[0].Bauteile.size(), 450u);
+    EXPECT_EQ(auftraege[0].Fenster.size(), 5u);
 }
 
 } // namespace
