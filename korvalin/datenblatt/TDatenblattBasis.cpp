@@ -12,6 +12,7 @@
 #include "hilfsmittel/layout/UnterlegungsGroessen.h"
 #include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "tauplot/diagramm/TBauteilGlaser.h"
 
 TDatenblattBasis::TDatenblattBasis()
     : texte_(std::make_unique<TBtTextGroessen>()), grafik_(std::make_unique<TBtGrafikGroessen>()),
@@ -43,6 +44,12 @@ void TDatenblattBasis::EinstellungenLaden(bool projekt) {
     const char dezimal = zahlen_->sDecimal.empty() ? '\0' : zahlen_->sDecimal[0];
     SetSPRINTFCharacters(tausend, dezimal);
     Kopfzeilendaten.Uebernehmen(*kopfzeile_);
+}
+
+TBauteilGlaser& TDatenblattBasis::GlaserMaler() {
+    if (!glaser_)
+        glaser_ = std::make_unique<TBauteilGlaser>(grafik_.get(), texte_.get(), unterlegung_.get());
+    return *glaser_;
 }
 
 void TDatenblattBasis::SetFirmenLogo(std::unique_ptr<TFirmenLogo> logo) {

@@ -37,6 +37,15 @@ class TRahmenGroessen;
 class TLogoGroessen;
 class TAdressGroessen;
 class TFirmenLogo;
+class TRBauteil;
+class TPBauteil;
+class TEinfachBauteil;
+class TBauteilGrafik;
+class TRFenster;
+class TPFenster;
+class TFassade;
+class TPen;
+class TBauteilGlaser;
 enum class Textstil;
 
 class TDatenblattBasis {
@@ -208,6 +217,99 @@ public:
     void EnergieverbrauchTabelle(TDC& dc, int pass);
     void ProjektdatenTabelle(TDC& dc, int pass);
 
+    // --- Content: the component sheet and the window sheets ---
+    // Component sheet: graphic block, reference table, layer table body.
+    void BauteilGrafikZeichnen(TDC& dc, TBauteilGrafik* grafik, int materialFlag,
+                               const TRect& bereich, int pass);
+    void ReferenzBauteilTabelle(TDC& dc, int bereich, int bereiche, TRBauteil* bauteil,
+                                TPBauteil* platzierung, TEinfachBauteil* eb, int pass);
+    int AnforderungsZeilen(TDC& dc, TRBauteil* bauteil, int& zeile, int schreiben);
+    void BauteilFlaechenSumme(TRBauteil* bauteil, TPBauteil* platzierung, double& flaeche,
+                              double& qt);
+    void PlatzierungsZeilen(TDC& dc, TRBauteil* bauteil, TPBauteil* platzierung, int& zeile);
+    void PlatzierungsZeile(TDC& dc, TPBauteil* platzierung, int& zeile);
+    void KeinSchichtaufbauText(TDC& dc, TEinfachBauteil* eb, int pass);
+    void SchichtTabelleZeichnen(TDC& dc, TRBauteil* bauteil, TEinfachBauteil* eb, int n, int pass);
+    void BauteilLayoutBerechnen(int n);
+    void BauteilRahmenZeichnen(TDC& dc, int n, int pass);
+    void BauteilKopfZeichnen(TDC& dc, TRBauteil* bauteil);
+    void UebergangInnenZeile(TDC& dc, TRBauteil* bauteil, int position, int pass);
+    void UebergangAussenZeile(TDC& dc, TRBauteil* bauteil, int position, int pass);
+    void SchichtZeilenZeichnen(TDC& dc, int n, TRBauteil* bauteil, TEinfachBauteil* eb, int pass);
+    // Window sheets.
+    void FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
+    void ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
+    void ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster* pfenster, int pass);
+    void ProjektFensterSummen(TRFenster& fenster, double& af, double& qt, double& qs);
+    // Moisture remarks of a cross-section.
+    void FeuchteHinweise(TDC& dc, TEinfachBauteil* eb, int pass);
+    // Facade sheet.
+    void FassadenTabelle(TDC& dc, int ersteFassade, int endFassade, int ersteZeile, int endZeile,
+                         int zeilen, int pass);
+    void FassadenSommerZeile(TDC& dc, const TFassade& fassade, int& zeile);
+    void FassadenSummenZeile(TDC& dc, int& zeile, const int* ausrichtung);
+    void FassadenFussnoten(TDC& dc, int zeile);
+    // Area and volume sheets.
+    int FlaechenZeilenZaehlen(int schluessel);
+    void HuellflaechenTabelle(TDC& dc, int ersteFassade, int endFassade, int erstesElement,
+                              int endElement, int ersteTeilflaeche, int endTeilflaeche,
+                              int letzteZeile, int pass);
+    int VolumenZeilenZaehlen();
+    void VolumenTabelle(TDC& dc, int erstesVolumen, int endVolumen, int, int, int, int pass);
+    // Component overview, grouped by facade or by type.
+    void BauteilUebersichtKopf(TDC& dc, int* zeile, int spalten);
+    void BauteilUebersichtFassaden(TDC& dc, int ersteFassade, int endFassade, int erstesElement,
+                                   int endElement, int zeilen, int pass);
+    void BauteilUebersichtTypen(TDC& dc, int ersteGruppe, int endGruppe, int erstesElement,
+                                int endElement, int zeilen, int pass);
+    // Restriction of the overview by type to one class (0-9 components, 10 windows).
+    bool UebersichtEingeschraenkt = false;
+    int UebersichtKlasse = 0;
+    // The row table of the list tables: every row a marker, as many as the
+    // table has (at least 50).
+    void ZeilentabelleZuruecksetzen(int zeilen);
+    void ZeilenschluesselSetzen(int zeile, int16_t nummer, int16_t code);
+    // The sheet's last page (0-based index of the page being painted is AktuelleSeite).
+    bool AufLetzterSeite() const { return Block.Seite >= Seitenzahl; }
+
+    // Comparison sheets: temperature profiles and Glaser diagrams side by side.
+    // They draw on whatever DC they get, in both passes, and size their block.
+    void VergleichTitel(TDC& dc, int pass);
+    void GlaserVergleichTitel(TDC& dc, int pass);
+    void TemperaturVergleich(TDC& dc, TRBauteil* a, TEinfachBauteil* ebA, TRBauteil* b,
+                             TEinfachBauteil* ebB);
+    void TemperaturVergleichHaelften(TDC& dc, TRect& rahmen, TRBauteil* a, TEinfachBauteil* ebA,
+                                     TRBauteil* b, TEinfachBauteil* ebB);
+    void TemperaturVerlaufZeichnen(TDC& dc, int fall, int m, TRBauteil* bauteil,
+                                   TEinfachBauteil* eb, TRect plot, TPen fallStift,
+                                   TPen rahmenStift);
+    // Ticks of the thickness axis (step 10, 20, 30 or 40 times a power of ten);
+    // none for a length that is not positive.
+    static void AchsenTeilung(double laenge, int& striche, double& schritt);
+    void GlaserVergleich(TDC& dc, TRBauteil* a, TEinfachBauteil* ebA, TRBauteil* b,
+                         TEinfachBauteil* ebB);
+    void GlaserVergleichSeiten(TDC& dc, TRect& r, TRBauteil* a, TEinfachBauteil* ebA, TRBauteil* b,
+                               TEinfachBauteil* ebB);
+    void GlaserVergleichSeite(TDC& dc, TRBauteil* bauteil, TEinfachBauteil* eb, const TRect& r);
+    void GlaserDiagrammZeichnen(TDC& dc, int schichten, TRBauteil* bauteil, TEinfachBauteil* eb,
+                                TRect d, TPen duenn);
+    // Step of the s_d axis; none for a total that is not positive.
+    static void SdAchsenTeilung(double v, int& anzahl, double& schritt);
+    void AchsenStricheX(TDC& dc, int anzahl, double schritt, double faktor, TRect d, const int& x0,
+                        int* xs);
+    // The Glaser painter whose formula writers the sheets use.
+    TBauteilGlaser& GlaserMaler();
+    // The screen height that the comparison sheets scale their header bands
+    // by, fixed in page units so that screen and paper agree.
+    static constexpr int Bildschirmhoehe = 768;
+    // Row height of the component sheet: text height plus 10, fixed in page
+    // units so that screen and print lay out alike.
+    static constexpr int Bauteilzeilenhoehe = 14 + 10;
+    // Edges of the component sheet: header rows, layer-table rows and the
+    // interface grid of the boundary values (offset by half a row).
+    std::vector<int> Kopfkanten, Schichtkanten, Grenzkanten;
+    bool Spaltenmarken() const { return SeitenEditModus; }
+
     // The current variant; null for sheets of no project.
     TProjekt* Projekt() const;
 
@@ -302,6 +404,16 @@ private:
     void kopfFussZeichnen(TDC& dc, const TRect& r, Textstil stil, int erster, int abstand);
     void boxZeichnen(TDC& dc, const std::string& text, Textstil stil, bool titel, int pass);
     std::string zahlText(const char* vor, double wert, const char* nach) const;
+    // Component and window sheets.
+    void uebergangZeile(TDC& dc, int position, const char* name, double r);
+    std::string flaechenZahl(double wert) const;
+    // Rules of the list tables: across columns von..bis at the top of a row,
+    // and down a column edge between the tops of two rows; width 1 thin, 2 thick.
+    void querLinie(TDC& dc, int zeile, int von, int bis, int breite = 1);
+    void laengsLinie(TDC& dc, int spalte, int vonZeile, int bisZeile, int breite = 1);
+    void uebersichtSchreiben(TDC& dc, const struct UebersichtGruppen& gruppen, int erste, int end,
+                             int erstesElement, int endElement, int zeilen, int pass,
+                             bool summeAufJederSeite);
 
     std::unique_ptr<TBtTextGroessen> texte_;
     std::unique_ptr<TBtGrafikGroessen> grafik_;
@@ -313,4 +425,5 @@ private:
     std::unique_ptr<TLogoGroessen> logo_;
     std::unique_ptr<TAdressGroessen> adresse_;
     std::unique_ptr<TFirmenLogo> firmenLogo_;
+    std::unique_ptr<TBauteilGlaser> glaser_;
 };

@@ -184,6 +184,14 @@ void TDatenblattBasis::TabellenZeileZentriert(TDC& dc, int r, int k, int n, cons
         const std::string& text = Spaltentext[size_t(i)];
         const TSize groesse = dc.GetTextExtent(text);
         int x = z.left;
+        if (dc.GetFont().Escapement() == 900) {
+            // Text reading upwards: its height lies across the cell, and it
+            // starts at the bottom edge.
+            if (modus[i] == 1) x = z.right - groesse.cy;
+            if (modus[i] == 2) x = z.left + z.Width() / 2 - groesse.cy / 2;
+            dc.TextOut(x, z.bottom, text);
+            continue;
+        }
         if (modus[i] == 1) x = z.right - groesse.cx;
         if (modus[i] == 2) x = z.left + z.Width() / 2 - groesse.cx / 2;
         // The text stands on the cell's bottom edge.
