@@ -1,9 +1,11 @@
 #include "korvalin/datenblatt/NachweisBefehl.h"
 
+#include "korvalin/datenblatt/Blattfenster.h"
+#include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/datenblatt/TLayoutDialog.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
-#include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
 #include "stammwerk/modell/TProjekt.h"
 
@@ -35,13 +37,16 @@ NachweisAuftrag auftrag(const TProjekt& p, const std::vector<int>& auswahl, bool
         int(projekt ? p.PBauteile.GetItemsInContainer() : p.RBauteile.GetItemsInContainer());
     const int m =
         int(projekt ? p.PFenster.GetItemsInContainer() : p.RFenster.GetItemsInContainer());
+    auto& q = const_cast<TProjekt&>(p);
     for (int i : auswahl) {
-        if (i >= 0 && i < n)
-            a.Bauteile.push_back(projekt ? p.PBauteile[size_t(i)].Nummer
-                                         : p.RBauteile[size_t(i)].Nummer);
-        else if (i >= n && i < n + m)
-            a.Fenster.push_back(projekt ? p.PFenster[size_t(i - n)].Nummer
-                                        : p.RFenster[size_t(i - n)].Nummer);
+        if (i >= 0 && i < n) {
+            TRBauteil* t = projekt ? q.PBauteile[size_t(i)].RBauteil : &q.RBauteile[size_t(i)];
+            if (t) a.Bauteile.push_back(t);
+        } else if (i >= n && i < n + m) {
+            TRFenster* f =
+                projekt ? q.PFenster[size_t(i - n)].RFenster : &q.RFenster[size_t(i - n)];
+            if (f) a.Fenster.push_back(f);
+        }
     }
     return a;
 }
@@ -63,6 +68,19 @@ bool waermeschutzMoeglich(const TProjekt& p) {
     return true;
 }
 
+template <class Fenster>
+void oeffnen(const char* titel, int art, const NachweisAuftrag& a) {
+    korpusMDIClient* client = Korpus().Client;
+    if (!client) return;
+    auto* w = new Fenster(*client, titel, art, a.Umfang, a.Bauteile, a.Fenster);
+    if (!w->Create()) {
+        delete w;
+        return;
+    }
+    w->ShowWindow(SW_SHOWNORMAL);
+    w->BringWindowToTop();
+}
+
 } // namespace
 
 void NachweiseAnzeigen(TWindow* eltern, TLayoutDialogStruct& auswahl) {
@@ -75,7 +93,7 @@ void NachweiseAnzeigen(TWindow* eltern, TLayoutDialogStruct& auswahl) {
         // Every chosen row; the dialog's list has as many as the variant.
         zeilen = dialog.Auswahl;
     }
-    const bool projekt = NachweisProjektbauteile != 0;
+    const bool projekt = Datenblaetter().NachweisProjektbauteile;
 
     bool waermeschutz = false, feuchte = false;
     if (auswahl.Waermeschutz) waermeschutz = waermeschutzMoeglich(*p);
@@ -89,13 +107,18 @@ void NachweiseAnzeigen(TWindow* eltern, TLayoutDialogStruct& auswahl) {
     if (!waermeschutz && !feuchte) return;
 
     NachweisFenster& f = Nachweisfenster();
-    if (f.Schliessen) f.Schliessen();
+    if (f.Schliessen) {
+        f.Schliessen();
+    } else {
+        AnsichtSchliessen(Korpus().Ansichten.Waermeschutz);
+        AnsichtSchliessen(Korpus().Ansichten.Feuchteschutz);
+    }
     NachweisAuftrag a = auftrag(*p, zeilen, projekt);
     if (waermeschutz) {
         if (f.WaermeschutzOeffnen)
             f.WaermeschutzOeffnen(a);
         else
-            Ausstehend().Ausfuehren(CM_NACHWEISE);
+            oeffnen<TWaermeschutzWindow>(" Wärmeschutznachweis ", 0, a);
     }
     if (feuchte) {
         // The moisture results as the components stand now.
@@ -103,7 +126,7 @@ void NachweiseAnzeigen(TWindow* eltern, TLayoutDialogStruct& auswahl) {
         a.Umfang = auswahl.FeuchteBedenkliche ? 1 : 0;
         if (f.FeuchteschutzOeffnen)
             f.FeuchteschutzOeffnen(a);
-        else if (!waermeschutz)
-            Ausstehend().Ausfuehren(CM_NACHWEISE);
+        else
+            oeffnen<TFeuchteschutzWindow>(" Klimabedingter Feuchteschutz ", 4, a);
     }
 }

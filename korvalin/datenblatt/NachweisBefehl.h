@@ -5,21 +5,23 @@
 #include <functional>
 #include <vector>
 
+class TRBauteil;
+class TRFenster;
 class TWindow;
 struct TLayoutDialogStruct;
 
-// What the proof sheets get: the numbers of the chosen components and
-// windows (placed ones or types, as the dialog's list was) and the scope
-// (0 the chosen components, 1 all critical ones).
+// What the proof sheets get: the chosen components and windows, as types
+// (a placed one by its type, once per placement) and the scope (0 the
+// chosen components, 1 all critical ones).
 struct NachweisAuftrag {
-    std::vector<int> Bauteile;
-    std::vector<int> Fenster;
+    std::vector<TRBauteil*> Bauteile;
+    std::vector<TRFenster*> Fenster;
     int Umfang = 0;
 };
 
-// The proof sheet windows, as the sheet windows enter them: close the open
-// proof windows, open a heat-protection or a moisture proof window. Unset
-// entries hand the command to the list of commands still to come.
+// The proof sheet windows: close the open proof windows, open a
+// heat-protection or a moisture proof window. Unset entries open the
+// program's own sheet windows; tests put recorders in.
 struct NachweisFenster {
     std::function<void()> Schliessen;
     std::function<void(const NachweisAuftrag&)> WaermeschutzOeffnen;

@@ -87,13 +87,14 @@ void TDatenblattAufbau::TitelBlockAusgeben(TDC& dc, TFont schrift, TColor farbe,
 void TDatenblattAufbau::ProjektTitelBlockAusgeben(TDC& dc, int pass) {
     if (!laeuferAnfang(true, true, pass)) return;
     if (pass == 0) {
-        // FIXME: ProjektdatenTabelle (the project title sheet) fills this block.
-        Block.InnenHoehe = Block.Hoehe = 0;
+        ProjektdatenTabelle(dc, 0);
+        Block.InnenHoehe = Block.Hoehe;
         if (!BlockPasstAufSeite()) NeueSeite();
         Block.Abschnitt = AktuellerAbschnitt;
         BlockAbschliessen(BlockNummer, 1, 2);
     } else {
         SeitenRahmen(dc, 1);
+        if (AufAktuellerSeite()) ProjektdatenTabelle(dc, 1);
     }
     ++BlockNummer;
 }

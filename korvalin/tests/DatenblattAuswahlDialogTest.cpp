@@ -3,6 +3,7 @@
 // moisture proof, the two lists and the information walk.
 #include "ProjektDialogFixture.h"
 
+#include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/datenblatt/NachweisBefehl.h"
 #include "korvalin/datenblatt/TLayoutDialog.h"
 #include "platform/services/MessageBox.h"
@@ -58,7 +59,8 @@ TEST_F(Auswahl, VorgabenNachMassnahmeUndNachweisart) {
         p->KleinesWohngebaeude = f.klein;
         // Whatever the record held, the dialog opens the same way.
         daten = {0, 1, 0, 1, 1, 1, 1, 0, 1};
-        NachweisAVVerfahren = NachweisBauteilverfahren = 7;
+        Datenblaetter().NachweisAVVerfahren = Datenblaetter().NachweisBauteilverfahren = false;
+        Datenblaetter().NachweisProjektbauteile = false;
         EXPECT_EQ(Ausfuehren([&](D& d) {
                       d.ShowWindow(SW_SHOW);
                       EXPECT_TRUE(an(d, D::IDC_WAERMESCHUTZ)) << f.was;
@@ -77,9 +79,9 @@ TEST_F(Auswahl, VorgabenNachMassnahmeUndNachweisart) {
                       d.CmOk();
                   }),
                   IDOK);
-        EXPECT_EQ(NachweisAVVerfahren, f.schalterAV) << f.was;
-        EXPECT_EQ(NachweisBauteilverfahren, f.schalterBV) << f.was;
-        EXPECT_EQ(NachweisProjektbauteile, 1);
+        EXPECT_EQ(Datenblaetter().NachweisAVVerfahren, f.schalterAV == 1) << f.was;
+        EXPECT_EQ(Datenblaetter().NachweisBauteilverfahren, f.schalterBV == 1) << f.was;
+        EXPECT_TRUE(Datenblaetter().NachweisProjektbauteile);
         EXPECT_EQ(daten.Waermeschutz, 1);
         EXPECT_EQ(daten.Feuchte, 0);
         EXPECT_EQ(daten.BeideVerfahren, f.beide ? 1 : 0);
@@ -90,14 +92,14 @@ TEST_F(Auswahl, WaermeschutzWiederAnStelltDieVorgabenHer) {
     p->KleinesWohngebaeude = 1;
     Ausfuehren([&](D& d) {
         klick(d, D::IDC_BAUTEILVERFAHREN);
-        EXPECT_EQ(NachweisAVVerfahren, 0);
-        EXPECT_EQ(NachweisBauteilverfahren, 1);
+        EXPECT_FALSE(Datenblaetter().NachweisAVVerfahren);
+        EXPECT_TRUE(Datenblaetter().NachweisBauteilverfahren);
         klick(d, D::IDC_WAERMESCHUTZ);
         for (int id : {int(D::IDC_AV), int(D::IDC_BAUTEILVERFAHREN), int(D::IDC_BEIDE)}) {
             EXPECT_FALSE(an(d, id));
             EXPECT_FALSE(frei(d, id));
         }
-        EXPECT_EQ(NachweisBauteilverfahren, 1) << "the switches keep their values";
+        EXPECT_TRUE(Datenblaetter().NachweisBauteilverfahren) << "the switches keep their values";
         klick(d, D::IDC_WAERMESCHUTZ);
         EXPECT_TRUE(an(d, D::IDC_BEIDE)) << "the defaults, not the user's last method";
         EXPECT_FALSE(an(d, D::IDC_BAUTEILVERFAHREN));
@@ -121,7 +123,7 @@ TEST_F(Auswahl, ListenUndAlleAuswaehlen) {
         // The reference list: three types, one window type, all chosen.
         d.ShowWindow(SW_SHOW);
         klick(d, D::IDC_REFERENZ);
-        EXPECT_EQ(NachweisProjektbauteile, 0);
+        EXPECT_FALSE(Datenblaetter().NachweisProjektbauteile);
         EXPECT_TRUE(d.Referenzliste()->IsWindowVisible());
         EXPECT_FALSE(d.Projektliste()->IsWindowVisible());
         EXPECT_EQ(Zeilen(d.Referenzliste()),
@@ -267,9 +269,9 @@ TEST_F(Nachweisbefehl, SchluesselUndUmfang) {
     NachweiseAnzeigen(nullptr, daten);
     EXPECT_EQ(ablauf, (std::vector<std::string>{"schliessen", "waermeschutz", "feuchte"}));
     ASSERT_EQ(auftraege.size(), 2u);
-    // Row 0 is the south wall (component 3), row 7 the second south window (2).
-    EXPECT_EQ(auftraege[0].Bauteile, (std::vector<int>{3}));
-    EXPECT_EQ(auftraege[0].Fenster, (std::vector<int>{2}));
+    // Row 0 is the south wall, row 7 the second south window: their types.
+    EXPECT_EQ(auftraege[0].Bauteile, (std::vector<TRBauteil*>{&p->RBauteile[0]}));
+    EXPECT_EQ(auftraege[0].Fenster, (std::vector<TRFenster*>{&p->RFenster[0]}));
     EXPECT_EQ(auftraege[0].Umfang, 0) << "the heat-protection proof always has scope 0";
     EXPECT_EQ(auftraege[1].Umfang, 1);
 }
