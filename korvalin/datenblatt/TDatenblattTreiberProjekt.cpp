@@ -88,7 +88,6 @@ void TDatenblattAufbau::ProjektTitelBlockAusgeben(TDC& dc, int pass) {
     if (!laeuferAnfang(true, true, pass)) return;
     if (pass == 0) {
         ProjektdatenTabelle(dc, 0);
-        Block.InnenHoehe = Block.Hoehe;
         if (!BlockPasstAufSeite()) NeueSeite();
         Block.Abschnitt = AktuellerAbschnitt;
         BlockAbschliessen(BlockNummer, 1, 2);
@@ -113,8 +112,11 @@ void TDatenblattAufbau::MassenblattAusgeben(TDC& dc, int pass) {
 
 void TDatenblattAufbau::VolumenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
-    // FIXME: VolumenTabelle, one ZeilenInhaltAusfuehren per volume page
-    // (49 - (1260 - body height) / 19 - LogoZeilenJedeSeite() rows a page).
+    const std::vector<int> seiten = VolumenSeiten();
+    (void)seiten;
+    // FIXME: VolumenTabelle, per page s: ZeilenInhaltAusfuehren(dc, seiten[s],
+    // s + 1 < size ? seiten[s + 1] : the list's count, 0, 0, 0, s, 2, pass,
+    // &TDatenblattBasis::VolumenTabelle).
 }
 
 void TDatenblattAufbau::FlaechenblattAusgeben(TDC& dc, int pass) {
