@@ -7,11 +7,15 @@
 #include "korvalin/datenblatt/NachweisBefehl.h"
 #include "korvalin/datenblatt/TLayoutDialog.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Application.h"
 #include "platform/window/Button.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/CommandIds.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/tests/WSchVOHaus.h"
+#include "testsupport/UserInput.h"
+
+#include <cstdlib>
 
 namespace projekttest {
 namespace {
@@ -136,6 +140,11 @@ TEST_F(Auswahl, ListenUndAlleAuswaehlen) {
         EXPECT_EQ(d.Auswahl, (std::vector<int>{2}));
         klick(d, D::IDC_PROJEKT);
         EXPECT_EQ(d.Gewaehlt, 11);
+        if (const char* ordner = std::getenv("KORVALIN_BILDER")) {
+            TApplication::PumpWaitingMessages();
+            testsupport::SaveWindowPicture(d,
+                                           (std::string(ordner) + "/nachweise_dialog.png").c_str());
+        }
         d.CmOk();
     });
 }
