@@ -1,6 +1,7 @@
 // The heat-protection proof sheet of a large project laid out as its window
 // does when it opens: 1000 chosen components, each with its sheet (aim: at
 // most 1 s); and one page of the proof painted.
+#include "bench/BenchQt.h"
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "korvalin/datenblatt/TDatenblattAufbau.h"
 #include "platform/gdi/MeasuringDC.h"
@@ -27,6 +28,7 @@ TGesamtProjekt& GrossesProjekt() {
 // The proof sheet of the chosen placed components, as the proofs command
 // hands them over (each by its type).
 void blatt(TDatenblattAufbau& b) {
+    QtStarten();
     TGesamtProjekt& g = GrossesProjekt();
     b.Gesamtprojekt = &g;
     b.SeitenAusrichtung(false);
