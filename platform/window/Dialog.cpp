@@ -187,6 +187,7 @@ void TDialog::SetupWindow() {
     if (placed) {
         const TRect size = MapDialogRect({0, 0, resource_.size.cx, resource_.size.cy});
         if (!size.IsEmpty()) dlg->resize(size.Width(), size.Height());
+        if (minSize_.cx > 0 || minSize_.cy > 0) dlg->setMinimumSize(minSize_.cx, minSize_.cy);
     } else {
         auto* layout = new QVBoxLayout(dlg);
         for (auto* w : Children())
@@ -194,6 +195,11 @@ void TDialog::SetupWindow() {
     }
     SetDefaultButton(defaultId_);
     if (transfer_) TransferData(TTransferDirection::SetData);
+}
+
+void TDialog::SetMinimumSize(TSize size) {
+    minSize_ = size;
+    if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);
 }
 
 TRect TDialog::MapDialogRect(const TRect& u) const {

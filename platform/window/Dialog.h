@@ -40,6 +40,8 @@ public:
     int Result() const { return result_; }
     bool Ended() const { return ended_; }
     const TDialogResource& Resource() const { return resource_; }
+    // The smallest size the user can drag the dialog to (WM_GETMINMAXINFO).
+    void SetMinimumSize(TSize size);
     // A page inside another window (the resource's embedded flag).
     bool IsEmbedded() const { return resource_.embedded; }
 
@@ -73,6 +75,7 @@ private:
     bool ended_ = false;
     int result_ = -1;
     int defaultId_ = 0;
+    TSize minSize_;
 };
 
 // The modal loop behind Execute: Qt's, or a test's script.
