@@ -22,9 +22,12 @@ TWindow* DatenblattOeffnen(int befehl, korpusMDIClient& client) {
     switch (befehl) {
     case CM_MASSENERMITTLUNG:
         return zeigen<TMassenDatenWindow>(client, 3);
+    case CM_PROJEKTDATEN:
+        return zeigen<TProjektDatenWindow>(client, 1);
+    case CM_ENERGIEDATEN:
+        return zeigen<TEnergieDatenWindow>(client, 2);
     // Sheets whose content is still to come open here once it is:
-    // CM_PROJEKTDATEN TProjektDatenWindow (1), CM_ENERGIEDATEN
-    // TEnergieDatenWindow (2), CM_HUELLFLAECHENDATEN TFassadenDatenWindow (6),
+    // CM_HUELLFLAECHENDATEN TFassadenDatenWindow (6),
     // CM_BAUTEIL_UEBERSICHT TBauteilViewWindow (7), CM_VOLUMEN_FLAECHENDATEN
     // TFlaechenDatenWindow (8).
     default:

@@ -67,13 +67,25 @@ void TDatenblattAufbau::BauteilFensterblaetterAusgeben(TDC& dc, int pass) {
 
 void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pass) {
     if (!bauteil) return;
-    // FIXME: per area section: the reference table (kind 1), input field,
-    // the graphic block, the component data sheet with its layer table
-    // (kind 2), the Glaser block and TauwasserGrenzwerte through
-    // BauteilPaarInhaltAusfuehren, FeuchteHinweise through
-    // BauteilInhaltAusfuehren, FlaechenheizungPruefung and
-    // RolladenkastenPruefung, input fields.
-    (void)dc;
+    const int bereiche = int(bauteil->Flaechenanteile.GetItemsInContainer());
+    for (int i = 0; i < bereiche; ++i) {
+        TEinfachBauteil* variante = &bauteil->Flaechenanteile[size_t(i)];
+        Block.Zaehler = 0;
+        // FIXME: the reference table (kind 1), input field, the graphic
+        // block, the component data sheet with its layer table (kind 2), the
+        // Glaser block and TauwasserGrenzwerte through
+        // BauteilPaarInhaltAusfuehren, FeuchteHinweise through
+        // BauteilInhaltAusfuehren.
+        if (!DateiFlag()) {
+            if (variante->FlaechenheizungStatus)
+                BauteilInhaltAusfuehren(dc, bauteil, variante, i, bereiche, 0, pass,
+                                        &TDatenblattBasis::FlaechenheizungPruefung);
+            if (variante->RolladenkastenStatus)
+                BauteilInhaltAusfuehren(dc, bauteil, variante, i, bereiche, 0, pass,
+                                        &TDatenblattBasis::RolladenkastenPruefung);
+        }
+        EingabefeldBlock(dc, pass, bauteil->Nummer, i);
+    }
 }
 
 void TDatenblattAufbau::FensterblattAusgeben(TDC& dc, TRFenster* fenster, int pass) {
