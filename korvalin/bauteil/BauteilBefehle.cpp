@@ -2,6 +2,7 @@
 // ranges, a direct U-value, the area of a placed component, storing in the
 // user catalogues and the layer optimisation.
 #include "korvalin/bauteil/BauteilTexte.h"
+#include "korvalin/bauteil/FlaechenRechner.h"
 #include "korvalin/bauteil/TBTOptimierungDialog.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilFlaechenBereicheDialog.h"
@@ -89,27 +90,7 @@ void TBauteilDialog::KWertEingeben() {
 void TBauteilDialog::FlaecheEingeben() {
     if (!PBauteil) return;
     TPBauteil& b = *PBauteil;
-    const bool angelegt = b.Flaechenliste.IsEmpty();
-    if (angelegt) {
-        auto erste = std::make_unique<TDimVolumen>();
-        erste->Name = "Fläche 1";
-        erste->Nummer = 0;
-        b.Flaechenliste.Add(std::move(erste));
-    }
-    // The calculator works on copies: Cancel leaves the component as it was.
-    TDimVolumenListe kopien;
-    DimVolumenKopieren(kopien, b.Flaechenliste);
-    TFlaechenVolumenDialog rechner(this, kopien, b.CADNummer, b.Name,
-                                   TFlaechenVolumenDialog::Flaechen);
-    if (rechner.Execute() != IDOK) {
-        if (angelegt) b.Flaechenliste.Flush();
-        return;
-    }
-    b.CADNummer = rechner.BauteilNummer();
-    b.Flaechenliste = std::move(kopien);
-    // The net area follows from the gross area, which is the sum of the list.
-    b.Bruttoflaeche = 0;
-    for (const TDimVolumen& d : b.Flaechenliste) b.Bruttoflaeche += d.Wert;
+    if (!FlaecheMitRechner(this, b)) return;
     if (TProjekt* p = projekt()) p->FlaecheBerechnen(&b);
     ErgebnisseAnzeigen(1, 0, 1, 0);
     ProjektNeuBerechnen(2, 0);

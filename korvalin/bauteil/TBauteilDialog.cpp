@@ -160,10 +160,16 @@ TBauteilDialog::TBauteilDialog(TWindow* parent, TRBauteil* bauteil, int bereich,
     r.Command(CM_BAUSTOFF_IN_DATEI, [this] { BaustoffInDateiSpeichern(); });
     r.Command(CM_OPTIMIEREN, [this] { SchichtOptimierenBefehl(); });
     r.Command(CM_FLAECHE, [this] { FlaecheEingeben(); });
-    // The climate, condensation, diagram and data-sheet commands come later.
-    for (int id : {int(IDC_KLIMA), int(IDC_TAUWASSER), 2481, 2000, 2010, 2490, 2498,
-                   int(CM_DATENBLATT), int(CM_TEMPERATURVERLAUF), int(CM_PERIODISCH),
-                   int(CM_TEMPERATURFENSTER), int(CM_GLASERFENSTER)})
+    // Climate, condensation and the diagrams.
+    r.Command(IDC_KLIMA, [this] { KlimaBearbeiten(); });
+    r.Command(IDC_TAUWASSER, [this] { TauwasserBeurteilen(); });
+    for (int id : {int(CM_TEMPERATURDIAGRAMM), int(CM_TEMPERATURFENSTER)})
+        r.Command(id, [this] { TemperaturverlaufAnzeigen(); });
+    for (int id : {int(CM_GLASERDIAGRAMM), int(CM_GLASERFENSTER)})
+        r.Command(id, [this] { GlaserDiagrammAnzeigen(); });
+    // The data-sheet commands come with the data-sheet windows.
+    for (int id :
+         {2481, 2490, 2498, int(CM_DATENBLATT), int(CM_TEMPERATURVERLAUF), int(CM_PERIODISCH)})
         r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
 
     const auto aufSchicht = [this](TCommandEnabler& ce) {

@@ -57,6 +57,8 @@ public:
         CM_TEMPERATURVERLAUF = 11845,
         CM_PERIODISCH = 11844,
         CM_FLAECHE = 12101,
+        CM_TEMPERATURDIAGRAMM = 2000,
+        CM_GLASERDIAGRAMM = 2010,
     };
 
     // bereich: the area range shown first (0 when out of range); pBauteil:
@@ -121,6 +123,12 @@ public:
     void BauteilInDateiSpeichern();
     void BaustoffInDateiSpeichern();
     void SchichtOptimierenBefehl();
+
+    // Climate sheet, condensate judgement and the two diagram windows.
+    void KlimaBearbeiten();
+    void TauwasserBeurteilen();
+    void TemperaturverlaufAnzeigen();
+    void GlaserDiagrammAnzeigen();
 
     TRBauteil* Bauteil() const { return bauteil_; }
     TEinfachBauteil* AktuellerBereich() const { return bereich_; }

@@ -22,6 +22,9 @@ class TDC;
 class TFont;
 class TGesamtProjekt;
 class TProjekt;
+class TEinfachBauteil;
+class TRFenster;
+class TPFenster;
 class TFixDaten;
 class TDateiFixDaten;
 class TBtTextGroessen;
@@ -153,6 +156,66 @@ public:
     void MassenTitel(TDC& dc, int pass);
     void MassenTabelle(TDC& dc, int anzahl, int erster, int pass);
     void MassenZeilenZeichnen(TDC& dc, int erster, int zeilen, int spalten);
+
+    // --- Content: heat-protection proof, energy sheet, project title sheet ---
+    // (each in its own source file: Waermebedarf, Diagramme, Anforderungen,
+    // Bauteilverfahren, Energie, Projektdaten)
+    // The number rule of the tables: the fixed format below ExponentLimit,
+    // "%5.4G" at or above it; `vor` is written before the number when given.
+    std::string GrenzZahl(const char* fest, double wert, const char* nach,
+                          const char* vor = nullptr) const;
+    void WaermebedarfsTabelle(TDC& dc, int pass);
+    void TransmissionsKreisdiagramm(TDC& dc, int breite, int hoehe, int tiefe,
+                                    const double* anteile, int anzahl, int pass);
+    void KreisdiagrammBeschriften(TDC& dc, int breite, int hoehe, const double* anteile, int anzahl,
+                                  int pass);
+    void BilanzBalkendiagramm(TDC& dc, int breite, int hoehe, int tiefe, const double* werte,
+                              int anzahl, int pass);
+    void DiagrammRahmenZeichnen(TDC& dc, TPoint& ursprung, int breite, int hoehe, int dx, int dy);
+    void AchsenBeschriften(TDC& dc, TPoint& ursprung, int dx, int dy, int hoehe);
+    void BalkenZeichnen(TDC& dc, TRect* balken, int k, int dx, int dy);
+    void BalkenBeschriften(TDC& dc, TRect& balken, int dx, double wert);
+    std::array<TRect, 10> Diagrammbeschriftungen{}; // chart labels, hit-tested by the mouse
+
+    void AVVerfahrenErgebnis(TDC& dc, int pass);
+    void ZusatzanforderungenUeberschrift(TDC& dc, int pass);
+    void FlaechenheizungAnforderung(TDC& dc, int pass);
+    void SommerlicherWaermeschutzAnforderung(TDC& dc, int pass);
+    void TrennwaendeAnforderung(TDC& dc, int pass);
+    void RolladenkastenAnforderung(TDC& dc, int pass);
+    void HeizkoerperVorFensterAnforderung(TDC& dc, int pass);
+    void FugendurchlassAnforderung(TDC& dc, int pass);
+    void DoppelverglasungAnforderung(TDC& dc, int pass);
+    void WaermeschutzGesamtergebnis(TDC& dc, int pass);
+    void NiedrigenergiehausAnforderung(TDC& dc, int pass);
+    void PassivhausAnforderung(TDC& dc, int pass);
+    void BauteilverfahrenKleineWohngebaeude(TDC& dc, int pass);
+    void BauteilverfahrenBestand(TDC& dc, int pass);
+    void FlaechenheizungPruefung(TDC& dc, const TEinfachBauteil* querschnitt, int pass);
+    void RolladenkastenPruefung(TDC& dc, const TEinfachBauteil* querschnitt, int pass);
+    void HeizkoerperFensterPruefung(TDC& dc, const TRFenster* typ, const TPFenster* fenster,
+                                    int pass);
+    void HeizkoerperAbdeckungErfuellt(TDC& dc, const TRFenster* typ, const TPFenster* fenster,
+                                      int pass);
+    void HeizkoerperAbdeckungNichtErfuellt(TDC& dc, const TRFenster* typ, const TPFenster* fenster,
+                                           int pass);
+    void VerglasungPruefung(TDC& dc, const TRFenster* typ, const TPFenster* fenster, int pass);
+    void FugendurchlassPruefung(TDC& dc, const TRFenster* typ, const TPFenster* fenster, int pass);
+
+    void BauteilverfahrenTitelKleineWohngebaeude(TDC& dc, int pass);
+    void BauteilverfahrenTitelBestand(TDC& dc, int pass);
+    void BauteilListeKleineWohngebaeude(TDC& dc, int anzahl, int erster, int pass);
+    void BauteilListeBestand(TDC& dc, int anzahl, int erster, int pass);
+    void FensterListeBestand(TDC& dc, int anzahl, int erster, int pass);
+    void BauteilZeilenKleineWohngebaeude(TDC& dc, int erster, int anzahl, int spalten);
+    void BauteilZeilenBestand(TDC& dc, int erster, int anzahl, int spalten);
+    void FensterZeilenBestand(TDC& dc, int erster, int anzahl, int spalten);
+    void FensterZeileKleineWohngebaeude(TDC& dc, int pass);
+
+    void HeizsystemTabelle(TDC& dc, int pass);
+    void HeizwaermebedarfTabelle(TDC& dc, int pass);
+    void EnergieverbrauchTabelle(TDC& dc, int pass);
+    void ProjektdatenTabelle(TDC& dc, int pass);
 
     // --- Content: the component sheet and the window sheets ---
     // Component sheet: graphic block, reference table, layer table body.

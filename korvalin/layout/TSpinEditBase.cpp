@@ -28,14 +28,19 @@ void TSpinEditBase<T>::SetValue(T value) {
 }
 
 template <class T>
-void TSpinEditBase<T>::setWide(Wide value) {
-    if (value < Min) value = Min;
-    if (value > Max) value = Max;
-    Value = T(value);
+void TSpinEditBase<T>::ShowValue(T value) {
+    Value = value;
     SetText(Format(Value));
     if (!IsCreated()) return;
     NotifyParent(EN_UPDATE);
     NotifyParent(EN_CHANGE);
+}
+
+template <class T>
+void TSpinEditBase<T>::setWide(Wide value) {
+    if (value < Min) value = Min;
+    if (value > Max) value = Max;
+    ShowValue(T(value));
 }
 
 template <class T>

@@ -20,6 +20,9 @@ public:
     T Value;
 
     void SetValue(T value);
+    // Shows the value as it is, without clamping, and notifies the parent
+    // like SetValue (the settings pages show stored values so).
+    void ShowValue(T value);
     void SetupWindow() override;
 
 protected:

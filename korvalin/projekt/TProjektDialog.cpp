@@ -3,6 +3,7 @@
 #include "korvalin/projekt/AutoSicherung.h"
 
 #include "hilfsmittel/ProfileValues.h"
+#include "korvalin/ausweis/AusweisBefehl.h"
 #include "korvalin/projekt/BaumKnoepfe.h"
 #include "korvalin/shell/Begleitdateien.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -143,6 +144,8 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     for (int id : {int(IDC_MARKIEREN), 12005, 12105, 12209}) r.Command(id, [this] { Markieren(); });
     r.Command(CM_VOLUMEN, [this] { VolumenEingeben(); });
     r.Command(CM_VARIANTE, [this] { VariantenManagerOeffnen(); });
+    // The heat demand certificate.
+    r.Command(CM_WAERMEBEDARFSAUSWEIS, [] { CmWaermebedarfsausweis(); });
     menueFreigaben();
     autoSicherung_ = std::make_unique<AutoSicherung>(*this);
     befehleEintragen();

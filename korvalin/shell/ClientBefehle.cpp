@@ -1,5 +1,8 @@
 // The client's command table: project commands, data sheets, catalogue
 // editors, the forwarders to the project dialog, calculator and context help.
+#include "korvalin/bauteil/TFensterDialog.h"
+#include "korvalin/datenblatt/DatenblattOeffnen.h"
+#include "korvalin/layout/LayoutEinstellungen.h"
 #include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/Export.h"
@@ -78,11 +81,13 @@ bool nachweisMoeglich(const TProjekt& p, const char* titel, const char* titel3) 
 }
 
 // A data sheet: brought to the top when open, else made once its
-// preconditions pass; the sheets themselves come with a later part.
+// preconditions pass; a sheet still to come says so.
 void datenblatt(int befehl, TWindow* offen, bool (*vorbedingung)(const TProjekt&)) {
     auto* p = AktuelleVariante();
     if (!p || nachVorn(offen)) return;
-    if (vorbedingung(*p)) Ausstehend().Ausfuehren(befehl);
+    if (!vorbedingung(*p)) return;
+    auto* client = Korpus().Client;
+    if (!client || !DatenblattOeffnen(befehl, *client)) Ausstehend().Ausfuehren(befehl);
 }
 
 void kontextHilfe(korpusMDIClient& client) {
@@ -179,7 +184,7 @@ void korpusMDIClient::befehleEintragen() {
         });
     };
     katalog(CM_BAUSTOFFDATEI, BaustoffDateiFenster);
-    katalog(CM_FENSTERDATEI, FensterDateiFenster);
+    r.Command(CM_FENSTERDATEI, [this] { FensterDateiOeffnen(*this); });
     katalog(CM_BAUTEILDATEI, BauteilDateiFenster);
 
     auto& e = Korpus().Ansichten;
@@ -214,6 +219,12 @@ void korpusMDIClient::befehleEintragen() {
         datenblatt(CM_MASSENERMITTLUNG, e.MassenDaten, [](const TProjekt&) { return true; });
     });
     mitProjekt(CM_VERGLEICH_BAUTEILE, [this] { BauteilVergleichAnzeigen(this); });
+
+    // Print layout settings: a data sheet answers for its own; from here
+    // they are the open project's, or the program's without a project.
+    r.Command(CM_LAYOUT_EINSTELLUNGEN, [this] {
+        LayoutEinstellungenBearbeiten({this, LayoutZielDesMenues()});
+    });
 
     r.Command(CM_TASCHENRECHNER, [] { taschenrechner(); });
     r.Command(CM_KONTEXTHILFE, [this] { kontextHilfe(*this); });

@@ -2,6 +2,9 @@
 
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
+#include "korvalin/bauteil/TFensterBearbeitenDialog.h"
+#include "korvalin/bauteil/TFensterWahlDialog.h"
+#include "korvalin/bauteil/TFensterWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "platform/services/MessageBox.h"
 
@@ -22,8 +25,11 @@ void EditorZugang::BauteilEditor(TRBauteil& typ, TPBauteil* platziert, EditorAuf
     if (auftrag == EditorAuftrag::FlaecheEingeben) editor->FlaecheEingeben();
 }
 
-void EditorZugang::FensterEditor(TRFenster&, TPFenster*, EditorAuftrag) {
-    nichtVerfuegbar("Der Fenster-Editor");
+void EditorZugang::FensterEditor(TRFenster& typ, TPFenster* platziert, EditorAuftrag auftrag) {
+    auto* client = Korpus().Client;
+    if (!client) return;
+    TFensterBearbeitenDialog* editor = FensterEditorOeffnen(*client, &typ, platziert, true);
+    if (editor && auftrag == EditorAuftrag::FlaecheEingeben) editor->FlaecheEingeben();
 }
 
 bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
@@ -31,9 +37,19 @@ bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
     return false;
 }
 
-bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>&) {
-    nichtVerfuegbar("Der Fenster-Katalog");
-    return false;
+bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt) {
+    TFensterEinfuegenDialog dlg(Korpus().ProjektDialog);
+    if (dlg.Execute() != IDOK) return false;
+    gewaehlt = dlg.Gewaehlt;
+    return true;
+}
+
+bool EditorZugang::FensterAuswaehlen(TBaustoffSchluessel& gewaehlt) {
+    TFensterSchluessel schluessel;
+    TFensterWahlDialog dlg(Korpus().ProjektDialog, schluessel);
+    if (dlg.Execute() != IDOK) return false;
+    gewaehlt = schluessel;
+    return true;
 }
 
 EditorZugang& Editoren() {

@@ -32,6 +32,8 @@ public:
     // The catalogue pickers: false when cancelled, else the chosen keys.
     virtual bool BauteileWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt);
     virtual bool FensterWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt);
+    // The window editor's "Aus Datei einfügen": one catalogue window.
+    virtual bool FensterAuswaehlen(TBaustoffSchluessel& gewaehlt);
 };
 
 // The current one: Korpus().Editoren, or the default.

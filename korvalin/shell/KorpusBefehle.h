@@ -54,6 +54,9 @@ enum : int {
     CM_MRU_BASIS = 8000,
     CM_MRU_ERSTER = 8001,
     CM_MRU_LETZTER = 8009,
+    // The data sheets' page commands.
+    CM_SEITEN_NUMMERIERUNG = 6514,
+    CM_GEHE_ZU_SEITE = 11843,
 };
 
 enum : uint32_t {

@@ -4,11 +4,13 @@
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
+#include "platform/base/Directories.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "testsupport/TempDir.h"
 
 namespace {
 
@@ -92,9 +94,10 @@ TEST_F(Clientbefehle, SheetsWithoutPlacedItemsSayWhyTheyDoNotOpen) {
         EXPECT_EQ(services.Messages().Calls().back().type, MB_OK | MB_ICONEXCLAMATION);
     }
     EXPECT_TRUE(befehle.ereignisse.empty()) << "no sheet is made";
-    // The take-off has no precondition: its sheet is the next part's.
+    // The take-off has no precondition: its sheet opens.
     befehl(CM_MASSENERMITTLUNG);
-    EXPECT_EQ(befehle.ereignisse, std::vector<std::string>{"befehl 2497"});
+    EXPECT_TRUE(befehle.ereignisse.empty());
+    EXPECT_NE(Korpus().Ansichten.MassenDaten, nullptr);
 }
 
 TEST_F(Clientbefehle, CommandsTheDialogDoesNotCarryOutGoToThePartsStillToCome) {
@@ -136,6 +139,24 @@ TEST_F(Clientbefehle, ContextHelpFollowsTheActiveChild) {
     EXPECT_EQ(hilfe[0].command, uint32_t(HELP_FINDER));
     EXPECT_EQ(hilfe[1].command, uint32_t(HELP_CONTEXT));
     EXPECT_EQ(hilfe[1].data, 1120u);
+}
+
+} // namespace
+
+namespace {
+
+// The menu's "Einstellungen" of the output menu opens the layout settings:
+// without a project they are the program's own, in global.ini.
+TEST_F(Clientbefehle, LayoutSettingsFromTheMenuWithoutAProjectGoToGlobalIni) {
+    EXPECT_TRUE(frei(CM_LAYOUT_EINSTELLUNGEN));
+    services.Dialogs().Expect([](TDialog& d) {
+        EXPECT_EQ(d.GetCaption(), "Einstellungen");
+        d.CmOk();
+    });
+    befehl(CM_LAYOUT_EINSTELLUNGEN);
+    const auto global = CurrentDirectories().config / "global.ini";
+    ASSERT_TRUE(std::filesystem::exists(global));
+    EXPECT_EQ(testsupport::ReadText(global).rfind("[Seitenlayout]\r\nOben=30", 0), 0u);
 }
 
 } // namespace

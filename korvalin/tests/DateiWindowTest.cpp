@@ -28,6 +28,14 @@ struct DateiWindow : shelltest::Programm {
         Starten();
         Pump();
     }
+    // The windows hold the test's counters and slots: they go first.
+    void TearDown() override {
+        if (app && app->Client()) {
+            app->Client()->CloseChildren();
+            ProcessEvents();
+        }
+        Programm::TearDown();
+    }
     TDateiWindow* oeffnen(TWindow*& offen, int& zaehler, const char* titel = "Bauteil-Datei") {
         auto* w = DateiWindowOeffnen(*app->Client(), offen, titel,
                                      [&zaehler] { return new ZaehlDialog(zaehler); });

@@ -185,6 +185,29 @@ void TEdit::SetSelection(int start, int end) {
     }
 }
 
+void TEdit::GetSelection(int& start, int& end) const {
+    start = end = 0;
+    if (auto* e = lineOf(*this)) {
+        start = e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+        end = e->hasSelectedText() ? e->selectionEnd() : start;
+    }
+    if (auto* e = textOf(*this)) {
+        start = e->textCursor().selectionStart();
+        end = e->textCursor().selectionEnd();
+    }
+}
+
+void TEdit::ReplaceSelection(std::string_view text) {
+    if (IsReadOnly()) return;
+    if (auto* e = lineOf(*this)) {
+        e->insert(Qs(text));
+        text_ = e->text().toStdString();
+        modified_ = true;
+        notifyChanged();
+    }
+    if (auto* e = textOf(*this)) e->insertPlainText(Qs(text));
+}
+
 bool TEdit::Transfer(TTransferBuffer::Field& field, TTransferDirection dir) {
     return TransferText(
         field, dir, [this] { return GetText(); }, [this](const std::string& s) { SetText(s); });

@@ -29,6 +29,11 @@ public:
     bool IsModified() const { return modified_; }
     void ClearModify() { modified_ = false; }
     void SetSelection(int start, int end);
+    // Selection by position, for dialogs that insert into a field: the
+    // selection's ends in characters (start == end: the caret), and what
+    // typing over it would do.
+    void GetSelection(int& start, int& end) const;
+    void ReplaceSelection(std::string_view text);
     bool IsMultiLine() const { return multiline_; }
     // The lines as the edit shows them: wrapped at its width when multi-line.
     int GetNumLines() const;

@@ -26,10 +26,9 @@ TDiagrammWindow::TDiagrammWindow(TMDIClient& parent, std::string_view title, TPr
     Responses().Command(CM_FILEPRINTPREVIEW, [this] { CmFilePrintPreview(); });
 }
 
-TDiagrammWindow::~TDiagrammWindow() {
-    // A window destroyed with its client never asked CanClose: it leaves the list here too.
-    if (offen_) std::erase(*offen_, this);
-}
+// A window destroyed without CanClose leaves the list through whoever destroys it: the
+// list may be gone already when the client goes.
+TDiagrammWindow::~TDiagrammWindow() = default;
 
 void TDiagrammWindow::SetupWindow() {
     TMDIChild::SetupWindow();

@@ -99,6 +99,18 @@ public:
     int32_t Seite = 0;
     int32_t VOffset = 0;
 
+    // Heat demand certificate: the running number of its partial-area table,
+    // the numbers of the wall rows behind a glass porch with their mark, the
+    // heat-recovery mark of its considered items, the orientation labels its
+    // window rows printed, and the name and area sub-cells of the window head.
+    int32_t LfdNr = 0;
+    std::vector<int32_t> Glasvorbauten;
+    int32_t GlasvorbauMerker = 0;
+    int32_t WRGMerker = 0;
+    std::array<int32_t, 4> OrientierungGedruckt{};
+    TRect FensterNameZelle;
+    TRect FensterFlaecheZelle;
+
 private:
     void Absatz(TDC& dc, std::string_view text, int32_t weight);
     void Titel(TDC& dc, std::string_view text);

@@ -3,7 +3,9 @@
 // degenerate areas, and independence of the screen it is drawn on.
 #include "GlaserDiagramm.h"
 
+#include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "platform/gdi/ImageDC.h"
+#include "stammwerk/grafik/TBauteilGrafik.h"
 #include "stammwerk/tests/GrafikAufzeichnung.h"
 #include "tauplot/diagramm/DiagrammZahl.h"
 #include "tauplot/diagramm/TBauteilGlaser.h"
@@ -53,6 +55,15 @@ void Bild(Einstellungen& s, TRBauteil& t, const char* name) {
     TRect r = FensterRechteck();
     g.PaintGlaser(bild, r, &t, 0, "Musterhaus", &s.grafik, &s.text, &s.unterlegung, 0, 1);
     EXPECT_TRUE(bild.SavePng(std::string(ordner) + "/" + name + ".png"));
+    // The cross-section drawing of the same wall beside it, for the reviewer's comparison.
+    TEinfachBauteil& e = t.Flaechenanteile[0];
+    e.SetBauteilGrafikNeu(&t);
+    TImageDC quer(760, 560);
+    TBtSeitenGroessen seiten;
+    e.Grafik->SetPosition(10, 10);
+    e.Grafik->PrepareDraw(quer, TRect(0, 0, 760, 560), false, false, true, &s.grafik, &seiten,
+                          false);
+    EXPECT_TRUE(quer.SavePng(std::string(ordner) + "/" + name + "_querschnitt.png"));
 }
 
 TEST(GlaserSkalierung, DivisionsOfTheTotalSd) {

@@ -1,0 +1,162 @@
+#include "korvalin/ausweis/AusweisSeite.h"
+
+#include "platform/gdi/Brush.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TPFenster.h"
+#include "stammwerk/modell/TProjekt.h"
+#include "tauplot/diagramm/TText.h"
+
+#include <charconv>
+
+namespace ausweis {
+
+TFont Arial(int32_t height, int32_t weight) {
+    return TFont("Arial", height, 0, 0, 0, weight);
+}
+
+TFont ArialFett(int32_t height) {
+    return Arial(height, FW_BOLD);
+}
+
+void LayoutWerteSetzen(TText& t) {
+    constexpr int32_t zeilen = 90, hoehe = 14, einheit = 5;
+    t.Seitenanzahl = 1;
+    t.Zeichnen = 1;
+    t.Drucken = false;
+    t.ZeilenProSeite = zeilen;
+    t.LinkerRand = 0.1;
+    t.Einheit = hoehe;
+    t.TextZeilenHoehe = hoehe;
+    t.SeitenBreite = einheit * 150;
+    t.SeitenHoehe = zeilen * hoehe;
+    t.TabellenZeilenHoehe = hoehe + 10;
+    t.SpaltenEinheit = einheit;
+    t.Reservezeilen = 0;
+}
+
+const TProjekt* Projekt(const TText& t) {
+    return t.Projekt ? t.Projekt->AktuellesProjekt : nullptr;
+}
+
+int32_t Links(const TText& t) {
+    return int32_t(t.SeitenBreite * t.LinkerRand);
+}
+
+double Nutzbreite(const TText& t) {
+    return t.SeitenBreite - t.SeitenBreite * t.LinkerRand;
+}
+
+std::string ZahlMit(double wert, std::string_view nach, int stellen) {
+    // to_chars ignores the locale: the certificate always shows a point.
+    char puffer[400];
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+    std::string s = fehler == std::errc() ? std::string(puffer, ende) : std::string("--");
+    if (s == "-0.00" || s == "-0.0") s.erase(0, 1);
+    return s.append(nach);
+}
+
+std::string Zahl(std::string_view vor, double wert, int stellen) {
+    return std::string(vor) + ZahlMit(wert, "", stellen);
+}
+
+std::string Leer(int n) {
+    return std::string(size_t(n), ' ');
+}
+
+bool Sichtbar(TText& t) {
+    t.ScrollerPos();
+    return t.Zeichnen != 0;
+}
+
+void Schreiben(TDC& dc, std::string_view text, TRect r, uint32_t format) {
+    dc.DrawText(text, r, format | DT_NOPREFIX);
+}
+
+void Messen(TDC& dc, std::string_view text, TRect& r, uint32_t format) {
+    dc.DrawText(text, r, format | DT_CALCRECT | DT_NOPREFIX);
+}
+
+void Linie(TDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    dc.MoveTo(x1, y1);
+    dc.LineTo(x2, y2);
+}
+
+void Rahmen(TDC& dc, int32_t l, int32_t t, int32_t r, int32_t b) {
+    const TBrush alt = dc.SelectObject(TBrush::Stock(NULL_BRUSH));
+    dc.Rectangle(l, t, r, b);
+    dc.SelectObject(alt);
+}
+
+void Rahmen(TDC& dc, const TRect& r) {
+    Rahmen(dc, r.left, r.top, r.right, r.bottom);
+}
+
+void Kreuz(TDC& dc, const TRect& r) {
+    StiftWahl stift(dc, 2);
+    Linie(dc, r.left, r.top, r.right, r.bottom);
+    Linie(dc, r.left, r.bottom, r.right, r.top);
+}
+
+void Umbruch(TText& t, TDC& dc) {
+    t.Seitenumbruch(dc);
+    t.TextRect.bottom = t.TextRect.top;
+}
+
+int32_t FreieZeilen(const TText& t) {
+    if (t.Einheit <= 0) return 0;
+    const int32_t fuss = t.AktuelleSeite * t.SeitenHoehe - int32_t(0.1 * t.SeitenHoehe);
+    return (fuss - t.TextRect.bottom) / t.Einheit;
+}
+
+bool Passt(const TText& t, int32_t hoehe) {
+    const int32_t fuss = t.AktuelleSeite * t.SeitenHoehe - int32_t(0.1 * t.SeitenHoehe);
+    return t.TextRect.bottom + hoehe <= fuss;
+}
+
+bool PlatzFuerUnterschrift(const TText& t) {
+    return FreieZeilen(t) >= 10;
+}
+
+bool PlatzFuerBereich7(const TText& t) {
+    return FreieZeilen(t) >= 20;
+}
+
+void UnterschriftPosition(TText& t) {
+    t.TextRect.bottom = t.AktuelleSeite * t.SeitenHoehe - t.SeitenHoehe / 4;
+}
+
+void ZellenAuslegen(TText& t, int n, const int32_t* breiten, int spalten, int32_t links,
+                    int32_t oben, int32_t hoehe) {
+    if (t.Zellen.size() < size_t(n) + 1) t.Zellen.resize(size_t(n) + 1);
+    for (int i = 0; i <= n; ++i)
+        for (TRect& z : t.Zellen[size_t(i)]) z = TRect(links, oben, links, oben);
+    for (int i = 1; i <= n; ++i) {
+        auto& zeile = t.Zellen[size_t(i)];
+        for (int j = 1; j <= spalten && j < TText::kZellenProZeile; ++j) {
+            TRect& z = zeile[size_t(j)];
+            z.left = zeile[size_t(j - 1)].right;
+            z.top = t.Zellen[size_t(i - 1)][size_t(j)].bottom;
+            z.right = z.left + breiten[j - 1];
+            z.bottom = z.top + hoehe;
+        }
+    }
+}
+
+const TRect& Zelle(const TText& t, int zeile, int spalte) {
+    static const TRect leer;
+    if (zeile < 0 || size_t(zeile) >= t.Zellen.size() || spalte < 0 ||
+        spalte >= TText::kZellenProZeile)
+        return leer;
+    return t.Zellen[size_t(zeile)][size_t(spalte)];
+}
+
+int FensterGruppe(const TPFenster& f, bool mitNeigung) {
+    int gruppe = f.Orientierung <= Ost ? int(f.Orientierung) : int(West);
+    // Inclination in degrees; shading share 0..1 (WSchVO 1995 Anlage 1 Ziffer 1.6.4).
+    if (mitNeigung && f.Neigung < 15) gruppe = West;
+    if (f.Verschattung > 0.5) gruppe = Nord;
+    return gruppe;
+}
+
+} // namespace ausweis

@@ -1,0 +1,61 @@
+// Which certificate the project calls for, and the page sequence of each.
+#include "korvalin/ausweis/AusweisBloecke.h"
+#include "korvalin/ausweis/AusweisSeite.h"
+#include "stammwerk/modell/TProjekt.h"
+#include "tauplot/diagramm/TText.h"
+
+namespace ausweis {
+
+Variante VarianteWaehlen(const TText& t, int methode) {
+    const TProjekt* p = Projekt(t);
+    if (!p || p->Baumassnahme != 0) return Variante::Keine;
+    if (!p->NormaleInnentemperatur) return Variante::C;
+    if (!p->KleinesWohngebaeude || methode == 1) return Variante::A;
+    return Variante::B;
+}
+
+void AusweisLayout(TText& t, TDC& dc, int methode) {
+    t.AktuelleSeite = 1;
+    t.TextRect = TRect();
+    switch (VarianteWaehlen(t, methode)) {
+    case Variante::Keine:
+        return;
+    case Variante::A:
+        AusweisKopfA(t, dc);
+        AusweisGebaeudeDaten(t, dc);
+        AusweisHeizwaermebedarf(t, dc);
+        AusweisBezugsflaeche(t, dc);
+        AusweisHinweise(t, dc);
+        AusweisWeitereMerkmale(t, dc);
+        Umbruch(t, dc);
+        AusweisTeilflaechenTabelle(t, dc);
+        t.WRGMerker = 0;
+        if (!PlatzFuerBereich7(t)) Umbruch(t, dc);
+        AusweisBeruecksichtigt(t, dc);
+        AusweisFussnoten(t, dc);
+        if (!PlatzFuerUnterschrift(t)) Umbruch(t, dc);
+        break;
+    case Variante::B:
+        VereinfachtTitel(t, dc);
+        AusweisGebaeudeDaten(t, dc);
+        VereinfachtAbschnittI(t, dc);
+        VereinfachtTabelle(t, dc);
+        Umbruch(t, dc);
+        VereinfachtAbschnittII(t, dc);
+        VereinfachtHinweis(t, dc);
+        break;
+    case Variante::C:
+        KopfNiedrigeInnentemperaturen(t, dc);
+        AusweisGebaeudeDaten(t, dc);
+        JahresTransmissionswaermebedarf(t, dc);
+        TransmissionswaermebedarfVergleich(t, dc);
+        HinweiseTransmissionswaermebedarf(t, dc);
+        TeilflaechenTabelleNiedrig(t, dc);
+        if (!PlatzFuerUnterschrift(t)) Umbruch(t, dc);
+        break;
+    }
+    UnterschriftPosition(t);
+    AusweisUnterschrift(t, dc);
+}
+
+} // namespace ausweis

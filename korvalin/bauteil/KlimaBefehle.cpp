@@ -1,0 +1,228 @@
+// The component editor's moisture and temperature commands: the "Klima"
+// sheet, the judgement of a considerable condensate mass, and the
+// temperature-profile and Glaser windows with the checks before they open.
+#include "korvalin/bauteil/BauteilDiagramme.h"
+#include "korvalin/bauteil/TBauteilDialog.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/korpusMDIClient.h"
+#include "platform/services/MessageBox.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TRBauteil.h"
+#include "tauplot/diagramm/DiagrammZahl.h"
+#include "tauplot/diagramm/TBauteilKlimaDatenDialog.h"
+#include "tauplot/diagramm/TKlimaNachweisDialog.h"
+#include "tauplot/diagramm/TTauwasserDialog.h"
+#include "tauplot/diagramm/TTemperaturDialog.h"
+#include "tauplot/property/TPropertyDialog.h"
+
+namespace {
+
+// The "Klima" sheet (resource 1220 of the diagram library).
+TDialogResource klimaSheet() {
+    const int w = 350, h = 250;
+    return {"Klima",
+            {w, h},
+            {
+                {TControlKind::DefButton, IDOK, "OK", {w - 165, h - 20, w - 115, h - 6}},
+                {TControlKind::Button, IDCANCEL, "Abbrechen", {w - 110, h - 20, w - 60, h - 6}},
+                {TControlKind::Button, 9, "&Hilfe", {w - 55, h - 20, w - 5, h - 6}},
+            }};
+}
+
+uint16_t an(bool b) {
+    return b ? 1 : 0;
+}
+
+void hinweis(const char* text, const char* titel) {
+    MessageBox(text, titel, MB_OK | MB_ICONEXCLAMATION);
+}
+
+std::string projektname(const TRBauteil& t) {
+    const TGesamtProjekt* g = Korpus().AktuellesProjekt;
+    return t.Nummer == TRBauteil::KeineNummer || !g ? std::string() : g->GetFileName(true);
+}
+
+} // namespace
+
+void TBauteilDialog::KlimaBearbeiten() {
+    TRBauteil& t = *bauteil_;
+    TKlima& k = t.Klima;
+    const std::string hilfe = Korpus().HilfeDatei;
+
+    TKlimaNachweisStruct nachweis;
+    nachweis.Fuehren = an(k.KlimaMerker1 == 0);
+    nachweis.Erfuellt = an(k.KlimaMerker1 == 1);
+    nachweis.NichtFuehren = an(k.KlimaMerker1 == 2);
+    nachweis.Kommentar = k.Zusatztext;
+    nachweis.Schwelle05 = an(k.KlimaMerker2 == 1);
+    nachweis.Schwelle10 = an(k.KlimaMerker2 != 1);
+
+    TBauteilKlimaDatenStruct d;
+    d.TauInnen.Zeigen(k.ThetaI, "%1.0lf");
+    d.TauAussen.Zeigen(k.ThetaE, "%1.0lf");
+    d.TauFeuchteInnen.Zeigen(k.PhiI, "%1.0lf", 100);
+    d.TauFeuchteAussen.Zeigen(k.PhiE, "%1.0lf", 100);
+    d.TauDauer.Zeigen(k.Tauperiode, "%1.0lf");
+    d.VerdInnen.Zeigen(k.ThetaI_V, "%1.0lf");
+    d.VerdAussen.Zeigen(k.ThetaE_V, "%1.0lf");
+    d.VerdFeuchteInnen.Zeigen(k.PhiI_V, "%1.0lf", 100);
+    d.VerdFeuchteAussen.Zeigen(k.PhiE_V, "%1.0lf", 100);
+    d.VerdDauer.Zeigen(k.Verdunstungsperiode, "%1.0lf");
+    d.Weber = an(k.OberflaecheDreifachRsi == 0);
+    d.Schild = an(k.OberflaecheDreifachRsi != 0);
+    d.Eingeben = an(k.AussenluftVerdunstung == 0);
+    d.Berechnen = an(k.AussenluftVerdunstung != 0);
+    d.Oberflaeche.Zeigen(k.ThetaOberflaeche_V, "%1.0lf");
+    d.TauwasserVerdunstung = an(t.Feuchteoption != 0);
+    d.Kommentar = k.Titel;
+
+    TTemperaturStruct temp;
+    const TTemperatur& tt = t.Temperatur;
+    temp.WinterInnen.Zeigen(tt.InnenWinter, "%1.0lf");
+    temp.WinterAussen.Zeigen(tt.AussenWinter, "%1.0lf");
+    temp.SommerInnen.Zeigen(tt.InnenSommer, "%1.0lf");
+    temp.SommerAussen.Zeigen(tt.TemperaturB, "%1.0lf");
+    temp.Hell.Zeigen(tt.OberflaecheSommerHell, "%1.0lf");
+    temp.Dunkel.Zeigen(tt.OberflaecheSommerDunkel, "%1.0lf");
+
+    TPropertyDialog sheet(this, klimaSheet(), Tab::SingleHeight);
+    sheet.Add("Diffusionsnachweis führen", new TKlimaNachweisDialog(&sheet, hilfe, nachweis), 1);
+    sheet.Add("Klimabedingungen", new TBauteilKlimaDatenDialog(&sheet, hilfe, d, int(t.Bauteilart)),
+              1);
+    sheet.Add("Temperaturverlauf", new TTemperaturDialog(&sheet, hilfe, temp, false, nullptr), 1);
+    if (sheet.Execute() != IDOK) return;
+
+    Korpus().BauteilDatenGeaendert = true;
+    k.KlimaMerker1 = nachweis.Erfuellt ? 1 : nachweis.NichtFuehren ? 2 : 0;
+    k.Zusatztext = nachweis.Kommentar;
+    k.KlimaMerker2 = nachweis.Schwelle05 ? 1 : 0;
+    k.ThetaI = d.TauInnen.Lesen();
+    k.ThetaE = d.TauAussen.Lesen();
+    k.PhiI = d.TauFeuchteInnen.Lesen();
+    k.PhiE = d.TauFeuchteAussen.Lesen();
+    k.Tauperiode = d.TauDauer.Lesen();
+    k.ThetaI_V = d.VerdInnen.Lesen();
+    k.ThetaE_V = d.VerdAussen.Lesen();
+    k.PhiI_V = d.VerdFeuchteInnen.Lesen();
+    k.PhiE_V = d.VerdFeuchteAussen.Lesen();
+    k.Verdunstungsperiode = d.VerdDauer.Lesen();
+    k.OberflaecheDreifachRsi = d.Schild ? 1 : 0;
+    k.AussenluftVerdunstung = d.Berechnen ? 1 : 0;
+    k.ThetaOberflaeche_V = d.Oberflaeche.Lesen();
+    t.Feuchteoption = d.TauwasserVerdunstung ? 1 : 0;
+    k.Titel = d.Kommentar;
+    TTemperatur& neu = t.Temperatur;
+    neu.InnenWinter = temp.WinterInnen.Lesen();
+    neu.AussenWinter = temp.WinterAussen.Lesen();
+    neu.InnenSommer = temp.SommerInnen.Lesen();
+    neu.TemperaturB = temp.SommerAussen.Lesen();
+    neu.OberflaecheSommerHell = temp.Hell.Lesen();
+    neu.OberflaecheSommerDunkel = temp.Dunkel.Lesen();
+
+    ErgebnisseAnzeigen(1, 1, 0, 2);
+    SchichtTabelleFuellen();
+    ProjektNeuBerechnen(1, 0);
+    Geaendert = true;
+}
+
+void TBauteilDialog::TauwasserBeurteilen() {
+    if (!bereich_) return;
+    TEinfachBauteil& e = *bereich_;
+    TTauwasserStruct d;
+    d.Menge = DiagrammZahl::Festkomma(e.Diffusion.Tauwassermenge, 4, 3);
+    const int urteil = e.TauwassergrenzeAusgenommen;
+    d.NichtGeprueft = an(urteil != 1 && urteil != 2);
+    d.Unbedenklich = an(urteil == 1);
+    d.Bedenklich = an(urteil == 2);
+    d.Kommentar = e.Beschreibung;
+    TTauwasserDialog dlg(this, Korpus().HilfeDatei, d);
+    if (dlg.Execute() != IDOK) return;
+
+    e.TauwassergrenzeAusgenommen = d.Bedenklich ? 2 : d.Unbedenklich ? 1 : 0;
+    e.Beschreibung = d.Kommentar;
+    e.FeuchteErfuellt = 1;
+    for (int f = 0; f < 5; ++f) {
+        // A considerable condensate mass judged harmless does not count.
+        if (f == 1 && e.TauwassergrenzeAusgenommen == 1) continue;
+        if (e.Diffusion.Nachweisfehler[size_t(f)] != 0) e.FeuchteErfuellt = 0;
+    }
+    bauteil_->FeuchteBerechnen(0);
+    ErgebnisseAnzeigen(0, 0, 0, 2);
+    Geaendert = true;
+    ProjektNeuBerechnen(2, 0);
+}
+
+void TBauteilDialog::TemperaturverlaufAnzeigen() {
+    if (!bereich_) return;
+    const char* titel = "Temperaturverlauf anzeigen";
+    const TEinfachBauteil& e = *bereich_;
+    if (e.kWertVorgegeben)
+        return hinweis("Kein Schichtaufbau!\n\n Keine weiteren Daten verfügbar!", titel);
+    if (e.Schichten.IsEmpty()) return hinweis("Keine Bauteil - Schichten angelegt!", titel);
+    double dicke = 0;
+    for (const TSchicht& s : e.Schichten) dicke += s.Schichtdicke;
+    if (!(dicke > 0)) return hinweis("Bauteildicke ist 0!", titel);
+    if (bauteil_->Klima.ThetaI == bauteil_->Klima.ThetaE)
+        return hinweis("Innen - und Außentemperaturen sind gleich.\n"
+                       "Korrigieren Sie bitte die Eingaben!",
+                       "Klimadaten fehlerhaft");
+
+    auto* client = Korpus().Client;
+    if (!client) return;
+    if (TDiagrammWindow* offen =
+            DiagrammSuchen(client->Ansichten.TempDiagramme, *bauteil_, e.Nummer)) {
+        offen->BringWindowToTop();
+        return;
+    }
+    const std::string projekt = projektname(*bauteil_);
+    auto* w = new BauteilTempAnsicht(*client, "Temperaturverlauf in Bauteil " + bauteil_->Name,
+                                     projekt.c_str(), bauteil_, e.Nummer);
+    client->Ansichten.TempDiagramme.push_back(w);
+    w->Create();
+}
+
+void TBauteilDialog::GlaserDiagrammAnzeigen() {
+    if (!bereich_) return;
+    const char* titel = "Glaser - Diagramm anzeigen";
+    TEinfachBauteil& e = *bereich_;
+    if (e.kWertVorgegeben)
+        return hinweis("Kein Schichtaufbau!\n\n Keine weiteren Daten verfügbar!", titel);
+    if (e.Schichten.IsEmpty()) return hinweis("Keine Bauteil - Schichten angelegt!", titel);
+    if (!(e.sd_Summe > 0)) return hinweis("Äquivalente Luftschichtdicke ist 0!", titel);
+    for (const TSchicht& s : e.Schichten)
+        if (s.Schluessel.IsSystemBaustoff() && s.Schluessel.Gruppe != 9)
+            return hinweis("Inhomogene Schicht im Bauteil! Keine Diffusionsberechnung möglich!",
+                           titel);
+
+    if (!e.FeuchteErfuellt) {
+        const auto& f = e.Diffusion.Nachweisfehler;
+        if (f[0])
+            hinweis("Verdunstungsmenge ist kleiner als Tauwassermenge!\n Das Bauteil ist nicht "
+                    "unbedenklich in Bezug auf Feuchte!",
+                    "Glaser-Diagramm");
+        if (f[1] && e.TauwassergrenzeAusgenommen == 0) TauwasserBeurteilen();
+        if (f[4])
+            hinweis("Tauwasserausfall an der Innenoberfläche des Bauteils!", "Glaser-Diagramm");
+    }
+    if (e.TauwasserInVerdunstungsperiode)
+        MessageBox(bauteil_->Feuchteoption
+                       ? "Tauwasserausfall in der Verdunstungsperiode: Rechnerisch "
+                         "berücksichtigt!\n(In Widerspruch zur DIN 4108 Teil 5, 11.2.3)"
+                       : "Tauwasserausfall in der Verdunstungsperiode: Rechnerisch nicht "
+                         "berücksichtigt!\n(nach DIN 4108 Teil 5, 11.2.3)",
+                   "Glaser-Diagramm", MB_OK | MB_ICONINFORMATION);
+
+    auto* client = Korpus().Client;
+    if (!client) return;
+    if (TDiagrammWindow* offen =
+            DiagrammSuchen(client->Ansichten.GlaserDiagramme, *bauteil_, e.Nummer)) {
+        offen->BringWindowToTop();
+        return;
+    }
+    const std::string projekt = projektname(*bauteil_);
+    auto* w = new BauteilGlaserAnsicht(*client, " Glaser-Diagramm: Bauteil " + bauteil_->Name,
+                                       projekt.c_str(), bauteil_, e.Nummer);
+    client->Ansichten.GlaserDiagramme.push_back(w);
+    w->Create();
+}

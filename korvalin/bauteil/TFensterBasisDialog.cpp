@@ -1,0 +1,298 @@
+#include "korvalin/bauteil/TFensterBasisDialog.h"
+
+#include "hilfsmittel/DoubleValidator.h"
+#include "hilfsmittel/ProfileValues.h"
+#include "korvalin/bauteil/BauteilTexte.h"
+#include "korvalin/bauteil/TFensterInfoDialog.h"
+#include "korvalin/shell/AusstehendeBefehle.h"
+#include "korvalin/shell/KatalogZugang.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/TSftTree.h"
+#include "platform/base/TextCompare.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/ReferenceScreen.h"
+#include "platform/profile/Profile.h"
+#include "platform/services/MessageBox.h"
+#include "platform/window/CheckBox.h"
+#include "platform/window/ControlCodes.h"
+#include "platform/window/Edit.h"
+#include "platform/window/RadioButton.h"
+#include "platform/window/ResponseTable.h"
+#include "stammwerk/modell/TFensterDatei.h"
+
+#include <algorithm>
+
+namespace {
+
+using K = TControlKind;
+using B = TFensterBasisDialog;
+
+std::vector<TControlResource> gemeinsam() {
+    return {
+        {K::GroupBox, 701, "Datei:", {5, 3, 281, 17}},
+        {K::GroupBox, 702, "Suchkriterien", {5, 20, 281, 110}},
+        {K::CheckBox, B::IDC_HERSTELLER_AN, "Hersteller", {10, 31, 74, 41}},
+        {K::Edit, B::IDC_HERSTELLER, "", {76, 30, 200, 41}},
+        {K::CheckBox, B::IDC_NAME_AN, "Name", {10, 46, 74, 56}},
+        {K::Edit, B::IDC_NAME, "", {76, 45, 200, 56}},
+        {K::CheckBox, B::IDC_KF_AN, "k_F", {10, 61, 74, 71}},
+        {K::Edit, B::IDC_KF_MIN, "", {76, 60, 112, 71}},
+        {K::Static, 0, "bis", {116, 62, 130, 70}},
+        {K::Edit, B::IDC_KF_MAX, "", {132, 60, 168, 71}},
+        {K::CheckBox, B::IDC_G_AN, "Durchlaßgrad g", {10, 76, 74, 86}},
+        {K::Static, 0, "max.", {116, 77, 130, 85}},
+        {K::Edit, B::IDC_G_MAX, "", {132, 75, 168, 86}},
+        {K::CheckBox, B::IDC_A_AN, "Fugenkoeff. a", {10, 91, 74, 101}},
+        {K::Static, 0, "max.", {116, 92, 130, 100}},
+        {K::Edit, B::IDC_A_MAX, "", {132, 90, 168, 101}},
+        {K::Button, B::IDC_SUCHEN, "Suchen", {214, 88, 276, 102}},
+        {K::GroupBox, 703, "", {5, 113, 281, 130}},
+        {K::RadioButton, B::IDC_STANDARD, "Standard", {10, 119, 80, 128}, true},
+        {K::RadioButton, B::IDC_ALPHABET, "Alphabet", {90, 119, 160, 128}},
+        {K::GroupBox, 705, "", {5, 133, 281, 231}},
+        {K::Custom, B::IDC_LISTE, "", {8, 139, 276, 229}},
+    };
+}
+
+TDialogResource ressource(std::string caption, std::vector<TControlResource> extra) {
+    TDialogResource r;
+    r.caption = std::move(caption);
+    r.size = {340, 240};
+    r.controls = gemeinsam();
+    for (auto& c : extra) {
+        // The derived dialog may place the shared tree frame and tree anew.
+        auto gleich = std::find_if(r.controls.begin(), r.controls.end(),
+                                   [&](const TControlResource& x) { return x.id == c.id && c.id; });
+        if (gleich != r.controls.end())
+            *gleich = c;
+        else
+            r.controls.push_back(c);
+    }
+    return r;
+}
+
+// Text when a criterion is off.
+struct Vorgabe {
+    int id;
+    const char* text;
+};
+constexpr Vorgabe kVorgaben[] = {{B::IDC_KF_MIN, "0.00"},
+                                 {B::IDC_KF_MAX, "9.99"},
+                                 {B::IDC_G_MAX, "1.00"},
+                                 {B::IDC_A_MAX, "2.00"}};
+
+} // namespace
+
+TFensterDatei* FensterKatalog() {
+    return Kataloge().Fenster();
+}
+
+TFensterBasisDialog::TFensterBasisDialog(TWindow* parent, std::string caption,
+                                         std::vector<TControlResource> extra,
+                                         TFensterSchluessel* aktuell)
+    : TDateiDialog(parent, ressource(std::move(caption), std::move(extra))), aktuell_(aktuell),
+      liste_(new TSftTree(this, IDC_LISTE)) {
+    new TEdit(this, IDC_HERSTELLER, 30);
+    new TEdit(this, IDC_NAME, 30);
+    for (auto [id, max] : {std::pair{int(IDC_KF_MIN), 9.99},
+                           {int(IDC_KF_MAX), 9.99},
+                           {int(IDC_G_MAX), 1.0},
+                           {int(IDC_A_MAX), 9.99}})
+        (new TEdit(this, id, 10))->SetValidator(new TDoubleValidator(0, max));
+    Rechteck = {0, 0, 600, 400};
+    ProfileParseRectangle(
+        TProfile("Einstellungen", "korpus.ini").GetString("FensterWahlWindow", "0,0,600,400"),
+        Rechteck);
+
+    auto& r = Responses();
+    for (int id : {int(IDC_SUCHEN), int(IDC_STANDARD), int(IDC_ALPHABET)})
+        r.Command(id, [this] { InhaltAktualisieren(); });
+    r.Command(IDC_HERSTELLER_AN, [this] { kriterium(IDC_HERSTELLER_AN, {{IDC_HERSTELLER, ""}}); });
+    r.Command(IDC_NAME_AN, [this] { kriterium(IDC_NAME_AN, {{IDC_NAME, ""}}); });
+    r.Command(IDC_KF_AN, [this] {
+        kriterium(IDC_KF_AN, {{IDC_KF_MIN, "0.00"}, {IDC_KF_MAX, "9.99"}});
+    });
+    r.Command(IDC_G_AN, [this] { kriterium(IDC_G_AN, {{IDC_G_MAX, "1.00"}}); });
+    r.Command(IDC_A_AN, [this] { kriterium(IDC_A_AN, {{IDC_A_MAX, "2.00"}}); });
+    // Enter in a search field searches.
+    for (int id : {int(IDC_HERSTELLER), int(IDC_NAME), int(IDC_KF_MIN), int(IDC_KF_MAX),
+                   int(IDC_G_MAX), int(IDC_A_MAX)}) {
+        r.Notify(id, EN_SETFOCUS, [this] { SetDefaultButton(IDC_SUCHEN); });
+        r.Notify(id, EN_KILLFOCUS, [this] { SetDefaultButton(IDOK); });
+    }
+    r.Command(IDC_INFO, [this] { FensterInfo(); });
+    r.Command(CM_DATENBLATT, [] { Ausstehend().Ausfuehren(CM_DATENBLATT); });
+    r.Notify(IDC_LISTE, TN_SELCHANGE, [this] { AuswahlAktualisieren(); });
+}
+
+TFensterBasisDialog::~TFensterBasisDialog() = default;
+
+void TFensterBasisDialog::kriterium(int check,
+                                    std::initializer_list<std::pair<int, const char*>> edits) {
+    const bool an = Item<TCheckBox>(check)->GetCheck() == BF_CHECKED;
+    for (auto [id, text] : edits) {
+        if (!an) Item<TEdit>(id)->SetText(text);
+        GetDlgItem(id)->EnableWindow(an);
+    }
+    if (!an) InhaltAktualisieren();
+}
+
+void TFensterBasisDialog::SetupWindow() {
+    TDialog::SetupWindow();
+    entwurf_.clear();
+    entwurfDialog_ = MapDialogRect({0, 0, Resource().size.cx, Resource().size.cy});
+    for (const auto& c : Resource().controls)
+        if (c.id) entwurf_.push_back({c.id, MapDialogRect(c.rect)});
+    for (int id :
+         {int(IDC_HERSTELLER_AN), int(IDC_NAME_AN), int(IDC_KF_AN), int(IDC_G_AN), int(IDC_A_AN)})
+        Item<TCheckBox>(id)->SetCheck(BF_UNCHECKED);
+    for (int id : {int(IDC_HERSTELLER), int(IDC_NAME)}) GetDlgItem(id)->EnableWindow(false);
+    for (const auto& v : kVorgaben) {
+        Item<TEdit>(v.id)->SetText(v.text);
+        GetDlgItem(v.id)->EnableWindow(false);
+    }
+    Item<TCheckBox>(IDC_STANDARD)->SetCheck(BF_CHECKED);
+    Item<TCheckBox>(IDC_ALPHABET)->SetCheck(BF_UNCHECKED);
+    liste_->SetMultiSelect(true);
+    liste_->SetColumns({{125, TTreeColumn::Left, "Fenster"},
+                        {125, TTreeColumn::Left, "Hersteller"},
+                        {60, TTreeColumn::Right, "k_F"},
+                        {70, TTreeColumn::Right, "g-Faktor"},
+                        {-1, TTreeColumn::Right, "Fugenkoeff."}});
+    liste_->SetBackgroundColor(TColor::White);
+    liste_->SetWindowFont(
+        TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD));
+    // A modal dialog comes back where it was left.
+    if (IsModal() && Rechteck.right && Rechteck.bottom && Rechteck.right > Rechteck.left)
+        MoveWindow(Rechteck);
+    const TRect c = GetClientRect();
+    EvSize(0, {c.Width(), c.Height()});
+}
+
+bool TFensterBasisDialog::CanClose() {
+    TProfile("Einstellungen", "korpus.ini")
+        .WriteString("FensterWahlWindow", ProfileMakeRectangle(GetWindowRect()));
+    return TDialog::CanClose();
+}
+
+TRect TFensterBasisDialog::Entwurf(int id) const {
+    for (const auto& e : entwurf_)
+        if (e.id == id) return e.rect;
+    return {};
+}
+
+void TFensterBasisDialog::Setzen(int id, const TRect& r) {
+    if (auto* c = GetDlgItem(id)) c->MoveWindow(r);
+}
+
+void TFensterBasisDialog::EvSize(uint32_t sizeType, const TSize& size) {
+    TDialog::EvSize(sizeType, size);
+    if (entwurf_.empty()) return;
+    // The column of buttons stays at the right edge, the frames of the upper
+    // part and the tree take the width, the tree takes the height.
+    const int W = std::max(size.cx, 1), H = std::max(size.cy, 1);
+    const int dx = W - entwurfDialog_.Width(), dy = H - entwurfDialog_.Height();
+    const int rechts = Entwurf(701).right;
+    for (const auto& e : entwurf_) {
+        TRect r = e.rect;
+        if (e.id == 701 || e.id == 702 || e.id == 703) {
+            r.right = std::max(r.left, r.right + dx);
+        } else if (e.id == 705 || e.id == IDC_LISTE) {
+            r.right = std::max(r.left, r.right + dx);
+            r.bottom = std::max(r.top, r.bottom + dy);
+        } else if (r.left > rechts) {
+            r = r.Offset(dx, 0);
+        }
+        Setzen(e.id, r);
+    }
+    Anordnen(W, H);
+}
+
+bool TFensterBasisDialog::FensterPasst(const TRFenster& f) const {
+    auto an = [this](int id) { return Item<TCheckBox>(id)->GetCheck() == BF_CHECKED; };
+    auto text = [this](int id) { return Item<TEdit>(id)->GetText(); };
+    auto zahl = [&](int id) { return DezimalLesen(text(id)); };
+    if (an(IDC_HERSTELLER_AN)) {
+        const std::string s = ToUpperCp1252(text(IDC_HERSTELLER));
+        const bool gefunden = std::any_of(f.Textzeilen.begin(), f.Textzeilen.end(), [&](auto& z) {
+            return ToUpperCp1252(z).find(s) != std::string::npos;
+        });
+        if (!gefunden) return false;
+    }
+    if (an(IDC_NAME_AN) &&
+        ToUpperCp1252(f.Zusatzname).find(ToUpperCp1252(text(IDC_NAME))) == std::string::npos)
+        return false;
+    if (an(IDC_KF_AN) && (f.k_F < zahl(IDC_KF_MIN) || f.k_F > zahl(IDC_KF_MAX))) return false;
+    if (an(IDC_G_AN) && f.g > zahl(IDC_G_MAX)) return false;
+    if (an(IDC_A_AN) && f.a > zahl(IDC_A_MAX)) return false;
+    return true;
+}
+
+void TFensterBasisDialog::InhaltAktualisieren() {
+    liste_->DeleteAll();
+    zeilen_.clear();
+    int waehlen = 0;
+    auto zeile = [&](TRFenster& f) {
+        if (!FensterPasst(f)) return;
+        const int z = liste_->AddItem(f.Name);
+        liste_->SetCellText(z, 1, f.Textzeilen[0]);
+        liste_->SetCellText(z, 2, Zahl(2, f.k_F));
+        liste_->SetCellText(z, 3, Zahl(2, f.g));
+        liste_->SetCellText(z, 4, Zahl(2, f.a));
+        zeilen_.push_back(f.Schluessel);
+        if (f.Schluessel == *aktuell_) waehlen = z;
+    };
+    if (TFensterDatei* k = FensterKatalog()) {
+        if (Item<TCheckBox>(IDC_STANDARD)->GetCheck() == BF_CHECKED)
+            for (const TRFenster& f : k->Liste()) zeile(const_cast<TRFenster&>(f));
+        else
+            for (const auto& z : k->Index()) zeile(*z.Typ);
+    }
+    // The place behind the last window.
+    liste_->AddItem("");
+    int zeilen[1] = {waehlen};
+    liste_->AuswahlSetzen(zeilen, 1, 1);
+    liste_->EnsureVisible(waehlen);
+    AuswahlAktualisieren();
+}
+
+void TFensterBasisDialog::AuswahlAktualisieren() {
+    ausgewaehlt_.clear();
+    const std::vector<int> gewaehlt = liste_->GetSelectedItems();
+    size_t k = 0;
+    TFensterDatei* katalog = FensterKatalog();
+    for (size_t z = 0; z < zeilen_.size() && k < gewaehlt.size(); ++z) {
+        *aktuell_ = zeilen_[z];
+        if (int(z) != gewaehlt[k]) continue;
+        ++k;
+        if (!katalog) continue;
+        for (const TRFenster& f : katalog->Liste())
+            if (f.Schluessel == zeilen_[z]) {
+                ausgewaehlt_.push_back(const_cast<TRFenster*>(&f));
+                break;
+            }
+    }
+    if (ausgewaehlt_.size() < gewaehlt.size()) {
+        // The empty trailing row: the place behind the last shown window.
+        aktuell_->Katalog = 0xFFFF;
+        aktuell_->Gruppe = 0;
+        aktuell_->Untergruppe = 0;
+        aktuell_->Position = zeilen_.empty() ? 0 : uint16_t(zeilen_.back().Position + 1);
+    }
+}
+
+bool TFensterBasisDialog::GenauEinFenster() const {
+    return ausgewaehlt_.size() == 1 && liste_->GetSelCount() < 2;
+}
+
+void TFensterBasisDialog::FensterInfo() {
+    if (ausgewaehlt_.empty()) {
+        MessageBox("Kein Fenster ausgewählt!", "Fenster-Info", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    for (TRFenster* f : std::vector<TRFenster*>(ausgewaehlt_)) {
+        TFensterInfoDialog info(this, *f, true);
+        if (info.Execute() == IDCANCEL) break;
+    }
+}

@@ -1,0 +1,138 @@
+// The certificate's pages of the example project in its three variants:
+// golden recordings, every printed number against the model (also under a
+// German locale), and pictures for the reviewer.
+#include "korvalin/tests/AusweisFixture.h"
+#include "platform/gdi/DrawCall.h"
+#include "platform/gdi/RecordingDC.h"
+#include "stammwerk/modell/TPBauteil.h"
+#include "stammwerk/modell/TPFenster.h"
+#include "stammwerk/modell/TRBauteil.h"
+#include "stammwerk/modell/TRFenster.h"
+#include "testsupport/PageDump.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <iomanip>
+#include <set>
+#include <sstream>
+
+using ausweistest::Ausweis;
+
+namespace {
+
+// Two decimals with a point, by another road than the certificate's.
+std::string zwei(double v, int stellen = 2) {
+    std::ostringstream o;
+    o.imbue(std::locale::classic());
+    o << std::fixed << std::setprecision(stellen) << v;
+    return o.str();
+}
+
+struct AusweisVarianten : Ausweis {
+    void Variante(char v) {
+        TProjekt& p = Projekt();
+        p.KleinesWohngebaeude = v == 'B';
+        p.NormaleInnentemperatur = v != 'C';
+        p.UmfassungsflaecheBerechnen();
+        p.WSchVO();
+    }
+    // The texts drawn, with their blanks at the ends.
+    std::set<std::string> Texte(char v) {
+        Variante(v);
+        TRecordingDC dc;
+        Auslegen(dc);
+        std::set<std::string> texte;
+        for (const TDrawCall& c : dc.Calls())
+            if ((c.kind == TDrawKind::DrawText && !(c.flags & DT_CALCRECT)) ||
+                c.kind == TDrawKind::TextOut)
+                texte.insert(c.text);
+        return texte;
+    }
+};
+
+} // namespace
+
+TEST_F(AusweisVarianten, PagesOfTheExampleMatchTheirGoldenFiles) {
+    Laden(ausweistest::Beispiel());
+    for (char v : {'A', 'B', 'C'}) {
+        SCOPED_TRACE(v);
+        Variante(v);
+        TRecordingDC dc;
+        Auslegen(dc);
+        EXPECT_TRUE(testsupport::MatchesGolden(
+            testsupport::PageDump(dc.Calls()),
+            testsupport::GoldenPath("korvalin/tests/golden/ausweis/ausweis_" + std::string(1, v) +
+                                    ".txt")));
+    }
+}
+
+// Every number of the certificate is the model's, with a decimal point.
+TEST_F(AusweisVarianten, EveryNumberIsTheModelsWithADecimalPointAlsoUnderAGermanLocale) {
+    Laden(ausweistest::Beispiel());
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << "locale missing";
+        const TProjekt& p = Projekt();
+
+        auto texte = Texte('A');
+        const double A = p.A_Bauteile + p.A_Fenster, V = p.V;
+        std::vector<std::string> soll = {
+            "  " + zwei(A),      "  " + zwei(V),     "  " + zwei(A / V),    "  " + zwei(p.Q2_H_max),
+            "  " + zwei(p.Q2_H), "  " + zwei(p.Q_H), "  " + zwei(p.Q_T),    "  " + zwei(p.Q_I),
+            "  " + zwei(p.Q_L),  "  " + zwei(p.Q_S), "  " + zwei(0.32 * V), "  " + zwei(0.8 * V)};
+        int lfd = 0;
+        for (const TPBauteil& b : p.PBauteile) {
+            soll.push_back("  " + b.Name);
+            soll.push_back(zwei(b.Nettoflaeche) + "  ");
+            soll.push_back(zwei(b.RBauteil->k_m) + "  ");
+            ++lfd;
+        }
+        for (const TPFenster& f : p.PFenster) {
+            soll.push_back("  " + f.Name);
+            soll.push_back(zwei(f.Nettoflaeche) + "  ");
+            soll.push_back(zwei(f.RFenster->k_F) + "  ");
+            soll.push_back(zwei(f.RFenster->g) + "  ");
+            soll.push_back(zwei(f.Glasvorbaufaktor) + "  ");
+            ++lfd;
+        }
+        soll.push_back(std::to_string(lfd) + " ");
+        for (const std::string& s : soll) EXPECT_TRUE(texte.count(s)) << "A: '" << s << "'";
+        // The example's proof, worked by hand from its values: A/V = 276.00 / 329.71,
+        // Q'H,zul = 17.32 A/V + 13.82 (WSchVO 1995 Anlage 1 Tabelle 1).
+        for (const char* s : {"  276.00", "  329.71", "  0.84", "  28.32", "  20.21", "  105.51"})
+            EXPECT_TRUE(texte.count(s)) << s;
+
+        texte = Texte('B');
+        soll = {"  " + zwei(p.Q2_H_max), "  " + zwei(p.Q1_H_max), "\n\n" + zwei(p.k_eq_F_m)};
+        for (const TPBauteil& b : p.PBauteile) soll.push_back(zwei(b.RBauteil->k_m) + "  ");
+        for (const TPFenster& f : p.PFenster) soll.push_back(zwei(f.k_eq_F) + "  ");
+        for (const std::string& s : soll) EXPECT_TRUE(texte.count(s)) << "B: '" << s << "'";
+
+        texte = Texte('C');
+        soll = {std::string(17, ' ') + zwei(p.Q_T), "   " + zwei(p.Q2_T_max), "   " + zwei(p.Q2_T),
+                "   " + zwei(A / V)};
+        for (const std::string& s : soll) EXPECT_TRUE(texte.count(s)) << "C: '" << s << "'";
+        for (const std::string& s : texte)
+            EXPECT_EQ(s.find_first_of("0123456789") != std::string::npos &&
+                          s.find(',') != std::string::npos && s.find("0,7") == std::string::npos &&
+                          s.find("Nr.") == std::string::npos,
+                      false)
+                << s;
+    }
+    std::setlocale(LC_ALL, vorher.c_str());
+}
+
+TEST_F(AusweisVarianten, BilderDerDreiVarianten) {
+    const char* ordner = std::getenv("KORVALIN_BILDER");
+    if (!ordner) GTEST_SKIP() << "KORVALIN_BILDER names a folder for the pictures";
+    Laden(ausweistest::Beispiel());
+    for (char v : {'A', 'B', 'C'}) {
+        Variante(v);
+        TRecordingDC mass;
+        const int seiten = Auslegen(mass);
+        for (int s = 1; s <= seiten; ++s)
+            Bild(s, std::filesystem::path(ordner) /
+                        ("ausweis_" + std::string(1, v) + std::to_string(s) + ".png"));
+    }
+}
