@@ -112,12 +112,36 @@ void TDatenblattAufbau::MassenblattAusgeben(TDC& dc, int pass) {
 
 void TDatenblattAufbau::VolumenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
-    // FIXME: VolumenTabelle, one ZeilenInhaltAusfuehren per volume page
-    // (49 - (1260 - body height) / 19 - LogoZeilenJedeSeite() rows a page).
+    const TProjekt* p = Projekt();
+    if (!p) return;
+    // Rows a page: 49 less what the margins take, less the logo.
+    const int proSeite =
+        std::max(8, 49 - (1260 - Koerper.Height()) / Zeilenhoehe - LogoZeilenJedeSeite()) - 6;
+    int erstes = 0, belegt = 0, slot = 0, i = 0;
+    for (const TDimVolumen& d : p->Volumina) {
+        const int z =
+            d.Formelmodus
+                ? int(d.Textliste1.GetItemsInContainer() + d.Formelliste.GetItemsInContainer())
+                : 1;
+        if (belegt > 0 && belegt + z > proSeite) {
+            ZeilenInhaltAusfuehren(dc, erstes, i, 0, 0, 0, slot++, 2, pass,
+                                   &TDatenblattBasis::VolumenTabelle);
+            erstes = i;
+            belegt = 0;
+        }
+        belegt += z;
+        ++i;
+    }
+    // The last page, also for a project without volumes: heading and sum.
+    ZeilenInhaltAusfuehren(dc, erstes, i, 0, 0, 0, slot, 2, pass,
+                           &TDatenblattBasis::VolumenTabelle);
 }
 
 void TDatenblattAufbau::FlaechenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
-    // FIXME: FlaechenTabelle (HuellflaechenTabelle), one FlaechenInhaltAusfuehren
-    // per area page, paged by FlaechenZeilenZaehlen.
+    const std::vector<FlaechenWerte> seiten = FlaechenSeitenAufteilen();
+    for (size_t s = 0; s < seiten.size(); ++s)
+        FlaechenInhaltAusfuehren(
+            dc, seiten[s], int(s), 2, pass,
+            static_cast<FlaechenInhalt>(&TDatenblattAufbau::HuellflaechenSeite));
 }
