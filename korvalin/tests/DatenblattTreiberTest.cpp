@@ -108,3 +108,27 @@ TEST_F(Treiber, VolumenUndFlaechenblattInSeiten) {
     EXPECT_EQ(std::count(t.begin(), t.end(), std::string("  ") + "Summe "), 1)
         << "the area total closes the last page only";
 }
+
+TEST_F(Treiber, PeriodischerWaermedurchgangDesBeispiels) {
+    const auto g = beispiel();
+    TRBauteil* wand = nullptr;
+    for (TRBauteil& t : g->AktuellesProjekt->RBauteile)
+        if (!t.Flaechenanteile.IsEmpty() && t.Flaechenanteile[0].AnzahlSchichten() >= 3) {
+            wand = &t;
+            break;
+        }
+    ASSERT_NE(wand, nullptr);
+    TDatenblattAufbau b;
+    b.Gesamtprojekt = g.get();
+    b.Blattart = 11;
+    b.Quelle = TDatenblattAufbau::QuelleBauteil;
+    b.Bauteil = wand;
+    const auto t = alleSeiten(b, "treiber_periodisch.png");
+    EXPECT_TRUE(hat(t, " Periodenlänge T = 24 h "));
+    EXPECT_TRUE(hat(t, "Bauteil: " + wand->Name));
+    const TEinfachBauteil& e = wand->Flaechenanteile[0];
+    ASSERT_NE(e.SpeicherGueltig, 0);
+    char phase[32];
+    std::snprintf(phase, sizeof phase, " %3.1lf h ", e.Phasenverschiebung);
+    EXPECT_TRUE(hat(t, phase)) << "with a point whatever the settings";
+}
