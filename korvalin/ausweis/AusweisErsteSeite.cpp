@@ -11,8 +11,6 @@ namespace ausweis {
 
 namespace {
 
-constexpr std::string_view kTitel = "Wärmebedarfsausweis nach § 12 Wärmeschutzverordnung";
-
 constexpr std::string_view kHinweis =
     "Die vorstehenden Werte des Jahres-Heizwärmebedarfs geben vorrangig Anhaltspunkte für die "
     "vergleichende Beurteilung der energetischen Qualität von Gebäuden. Diese Werte werden unter "
@@ -81,22 +79,9 @@ void pruefkasten(TText& t, TDC& dc, const TRect& r, bool angekreuzt) {
 } // namespace
 
 void AusweisKopfA(TText& t, TDC& dc) {
-    const int32_t H = t.Einheit;
-    TRect& r = t.TextRect;
-    {
-        FontWahl titel(dc, Arial(-20));
-        r = TRect(Links(t), 2 * H, t.SeitenBreite, 4 * H);
-        if (Sichtbar(t)) Schreiben(dc, kTitel, r, kMitte);
-    }
-    FontWahl fett(dc, ArialFett());
-    r.top = r.bottom + H;
-    constexpr std::string_view unter =
-        "für ein Gebäude mit normalen Innentemperaturen \nbei "
-        "Nachweis nach Anlage 1 Ziffer 1 und 6 Wärmeschutzverordnung";
-    const bool sichtbar = Sichtbar(t);
-    Messen(dc, unter, r, kMitte);
-    r.right = t.SeitenBreite;
-    if (sichtbar) Schreiben(dc, unter, r, kMitte);
+    Ueberschrift(t, dc,
+                 "für ein Gebäude mit normalen Innentemperaturen \nbei Nachweis nach Anlage 1 "
+                 "Ziffer 1 und 6 Wärmeschutzverordnung");
 }
 
 void AusweisGebaeudeDaten(TText& t, TDC& dc) {

@@ -81,21 +81,7 @@ bool zeigtFaktor(int art) {
 } // namespace
 
 void KopfNiedrigeInnentemperaturen(TText& t, TDC& dc) {
-    const int32_t lh = t.Einheit;
-    TRect& R = t.TextRect;
-    {
-        FontWahl titel(dc, Arial(-20));
-        R = TRect(Links(t), 2 * lh, t.SeitenBreite, 4 * lh);
-        if (Sichtbar(t))
-            Schreiben(dc, "Wärmebedarfsausweis nach § 12 Wärmeschutzverordnung", R, kMitte);
-    }
-    FontWahl fett(dc, ArialFett());
-    R.top = R.bottom + lh;
-    constexpr std::string_view unter = "für ein Gebäude mit niedrigen Innentemperaturen \n";
-    const bool sichtbar = Sichtbar(t);
-    Messen(dc, unter, R, kMitte);
-    R.right = t.SeitenBreite;
-    if (sichtbar) Schreiben(dc, unter, R, kMitte);
+    Ueberschrift(t, dc, "für ein Gebäude mit niedrigen Innentemperaturen \n");
 }
 
 void JahresTransmissionswaermebedarf(TText& t, TDC& dc) {
@@ -326,6 +312,7 @@ void TeilflaechenGruppe(TText& t, TDC& dc, int zeilen, int gruppe) {
 }
 
 void BauteilZeileNiedrig(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
+    if (!Sichtbar(t)) return; // far from the view
     FontWahl text(dc, Arial(14));
     Schreiben(dc, ZahlMit(p.Nettoflaeche, "  "), Zelle(t, zeile, 2), kZeileRechts);
     if (!p.RBauteil) return;
@@ -335,6 +322,7 @@ void BauteilZeileNiedrig(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
 }
 
 void FensterZeileNiedrig(TText& t, TDC& dc, const TPFenster& f, int zeile) {
+    if (!Sichtbar(t)) return; // far from the view
     FontWahl text(dc, Arial(14));
     Schreiben(dc, ZahlMit(f.Nettoflaeche, "  "), Zelle(t, zeile, 2), kZeileRechts);
     if (f.RFenster) Schreiben(dc, ZahlMit(f.RFenster->k_F, "  "), Zelle(t, zeile, 3), kZeileRechts);

@@ -151,6 +151,24 @@ const TRect& Zelle(const TText& t, int zeile, int spalte) {
     return t.Zellen[size_t(zeile)][size_t(spalte)];
 }
 
+void Ueberschrift(TText& t, TDC& dc, std::string_view untertitel) {
+    const int32_t H = t.Einheit;
+    TRect& r = t.TextRect;
+    {
+        FontWahl titel(dc, Arial(-20));
+        r = TRect(Links(t), 2 * H, t.SeitenBreite, 4 * H);
+        if (Sichtbar(t))
+            Schreiben(dc, "Wärmebedarfsausweis nach § 12 Wärmeschutzverordnung", r, kMitte);
+    }
+    FontWahl fett(dc, ArialFett());
+    r.top = r.bottom + H;
+    // Measured also off the view, so that the layout never depends on it.
+    const bool sichtbar = Sichtbar(t);
+    Messen(dc, untertitel, r, kMitte);
+    r.right = t.SeitenBreite;
+    if (sichtbar) Schreiben(dc, untertitel, r, kMitte);
+}
+
 int FensterGruppe(const TPFenster& f, bool mitNeigung) {
     int gruppe = f.Orientierung <= Ost ? int(f.Orientierung) : int(West);
     // Inclination in degrees; shading share 0..1 (WSchVO 1995 Anlage 1 Ziffer 1.6.4).

@@ -108,6 +108,10 @@ void ZellenAuslegen(TText& t, int n, const int32_t* breiten, int spalten, int32_
                     int32_t oben, int32_t hoehe);
 const TRect& Zelle(const TText& t, int zeile, int spalte);
 
+// The certificate's title at 2H..4H of the first page, whatever the
+// rectangle held, and the bold subtitle measured below it.
+void Ueberschrift(TText& t, TDC& dc, std::string_view untertitel);
+
 // The orientation list of a window, 0 north .. 3 east: horizontal windows
 // and unknown codes as the proof counts them (west); with the inclination
 // test a window below 15° counts as west; a shaded one (share above 0.5)

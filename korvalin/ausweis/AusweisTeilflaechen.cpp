@@ -193,6 +193,8 @@ void AusweisBauteilZeile(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
         t.Glasvorbauten.push_back(t.LfdNr);
         t.GlasvorbauMerker = 1;
     }
+    // Rows far from the view would fall outside it: they are not drawn.
+    if (!Sichtbar(t)) return;
     FontWahl text(dc, Arial(14));
     Schreiben(dc, std::to_string(t.LfdNr) + " ", Zelle(t, zeile, 1), kZeileRechts);
     Schreiben(dc, "  " + p.Name, Zelle(t, zeile, 3), kZeileLinks);
@@ -205,6 +207,7 @@ void AusweisBauteilZeile(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
 
 void AusweisFensterZeile(TText& t, TDC& dc, const TPFenster& f, int zeile) {
     ++t.LfdNr;
+    if (!Sichtbar(t)) return;
     FontWahl text(dc, Arial(14));
     Schreiben(dc, std::to_string(t.LfdNr) + " ", Zelle(t, zeile, 1), kZeileRechts);
     Schreiben(dc, "  " + f.Name, Zelle(t, zeile, 3), kZeileLinks);

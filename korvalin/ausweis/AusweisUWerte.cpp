@@ -222,10 +222,11 @@ void FensterGruppeBeschriften(TText& t, TDC& dc, int zeilen, int) {
     if (Sichtbar(t))
         Schreiben(dc, ": Außenliegende Fenster \n    Fenstertüren \n    sowie Dachfenster",
                   TRect(a.left + 3 * h, a.top, Zelle(t, zeilen, 2).right, a.top + 2 * h),
-                  kLinks | DT_NOCLIP);
+                  uint32_t(kLinks) | DT_NOCLIP);
 }
 
 void BauteilZeile(TText& t, TDC& dc, const TPBauteil& p, int zeile) {
+    if (!Sichtbar(t)) return; // far from the view
     FontWahl normal(dc, Arial(14));
     Schreiben(dc, "  " + p.Name, Zelle(t, zeile, 2), kZeileLinks);
     if (p.RBauteil) Schreiben(dc, ZahlMit(p.RBauteil->k_m, "  "), Zelle(t, zeile, 4), kZeileRechts);
@@ -235,9 +236,12 @@ void FensterZeile(TText& t, TDC& dc, const TPFenster& f, int zeile) {
     const int gruppe = FensterGruppe(f, true);
     if (t.OrientierungGedruckt[size_t(gruppe)] == 0) {
         t.OrientierungGedruckt[size_t(gruppe)] = 1;
-        FontWahl fett(dc, ArialFett());
-        Schreiben(dc, kRichtung[gruppe], Zelle(t, zeile, 1), kZeileRechts);
+        if (Sichtbar(t)) {
+            FontWahl fett(dc, ArialFett());
+            Schreiben(dc, kRichtung[gruppe], Zelle(t, zeile, 1), kZeileRechts);
+        }
     }
+    if (!Sichtbar(t)) return; // far from the view
     FontWahl normal(dc, Arial(14));
     Schreiben(dc, ZahlMit(f.Nettoflaeche, "  "), Zelle(t, zeile, 2), kZeileRechts);
     Schreiben(dc, "  " + f.Name, Zelle(t, zeile, 2), kZeileLinks);

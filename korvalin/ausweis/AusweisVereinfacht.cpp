@@ -25,23 +25,9 @@ constexpr std::string_view kHinweis =
 } // namespace
 
 void VereinfachtTitel(TText& t, TDC& dc) {
-    const int32_t h = t.Einheit;
-    TRect& r = t.TextRect;
-    {
-        FontWahl titel(dc, Arial(-20));
-        r = TRect(Links(t), 2 * h, t.SeitenBreite, 4 * h);
-        if (Sichtbar(t))
-            Schreiben(dc, "Wärmebedarfsausweis nach § 12 Wärmeschutzverordnung", r, kMitte);
-    }
-    FontWahl fett(dc, ArialFett());
-    r.top = r.bottom + h;
-    constexpr std::string_view unter =
-        "für ein Gebäude mit normalen Innentemperaturen \nbei vereinfachtem Nachweis nach "
-        "Anlage 1 Ziffer 7 Wärmeschutzverordnung";
-    const bool sichtbar = Sichtbar(t);
-    Messen(dc, unter, r, kMitte);
-    r.right = t.SeitenBreite;
-    if (sichtbar) Schreiben(dc, unter, r, kMitte);
+    Ueberschrift(t, dc,
+                 "für ein Gebäude mit normalen Innentemperaturen \nbei vereinfachtem Nachweis "
+                 "nach Anlage 1 Ziffer 7 Wärmeschutzverordnung");
 }
 
 void VereinfachtAbschnittI(TText& t, TDC& dc) {

@@ -36,6 +36,7 @@ constexpr int32_t kZeilenschritt = 10; // lines per arrow step
 TWaermeBedarfsAusweisWindow::TWaermeBedarfsAusweisWindow(TMDIClient& parent, std::string_view title)
     : korpusMDIChild(parent, title) {
     SetScroller(std::make_unique<TScroller>(this, kHorizontal, kZeilenhoehe, 0, 0));
+    ShowScrollBar(SB_BOTH);
     TText& t = Seitenlayout();
     t.SichtbareSeite = 0;
     t.ScrollPosition = 0;

@@ -78,13 +78,7 @@ void TBauteilDialog::KlimaBearbeiten() {
     d.Kommentar = k.Titel;
 
     TTemperaturStruct temp;
-    const TTemperatur& tt = t.Temperatur;
-    temp.WinterInnen.Zeigen(tt.InnenWinter, "%1.0lf");
-    temp.WinterAussen.Zeigen(tt.AussenWinter, "%1.0lf");
-    temp.SommerInnen.Zeigen(tt.InnenSommer, "%1.0lf");
-    temp.SommerAussen.Zeigen(tt.TemperaturB, "%1.0lf");
-    temp.Hell.Zeigen(tt.OberflaecheSommerHell, "%1.0lf");
-    temp.Dunkel.Zeigen(tt.OberflaecheSommerDunkel, "%1.0lf");
+    TemperaturZeigen(temp, t.Temperatur);
 
     TPropertyDialog sheet(this, klimaSheet(), Tab::SingleHeight);
     sheet.Add("Diffusionsnachweis führen", new TKlimaNachweisDialog(&sheet, hilfe, nachweis), 1);
@@ -112,13 +106,7 @@ void TBauteilDialog::KlimaBearbeiten() {
     k.ThetaOberflaeche_V = d.Oberflaeche.Lesen();
     t.Feuchteoption = d.TauwasserVerdunstung ? 1 : 0;
     k.Titel = d.Kommentar;
-    TTemperatur& neu = t.Temperatur;
-    neu.InnenWinter = temp.WinterInnen.Lesen();
-    neu.AussenWinter = temp.WinterAussen.Lesen();
-    neu.InnenSommer = temp.SommerInnen.Lesen();
-    neu.TemperaturB = temp.SommerAussen.Lesen();
-    neu.OberflaecheSommerHell = temp.Hell.Lesen();
-    neu.OberflaecheSommerDunkel = temp.Dunkel.Lesen();
+    TemperaturLesen(temp, t.Temperatur);
 
     ErgebnisseAnzeigen(1, 1, 0, 2);
     SchichtTabelleFuellen();

@@ -3,7 +3,6 @@
 #include "hilfsmittel/ProfileValues.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/TSftTree.h"
@@ -167,10 +166,13 @@ TBauteilDialog::TBauteilDialog(TWindow* parent, TRBauteil* bauteil, int bereich,
         r.Command(id, [this] { TemperaturverlaufAnzeigen(); });
     for (int id : {int(CM_GLASERDIAGRAMM), int(CM_GLASERFENSTER)})
         r.Command(id, [this] { GlaserDiagrammAnzeigen(); });
-    // The data-sheet commands come with the data-sheet windows.
-    for (int id :
-         {2481, 2490, 2498, int(CM_DATENBLATT), int(CM_TEMPERATURVERLAUF), int(CM_PERIODISCH)})
-        r.Command(id, [id] { Ausstehend().Ausfuehren(id); });
+    // The component's data sheets.
+    for (int id : {int(CM_BAUTEILDATEN), int(CM_DATENBLATT)})
+        r.Command(id, [this] { BauteilDatenblatt(); });
+    for (int id : {int(CM_PERIODENDATEN), int(CM_PERIODISCH)})
+        r.Command(id, [this] { PeriodenDatenblatt(); });
+    for (int id : {int(CM_TEMPERATURDATEN), int(CM_TEMPERATURVERLAUF)})
+        r.Command(id, [this] { TemperaturDatenblatt(); });
 
     const auto aufSchicht = [this](TCommandEnabler& ce) {
         const int z = AusgewaehlteZeile();

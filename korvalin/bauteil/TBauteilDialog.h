@@ -59,6 +59,9 @@ public:
         CM_FLAECHE = 12101,
         CM_TEMPERATURDIAGRAMM = 2000,
         CM_GLASERDIAGRAMM = 2010,
+        CM_BAUTEILDATEN = 2490,
+        CM_PERIODENDATEN = 2498,
+        CM_TEMPERATURDATEN = 2481,
     };
 
     // bereich: the area range shown first (0 when out of range); pBauteil:
@@ -129,6 +132,10 @@ public:
     void TauwasserBeurteilen();
     void TemperaturverlaufAnzeigen();
     void GlaserDiagrammAnzeigen();
+    // The component's data sheet, periodic heat transfer and temperature profiles.
+    void BauteilDatenblatt();
+    void PeriodenDatenblatt();
+    void TemperaturDatenblatt();
 
     TRBauteil* Bauteil() const { return bauteil_; }
     TEinfachBauteil* AktuellerBereich() const { return bereich_; }

@@ -12,7 +12,7 @@ TWindow* zeigen(korpusMDIClient& client, int art) {
         delete w;
         return nullptr;
     }
-    w->ShowWindow(SW_SHOWNORMAL);
+    w->ShowWindow(GetScreenSize().cx < 1000 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     w->BringWindowToTop();
     return w;
 }

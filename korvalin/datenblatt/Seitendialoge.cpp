@@ -45,6 +45,8 @@ TSeitenDialog::TSeitenDialog(TWindow* parent, const TDialogResource& r, std::str
     Spin->PageStep = 1;
     Spin->Min = min;
     Spin->Max = max;
+    // A page number is typed as well as stepped; OK checks what was typed.
+    Spin->SetReadOnly(false);
 }
 
 bool TSeitenDialog::ZahlLesen(const std::string& text, int min, int max, int& zahl) {

@@ -103,12 +103,11 @@ void TDatenWindow::initialisieren() {
     EnergiebilanzGewaehlt = z.NachweisAVVerfahren;
     KleineWohngebaeudeGewaehlt = z.NachweisBauteilverfahren;
     Gesamtprojekt = Korpus().AktuellesProjekt;
-    // A window a little smaller than most screens; maximised on small ones.
-    const TSize schirm = GetScreenSize();
+    // A window a little smaller than most screens; its opener shows it
+    // maximised on small ones.
     Attr().X = Attr().Y = 0;
     Attr().W = 800;
     Attr().H = 600;
-    (void)schirm; // FIXME: maximised on screens narrower than 1000 pixels
     ShowScrollBar(SB_BOTH, true);
     DateiFlagsSetzen();
     if (Projektblatt) {

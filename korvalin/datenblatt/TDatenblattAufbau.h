@@ -119,6 +119,9 @@ public:
     // Slots of pages for items of `zeilen` rows: H header rows before the list,
     // G heading rows per item, T trailing rows.
     Seitenaufteilung SeitenAufteilen(int h, int g, int t, const std::vector<int>& zeilen) const;
+    // Pages of the volume sheet: the first volume of each page; a page runs
+    // to the next page's first volume, the last one to the end of the list.
+    std::vector<int> VolumenSeiten() const;
     // Material classes per chunk of the quantities sheet.
     int MassenProSeite() const;
     // Logo rows for the pagination: logo height / 19 + 1 when it is on every page.

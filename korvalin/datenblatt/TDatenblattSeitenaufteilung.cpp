@@ -17,6 +17,28 @@ int TDatenblattAufbau::MassenProSeite() const {
     return std::max(1, Koerper.Height() / Zeilenhoehe - LogoZeilenJedeSeite() - 12);
 }
 
+std::vector<int> TDatenblattAufbau::VolumenSeiten() const {
+    std::vector<int> seiten{0};
+    const TProjekt* p = Projekt();
+    if (!p) return seiten;
+    const int proSeite = 49 - (1260 - Koerper.Height()) / Zeilenhoehe - LogoZeilenJedeSeite();
+    int benutzt = 0, i = 0;
+    for (const TDimVolumen& v : p->Volumina) {
+        // A volume of a formula shows its variable and formula lines.
+        const int zeilen =
+            v.Formelliste.GetItemsInContainer() == 0
+                ? 1
+                : int(v.Textliste1.GetItemsInContainer() + v.Formelliste.GetItemsInContainer());
+        if (benutzt > 0 && benutzt + zeilen > proSeite) {
+            seiten.push_back(i);
+            benutzt = 0;
+        }
+        benutzt += zeilen;
+        ++i;
+    }
+    return seiten;
+}
+
 std::vector<int> TDatenblattAufbau::ListenZeilen(int modus) const {
     std::vector<int> zeilen;
     const TProjekt* p = Projekt();

@@ -87,13 +87,13 @@ void TDatenblattAufbau::TitelBlockAusgeben(TDC& dc, TFont schrift, TColor farbe,
 void TDatenblattAufbau::ProjektTitelBlockAusgeben(TDC& dc, int pass) {
     if (!laeuferAnfang(true, true, pass)) return;
     if (pass == 0) {
-        // FIXME: ProjektdatenTabelle (the project title sheet) fills this block.
-        Block.InnenHoehe = Block.Hoehe = 0;
+        ProjektdatenTabelle(dc, 0);
         if (!BlockPasstAufSeite()) NeueSeite();
         Block.Abschnitt = AktuellerAbschnitt;
         BlockAbschliessen(BlockNummer, 1, 2);
     } else {
         SeitenRahmen(dc, 1);
+        if (AufAktuellerSeite()) ProjektdatenTabelle(dc, 1);
     }
     ++BlockNummer;
 }
@@ -114,27 +114,11 @@ void TDatenblattAufbau::VolumenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
     const TProjekt* p = Projekt();
     if (!p) return;
-    // Rows a page: 49 less what the margins take, less the logo.
-    const int proSeite =
-        std::max(8, 49 - (1260 - Koerper.Height()) / Zeilenhoehe - LogoZeilenJedeSeite()) - 6;
-    int erstes = 0, belegt = 0, slot = 0, i = 0;
-    for (const TDimVolumen& d : p->Volumina) {
-        const int z =
-            d.Formelmodus
-                ? int(d.Textliste1.GetItemsInContainer() + d.Formelliste.GetItemsInContainer())
-                : 1;
-        if (belegt > 0 && belegt + z > proSeite) {
-            ZeilenInhaltAusfuehren(dc, erstes, i, 0, 0, 0, slot++, 2, pass,
-                                   &TDatenblattBasis::VolumenTabelle);
-            erstes = i;
-            belegt = 0;
-        }
-        belegt += z;
-        ++i;
-    }
-    // The last page, also for a project without volumes: heading and sum.
-    ZeilenInhaltAusfuehren(dc, erstes, i, 0, 0, 0, slot, 2, pass,
-                           &TDatenblattBasis::VolumenTabelle);
+    const std::vector<int> seiten = VolumenSeiten();
+    const int anzahl = int(p->Volumina.GetItemsInContainer());
+    for (size_t s = 0; s < seiten.size(); ++s)
+        ZeilenInhaltAusfuehren(dc, seiten[s], s + 1 < seiten.size() ? seiten[s + 1] : anzahl, 0,
+                               0, 0, int(s), 2, pass, &TDatenblattBasis::VolumenTabelle);
 }
 
 void TDatenblattAufbau::FlaechenblattAusgeben(TDC& dc, int pass) {

@@ -83,13 +83,7 @@ void ProjektEinstellungen::Fuellen(const TProjekt& p) {
     kl.Weber = an(k.OberflaecheDreifachRsi == 0);
     kl.Schild = an(k.OberflaecheDreifachRsi != 0);
 
-    const TTemperatur& t = p.Temperatur;
-    Temperatur.WinterInnen.Zeigen(t.InnenWinter, "%1.0lf");
-    Temperatur.WinterAussen.Zeigen(t.AussenWinter, "%1.0lf");
-    Temperatur.SommerInnen.Zeigen(t.InnenSommer, "%1.0lf");
-    Temperatur.SommerAussen.Zeigen(t.TemperaturB, "%1.0lf");
-    Temperatur.Hell.Zeigen(t.OberflaecheSommerHell, "%1.0lf");
-    Temperatur.Dunkel.Zeigen(t.OberflaecheSommerDunkel, "%1.0lf");
+    TemperaturZeigen(Temperatur, p.Temperatur);
 
     Groessen.Wohnflaeche = an(p.A_N_Art == 1);
     Groessen.Hauptnutzflaeche = an(p.A_N_Art == 2);
@@ -152,13 +146,7 @@ void ProjektEinstellungen::Zurueckschreiben(TProjekt& p) const {
     else if (kl.Schild)
         k.OberflaecheDreifachRsi = 1;
 
-    TTemperatur& t = p.Temperatur;
-    t.InnenWinter = Temperatur.WinterInnen.Lesen();
-    t.AussenWinter = Temperatur.WinterAussen.Lesen();
-    t.InnenSommer = Temperatur.SommerInnen.Lesen();
-    t.TemperaturB = Temperatur.SommerAussen.Lesen();
-    t.OberflaecheSommerHell = Temperatur.Hell.Lesen();
-    t.OberflaecheSommerDunkel = Temperatur.Dunkel.Lesen();
+    TemperaturLesen(Temperatur, p.Temperatur);
 
     p.A_N_Art = Groessen.Wohnflaeche ? 1 : Groessen.Hauptnutzflaeche ? 2 : 0;
     p.A_N_Vorgabe = Groessen.Flaeche.Lesen();

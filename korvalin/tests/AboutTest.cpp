@@ -22,14 +22,14 @@ std::vector<std::string> zeilen(TDialog& d) {
 
 TEST_F(Programm, TheAboutBoxShowsTheVersionRecordOfTheProgram) {
     Starten();
-    services.Dialogs().Expect([](TDialog& d) {
+    services.Dialogs().Expect([this](TDialog& d) {
         EXPECT_EQ(d.GetCaption(), "Info über KORVALIN");
         EXPECT_EQ(zeilen(d),
                   (std::vector<std::string>{"KORVALIN Version 6.11",
                                             "Copyright © 2025 die Entwickler von Korvalin", ""}));
         EXPECT_EQ(d.Item<TStatic>(korpusAboutDlg::IDC_BUILD)->GetAlignment(), TStatic::Right);
         EXPECT_EQ(d.Item<TStatic>(korpusAboutDlg::IDC_VERSION)->GetAlignment(), TStatic::Center);
-        ASSERT_TRUE(testsupport::SaveWindowPicture(d, "info.png"));
+        ASSERT_TRUE(testsupport::SaveWindowPicture(d, (dirs.Root() / "info.png").c_str()));
         d.SendMessage(WM_COMMAND, IDOK, 0);
     });
     app->Frame()->SendMessage(WM_COMMAND, CM_HELPABOUT, 0);

@@ -272,6 +272,11 @@ TEST_F(Ausweisbefehl, KeysScrollAsTheTableSaysAndTheLastLineIsReachedInATwentyLi
     // At the end the view shows the last line of the last page.
     testsupport::PressKey(w, VK_END, MK_CONTROL);
     EXPECT_EQ(s.GetYPos() + w.ZeilenImBild, 90 * seiten);
+    if (const char* ordner = std::getenv("KORVALIN_BILDER")) {
+        w.UpdateWindow();
+        testsupport::ProcessEvents();
+        testsupport::SaveWindowPicture(w, (std::string(ordner) + "/fenster_ende.png").c_str());
+    }
 
     // The scroll bar: line and page steps, and the thumb back to the left.
     s.ScrollTo(5, 40);

@@ -136,3 +136,28 @@ TEST_F(AusweisVarianten, BilderDerDreiVarianten) {
                         ("ausweis_" + std::string(1, v) + std::to_string(s) + ".png"));
     }
 }
+
+// The per-area values appear only with the project's per-area switch; the
+// reference area A* of the chosen kind converts the annual heating demand.
+TEST_F(AusweisVarianten, PerAreaValuesAndTheReferenceAreaFollowTheProjectsSwitches) {
+    Laden(ausweistest::Beispiel());
+    TProjekt& p = Projekt();
+    struct Fall {
+        uint16_t merker, art;
+        double flaeche;
+    };
+    for (Fall f : {Fall{0, 0, 0}, Fall{1, 1, 150}, Fall{1, 2, 120}, Fall{0, 1, 0}}) {
+        SCOPED_TRACE(std::to_string(f.merker) + " " + std::to_string(f.art));
+        p.ProjektMerker = f.merker;
+        p.A_N_Art = f.art;
+        p.A_N_Vorgabe = f.flaeche;
+        const auto texte = Texte('A');
+        const std::string zul = "  " + zwei(p.Q1_H_max), vorh = "  " + zwei(p.Q_H / (0.32 * p.V));
+        EXPECT_EQ(texte.count(zul), f.merker ? 1u : 0u);
+        EXPECT_EQ(texte.count(vorh), f.merker ? 1u : 0u);
+        EXPECT_EQ(texte.count("   ***"), f.merker ? 0u : 1u);
+        const std::string bezug = std::string(24, ' ') + zwei(p.Q_H / f.flaeche);
+        EXPECT_EQ(texte.count(bezug), f.flaeche > 0 ? 1u : 0u) << bezug;
+        EXPECT_EQ(texte.count("  " + zwei(f.flaeche)), f.art ? 1u : 0u);
+    }
+}

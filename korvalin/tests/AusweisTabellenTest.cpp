@@ -94,9 +94,10 @@ TEST_F(Ausweis, TablesOfAnyLengthArePrintedWholeAndKeepAboveTheFootMargin) {
                 // The first page of variant A and the signature block stand
                 // where their blocks place them; everything else keeps the margin.
                 const bool fest = (v == 'A' && seite == 1) || oben >= unterschrift;
-                if (!fest)
+                if (!fest) {
                     EXPECT_LE(unten - (seite - 1) * kSeite, kFuss)
                         << DrawKindName(c.kind) << " '" << c.text << "' page " << seite;
+                }
                 if (c.kind != TDrawKind::TextRun) continue;
                 // A row: its area (1000.00 and up), or in variant B, which
                 // shows no areas of components, its name.
@@ -117,7 +118,9 @@ TEST_F(Ausweis, TablesOfAnyLengthArePrintedWholeAndKeepAboveTheFootMargin) {
                 EXPECT_LE(zeilen, 30) << "page " << seite;
                 EXPECT_GE(kopfProSeite[seite], 1) << "page " << seite;
             }
-            if (n >= 400) EXPECT_GE(seiten, n / 30);
+            if (n >= 400) {
+                EXPECT_GE(seiten, n / 30);
+            }
         }
     }
 }

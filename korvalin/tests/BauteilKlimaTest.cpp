@@ -8,13 +8,18 @@
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Application.h"
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/CommandIds.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
+#include "platform/window/RadioButton.h"
 #include "platform/window/Scroller.h"
+#include "platform/window/Window.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "tauplot/diagramm/DiagrammVorschau.h"
+#include "tauplot/diagramm/DiagrammZahl.h"
 #include "tauplot/property/TPropertyDialog.h"
 #include "tauplot/property/TPropertyPage.h"
 #include "testsupport/UserInput.h"
@@ -175,16 +180,29 @@ TEST_F(Klima, DiagramCommandsOpenTheirWindowsOnce) {
     }
 
     // Keys scroll the Glaser window; a page is a twelfth of the client height.
+    EXPECT_EQ(glaser->Maximiert(), GetScreenSize().cx < 800);
+    glaser->ShowWindow(SW_RESTORE);
     glaser->MoveWindow(
         {0, 0, 600, 240 + (glaser->GetWindowRect().Height() - glaser->GetClientRect().Height())});
     ProcessEvents();
     TScroller* s = glaser->GetScroller();
     ASSERT_NE(s, nullptr);
+    EXPECT_EQ(glaser->GetClientRect().Height(), 240);
+    EXPECT_EQ(glaser->Seite(), 20);
     s->ScrollTo(0, 0);
     glaser->EvKeyDown(VK_NEXT, 1, 0);
-    EXPECT_EQ(s->GetYPos(), std::min(glaser->Seite(), s->GetYRange()));
-    glaser->EvKeyDown(VK_END, 1, 0);
+    EXPECT_EQ(s->GetYPos(), 20);
+    glaser->EvVScroll(SB_LINEUP, 0, 0);
+    EXPECT_EQ(s->GetYPos(), 18);
+    glaser->EvKeyDown(VK_END, 1, 0); // the right end
     EXPECT_EQ(s->GetXPos(), s->GetXRange());
+    EXPECT_EQ(s->GetYPos(), 18);
+    glaser->EvKeyDown(VK_HOME, 1, 0); // the left end
+    EXPECT_EQ(s->GetXPos(), 0);
+    SetKeyDown(VK_CONTROL, true);
+    glaser->EvKeyDown(VK_HOME, 1, 0); // the top
+    SetKeyDown(VK_CONTROL, false);
+    EXPECT_EQ(s->GetYPos(), 0);
 
     // The preview shows "Seite 1" and cannot page.
     services.ModalLoops().Expect([&](TWindow* w) {
@@ -202,6 +220,21 @@ TEST_F(Klima, DiagramCommandsOpenTheirWindowsOnce) {
     });
     glaser->SendMessage(WM_COMMAND, CM_FILEPRINTPREVIEW, 0);
     ProcessEvents();
+
+    // Printing from the temperature window: the print dialog offers the one page, the owner's
+    // printing flag is cleared afterwards, the page goes into the set output file.
+    const fs::path pdf = dirs.Dirs().temp / "temperatur.pdf";
+    app->GetPrinter().GetSetup().OutputFile = pdf.string();
+    services.PrintDialogs().ExpectPrint([](TPrintSetup& setup) {
+        EXPECT_EQ(setup.MinPage, 1);
+        EXPECT_EQ(setup.MaxPage, 1);
+        return true;
+    });
+    a.TempDiagramme[0]->SendMessage(WM_COMMAND, CM_FILEPRINT, 0);
+    ProcessEvents();
+    EXPECT_TRUE(fs::exists(pdf));
+    EXPECT_GT(fs::file_size(pdf), 1000u);
+    app->GetPrinter().GetSetup().OutputFile.clear();
 
     // A closed window leaves its list.
     glaser->CloseWindow();
@@ -223,6 +256,78 @@ TEST_F(Klima, ADirectUValueRefusesBothDiagrams) {
         EXPECT_EQ(m.text, "Kein Schichtaufbau!\n\n Keine weiteren Daten verfügbar!");
     EXPECT_TRUE(app->Client()->Ansichten.GlaserDiagramme.empty());
     EXPECT_TRUE(app->Client()->Ansichten.TempDiagramme.empty());
+}
+
+} // namespace
+
+namespace {
+
+// "Erh. Tauwasser": the mass as "%4.3lf", the judgement and its comment; Cancel keeps both.
+TEST_F(Klima, CondensateJudgementIsStoredWithItsComment) {
+    auto& d = Oeffnen();
+    TEinfachBauteil& e = *d.AktuellerBereich();
+    e.TauwassergrenzeAusgenommen = 0;
+    e.Beschreibung = "alt";
+    const std::string menge = DiagrammZahl::Festkomma(e.Diffusion.Tauwassermenge, 4, 3);
+    for (int ende : {IDCANCEL, IDOK}) {
+        services.Dialogs().Expect([&](TDialog& dlg) {
+            EXPECT_EQ(dlg.Item<TEdit>(105)->GetText(), menge);
+            EXPECT_EQ(dlg.Item<TRadioButton>(101)->GetCheck(), BF_CHECKED);
+            dlg.Item<TRadioButton>(101)->SetCheck(BF_UNCHECKED);
+            dlg.Item<TRadioButton>(102)->SetCheck(BF_CHECKED);
+            dlg.Item<TEdit>(104)->SetText("geprüft nach 3.2.1");
+            dlg.SendMessage(WM_COMMAND, WPARAM(ende), 0);
+        });
+        Befehl(TBauteilDialog::IDC_TAUWASSER);
+        if (ende == IDCANCEL) {
+            EXPECT_EQ(e.TauwassergrenzeAusgenommen, 0);
+            EXPECT_EQ(e.Beschreibung, "alt");
+            EXPECT_FALSE(d.Geaendert);
+        }
+    }
+    TEinfachBauteil& nachher = *d.AktuellerBereich();
+    EXPECT_EQ(nachher.TauwassergrenzeAusgenommen, 1);
+    EXPECT_EQ(nachher.Beschreibung, "geprüft nach 3.2.1");
+    EXPECT_TRUE(d.Geaendert);
+    // Harmless: a considerable mass alone no longer fails the range.
+    const auto& f = nachher.Diffusion.Nachweisfehler;
+    EXPECT_EQ(nachher.FeuchteErfuellt, !(f[0] || f[2] || f[3] || f[4]));
+}
+
+} // namespace
+
+namespace {
+
+// The three data sheets from the main menu and the layer menu: each opens once, the second
+// command brings it back; the periodic sheet is computed for the 24-hour period first.
+TEST_F(Klima, DataSheetCommandsOpenTheirSheetsOnce) {
+    auto& d = Oeffnen();
+    TRBauteil& t = *d.Bauteil();
+    for (TEinfachBauteil& e : t.Flaechenanteile) e.SpeicherGueltig = 0;
+    auto& a = app->Client()->Ansichten;
+    struct Blatt {
+        int haupt, schicht;
+        std::vector<TWindow*>* liste;
+        std::string titel;
+    };
+    const Blatt blaetter[] = {
+        {TBauteilDialog::CM_BAUTEILDATEN, TBauteilDialog::CM_DATENBLATT, &a.BauteilDaten,
+         " Bauteil-Daten " + t.Name},
+        {TBauteilDialog::CM_PERIODENDATEN, TBauteilDialog::CM_PERIODISCH, &a.PeriodenDaten,
+         "Periodischer Wärmeübergang" + t.Name},
+        {TBauteilDialog::CM_TEMPERATURDATEN, TBauteilDialog::CM_TEMPERATURVERLAUF,
+         &a.VergleichDaten, "Temperaturverlauf: " + t.Name},
+    };
+    for (const Blatt& b : blaetter) {
+        SCOPED_TRACE(b.titel);
+        Befehl(b.haupt);
+        ASSERT_EQ(b.liste->size(), 1u);
+        EXPECT_EQ((*b.liste)[0]->GetCaption(), b.titel);
+        Befehl(b.schicht);
+        EXPECT_EQ(b.liste->size(), 1u);
+    }
+    EXPECT_NE(t.Flaechenanteile[0].SpeicherGueltig, 0);
+    EXPECT_TRUE(Meldungen().empty());
 }
 
 } // namespace

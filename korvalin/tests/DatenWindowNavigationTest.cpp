@@ -13,6 +13,7 @@
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "platform/gdi/ImageDC.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlCodes.h"
@@ -197,6 +198,13 @@ TEST_F(Datenfenster, SeitennummerierungBeginntMitDemGewaehltenWertUndBleibtGespe
         EXPECT_EQ(spin->Value, 1);
         for (int i = 0; i < 3; ++i) testsupport::PressKey(*spin, VK_DOWN);
         EXPECT_EQ(spin->Value, 0) << "the arrows stop at 0";
+        // A typed number counts too.
+        testsupport::PressKey(*spin, VK_END);
+        testsupport::PressKey(*spin, VK_BACK);
+        testsupport::TypeText(*spin, "5");
+        EXPECT_EQ(spin->GetText(), "5");
+        testsupport::PressKey(*spin, VK_BACK);
+        testsupport::TypeText(*spin, "0");
         d.CmOk();
     });
     w->SendMessage(WM_COMMAND, CM_SEITEN_NUMMERIERUNG, 0);
@@ -306,6 +314,104 @@ TEST_F(Aufteilung, LogoNurAufDerErstenSeiteGibtSpaeterenSeitenSeineZeilen) {
     EXPECT_EQ(b.MassenProSeite(), 1200 / 19 - 12) << "the quantities count only an every-page logo";
     b.Logo().Plazierung = 1;
     EXPECT_EQ(b.MassenProSeite(), 1200 / 19 - l - 12);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Aufteilung, VolumenseitenBisZumEndeDerListe) {
+    // 49 - (1260 - 1200) / 19 = 46 rows a page.
+    // The list is ordered by number: each volume gets the next one.
+    auto volumen = [nummer = 0](int variablen, int formeln) mutable {
+        auto v = std::make_unique<TDimVolumen>();
+        v->Nummer = uint16_t(nummer++);
+        for (int i = 0; i < variablen; ++i) v->Textliste1.Add(std::make_unique<TTextString>());
+        for (int i = 0; i < formeln; ++i) v->Formelliste.Add(std::make_unique<TTextString>());
+        return v;
+    };
+    struct Fall {
+        const char* was;
+        int schlicht, variablen, formeln;
+        std::vector<int> seiten;
+    };
+    const Fall faelle[] = {
+        {"no volumes", 0, 0, 0, {0}},
+        {"one page full", 46, 0, 0, {0}},
+        {"one more opens a page", 47, 0, 0, {0, 46}},
+        {"a formula volume at the end goes whole onto the last page", 44, 2, 3, {0, 44}},
+    };
+    for (const Fall& f : faelle) {
+        TGesamtProjekt g("/tmp");
+        TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+        for (int i = 0; i < f.schlicht; ++i) p.Volumina.Add(volumen(0, 1));
+        if (f.formeln) p.Volumina.Add(volumen(f.variablen, f.formeln));
+        b.Gesamtprojekt = &g;
+        EXPECT_EQ(b.VolumenSeiten(), f.seiten) << f.was;
+        b.Gesamtprojekt = nullptr;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The sections a proof sheet is built of, in block order.
+std::vector<int> abschnitte(TDatenblattAufbau& b) {
+    std::vector<int> a;
+    for (size_t i = 1; i < b.Bloecke.size(); ++i)
+        if (a.empty() || a.back() != b.Bloecke[i].Abschnitt) a.push_back(b.Bloecke[i].Abschnitt);
+    return a;
+}
+
+TEST(Blattaufbau, NachweisblattNachBaumassnahme) {
+    struct Fall {
+        const char* was;
+        int blattart, baumassnahme;
+        double volumen;
+        std::vector<int> erwartet;
+    };
+    const Fall faelle[] = {
+        {"new building: title, energy balance, volumes, areas", 0, 0, 500, {0, 1, 10, 11}},
+        {"external components: title and Anlage 3, no energy balance", 0, 2, 500, {0, 9, 10, 11}},
+        {"no volume: no energy balance and no volume pages", 0, 0, 0, {0, 11}},
+        {"project sheet: no title page, volumes or areas", 1, 0, 500, {1}},
+        {"moisture proof without components: the title page alone", 4, 0, 500, {0}},
+    };
+    for (const Fall& f : faelle) {
+        TGesamtProjekt g("/tmp");
+        TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+        p.Baumassnahme = uint16_t(f.baumassnahme);
+        p.V = f.volumen;
+        p.A_Bauteile = 200;
+        TDatenblattAufbau b;
+        b.Gesamtprojekt = &g;
+        b.Blattart = f.blattart;
+        b.SeitenAusrichtung(false);
+        TMeasuringDC dc;
+        b.Auslegen(dc);
+        EXPECT_EQ(abschnitte(b), f.erwartet) << f.was;
+        EXPECT_EQ(b.Seitenzahl, b.Bloecke.back().Seite) << f.was;
+        for (const TBlock& blk : b.Bloecke)
+            EXPECT_LE(blk.Unten, b.Koerper.bottom) << f.was << " block " << blk.Nummer;
+    }
+}
+
+TEST_F(Datenfenster, BlattEinesKatalogbauteilsIstKeinProjektblatt) {
+    Beispiel();
+    TRBauteil katalog;
+    katalog.Name = "Aus Datei";
+    ASSERT_EQ(katalog.Nummer, TRBauteil::KeineNummer);
+    auto* w = new TBauteilDatenWindow(*app->Client(), " Bauteil-Daten ", &katalog, nullptr);
+    ASSERT_TRUE(w->Create());
+    EXPECT_TRUE(w->BtDatei);
+    EXPECT_FALSE(w->Projektblatt);
+    EXPECT_EQ(Datenblaetter().OffeneProjektblaetter, 0);
+    EXPECT_EQ(Datenblaetter().FixDaten, nullptr);
+    ASSERT_NE(w->DateiFixDaten, nullptr);
+    EXPECT_EQ(std::filesystem::path(w->DateiFixDaten->Dateiname).filename(), "datei.pbf");
+    w->CloseWindow();
+    Pump();
 }
 
 } // namespace

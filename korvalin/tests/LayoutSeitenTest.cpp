@@ -242,6 +242,13 @@ TEST_F(LayoutSeiten, SamplesShowTheChosenFrameCurveAndStyle) {
         EXPECT_EQ(formen.size(), 2u); // "Logo" and "Text + Grafik", rounded
 
         liste(b, Grafik, 104, 1); // Sättigungsdruck: solid red, width 1
+        // Selecting a curve moves both boxes to its colour and line first.
+        EXPECT_EQ(item<TColorComboBox>(b, Grafik, 103)->GetSelIndex(), 0);
+        EXPECT_EQ(item<TLinesComboBox>(b, Grafik, 105)->GetSelIndex(), 0);
+        liste(b, Grafik, 104, 0); // Dampfdruck: dashed blue, width 1
+        EXPECT_EQ(item<TColorComboBox>(b, Grafik, 103)->GetSelIndex(), 2);
+        EXPECT_EQ(item<TLinesComboBox>(b, Grafik, 105)->GetSelIndex(), 3);
+        liste(b, Grafik, 104, 1);
         kombi(b, Grafik, 105, 7); // dash-dot, 2
         auto* kurve = item<TGrafikODButton>(b, Grafik, 108);
         calls = zeichnen(*kurve, face);

@@ -41,13 +41,13 @@ struct Optionen : Projektbefehle {
 TEST_F(Optionen, TheDialogShowsTheFileAndOkWritesWhatTheUserChanged) {
     Einstellung("korpus.ini", "[Einstellungen]\r\nStatuszeile=TRUE\r\nSymbolleiste=yes\r\n"
                               "[Speichern]\r\nAuto=1\r\nIntervall=75\r\n");
-    optionen([](TOptionenDialog& d) {
+    optionen([this](TOptionenDialog& d) {
         EXPECT_EQ(d.GetCaption(), "Optionen");
         EXPECT_TRUE(an(d, TOptionenDialog::IDC_STATUSZEILE));
         EXPECT_FALSE(an(d, TOptionenDialog::IDC_SYMBOLLEISTE));
         EXPECT_TRUE(an(d, TOptionenDialog::IDC_AUTOSPEICHERN));
         EXPECT_EQ(d.Intervall()->GetText(), "60");
-        ASSERT_TRUE(testsupport::SaveWindowPicture(d, "optionen.png"));
+        ASSERT_TRUE(testsupport::SaveWindowPicture(d, (dirs.Root() / "optionen.png").c_str()));
         klicken(d, TOptionenDialog::IDC_STATUSZEILE);
         klicken(d, TOptionenDialog::IDC_AUTOSPEICHERN);
         // Down three steps, one page down: 60 - 3 - 5.

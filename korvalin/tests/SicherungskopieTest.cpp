@@ -203,8 +203,9 @@ TEST_F(Wiederherstellen, AFailedReplaceLeavesProjectAndCopy) {
 
 TEST_F(Wiederherstellen, TheDialogAsTheUserSeesIt) {
     kopie("QZ4bild.tmp", datei);
-    services.Dialogs().Expect([](TDialog& d) {
-        ASSERT_TRUE(testsupport::SaveWindowPicture(d, "sicherungskopie.png"));
+    services.Dialogs().Expect([this](TDialog& d) {
+        ASSERT_TRUE(
+            testsupport::SaveWindowPicture(d, (dirs.Root() / "sicherungskopie.png").c_str()));
         d.EndDialog(IDCANCEL);
     });
     oeffnen(datei);

@@ -179,12 +179,13 @@ TEST_F(Volumen, BildDesRechners) {
     f->Text = "a * b * h";
     v->Formelliste.AddAfterEquals(std::move(f));
     p->Volumina.Add(std::move(v));
-    rechner([](R& r) {
+    rechner([this](R& r) {
         EXPECT_TRUE(r.FormelbereichGezeigt());
         druecken(r, R::IDC_BERECHNEN);
         EXPECT_EQ(text(r, R::IDC_ERGEBNIS), "240,000");
         testsupport::ProcessEvents();
-        EXPECT_TRUE(testsupport::SaveWindowPicture(r, "/tmp/formeln_rechner.png"));
+        EXPECT_TRUE(
+            testsupport::SaveWindowPicture(r, (dirs.Root() / "formeln_rechner.png").c_str()));
         druecken(r, IDCANCEL);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/ReferenceScreen.h"
 #include "platform/print/Printout.h"
+#include "platform/window/Application.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Scroller.h"
 #include "tauplot/diagramm/DiagrammDruck.h"
@@ -63,7 +64,7 @@ void TBauteilGlaserWindow::EvVScroll(uint32_t code, int thumbPos, HWND) {
 void TBauteilGlaserWindow::EvKeyDown(uint32_t key, uint32_t, uint32_t) {
     TScroller* s = GetScroller();
     if (!s) return;
-    const bool strg = GetKeyState(VK_CONTROL) < 0;
+    const bool strg = IsKeyDown(VK_CONTROL);
     switch (key) {
     case VK_PRIOR:
         s->ScrollBy(0, -Seite());

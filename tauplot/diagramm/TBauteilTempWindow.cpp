@@ -58,11 +58,11 @@ std::unique_ptr<TPrintout> TBauteilTempWindow::Ausdruck(std::string_view title) 
     return std::make_unique<TBauteilTempPrintOut>(&Drucker(), title, this, true);
 }
 
-void TBauteilTempWindow::VorschauBeginn() {
+void TBauteilTempWindow::DruckBeginn() {
     if (druckt_) *druckt_ = 1;
 }
 
-void TBauteilTempWindow::VorschauEnde() {
+void TBauteilTempWindow::DruckEnde() {
     if (druckt_) *druckt_ = 0;
 }
 

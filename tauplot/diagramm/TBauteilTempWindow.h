@@ -23,8 +23,8 @@ public:
     void SetupWindow() override;
     void Paint(TDC& dc, bool erase, TRect& rect) override;
     std::unique_ptr<TPrintout> Ausdruck(std::string_view title) override;
-    void VorschauBeginn() override;
-    void VorschauEnde() override;
+    void DruckBeginn() override;
+    void DruckEnde() override;
 
     // The thickness division for the total thickness in mm; false when none.
     bool Skalierung(double totalThickness);

@@ -59,7 +59,9 @@ void TDiagrammWindow::CmFilePrint() {
     auto* app = TApplication::Current();
     if (!app || !app->GetMainWindow()) return;
     std::unique_ptr<TPrintout> ausdruck = Ausdruck(GetCaption());
+    DruckBeginn();
     const TPrintResult r = Drucker().Print(*ausdruck, TPrintPrompt::Dialog);
+    DruckEnde();
     if (!r && !r.cancelled) MessageBox(r.error, "Drucken", MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -73,10 +75,10 @@ void TDiagrammWindow::CmFilePrintPreview() {
     auto* app = TApplication::Current();
     if (!app || !app->GetMainWindow()) return;
     Drucker();
-    VorschauBeginn();
+    DruckBeginn();
     auto* rahmen = new DiagrammVorschau(app->GetMainWindow(), &Drucker(), this);
     if (rahmen->Create()) app->BeginModal(rahmen);
     rahmen->Destroy();
     delete rahmen;
-    VorschauEnde();
+    DruckEnde();
 }

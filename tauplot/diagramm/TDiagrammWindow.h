@@ -39,9 +39,9 @@ public:
 
     // The print-out of this window, for printing (title) and preview.
     virtual std::unique_ptr<TPrintout> Ausdruck(std::string_view title) = 0;
-    // Around a preview: the temperature window marks the owner's printing flag.
-    virtual void VorschauBeginn() {}
-    virtual void VorschauEnde() {}
+    // Around printing and preview: the temperature window marks the owner's printing flag.
+    virtual void DruckBeginn() {}
+    virtual void DruckEnde() {}
 
 protected:
     TRBauteil* Bauteil_;

@@ -95,3 +95,21 @@ void TTemperaturDialog::HandleUebernehmenButton() {
     }
     if (AenderungGemeldet) AenderungGemeldet();
 }
+
+void TemperaturZeigen(TTemperaturStruct& d, const TTemperatur& t) {
+    d.WinterInnen.Zeigen(t.InnenWinter, "%1.0lf");
+    d.WinterAussen.Zeigen(t.AussenWinter, "%1.0lf");
+    d.SommerInnen.Zeigen(t.InnenSommer, "%1.0lf");
+    d.SommerAussen.Zeigen(t.TemperaturB, "%1.0lf");
+    d.Hell.Zeigen(t.OberflaecheSommerHell, "%1.0lf");
+    d.Dunkel.Zeigen(t.OberflaecheSommerDunkel, "%1.0lf");
+}
+
+void TemperaturLesen(const TTemperaturStruct& d, TTemperatur& t) {
+    t.InnenWinter = d.WinterInnen.Lesen();
+    t.AussenWinter = d.WinterAussen.Lesen();
+    t.InnenSommer = d.SommerInnen.Lesen();
+    t.TemperaturB = d.SommerAussen.Lesen();
+    t.OberflaecheSommerHell = d.Hell.Lesen();
+    t.OberflaecheSommerDunkel = d.Dunkel.Lesen();
+}

@@ -18,6 +18,12 @@ struct TTemperaturStruct {
     ZahlText WinterInnen, WinterAussen, SommerInnen, SommerAussen, Hell, Dunkel;
 };
 
+struct TTemperatur;
+// The fields from a temperature record ("%1.0lf") and back; untouched
+// fields give back the stored values exactly.
+void TemperaturZeigen(TTemperaturStruct& d, const TTemperatur& t);
+void TemperaturLesen(const TTemperaturStruct& d, TTemperatur& t);
+
 class TTemperaturDialog : public TPropertyPage {
 public:
     enum : int { IDD = 1223, IDC_STANDARD = 111, IDC_UEBERNEHMEN = 101 };
