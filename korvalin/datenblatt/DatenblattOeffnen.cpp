@@ -26,10 +26,12 @@ TWindow* DatenblattOeffnen(int befehl, korpusMDIClient& client) {
         return zeigen<TProjektDatenWindow>(client, 1);
     case CM_ENERGIEDATEN:
         return zeigen<TEnergieDatenWindow>(client, 2);
-    // Sheets whose content is still to come open here once it is:
-    // CM_HUELLFLAECHENDATEN TFassadenDatenWindow (6),
-    // CM_BAUTEIL_UEBERSICHT TBauteilViewWindow (7), CM_VOLUMEN_FLAECHENDATEN
-    // TFlaechenDatenWindow (8).
+    case CM_HUELLFLAECHENDATEN:
+        return zeigen<TFassadenDatenWindow>(client, 6);
+    case CM_BAUTEIL_UEBERSICHT:
+        return zeigen<TBauteilViewWindow>(client, 7);
+    case CM_VOLUMEN_FLAECHENDATEN:
+        return zeigen<TFlaechenDatenWindow>(client, 8);
     default:
         return nullptr;
     }

@@ -304,6 +304,12 @@ public:
     // The screen height that the comparison sheets scale their header bands
     // by, fixed in page units so that screen and paper agree.
     static constexpr int Bildschirmhoehe = 768;
+    // Periodic heat transfer after Heindl, cases I and II, for the sheet's component.
+    void HeindlFall1(TDC& dc, int pass);
+    void HeindlFall2(TDC& dc, int pass);
+    void HeindlKennwerte(TDC& dc, int fall, int pass);
+    TRBauteil* PeriodenBauteil = nullptr;
+
     // Row height of the component sheet: text height plus 10, fixed in page
     // units so that screen and print lay out alike.
     static constexpr int Bauteilzeilenhoehe = 14 + 10;

@@ -96,7 +96,8 @@ void TDatenblattAufbau::HeindlblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 0, pass, &TDatenblattBasis::HeindlErlaeuterung);
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
     EingabefeldBlock(dc, pass, -1, -1);
-    // FIXME: kind 3 HeindlFall1.
+    PeriodenBauteil = Bauteil;
+    InhaltAusfuehren(dc, 3, pass, &TDatenblattBasis::HeindlFall1);
     EingabefeldBlock(dc, pass, -1, -1);
-    // FIXME: kind 3 HeindlFall2.
+    InhaltAusfuehren(dc, 3, pass, &TDatenblattBasis::HeindlFall2);
 }

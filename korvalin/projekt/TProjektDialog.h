@@ -123,6 +123,16 @@ public:
     void HuellAblegen();
     void BauteilAblegen();
 
+    // --- Commands that open the sheets of one component or window ---
+    // Data sheet (2490, 12104, 12208), temperature comparison sheet (2481,
+    // 11844, 11846), periodic heat transfer sheet (2498, 11842, 11843).
+    void BauteilFensterDatenblatt();
+    void TemperaturVergleichsblatt();
+    void PeriodischesDatenblatt();
+    // The checks of a component before its temperature profile: false after
+    // a refusal shown under the caption.
+    bool TemperaturPruefen(TRBauteil& bauteil, const char* titel);
+
     // The settings sheet "Projekt - Einstellungen" (command 5001).
     void EinstellungenBearbeiten();
 
