@@ -28,8 +28,14 @@
 namespace {
 
 // Commands that the project dialog carries out while a project is open.
-constexpr int kAnDenDialog[] = {CM_EINSTELLUNGEN, CM_VOLUMEN, CM_VARIANTE, CM_NACHWEISE,
-                                CM_WAERMEBEDARFSAUSWEIS};
+constexpr int kAnDenDialog[] = {CM_EINSTELLUNGEN,
+                                CM_VOLUMEN,
+                                CM_VARIANTE,
+                                CM_NACHWEISE,
+                                CM_WAERMEBEDARFSAUSWEIS,
+                                CM_BAUTEIL_FENSTERDATEN,
+                                CM_TEMPERATURVERLAUF,
+                                CM_PERIODISCH};
 
 constexpr uint32_t kWarnung = MB_OK | MB_ICONEXCLAMATION;
 

@@ -141,9 +141,9 @@ TEST_F(Datenfenster, SchliessenDesProjektsSchliesstDasBlatt) {
 
 TEST_F(Datenfenster, BlaetterNochOhneInhaltBleibenAngekuendigt) {
     Beispiel();
-    befehl(CM_ENERGIEDATEN);
-    EXPECT_EQ(Korpus().Ansichten.EnergieDaten, nullptr);
-    EXPECT_EQ(befehle.ereignisse, std::vector<std::string>{"befehl 2496"});
+    befehl(CM_HUELLFLAECHENDATEN);
+    EXPECT_EQ(Korpus().Ansichten.FassadenDaten, nullptr);
+    EXPECT_EQ(befehle.ereignisse, std::vector<std::string>{"befehl 2491"});
 }
 
 } // namespace
