@@ -42,10 +42,9 @@ TDatenWindow::TDatenWindow(TMDIClient& parent, std::string_view caption, int bla
                            const std::vector<TRFenster*>& fenster)
     : TDatenWindow(parent, caption, blattart, QuelleProjekt) {
     Umfang = umfang;
-    GewaehlteBauteile.assign(bauteile.begin(),
-                             bauteile.begin() + std::min<size_t>(bauteile.size(), MaxAuswahl));
-    GewaehlteFenster.assign(fenster.begin(),
-                            fenster.begin() + std::min<size_t>(fenster.size(), MaxAuswahl));
+    // Every chosen component and window gets its sheet, however many.
+    GewaehlteBauteile = bauteile;
+    GewaehlteFenster = fenster;
     initialisieren();
 }
 

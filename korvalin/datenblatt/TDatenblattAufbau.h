@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,9 +47,6 @@ public:
         QuelleFensterListe = 4, // window list from a catalogue file
         QuelleVergleich = 5,
     };
-
-    // Proof selection of the project sheets: at most this many of each.
-    static constexpr int MaxAuswahl = 400;
 
     // --- Subject of the sheet (pointers into the building model, not owned) ---
     TRBauteil* Bauteil = nullptr;
@@ -149,6 +147,18 @@ public:
     // Overview switches of the context menu: grouped by facade, type filter.
     bool UebersichtNachFassaden = false;
     int UebersichtTypFilter = -1; // component class shown, -1 for all
+
+    // --- Runner of the component, window and comparison blocks ---
+    // One block whose content is any call; umbruch 0 breaks the page when the
+    // block does not fit, 1 always, 2 never. The page comes from the block before.
+    void BlockAusfuehren(TDC& dc, int pass, int umbruch, int art,
+                         const std::function<void()>& inhalt);
+    // A block of fixed height whose paint is the call (the graphic block).
+    void FesterBlockAusfuehren(TDC& dc, int pass, int hoehe, int art,
+                               const std::function<void()>& inhalt);
+    // The area pages: facade, element and sub-area ranges per page.
+    std::vector<FlaechenWerte> FlaechenSeitenAufteilen() const;
+    void HuellflaechenSeite(TDC& dc, const FlaechenWerte& werte, int pass);
 
 protected:
     // Reloads the settings before each build; the window reads its files.

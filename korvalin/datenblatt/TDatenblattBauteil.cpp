@@ -87,7 +87,8 @@ void TDatenblattBasis::BauteilRahmenZeichnen(TDC& dc, int n, int /*pass*/) {
     const auto& x = Spaltenkante;
     const auto& e = Schichtkanten;
     const auto& f = Grenzkanten;
-    const TRect r(Spaltenkante[0], Block.Oben, Spaltenkante[kSpalten], Block.Unten);
+    // The table's own bottom: the footnotes below it stand outside the frame.
+    const TRect r(Spaltenkante[0], Block.Oben, Spaltenkante[kSpalten], e.back());
     dc.FillRect(r, TBrush(TColor::White));
     const TPen alt = dc.SelectObject(TPen(TColor::Black));
     dc.MoveTo(r.left, r.top);

@@ -140,3 +140,24 @@ void TDatenblattAufbau::VergleichInhaltAusfuehren(TDC& dc, TRBauteil* erster, TR
         (this->*inhalt)(dc, erster, zweiter, wert1, wert2, pass);
     });
 }
+
+void TDatenblattAufbau::BlockAusfuehren(TDC& dc, int pass, int umbruch, int art,
+                                        const std::function<void()>& inhalt) {
+    const Umbruch u = umbruch == 1   ? Umbruch::Immer
+                      : umbruch == 2 ? Umbruch::Nie
+                                     : Umbruch::WennVoll;
+    blockLaufen(dc, pass, true, true, u, art, inhalt);
+}
+
+void TDatenblattAufbau::FesterBlockAusfuehren(TDC& dc, int pass, int hoehe, int art,
+                                              const std::function<void()>& inhalt) {
+    blockLaufen(dc, pass, true, true, Umbruch::WennVoll, art, [&] {
+        if (pass == 0) {
+            Block.InnenOben = Block.Oben;
+            Block.Unten = Block.InnenUnten = Block.Oben + hoehe;
+            Block.Hoehe = Block.InnenHoehe = hoehe;
+        } else {
+            inhalt();
+        }
+    });
+}

@@ -112,15 +112,20 @@ void TDatenblattAufbau::MassenblattAusgeben(TDC& dc, int pass) {
 
 void TDatenblattAufbau::VolumenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
+    const TProjekt* p = Projekt();
+    if (!p) return;
     const std::vector<int> seiten = VolumenSeiten();
-    (void)seiten;
-    // FIXME: VolumenTabelle, per page s: ZeilenInhaltAusfuehren(dc, seiten[s],
-    // s + 1 < size ? seiten[s + 1] : the list's count, 0, 0, 0, s, 2, pass,
-    // &TDatenblattBasis::VolumenTabelle).
+    const int anzahl = int(p->Volumina.GetItemsInContainer());
+    for (size_t s = 0; s < seiten.size(); ++s)
+        ZeilenInhaltAusfuehren(dc, seiten[s], s + 1 < seiten.size() ? seiten[s + 1] : anzahl, 0,
+                               0, 0, int(s), 2, pass, &TDatenblattBasis::VolumenTabelle);
 }
 
 void TDatenblattAufbau::FlaechenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
-    // FIXME: FlaechenTabelle (HuellflaechenTabelle), one FlaechenInhaltAusfuehren
-    // per area page, paged by FlaechenZeilenZaehlen.
+    const std::vector<FlaechenWerte> seiten = FlaechenSeitenAufteilen();
+    for (size_t s = 0; s < seiten.size(); ++s)
+        FlaechenInhaltAusfuehren(
+            dc, seiten[s], int(s), 2, pass,
+            static_cast<FlaechenInhalt>(&TDatenblattAufbau::HuellflaechenSeite));
 }

@@ -316,10 +316,11 @@ void TProjektDialog::befehleEintragen() {
     for (int id : {109, 12204}) r.Command(id, [this] { ReferenzLoeschen(); });
     for (int id : {int(CM_IN_BAUTEILDATEI_SPEICHERN), 12207})
         r.Command(id, [this] { InDateiSpeichern(); });
-    // The data sheets come with their part.
-    const std::pair<int, int> blaetter[] = {
-        {12104, CM_BAUTEIL_FENSTERDATEN}, {12208, CM_BAUTEIL_FENSTERDATEN},
-        {11844, CM_TEMPERATURVERLAUF},    {11846, CM_TEMPERATURVERLAUF},
-        {11842, CM_PERIODISCH},           {11843, CM_PERIODISCH}};
-    for (auto [id, befehl] : blaetter) r.Command(id, [befehl] { Ausstehend().Ausfuehren(befehl); });
+    // The sheets of one component or window, from the menu and both trees' pop-ups.
+    for (int id : {int(CM_BAUTEIL_FENSTERDATEN), 12104, 12208})
+        r.Command(id, [this] { BauteilFensterDatenblatt(); });
+    for (int id : {int(CM_TEMPERATURVERLAUF), 11844, 11846})
+        r.Command(id, [this] { TemperaturVergleichsblatt(); });
+    for (int id : {int(CM_PERIODISCH), 11842, 11843})
+        r.Command(id, [this] { PeriodischesDatenblatt(); });
 }

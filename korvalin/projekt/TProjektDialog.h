@@ -3,6 +3,7 @@
 // of the project window: the results of the heat-protection proof above, the
 // envelope tree (120) and the reference tree (121) below, and the buttons
 // and context menus that act on the rows chosen in them.
+#include "korvalin/datenblatt/TLayoutDialog.h"
 #include "korvalin/projekt/ErgebnisTexte.h"
 #include "platform/window/Dialog.h"
 
@@ -122,6 +123,16 @@ public:
     void HuellAblegen();
     void BauteilAblegen();
 
+    // --- Commands that open the sheets of one component or window ---
+    // Data sheet (2490, 12104, 12208), temperature comparison sheet (2481,
+    // 11844, 11846), periodic heat transfer sheet (2498, 11842, 11843).
+    void BauteilFensterDatenblatt();
+    void TemperaturVergleichsblatt();
+    void PeriodischesDatenblatt();
+    // The checks of a component before its temperature profile: false after
+    // a refusal shown under the caption.
+    bool TemperaturPruefen(TRBauteil& bauteil, const char* titel);
+
     // The settings sheet "Projekt - Einstellungen" (command 5001).
     void EinstellungenBearbeiten();
 
@@ -146,6 +157,9 @@ public:
 
     TMDIChild* ProjektWindow = nullptr;
     korpusMDIClient* Client = nullptr;
+
+    // --- Proofs command: the choice dialog's record, kept for the dialog's life ---
+    TLayoutDialogStruct Nachweisauswahl;
 
 private:
     // "Ändern" of types and placed components opens the component editor.

@@ -1,5 +1,7 @@
 // The client's command table: project commands, data sheets, catalogue
 // editors, the forwarders to the project dialog, calculator and context help.
+#include "korvalin/bauteil/TBaustoffDialog.h"
+#include "korvalin/bauteil/TBauteilDateiDialog.h"
 #include "korvalin/bauteil/TFensterDialog.h"
 #include "korvalin/datenblatt/DatenblattOeffnen.h"
 #include "korvalin/layout/LayoutEinstellungen.h"
@@ -26,8 +28,14 @@
 namespace {
 
 // Commands that the project dialog carries out while a project is open.
-constexpr int kAnDenDialog[] = {CM_EINSTELLUNGEN, CM_VOLUMEN, CM_VARIANTE, CM_NACHWEISE,
-                                CM_WAERMEBEDARFSAUSWEIS};
+constexpr int kAnDenDialog[] = {CM_EINSTELLUNGEN,
+                                CM_VOLUMEN,
+                                CM_VARIANTE,
+                                CM_NACHWEISE,
+                                CM_WAERMEBEDARFSAUSWEIS,
+                                CM_BAUTEIL_FENSTERDATEN,
+                                CM_TEMPERATURVERLAUF,
+                                CM_PERIODISCH};
 
 constexpr uint32_t kWarnung = MB_OK | MB_ICONEXCLAMATION;
 
@@ -177,15 +185,11 @@ void korpusMDIClient::befehleEintragen() {
         if (Korpus().ProjektOffen) nachVorn(Korpus().ProjektWindow);
     });
 
-    // Catalogue editors: the open one comes to the top.
-    const auto katalog = [&r](int id, TWindow*& fenster) {
-        r.Command(id, [id, &fenster] {
-            if (!nachVorn(fenster)) Ausstehend().Ausfuehren(id);
-        });
-    };
-    katalog(CM_BAUSTOFFDATEI, BaustoffDateiFenster);
+    // Catalogue browsers: the open one comes to the top.
     r.Command(CM_FENSTERDATEI, [this] { FensterDateiOeffnen(*this); });
-    katalog(CM_BAUTEILDATEI, BauteilDateiFenster);
+    // The material and component catalogue browsers.
+    r.Command(CM_BAUSTOFFDATEI, [this] { BaustoffDateiOeffnen(*this); });
+    r.Command(CM_BAUTEILDATEI, [this] { BauteilDateiOeffnen(*this); });
 
     auto& e = Korpus().Ansichten;
     mitProjekt(CM_PROJEKTDATEN, [&e] {

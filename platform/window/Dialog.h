@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 // A dialog: modal with Execute (run through the dialog service, so tests
 // script it), modeless with Create. Its controls come from its resource
 // description and from the control objects the derived dialog makes with the
@@ -70,6 +71,9 @@ private:
     // wParam; otherwise to the next (wParam 0) or previous tab stop.
     TResult nextDlgCtl(WPARAM wParam, LPARAM lParam);
     TDialogResource resource_;
+    // The control of each resource entry; several entries may share an id
+    // (labels, frames), so the entry, not the id, names its control.
+    std::vector<TControl*> resourceControls_;
     TTransferBuffer* transfer_ = nullptr;
     bool modal_ = false;
     bool ended_ = false;
