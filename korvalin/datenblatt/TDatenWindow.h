@@ -179,7 +179,8 @@ private:
     void zeilenzahlPruefen();
     // A layout pass that keeps the blocks' geometry, then a repaint.
     void layoutLauf();
-    const TBlock* letzterBlockDerSeite() const;
+    // The component of a component sheet's page shown; none on other pages.
+    const TRBauteil* bauteilDerSeite() const;
     // The row of the list table under a point that may open an editor; -1 for none.
     int zeileUnter(TPoint blatt, bool doppelklick);
     void randSchritt(TPoint client);
