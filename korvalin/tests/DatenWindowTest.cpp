@@ -139,11 +139,16 @@ TEST_F(Datenfenster, SchliessenDesProjektsSchliesstDasBlatt) {
     EXPECT_EQ(Datenblaetter().FixDaten, nullptr) << "the last project sheet frees the records";
 }
 
-TEST_F(Datenfenster, BlaetterNochOhneInhaltBleibenAngekuendigt) {
+TEST_F(Datenfenster, JedesBlattDesClientsOeffnetSich) {
     Beispiel();
-    befehl(CM_HUELLFLAECHENDATEN);
-    EXPECT_EQ(Korpus().Ansichten.FassadenDaten, nullptr);
-    EXPECT_EQ(befehle.ereignisse, std::vector<std::string>{"befehl 2491"});
+    for (int id : {CM_PROJEKTDATEN, CM_ENERGIEDATEN, CM_HUELLFLAECHENDATEN, CM_BAUTEIL_UEBERSICHT,
+                   CM_VOLUMEN_FLAECHENDATEN})
+        befehl(id);
+    EXPECT_TRUE(befehle.ereignisse.empty()) << "no sheet is left to come";
+    const auto& a = Korpus().Ansichten;
+    for (TWindow* w :
+         {a.ProjektDaten, a.EnergieDaten, a.FassadenDaten, a.BauteilView, a.FlaechenDaten})
+        EXPECT_NE(w, nullptr);
 }
 
 } // namespace
