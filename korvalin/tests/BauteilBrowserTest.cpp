@@ -93,6 +93,11 @@ TEST_F(Bauteilbrowser, RenameResortsAndAFailedWriteKeepsTheOldName) {
     }
     klicken(d, TBauteilBasisDialog::IDC_ALPHABET);
     EXPECT_EQ(namen(d), (std::vector<std::string>{"Betonwand", "Ziegelwand"}));
+    // Behind the last row in alphabetical order is behind the highest position.
+    zeileWaehlen(d, -1);
+    EXPECT_TRUE(d.Ausgewaehlt().empty());
+    EXPECT_EQ(d.AktuellerSchluessel.Position, 2);
+    EXPECT_EQ(d.AktuellerSchluessel.Gruppe, 1);
     const std::string datei = ReadText(verzeichnis / "bt_anw.dat");
 
     zeileWaehlen(d, 1);

@@ -139,16 +139,24 @@ TEST_F(Datenfenster, SchliessenDesProjektsSchliesstDasBlatt) {
     EXPECT_EQ(Datenblaetter().FixDaten, nullptr) << "the last project sheet frees the records";
 }
 
-TEST_F(Datenfenster, JedesBlattDesClientsOeffnetSich) {
+TEST_F(Datenfenster, DieBlaetterDesMenuesOeffnenJeEinmal) {
     Beispiel();
-    for (int id : {CM_PROJEKTDATEN, CM_ENERGIEDATEN, CM_HUELLFLAECHENDATEN, CM_BAUTEIL_UEBERSICHT,
-                   CM_VOLUMEN_FLAECHENDATEN})
+    auto& a = Korpus().Ansichten;
+    const std::pair<int, TWindow* const*> faelle[] = {{CM_HUELLFLAECHENDATEN, &a.FassadenDaten},
+                                                      {CM_BAUTEIL_UEBERSICHT, &a.BauteilView},
+                                                      {CM_VOLUMEN_FLAECHENDATEN, &a.FlaechenDaten},
+                                                      {CM_PROJEKTDATEN, &a.ProjektDaten},
+                                                      {CM_ENERGIEDATEN, &a.EnergieDaten}};
+    for (const auto& [id, slot] : faelle) {
         befehl(id);
-    EXPECT_TRUE(befehle.ereignisse.empty()) << "no sheet is left to come";
-    const auto& a = Korpus().Ansichten;
-    for (TWindow* w :
-         {a.ProjektDaten, a.EnergieDaten, a.FassadenDaten, a.BauteilView, a.FlaechenDaten})
-        EXPECT_NE(w, nullptr);
+        ASSERT_NE(*slot, nullptr) << id;
+        const TWindow* erstes = *slot;
+        const size_t kinder = app->Client()->MDIChildren().size();
+        befehl(id);
+        EXPECT_EQ(*slot, erstes) << id;
+        EXPECT_EQ(app->Client()->MDIChildren().size(), kinder) << id;
+    }
+    EXPECT_TRUE(befehle.ereignisse.empty());
 }
 
 } // namespace
