@@ -1,5 +1,8 @@
 #include "korvalin/datenblatt/TLayoutDialog.h"
 
+#include "korvalin/bauteil/TBauteilInfoDialog.h"
+#include "korvalin/bauteil/TFensterInfoDialog.h"
+
 #include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/projekt/ProjektZeilen.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -76,13 +79,6 @@ std::string fassadenName(TProjekt& p, uint16_t nummer) {
     return nummer < p.Fassaden.GetItemsInContainer() ? p.Fassaden[nummer].Name : "";
 }
 
-// FIXME: the information dialogs come with the catalogue browsers.
-int keineInfo(TWindow*, const std::string& name) {
-    return MessageBox(name + "\n\nDie Bauteil-Information ist in dieser Ausgabe des "
-                             "Programms noch nicht verfügbar.",
-                      "Info", MB_OKCANCEL | MB_ICONINFORMATION);
-}
-
 } // namespace
 
 TLayoutDialog::TLayoutDialog(TWindow* parent, TLayoutDialogStruct* daten)
@@ -93,8 +89,8 @@ TLayoutDialog::TLayoutDialog(TWindow* parent, TLayoutDialogStruct* daten)
           MenuPopup("Nachweis", {MenuItem(CM_INFO, "Info"), MenuSeparator(),
                                  MenuItem(CM_ALLE, "Alle Bauteile auwählen"),
                                  MenuItem(CM_KEINE, "Kein Bauteil auswählen")})})) {
-    BauteilInfo = [](TWindow* w, const TRBauteil& t) { return keineInfo(w, t.Name); };
-    FensterInfo = [](TWindow* w, const TRFenster& f) { return keineInfo(w, f.Name); };
+    BauteilInfo = [](TWindow* w, const TRBauteil& t) { return TBauteilInfoDialog(w, t).Execute(); };
+    FensterInfo = [](TWindow* w, const TRFenster& f) { return TFensterInfoDialog(w, f).Execute(); };
     puffer_.Check(daten->Waermeschutz).Check(daten->Feuchte).Check(daten->AVVerfahren);
     puffer_.Check(daten->Bauteilverfahren).Check(daten->BeideVerfahren);
     puffer_.Check(daten->FeuchteAusgewaehlte).Check(daten->FeuchteBedenkliche);

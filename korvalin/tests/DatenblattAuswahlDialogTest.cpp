@@ -3,6 +3,7 @@
 // moisture proof, the two lists and the information walk.
 #include "ProjektDialogFixture.h"
 
+#include "korvalin/bauteil/TBauteilInfoDialog.h"
 #include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/datenblatt/NachweisBefehl.h"
 #include "korvalin/datenblatt/TLayoutDialog.h"
@@ -204,6 +205,20 @@ TEST_F(Auswahl, InfoBauteileVorFensternBisAbbrechen) {
         };
         d.InfoZeigen();
         EXPECT_EQ(gezeigt, (std::vector<std::string>{"Außenwand KS"}));
+        d.CmCancel();
+    });
+}
+
+TEST_F(Auswahl, InfoZeigtDieInformationDesBauteils) {
+    Ausfuehren([&](D& d) {
+        klick(d, D::IDC_REFERENZ);
+        services.Dialogs().Expect([](TDialog& info) {
+            auto* b = dynamic_cast<TBauteilInfoDialog*>(&info);
+            ASSERT_NE(b, nullptr);
+            EXPECT_EQ(b->GetCaption(), "Bauteil-Info");
+            info.CmCancel();
+        });
+        d.InfoZeigen();
         d.CmCancel();
     });
 }
