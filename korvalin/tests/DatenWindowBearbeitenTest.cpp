@@ -52,7 +52,8 @@ struct Seitenbearbeitung : Datenfenster {
     // The first text block of the page shown.
     static int Textblock(const TDatenWindow& w) {
         for (const TBlock& b : w.Bloecke)
-            if (b.Benutzerblock == 1 && b.Zaehler > 0 && b.Seite == w.BildschirmSeite() + 1)
+            if (b.Nummer > 0 && b.Benutzerblock == 1 && b.Zaehler > 0 &&
+                b.Seite == w.BildschirmSeite() + 1)
                 return b.Nummer;
         return -1;
     }
@@ -414,6 +415,29 @@ TEST_F(Bauteilblattmenue, DrehenSpeichertDenKatalog_einGescheitertesSpeichernWir
     services.PopupMenus().Answer(0);
     testsupport::RightClick(*w, {300, 300});
     EXPECT_FALSE(Angeboten(services.PopupMenus().Calls().back(), 6503));
+}
+
+// Text typed on a component's sheet is kept under the component's key in
+// the component side file and comes back with the project.
+TEST_F(Bauteilblattmenue, TextAufDemBauteilblattBleibtBeimBauteil) {
+    TDatenWindow* w = Blatt();
+    SeiteBearbeiten(*w);
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(w->Bloecke[size_t(n)].Zaehler, 1) << "the sheet's first text block";
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    testsupport::TypeText(*w, "Sockel gedaemmt");
+    const std::string name = w->Bauteil->Name;
+    WiederOeffnen();
+    TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    ASSERT_EQ(p.RBauteile.begin()->Name, name);
+    w = Blatt();
+    const int m = Textblock(*w);
+    ASSERT_GT(m, 0);
+    ASSERT_TRUE(w->Bloecke[size_t(m)].HatText());
+    EXPECT_EQ(*w->Bloecke[size_t(m)].Text, "Sockel gedaemmt");
 }
 
 // A double-click on a row of the facade table opens the editor of that
