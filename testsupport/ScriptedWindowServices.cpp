@@ -4,6 +4,8 @@
 #include "platform/window/Menu.h"
 #include "testsupport/ScriptQueue.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -79,9 +81,18 @@ ScriptedPopupMenuService::~ScriptedPopupMenuService() {
 
 int ScriptedPopupMenuService::Track(const TMenu& menu, TPoint point) {
     Shown shown{{}, point};
-    for (int i = 0; i < menu.GetMenuItemCount(); ++i)
-        if (const auto* item = menu.ItemAt(i); item && !item->separator && !item->popup)
-            shown.items.emplace_back(item->id, item->enabled);
+    // The commands of submenus too, in menu order.
+    std::function<void(const TMenu&)> lesen = [&](const TMenu& m) {
+        for (int i = 0; i < m.GetMenuItemCount(); ++i) {
+            const auto* item = m.ItemAt(i);
+            if (!item || item->separator) continue;
+            if (item->popup)
+                lesen(*item->popup);
+            else
+                shown.items.emplace_back(item->id, item->enabled);
+        }
+    };
+    lesen(menu);
     calls_.push_back(shown);
     if (auto id = TakeNext(answers_)) return *id;
     ADD_FAILURE() << "unexpected popup menu";

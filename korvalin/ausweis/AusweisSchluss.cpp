@@ -77,7 +77,9 @@ void AusweisBeruecksichtigt(TText& t, TDC& dc) {
         Schreiben(dc, glasvorbauListe(t), links, kZeileMitte);
     }
     t.IndexMitSymbolAlsBasis(dc, rechts.left + H, fOben + H / 2, "h", "W", 1);
-    if (p->Lueftungsanlage == 3) {
+    // The degree belongs to every system with heat recovery, not only to the
+    // one with a heat pump.
+    if (rueckgewinnung) {
         FontWahl fett(dc, ArialFett());
         Schreiben(dc, ZahlMit(p->Waermerueckgewinnungsgrad, "", 1), rechts, kZeileMitte);
     }

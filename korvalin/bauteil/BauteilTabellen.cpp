@@ -58,28 +58,18 @@ void schichtZeileSchreiben(TSftTree* t, const TSchicht& s, int zeile, bool direk
 
 } // namespace
 
-void TBauteilDialog::SchichtTabelleFuellen() {
-    auto* t = schichten_;
-    if (!bereich_) {
-        t->DeleteAll();
-        if (Fenster) Fenster->SetCaption("Bauteil " + bauteil_->Name + ": kein Bereich");
-        return;
-    }
-    const int oben = t->GetTopItem();
-    const int auswahl = t->GetSelectedItem();
-    t->DeleteAll();
-    const TEinfachBauteil& e = *bereich_;
+void SchichtTabelleSchreiben(TSftTree* t, const TRBauteil& bauteil, const TEinfachBauteil& e) {
     const bool ergebnis = e.Diffusion.Tauwassermenge >= kKeinErgebnis;
     int z = t->AddItem("Wärmeübergangswiderstand");
     t->SetMarkText(z, "Innen");
-    t->SetCellText(z, 5, Zahl(3, bauteil_->Rsi));
+    t->SetCellText(z, 5, Zahl(3, bauteil.Rsi));
     for (const TSchicht& s : e.Schichten) {
         z = t->AddItem(s.Name);
         schichtZeileSchreiben(t, s, z, e.kWertVorgegeben != 0, ergebnis);
     }
     z = t->AddItem("Wärmeübergangswiderstand");
     t->SetMarkText(z, "Aussen");
-    t->SetCellText(z, 5, Zahl(3, bauteil_->Rse));
+    t->SetCellText(z, 5, Zahl(3, bauteil.Rse));
     z = t->AddItem("");
     t->SetMarkText(z, "Summe");
     t->SetCellText(z, 1, Zahl(0, e.Gesamtdicke));
@@ -95,6 +85,20 @@ void TBauteilDialog::SchichtTabelleFuellen() {
         for (int c : {8, 10, 11}) t->SetCellText(z, c, "-");
     }
     for (int c = 0; c < kSpalten; ++c) t->SetCellColors(z, c, {kSummenGrund, TColor::Black});
+}
+
+void TBauteilDialog::SchichtTabelleFuellen() {
+    auto* t = schichten_;
+    if (!bereich_) {
+        t->DeleteAll();
+        if (Fenster) Fenster->SetCaption("Bauteil " + bauteil_->Name + ": kein Bereich");
+        return;
+    }
+    const int oben = t->GetTopItem();
+    const int auswahl = t->GetSelectedItem();
+    t->DeleteAll();
+    SchichtTabelleSchreiben(t, *bauteil_, *bereich_);
+    const TEinfachBauteil& e = *bereich_;
     t->SetTopItem(oben);
     if (auswahl >= 0) t->SelectItem(std::min(auswahl, t->GetCount() - 1));
 

@@ -19,6 +19,13 @@ const char* BauteilGruppenName(int gruppe);
 // The key group of a component stored in the user catalogue, by its kind.
 uint16_t KatalogGruppe(int bauteilart);
 
+class TSftTree;
+class TRBauteil;
+class TEinfachBauteil;
+// The rows of a layer table for one area range: Rsi, the layers, Rse and
+// the sums, as the editor and the information dialog show them.
+void SchichtTabelleSchreiben(TSftTree* t, const TRBauteil& bauteil, const TEinfachBauteil& e);
+
 // A message with the exclamation icon.
 int Warnung(std::string_view text, std::string_view caption, uint32_t buttons = 0);
 // The help file at a dialog's context number.

@@ -1,6 +1,7 @@
 // The component editor's three data sheets of the edited component: its data
 // sheet, its periodic heat transfer and its temperature profiles. An open
 // sheet of the same component comes to the top instead of a second one.
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -38,24 +39,37 @@ void blattZeigen(std::vector<TWindow*> korpusMDIClient::Ansichten::*liste, const
 
 } // namespace
 
-void TBauteilDialog::BauteilDatenblatt() {
-    blattZeigen(&korpusMDIClient::Ansichten::BauteilDaten, bauteil_, [this](korpusMDIClient& c) {
-        return new TBauteilDatenWindow(c, " Bauteil-Daten " + bauteil_->Name, bauteil_, nullptr);
+void BauteilDatenblattZeigen(TRBauteil* bauteil) {
+    blattZeigen(&korpusMDIClient::Ansichten::BauteilDaten, bauteil, [bauteil](korpusMDIClient& c) {
+        return new TBauteilDatenWindow(c, " Bauteil-Daten " + bauteil->Name, bauteil, nullptr);
     });
 }
 
-void TBauteilDialog::PeriodenDatenblatt() {
-    for (TEinfachBauteil& e : bauteil_->Flaechenanteile)
-        e.WaermespeicherBerechnen(kPeriodeStunden, bauteil_->Rsi, bauteil_->Rse);
-    blattZeigen(&korpusMDIClient::Ansichten::PeriodenDaten, bauteil_, [this](korpusMDIClient& c) {
-        return new TPeriodenDatenWindow(c, "Periodischer Wärmeübergang" + bauteil_->Name, bauteil_,
+void PeriodenDatenblattZeigen(TRBauteil* bauteil) {
+    for (TEinfachBauteil& e : bauteil->Flaechenanteile)
+        e.WaermespeicherBerechnen(kPeriodeStunden, bauteil->Rsi, bauteil->Rse);
+    blattZeigen(&korpusMDIClient::Ansichten::PeriodenDaten, bauteil, [bauteil](korpusMDIClient& c) {
+        return new TPeriodenDatenWindow(c, "Periodischer Wärmeübergang" + bauteil->Name, bauteil,
                                         11);
     });
 }
 
+void TemperaturDatenblattZeigen(TRBauteil* bauteil) {
+    blattZeigen(&korpusMDIClient::Ansichten::VergleichDaten, bauteil,
+                [bauteil](korpusMDIClient& c) {
+                    return new TVergleichDatenWindow(c, "Temperaturverlauf: " + bauteil->Name,
+                                                     bauteil, 0, nullptr, 0, 12);
+                });
+}
+
+void TBauteilDialog::BauteilDatenblatt() {
+    BauteilDatenblattZeigen(bauteil_);
+}
+
+void TBauteilDialog::PeriodenDatenblatt() {
+    PeriodenDatenblattZeigen(bauteil_);
+}
+
 void TBauteilDialog::TemperaturDatenblatt() {
-    blattZeigen(&korpusMDIClient::Ansichten::VergleichDaten, bauteil_, [this](korpusMDIClient& c) {
-        return new TVergleichDatenWindow(c, "Temperaturverlauf: " + bauteil_->Name, bauteil_, 0,
-                                         nullptr, 0, 12);
-    });
+    TemperaturDatenblattZeigen(bauteil_);
 }

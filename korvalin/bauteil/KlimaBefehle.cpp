@@ -1,6 +1,7 @@
 // The component editor's moisture and temperature commands: the "Klima"
 // sheet, the judgement of a considerable condensate mass, and the
 // temperature-profile and Glaser windows with the checks before they open.
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilDiagramme.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -15,6 +16,8 @@
 #include "tauplot/diagramm/TTauwasserDialog.h"
 #include "tauplot/diagramm/TTemperaturDialog.h"
 #include "tauplot/property/TPropertyDialog.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -141,17 +144,15 @@ void TBauteilDialog::TauwasserBeurteilen() {
     ProjektNeuBerechnen(2, 0);
 }
 
-void TBauteilDialog::TemperaturverlaufAnzeigen() {
-    if (!bereich_) return;
+void TemperaturverlaufZeigen(TRBauteil& bauteil, const TEinfachBauteil& e) {
     const char* titel = "Temperaturverlauf anzeigen";
-    const TEinfachBauteil& e = *bereich_;
     if (e.kWertVorgegeben)
         return hinweis("Kein Schichtaufbau!\n\n Keine weiteren Daten verfügbar!", titel);
     if (e.Schichten.IsEmpty()) return hinweis("Keine Bauteil - Schichten angelegt!", titel);
     double dicke = 0;
     for (const TSchicht& s : e.Schichten) dicke += s.Schichtdicke;
     if (!(dicke > 0)) return hinweis("Bauteildicke ist 0!", titel);
-    if (bauteil_->Klima.ThetaI == bauteil_->Klima.ThetaE)
+    if (bauteil.Klima.ThetaI == bauteil.Klima.ThetaE)
         return hinweis("Innen - und Außentemperaturen sind gleich.\n"
                        "Korrigieren Sie bitte die Eingaben!",
                        "Klimadaten fehlerhaft");
@@ -159,21 +160,20 @@ void TBauteilDialog::TemperaturverlaufAnzeigen() {
     auto* client = Korpus().Client;
     if (!client) return;
     if (TDiagrammWindow* offen =
-            DiagrammSuchen(client->Ansichten.TempDiagramme, *bauteil_, e.Nummer)) {
+            DiagrammSuchen(client->Ansichten.TempDiagramme, bauteil, e.Nummer)) {
         offen->BringWindowToTop();
         return;
     }
-    const std::string projekt = projektname(*bauteil_);
-    auto* w = new BauteilTempAnsicht(*client, "Temperaturverlauf in Bauteil " + bauteil_->Name,
-                                     projekt.c_str(), bauteil_, e.Nummer);
+    const std::string projekt = projektname(bauteil);
+    auto* w = new BauteilTempAnsicht(*client, "Temperaturverlauf in Bauteil " + bauteil.Name,
+                                     projekt.c_str(), &bauteil, e.Nummer);
     client->Ansichten.TempDiagramme.push_back(w);
     w->Create();
 }
 
-void TBauteilDialog::GlaserDiagrammAnzeigen() {
-    if (!bereich_) return;
+void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& e,
+                          const std::function<void()>& tauwasserBeurteilen) {
     const char* titel = "Glaser - Diagramm anzeigen";
-    TEinfachBauteil& e = *bereich_;
     if (e.kWertVorgegeben)
         return hinweis("Kein Schichtaufbau!\n\n Keine weiteren Daten verfügbar!", titel);
     if (e.Schichten.IsEmpty()) return hinweis("Keine Bauteil - Schichten angelegt!", titel);
@@ -189,12 +189,22 @@ void TBauteilDialog::GlaserDiagrammAnzeigen() {
             hinweis("Verdunstungsmenge ist kleiner als Tauwassermenge!\n Das Bauteil ist nicht "
                     "unbedenklich in Bezug auf Feuchte!",
                     "Glaser-Diagramm");
-        if (f[1] && e.TauwassergrenzeAusgenommen == 0) TauwasserBeurteilen();
+        if (f[1] && e.TauwassergrenzeAusgenommen == 0) {
+            if (tauwasserBeurteilen) {
+                tauwasserBeurteilen();
+            } else {
+                char text[200];
+                std::snprintf(text, sizeof text, "%s%4.3lf%s%s",
+                              "Erhebliche Tauwassermenge = ", e.Diffusion.Tauwassermenge, " kg/m²!",
+                              "\n Bitte prüfen Sie, ob Tauwassermenge unbedenklich ist!");
+                hinweis(text, "Glaser-Diagramm");
+            }
+        }
         if (f[4])
             hinweis("Tauwasserausfall an der Innenoberfläche des Bauteils!", "Glaser-Diagramm");
     }
     if (e.TauwasserInVerdunstungsperiode)
-        MessageBox(bauteil_->Feuchteoption
+        MessageBox(bauteil.Feuchteoption
                        ? "Tauwasserausfall in der Verdunstungsperiode: Rechnerisch "
                          "berücksichtigt!\n(In Widerspruch zur DIN 4108 Teil 5, 11.2.3)"
                        : "Tauwasserausfall in der Verdunstungsperiode: Rechnerisch nicht "
@@ -204,13 +214,21 @@ void TBauteilDialog::GlaserDiagrammAnzeigen() {
     auto* client = Korpus().Client;
     if (!client) return;
     if (TDiagrammWindow* offen =
-            DiagrammSuchen(client->Ansichten.GlaserDiagramme, *bauteil_, e.Nummer)) {
+            DiagrammSuchen(client->Ansichten.GlaserDiagramme, bauteil, e.Nummer)) {
         offen->BringWindowToTop();
         return;
     }
-    const std::string projekt = projektname(*bauteil_);
-    auto* w = new BauteilGlaserAnsicht(*client, " Glaser-Diagramm: Bauteil " + bauteil_->Name,
-                                       projekt.c_str(), bauteil_, e.Nummer);
+    const std::string projekt = projektname(bauteil);
+    auto* w = new BauteilGlaserAnsicht(*client, " Glaser-Diagramm: Bauteil " + bauteil.Name,
+                                       projekt.c_str(), &bauteil, e.Nummer);
     client->Ansichten.GlaserDiagramme.push_back(w);
     w->Create();
+}
+
+void TBauteilDialog::TemperaturverlaufAnzeigen() {
+    if (bereich_) TemperaturverlaufZeigen(*bauteil_, *bereich_);
+}
+
+void TBauteilDialog::GlaserDiagrammAnzeigen() {
+    if (bereich_) GlaserDiagrammZeigen(*bauteil_, *bereich_, [this] { TauwasserBeurteilen(); });
 }

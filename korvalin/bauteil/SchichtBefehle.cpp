@@ -5,6 +5,7 @@
 #include "korvalin/bauteil/TBaustoffGruppeDialog.h"
 #include "korvalin/bauteil/TBaustoffInfoDialog.h"
 #include "korvalin/bauteil/TBaustoffSystemInfoDialog.h"
+#include "korvalin/bauteil/TBaustoffWahlDialog.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -117,8 +118,7 @@ void TBauteilDialog::SchichtEinfuegen() {
         Warnung("Kein Flächenbereich definiert!", "Schicht einfügen");
         return;
     }
-    // The material choice comes with the catalogue browsers.
-    Ausstehend().Ausfuehren(CM_SCHICHT_EINFUEGEN);
+    if (auto* client = Korpus().Client) BaustoffWahlOeffnen(*client);
 }
 
 void TBauteilDialog::BaustoffeEinfuegen(const std::vector<const TBaustoff*>& liste) {

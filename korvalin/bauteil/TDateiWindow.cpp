@@ -20,7 +20,12 @@ TDateiWindow::TDateiWindow(TMDIClient& parent, std::string_view title, TWindow* 
 }
 
 TDateiWindow::~TDateiWindow() {
+    CleanupWindow();
+}
+
+void TDateiWindow::CleanupWindow() {
     if (Merker && *Merker == this) *Merker = nullptr;
+    Merker = nullptr;
 }
 
 void TDateiWindow::aktivieren(HWND aktiviert) {

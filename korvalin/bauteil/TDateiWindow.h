@@ -22,6 +22,9 @@ public:
     // Cleared when the window goes, so that its opener knows it is closed.
     TWindow** Merker = nullptr;
 
+protected:
+    void CleanupWindow() override;
+
 private:
     void aktivieren(HWND aktiviert);
 };

@@ -21,6 +21,8 @@
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TFensterDatei.h"
 
+#include <algorithm>
+
 namespace {
 
 using K = TControlKind;
@@ -33,14 +35,14 @@ std::vector<TControlResource> controls() {
         {K::RadioButton, D::IDC_ANWENDER, "Anwender", {160, 7, 230, 16}},
         {K::GroupBox, 704, "", {284, 4, 286, 224}},
         {K::DefButton, IDOK, "OK", {290, 4, 330, 18}},
-        {K::Button, D::IDC_EINFUEGEN, "Einfügen", {290, 32, 330, 46}},
-        {K::Button, D::IDC_KOPIEREN, "Kopieren", {290, 59, 330, 73}},
-        {K::Button, D::IDC_AENDERN, "Ändern", {290, 86, 330, 100}},
-        {K::Button, D::IDC_LOESCHEN, "Löschen", {290, 113, 330, 127}},
-        {K::Button, D::IDC_NAME_AENDERN, "Name", {290, 140, 330, 154}},
-        {K::Button, D::IDC_INFO, "Info", {290, 167, 330, 181}},
-        {K::Button, 9, "Hilfe", {290, 194, 330, 208}},
-        {K::Button, D::IDC_AUSGABE, "Ausgabe", {290, 221, 332, 233}},
+        {K::Button, D::IDC_EINFUEGEN, "Einfügen", {290, 26, 330, 40}},
+        {K::Button, D::IDC_KOPIEREN, "Kopieren", {290, 48, 330, 62}},
+        {K::Button, D::IDC_AENDERN, "Ändern", {290, 70, 330, 84}},
+        {K::Button, D::IDC_LOESCHEN, "Löschen", {290, 92, 330, 106}},
+        {K::Button, D::IDC_NAME_AENDERN, "Name", {290, 114, 330, 128}},
+        {K::Button, D::IDC_INFO, "Info", {290, 136, 330, 150}},
+        {K::Button, 9, "Hilfe", {290, 158, 330, 172}},
+        {K::Button, D::IDC_AUSGABE, "Ausgabe", {290, 180, 332, 192}},
     };
 }
 
@@ -101,10 +103,10 @@ void TFensterDialog::SetupWindow() {
     for (int id : kNurAnwender) GetDlgItem(id)->EnableWindow(false);
 }
 
-void TFensterDialog::Anordnen(int breite, int) {
-    // "Ausgabe" keeps 9 pixels to the right edge, the other buttons 15.
+void TFensterDialog::Anordnen(int breite, int hoehe) {
+    // "Ausgabe" keeps 9 pixels to the right edge and stands at the bottom.
     const TRect a = Entwurf(IDC_AUSGABE);
-    Setzen(IDC_AUSGABE, a.Offset(breite - 9 - a.right, 0));
+    Setzen(IDC_AUSGABE, a.Offset(breite - 9 - a.right, std::max(0, hoehe - 10 - a.bottom)));
 }
 
 int TFensterDialog::Datei() const {

@@ -72,6 +72,7 @@ TFensterWahlDialog::TFensterWahlDialog(TWindow* parent, std::string caption,
 }
 
 void TFensterWahlDialog::einrichten() {
+    SetMinimumSize({600, 400});
     menue_ = std::make_unique<TMenu>(std::vector<TMenuResource>{MenuPopup(
         "Übernehmen", {MenuItem(CM_EINFUEGEN, "Einfügen"), MenuItem(CM_ERSETZEN, "Ersetzen"),
                        MenuSeparator(), MenuItem(CM_INFO, "Info")})});

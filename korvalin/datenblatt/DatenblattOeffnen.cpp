@@ -22,15 +22,16 @@ TWindow* DatenblattOeffnen(int befehl, korpusMDIClient& client) {
     switch (befehl) {
     case CM_MASSENERMITTLUNG:
         return zeigen<TMassenDatenWindow>(client, 3);
+    case CM_PROJEKTDATEN:
+        return zeigen<TProjektDatenWindow>(client, 1);
+    case CM_ENERGIEDATEN:
+        return zeigen<TEnergieDatenWindow>(client, 2);
     case CM_HUELLFLAECHENDATEN:
         return zeigen<TFassadenDatenWindow>(client, 6);
     case CM_BAUTEIL_UEBERSICHT:
         return zeigen<TBauteilViewWindow>(client, 7);
     case CM_VOLUMEN_FLAECHENDATEN:
         return zeigen<TFlaechenDatenWindow>(client, 8);
-    // Sheets whose content is still to come open here once it is:
-    // CM_PROJEKTDATEN TProjektDatenWindow (1), CM_ENERGIEDATEN
-    // TEnergieDatenWindow (2).
     default:
         return nullptr;
     }

@@ -24,6 +24,8 @@ struct DatenblattZustand {
     bool BauteilGrafikGeaendert = false;
     bool EditorMeldung = false;
     bool SeitenEditSchliessen = false;
+    // The one sheet that holds page-edit mode; none: any sheet may take it.
+    const void* SeiteInBearbeitung = nullptr;
 };
 
 // The state of the current application state object.

@@ -4,6 +4,7 @@
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "korvalin/datenblatt/DatenblattSchluessel.h"
 #include "korvalin/datenblatt/DatenblattZustand.h"
+#include "korvalin/datenblatt/TBauteilEdit.h"
 #include "korvalin/datenblatt/TFixDaten.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -13,6 +14,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/MeasuringDC.h"
 #include "platform/window/CommandEnabler.h"
+#include "platform/window/Menu.h"
 #include "platform/window/ResponseTable.h"
 #include "platform/window/Scroller.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -40,10 +42,9 @@ TDatenWindow::TDatenWindow(TMDIClient& parent, std::string_view caption, int bla
                            const std::vector<TRFenster*>& fenster)
     : TDatenWindow(parent, caption, blattart, QuelleProjekt) {
     Umfang = umfang;
-    GewaehlteBauteile.assign(bauteile.begin(),
-                             bauteile.begin() + std::min<size_t>(bauteile.size(), MaxAuswahl));
-    GewaehlteFenster.assign(fenster.begin(),
-                            fenster.begin() + std::min<size_t>(fenster.size(), MaxAuswahl));
+    // Every chosen component and window gets its sheet, however many.
+    GewaehlteBauteile = bauteile;
+    GewaehlteFenster = fenster;
     initialisieren();
 }
 
@@ -128,6 +129,7 @@ void TDatenWindow::initialisieren() {
     textLayoutSetzen();
     if (Quelle != QuelleFenster && Quelle != QuelleFensterListe) BauteilGrafikenErneuern();
     befehleEintragen();
+    editBefehleEintragen();
 }
 
 TDatenWindow::~TDatenWindow() {
@@ -178,6 +180,9 @@ void TDatenWindow::projektDatenOeffnen() {
 }
 
 void TDatenWindow::CleanupWindow() {
+    // Closed with the project: what is typed in place is kept.
+    EditorBeenden();
+    if (Datenblaetter().SeiteInBearbeitung == this) Datenblaetter().SeiteInBearbeitung = nullptr;
     Austragen();
     korpusMDIChild::CleanupWindow();
 }
@@ -283,6 +288,9 @@ void TDatenWindow::Paint(TDC& dc, bool /*erase*/, TRect& /*rect*/) {
     Ruecksetzen = false;
     DatenblattAufbauen(dc, 1);
     dc.SelectObject(alt);
+    // Page editing: the margins' frame and the band being dragged, from the window's state.
+    if (SeitenEditModus && !t.Drucken) SeitenEditRahmen(dc);
+    if (!t.Drucken) band_.Paint(dc);
     AktuelleSeite = t.AktuelleSeite;
     Drucken = false;
 }
@@ -290,6 +298,7 @@ void TDatenWindow::Paint(TDC& dc, bool /*erase*/, TRect& /*rect*/) {
 bool TDatenWindow::CanClose() {
     if (!korpusMDIChild::CanClose()) return false;
     if (SeitenEditModus) Datenblaetter().SeitenEditSchliessen = true;
+    EditorBeenden();
     return true;
 }
 

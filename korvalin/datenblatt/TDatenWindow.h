@@ -8,10 +8,16 @@
 #include "korvalin/datenblatt/TDatenblattAufbau.h"
 #include "korvalin/shell/korpusMDIChild.h"
 
+#include "platform/window/RubberBand.h"
+
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class TBauteilEdit;
+struct TDatenblattEditfeld;
+class TMenu;
 class TRBauteil;
 class TRFenster;
 class TEinfachBauteil;
@@ -84,6 +90,64 @@ public:
     int HOffset = 0, VOffset = 0;
     bool AmEnde = false;
 
+    // --- Editing the page: page-edit mode, dragging blocks, column borders
+    // and margins, texts typed in place (TDatenWindowBearbeiten.cpp), and the
+    // context menu (TDatenWindowKontextmenue.cpp) ---
+    void EvLButtonDown(uint32_t modKeys, TPoint point) override;
+    void EvLButtonUp(uint32_t modKeys, TPoint point) override;
+    void EvLButtonDblClk(uint32_t modKeys, TPoint point) override;
+    void EvMouseMove(uint32_t modKeys, TPoint point) override;
+    void EvRButtonDown(uint32_t modKeys, TPoint point) override;
+    // A client point in page units of the page shown.
+    TPoint BlattPunkt(TPoint client) const;
+    TRect ClientRechteck(const TRect& blatt) const;
+    // The resizable block (else the table block) under a point in page units.
+    void BlockTreffen(TPoint blatt);
+    void BearbeitenBeginnen(TPoint client);
+    void EditorOeffnen();
+    void EditorUebernehmen(int nummer);
+    // Commits an open editor and removes its control.
+    void EditorBeenden();
+    TBauteilEdit* OffenerEditor() const { return editor_.get(); }
+    void NeuLayouten();
+    void BlocktexteLesen();
+    void BlocktexteSchreiben();
+    void SpaltenbreiteUebernehmen();
+    void SeiteBearbeitenUmschalten();
+    void EinstellungenBearbeiten();
+    void BauteilBearbeiten();
+    // Outside page-edit mode: a row of the facade, overview or area table
+    // opens the editor of its component or window.
+    void ZeileOeffnen(TPoint client);
+    void ZeigerAusserhalbDerBearbeitung(TPoint client);
+    bool BauteilBearbeitenMoeglich();
+    void GrafikSchalten(int id);
+    void GrafikDrehen(bool umkehren);
+    TMenu& Kontextmenue();
+    // The eight margin handles of the page body.
+    std::vector<TRect> Randgriffe() const;
+
+    int Trefferblock = -1, Tabellenblock = -1, Griffcode = -1;
+    bool BlockGezogen = false;
+    int Randgriff = -1;
+    bool RandZiehen = false;
+    bool Ziehen = false; // from button-down to button-up in page-edit mode
+    TPoint LetzterPunkt;
+    TRect Ziehrechteck;
+    TRect Marke;
+    int MarkeSpalte = -1, MarkeBlock = -1;
+    bool SpalteZiehen = false;
+    int BearbeiteterBlock = -1;
+    static constexpr int EditorId = 1;
+    // Most a data-sheet file can keep of one text, in Windows-1252 bytes.
+    static constexpr unsigned TextGrenze = 65535;
+
+protected:
+    void EingabefeldZuruecksetzen(int abschnitt) override;
+    void EingabefeldZeichnen(TDC& dc) override;
+    void SeitenEditRahmen(TDC& dc);
+    void editBefehleEintragen();
+
 protected:
     // Leaves the flag or list that marks the sheet open; when the window is
     // destroyed and again when it is deleted.
@@ -109,4 +173,20 @@ private:
     void scrollPosSetzen(int p);
     void seitenZaehlerSetzen(int seite);
     void seiteUnten(int seite);
+
+    // Page editing.
+    TDatenblattEditfeld* editfeld(const TBlock& block, bool anlegen);
+    void editorPlatzieren(int hoehe);
+    void zeilenzahlPruefen();
+    // A layout pass that keeps the blocks' geometry, then a repaint.
+    void layoutLauf();
+    const TBlock* letzterBlockDerSeite() const;
+    // The row of the list table under a point that may open an editor; -1 for none.
+    int zeileUnter(TPoint blatt, bool doppelklick);
+    void randSchritt(TPoint client);
+    void spaltenSchritt(TPoint client);
+    std::unique_ptr<TBauteilEdit> editor_;
+    std::unique_ptr<TMenu> kontextmenue_;
+    TRubberBand band_{*this};
+    TRect altKoerper_;
 };

@@ -113,6 +113,7 @@ void TDatenWindow::ZeilenRunter(int n) {
 
 void TDatenWindow::EvVScroll(uint32_t code, int thumbPos, HWND control) {
     if (control) return korpusMDIChild::EvVScroll(code, thumbPos, control);
+    if (OffenerEditor()) NeuLayouten();
     const int v = sichtbareZeilen(), l = ZeilenProSeite, seiten = Seitenzahl;
     switch (code) {
     case SB_LINEUP:
@@ -159,6 +160,7 @@ void TDatenWindow::EvVScroll(uint32_t code, int thumbPos, HWND control) {
 
 void TDatenWindow::EvHScroll(uint32_t code, int thumbPos, HWND control) {
     if (control) return korpusMDIChild::EvHScroll(code, thumbPos, control);
+    if (OffenerEditor()) NeuLayouten();
     TScroller* s = GetScroller();
     const int xl = spaltenSchritt();
     const int bereich = s ? s->GetXRange() : 0;
@@ -206,6 +208,7 @@ void TDatenWindow::EvMouseWheel(uint32_t, int zDelta, TPoint) {
 }
 
 void TDatenWindow::EvKeyDown(uint32_t key, uint32_t, uint32_t) {
+    if (OffenerEditor()) NeuLayouten();
     const bool strg = GetKeyState(VK_CONTROL) < 0;
     const int v = sichtbareZeilen();
     switch (key) {

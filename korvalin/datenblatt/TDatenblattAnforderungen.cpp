@@ -281,7 +281,7 @@ void TDatenblattBasis::PassivhausAnforderung(TDC& dc, int pass) {
 
 // --- Boxes of one cross-section ---
 
-void TDatenblattBasis::FlaechenheizungPruefung(TDC& dc, const TEinfachBauteil* q, int pass) {
+void TDatenblattBasis::FlaechenheizungPruefung(TDC& dc, TEinfachBauteil* q, int pass) {
     const double k = q ? q->k_Heizung : 0;
     const bool nein = k > kFlaechenheizung;
     Titeltext = QTX_format("%s%s%s%3.2lf%s%3.2lf%s",
@@ -292,7 +292,7 @@ void TDatenblattBasis::FlaechenheizungPruefung(TDC& dc, const TEinfachBauteil* q
     absatz(*this, dc, Titeltext, nein, pass);
 }
 
-void TDatenblattBasis::RolladenkastenPruefung(TDC& dc, const TEinfachBauteil* q, int pass) {
+void TDatenblattBasis::RolladenkastenPruefung(TDC& dc, TEinfachBauteil* q, int pass) {
     const double k = q ? q->k_Wert : 0;
     const bool nein = k > kRolladenkasten;
     Titeltext = QTX_format("%s%s%s%3.2lf%s%3.2lf%s",

@@ -48,9 +48,6 @@ public:
         QuelleVergleich = 5,
     };
 
-    // Proof selection of the project sheets: at most this many of each.
-    static constexpr int MaxAuswahl = 400;
-
     // --- Subject of the sheet (pointers into the building model, not owned) ---
     TRBauteil* Bauteil = nullptr;
     TEinfachBauteil* BauteilVariante = nullptr;

@@ -176,6 +176,8 @@ public:
     void BalkenZeichnen(TDC& dc, TRect* balken, int k, int dx, int dy);
     void BalkenBeschriften(TDC& dc, TRect& balken, int dx, double wert);
     std::array<TRect, 10> Diagrammbeschriftungen{}; // chart labels, hit-tested by the mouse
+    // The chart block of the proof: fixed height 450, the pie and the bars.
+    void DiagrammBlock(TDC& dc, int pass);
 
     void AVVerfahrenErgebnis(TDC& dc, int pass);
     void ZusatzanforderungenUeberschrift(TDC& dc, int pass);
@@ -191,8 +193,8 @@ public:
     void PassivhausAnforderung(TDC& dc, int pass);
     void BauteilverfahrenKleineWohngebaeude(TDC& dc, int pass);
     void BauteilverfahrenBestand(TDC& dc, int pass);
-    void FlaechenheizungPruefung(TDC& dc, const TEinfachBauteil* querschnitt, int pass);
-    void RolladenkastenPruefung(TDC& dc, const TEinfachBauteil* querschnitt, int pass);
+    void FlaechenheizungPruefung(TDC& dc, TEinfachBauteil* querschnitt, int pass);
+    void RolladenkastenPruefung(TDC& dc, TEinfachBauteil* querschnitt, int pass);
     void HeizkoerperFensterPruefung(TDC& dc, const TRFenster* typ, const TPFenster* fenster,
                                     int pass);
     void HeizkoerperAbdeckungErfuellt(TDC& dc, const TRFenster* typ, const TPFenster* fenster,

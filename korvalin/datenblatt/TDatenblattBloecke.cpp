@@ -119,6 +119,9 @@ void TDatenblattBasis::EingabefeldBlock(TDC& dc, int pass, int satznummer, int v
         Block.Abschnitt = AktuellerAbschnitt;
         BlockInitialisieren(BlockNummer);
         ++Block.Zaehler;
+        const bool eigen = AktuellerAbschnitt == 4 || AktuellerAbschnitt == 5;
+        Block.Satznummer = eigen ? satznummer : -1;
+        Block.Variantennummer = eigen ? variantennummer : -1;
         if (AktuellerAbschnitt != 0) EingabefeldZuruecksetzen(AktuellerAbschnitt);
         BlockAbschliessen(BlockNummer, 1, 0);
     } else if (pass == 1) {

@@ -104,6 +104,20 @@ void TDatenblattBasis::TransmissionsKreisdiagramm(TDC& dc, int breite, int hoehe
     BilanzBalkendiagramm(dc, breite, hoehe, tiefe, werte, 5, pass);
 }
 
+void TDatenblattBasis::DiagrammBlock(TDC& dc, int pass) {
+    Durchgang = pass;
+    const TProjekt* p = Projekt();
+    if (pass == 0 || !p) {
+        Block.InnenHoehe = Block.Hoehe = p ? 450 : 0;
+        return;
+    }
+    PJStruct pj;
+    p->SetPjGroessen(pj);
+    double anteile[6];
+    for (size_t i = 0; i < 6; ++i) anteile[i] = pj[1 + i];
+    TransmissionsKreisdiagramm(dc, 300, 300, 0, anteile, 6, pass);
+}
+
 void TDatenblattBasis::KreisdiagrammBeschriften(TDC& dc, int breite, int hoehe,
                                                 const double* anteile, int anzahl, int pass) {
     if (pass != 1) return;

@@ -1,5 +1,9 @@
 #include "korvalin/datenblatt/TLayoutDialog.h"
 
+#include "korvalin/bauteil/TBauteilInfoDialog.h"
+#include "korvalin/bauteil/TFensterInfoDialog.h"
+
+#include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/projekt/ProjektZeilen.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/TSftTree.h"
@@ -14,10 +18,6 @@
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TProjekt.h"
 
-int NachweisAVVerfahren = 0;
-int NachweisBauteilverfahren = 0;
-int NachweisProjektbauteile = 0;
-
 namespace {
 
 using K = TControlKind;
@@ -29,18 +29,18 @@ TDialogResource ressource() {
     r.size = {344, 228};
     // Transferring controls in the order of the record's fields.
     r.controls = {
-        {K::GroupBox, -1, "Nachweise", {6, 4, 132, 150}},
-        {K::CheckBox, D::IDC_WAERMESCHUTZ, "Wärmeschutznachweis", {12, 16, 126, 26}},
-        {K::CheckBox, D::IDC_FEUCHTE, "Feuchtenachweis", {12, 80, 126, 90}},
-        {K::RadioButton, D::IDC_AV, "A/V - Verfahren", {22, 30, 126, 40}, true},
-        {K::RadioButton, D::IDC_BAUTEILVERFAHREN, "Bauteilverfahren", {22, 42, 126, 52}},
-        {K::RadioButton, D::IDC_BEIDE, "A/V- und Bauteilverfahren", {22, 54, 126, 64}},
-        {K::RadioButton, D::IDC_AUSGEWAEHLTE, "Für ausgewählte Bauteile", {22, 94, 130, 104}, true},
-        {K::RadioButton, D::IDC_BEDENKLICHE, "Für alle bedenklichen Bauteile", {22, 106, 130, 116}},
+        {K::GroupBox, -1, "Nachweise", {4, 4, 138, 150}},
+        {K::CheckBox, D::IDC_WAERMESCHUTZ, "Wärmeschutznachweis", {8, 16, 137, 26}},
+        {K::CheckBox, D::IDC_FEUCHTE, "Feuchtenachweis", {8, 80, 137, 90}},
+        {K::RadioButton, D::IDC_AV, "A/V - Verfahren", {14, 30, 137, 40}, true},
+        {K::RadioButton, D::IDC_BAUTEILVERFAHREN, "Bauteilverfahren", {14, 42, 137, 52}},
+        {K::RadioButton, D::IDC_BEIDE, "A/V- und Bauteilverfahren", {14, 54, 137, 64}},
+        {K::RadioButton, D::IDC_AUSGEWAEHLTE, "Für ausgewählte Bauteile", {14, 94, 137, 104}, true},
+        {K::RadioButton, D::IDC_BEDENKLICHE, "Für alle bedenklichen Bauteile", {14, 106, 137, 116}},
         {K::RadioButton, D::IDC_PROJEKT, "Projektbauteile", {140, 6, 220, 16}, true},
         {K::RadioButton, D::IDC_REFERENZ, "Referenzbauteile", {226, 6, 310, 16}},
-        {K::Custom, D::IDC_PROJEKTLISTE, "", {140, 20, 338, 184}},
-        {K::Custom, D::IDC_REFERENZLISTE, "", {140, 20, 338, 184}},
+        {K::Custom, D::IDC_PROJEKTLISTE, "", {142, 20, 338, 184}},
+        {K::Custom, D::IDC_REFERENZLISTE, "", {142, 20, 338, 184}},
         {K::Button, D::IDC_ALLE, "Alle Bauteile auswählen", {140, 188, 236, 202}},
         {K::Button, D::IDC_KEINE, "Kein Bauteil auswählen", {242, 188, 338, 202}},
         {K::DefButton, IDOK, "OK", {6, 208, 56, 222}},
@@ -79,13 +79,6 @@ std::string fassadenName(TProjekt& p, uint16_t nummer) {
     return nummer < p.Fassaden.GetItemsInContainer() ? p.Fassaden[nummer].Name : "";
 }
 
-// FIXME: the information dialogs come with the catalogue browsers.
-int keineInfo(TWindow*, const std::string& name) {
-    return MessageBox(name + "\n\nDie Bauteil-Information ist in dieser Ausgabe des "
-                             "Programms noch nicht verfügbar.",
-                      "Info", MB_OKCANCEL | MB_ICONINFORMATION);
-}
-
 } // namespace
 
 TLayoutDialog::TLayoutDialog(TWindow* parent, TLayoutDialogStruct* daten)
@@ -96,8 +89,8 @@ TLayoutDialog::TLayoutDialog(TWindow* parent, TLayoutDialogStruct* daten)
           MenuPopup("Nachweis", {MenuItem(CM_INFO, "Info"), MenuSeparator(),
                                  MenuItem(CM_ALLE, "Alle Bauteile auwählen"),
                                  MenuItem(CM_KEINE, "Kein Bauteil auswählen")})})) {
-    BauteilInfo = [](TWindow* w, const TRBauteil& t) { return keineInfo(w, t.Name); };
-    FensterInfo = [](TWindow* w, const TRFenster& f) { return keineInfo(w, f.Name); };
+    BauteilInfo = [](TWindow* w, const TRBauteil& t) { return TBauteilInfoDialog(w, t).Execute(); };
+    FensterInfo = [](TWindow* w, const TRFenster& f) { return TFensterInfoDialog(w, f).Execute(); };
     puffer_.Check(daten->Waermeschutz).Check(daten->Feuchte).Check(daten->AVVerfahren);
     puffer_.Check(daten->Bauteilverfahren).Check(daten->BeideVerfahren);
     puffer_.Check(daten->FeuchteAusgewaehlte).Check(daten->FeuchteBedenkliche);
@@ -108,9 +101,13 @@ TLayoutDialog::TLayoutDialog(TWindow* parent, TLayoutDialogStruct* daten)
     r.Command(IDHELP, [] { Help().WinHelp(Korpus().HilfeDatei, HELP_CONTEXT, 1151); });
     r.Command(IDC_WAERMESCHUTZ, [this] { WaermeschutzGeklickt(); });
     r.Command(IDC_FEUCHTE, [this] { FeuchteGeklickt(); });
-    r.Command(IDC_AV, [] { NachweisAVVerfahren = 1, NachweisBauteilverfahren = 0; });
-    r.Command(IDC_BAUTEILVERFAHREN, [] { NachweisAVVerfahren = 0, NachweisBauteilverfahren = 1; });
-    r.Command(IDC_BEIDE, [] { NachweisAVVerfahren = 1, NachweisBauteilverfahren = 1; });
+    const auto verfahren = [](bool av, bool bauteil) {
+        Datenblaetter().NachweisAVVerfahren = av;
+        Datenblaetter().NachweisBauteilverfahren = bauteil;
+    };
+    r.Command(IDC_AV, [verfahren] { verfahren(true, false); });
+    r.Command(IDC_BAUTEILVERFAHREN, [verfahren] { verfahren(false, true); });
+    r.Command(IDC_BEIDE, [verfahren] { verfahren(true, true); });
     r.Command(IDC_AUSGEWAEHLTE, [this] { AusgewaehlteBauteile(); });
     r.Command(IDC_BEDENKLICHE, [this] { BedenklicheBauteile(); });
     r.Command(IDC_PROJEKT, [this] { ListeWechseln(true); });
@@ -147,14 +144,14 @@ bool TLayoutDialog::checked(int id) const {
 }
 
 TSftTree* TLayoutDialog::SichtbareListe() const {
-    return NachweisProjektbauteile ? projekt_ : referenz_;
+    return Datenblaetter().NachweisProjektbauteile ? projekt_ : referenz_;
 }
 
 void TLayoutDialog::SetupWindow() {
     TDialog::SetupWindow();
     // The dialog opens the same way for the same project, whatever the
     // record held.
-    NachweisAVVerfahren = NachweisBauteilverfahren = 0;
+    Datenblaetter().NachweisAVVerfahren = Datenblaetter().NachweisBauteilverfahren = false;
     projekt_->SetColumns({{130, TTreeColumn::Left, "Name"},
                           {65, TTreeColumn::Left, "Kurzname"},
                           {90, TTreeColumn::Left, "Typ"},
@@ -174,7 +171,7 @@ void TLayoutDialog::SetupWindow() {
     }
     check(IDC_PROJEKT, true);
     check(IDC_REFERENZ, false);
-    NachweisProjektbauteile = 1;
+    Datenblaetter().NachweisProjektbauteile = true;
     projekt_->ShowWindow(SW_SHOW);
     referenz_->ShowWindow(SW_HIDE);
     Eintraege = Gewaehlt = 0;
@@ -194,7 +191,7 @@ void TLayoutDialog::VerfahrenVorbelegen() {
         enable(IDC_BAUTEILVERFAHREN, true);
         enable(IDC_AV, false);
         enable(IDC_BEIDE, false);
-        NachweisAVVerfahren = NachweisBauteilverfahren = 0;
+        Datenblaetter().NachweisAVVerfahren = Datenblaetter().NachweisBauteilverfahren = false;
         return;
     }
     check(IDC_AV, true);
@@ -203,15 +200,15 @@ void TLayoutDialog::VerfahrenVorbelegen() {
     enable(IDC_AV, true);
     enable(IDC_BAUTEILVERFAHREN, false);
     enable(IDC_BEIDE, false);
-    NachweisAVVerfahren = 1;
-    NachweisBauteilverfahren = 0;
+    Datenblaetter().NachweisAVVerfahren = true;
+    Datenblaetter().NachweisBauteilverfahren = false;
     if (p && p->NormaleInnentemperatur && p->KleinesWohngebaeude) {
         // Anlage 1 Ziffer 7 allows the simplified proof beside the balance.
         check(IDC_AV, false);
         check(IDC_BEIDE, true);
         enable(IDC_BAUTEILVERFAHREN, true);
         enable(IDC_BEIDE, true);
-        NachweisBauteilverfahren = 1;
+        Datenblaetter().NachweisBauteilverfahren = true;
     }
 }
 
@@ -283,7 +280,7 @@ void TLayoutDialog::BedenklicheBauteile() {
     // The flags are those of the moisture proof as it stands now, not as
     // the last edit left them.
     for (TRBauteil& t : p->RBauteile) t.FeuchteBerechnen(1);
-    const bool projekt = NachweisProjektbauteile != 0;
+    const bool projekt = Datenblaetter().NachweisProjektbauteile;
     TSftTree* baum = SichtbareListe();
     const int n = bauteilZahl(*p, projekt);
     for (int i = 0; i < n && i < baum->GetCount(); ++i) {
@@ -311,7 +308,7 @@ void TLayoutDialog::FeuchteGeklickt() {
 }
 
 void TLayoutDialog::ListeWechseln(bool projekt) {
-    NachweisProjektbauteile = projekt ? 1 : 0;
+    Datenblaetter().NachweisProjektbauteile = projekt;
     projekt_->ShowWindow(projekt ? SW_SHOW : SW_HIDE);
     referenz_->ShowWindow(projekt ? SW_HIDE : SW_SHOW);
     AlleAuswaehlen();
@@ -320,7 +317,7 @@ void TLayoutDialog::ListeWechseln(bool projekt) {
 void TLayoutDialog::InfoZeigen() {
     TProjekt* p = AktuelleVariante();
     if (!p) return;
-    const bool projekt = NachweisProjektbauteile != 0;
+    const bool projekt = Datenblaetter().NachweisProjektbauteile;
     const int n = bauteilZahl(*p, projekt);
     const int m =
         int(projekt ? p->PFenster.GetItemsInContainer() : p->RFenster.GetItemsInContainer());

@@ -30,12 +30,8 @@ struct TLayoutDialogStruct {
     uint16_t Referenzbauteile = 0;    // 112
 };
 
-// Program-wide proof choices: set by the dialog (and by the project data
-// sheet), read by the sheet builder, the titles and the commands.
-extern int NachweisAVVerfahren;
-extern int NachweisBauteilverfahren;
-extern int NachweisProjektbauteile;
-
+// The dialog sets the proof choices of the data sheets (Datenblaetter():
+// NachweisAVVerfahren, NachweisBauteilverfahren, NachweisProjektbauteile).
 class TLayoutDialog : public TDialog {
 public:
     enum : int {

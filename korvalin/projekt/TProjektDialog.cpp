@@ -4,6 +4,7 @@
 
 #include "hilfsmittel/ProfileValues.h"
 #include "korvalin/ausweis/AusweisBefehl.h"
+#include "korvalin/datenblatt/NachweisBefehl.h"
 #include "korvalin/projekt/BaumKnoepfe.h"
 #include "korvalin/shell/Begleitdateien.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -146,6 +147,7 @@ TProjektDialog::TProjektDialog(TWindow* parent)
     r.Command(CM_VARIANTE, [this] { VariantenManagerOeffnen(); });
     // The heat demand certificate.
     r.Command(CM_WAERMEBEDARFSAUSWEIS, [] { CmWaermebedarfsausweis(); });
+    r.Command(CM_NACHWEISE, [this] { NachweiseAnzeigen(this, Nachweisauswahl); });
     menueFreigaben();
     autoSicherung_ = std::make_unique<AutoSicherung>(*this);
     befehleEintragen();

@@ -3,6 +3,7 @@
 // of the project window: the results of the heat-protection proof above, the
 // envelope tree (120) and the reference tree (121) below, and the buttons
 // and context menus that act on the rows chosen in them.
+#include "korvalin/datenblatt/TLayoutDialog.h"
 #include "korvalin/projekt/ErgebnisTexte.h"
 #include "platform/window/Dialog.h"
 
@@ -156,6 +157,9 @@ public:
 
     TMDIChild* ProjektWindow = nullptr;
     korpusMDIClient* Client = nullptr;
+
+    // --- Proofs command: the choice dialog's record, kept for the dialog's life ---
+    TLayoutDialogStruct Nachweisauswahl;
 
 private:
     // "Ändern" of types and placed components opens the component editor.

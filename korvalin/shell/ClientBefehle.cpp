@@ -1,5 +1,7 @@
 // The client's command table: project commands, data sheets, catalogue
 // editors, the forwarders to the project dialog, calculator and context help.
+#include "korvalin/bauteil/TBaustoffDialog.h"
+#include "korvalin/bauteil/TBauteilDateiDialog.h"
 #include "korvalin/bauteil/TFensterDialog.h"
 #include "korvalin/datenblatt/DatenblattOeffnen.h"
 #include "korvalin/layout/LayoutEinstellungen.h"
@@ -183,15 +185,11 @@ void korpusMDIClient::befehleEintragen() {
         if (Korpus().ProjektOffen) nachVorn(Korpus().ProjektWindow);
     });
 
-    // Catalogue editors: the open one comes to the top.
-    const auto katalog = [&r](int id, TWindow*& fenster) {
-        r.Command(id, [id, &fenster] {
-            if (!nachVorn(fenster)) Ausstehend().Ausfuehren(id);
-        });
-    };
-    katalog(CM_BAUSTOFFDATEI, BaustoffDateiFenster);
+    // Catalogue browsers: the open one comes to the top.
     r.Command(CM_FENSTERDATEI, [this] { FensterDateiOeffnen(*this); });
-    katalog(CM_BAUTEILDATEI, BauteilDateiFenster);
+    // The material and component catalogue browsers.
+    r.Command(CM_BAUSTOFFDATEI, [this] { BaustoffDateiOeffnen(*this); });
+    r.Command(CM_BAUTEILDATEI, [this] { BauteilDateiOeffnen(*this); });
 
     auto& e = Korpus().Ansichten;
     mitProjekt(CM_PROJEKTDATEN, [&e] {

@@ -1,6 +1,7 @@
 #include "korvalin/shell/EditorZugang.h"
 
 #include "korvalin/bauteil/TBauteilDialog.h"
+#include "korvalin/bauteil/TBauteilWahlDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/bauteil/TFensterBearbeitenDialog.h"
 #include "korvalin/bauteil/TFensterWahlDialog.h"
@@ -32,9 +33,11 @@ void EditorZugang::FensterEditor(TRFenster& typ, TPFenster* platziert, EditorAuf
     if (editor && auftrag == EditorAuftrag::FlaecheEingeben) editor->FlaecheEingeben();
 }
 
-bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>&) {
-    nichtVerfuegbar("Der Bauteil-Katalog");
-    return false;
+bool EditorZugang::BauteileWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt) {
+    TBauteilWahlDialog dialog(Korpus().ProjektDialog);
+    if (dialog.Execute() != IDOK) return false;
+    gewaehlt = dialog.Gewaehlt();
+    return true;
 }
 
 bool EditorZugang::FensterWaehlen(std::vector<TBaustoffSchluessel>& gewaehlt) {

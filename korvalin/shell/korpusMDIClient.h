@@ -38,6 +38,8 @@ public:
     TWindow* BaustoffDateiFenster = nullptr;
     TWindow* FensterDateiFenster = nullptr;
     TWindow* BauteilDateiFenster = nullptr;
+    // The component editor's material choice while it is open.
+    TWindow* BaustoffWahlFenster = nullptr;
 
     // Open views by kind; the lists do not own them.
     struct Ansichten {

@@ -100,14 +100,18 @@ TEST_F(Clientbefehle, SheetsWithoutPlacedItemsSayWhyTheyDoNotOpen) {
     EXPECT_NE(Korpus().Ansichten.MassenDaten, nullptr);
 }
 
-TEST_F(Clientbefehle, CommandsTheDialogDoesNotCarryOutGoToThePartsStillToCome) {
+TEST_F(Clientbefehle, CatalogueCommandsOpenOneBrowserEach) {
     befehl(CM_PROJEKT_NEU);
-    befehl(CM_BAUSTOFFDATEI);
-    for (int id : {CM_BAUSTOFFDATEI})
-        EXPECT_NE(std::find(befehle.ereignisse.begin(), befehle.ereignisse.end(),
+    const size_t vorher = app->Client()->MDIChildren().size();
+    for (int runde = 0; runde < 2; ++runde)
+        for (int id : {CM_BAUSTOFFDATEI, CM_FENSTERDATEI, CM_BAUTEILDATEI}) befehl(id);
+    EXPECT_EQ(app->Client()->MDIChildren().size(), vorher + 3);
+    for (int id : {CM_BAUSTOFFDATEI, CM_FENSTERDATEI, CM_BAUTEILDATEI})
+        EXPECT_EQ(std::find(befehle.ereignisse.begin(), befehle.ereignisse.end(),
                             "befehl " + std::to_string(id)),
                   befehle.ereignisse.end())
             << id;
+    app->Client()->CloseChildren();
 }
 
 TEST_F(Clientbefehle, PrintAndCloseNoticesAndTheCalculator) {

@@ -139,11 +139,24 @@ TEST_F(Datenfenster, SchliessenDesProjektsSchliesstDasBlatt) {
     EXPECT_EQ(Datenblaetter().FixDaten, nullptr) << "the last project sheet frees the records";
 }
 
-TEST_F(Datenfenster, BlaetterNochOhneInhaltBleibenAngekuendigt) {
+TEST_F(Datenfenster, DieBlaetterDesMenuesOeffnenJeEinmal) {
     Beispiel();
-    befehl(CM_ENERGIEDATEN);
-    EXPECT_EQ(Korpus().Ansichten.EnergieDaten, nullptr);
-    EXPECT_EQ(befehle.ereignisse, std::vector<std::string>{"befehl 2496"});
+    auto& a = Korpus().Ansichten;
+    const std::pair<int, TWindow* const*> faelle[] = {{CM_HUELLFLAECHENDATEN, &a.FassadenDaten},
+                                                      {CM_BAUTEIL_UEBERSICHT, &a.BauteilView},
+                                                      {CM_VOLUMEN_FLAECHENDATEN, &a.FlaechenDaten},
+                                                      {CM_PROJEKTDATEN, &a.ProjektDaten},
+                                                      {CM_ENERGIEDATEN, &a.EnergieDaten}};
+    for (const auto& [id, slot] : faelle) {
+        befehl(id);
+        ASSERT_NE(*slot, nullptr) << id;
+        const TWindow* erstes = *slot;
+        const size_t kinder = app->Client()->MDIChildren().size();
+        befehl(id);
+        EXPECT_EQ(*slot, erstes) << id;
+        EXPECT_EQ(app->Client()->MDIChildren().size(), kinder) << id;
+    }
+    EXPECT_TRUE(befehle.ereignisse.empty());
 }
 
 } // namespace

@@ -3,13 +3,20 @@
 // moisture proof, the two lists and the information walk.
 #include "ProjektDialogFixture.h"
 
+#include "korvalin/bauteil/TBauteilInfoDialog.h"
+#include "korvalin/datenblatt/DatenblattZustand.h"
+#include "korvalin/datenblatt/NachweisBefehl.h"
 #include "korvalin/datenblatt/TLayoutDialog.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Application.h"
 #include "platform/window/Button.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/CommandIds.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/tests/WSchVOHaus.h"
+#include "testsupport/UserInput.h"
+
+#include <cstdlib>
 
 namespace projekttest {
 namespace {
@@ -57,7 +64,8 @@ TEST_F(Auswahl, VorgabenNachMassnahmeUndNachweisart) {
         p->KleinesWohngebaeude = f.klein;
         // Whatever the record held, the dialog opens the same way.
         daten = {0, 1, 0, 1, 1, 1, 1, 0, 1};
-        NachweisAVVerfahren = NachweisBauteilverfahren = 7;
+        Datenblaetter().NachweisAVVerfahren = Datenblaetter().NachweisBauteilverfahren = false;
+        Datenblaetter().NachweisProjektbauteile = false;
         EXPECT_EQ(Ausfuehren([&](D& d) {
                       d.ShowWindow(SW_SHOW);
                       EXPECT_TRUE(an(d, D::IDC_WAERMESCHUTZ)) << f.was;
@@ -76,9 +84,9 @@ TEST_F(Auswahl, VorgabenNachMassnahmeUndNachweisart) {
                       d.CmOk();
                   }),
                   IDOK);
-        EXPECT_EQ(NachweisAVVerfahren, f.schalterAV) << f.was;
-        EXPECT_EQ(NachweisBauteilverfahren, f.schalterBV) << f.was;
-        EXPECT_EQ(NachweisProjektbauteile, 1);
+        EXPECT_EQ(Datenblaetter().NachweisAVVerfahren, f.schalterAV == 1) << f.was;
+        EXPECT_EQ(Datenblaetter().NachweisBauteilverfahren, f.schalterBV == 1) << f.was;
+        EXPECT_TRUE(Datenblaetter().NachweisProjektbauteile);
         EXPECT_EQ(daten.Waermeschutz, 1);
         EXPECT_EQ(daten.Feuchte, 0);
         EXPECT_EQ(daten.BeideVerfahren, f.beide ? 1 : 0);
@@ -89,14 +97,14 @@ TEST_F(Auswahl, WaermeschutzWiederAnStelltDieVorgabenHer) {
     p->KleinesWohngebaeude = 1;
     Ausfuehren([&](D& d) {
         klick(d, D::IDC_BAUTEILVERFAHREN);
-        EXPECT_EQ(NachweisAVVerfahren, 0);
-        EXPECT_EQ(NachweisBauteilverfahren, 1);
+        EXPECT_FALSE(Datenblaetter().NachweisAVVerfahren);
+        EXPECT_TRUE(Datenblaetter().NachweisBauteilverfahren);
         klick(d, D::IDC_WAERMESCHUTZ);
         for (int id : {int(D::IDC_AV), int(D::IDC_BAUTEILVERFAHREN), int(D::IDC_BEIDE)}) {
             EXPECT_FALSE(an(d, id));
             EXPECT_FALSE(frei(d, id));
         }
-        EXPECT_EQ(NachweisBauteilverfahren, 1) << "the switches keep their values";
+        EXPECT_TRUE(Datenblaetter().NachweisBauteilverfahren) << "the switches keep their values";
         klick(d, D::IDC_WAERMESCHUTZ);
         EXPECT_TRUE(an(d, D::IDC_BEIDE)) << "the defaults, not the user's last method";
         EXPECT_FALSE(an(d, D::IDC_BAUTEILVERFAHREN));
@@ -120,7 +128,7 @@ TEST_F(Auswahl, ListenUndAlleAuswaehlen) {
         // The reference list: three types, one window type, all chosen.
         d.ShowWindow(SW_SHOW);
         klick(d, D::IDC_REFERENZ);
-        EXPECT_EQ(NachweisProjektbauteile, 0);
+        EXPECT_FALSE(Datenblaetter().NachweisProjektbauteile);
         EXPECT_TRUE(d.Referenzliste()->IsWindowVisible());
         EXPECT_FALSE(d.Projektliste()->IsWindowVisible());
         EXPECT_EQ(Zeilen(d.Referenzliste()),
@@ -133,6 +141,11 @@ TEST_F(Auswahl, ListenUndAlleAuswaehlen) {
         EXPECT_EQ(d.Auswahl, (std::vector<int>{2}));
         klick(d, D::IDC_PROJEKT);
         EXPECT_EQ(d.Gewaehlt, 11);
+        if (const char* ordner = std::getenv("KORVALIN_BILDER")) {
+            TApplication::PumpWaitingMessages();
+            testsupport::SaveWindowPicture(d,
+                                           (std::string(ordner) + "/nachweise_dialog.png").c_str());
+        }
         d.CmOk();
     });
 }
@@ -196,6 +209,20 @@ TEST_F(Auswahl, InfoBauteileVorFensternBisAbbrechen) {
     });
 }
 
+TEST_F(Auswahl, InfoZeigtDieInformationDesBauteils) {
+    Ausfuehren([&](D& d) {
+        klick(d, D::IDC_REFERENZ);
+        services.Dialogs().Expect([](TDialog& info) {
+            auto* b = dynamic_cast<TBauteilInfoDialog*>(&info);
+            ASSERT_NE(b, nullptr);
+            EXPECT_EQ(b->GetCaption(), "Bauteil-Info");
+            info.CmCancel();
+        });
+        d.InfoZeigen();
+        d.CmCancel();
+    });
+}
+
 TEST_F(Auswahl, MehrAlsVierhundertZeilenBleibenGewaehlt) {
     while (p->PBauteile.GetItemsInContainer() < 450)
         wschvotest::Platzieren(*p, p->RBauteile[0], p->Fassaden[0], 1);
@@ -205,6 +232,83 @@ TEST_F(Auswahl, MehrAlsVierhundertZeilenBleibenGewaehlt) {
         EXPECT_EQ(d.Auswahl.back(), 454);
         d.CmOk();
     });
+}
+
+// The proofs command: the choice dialog first, every question before an open
+// proof window is closed, then the sheets with the chosen numbers.
+struct Nachweisbefehl : Auswahl {
+    std::vector<std::string> ablauf;
+    std::vector<NachweisAuftrag> auftraege;
+    void SetUp() override {
+        Auswahl::SetUp();
+        Nachweisfenster() = {[this] { ablauf.push_back("schliessen"); },
+                             [this](const NachweisAuftrag& a) {
+                                 ablauf.push_back("waermeschutz");
+                                 auftraege.push_back(a);
+                             },
+                             [this](const NachweisAuftrag& a) {
+                                 ablauf.push_back("feuchte");
+                                 auftraege.push_back(a);
+                             }};
+    }
+    void TearDown() override { Nachweisfenster() = {}; }
+};
+
+TEST_F(Nachweisbefehl, AbbrechenLaesstDieOffenenFensterStehen) {
+    services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); });
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_TRUE(ablauf.empty());
+
+    // A refused project check closes nothing either.
+    p->V = 0;
+    p->A_Bauteile = p->A_Fenster = 0;
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    services.Messages().Answer(IDOK);
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_TRUE(ablauf.empty());
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Wärmeschutznachweis anzeigen");
+    EXPECT_NE(services.Messages().Calls()[0].text.find("Werte fehlen!"), std::string::npos);
+
+    // Cancel on the question of the simplified proof, too.
+    p->KleinesWohngebaeude = 1;
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    services.Messages().Answer(IDCANCEL);
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_TRUE(ablauf.empty());
+    EXPECT_NE(services.Messages().Calls()[1].text.find("Nur Berechnung nach dem Bauteilverfahren"),
+              std::string::npos);
+}
+
+TEST_F(Nachweisbefehl, SchluesselUndUmfang) {
+    services.Dialogs().Expect([](TDialog& dlg) {
+        auto& d = dynamic_cast<D&>(dlg);
+        d.Item<TCheckBox>(D::IDC_FEUCHTE)->Click();
+        d.Item<TCheckBox>(D::IDC_BEDENKLICHE)->Click();
+        d.Projektliste()->SetSelection(true, 0);
+        d.Projektliste()->SetSelection(true, 7);
+        d.AuswahlLesen();
+        d.CmOk();
+    });
+    NachweiseAnzeigen(nullptr, daten);
+    EXPECT_EQ(ablauf, (std::vector<std::string>{"schliessen", "waermeschutz", "feuchte"}));
+    ASSERT_EQ(auftraege.size(), 2u);
+    // Row 0 is the south wall, row 7 the second south window: their types.
+    EXPECT_EQ(auftraege[0].Bauteile, (std::vector<TRBauteil*>{&p->RBauteile[0]}));
+    EXPECT_EQ(auftraege[0].Fenster, (std::vector<TRFenster*>{&p->RFenster[0]}));
+    EXPECT_EQ(auftraege[0].Umfang, 0) << "the heat-protection proof always has scope 0";
+    EXPECT_EQ(auftraege[1].Umfang, 1);
+}
+
+TEST_F(Nachweisbefehl, VierhundertFuenfzigBauteileGehenAlleMit) {
+    while (p->PBauteile.GetItemsInContainer() < 450)
+        wschvotest::Platzieren(*p, p->RBauteile[0], p->Fassaden[0], 1);
+    wschvotest::Rechnen(*p);
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    NachweiseAnzeigen(nullptr, daten);
+    ASSERT_EQ(auftraege.size(), 1u);
+    EXPECT_EQ(auftraege[0].Bauteile.size(), 450u);
+    EXPECT_EQ(auftraege[0].Fenster.size(), 5u);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "hilfsmittel/Formatter.h"
 #include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"
 #include "platform/gdi/ImageDC.h"
+#include "platform/print/Printer.h"
+#include "platform/print/Printout.h"
 #include "stammwerk/modell/PJStruct.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/tests/WSchVOHaus.h"
@@ -288,6 +290,60 @@ TEST_F(Nachweis, OhnePositivenHeizwaermebedarfKeineAnteile) {
     p->Waermerueckgewinnungsgrad = 80;
     const auto v = texte([&](TDC& dc, int q) { b.WaermebedarfsTabelle(dc, q); });
     EXPECT_TRUE(enthaelt(v, " ( 22,85 * [0,80 * V] * 0,80 * 0,81 "));
+}
+
+// The proof sheet printed as a PDF, one page a page of the sheet, the page
+// units mapped onto the sheet of paper.
+class Blattdruck : public TPrintout {
+public:
+    Blattdruck(TestBlatt& b, std::function<void(TestBlatt&, TDC&, int)> blatt)
+        : TPrintout("Nachweis"), b_(b), blatt_(std::move(blatt)) {}
+    void GetDialogInfo(int& minPage, int& maxPage, int& von, int& bis) override {
+        minPage = von = 1;
+        maxPage = bis = b_.Seitenzahl;
+    }
+    bool HasPage(int page) override { return page >= 1 && page <= b_.Seitenzahl; }
+    void PrintPage(int page, TRect&, unsigned) override {
+        TDC& dc = *GetDC();
+        dc.SaveDC();
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt({891, 1260});
+        dc.SetViewportExt(GetPageSize());
+        b_.AktuelleSeite = page - 1;
+        b_.Drucken = true;
+        blatt_(b_, dc, 1);
+        b_.Drucken = false;
+        dc.RestoreDC();
+    }
+
+private:
+    TestBlatt& b_;
+    std::function<void(TestBlatt&, TDC&, int)> blatt_;
+};
+
+TEST(NachweisBeispiel, BeispielprojektAlsPdf) {
+    SetSPRINTFCharacters('.', ',');
+    TGesamtProjekt g("/tmp");
+    ASSERT_EQ(g.Oeffnen(std::filesystem::path(KORVALIN_DATEN_DIR) / "beispiel.pro"), 0);
+    TProjekt& p = *g.AktuellesProjekt;
+    wschvotest::Rechnen(p);
+    ASSERT_GT(p.Q_H, 0);
+    TestBlatt b;
+    b.Gesamtprojekt = &g;
+    TImageDC mass(891, 1260);
+    nachweis(b, mass, 0);
+    EXPECT_GE(b.Seitenzahl, 2);
+    // Every page of the sheet comes out of the printer.
+    testsupport::TempDir dir;
+    TPrinter drucker;
+    Blattdruck druck(b, nachweis);
+    const auto pdf = dir.Path() / "nachweis_beispiel.pdf";
+    const TPrintResult ergebnis = drucker.PrintToPdf(druck, pdf);
+    ASSERT_TRUE(ergebnis) << ergebnis.error;
+    EXPECT_EQ(ergebnis.pages, b.Seitenzahl);
+    if (const char* ordner = std::getenv("KORVALIN_BILDER"))
+        std::filesystem::copy_file(pdf, std::filesystem::path(ordner) / pdf.filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
 }
 
 } // namespace

@@ -5,11 +5,14 @@
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/FensterFelder.h"
 #include "korvalin/bauteil/TFensterBearbeitenDialog.h"
+#include "korvalin/bauteil/TFensterInfoDialog.h"
 #include "korvalin/bauteil/TFensterWindow.h"
 #include "korvalin/projekt/ProjektWindow.h"
 #include "korvalin/projekt/TFlaechenVolumenDialog.h"
 #include "korvalin/projekt/TProjektDialog.h"
+#include "korvalin/shell/EditorZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/ProjektSpeichern.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
@@ -19,6 +22,7 @@
 #include "platform/window/ComboBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
+#include "stammwerk/modell/TFensterDatei.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "testsupport/UserInput.h"
 
@@ -353,7 +357,9 @@ TEST_F(FensterEditor, AktualisierenNachAenderungImProjekt) {
 TEST_F(FensterEditor, AVVerfahrenOhneSolareGewinne) {
     ProjektOeffnen();
     Projekt().Gebaeudenutzung = 10;
+    Projekt().WestAnsatz = 1; // every window counts as west: no orientation to choose
     Oeffnen();
+    EXPECT_FALSE(Liste(D::IDC_ORIENTIERUNG).IsWindowEnabled());
     const int summe = Tabelle().GetCount() - 1;
     for (int z : {0, summe})
         for (int c : {5, 6}) EXPECT_EQ(*Tabelle().GetCellText(z, c), "-") << z << "," << c;
@@ -373,6 +379,137 @@ TEST_F(FensterEditor, Bild) {
     const fs::path bild = fs::path(ordner ? ordner : dirs.Dirs().temp.string()) / "fenster.png";
     ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
     EXPECT_GT(fs::file_size(bild), 1000u);
+    // And its three dialogs.
+    const auto bildUndAbbrechen = [&](const char* name) {
+        services.Dialogs().Expect([&, name](TDialog& dlg) {
+            EXPECT_TRUE(
+                testsupport::SaveWindowPicture(dlg, (bild.parent_path() / name).string().c_str()));
+            dlg.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+        });
+    };
+    bildUndAbbrechen("fensterdaten.png");
+    d.WeitereFensterdaten();
+    bildUndAbbrechen("glasvorbau.png");
+    d.GlasvorbauEingeben();
+    bildUndAbbrechen("fensterinfo.png");
+    TFensterInfoDialog(nullptr, *d.Bearbeitet(), true).Execute();
+}
+
+} // namespace
+
+namespace {
+
+// "Aus Datei einfügen": the catalogue window's data, the project's name,
+// number and placements.
+TEST_F(FensterEditor, AusDateiEinfuegenUebernimmtDieKatalogdaten) {
+    auto& d = Oeffnen();
+    TRFenster& t = *d.Bearbeitet();
+    const std::string name = t.Name;
+    const uint16_t nummer = t.Nummer;
+    const size_t platzierungen = t.PFensterListe.GetItemsInContainer();
+    // A user's catalogue file with one window.
+    TFensterDatei katalog(Korpus().Programmverzeichnis);
+    ASSERT_EQ(katalog.Oeffnen(2), 0);
+    auto k = std::make_unique<TRFenster>();
+    k->Name = "Katalogfenster";
+    k->k_F = 0.9;
+    k->g = 0.5;
+    k->Schluessel = {};
+    k->Schluessel.Katalog = 2;
+    k->Schluessel.Gruppe = 0;
+    k->Schluessel.Untergruppe = 0;
+    k->Schluessel.Position = 0;
+    const TFensterSchluessel schluessel = k->Schluessel;
+    ASSERT_EQ(katalog.Einfuegen(k), 1) << katalog.LetzterFehler();
+
+    struct Wahl : EditorZugang {
+        TFensterSchluessel s;
+        bool FensterAuswaehlen(TBaustoffSchluessel& g) override {
+            g = s;
+            return true;
+        }
+    };
+    auto wahl = std::make_shared<Wahl>();
+    wahl->s = schluessel;
+    Korpus().Editoren = wahl;
+    d.SendMessage(WM_COMMAND, WPARAM(D::IDC_AUS_DATEI), 0);
+    EXPECT_TRUE(Meldungen().empty());
+    EXPECT_EQ(t.k_F, 0.9);
+    EXPECT_EQ(t.g, 0.5);
+    EXPECT_EQ(t.Name, name);
+    EXPECT_EQ(t.Nummer, nummer);
+    EXPECT_EQ(t.PFensterListe.GetItemsInContainer(), platzierungen);
+    EXPECT_EQ(Edit(D::IDC_KF).GetText(), "0.90");
+    EXPECT_TRUE(d.Geaendert);
+    // A key that the file does not hold leaves the type as it is.
+    wahl->s.Position = 7;
+    services.Messages().Answer(IDOK);
+    d.SendMessage(WM_COMMAND, WPARAM(D::IDC_AUS_DATEI), 0);
+    ASSERT_EQ(Meldungen().size(), 1u);
+    EXPECT_EQ(Meldungen()[0].text, "Fenster nicht gefunden!");
+    EXPECT_EQ(Meldungen()[0].caption, "Fenster ändern");
+    EXPECT_EQ(t.k_F, 0.9);
+}
+
+// "Weitere Fensterdaten" works on a copy; its description is cut into
+// records; "keine" shows a type from no catalogue. The glass porch dialog
+// maps to the placed window's state.
+TEST_F(FensterEditor, WeitereFensterdatenUndGlasvorbau) {
+    auto& d = Oeffnen();
+    TRFenster& t = *d.Bearbeitet();
+    t.Schluessel.Katalog = 0xFFFF;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        EXPECT_EQ(dlg.GetCaption(), "Fenster: " + t.Name);
+        EXPECT_EQ(dlg.Item<TCheckBox>(119)->GetCheck(), BF_CHECKED); // "keine"
+        EXPECT_FALSE(dlg.GetDlgItem(121)->IsWindowEnabled());
+        dlg.Item<TEdit>(115)->SetFocus();
+        dlg.Item<TEdit>(115)->Type("Fensterbau Muster");
+        dlg.Item<TComboBox>(135)->SetSelIndex(3); // "G90"
+        dlg.Item<TEdit>(128)->Type(std::string(300, 'b'));
+        dlg.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    d.SendMessage(WM_COMMAND, WPARAM(D::IDC_WEITERE), 0);
+    EXPECT_EQ(t.Textzeilen[0], "Fensterbau Muster");
+    EXPECT_EQ(Feuerwiderstandsklasse(t), 3);
+    ASSERT_EQ(t.Textliste.GetItemsInContainer(), 3u);
+    EXPECT_EQ(t.Textliste[2].Text.size(), 46u);
+    EXPECT_TRUE(d.Geaendert);
+
+    TPFenster& f = *d.AktuellesProjektfenster;
+    f.Glasvorbau = 0xFFFF;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        EXPECT_FALSE(dlg.GetDlgItem(112)->IsWindowEnabled());
+        dlg.Item<TCheckBox>(109)->Click(); // on: heat-protection glass
+        EXPECT_EQ(dlg.Item<TCheckBox>(112)->GetCheck(), BF_CHECKED);
+        dlg.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    d.SendMessage(WM_COMMAND, WPARAM(D::IDC_GLASVORBAU), 0);
+    EXPECT_EQ(f.Glasvorbau, 2);
+    EXPECT_DOUBLE_EQ(f.Glasvorbaufaktor, 0.5);
+}
+
+} // namespace
+
+namespace {
+
+// The project save takes the editor's entries over: they become the state
+// that "Nein" later goes back to.
+TEST_F(FensterEditor, ProjektSpeichernUebernimmtDieEingaben) {
+    auto& d = Oeffnen();
+    TRFenster& t = *d.Bearbeitet();
+    Tippen(D::IDC_BEZEICHNUNG, "Gespeichert");
+    Tippen(D::IDC_G, "0.4");
+    services.Messages().Answer(IDOK);
+    EXPECT_EQ(BearbeitungenUebernehmen(), 1);
+    EXPECT_EQ(Meldungen()[0].caption, "Projekt speichern");
+    EXPECT_FALSE(d.Geaendert);
+    EXPECT_EQ(Bezeichnung(d.Sicherung()), "Gespeichert");
+    Tippen(D::IDC_G, "0.7");
+    services.Messages().Answer(IDNO);
+    d.Fenster->CloseWindow();
+    ProcessEvents();
+    EXPECT_EQ(t.g, 0.4);
+    EXPECT_EQ(Bezeichnung(t), "Gespeichert");
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/ComboBox.h"
+#include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
 #include "stammwerk/modell/TFensterDatei.h"
@@ -290,6 +291,200 @@ TEST_F(FensterKatalog, InfoZeigtAlleTabellenzeilen) {
     EXPECT_EQ(info.Execute(), IDOK);
     EXPECT_EQ(t.k_F, vorher.k_F);
     EXPECT_EQ(KVZeile(t), 27);
+}
+
+} // namespace
+
+namespace {
+
+// Pictures of the window-file editor and the insertion dialog for the reviewer.
+TEST_F(FensterKatalog, Bilder) {
+    const char* ordner = std::getenv("KORVALIN_BILD_ORDNER");
+    const fs::path o = ordner ? fs::path(ordner) : dirs.Dirs().temp;
+    app->Client()->EvCommand(CM_FENSTERDATEI, 0, 0);
+    ProcessEvents();
+    auto* host = dynamic_cast<TDateiWindow*>(app->Client()->FensterDateiFenster);
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(testsupport::SaveWindowPicture(*host, (o / "fensterdatei.png").string().c_str()));
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& e = dynamic_cast<TFensterEinfuegenDialog&>(dlg);
+        Waehlen(e, {0, 3});
+        e.SendMessage(WM_COMMAND, WPARAM(TFensterEinfuegenDialog::IDC_HINZU), 0);
+        ProcessEvents();
+        EXPECT_TRUE(
+            testsupport::SaveWindowPicture(e, (o / "fenstereinfuegen.png").string().c_str()));
+        e.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+    });
+    std::vector<TBaustoffSchluessel> gewaehlt;
+    EXPECT_FALSE(Editoren().FensterWaehlen(gewaehlt));
+}
+
+} // namespace
+
+namespace {
+
+TFensterDialog& DateiDialog(shelltest::Programm& p) {
+    p.app->Client()->EvCommand(CM_FENSTERDATEI, 0, 0);
+    ProcessEvents();
+    return dynamic_cast<TFensterDialog&>(
+        *dynamic_cast<TDateiWindow*>(p.app->Client()->FensterDateiFenster)->Dialog);
+}
+
+// The search criteria: the manufacturer in any of the five lines, the name
+// in the designation, k_F between its bounds; unchecking resets at once.
+TEST_F(FensterKatalog, Suchkriterien) {
+    for (const TRFenster& f : katalog->Liste()) {
+        auto& t = const_cast<TRFenster&>(f);
+        if (t.Name == "Alu") t.Textzeilen[2] = "Metallbau Überall";
+        if (t.Name == "Kunststoff") Bezeichnung(t) = "PVC weiß";
+    }
+    auto& d = DateiDialog(*this);
+    using B = TFensterBasisDialog;
+    auto suchen = [&](int check, int edit, const char* text) {
+        Klicken(d, check);
+        d.Item<TEdit>(edit)->SetText(text);
+        d.SendMessage(WM_COMMAND, WPARAM(B::IDC_SUCHEN), 0);
+        std::vector<std::string> n;
+        for (int z = 0; z + 1 < d.Liste()->GetCount(); ++z)
+            n.push_back(*d.Liste()->GetCellText(z, 0));
+        return n;
+    };
+    EXPECT_EQ(suchen(B::IDC_HERSTELLER_AN, B::IDC_HERSTELLER, "BAU"),
+              std::vector<std::string>{"Alu"});
+    Klicken(d, B::IDC_HERSTELLER_AN); // off: empty and the whole file again
+    EXPECT_EQ(d.Item<TEdit>(B::IDC_HERSTELLER)->GetText(), "");
+    EXPECT_EQ(d.Liste()->GetCount(), 4);
+    // "Name" searches the designation, not the shown name.
+    EXPECT_EQ(suchen(B::IDC_NAME_AN, B::IDC_NAME, "pvc"), std::vector<std::string>{"Kunststoff"});
+    EXPECT_TRUE(suchen(B::IDC_NAME_AN, B::IDC_NAME, "Kunst").size() == 3); // off again
+    Klicken(d, B::IDC_KF_AN);
+    d.Item<TEdit>(B::IDC_KF_MIN)->SetText("1.60");
+    d.Item<TEdit>(B::IDC_KF_MAX)->SetText("1.60");
+    d.SendMessage(WM_COMMAND, WPARAM(B::IDC_SUCHEN), 0);
+    ASSERT_EQ(d.Liste()->GetCount(), 2);
+    EXPECT_EQ(*d.Liste()->GetCellText(0, 0), "Kunststoff");
+    Klicken(d, B::IDC_KF_AN);
+    EXPECT_EQ(d.Item<TEdit>(B::IDC_KF_MAX)->GetText(), "9.99");
+    EXPECT_EQ(d.Liste()->GetCount(), 4);
+    // The alphabet: "Alu" first.
+    Klicken(d, B::IDC_ALPHABET);
+    EXPECT_EQ(*d.Liste()->GetCellText(0, 0), "Alu");
+}
+
+// Renaming re-sorts the entry and writes its file; the designation stays.
+TEST_F(FensterKatalog, UmbenennenUndZweiteKopie) {
+    auto& d = DateiDialog(*this);
+    Klicken(d, TFensterDialog::IDC_ANWENDER);
+    Waehlen(d, {0});
+    services.Input().Answer("Zeta");
+    d.Umbenennen();
+    EXPECT_EQ(Namen(2), (std::vector<std::string>{"Zeta", "Eigenes B"}));
+    TFensterDatei neu(dirs.Dirs().programData);
+    ASSERT_EQ(neu.Oeffnen(2), 0);
+    EXPECT_EQ(neu.Liste()[0].Name, "Zeta");
+    EXPECT_EQ(Bezeichnung(neu.Liste()[0]), "Eigenes A");
+    // A copy in the user's file lands behind its source and is selected.
+    services.Input().Answer("Zeta 2");
+    d.Kopieren();
+    EXPECT_EQ(Namen(2), (std::vector<std::string>{"Zeta", "Zeta 2", "Eigenes B"}));
+    EXPECT_EQ(d.Liste()->GetSelectedItem(), 1);
+    // Popup entries that change the file are grey for the DIN file.
+    TCommandEnabler ce(TFensterDialog::CM_LOESCHEN);
+    d.EvCommandEnable(ce);
+    EXPECT_TRUE(ce.IsEnabled());
+    Klicken(d, TFensterDialog::IDC_DIN);
+    TCommandEnabler grau(TFensterDialog::CM_LOESCHEN);
+    d.EvCommandEnable(grau);
+    EXPECT_FALSE(grau.IsEnabled());
+}
+
+// Closing the window file while an editor on a catalogue window refuses
+// keeps both open, the editor on top.
+TEST_F(FensterKatalog, SchliessenWartetAufDenEditor) {
+    auto& d = DateiDialog(*this);
+    Klicken(d, TFensterDialog::IDC_ANWENDER);
+    Waehlen(d, {0});
+    d.Aendern();
+    ASSERT_EQ(app->Client()->Ansichten.FensterEditoren.size(), 1u);
+    auto* w = static_cast<TFensterWindow*>(app->Client()->Ansichten.FensterEditoren[0]);
+    w->Dialog()->Geaendert = true;
+    services.Messages().Answer(IDCANCEL);
+    EXPECT_FALSE(d.CanClose());
+    EXPECT_EQ(app->Client()->Ansichten.FensterEditoren.size(), 1u);
+    EXPECT_TRUE(w->IsActive());
+    services.Messages().Answer(IDNO);
+    EXPECT_TRUE(d.CanClose());
+    EXPECT_TRUE(app->Client()->Ansichten.FensterEditoren.empty());
+}
+
+} // namespace
+
+namespace {
+
+// The choice keeps its size limit, and its column widths come back.
+TEST_F(FensterKatalog, AuswahlMindestgroesseUndSpaltenbreiten) {
+    TFensterSchluessel s;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& w = dynamic_cast<TFensterWahlDialog&>(dlg);
+        // The default "0,0,0,0" keeps the built-in widths.
+        EXPECT_EQ(w.Liste()->GetColumns()[0].width, 125);
+        w.MoveWindow({0, 0, 300, 200});
+        ProcessEvents();
+        EXPECT_GE(w.GetWindowRect().Width(), 600);
+        EXPECT_GE(w.GetWindowRect().Height(), 400);
+        auto spalten = w.Liste()->GetColumns();
+        spalten[0].width = 211;
+        w.Liste()->SetColumns(spalten);
+        Waehlen(w, {0});
+        w.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    EXPECT_TRUE(Editoren().FensterAuswaehlen(s));
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& w = dynamic_cast<TFensterWahlDialog&>(dlg);
+        EXPECT_EQ(w.Liste()->GetColumns()[0].width, 211);
+        w.SendMessage(WM_COMMAND, WPARAM(IDCANCEL), 0);
+    });
+    EXPECT_FALSE(Editoren().FensterAuswaehlen(s));
+}
+
+} // namespace
+
+namespace {
+
+// Windows 1 and 3 chosen with Ctrl clicks go over in row order, by ">>" and
+// by dragging them onto the chosen list.
+TEST_F(FensterKatalog, EinfuegenPerKnopfUndZiehen) {
+    std::vector<TBaustoffSchluessel> gewaehlt;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& e = dynamic_cast<TFensterEinfuegenDialog&>(dlg);
+        TSftTree& links = *e.Liste();
+        links.ClickCell(2, 0);
+        links.ClickCell(0, 0, MK_CONTROL);
+        ProcessEvents();
+        ASSERT_EQ(e.Ausgewaehlt().size(), 2u);
+        e.SendMessage(WM_COMMAND, WPARAM(TFensterEinfuegenDialog::IDC_HINZU), 0);
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(0, 0), "Holz IV");
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(1, 0), "Alu");
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(1, 1), "2.90");
+        // Dragged over the left list nothing drops; over the right one it adds.
+        links.ClickCell(4, 0);
+        links.BeginDrag(false);
+        links.DragOver(&links, 1, false);
+        EXPECT_FALSE(links.GetDragInfo().dropAllowed);
+        links.DragOver(e.GewaehltListe(), 0, false);
+        EXPECT_TRUE(links.GetDragInfo().dropAllowed);
+        links.Drop();
+        ProcessEvents();
+        EXPECT_EQ(e.GewaehltListe()->GetCount(), 3);
+        EXPECT_EQ(*e.GewaehltListe()->GetCellText(2, 0), "Eigenes B");
+        e.SendMessage(WM_COMMAND, WPARAM(IDOK), 0);
+    });
+    ASSERT_TRUE(Editoren().FensterWaehlen(gewaehlt));
+    ASSERT_EQ(gewaehlt.size(), 3u);
+    EXPECT_EQ(gewaehlt[0].Position, 0);
+    EXPECT_EQ(gewaehlt[1].Position, 2);
+    EXPECT_EQ(gewaehlt[2].Katalog, 2);
+    EXPECT_EQ(gewaehlt[2].Position, 1);
 }
 
 } // namespace

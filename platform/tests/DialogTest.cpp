@@ -143,6 +143,26 @@ TEST(Dialog, DefaultButtonSwitches) {
     EXPECT_GT(r.Height(), 8);
 }
 
+TEST(Dialog, LabelsThatShareAnIdEachTakeTheirOwnPlaceAndText) {
+    testsupport::ScriptedServices services;
+    const TDialogResource r{"Seite",
+                            {172, 93},
+                            {{TControlKind::GroupBox, -1, "Rahmen", {8, 6, 164, 58}},
+                             {TControlKind::Static, -1, "Gehe zu Seite", {20, 28, 80, 38}},
+                             {TControlKind::Static, -1, "von", {90, 40, 120, 50}}}};
+    TDialog dlg(nullptr, r);
+    ASSERT_TRUE(dlg.Create());
+    std::vector<std::pair<std::string, TRect>> gesehen;
+    for (auto* w : dlg.Children()) gesehen.emplace_back(w->GetCaption(), w->GetWindowRect());
+    ASSERT_EQ(gesehen.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(gesehen[i].first, r.controls[i].text);
+        const TRect soll = dlg.MapDialogRect(r.controls[i].rect);
+        EXPECT_EQ(gesehen[i].second.Width(), soll.Width()) << gesehen[i].first;
+    }
+    EXPECT_NE(gesehen[1].second.left, gesehen[2].second.left);
+}
+
 TEST(Dialog, ListBoxKeepsOrderAndSelection) {
     testsupport::ScriptedServices services;
     TDialog dlg(nullptr, kResource);

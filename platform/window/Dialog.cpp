@@ -130,38 +130,45 @@ void TDialog::CreateNativeWidget() {
 }
 
 void TDialog::makeResourceControls() {
-    for (const auto& c : resource_.controls) {
-        if (GetDlgItem(c.id) && c.id > 0) continue;
+    resourceControls_.assign(resource_.controls.size(), nullptr);
+    for (size_t i = 0; i < resource_.controls.size(); ++i) {
+        const auto& c = resource_.controls[i];
+        if (c.id > 0)
+            if (TControl* w = GetDlgItem(c.id)) {
+                resourceControls_[i] = w;
+                continue;
+            }
+        TControl*& made = resourceControls_[i];
         switch (c.kind) {
         case TControlKind::Static:
-            new TStatic(this, c.id, c.text);
+            made = new TStatic(this, c.id, c.text);
             break;
         case TControlKind::Edit:
-            new TEdit(this, c.id, 0, c.flag);
+            made = new TEdit(this, c.id, 0, c.flag);
             break;
         case TControlKind::Button:
-            new TButton(this, c.id, c.text);
+            made = new TButton(this, c.id, c.text);
             break;
         case TControlKind::DefButton:
-            new TButton(this, c.id, c.text, -1, -1, 0, 0, true);
+            made = new TButton(this, c.id, c.text, -1, -1, 0, 0, true);
             break;
         case TControlKind::CheckBox:
-            new TCheckBox(this, c.id, c.text);
+            made = new TCheckBox(this, c.id, c.text);
             break;
         case TControlKind::RadioButton:
-            new TRadioButton(this, c.id, c.text, c.flag);
+            made = new TRadioButton(this, c.id, c.text, c.flag);
             break;
         case TControlKind::GroupBox:
-            new TGroupBox(this, c.id, c.text);
+            made = new TGroupBox(this, c.id, c.text);
             break;
         case TControlKind::ComboBox:
-            new TComboBox(this, c.id, 0, c.flag);
+            made = new TComboBox(this, c.id, 0, c.flag);
             break;
         case TControlKind::ListBox:
-            new TListBox(this, c.id);
+            made = new TListBox(this, c.id);
             break;
         case TControlKind::ScrollBar:
-            new TScrollBar(this, c.id, c.rect.Width() > c.rect.Height());
+            made = new TScrollBar(this, c.id, c.rect.Width() > c.rect.Height());
             break;
         case TControlKind::Custom:
             break; // the dialog makes it
@@ -172,21 +179,24 @@ void TDialog::makeResourceControls() {
 void TDialog::SetupWindow() {
     makeResourceControls();
     // Resource texts go to controls the dialog made with an empty caption.
-    for (const auto& c : resource_.controls)
-        if (auto* w = GetDlgItem(c.id);
+    for (size_t i = 0; i < resource_.controls.size(); ++i) {
+        const auto& c = resource_.controls[i];
+        if (auto* w = resourceControls_[i];
             w && w->GetCaption().empty() && !c.text.empty() && c.kind != TControlKind::Edit)
             w->SetCaption(c.text);
+    }
     TWindow::SetupWindow();
     auto* dlg = GetImpl().widget.data();
     bool placed = resource_.size.cx > 0 && resource_.size.cy > 0;
-    for (const auto& c : resource_.controls)
-        if (auto* w = GetDlgItem(c.id); w && !c.rect.IsEmpty()) {
-            w->MoveWindow(MapDialogRect(c.rect));
+    for (size_t i = 0; i < resource_.controls.size(); ++i)
+        if (auto* w = resourceControls_[i]; w && !resource_.controls[i].rect.IsEmpty()) {
+            w->MoveWindow(MapDialogRect(resource_.controls[i].rect));
             placed = true;
         }
     if (placed) {
         const TRect size = MapDialogRect({0, 0, resource_.size.cx, resource_.size.cy});
         if (!size.IsEmpty()) dlg->resize(size.Width(), size.Height());
+        if (minSize_.cx > 0 || minSize_.cy > 0) dlg->setMinimumSize(minSize_.cx, minSize_.cy);
     } else {
         auto* layout = new QVBoxLayout(dlg);
         for (auto* w : Children())
@@ -194,6 +204,11 @@ void TDialog::SetupWindow() {
     }
     SetDefaultButton(defaultId_);
     if (transfer_) TransferData(TTransferDirection::SetData);
+}
+
+void TDialog::SetMinimumSize(TSize size) {
+    minSize_ = size;
+    if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);
 }
 
 TRect TDialog::MapDialogRect(const TRect& u) const {

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 // A dialog: modal with Execute (run through the dialog service, so tests
 // script it), modeless with Create. Its controls come from its resource
 // description and from the control objects the derived dialog makes with the
@@ -40,6 +41,8 @@ public:
     int Result() const { return result_; }
     bool Ended() const { return ended_; }
     const TDialogResource& Resource() const { return resource_; }
+    // The smallest size the user can drag the dialog to (WM_GETMINMAXINFO).
+    void SetMinimumSize(TSize size);
     // A page inside another window (the resource's embedded flag).
     bool IsEmbedded() const { return resource_.embedded; }
 
@@ -68,11 +71,15 @@ private:
     // wParam; otherwise to the next (wParam 0) or previous tab stop.
     TResult nextDlgCtl(WPARAM wParam, LPARAM lParam);
     TDialogResource resource_;
+    // The control of each resource entry; several entries may share an id
+    // (labels, frames), so the entry, not the id, names its control.
+    std::vector<TControl*> resourceControls_;
     TTransferBuffer* transfer_ = nullptr;
     bool modal_ = false;
     bool ended_ = false;
     int result_ = -1;
     int defaultId_ = 0;
+    TSize minSize_;
 };
 
 // The modal loop behind Execute: Qt's, or a test's script.

@@ -156,7 +156,8 @@ int TBaustoffDatei::Einfuegen(std::unique_ptr<TBaustoff>& b) {
     return 1;
 }
 
-int TBaustoffDatei::Aendern(TBaustoff* b, const TBaustoff& neu) {
+int TBaustoffDatei::Aendern(const TBaustoff* m, const TBaustoff& neu) {
+    TBaustoff* b = baustoffe_.FirstThat([&](const TBaustoff& x) { return &x == m; });
     if (!b) return 0;
     auto z = index_.Detach([&](const TBSZeiger& x) { return x.Baustoff == b; });
     if (!z) return 0;

@@ -42,7 +42,7 @@ public:
     // Gives b, a material of this catalogue, the values of neu but keeps its
     // key, puts it at its new place in the index and saves its file. 1 done;
     // 0 not saved: b has its old values and place again.
-    int Aendern(TBaustoff* b, const TBaustoff& neu);
+    int Aendern(const TBaustoff* b, const TBaustoff& neu);
     // Deletes the materials equal by key to those of liste and rewrites
     // file k. 1 done; 0 nothing done.
     int Loeschen(const TISListImp<TBaustoff>& liste, int k);

@@ -185,7 +185,8 @@ public:
     // Gives t, a record of this catalogue, the new name, puts it at its new
     // place in the index and saves its file. 1 done; 0 not saved: t has its
     // old name and place again.
-    int Umbenennen(T* t, std::string name) {
+    int Umbenennen(const T* eintrag, std::string name) {
+        T* t = Eintrag(eintrag);
         if (!t) return 0;
         std::unique_ptr<Zeiger> z = index_.Detach([&](const Zeiger& x) { return x.Typ == t; });
         if (!z) return 0;
@@ -194,6 +195,12 @@ public:
         if (!r) std::swap(t->Name, name);
         index_.Add(std::move(z));
         return r;
+    }
+
+    // The catalogue's own record behind a listed one, for an editor that
+    // changes it in place; null when it is not in the catalogue.
+    T* Eintrag(const T* t) {
+        return liste_.FirstThat([&](const T& x) { return &x == t; });
     }
 
     const TISListImp<T>& Liste() const { return liste_; }

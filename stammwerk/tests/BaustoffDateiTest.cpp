@@ -291,7 +291,7 @@ TEST(BaustoffDatei, ChangingAMaterialResortsItAndAFailedWriteRestoresIt) {
                                               satz(*baustoff("Kalkputz", 2, 1, 0, 0, 1))));
     TBaustoffDatei d(dir.Path());
     ASSERT_EQ(d.Oeffnen(2), 0);
-    auto* beton = const_cast<TBaustoff*>(finde(d, "Beton"));
+    auto* beton = finde(d, "Beton");
     const auto index = [&] {
         std::vector<std::string> n;
         for (const TBSZeiger& z : d.Index()) n.push_back(z.Baustoff->Name);

@@ -314,7 +314,7 @@ TEST(KatalogDatei, RenamingResortsTheIndexAndAFailedWriteRestoresTheName) {
         for (const auto& z : d.Index()) n.push_back(z.Typ->Name);
         return n;
     };
-    auto* dach = const_cast<TRBauteil*>(finde(d, "Dach"));
+    auto* dach = finde(d, "Dach");
     const std::string vorher = ReadText(dir / "bt_anw.dat");
     filefaults::FailNext(filefaults::Step::Rename);
     EXPECT_EQ(d.Umbenennen(dach, "Übergang"), 0);

@@ -1,0 +1,20 @@
+#pragma once
+// The data sheets and diagrams of one component type, as the component
+// editor and the component catalogue browsers open them: an open window of
+// the same component (and area range) comes to the top instead.
+#include <functional>
+
+class TEinfachBauteil;
+class TRBauteil;
+
+void BauteilDatenblattZeigen(TRBauteil* bauteil);
+// Computes the periodic heat storage of every area range first.
+void PeriodenDatenblattZeigen(TRBauteil* bauteil);
+void TemperaturDatenblattZeigen(TRBauteil* bauteil);
+
+// The checks before the window opens, each refusal a message.
+void TemperaturverlaufZeigen(TRBauteil& bauteil, const TEinfachBauteil& bereich);
+// Also the notices of the moisture result; a considerable condensate mass
+// is handed to tauwasserBeurteilen when there is one, else only reported.
+void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& bereich,
+                          const std::function<void()>& tauwasserBeurteilen);
