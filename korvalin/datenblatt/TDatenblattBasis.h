@@ -304,6 +304,8 @@ public:
     // The screen height that the comparison sheets scale their header bands
     // by, fixed in page units so that screen and paper agree.
     static constexpr int Bildschirmhoehe = 768;
+    // Limit humidities for surface and corner condensation of a cross-section.
+    void TauwasserGrenzwerte(TDC& dc, TRBauteil* bauteil, TEinfachBauteil* eb, int pass);
     // Periodic heat transfer after Heindl, cases I and II, for the sheet's component.
     void HeindlFall1(TDC& dc, int pass);
     void HeindlFall2(TDC& dc, int pass);

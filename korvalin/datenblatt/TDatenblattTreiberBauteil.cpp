@@ -119,8 +119,12 @@ void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pa
                 Block.Variante = &eb;
                 SchichtTabelleZeichnen(dc, bauteil, &eb, n, pass);
             });
-            // FIXME: the Glaser diagram block with TauwasserGrenzwerte belongs
-            // here once the sheet paints the diagram.
+            // FIXME: the Glaser diagram block belongs before the limits once the
+            // sheet paints the diagram.
+            if (!DateiFlag() && (Blattart == 4 || Blattart == 5) &&
+                SeitenLayout().Glasergrafik == 1 && bauteil->Klima.KlimaMerker1 == 0)
+                BauteilPaarInhaltAusfuehren(dc, bauteil, &eb, bereich, bereiche, 0, pass,
+                                            &TDatenblattBasis::TauwasserGrenzwerte);
             if (!DateiFlag() && SeitenLayout().Glasergrafik == 1 && eb.Diffusion.Tauwassermenge > 0)
                 BauteilInhaltAusfuehren(dc, bauteil, &eb, bereich, bereiche, 0, pass,
                                         &TDatenblattBasis::FeuchteHinweise);

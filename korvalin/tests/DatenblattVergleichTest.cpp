@@ -173,3 +173,31 @@ TEST_F(Vergleichsblatt, BewegteLuftschichtBeendetDasDiagramm) {
                              TPen(TColor::Black));
     EXPECT_TRUE(texte(leer).empty());
 }
+
+TEST_F(Vergleichsblatt, TauwassergrenzenMitAchtungZeilenUndFormel) {
+    TRBauteil t = wand(kHandwand);
+    TEinfachBauteil& eb = t.Flaechenanteile[0];
+    eb.phi_krit = 0.804;
+    TRecordingDC layout;
+    b.TauwasserGrenzwerte(layout, &t, &eb, 0);
+    const int ohne = b.Block.Hoehe;
+    EXPECT_FALSE(hat(texte(layout), "  80")) << "values only on the paint pass";
+    TRecordingDC dc;
+    b.TauwasserGrenzwerte(dc, &t, &eb, 1);
+    auto x = texte(dc);
+    EXPECT_TRUE(hat(x, "Grenzwerte für Tauwasserausfall "));
+    EXPECT_TRUE(hat(x, "  80")) << "80.4 % in three places";
+    EXPECT_TRUE(hat(x, " 18.4")) << "theta_si of the hand-worked wall, with a point";
+    EXPECT_FALSE(hat(x, "A C H T U N G ! "));
+    EXPECT_TRUE(hat(x, " + 3  /")) << "the climate's switch chooses the formula with Lambda";
+    eb.Schichten[0].Tauwassermenge[0] = 0.4;
+    eb.Oberflaechentauwasser_belastet = 0.2;
+    t.Klima.OberflaecheDreifachRsi = 0;
+    TRecordingDC zwei;
+    b.TauwasserGrenzwerte(zwei, &t, &eb, 1);
+    x = texte(zwei);
+    EXPECT_EQ(std::count(x.begin(), x.end(), "A C H T U N G ! "), 2);
+    EXPECT_TRUE(hat(x, " 0.4"));
+    EXPECT_TRUE(hat(x, " - 0,27 * k * ("));
+    EXPECT_GT(b.Block.Hoehe, ohne) << "each ACHTUNG line adds a line step";
+}
