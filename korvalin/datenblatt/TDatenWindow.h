@@ -148,7 +148,6 @@ protected:
     void SeitenEditRahmen(TDC& dc);
     void editBefehleEintragen();
 
-protected:
     // Leaves the flag or list that marks the sheet open; when the window is
     // destroyed and again when it is deleted.
     virtual void Austragen() {}
@@ -180,7 +179,8 @@ private:
     void zeilenzahlPruefen();
     // A layout pass that keeps the blocks' geometry, then a repaint.
     void layoutLauf();
-    const TBlock* letzterBlockDerSeite() const;
+    // The component of a component sheet's page shown; none on other pages.
+    const TRBauteil* bauteilDerSeite() const;
     // The row of the list table under a point that may open an editor; -1 for none.
     int zeileUnter(TPoint blatt, bool doppelklick);
     void randSchritt(TPoint client);

@@ -60,7 +60,8 @@ TRect TDatenWindow::ClientRechteck(const TRect& blatt) const {
 void TDatenWindow::BlockTreffen(TPoint blatt) {
     Trefferblock = Tabellenblock = -1;
     const int seite = BildschirmSeite() + 1;
-    for (int n = 0; n < int(Bloecke.size()) && n < std::max(BlockAnzahl, BlockNummer); ++n) {
+    // Block 0 only opens the sheet: a layout reset leaves a copy of the last block in it.
+    for (int n = 1; n < int(Bloecke.size()); ++n) {
         const TBlock& b = Bloecke[size_t(n)];
         if (b.Seite != seite || !b.Rechteck().Contains(blatt)) continue;
         if (b.Benutzerblock == 1 && b.Zaehler > 0) {
@@ -246,6 +247,7 @@ void TDatenWindow::EvLButtonUp(uint32_t, TPoint) {
             s.Unten = SeitenHoehe - k.bottom;
             s.Links = k.left;
             s.Rechts = SeitenBreite - k.right;
+            // The settings tell a failed write themselves.
             s.Speichern(false, Projektblatt);
             RandZiehen = false;
             NeuLayouten();

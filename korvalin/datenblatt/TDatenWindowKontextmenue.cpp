@@ -24,6 +24,8 @@
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/modell/TRFenster.h"
 
+#include <set>
+
 namespace {
 enum : int {
     CM_GRAFIK_DREHEN = 6503,
@@ -91,15 +93,13 @@ void TDatenWindow::editBefehleEintragen() {
     for (int id : {int(CM_GRAFIK_DREHEN), int(CM_SCHICHTEN_UMKEHREN)})
         r.CommandEnable(id, [this](TCommandEnabler& ce) {
             // Components of the maker's catalogue keep their drawing.
-            const TBlock* b = letzterBlockDerSeite();
-            ce.Enable(b && b->Abschnitt == 4 && b->Bauteil && b->Bauteil->Schluessel.Katalog != 1);
+            const TRBauteil* b = bauteilDerSeite();
+            ce.Enable(b && b->Schluessel.Katalog != 1);
         });
     for (int id : {int(CM_BAUTEILGRAFIK), int(CM_GLASERGRAFIK), int(CM_TEMPERATURGRAFIK)}) {
         r.Command(id, [this, id] { GrafikSchalten(id); });
         r.CommandEnable(id, [this, id](TCommandEnabler& ce) {
-            // The last block on the page shown decides: a component sheet's block.
-            const TBlock* letzter = letzterBlockDerSeite();
-            bool an = letzter && letzter->Abschnitt == 4 && letzter->Bauteil;
+            bool an = bauteilDerSeite() != nullptr;
             const TBtSeitenGroessen& s = SeitenLayout();
             const bool grafik = s.Schichtgrafik == 1;
             if (id != CM_BAUTEILGRAFIK) an = an && grafik;
@@ -112,30 +112,39 @@ void TDatenWindow::editBefehleEintragen() {
     }
 }
 
-const TBlock* TDatenWindow::letzterBlockDerSeite() const {
+const TRBauteil* TDatenWindow::bauteilDerSeite() const {
+    // The page shown ends in a block of a component sheet; the text block
+    // after a component's blocks counts as the component's.
     const int seite = BildschirmSeite() + 1;
     const TBlock* letzter = nullptr;
-    for (size_t n = 0; n < Bloecke.size() && int(n) < std::max(BlockAnzahl, BlockNummer); ++n)
-        if (Bloecke[n].Seite == seite) letzter = &Bloecke[n];
-    return letzter;
+    const TRBauteil* bauteil = nullptr;
+    for (const TBlock& b : Bloecke)
+        if (b.Seite == seite) {
+            letzter = &b;
+            if (b.Bauteil) bauteil = b.Bauteil;
+        }
+    return letzter && letzter->Abschnitt == 4 ? bauteil : nullptr;
 }
 
 void TDatenWindow::GrafikDrehen(bool umkehren) {
     const int seite = BildschirmSeite() + 1;
+    std::set<int> ausgaben;
     for (TBlock& b : Bloecke) {
         if (b.Seite != seite || !b.Bauteil || b.Nummer <= 0 || b.Abschnitt != 4) continue;
         Datenblaetter().BauteilGrafikGeaendert = true;
         BtDatenGeaendert = true;
         int& schalter = b.Anzeige[umkehren ? 1 : 0];
         schalter = schalter ? 0 : 1;
-        // Only the maker's and the user's catalogue have files.
-        const int ausgabe = int16_t(b.Bauteil->Schluessel.Katalog);
-        TBauteilDatei* katalog = Kataloge().Bauteile();
+        ausgaben.insert(int16_t(b.Bauteil->Schluessel.Katalog));
+    }
+    // Only the maker's and the user's catalogue have files; each is written
+    // once, and a failed write is told once.
+    TBauteilDatei* katalog = Kataloge().Bauteile();
+    for (int ausgabe : ausgaben)
         if ((ausgabe == 1 || ausgabe == 2) && katalog && katalog->Speichern(ausgabe) != 1)
             MessageBox("Der Bauteilkatalog konnte nicht gespeichert werden.\n" +
                            katalog->LetzterFehler(),
                        "Info", MB_OK | MB_ICONEXCLAMATION);
-    }
     layoutLauf();
     if (IsCreated()) UpdateWindow();
 }
@@ -180,8 +189,8 @@ void TDatenWindow::GrafikSchalten(int id) {
     } else {
         s.Temperaturgrafik = s.Temperaturgrafik == 1 ? 0 : 1;
     }
-    if (!s.Speichern(false, !BtDatei && !BtDateiListe))
-        MessageBox("Die Einstellungen konnten nicht gespeichert werden.", "Info", MB_OK);
+    // The settings tell a failed write themselves.
+    s.Speichern(false, !BtDatei && !BtDateiListe);
     ProjektNeuBerechnen(id == CM_BAUTEILGRAFIK ? 2 : 1, 0);
 }
 
@@ -209,7 +218,13 @@ bool TDatenWindow::BauteilBearbeitenMoeglich() {
     case 14: {
         const int a = AktuellerAbschnitt;
         if (DateiListe() || !(a == 4 || a == 5 || a == 12 || a == 13 || a == 14)) return false;
-        return !DateiFlag();
+        if (!DateiFlag()) return true;
+        // A component or window of the maker's catalogue is not edited.
+        if (Bloecke.size() < 2) return true;
+        const TBlock& b = Bloecke[1];
+        if (b.Abschnitt == 5) return !(b.Fenster && b.Fenster->Schluessel.Katalog == 1);
+        if (b.Abschnitt == 4) return !(b.Bauteil && b.Bauteil->Schluessel.Katalog == 1);
+        return true;
     }
     case 0:
     case 4:

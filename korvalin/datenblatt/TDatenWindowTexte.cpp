@@ -79,6 +79,11 @@ void TDatenWindow::BearbeitenBeginnen(TPoint client) {
     if (!SeitenEditModus) return;
     BlockTreffen(BlattPunkt(client));
     if (Trefferblock < 0) return;
+    // A second double-click message of the same click leaves the edit as it is.
+    if (editor_ && BearbeiteterBlock == Trefferblock) {
+        Trefferblock = -1;
+        return;
+    }
     EditorBeenden();
     BearbeiteterBlock = Trefferblock;
     Trefferblock = -1;

@@ -43,14 +43,14 @@ void TDatenblattAufbau::BauteilFensterblaetterAusgeben(TDC& dc, int pass) {
     const auto bauteile = [&](const std::vector<TRBauteil*>& liste, bool neueSeite) {
         for (TRBauteil* b : liste) {
             if (neueSeite) NeueSeiteVorAbschnitt(pass);
-            AktuellerAbschnitt = 4;
+            abschnitt(4); // each sheet numbers its text blocks from 1
             BauteilblattAusgeben(dc, b, pass);
         }
     };
     const auto fenster = [&](const std::vector<TRFenster*>& liste, bool neueSeite) {
         for (TRFenster* f : liste) {
             if (neueSeite) NeueSeiteVorAbschnitt(pass);
-            AktuellerAbschnitt = 5;
+            abschnitt(5);
             FensterblattAusgeben(dc, f, pass);
         }
     };

@@ -12,6 +12,7 @@
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "platform/base/Directories.h"
+#include "platform/base/FileIO.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Dialog.h"
 #include "testsupport/ScriptedServices.h"
@@ -51,7 +52,8 @@ struct Seitenbearbeitung : Datenfenster {
     // The first text block of the page shown.
     static int Textblock(const TDatenWindow& w) {
         for (const TBlock& b : w.Bloecke)
-            if (b.Benutzerblock == 1 && b.Zaehler > 0 && b.Seite == w.BildschirmSeite() + 1)
+            if (b.Nummer > 0 && b.Benutzerblock == 1 && b.Zaehler > 0 &&
+                b.Seite == w.BildschirmSeite() + 1)
                 return b.Nummer;
         return -1;
     }
@@ -253,6 +255,26 @@ TEST_F(Seitenbearbeitung, SuchenUndErsetzenImEditorUndDieTextgrenze) {
     EXPECT_EQ(e->GetText().size(), 65535u);
 }
 
+// A margin drag whose settings cannot be written says so and keeps the old margins.
+TEST_F(Seitenbearbeitung, RandNichtGespeichertWirdGemeldet) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const TRect k = w->Koerper;
+    services.Messages().Answer(IDOK);
+    filefaults::FailNext(filefaults::Step::Rename);
+    testsupport::Drag(*w, Client(*w, k.left + 2, k.top + 2), Client(*w, k.left + 22, k.top + 12));
+    Pump();
+    filefaults::Clear();
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].text.rfind(
+                  "Die Einstellungen \"Seitenlayout\" konnten nicht gespeichert werden.", 0),
+              0u);
+    TBtSeitenGroessen s;
+    s.Laden(false, true);
+    EXPECT_EQ(s.Links, k.left);
+    EXPECT_EQ(w->Koerper, k);
+}
+
 // "Einstellungen" of the sheet's menu opens the layout settings of its project.
 TEST_F(Seitenbearbeitung, EinstellungenDesKontextmenuesGeltenDemProjekt) {
     TDatenWindow* w = Oeffnen();
@@ -346,24 +368,6 @@ struct Bauteilblattmenue : Seitenbearbeitung {
         Pump();
         return w;
     }
-    // FIXME: the component sheet's driver is still to come: two blocks of
-    // the component stand in for its blocks until the next layout.
-    static void Bauteilbloecke(TDatenWindow* w) {
-        for (int n : {1, 2}) {
-            TBlock b;
-            b.Nummer = n;
-            b.Abschnitt = 4;
-            b.Bauteil = w->Bauteil;
-            b.Seite = 1;
-            b.Oben = 100 * n;
-            b.Unten = b.Oben + 80;
-            b.Links = 40;
-            b.Rechts = 800;
-            w->Bloecke.resize(std::max<size_t>(w->Bloecke.size(), size_t(n) + 1));
-            w->Bloecke[size_t(n)] = b;
-        }
-        w->BlockAnzahl = 3;
-    }
     static bool Angeboten(const testsupport::ScriptedPopupMenuService::Shown& menue, int id) {
         for (const auto& [item, an] : menue.items)
             if (item == id) return an;
@@ -374,7 +378,6 @@ struct Bauteilblattmenue : Seitenbearbeitung {
 TEST_F(Bauteilblattmenue, KontextmenueOeffnetDenEditorDesErstenBauteils) {
     TDatenWindow* w = Blatt();
     services.PopupMenus().Answer(1121);
-    Bauteilbloecke(w);
     testsupport::RightClick(*w, {300, 300});
     Pump();
     ASSERT_EQ(services.PopupMenus().Calls().size(), 1u);
@@ -392,27 +395,49 @@ TEST_F(Bauteilblattmenue, DrehenSpeichertDenKatalog_einGescheitertesSpeichernWir
     Korpus().Kataloge = std::make_shared<ModellKataloge>(dirs.Root().Path());
     TDatenWindow* w = Blatt();
     w->Bauteil->Schluessel.Katalog = 2;
-    Bauteilbloecke(w);
-    // Every component block of the page turns (the sheet's own reference
-    // table before the two stand-ins); each save is tried and its failure told.
-    size_t bloecke = 0;
-    for (const TBlock& b : w->Bloecke)
-        if (b.Bauteil && b.Seite == 1 && b.Nummer > 0 && b.Abschnitt == 4) ++bloecke;
-    ASSERT_GE(bloecke, 2u);
-    for (size_t i = 0; i < bloecke; ++i) services.Messages().Answer(IDOK);
+    services.Messages().Answer(IDOK);
     services.PopupMenus().Answer(6503);
     testsupport::RightClick(*w, {300, 300});
     Pump();
-    ASSERT_EQ(services.Messages().Calls().size(), bloecke);
+    // Every block of the component turns; its catalogue is written once.
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
     EXPECT_EQ(services.Messages().Calls()[0].caption, "Info");
     EXPECT_NE(services.Messages().Calls()[0].text.find("Bauteilkatalog"), std::string::npos);
     EXPECT_TRUE(Datenblaetter().BauteilGrafikGeaendert);
+    EXPECT_EQ(w->Bloecke[1].Anzeige[0], 1) << "the component's drawing is turned";
+    // Turned again: back as it was, and written (and told) again.
+    services.Messages().Answer(IDOK);
+    w->SendMessage(WM_COMMAND, 6503, 0);
+    EXPECT_EQ(w->Bloecke[1].Anzeige[0], 0);
+    EXPECT_EQ(services.Messages().Calls().size(), 2u);
     // A component of the maker's catalogue is not turned.
     w->Bauteil->Schluessel.Katalog = 1;
     services.PopupMenus().Answer(0);
-    Bauteilbloecke(w);
     testsupport::RightClick(*w, {300, 300});
     EXPECT_FALSE(Angeboten(services.PopupMenus().Calls().back(), 6503));
+}
+
+// Text typed on a component's sheet is kept under the component's key in
+// the component side file and comes back with the project.
+TEST_F(Bauteilblattmenue, TextAufDemBauteilblattBleibtBeimBauteil) {
+    TDatenWindow* w = Blatt();
+    SeiteBearbeiten(*w);
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(w->Bloecke[size_t(n)].Zaehler, 1) << "the sheet's first text block";
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    testsupport::TypeText(*w, "Sockel gedaemmt");
+    const std::string name = w->Bauteil->Name;
+    WiederOeffnen();
+    TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    ASSERT_EQ(p.RBauteile.begin()->Name, name);
+    w = Blatt();
+    const int m = Textblock(*w);
+    ASSERT_GT(m, 0);
+    ASSERT_TRUE(w->Bloecke[size_t(m)].HatText());
+    EXPECT_EQ(*w->Bloecke[size_t(m)].Text, "Sockel gedaemmt");
 }
 
 // A double-click on a row of the facade table opens the editor of that
