@@ -156,6 +156,11 @@ public:
     // A block of fixed height whose paint is the call (the graphic block).
     void FesterBlockAusfuehren(TDC& dc, int pass, int hoehe, int art,
                                const std::function<void()>& inhalt);
+    // The same on a page of its own (the Glaser diagram of a component).
+    void FesterBlockAufNeuerSeite(TDC& dc, int pass, int hoehe, int art,
+                                  const std::function<void()>& inhalt);
+    // The Glaser diagram block of one area range of a component sheet.
+    void GlaserBlockAusgeben(TDC& dc, TRBauteil* bauteil, TEinfachBauteil& eb, int pass);
     // The area pages: facade, element and sub-area ranges per page.
     std::vector<FlaechenWerte> FlaechenSeitenAufteilen() const;
     void HuellflaechenSeite(TDC& dc, const FlaechenWerte& werte, int pass);
@@ -182,6 +187,8 @@ private:
     // After its member on the layout pass a block starts a new page when it
     // does not fit, always, or never.
     enum class Umbruch { WennVoll, Immer, Nie };
+    void festerBlock(TDC& dc, int pass, int hoehe, int art, Umbruch umbruch,
+                     const std::function<void()>& inhalt);
     template <class Aufruf>
     void blockLaufen(TDC& dc, int pass, bool abschnittStempeln, bool seiteVomVorgaenger,
                      Umbruch umbruch, int art, Aufruf&& aufruf);

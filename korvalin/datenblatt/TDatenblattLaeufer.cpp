@@ -151,7 +151,17 @@ void TDatenblattAufbau::BlockAusfuehren(TDC& dc, int pass, int umbruch, int art,
 
 void TDatenblattAufbau::FesterBlockAusfuehren(TDC& dc, int pass, int hoehe, int art,
                                               const std::function<void()>& inhalt) {
-    blockLaufen(dc, pass, true, true, Umbruch::WennVoll, art, [&] {
+    festerBlock(dc, pass, hoehe, art, Umbruch::WennVoll, inhalt);
+}
+
+void TDatenblattAufbau::FesterBlockAufNeuerSeite(TDC& dc, int pass, int hoehe, int art,
+                                                 const std::function<void()>& inhalt) {
+    festerBlock(dc, pass, hoehe, art, Umbruch::Immer, inhalt);
+}
+
+void TDatenblattAufbau::festerBlock(TDC& dc, int pass, int hoehe, int art, Umbruch umbruch,
+                                    const std::function<void()>& inhalt) {
+    blockLaufen(dc, pass, true, true, umbruch, art, [&] {
         if (pass == 0) {
             Block.InnenOben = Block.Oben;
             Block.Unten = Block.InnenUnten = Block.Oben + hoehe;

@@ -3,10 +3,12 @@
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "korvalin/datenblatt/TDatenblattAufbau.h"
 #include "stammwerk/grafik/TBauteilGrafik.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPFenster.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/modell/TRFenster.h"
+#include "tauplot/diagramm/TBauteilGlaser.h"
 
 void TDatenblattAufbau::FassadenblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
@@ -119,8 +121,10 @@ void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pa
                 Block.Variante = &eb;
                 SchichtTabelleZeichnen(dc, bauteil, &eb, n, pass);
             });
-            // FIXME: the Glaser diagram block belongs before the limits once the
-            // sheet paints the diagram.
+            if (!DateiFlag() && (Blattart == 4 || Blattart == 5) &&
+                SeitenLayout().Glasergrafik == 1 && bauteil->Klima.KlimaMerker1 == 0 &&
+                eb.Diffusion.Tauwassermenge > 0 && eb.Grafik)
+                GlaserBlockAusgeben(dc, bauteil, eb, pass);
             if (!DateiFlag() && (Blattart == 4 || Blattart == 5) &&
                 SeitenLayout().Glasergrafik == 1 && bauteil->Klima.KlimaMerker1 == 0)
                 BauteilPaarInhaltAusfuehren(dc, bauteil, &eb, bereich, bereiche, 0, pass,
@@ -232,4 +236,24 @@ void TDatenblattAufbau::GlaserVergleichAusgeben(TDC& dc, int pass) {
                             bereich(Vergleich2, Vergleichswert2));
         });
     EingabefeldBlock(dc, pass, -1, -1);
+}
+
+void TDatenblattAufbau::GlaserBlockAusgeben(TDC& dc, TRBauteil* bauteil, TEinfachBauteil& eb,
+                                            int pass) {
+    const bool formeln = SeitenLayout().Glaserformeln == 1;
+    // Room for the typeset formulas of the condensation cases that have them.
+    const int fall = eb.Taupunkt.Fall;
+    int hoehe = 650;
+    if (formeln && fall == 4)
+        hoehe += 300;
+    else if (formeln && (fall == 3 || fall == 5))
+        hoehe += 200;
+    FesterBlockAufNeuerSeite(dc, pass, hoehe, 0, [&] {
+        TRect r(Block.Links, Block.Oben, Block.Rechts, Block.Unten);
+        const std::string name = BtDatei         ? "Bauteildatei"
+                                 : Gesamtprojekt ? Gesamtprojekt->GetFileName(true)
+                                                 : "";
+        GlaserMaler().PaintGlaser(dc, r, bauteil, eb.Nummer, name.c_str(), &Grafik(), &Texte(),
+                                  &Unterlegung(), 0, formeln ? 1 : 0);
+    });
 }

@@ -132,3 +132,28 @@ TEST_F(Treiber, PeriodischerWaermedurchgangDesBeispiels) {
     std::snprintf(phase, sizeof phase, " %3.1lf h ", e.Phasenverschiebung);
     EXPECT_TRUE(hat(t, phase)) << "with a point whatever the settings";
 }
+
+// A wall with condensate gets its Glaser diagram on a page of its own, with
+// the same amounts as its layer table; without the diagram setting it has none.
+TEST_F(Treiber, BauteilblattMitTauwasserZeigtDasGlaserDiagramm) {
+    const auto g = beispiel();
+    TProjekt& p = *g->AktuellesProjekt;
+    TRBauteil* wand = nullptr;
+    for (TRBauteil& t : p.RBauteile)
+        if (t.Name == "Außenwand Nord") wand = &t;
+    ASSERT_NE(wand, nullptr);
+    ASSERT_GT(wand->Flaechenanteile[0].Diffusion.Tauwassermenge, 0);
+    for (int grafik : {1, 0}) {
+        SCOPED_TRACE(grafik);
+        TDatenblattAufbau b;
+        b.Gesamtprojekt = g.get();
+        b.Blattart = 5;
+        b.Quelle = TDatenblattAufbau::QuelleBauteil;
+        b.Bauteil = wand;
+        b.EinstellungenLaden(true);
+        b.SeitenLayout().Glasergrafik = grafik;
+        const auto texte = alleSeiten(b, grafik ? "treiber_glaser.png" : nullptr);
+        EXPECT_EQ(hat(texte, " Winter "), grafik == 1);
+        EXPECT_EQ(hat(texte, " Sommer "), grafik == 1);
+    }
+}
