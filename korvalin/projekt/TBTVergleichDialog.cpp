@@ -1,11 +1,14 @@
 #include "korvalin/projekt/TBTVergleichDialog.h"
 
+#include "korvalin/bauteil/TBauteilInfoDialog.h"
+#include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/projekt/BaumKnoepfe.h"
 #include "korvalin/projekt/ProjektZeilen.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/TSftTree.h"
+#include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/window/Application.h"
@@ -160,10 +163,7 @@ void TBTVergleichDialog::umschalten(TSeite s) {
 
 void TBTVergleichDialog::CmInfo(TSeite s) {
     if (!seiten_[s].Bauteil) return;
-    // FIXME: the component information dialog comes with the catalogue browsers.
-    MessageBox("Die Bauteil-Information ist in dieser Ausgabe des Programms noch nicht "
-               "verfügbar.",
-               "Noch nicht verfügbar", MB_OK | MB_ICONINFORMATION);
+    TBauteilInfoDialog(this, *seiten_[s].Bauteil).Execute();
 }
 
 void TBTVergleichDialog::CmOk() {
@@ -198,6 +198,26 @@ void BauteilVergleichAnzeigen(TWindow* parent) {
         MessageBox("Datenblatt anzeigen nicht möglich!", "", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    // The comparison sheets come with the data sheets.
-    Ausstehend().Ausfuehren(CM_VERGLEICH_BAUTEILE);
+    korpusMDIClient* client = Korpus().Client;
+    if (!client) return;
+    // One comparison sheet of each kind: a new choice replaces the one shown.
+    const int art = dialog.Diagrammart == 0 ? 13 : 14;
+    TWindow*& offen = art == 13 ? Korpus().Ansichten.Vergleich1 : Korpus().Ansichten.Vergleich2;
+    AnsichtSchliessen(offen);
+    const auto stelle = [](const TBTVergleichDialog::Seite& s) {
+        int i = 0;
+        for (TEinfachBauteil& e : s.Bauteil->Flaechenanteile) {
+            if (&e == s.Bereich) return i;
+            ++i;
+        }
+        return 0;
+    };
+    auto* w = new TVergleichDatenWindow(*client, " Bauteilvergleich-Datenblatt ", l.Bauteil,
+                                        stelle(l), r.Bauteil, stelle(r), art);
+    if (!w->Create()) {
+        delete w;
+        return;
+    }
+    w->ShowWindow(SW_SHOWNORMAL);
+    w->BringWindowToTop();
 }

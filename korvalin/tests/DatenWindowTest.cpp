@@ -6,14 +6,17 @@
 
 #include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/datenblatt/DatenblattZustand.h"
+#include "korvalin/projekt/TBTVergleichDialog.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TKorpusPreviewWindow.h"
+#include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/gdi/RecordingDC.h"
 #include "platform/print/Printer.h"
+#include "platform/services/MessageBox.h"
 #include "platform/window/ControlBar.h"
 #include "platform/window/DecoratedMDIFrame.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -160,3 +163,36 @@ TEST_F(Datenfenster, DieBlaetterDesMenuesOeffnenJeEinmal) {
 }
 
 } // namespace
+
+// The component comparison opens the sheet of the chosen kind with the two
+// chosen components; a second choice replaces the sheet of that kind.
+TEST_F(Datenfenster, VergleichOeffnetDasBlattDerGewaehltenArt) {
+    Beispiel();
+    using B = TBTVergleichDialog;
+    for (bool glaser : {false, true, true}) {
+        services.Dialogs().Expect([&](TDialog& dlg) {
+            auto& d = dynamic_cast<B&>(dlg);
+            if (glaser) d.SendMessage(WM_COMMAND, B::IDC_GLASER, 0);
+            for (B::TSeite seite : {B::Links, B::Rechts}) {
+                d.SendMessage(WM_COMMAND, seite == B::Links ? 511 : 517, 0);
+                d.Baum(seite)->ClickCell(1, 0);
+            }
+            d.SendMessage(WM_COMMAND, IDOK, 0);
+            ASSERT_TRUE(d.Ended());
+        });
+        BauteilVergleichAnzeigen(nullptr);
+        Pump();
+        TWindow* blatt = glaser ? Korpus().Ansichten.Vergleich2 : Korpus().Ansichten.Vergleich1;
+        ASSERT_NE(blatt, nullptr);
+        EXPECT_EQ(blatt->GetCaption(), " Bauteilvergleich-Datenblatt ");
+        auto* v = dynamic_cast<TVergleichDatenWindow*>(blatt);
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(v->Blattart, glaser ? 14 : 13);
+        EXPECT_NE(v->Vergleich1, nullptr);
+        EXPECT_NE(v->Vergleich2, nullptr);
+    }
+    size_t vergleiche = 0;
+    for (auto* k : app->Client()->MDIChildren())
+        if (dynamic_cast<TVergleichDatenWindow*>(k)) ++vergleiche;
+    EXPECT_EQ(vergleiche, 2u);
+}
