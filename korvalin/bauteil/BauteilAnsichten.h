@@ -3,14 +3,20 @@
 // editor and the component catalogue browsers open them: an open window of
 // the same component (and area range) comes to the top instead.
 #include <functional>
+#include <vector>
 
 class TEinfachBauteil;
 class TRBauteil;
+class TRFenster;
 
 void BauteilDatenblattZeigen(TRBauteil* bauteil);
 // Computes the periodic heat storage of every area range first.
 void PeriodenDatenblattZeigen(TRBauteil* bauteil);
 void TemperaturDatenblattZeigen(TRBauteil* bauteil);
+void FensterDatenblattZeigen(TRFenster* fenster);
+// The output sheet of a catalogue's chosen entries; it replaces the one shown.
+void BauteilDateiAusgeben(const std::vector<const TRBauteil*>& liste);
+void FensterDateiAusgeben(const std::vector<TRFenster*>& liste);
 
 // The checks before the window opens, each refusal a message.
 void TemperaturverlaufZeigen(TRBauteil& bauteil, const TEinfachBauteil& bereich);

@@ -2,6 +2,7 @@
 // into the type or the current placed window, the glass-and-frame derivation
 // of k_F, the area, glass porch and further-data dialogs, and taking a
 // catalogue window over.
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/FensterFelder.h"
 #include "korvalin/bauteil/FlaechenRechner.h"
@@ -9,7 +10,6 @@
 #include "korvalin/bauteil/TFensterHerstellerDialog.h"
 #include "korvalin/bauteil/TFensterWindow.h"
 #include "korvalin/bauteil/TGlasvorbauDialog.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/EditorZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -158,7 +158,7 @@ void TFensterBearbeitenDialog::WeitereFensterdaten() {
 }
 
 void TFensterBearbeitenDialog::DatenblattZeigen() {
-    Ausstehend().Ausfuehren(CM_DATENBLATT);
+    if (bearbeitet_) FensterDatenblattZeigen(bearbeitet_);
 }
 
 // The glass-and-frame derivation of k_F ---------------------------------------------

@@ -1,11 +1,11 @@
 #include "korvalin/bauteil/TBauteilDateiDialog.h"
 
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/bauteil/TDateiWindow.h"
 #include "korvalin/datenblatt/TDatenWindow.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/Speicherplatz.h"
@@ -312,9 +312,7 @@ void TBauteilDateiDialog::Ausgabe() {
         Warnung("Kein Bauteil ausgewählt!", "Bauteile ausgeben");
         return;
     }
-    // FIXME: the data sheets of catalogue components come with their part.
-    AnsichtSchliessen(Korpus().Ansichten.BtAusDatei);
-    Ausstehend().Ausfuehren(IDC_AUSGABE);
+    BauteilDateiAusgeben(Ausgewaehlt());
 }
 
 bool TBauteilDateiDialog::CanClose() {

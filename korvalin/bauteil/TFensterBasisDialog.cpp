@@ -2,9 +2,9 @@
 
 #include "hilfsmittel/DoubleValidator.h"
 #include "hilfsmittel/ProfileValues.h"
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TFensterInfoDialog.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/TSftTree.h"
@@ -123,7 +123,14 @@ TFensterBasisDialog::TFensterBasisDialog(TWindow* parent, std::string caption,
         r.Notify(id, EN_KILLFOCUS, [this] { SetDefaultButton(IDOK); });
     }
     r.Command(IDC_INFO, [this] { FensterInfo(); });
-    r.Command(CM_DATENBLATT, [] { Ausstehend().Ausfuehren(CM_DATENBLATT); });
+    r.Command(CM_DATENBLATT, [this] {
+        if (Ausgewaehlt().size() != 1) {
+            MessageBox("Wählen Sie genau ein Fenster aus, das Sie anzeigen wollen!",
+                       "Datenblatt anzeigen", MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        FensterDatenblattZeigen(Ausgewaehlt()[0]);
+    });
     r.Notify(IDC_LISTE, TN_SELCHANGE, [this] { AuswahlAktualisieren(); });
 }
 

@@ -1,11 +1,11 @@
 #include "korvalin/bauteil/TFensterDialog.h"
 
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/FensterFelder.h"
 #include "korvalin/bauteil/TDateiWindow.h"
 #include "korvalin/bauteil/TFensterBearbeitenDialog.h"
 #include "korvalin/bauteil/TFensterWindow.h"
-#include "korvalin/shell/AusstehendeBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/Speicherplatz.h"
@@ -80,7 +80,7 @@ TFensterDialog::TFensterDialog(TWindow* parent)
     }
     r.Command(IDC_AUSGABE, [this] { Ausgeben(); });
     r.Command(CM_INFO, [this] { FensterInfo(); });
-    r.Command(CM_DATENBLATT_POPUP, [] { Ausstehend().Ausfuehren(CM_DATENBLATT); });
+    r.Command(CM_DATENBLATT_POPUP, [this] { EvCommand(CM_DATENBLATT, 0, 0); });
     for (int id : {int(IDC_DIN), int(IDC_QTX), int(IDC_ANWENDER)})
         r.Command(id, [this] { DateiWechseln(); });
     r.Command(9, [] { HilfeZeigen(1118); });
@@ -260,8 +260,7 @@ void TFensterDialog::Ausgeben() {
         warnung("Kein Fenster ausgewählt!", "Fenster ausgeben");
         return;
     }
-    // FIXME: the window-file data sheet comes with the data sheets.
-    Ausstehend().Ausfuehren(IDC_AUSGABE);
+    FensterDateiAusgeben(Ausgewaehlt());
 }
 
 bool TFensterDialog::CanClose() {

@@ -4,7 +4,9 @@
 #include "korvalin/bauteil/TBauteilInfoDialog.h"
 #include "korvalin/bauteil/TBauteilWahlDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
+#include "korvalin/datenblatt/TDatenWindow.h"
 #include "korvalin/shell/EditorZugang.h"
+#include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/tests/KatalogBrowserFixture.h"
 #include "platform/base/FileIO.h"
@@ -213,6 +215,24 @@ TEST_F(Bauteilbrowser, SheetsOfCatalogueEntriesOpenOnceAndCloseWithTheWindow) {
     d.Fenster->CloseWindow();
     ProcessEvents();
     EXPECT_TRUE(blaetter.empty());
+}
+
+// "Ausgabe" shows the chosen components in one sheet; nothing chosen is refused.
+TEST_F(Bauteilbrowser, AusgabeZeigtDieGewaehltenBauteile) {
+    auto& d = Bauteile();
+    zeileWaehlen(d, -1);
+    services.Messages().Answer(IDOK);
+    d.Ausgabe();
+    EXPECT_EQ(Meldungen().back().text, "Kein Bauteil ausgewählt!");
+    EXPECT_EQ(Korpus().Ansichten.BtAusDatei, nullptr);
+    zeileWaehlen(d, 0);
+    d.Ausgabe();
+    ProcessEvents();
+    auto* blatt = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.BtAusDatei);
+    ASSERT_NE(blatt, nullptr);
+    EXPECT_EQ(blatt->Blattart, 9);
+    ASSERT_EQ(blatt->BauteilListe.size(), 1u);
+    EXPECT_EQ(blatt->BauteilListe[0], d.Ausgewaehlt()[0]);
 }
 
 // The component catalogue window as a picture; KORVALIN_BILD_ORDNER keeps it.

@@ -9,8 +9,10 @@
 #include "korvalin/bauteil/TFensterInfoDialog.h"
 #include "korvalin/bauteil/TFensterWahlDialog.h"
 #include "korvalin/bauteil/TFensterWindow.h"
+#include "korvalin/datenblatt/TDatenWindow.h"
 #include "korvalin/shell/EditorZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
@@ -488,3 +490,41 @@ TEST_F(FensterKatalog, EinfuegenPerKnopfUndZiehen) {
 }
 
 } // namespace
+
+// A window's data sheet opens once per window; the output of chosen windows
+// is one sheet, which a second output replaces.
+TEST_F(FensterKatalog, DatenblattUndAusgabe) {
+    app->Client()->EvCommand(CM_FENSTERDATEI, 0, 0);
+    ProcessEvents();
+    auto& d = dynamic_cast<TFensterDialog&>(
+        *dynamic_cast<TDateiWindow*>(app->Client()->FensterDateiFenster)->Dialog);
+    Klicken(d, TFensterDialog::IDC_DIN);
+    Waehlen(d, {0, 1});
+    services.Messages().Answer(IDOK);
+    d.EvCommand(TFensterDialog::CM_DATENBLATT, 0, 0);
+    EXPECT_EQ(Meldungen().back().text,
+              "Wählen Sie genau ein Fenster aus, das Sie anzeigen wollen!");
+    EXPECT_TRUE(app->Client()->Ansichten.FensterDaten.empty());
+    Waehlen(d, {0});
+    d.EvCommand(TFensterDialog::CM_DATENBLATT, 0, 0);
+    d.EvCommand(TFensterDialog::CM_DATENBLATT, 0, 0);
+    ASSERT_EQ(app->Client()->Ansichten.FensterDaten.size(), 1u);
+    auto* blatt = dynamic_cast<TDatenWindow*>(app->Client()->Ansichten.FensterDaten[0]);
+    ASSERT_NE(blatt, nullptr);
+    EXPECT_EQ(blatt->Fenster, d.Ausgewaehlt()[0]);
+    EXPECT_EQ(blatt->GetCaption(), " Fenster-Daten " + d.Ausgewaehlt()[0]->Name);
+
+    Waehlen(d, {0, 1});
+    d.EvCommand(TFensterDialog::IDC_AUSGABE, 0, 0);
+    ProcessEvents();
+    auto* erste = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.FnstAusDatei);
+    ASSERT_NE(erste, nullptr);
+    EXPECT_EQ(erste->Blattart, 10);
+    EXPECT_EQ(erste->FensterListe.size(), 2u);
+    Waehlen(d, {1});
+    d.EvCommand(TFensterDialog::IDC_AUSGABE, 0, 0);
+    ProcessEvents();
+    auto* zweite = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.FnstAusDatei);
+    ASSERT_NE(zweite, nullptr);
+    EXPECT_EQ(zweite->FensterListe.size(), 1u);
+}

@@ -17,6 +17,8 @@
 #include "platform/window/StringTable.h"
 #include "testsupport/ScriptedServices.h"
 
+#include "testsupport/UserInput.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -204,3 +206,27 @@ TEST(Frame, ExitFromAnActiveChildClosesTheWholeProgram) {
 }
 
 } // namespace
+
+namespace {
+// Counts its deletions in a counter outside itself.
+struct CountedChild : TMDIChild {
+    CountedChild(TMDIClient& c, int& deleted) : TMDIChild(c, "Blatt"), deleted_(deleted) {}
+    ~CountedChild() override { ++deleted_; }
+    int& deleted_;
+};
+} // namespace
+
+TEST(Frame, AChildCondemnedTwiceIsDeletedOnce) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    int deleted = 0;
+    auto* child = new CountedChild(*app.client, deleted);
+    ASSERT_TRUE(child->Create());
+    app.client->Condemn(child);
+    app.client->Condemn(child);
+    TApplication::PumpWaitingMessages();
+    testsupport::ProcessEvents();
+    EXPECT_EQ(deleted, 1);
+    EXPECT_TRUE(app.client->MDIChildren().empty());
+}

@@ -140,6 +140,8 @@ bool TMDIClient::CanClose() {
 }
 
 void TMDIClient::Condemn(TMDIChild* child) {
+    // Two owners may close the same child (a browser and the program): once.
+    if (std::find(condemned_.begin(), condemned_.end(), child) != condemned_.end()) return;
     auto& sib = GetImpl().children;
     sib.erase(std::remove(sib.begin(), sib.end(), child), sib.end());
     child->GetImpl().parent = nullptr;
