@@ -117,8 +117,8 @@ void TDatenblattAufbau::VolumenblattAusgeben(TDC& dc, int pass) {
     const std::vector<int> seiten = VolumenSeiten();
     const int anzahl = int(p->Volumina.GetItemsInContainer());
     for (size_t s = 0; s < seiten.size(); ++s)
-        ZeilenInhaltAusfuehren(dc, seiten[s], s + 1 < seiten.size() ? seiten[s + 1] : anzahl, 0,
-                               0, 0, int(s), 2, pass, &TDatenblattBasis::VolumenTabelle);
+        ZeilenInhaltAusfuehren(dc, seiten[s], s + 1 < seiten.size() ? seiten[s + 1] : anzahl, 0, 0,
+                               0, int(s), 2, pass, &TDatenblattBasis::VolumenTabelle);
 }
 
 void TDatenblattAufbau::FlaechenblattAusgeben(TDC& dc, int pass) {

@@ -56,7 +56,8 @@ TReferenzListenDialog<T>::TReferenzListenDialog(TWindow* parent, const char* cap
         r.Command(id, [this] { EintragLoeschen(); });
     for (int id : {int(IDC_VERWENDEN), int(CM_VERWENDEN)})
         r.Command(id, [this] { EintragVerwenden(); });
-    r.Command(IDC_HILFE, [this] { Help().WinHelp(Korpus().HilfeDatei, HELP_CONTEXT, texte_.Hilfe); });
+    r.Command(IDC_HILFE,
+              [this] { Help().WinHelp(Korpus().HilfeDatei, HELP_CONTEXT, texte_.Hilfe); });
     r.Notify(IDC_LISTE, TN_CELLACTIVATE, [this] { EditBeginnen(); });
     r.Notify(IDC_LISTE, TN_EDITCANCEL, [this] { EditAbbrechen(); });
     r.Notify(IDC_LISTE, TN_EDITEND, [this] { EditBeenden(); });
