@@ -58,6 +58,22 @@ void liste(TDatenblattBasis& b, TDC& dc, int anzahl, int erster, int pass, Zeile
     b.GitterTabelleZeichnen(dc, 2, kSpalten, kKopf1, kKopf2);
     zeilen(erster, anzahl);
 }
+
+// The rows of elements erster..erster+anzahl-1 of a list, below the two header
+// rows of their part. fuellen fills the cell texts of an element and returns
+// false when the element gets no row.
+template <class Liste, class Fuellen>
+void listenZeilen(TDatenblattBasis& b, TDC& dc, const Liste& liste, int erster, int anzahl,
+                  int spalten, Fuellen fuellen) {
+    const TFont alt = dc.SelectObject(b.Texte().Font(Textstil::Tabelle));
+    int i = 0, zeile = 0;
+    for (const auto& e : liste) {
+        if (i >= erster + anzahl) break;
+        if (i++ < erster || !fuellen(e)) continue;
+        b.TabellenZeile(dc, 2 + zeile++, spalten, 1, kZeilenAusrichtung, 0);
+    }
+    dc.SelectObject(alt);
+}
 } // namespace
 
 void TDatenblattBasis::BauteilverfahrenTitelKleineWohngebaeude(TDC& dc, int pass) {
@@ -85,66 +101,49 @@ void TDatenblattBasis::FensterListeBestand(TDC& dc, int anzahl, int erster, int 
           [&](int e, int n) { FensterZeilenBestand(dc, e, n, kSpalten); });
 }
 
-// The data rows stand below the two header rows of their part.
 void TDatenblattBasis::BauteilZeilenKleineWohngebaeude(TDC& dc, int erster, int anzahl,
                                                        int spalten) {
-    const TProjekt* p = Projekt();
-    if (!p) return;
-    const TFont alt = dc.SelectObject(Texte().Font(Textstil::Tabelle));
-    int i = 0, zeile = 0;
-    for (const TPBauteil& b : p->PBauteile) {
-        if (i >= erster + anzahl) break;
-        if (i++ < erster || !b.RBauteil) continue;
-        const TRBauteil& t = *b.RBauteil;
-        Spaltentext[0] = klasse(t);
-        Spaltentext[1] = " " + t.Name;
-        Spaltentext[2] = QTX_format("%3.2lf", t.k_m);
-        Spaltentext[3] = QTX_format("%3.2lf", t.k_max_Anl1Z7);
-        Spaltentext[4] = t.BauteilverfahrenErfuellt ? "ja" : "nein";
-        TabellenZeile(dc, 2 + zeile++, spalten, 1, kZeilenAusrichtung, 0);
-    }
-    dc.SelectObject(alt);
+    if (const TProjekt* p = Projekt())
+        listenZeilen(*this, dc, p->PBauteile, erster, anzahl, spalten, [&](const TPBauteil& b) {
+            if (!b.RBauteil) return false;
+            const TRBauteil& t = *b.RBauteil;
+            Spaltentext[0] = klasse(t);
+            Spaltentext[1] = " " + t.Name;
+            Spaltentext[2] = QTX_format("%3.2lf", t.k_m);
+            Spaltentext[3] = QTX_format("%3.2lf", t.k_max_Anl1Z7);
+            Spaltentext[4] = t.BauteilverfahrenErfuellt ? "ja" : "nein";
+            return true;
+        });
 }
 
 void TDatenblattBasis::BauteilZeilenBestand(TDC& dc, int erster, int anzahl, int spalten) {
-    const TProjekt* p = Projekt();
-    if (!p) return;
-    const TFont alt = dc.SelectObject(Texte().Font(Textstil::Tabelle));
-    int i = 0, zeile = 0;
-    for (const TPBauteil& b : p->PBauteile) {
-        if (i >= erster + anzahl) break;
-        if (i++ < erster || !b.RBauteil) continue;
-        const TRBauteil& t = *b.RBauteil;
-        // A component the table has no limit for gets no row, but counts.
-        if (t.k_max_Anl3 < 0) continue;
-        Spaltentext[0] = klasse(t);
-        Spaltentext[1] = " " + t.Name;
-        Spaltentext[2] = QTX_format("%3.2lf", t.k_m);
-        Spaltentext[3] =
-            t.Haertefall ? std::string(" Härtefall: §14 ") : QTX_format("%3.2lf", t.k_max_Anl3);
-        Spaltentext[4] = t.BauteilverfahrenErfuellt ? "ja" : "nein";
-        TabellenZeile(dc, 2 + zeile++, spalten, 1, kZeilenAusrichtung, 0);
-    }
-    dc.SelectObject(alt);
+    if (const TProjekt* p = Projekt())
+        listenZeilen(*this, dc, p->PBauteile, erster, anzahl, spalten, [&](const TPBauteil& b) {
+            // A component the table has no limit for gets no row, but counts.
+            if (!b.RBauteil || b.RBauteil->k_max_Anl3 < 0) return false;
+            const TRBauteil& t = *b.RBauteil;
+            Spaltentext[0] = klasse(t);
+            Spaltentext[1] = " " + t.Name;
+            Spaltentext[2] = QTX_format("%3.2lf", t.k_m);
+            Spaltentext[3] =
+                t.Haertefall ? std::string(" Härtefall: §14 ") : QTX_format("%3.2lf", t.k_max_Anl3);
+            Spaltentext[4] = t.BauteilverfahrenErfuellt ? "ja" : "nein";
+            return true;
+        });
 }
 
 void TDatenblattBasis::FensterZeilenBestand(TDC& dc, int erster, int anzahl, int spalten) {
-    const TProjekt* p = Projekt();
-    if (!p) return;
-    const TFont alt = dc.SelectObject(Texte().Font(Textstil::Tabelle));
-    int i = 0, zeile = 0;
-    for (const TPFenster& f : p->PFenster) {
-        if (i >= erster + anzahl) break;
-        if (i++ < erster || !f.RFenster) continue;
-        const TRFenster& t = *f.RFenster;
-        Spaltentext[0] = " Fenster";
-        Spaltentext[1] = " " + t.Name;
-        Spaltentext[2] = QTX_format("%3.2lf", t.k_F);
-        Spaltentext[3] = QTX_format("%s%2.1lf%s", " ", kFensterBestand, " ");
-        Spaltentext[4] = t.k_F <= kFensterBestand ? "ja" : "nein";
-        TabellenZeile(dc, 2 + zeile++, spalten, 1, kZeilenAusrichtung, 0);
-    }
-    dc.SelectObject(alt);
+    if (const TProjekt* p = Projekt())
+        listenZeilen(*this, dc, p->PFenster, erster, anzahl, spalten, [&](const TPFenster& f) {
+            if (!f.RFenster) return false;
+            const TRFenster& t = *f.RFenster;
+            Spaltentext[0] = " Fenster";
+            Spaltentext[1] = " " + t.Name;
+            Spaltentext[2] = QTX_format("%3.2lf", t.k_F);
+            Spaltentext[3] = QTX_format("%s%2.1lf%s", " ", kFensterBestand, " ");
+            Spaltentext[4] = t.k_F <= kFensterBestand ? "ja" : "nein";
+            return true;
+        });
 }
 
 void TDatenblattBasis::FensterZeileKleineWohngebaeude(TDC& dc, int pass) {
