@@ -42,6 +42,38 @@ constexpr std::array<const char*, 5> kStrahlung{" 160  ", " 400  ", " 275  ", " 
 std::string zahl(double w) {
     return QTX_format("%s%3.2lf%s", " ", w, " ");
 }
+// Cell texts and rule lines of the window tables.
+struct FensterZellen {
+    TDatenblattBasis& b;
+    TDC& dc;
+    void operator()(int von, int bis, int zeile, const std::string& t, int a, int f,
+                    int spanne = 1) const {
+        b.Spaltentext[size_t(von)] = t;
+        b.ZelleText(dc, von, bis, zeile, spanne, a, f);
+    }
+    void stil(Textstil s) const { dc.SelectObject(b.Texte().Font(s)); }
+    void waagerecht(int zeile, int von, int bis) const {
+        dc.MoveTo(b.Spaltenkante[size_t(von)], b.Zeilenkante(zeile));
+        dc.LineTo(b.Spaltenkante[size_t(bis)], b.Zeilenkante(zeile));
+    }
+    void senkrecht(int k, int von, int bis) const {
+        dc.MoveTo(b.Spaltenkante[size_t(k)], b.Zeilenkante(von));
+        dc.LineTo(b.Spaltenkante[size_t(k)], b.Zeilenkante(bis));
+    }
+};
+
+// Lays out the eleven columns and rows of a reference or project window
+// table; true when the table is to be painted now.
+bool fensterTabelle(TDatenblattBasis& b, TDC& dc, int zeilen, int pass) {
+    b.SpaltenLayout();
+    b.SpaltenBreitenSetzen(1, 11);
+    b.Block.InnenOben = b.Block.Oben;
+    for (int r = 0; r < zeilen; ++r)
+        for (int k = 0; k <= 11; ++k) b.Zelle(r, k) = TRect();
+    b.TabelleZeichnen(dc, zeilen, 11, 0);
+    b.Block.Unten = b.Block.InnenUnten;
+    return pass == 1 && b.AufAktuellerSeite();
+}
 } // namespace
 
 void TDatenblattBasis::ProjektFensterSummen(TRFenster& fenster, double& af, double& qt,
@@ -71,19 +103,7 @@ void TDatenblattBasis::FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenst
         for (int k = 0; k <= 9; ++k) Zelle(r, k) = TRect();
     TabelleZeichnen(dc, 4, 9, 0);
     const bool malen = pass == 1 && AufAktuellerSeite();
-    const auto zelle = [&](int von, int bis, int zeile, const std::string& t, int a, int f,
-                           int spanne = 1) {
-        Spaltentext[size_t(von)] = t;
-        ZelleText(dc, von, bis, zeile, spanne, a, f);
-    };
-    const auto waagerecht = [&](int zeile, int von, int bis) {
-        dc.MoveTo(Spaltenkante[size_t(von)], Zeilenkante(zeile));
-        dc.LineTo(Spaltenkante[size_t(bis)], Zeilenkante(zeile));
-    };
-    const auto senkrecht = [&](int k, int von, int bis) {
-        dc.MoveTo(Spaltenkante[size_t(k)], Zeilenkante(von));
-        dc.LineTo(Spaltenkante[size_t(k)], Zeilenkante(bis));
-    };
+    const FensterZellen zelle{*this, dc};
     const TFont alt = dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
     if (malen) {
         int r = 0;
@@ -97,10 +117,10 @@ void TDatenblattBasis::FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenst
         zelle(0, 1, r, " " + fenster->Name, 0, 1, 2);
         dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
         zelle(1, 9, r, " " + fenster->Zusatzname, 0, 1, 2);
-        waagerecht(0, 0, 9);
-        waagerecht(2, 0, 9);
-        senkrecht(0, 0, r + 2);
-        senkrecht(9, 0, r + 2);
+        zelle.waagerecht(0, 0, 9);
+        zelle.waagerecht(2, 0, 9);
+        zelle.senkrecht(0, 0, r + 2);
+        zelle.senkrecht(9, 0, r + 2);
     }
 
     // The comparison table right under the heading's four rows.
@@ -162,10 +182,10 @@ void TDatenblattBasis::FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenst
             dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
             dc.SetTextColor(TColor::Black);
         }
-        for (int r : {0, 2, l + 1}) waagerecht(r, 0, 9);
-        if (bestand) waagerecht(l, 0, 9);
-        for (int k : {0, 9}) senkrecht(k, 0, l + 1);
-        for (int k : {1, 5}) senkrecht(k, 0, bestand ? l : l + 1);
+        for (int r : {0, 2, l + 1}) zelle.waagerecht(r, 0, 9);
+        if (bestand) zelle.waagerecht(l, 0, 9);
+        for (int k : {0, 9}) zelle.senkrecht(k, 0, l + 1);
+        for (int k : {1, 5}) zelle.senkrecht(k, 0, bestand ? l : l + 1);
     }
     Block.Unten = Block.InnenUnten = Zeilenkante(7);
     Block.InnenOben = Block.Oben;
@@ -176,28 +196,17 @@ void TDatenblattBasis::FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenst
 void TDatenblattBasis::ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster*, int pass) {
     Durchgang = pass;
     if (!fenster) return;
-    SpaltenLayout();
-    SpaltenBreitenSetzen(1, 11);
-    Block.InnenOben = Block.Oben;
-    for (int r = 0; r < 7; ++r)
-        for (int k = 0; k <= 11; ++k) Zelle(r, k) = TRect();
-    TabelleZeichnen(dc, 7, 11, 0);
-    Block.Unten = Block.InnenUnten;
-    if (pass != 1 || !AufAktuellerSeite()) return;
-    const auto zelle = [&](int von, int bis, int zeile, const std::string& t, int a, int f) {
-        Spaltentext[size_t(von)] = t;
-        ZelleText(dc, von, bis, zeile, 1, a, f);
-    };
-    const auto stil = [&](Textstil s) { dc.SelectObject(Texte().Font(s)); };
+    if (!fensterTabelle(*this, dc, 7, pass)) return;
+    const FensterZellen zelle{*this, dc};
     const TFont alt = dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
     const bool gr = glasUndRahmen(*fenster);
     zelle(0, 11, 0, QTX_format("%s%s%s", " ", " Referenz-Fenster  ", fenster->Name.c_str()), 0, 1);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(0, 7, 1, "   ", 0, 1);
-    stil(Textstil::TabellenKopf);
+    zelle.stil(Textstil::TabellenKopf);
     zelle(7, 9, 1, "  k_V ", 2, 1);
     zelle(9, 11, 1, "  k_F ", 2, 1);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(0, 1, 2, "   ", 0, 0);
     zelle(2, 4, 2, "  Gesamtenergiedurchlaßgrad g ", 0, 1);
     zelle(4, 6, 2, zahl(fenster->g), 0, 0);
@@ -207,23 +216,23 @@ void TDatenblattBasis::ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFen
     zelle(0, 2, 3, "   ", 0, 0);
     zelle(2, 4, 3, "  Fugendurchlaßkoeffizient a ", 0, 1);
     zelle(4, 6, 3, zahl(fenster->a), 0, 0);
-    stil(Textstil::Einheiten);
+    zelle.stil(Textstil::Einheiten);
     zelle(6, 7, 3, "  F_Einh. ", 0, 0);
     zelle(7, 11, 3, "   ", 0, 0);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(0, 2, 4, "   ", 0, 0);
     zelle(2, 4, 4, "  Rahmenanteil ", 0, 1);
     zelle(4, 6, 4, zahl(fenster->Rahmenanteil), 0, 0);
-    stil(Textstil::Einheiten);
+    zelle.stil(Textstil::Einheiten);
     zelle(6, 7, 4, "  % ", 0, 0);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(7, 9, 4, gr ? zahl(kVerglasung(*fenster)) : " -- ", 2, 0);
     zelle(9, 11, 4, zahl(fenster->k_F), 2, 0);
     zelle(0, 2, 5, "   ", 0, 0);
     if (!rahmenNachGruppe(*fenster)) {
         zelle(2, 4, 5, "  k_R - Wert ", 0, 1);
         zelle(4, 6, 5, gr ? zahl(kRahmen(*fenster)) : " -- ", 0, 0);
-        stil(Textstil::Einheiten);
+        zelle.stil(Textstil::Einheiten);
         zelle(6, 7, 5, "  W/m²K ", 0, 0);
         zelle(7, 11, 5, "   ", 0, 0);
     } else {
@@ -237,20 +246,10 @@ void TDatenblattBasis::ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFen
     dc.SetBkMode(altModus);
     Block.Unten = Block.InnenUnten = Zeilenkante(6);
     Block.Hoehe = Block.InnenHoehe = Block.Unten - Block.Oben;
-    for (int k : {0, 11}) {
-        dc.MoveTo(Spaltenkante[size_t(k)], Zeilenkante(0));
-        dc.LineTo(Spaltenkante[size_t(k)], Zeilenkante(6));
-    }
-    for (int k : {2, 4, 6, 7, 9}) {
-        dc.MoveTo(Spaltenkante[size_t(k)], Zeilenkante(2));
-        dc.LineTo(Spaltenkante[size_t(k)], Zeilenkante(6));
-    }
-    for (int r : {0, 2, 6}) {
-        dc.MoveTo(Spaltenkante[0], Zeilenkante(r));
-        dc.LineTo(Spaltenkante[11], Zeilenkante(r));
-    }
-    dc.MoveTo(Spaltenkante[7], Zeilenkante(3));
-    dc.LineTo(Spaltenkante[11], Zeilenkante(3));
+    for (int k : {0, 11}) zelle.senkrecht(k, 0, 6);
+    for (int k : {2, 4, 6, 7, 9}) zelle.senkrecht(k, 2, 6);
+    for (int r : {0, 2, 6}) zelle.waagerecht(r, 0, 11);
+    zelle.waagerecht(3, 7, 11);
     dc.SelectObject(alt);
 }
 
@@ -258,20 +257,8 @@ void TDatenblattBasis::ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFens
     Durchgang = pass;
     if (!fenster || !pf) return;
     const TProjekt* p = Projekt();
-    SpaltenLayout();
-    SpaltenBreitenSetzen(1, 11);
-    Block.InnenOben = Block.Oben;
-    for (int r = 0; r < 9; ++r)
-        for (int k = 0; k <= 11; ++k) Zelle(r, k) = TRect();
-    TabelleZeichnen(dc, 9, 11, 0);
-    Block.Unten = Block.InnenUnten;
-    if (pass != 1 || !AufAktuellerSeite()) return;
-    const auto zelle = [&](int von, int bis, int zeile, const std::string& t, int a, int f,
-                           int spanne = 1) {
-        Spaltentext[size_t(von)] = t;
-        ZelleText(dc, von, bis, zeile, spanne, a, f);
-    };
-    const auto stil = [&](Textstil s) { dc.SelectObject(Texte().Font(s)); };
+    if (!fensterTabelle(*this, dc, 9, pass)) return;
+    const FensterZellen zelle{*this, dc};
     const TFont alt = dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
 
     // A facade number beyond the list leaves the facade blank.
@@ -297,9 +284,9 @@ void TDatenblattBasis::ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFens
     zelle(7, 11, 1,
           normal ? QTX_format("%s%s%12.2lf%s", " ", " QS: ", pf->Q_S_angerechnet, " kWh/a ") : " ",
           0, 1);
-    stil(Textstil::Titel);
+    zelle.stil(Textstil::Titel);
     zelle(0, 2, 2, " " + pf->Zusatztext, 0, 0, 7);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(2, 4, 2, "  Orientierung ", 0, 1);
     zelle(4, 6, 2, aus(kOrientierung, pf->Orientierung), 0, 0);
     zelle(6, 7, 2, "  -- ", 0, 0);
@@ -307,24 +294,24 @@ void TDatenblattBasis::ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFens
     zelle(0, 2, 3, "   ", 0, 0);
     zelle(2, 4, 3, "  Neigung ", 0, 1);
     zelle(4, 6, 3, zahl(pf->Neigung), 0, 0);
-    stil(Textstil::Einheiten);
+    zelle.stil(Textstil::Einheiten);
     zelle(6, 7, 3, "  Grad ", 0, 0);
-    stil(Textstil::TabellenKopf);
+    zelle.stil(Textstil::TabellenKopf);
     zelle(7, 11, 3, "  k_eq,F ", 2, 1);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(0, 1, 4, "   ", 0, 0);
     zelle(2, 4, 4, "  Solar-Strahlungswert ", 0, 1);
     if (normal) {
         zelle(4, 6, 4, pf->Verschattung > 0.5 ? " 160  " : aus(kStrahlung, pf->Orientierung), 0, 0);
-        stil(Textstil::Einheiten);
+        zelle.stil(Textstil::Einheiten);
         zelle(6, 7, 4, "  kWh/m²*a ", 0, 0);
     } else {
         zelle(4, 6, 4, " -- ", 0, 0);
-        stil(Textstil::Einheiten);
+        zelle.stil(Textstil::Einheiten);
         zelle(6, 7, 4, " -- ", 0, 0);
     }
     zelle(7, 11, 4, "  [ W/m²K ] ", 2, 1);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(0, 2, 5, "   ", 0, 0);
     zelle(2, 4, 5, "  Verschattung ", 0, 1);
     zelle(4, 6, 5, QTX_format("%s%2.1lf%s", " ", pf->Verschattung * 100, " "), 0, 0);
@@ -332,12 +319,12 @@ void TDatenblattBasis::ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFens
     zelle(7, 11, 5, "  ", 2, 0);
     zelle(0, 2, 6, "   ", 0, 0);
     zelle(2, 4, 6, "   ", 0, 1);
-    stil(Textstil::TabellenKopf);
+    zelle.stil(Textstil::TabellenKopf);
     zelle(4, 5, 6, "  z_fest ", 0, 1);
     zelle(5, 6, 6, "  z_bew. ", 0, 1);
     zelle(6, 7, 6, "  -- ", 0, 0);
     zelle(7, 11, 6, normal ? zahl(pf->k_eq_F) : QTX_format("%s%s%s", " ", " -- ", " "), 2, 0);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     zelle(0, 2, 7, "   ", 0, 0);
     zelle(2, 4, 7, "  Abminderungsfaktoren ", 0, 1);
     zelle(4, 5, 7, zahl(pf->z_fest), 2, 0);
@@ -350,25 +337,15 @@ void TDatenblattBasis::ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFens
     zelle(4, 6, 8, zahl(gF), 0, 0);
     zelle(6, 7, 8, "  -- ", 0, 0);
     zelle(7, 11, 8, " ", 2, 0);
-    stil(Textstil::Tabelle);
+    zelle.stil(Textstil::Tabelle);
     Block.Unten = Block.InnenUnten = Zeilenkante(9);
     Block.Hoehe = Block.InnenHoehe = Block.Unten - Block.Oben;
 
-    const auto waagerecht = [&](int r, int von, int bis) {
-        dc.MoveTo(Spaltenkante[size_t(von)], Zeilenkante(r));
-        dc.LineTo(Spaltenkante[size_t(bis)], Zeilenkante(r));
-    };
-    for (int k : {0, 11}) {
-        dc.MoveTo(Spaltenkante[size_t(k)], Zeilenkante(0));
-        dc.LineTo(Spaltenkante[size_t(k)], Zeilenkante(9));
-    }
-    for (int k : {2, 4, 6, 7}) {
-        dc.MoveTo(Spaltenkante[size_t(k)], Zeilenkante(2));
-        dc.LineTo(Spaltenkante[size_t(k)], Zeilenkante(9));
-    }
-    for (int r : {0, 2, 9}) waagerecht(r, 0, 11);
-    waagerecht(5, 7, 11);
-    waagerecht(6, 4, 6);
-    waagerecht(7, 4, 6);
+    for (int k : {0, 11}) zelle.senkrecht(k, 0, 9);
+    for (int k : {2, 4, 6, 7}) zelle.senkrecht(k, 2, 9);
+    for (int r : {0, 2, 9}) zelle.waagerecht(r, 0, 11);
+    zelle.waagerecht(5, 7, 11);
+    zelle.waagerecht(6, 4, 6);
+    zelle.waagerecht(7, 4, 6);
     dc.SelectObject(alt);
 }
