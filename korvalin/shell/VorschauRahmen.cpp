@@ -10,7 +10,6 @@
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlBar.h"
 #include "platform/window/ResponseTable.h"
-#include "platform/window/SeparatorGadget.h"
 #include "platform/window/TextGadget.h"
 
 #include <algorithm>
@@ -30,18 +29,9 @@ VorschauRahmen::VorschauRahmen(TWindow* parent, TPrinter* printer, korpusMDIChil
 
     werkzeugleiste_ = new TControlBar(this);
     werkzeugleiste_->SetFontPoints(10);
-    auto knopf = [&](int befehl, TButtonGadget::TType art, TButtonGadget::TState zustand) {
-        werkzeugleiste_->Insert(new TButtonGadget(befehl, befehl, art, true, zustand));
-    };
-    knopf(CM_VORSCHAU_ZURUECK, TButtonGadget::Command, TButtonGadget::Up);
-    knopf(CM_VORSCHAU_VOR, TButtonGadget::Command, TButtonGadget::Up);
-    werkzeugleiste_->Insert(new TSeparatorGadget(6));
-    knopf(CM_VORSCHAU_EINE_SEITE, TButtonGadget::Exclusive, TButtonGadget::Down);
-    knopf(CM_VORSCHAU_ZWEI_SEITEN, TButtonGadget::Exclusive, TButtonGadget::Up);
-    werkzeugleiste_->Insert(new TSeparatorGadget(12));
-    seitentext_ = new TTextGadget(IDG_VORSCHAU_SEITENTEXT, TGadget::Recessed, TTextGadget::Left, 10,
-                                  "Seite 1");
-    werkzeugleiste_->Insert(seitentext_);
+    seitentext_ = InsertPreviewButtons(
+        *werkzeugleiste_, {CM_VORSCHAU_ZURUECK, CM_VORSCHAU_VOR, CM_VORSCHAU_EINE_SEITE,
+                           CM_VORSCHAU_ZWEI_SEITEN, IDG_VORSCHAU_SEITENTEXT});
     Insert(*werkzeugleiste_, Top);
 
     Responses().Command(CM_VORSCHAU_ZURUECK, [this] { Zurueck(); });
@@ -55,14 +45,7 @@ VorschauRahmen::VorschauRahmen(TWindow* parent, TPrinter* printer, korpusMDIChil
 
     // Over the parent's client area, one pixel beyond each edge.
     Attr().Style = WS_POPUP | WS_VISIBLE;
-    if (parent && parent->IsCreated()) {
-        const TRect flaeche = parent->GetClientRect();
-        const TPoint ecke = parent->ClientToScreen({-1, -1});
-        Attr().X = ecke.x;
-        Attr().Y = ecke.y;
-        Attr().W = flaeche.Width() + 2;
-        Attr().H = flaeche.Height() + 2;
-    }
+    CoverParentClientArea(*this, parent);
 }
 
 VorschauRahmen::~VorschauRahmen() {
@@ -162,10 +145,7 @@ void VorschauRahmen::EineSeite() {
 }
 
 void VorschauRahmen::SeitentextSetzen() {
-    const TPrintSetup& setup = Drucker->GetSetup();
-    std::string text = "Seite " + std::to_string(setup.FromPage);
-    if (seite2_ && setup.FromPage != setup.ToPage) text += " - " + std::to_string(setup.ToPage);
-    seitentext_->SetText(text);
+    seitentext_->SetText(PreviewPageText(Drucker->GetSetup(), seite2_ != nullptr));
 }
 
 void VorschauRahmen::Beenden() {

@@ -4,6 +4,10 @@
 #include "platform/gdi/MeasuringDC.h"
 #include "platform/print/Printer.h"
 #include "platform/print/Printout.h"
+#include "platform/window/ButtonGadget.h"
+#include "platform/window/ControlBar.h"
+#include "platform/window/SeparatorGadget.h"
+#include "platform/window/TextGadget.h"
 #include "platform/window/detail/WindowImpl.h"
 
 #include <algorithm>
@@ -88,4 +92,37 @@ void TPreviewPage::Paint(TDC& dc, bool, TRect&) {
     if (picture.IsNull()) return;
     TImageDC source(picture, 96);
     dc.BitBlt(TRect(0, 0, picture.Width(), picture.Height()), source, {0, 0});
+}
+
+// --- The frame around preview pages ---
+
+TTextGadget* InsertPreviewButtons(TControlBar& bar, const TPreviewCommands& ids) {
+    auto knopf = [&](int befehl, TButtonGadget::TType art, TButtonGadget::TState zustand) {
+        bar.Insert(new TButtonGadget(befehl, befehl, art, true, zustand));
+    };
+    knopf(ids.back, TButtonGadget::Command, TButtonGadget::Up);
+    knopf(ids.next, TButtonGadget::Command, TButtonGadget::Up);
+    bar.Insert(new TSeparatorGadget(6));
+    knopf(ids.onePage, TButtonGadget::Exclusive, TButtonGadget::Down);
+    knopf(ids.twoPages, TButtonGadget::Exclusive, TButtonGadget::Up);
+    bar.Insert(new TSeparatorGadget(12));
+    auto* text = new TTextGadget(ids.pageText, TGadget::Recessed, TTextGadget::Left, 10, "Seite 1");
+    bar.Insert(text);
+    return text;
+}
+
+void CoverParentClientArea(TWindow& preview, TWindow* parent) {
+    if (!parent || !parent->IsCreated()) return;
+    const TRect flaeche = parent->GetClientRect();
+    const TPoint ecke = parent->ClientToScreen({-1, -1});
+    preview.Attr().X = ecke.x;
+    preview.Attr().Y = ecke.y;
+    preview.Attr().W = flaeche.Width() + 2;
+    preview.Attr().H = flaeche.Height() + 2;
+}
+
+std::string PreviewPageText(const TPrintSetup& setup, bool twoPages) {
+    std::string text = "Seite " + std::to_string(setup.FromPage);
+    if (twoPages && setup.FromPage != setup.ToPage) text += " - " + std::to_string(setup.ToPage);
+    return text;
 }

@@ -7,6 +7,8 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/window/Window.h"
 
+#include <string>
+
 class TPrinter;
 class TPrintout;
 
@@ -38,3 +40,19 @@ private:
     int page_;
     TBitmap picture_;
 };
+
+// --- The frame around preview pages ---
+class TControlBar;
+class TTextGadget;
+struct TPrintSetup;
+
+// The commands of a preview's tool bar.
+struct TPreviewCommands {
+    int back, next, onePage, twoPages, pageText;
+};
+// Back and next, one page (down) and two pages, then the page text "Seite 1".
+TTextGadget* InsertPreviewButtons(TControlBar& bar, const TPreviewCommands& ids);
+// A preview covers its parent's client area, one unit beyond each edge.
+void CoverParentClientArea(TWindow& preview, TWindow* parent);
+// "Seite 3", or "Seite 3 - 4" while two different pages are shown.
+std::string PreviewPageText(const TPrintSetup& setup, bool twoPages);

@@ -10,7 +10,6 @@
 #include "platform/window/ControlBar.h"
 #include "platform/window/LayoutWindow.h"
 #include "platform/window/ResponseTable.h"
-#include "platform/window/SeparatorGadget.h"
 #include "platform/window/TextGadget.h"
 #include "tauplot/diagramm/TDiagrammWindow.h"
 
@@ -30,17 +29,8 @@ DiagrammVorschau::DiagrammVorschau(TWindow* parent, TPrinter* printer, TDiagramm
 
     leiste_ = new TControlBar(this);
     leiste_->SetFontPoints(10);
-    auto knopf = [&](int befehl, TButtonGadget::TType art, TButtonGadget::TState zustand) {
-        leiste_->Insert(new TButtonGadget(befehl, befehl, art, true, zustand));
-    };
-    knopf(CM_ZURUECK, TButtonGadget::Command, TButtonGadget::Up);
-    knopf(CM_VOR, TButtonGadget::Command, TButtonGadget::Up);
-    leiste_->Insert(new TSeparatorGadget(6));
-    knopf(CM_EINE_SEITE, TButtonGadget::Exclusive, TButtonGadget::Down);
-    knopf(CM_ZWEI_SEITEN, TButtonGadget::Exclusive, TButtonGadget::Up);
-    leiste_->Insert(new TSeparatorGadget(12));
-    text_ = new TTextGadget(IDG_SEITENTEXT, TGadget::Recessed, TTextGadget::Left, 10, "Seite 1");
-    leiste_->Insert(text_);
+    text_ = InsertPreviewButtons(
+        *leiste_, {CM_ZURUECK, CM_VOR, CM_EINE_SEITE, CM_ZWEI_SEITEN, IDG_SEITENTEXT});
     Insert(*leiste_, Top);
 
     Responses().Command(CM_ZURUECK, [this] { zurueck(); });
@@ -57,14 +47,7 @@ DiagrammVorschau::DiagrammVorschau(TWindow* parent, TPrinter* printer, TDiagramm
 
     // Over the parent's client area, one unit beyond each edge, not movable by its caption.
     Attr().Style = WS_POPUP | WS_VISIBLE;
-    if (parent && parent->IsCreated()) {
-        const TRect flaeche = parent->GetClientRect();
-        const TPoint ecke = parent->ClientToScreen({-1, -1});
-        Attr().X = ecke.x;
-        Attr().Y = ecke.y;
-        Attr().W = flaeche.Width() + 2;
-        Attr().H = flaeche.Height() + 2;
-    }
+    CoverParentClientArea(*this, parent);
 }
 
 DiagrammVorschau::~DiagrammVorschau() {
@@ -165,8 +148,5 @@ void DiagrammVorschau::eineSeite() {
 }
 
 void DiagrammVorschau::seitentext() {
-    const TPrintSetup& s = drucker_->GetSetup();
-    std::string t = "Seite " + std::to_string(s.FromPage);
-    if (seite2_ && s.FromPage != s.ToPage) t += " - " + std::to_string(s.ToPage);
-    text_->SetText(t);
+    text_->SetText(PreviewPageText(drucker_->GetSetup(), seite2_ != nullptr));
 }

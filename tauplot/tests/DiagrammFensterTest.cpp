@@ -4,15 +4,21 @@
 #include "GlaserDiagramm.h"
 
 #include "platform/gdi/ImageDC.h"
+#include "platform/print/PreviewPage.h"
 #include "platform/print/Printer.h"
+#include "platform/window/ButtonGadget.h"
+#include "platform/window/ControlBar.h"
 #include "platform/window/MDIClient.h"
 #include "stammwerk/tests/GrafikAufzeichnung.h"
 #include "tauplot/diagramm/DiagrammDruck.h"
+#include "tauplot/diagramm/DiagrammVorschau.h"
 #include "tauplot/diagramm/TBauteilGlaser.h"
 #include "tauplot/diagramm/TBauteilGlaserWindow.h"
 #include "tauplot/diagramm/TBauteilTempWindow.h"
+#include "testsupport/ControlInput.h"
 #include "testsupport/PageDump.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/UserInput.h"
 
 #include <gtest/gtest.h>
 
@@ -204,3 +210,43 @@ TEST(DiagrammDruck, PrintOutsDrawTheScreenOnThePageAndIntoAPdf) {
 }
 
 } // namespace
+
+namespace {
+bool frei(TControlBar& leiste, int befehl) {
+    return dynamic_cast<TButtonGadget*>(leiste.GadgetWithId(befehl))->IsEnabled();
+}
+} // namespace
+
+// The preview of the one-page print-out, driven by clicks on its tool bar: back and next stay
+// grey, two pages put an empty page beside the first, one page takes it away again.
+TEST(DiagrammVorschau, RealClicksOnItsToolBar) {
+    Fenster f(EineEbeneWand());
+    TPrinter drucker;
+    DiagrammVorschau v(nullptr, &drucker, f.glaser.get());
+    ASSERT_TRUE(v.Create());
+    v.IdleAction();
+    TControlBar& leiste = v.Werkzeugleiste();
+    EXPECT_EQ(v.Seitentext(), "Seite 1");
+    EXPECT_FALSE(frei(leiste, DiagrammVorschau::CM_ZURUECK));
+    EXPECT_FALSE(frei(leiste, DiagrammVorschau::CM_VOR));
+    ASSERT_TRUE(frei(leiste, DiagrammVorschau::CM_ZWEI_SEITEN));
+    EXPECT_EQ(v.Seite1()->GetPageNumber(), 1);
+
+    ASSERT_TRUE(testsupport::ClickGadget(leiste, DiagrammVorschau::CM_ZWEI_SEITEN));
+    testsupport::ProcessEvents(20);
+    ASSERT_NE(v.Seite2(), nullptr);
+    EXPECT_EQ(v.Seite2()->GetPageNumber(), 0);
+    EXPECT_EQ(v.Seitentext(), "Seite 1");
+    EXPECT_TRUE(testsupport::GadgetShownPressed(leiste, DiagrammVorschau::CM_ZWEI_SEITEN));
+    // Beside the first page, of its size.
+    const TRect eins = v.Seite1()->GetWindowRect(), zwei = v.Seite2()->GetWindowRect();
+    EXPECT_GT(zwei.left, eins.right);
+    EXPECT_EQ(zwei.Size(), eins.Size());
+
+    ASSERT_TRUE(testsupport::ClickGadget(leiste, DiagrammVorschau::CM_EINE_SEITE));
+    testsupport::ProcessEvents(20);
+    EXPECT_EQ(v.Seite2(), nullptr);
+    EXPECT_EQ(v.Seitentext(), "Seite 1");
+    EXPECT_TRUE(testsupport::GadgetShownPressed(leiste, DiagrammVorschau::CM_EINE_SEITE));
+    v.Destroy();
+}
