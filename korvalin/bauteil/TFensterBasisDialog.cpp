@@ -11,7 +11,6 @@
 #include "platform/base/TextCompare.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Mapping.h"
-#include "platform/gdi/ReferenceScreen.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CheckBox.h"
@@ -73,15 +72,14 @@ TDialogResource ressource(std::string caption, std::vector<TControlResource> ext
     return r;
 }
 
-// Text when a criterion is off.
-struct Vorgabe {
-    int id;
-    const char* text;
+// The texts the edits hold while their criterion is off.
+constexpr TDateiDialog::Kriterium kKriterien[] = {
+    {B::IDC_HERSTELLER_AN, B::IDC_HERSTELLER, -1, "", ""},
+    {B::IDC_NAME_AN, B::IDC_NAME, -1, "", ""},
+    {B::IDC_KF_AN, B::IDC_KF_MIN, B::IDC_KF_MAX, "0.00", "9.99"},
+    {B::IDC_G_AN, B::IDC_G_MAX, -1, "1.00", ""},
+    {B::IDC_A_AN, B::IDC_A_MAX, -1, "2.00", ""},
 };
-constexpr Vorgabe kVorgaben[] = {{B::IDC_KF_MIN, "0.00"},
-                                 {B::IDC_KF_MAX, "9.99"},
-                                 {B::IDC_G_MAX, "1.00"},
-                                 {B::IDC_A_MAX, "2.00"}};
 
 } // namespace
 
@@ -107,21 +105,7 @@ TFensterBasisDialog::TFensterBasisDialog(TWindow* parent, std::string caption,
         Rechteck);
 
     auto& r = Responses();
-    for (int id : {int(IDC_SUCHEN), int(IDC_STANDARD), int(IDC_ALPHABET)})
-        r.Command(id, [this] { InhaltAktualisieren(); });
-    r.Command(IDC_HERSTELLER_AN, [this] { kriterium(IDC_HERSTELLER_AN, {{IDC_HERSTELLER, ""}}); });
-    r.Command(IDC_NAME_AN, [this] { kriterium(IDC_NAME_AN, {{IDC_NAME, ""}}); });
-    r.Command(IDC_KF_AN, [this] {
-        kriterium(IDC_KF_AN, {{IDC_KF_MIN, "0.00"}, {IDC_KF_MAX, "9.99"}});
-    });
-    r.Command(IDC_G_AN, [this] { kriterium(IDC_G_AN, {{IDC_G_MAX, "1.00"}}); });
-    r.Command(IDC_A_AN, [this] { kriterium(IDC_A_AN, {{IDC_A_MAX, "2.00"}}); });
-    // Enter in a search field searches.
-    for (int id : {int(IDC_HERSTELLER), int(IDC_NAME), int(IDC_KF_MIN), int(IDC_KF_MAX),
-                   int(IDC_G_MAX), int(IDC_A_MAX)}) {
-        r.Notify(id, EN_SETFOCUS, [this] { SetDefaultButton(IDC_SUCHEN); });
-        r.Notify(id, EN_KILLFOCUS, [this] { SetDefaultButton(IDOK); });
-    }
+    SucheVerbinden(kKriterien, IDC_SUCHEN, {IDC_STANDARD, IDC_ALPHABET});
     r.Command(IDC_INFO, [this] { FensterInfo(); });
     r.Command(CM_DATENBLATT, [this] {
         if (Ausgewaehlt().size() != 1) {
@@ -136,30 +120,10 @@ TFensterBasisDialog::TFensterBasisDialog(TWindow* parent, std::string caption,
 
 TFensterBasisDialog::~TFensterBasisDialog() = default;
 
-void TFensterBasisDialog::kriterium(int check,
-                                    std::initializer_list<std::pair<int, const char*>> edits) {
-    const bool an = Item<TCheckBox>(check)->GetCheck() == BF_CHECKED;
-    for (auto [id, text] : edits) {
-        if (!an) Item<TEdit>(id)->SetText(text);
-        GetDlgItem(id)->EnableWindow(an);
-    }
-    if (!an) InhaltAktualisieren();
-}
-
 void TFensterBasisDialog::SetupWindow() {
     TDialog::SetupWindow();
-    entwurf_.clear();
-    entwurfDialog_ = MapDialogRect({0, 0, Resource().size.cx, Resource().size.cy});
-    for (const auto& c : Resource().controls)
-        if (c.id) entwurf_.push_back({c.id, MapDialogRect(c.rect)});
-    for (int id :
-         {int(IDC_HERSTELLER_AN), int(IDC_NAME_AN), int(IDC_KF_AN), int(IDC_G_AN), int(IDC_A_AN)})
-        Item<TCheckBox>(id)->SetCheck(BF_UNCHECKED);
-    for (int id : {int(IDC_HERSTELLER), int(IDC_NAME)}) GetDlgItem(id)->EnableWindow(false);
-    for (const auto& v : kVorgaben) {
-        Item<TEdit>(v.id)->SetText(v.text);
-        GetDlgItem(v.id)->EnableWindow(false);
-    }
+    angelegt_ = true;
+    KriterienZuruecksetzen(kKriterien);
     Item<TCheckBox>(IDC_STANDARD)->SetCheck(BF_CHECKED);
     Item<TCheckBox>(IDC_ALPHABET)->SetCheck(BF_UNCHECKED);
     liste_->SetMultiSelect(true);
@@ -169,11 +133,9 @@ void TFensterBasisDialog::SetupWindow() {
                         {70, TTreeColumn::Right, "g-Faktor"},
                         {-1, TTreeColumn::Right, "Fugenkoeff."}});
     liste_->SetBackgroundColor(TColor::White);
-    liste_->SetWindowFont(
-        TFont("MS Sans Serif", -MulDiv(8, kReferenceScreenDpi, 72), 0, 0, 0, FW_BOLD));
+    liste_->SetWindowFont(ListenSchrift());
     // A modal dialog comes back where it was left.
-    if (IsModal() && Rechteck.right && Rechteck.bottom && Rechteck.right > Rechteck.left)
-        MoveWindow(Rechteck);
+    if (IsModal()) RechteckAnwenden(Rechteck);
     const TRect c = GetClientRect();
     EvSize(0, {c.Width(), c.Height()});
 }
@@ -184,41 +146,37 @@ bool TFensterBasisDialog::CanClose() {
     return TDialog::CanClose();
 }
 
-TRect TFensterBasisDialog::Entwurf(int id) const {
-    for (const auto& e : entwurf_)
-        if (e.id == id) return e.rect;
-    return {};
-}
-
 void TFensterBasisDialog::Setzen(int id, const TRect& r) {
     if (auto* c = GetDlgItem(id)) c->MoveWindow(r);
 }
 
 void TFensterBasisDialog::EvSize(uint32_t sizeType, const TSize& size) {
     TDialog::EvSize(sizeType, size);
-    if (entwurf_.empty()) return;
+    if (!angelegt_) return;
     // The column of buttons stays at the right edge, the frames of the upper
     // part and the tree take the width, the tree takes the height.
     const int W = std::max(size.cx, 1), H = std::max(size.cy, 1);
-    const int dx = W - entwurfDialog_.Width(), dy = H - entwurfDialog_.Height();
+    const TRect dialog = MapDialogRect({0, 0, Resource().size.cx, Resource().size.cy});
+    const int dx = W - dialog.Width(), dy = H - dialog.Height();
     const int rechts = Entwurf(701).right;
-    for (const auto& e : entwurf_) {
-        TRect r = e.rect;
-        if (e.id == 701 || e.id == 702 || e.id == 703) {
+    for (const auto& c : Resource().controls) {
+        if (!c.id) continue;
+        TRect r = MapDialogRect(c.rect);
+        if (c.id == 701 || c.id == 702 || c.id == 703) {
             r.right = std::max(r.left, r.right + dx);
-        } else if (e.id == 705 || e.id == IDC_LISTE) {
+        } else if (c.id == 705 || c.id == IDC_LISTE) {
             r.right = std::max(r.left, r.right + dx);
             r.bottom = std::max(r.top, r.bottom + dy);
         } else if (r.left > rechts) {
             r = r.Offset(dx, 0);
         }
-        Setzen(e.id, r);
+        Setzen(c.id, r);
     }
     Anordnen(W, H);
 }
 
 bool TFensterBasisDialog::FensterPasst(const TRFenster& f) const {
-    auto an = [this](int id) { return Item<TCheckBox>(id)->GetCheck() == BF_CHECKED; };
+    auto an = [this](int id) { return Angehakt(id); };
     auto text = [this](int id) { return Item<TEdit>(id)->GetText(); };
     auto zahl = [&](int id) { return DezimalLesen(text(id)); };
     if (an(IDC_HERSTELLER_AN)) {

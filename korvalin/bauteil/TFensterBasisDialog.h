@@ -59,23 +59,15 @@ public:
 protected:
     // The derived dialog's own layout after the common part has moved.
     virtual void Anordnen(int breite, int hoehe) {}
-    // Pixels of a control as the resource placed it.
-    TRect Entwurf(int id) const;
-    int EntwurfBreite() const { return entwurfDialog_.Width(); }
     void Setzen(int id, const TRect& r);
     TFensterSchluessel* aktuell_;
     TSftTree* liste_;
 
 private:
-    void kriterium(int check, std::initializer_list<std::pair<int, const char*>> edits);
     std::vector<TFensterSchluessel> zeilen_;
     std::vector<TRFenster*> ausgewaehlt_;
-    struct EntwurfsRechteck {
-        int id;
-        TRect rect;
-    };
-    std::vector<EntwurfsRechteck> entwurf_;
-    TRect entwurfDialog_;
+    // The controls exist; sizing before that has nothing to move.
+    bool angelegt_ = false;
 };
 
 // The window catalogue of the program, or null.

@@ -5,6 +5,7 @@
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/korpusMDIClient.h"
+#include "korvalin/tests/BeispielProjektFixture.h"
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/services/MessageBox.h"
@@ -32,19 +33,9 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::ProcessEvents;
 
-struct Klima : shelltest::Programm {
+struct Klima : shelltest::BeispielProjekt {
     TBauteilDialog* dialog = nullptr;
 
-    TProjekt& Projekt() { return *Korpus().AktuellesProjekt->AktuellesProjekt; }
-    void ProjektOeffnen() {
-        Starten();
-        Pump();
-        const fs::path datei = dirs.Dirs().programData / "haus.pro";
-        fs::copy_file(fs::path(KORVALIN_DATEN_DIR) / "beispiel.pro", datei);
-        auto g = std::make_unique<TGesamtProjekt>(dirs.Dirs().programData);
-        ASSERT_EQ(g->Oeffnen(datei), 0) << g->LetzterFehler();
-        ProjektSetzen(std::move(g));
-    }
     // The first component type with at least three layers and some diffusion resistance.
     TRBauteil* Wand() {
         for (TRBauteil& t : Projekt().RBauteile)

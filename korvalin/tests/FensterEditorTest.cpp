@@ -16,6 +16,7 @@
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/shell/korpusMDIClient.h"
+#include "korvalin/tests/BeispielProjektFixture.h"
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CheckBox.h"
@@ -34,19 +35,9 @@ namespace fs = std::filesystem;
 using testsupport::ProcessEvents;
 using D = TFensterBearbeitenDialog;
 
-struct FensterEditor : shelltest::Programm {
+struct FensterEditor : shelltest::BeispielProjekt {
     D* dialog = nullptr;
 
-    TProjekt& Projekt() { return *Korpus().AktuellesProjekt->AktuellesProjekt; }
-    void ProjektOeffnen() {
-        Starten();
-        Pump();
-        const fs::path datei = dirs.Dirs().programData / "haus.pro";
-        fs::copy_file(fs::path(KORVALIN_DATEN_DIR) / "beispiel.pro", datei);
-        auto g = std::make_unique<TGesamtProjekt>(dirs.Dirs().programData);
-        ASSERT_EQ(g->Oeffnen(datei), 0) << g->LetzterFehler();
-        ProjektSetzen(std::move(g));
-    }
     // The window type with the most placed windows.
     TRFenster* Typ() {
         TRFenster* bester = nullptr;
