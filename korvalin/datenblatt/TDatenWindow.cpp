@@ -222,11 +222,7 @@ void TDatenWindow::SetupWindow() {
     t.AktuelleSeite = 0;
     t.ScrollPosition = 0;
     SeitenAusrichtung(Querformat(Blattart));
-    if (Quelle == QuelleProjekt && SeitenLayout().Schichtgrafik == 1 &&
-        Datenblaetter().BauteilGrafikGeaendert) {
-        Datenblaetter().BauteilGrafikGeaendert = false;
-        BauteilGrafikenErneuern();
-    }
+    if (Quelle == QuelleProjekt) geaenderteGrafikenErneuern();
     TMeasuringDC dc;
     Auslegen(dc);
     textLayoutSetzen();
@@ -243,9 +239,19 @@ void TDatenWindow::EinstellungenNeuLaden() {
 void TDatenWindow::NeuAuslegen() {
     TMeasuringDC dc;
     Auslegen(dc);
+    layoutZeigen();
+}
+
+void TDatenWindow::layoutZeigen() {
     textLayoutSetzen();
     if (TScroller* s = GetScroller()) s->SetRange(s->GetXRange(), ZeilenProSeite * Seitenzahl);
     if (IsCreated()) Invalidate(true);
+}
+
+void TDatenWindow::geaenderteGrafikenErneuern() {
+    if (SeitenLayout().Schichtgrafik != 1 || !Datenblaetter().BauteilGrafikGeaendert) return;
+    Datenblaetter().BauteilGrafikGeaendert = false;
+    BauteilGrafikenErneuern();
 }
 
 void TDatenWindow::BauteilGrafikenErneuern() {
@@ -262,10 +268,7 @@ void TDatenWindow::BauteilGrafikenErneuern() {
 
 void TDatenWindow::ProjektAktualisieren(int modus) {
     if (modus < 0 || modus > 2) return;
-    if (modus <= 1 && SeitenLayout().Schichtgrafik == 1 && Datenblaetter().BauteilGrafikGeaendert) {
-        Datenblaetter().BauteilGrafikGeaendert = false;
-        BauteilGrafikenErneuern();
-    }
+    if (modus <= 1) geaenderteGrafikenErneuern();
     if (modus >= 1) NeuAuslegen();
 }
 

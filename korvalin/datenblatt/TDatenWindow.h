@@ -164,6 +164,10 @@ private:
     void projektDatenOeffnen();
     void befehleEintragen();
     void textLayoutSetzen();
+    // After a layout run: the page layout, the scroll range and a repaint.
+    void layoutZeigen();
+    // The layer graphics, when a change asked for them and the sheet shows them.
+    void geaenderteGrafikenErneuern();
     // Pixel sizes of the view: client height and width, line steps.
     int sichtbareZeilen() const;
     int zeilenSchritt() const;

@@ -151,7 +151,5 @@ void TDatenWindow::EditorBeenden() {
 void TDatenWindow::layoutLauf() {
     TMeasuringDC dc;
     DatenblattAufbauen(dc, 0);
-    textLayoutSetzen();
-    if (TScroller* s = GetScroller()) s->SetRange(s->GetXRange(), ZeilenProSeite * Seitenzahl);
-    if (IsCreated()) Invalidate(true);
+    layoutZeigen();
 }

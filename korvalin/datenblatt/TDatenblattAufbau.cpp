@@ -44,15 +44,21 @@ void TDatenblattAufbau::SeitenAusrichtung(bool quer) {
     Koerper = TRect(s.Links, s.Oben, SeitenBreite - s.Rechts, SeitenHoehe - s.Unten);
 }
 
+// The settings are read once per run, not once per pass.
 void TDatenblattAufbau::Auslegen(TDC& dc) {
     Ruecksetzen = true;
-    DatenblattAufbauen(dc, 0);
+    EinstellungenNeuLaden();
+    aufbauen(dc, 0);
     Ruecksetzen = false;
-    DatenblattAufbauen(dc, 0);
+    aufbauen(dc, 0);
+}
+
+TBlock& TDatenblattAufbau::DatenblattAufbauen(TDC& dc, int pass) {
+    EinstellungenNeuLaden();
+    return aufbauen(dc, pass);
 }
 
 void TDatenblattAufbau::aufbauVorbereiten(TDC& dc, int pass) {
-    EinstellungenNeuLaden();
     Durchgang = pass;
     if (pass == 1) {
         BlockLaden(1);
@@ -101,7 +107,7 @@ void TDatenblattAufbau::abschnitt(int id, bool zaehlerZuruecksetzen) {
     if (zaehlerZuruecksetzen) Block.Zaehler = 0;
 }
 
-TBlock& TDatenblattAufbau::DatenblattAufbauen(TDC& dc, int pass) {
+TBlock& TDatenblattAufbau::aufbauen(TDC& dc, int pass) {
     aufbauVorbereiten(dc, pass);
     BlattStatusAnzeigen();
     const TProjekt* p = Projekt();

@@ -174,6 +174,7 @@ protected:
     virtual void BlattStatusAnzeigen();
 
 private:
+    TBlock& aufbauen(TDC& dc, int pass);
     void aufbauVorbereiten(TDC& dc, int pass);
     // The border of the page the current block opens, on the paint pass.
     void randRegel(TDC& dc, int pass);

@@ -157,3 +157,22 @@ TEST_F(Treiber, BauteilblattMitTauwasserZeigtDasGlaserDiagramm) {
         EXPECT_EQ(hat(texte, " Sommer "), grafik == 1);
     }
 }
+
+// The settings are read once per layout run and once per painted page, not
+// once per pass.
+TEST_F(Treiber, EinstellungenEinmalProLauf) {
+    struct Zaehlend : TDatenblattAufbau {
+        int geladen = 0;
+        void EinstellungenNeuLaden() override { ++geladen; }
+    };
+    const auto g = beispiel();
+    Zaehlend b;
+    b.Gesamtprojekt = g.get();
+    b.Blattart = 6;
+    TRecordingDC mass;
+    b.Auslegen(mass);
+    EXPECT_EQ(b.geladen, 1);
+    TRecordingDC dc;
+    b.DatenblattAufbauen(dc, 1);
+    EXPECT_EQ(b.geladen, 2);
+}
