@@ -244,7 +244,7 @@ void TFensterBasisDialog::AuswahlAktualisieren() {
         aktuell_->Katalog = 0xFFFF;
         aktuell_->Gruppe = 0;
         aktuell_->Untergruppe = 0;
-        aktuell_->Position = zeilen_.empty() ? 0 : uint16_t(zeilen_.back().Position + 1);
+        aktuell_->Position = PositionDahinter(zeilen_);
     }
 }
 

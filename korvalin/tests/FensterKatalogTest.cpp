@@ -528,3 +528,18 @@ TEST_F(FensterKatalog, DatenblattUndAusgabe) {
     ASSERT_NE(zweite, nullptr);
     EXPECT_EQ(zweite->FensterListe.size(), 1u);
 }
+
+// Under "Alphabet" the last row shown is not the highest position: a window
+// put behind it goes after the highest one, never onto a position in use.
+TEST_F(FensterKatalog, HinterDerLetztenZeileNachDemAlphabet) {
+    app->Client()->EvCommand(CM_FENSTERDATEI, 0, 0);
+    ProcessEvents();
+    auto& d = dynamic_cast<TFensterDialog&>(
+        *dynamic_cast<TDateiWindow*>(app->Client()->FensterDateiFenster)->Dialog);
+    Klicken(d, TFensterDialog::IDC_DIN);
+    Klicken(d, TFensterBasisDialog::IDC_ALPHABET);
+    ASSERT_EQ(d.Liste()->GetCount(), 4);
+    EXPECT_EQ(d.Liste()->GetCellText(2, 0), "Kunststoff"); // position 1, shown last
+    Waehlen(d, {3});
+    EXPECT_EQ(d.AktuellerSchluessel().Position, 3);
+}
