@@ -47,14 +47,7 @@ void TFensterWindow::HoeheSetzen(bool erweitert) {
 
 void TFensterWindow::aktivieren(HWND aktiviert) {
     if (aktiviert != GetHandle()) return;
-    auto& k = Korpus();
-    if (k.ProjektOffen && k.AktuellesProjekt) {
-        StatusProjektAnzeigen();
-        StatusZustand(k.ProjektGeaendert);
-    } else {
-        StatusKeinProjekt();
-        StatusZustand(false);
-    }
+    StatusAktualisieren();
     if (!dialog_->Projektmodus) return;
     dialog_->ImAktualisieren = true;
     dialog_->Aktualisieren();
