@@ -11,6 +11,7 @@
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/ProjektStatus.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlCodes.h"
@@ -24,7 +25,9 @@
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/modell/TRFenster.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace {
 enum : int {
@@ -128,15 +131,27 @@ const TRBauteil* TDatenWindow::bauteilDerSeite() const {
 
 void TDatenWindow::GrafikDrehen(bool umkehren) {
     const int seite = BildschirmSeite() + 1;
+    // Each component of the page turns once, however many blocks it has there.
+    std::vector<TRBauteil*> bauteile;
+    for (const TBlock& b : Bloecke)
+        if (b.Seite == seite && b.Bauteil && b.Nummer > 0 && b.Abschnitt == 4 &&
+            std::find(bauteile.begin(), bauteile.end(), b.Bauteil) == bauteile.end())
+            bauteile.push_back(b.Bauteil);
+    if (bauteile.empty()) return;
+    Datenblaetter().BauteilGrafikGeaendert = true;
+    BtDatenGeaendert = true;
     std::set<int> ausgaben;
-    for (TBlock& b : Bloecke) {
-        if (b.Seite != seite || !b.Bauteil || b.Nummer <= 0 || b.Abschnitt != 4) continue;
-        Datenblaetter().BauteilGrafikGeaendert = true;
-        BtDatenGeaendert = true;
-        int& schalter = b.Anzeige[umkehren ? 1 : 0];
-        schalter = schalter ? 0 : 1;
-        ausgaben.insert(int16_t(b.Bauteil->Schluessel.Katalog));
+    bool projekt = false;
+    for (TRBauteil* b : bauteile) {
+        GrafiklageSpeichern(*b, Grafiklage(*b) ^ (umkehren ? 1 : 2));
+        // A project's component is saved with the project; a catalogue's
+        // component with its catalogue.
+        if (b->Nummer != TRBauteil::KeineNummer)
+            projekt = true;
+        else
+            ausgaben.insert(int16_t(b->Schluessel.Katalog));
     }
+    if (projekt && Korpus().ProjektOffen) ProjektGeaendertSetzen(true);
     // Only the maker's and the user's catalogue have files; each is written
     // once, and a failed write is told once.
     TBauteilDatei* katalog = Kataloge().Bauteile();
@@ -218,7 +233,7 @@ bool TDatenWindow::BauteilBearbeitenMoeglich() {
     case 14: {
         const int a = AktuellerAbschnitt;
         if (DateiListe() || !(a == 4 || a == 5 || a == 12 || a == 13 || a == 14)) return false;
-        if (!DateiFlag()) return true;
+        if (!EinzelDatei()) return true;
         // A component or window of the maker's catalogue is not edited.
         if (Bloecke.size() < 2) return true;
         const TBlock& b = Bloecke[1];

@@ -43,7 +43,7 @@ TDatenblattEditfeld* TDatenWindow::editfeld(const TBlock& block, bool anlegen) {
         return s ? &s->Editfelder[size_t(k - 1)] : nullptr;
     }
     default: {
-        // The volume sheet's record has its two fields too: its texts are kept.
+        // The sheets' own records; texts beyond their fields are not kept.
         TBlattDaten* s = FixDaten ? FixDaten->Satz(block.Abschnitt) : nullptr;
         if (!s || size_t(k) > s->Editfelder.size()) return nullptr;
         return &s->Editfelder[size_t(k - 1)];

@@ -61,13 +61,7 @@ public:
     int Umfang = 0; // the opener's scope flag; kept, not read
     std::vector<TRBauteil*> GewaehlteBauteile;
     std::vector<TRFenster*> GewaehlteFenster;
-    // The proof choices of the component choice dialog, as the builder reads them.
-    bool EnergiebilanzGewaehlt = true;
-    bool KleineWohngebaeudeGewaehlt = false;
     // Data-file flags, from the source and the subject: a sheet of catalogue data.
-    bool BtDateiListe = false;
-    bool FnDateiListe = false;
-    bool DateiListe() const { return BtDateiListe || FnDateiListe; }
     void DateiFlagsSetzen();
 
     // Page orientation: portrait 891 x 1260, landscape 1260 x 891 page units;

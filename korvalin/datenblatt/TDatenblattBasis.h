@@ -44,6 +44,7 @@ class TBauteilGrafik;
 class TRFenster;
 class TPFenster;
 class TFassade;
+class TDimVolumen;
 class TPen;
 class TBauteilGlaser;
 enum class Textstil;
@@ -256,7 +257,10 @@ public:
     void HuellflaechenTabelle(TDC& dc, int ersteFassade, int endFassade, int erstesElement,
                               int endElement, int ersteTeilflaeche, int endTeilflaeche,
                               int letzteZeile, int pass);
-    int VolumenZeilenZaehlen();
+    // Table rows of the volumes [erstes, ende) with heading and sum rows; a
+    // volume takes the rows it prints (VolumenZeilen).
+    int VolumenZeilenZaehlen(int erstes = 0, int ende = 1 << 30) const;
+    static int VolumenZeilen(const TDimVolumen& v);
     void VolumenTabelle(TDC& dc, int erstesVolumen, int endVolumen, int, int, int, int pass);
     // Component overview, grouped by facade or by type.
     void BauteilUebersichtKopf(TDC& dc, int* zeile, int spalten);
@@ -330,9 +334,16 @@ public:
     int AktuellerAbschnitt = 0;
     bool Ruecksetzen = false; // layout reset in progress
     bool NeueSeiteAnstehend = false;
-    bool BtDatei = false; // sheet shown from a data-sheet file (components)
-    bool FnDatei = false; // (windows)
-    bool DateiFlag() const { return BtDatei || FnDatei; }
+    // Data-file flags: one component or one window from a catalogue file, a
+    // component or window list from a file. Any of them makes a catalogue
+    // sheet: no project figures, no project records, no input fields.
+    bool BtDatei = false;
+    bool FnDatei = false;
+    bool BtDateiListe = false;
+    bool FnDateiListe = false;
+    bool DateiFlag() const { return BtDatei || FnDatei || BtDateiListe || FnDateiListe; }
+    bool EinzelDatei() const { return BtDatei || FnDatei; }
+    bool DateiListe() const { return BtDateiListe || FnDateiListe; }
     bool SeitenEditModus = false;
     bool Projektblatt = true; // false: catalogue sheet, header fields in template mode
     int Durchgang = 0;        // pass being run; the cell primitives draw on 1 only
@@ -342,6 +353,17 @@ public:
     int ErsteSeite = 1;     // number of the first page (page numbering dialog)
     bool Drucken = false;   // a print-out or preview is drawing
     int Zeilenschritt = 14; // line step of the page text
+
+    // The subject of the blocks being laid out: each block of the layout pass
+    // takes it, so that no block keeps the component of another sheet.
+    TRBauteil* BlockBauteil = nullptr;
+    TRFenster* BlockFenster = nullptr;
+    void BlockSubjektSetzen();
+    // A component block's display switches follow the component's stored
+    // drawing: bit 1 turned by 90°, bit 0 layers reversed.
+    void GrafiklageSetzen();
+    static int Grafiklage(const TRBauteil& bauteil);
+    static void GrafiklageSpeichern(TRBauteil& bauteil, int lage);
 
     int BlockNummer = 0;
     int BlockAnzahl = 0; // blocks of the last complete build
@@ -373,8 +395,11 @@ public:
 
     // Title text buffer (also scratch text of other generators).
     std::string Titeltext;
-    bool NachweisAnlage1Ziffer1und6 = true;
-    bool NachweisAnlage1Ziffer7 = false;
+    // The proof choices of the component choice dialog: the energy balance
+    // (Anlage 1 Ziffer 1 und 6) and the simplified proof (Anlage 1 Ziffer 7).
+    // The builder runs their sections and the subtitle names them.
+    bool EnergiebilanzGewaehlt = true;
+    bool KleineWohngebaeudeGewaehlt = false;
 
     // Header and footer.
     TKopfzeileData Kopfzeilendaten;

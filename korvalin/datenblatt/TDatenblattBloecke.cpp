@@ -3,6 +3,7 @@
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "korvalin/datenblatt/TDatenblattBasis.h"
 #include "platform/gdi/DC.h"
+#include "stammwerk/modell/TRBauteil.h"
 
 namespace {
 // A block of the array, the array grown to hold it.
@@ -96,6 +97,30 @@ void TDatenblattBasis::StandardBlockSetzen() {
     BlockAbschliessen(BlockNummer, 0, 0);
 }
 
+void TDatenblattBasis::BlockSubjektSetzen() {
+    Block.Bauteil = BlockBauteil;
+    Block.Fenster = BlockFenster;
+    Block.Variante = nullptr;
+    GrafiklageSetzen();
+}
+
+// The drawing's orientation is the component's own setting, kept in its
+// record (Merker5: layers reversed + 2 x turned by 90°), not the block's.
+int TDatenblattBasis::Grafiklage(const TRBauteil& bauteil) {
+    return bauteil.Merker5 & 3;
+}
+
+void TDatenblattBasis::GrafiklageSpeichern(TRBauteil& bauteil, int lage) {
+    bauteil.Merker5 = uint16_t(lage & 3);
+}
+
+void TDatenblattBasis::GrafiklageSetzen() {
+    if (Block.Abschnitt != 4 || !Block.Bauteil) return;
+    const int lage = Grafiklage(*Block.Bauteil);
+    Block.Anzeige[0] = (lage >> 1) & 1;
+    Block.Anzeige[1] = lage & 1;
+}
+
 bool TDatenblattBasis::BlockPasstAufSeite() const {
     // 40 units stay free for the footer, 20 is the least gap under the previous block.
     return (Koerper.bottom - 40) - (Vorgaenger.Unten + 20) >= Block.Hoehe;
@@ -134,6 +159,7 @@ void TDatenblattBasis::EingabefeldBlock(TDC& dc, int pass, int satznummer, int v
         BlockLaden(BlockNummer);
         if (!BlockPasstAufSeite()) NeueSeite();
         Block.Abschnitt = AktuellerAbschnitt;
+        BlockSubjektSetzen();
         const bool eigene = AktuellerAbschnitt == 4 || AktuellerAbschnitt == 5;
         Block.Satznummer = eigene ? satznummer : -1;
         Block.Variantennummer = eigene ? variantennummer : -1;

@@ -202,16 +202,21 @@ void TDatenblattBasis::HuellflaechenTabelle(TDC& dc, int ersteFassade, int endFa
     dc.SelectObject(alt);
 }
 
-int TDatenblattBasis::VolumenZeilenZaehlen() {
-    const TProjekt* p = Projekt();
+int TDatenblattBasis::VolumenZeilen(const TDimVolumen& v) {
+    // A formula volume prints its variable and formula lines, any other one row.
+    return v.Formelmodus
+               ? int(v.Textliste1.GetItemsInContainer() + v.Formelliste.GetItemsInContainer())
+               : 1;
+}
+
+int TDatenblattBasis::VolumenZeilenZaehlen(int erstes, int ende) const {
+    // Heading (2), column heads (2) and the sum row (2).
     int zeilen = 6;
-    if (p)
-        for (const TDimVolumen& d : p->Volumina) {
-            ++zeilen;
-            if (d.Formelmodus)
-                zeilen +=
-                    int(d.Textliste1.GetItemsInContainer() + d.Formelliste.GetItemsInContainer());
-        }
+    if (const TProjekt* p = Projekt()) {
+        const int anzahl = int(p->Volumina.GetItemsInContainer());
+        for (int i = std::max(erstes, 0); i < std::min(ende, anzahl); ++i)
+            zeilen += VolumenZeilen(p->Volumina[size_t(i)]);
+    }
     return zeilen;
 }
 
@@ -224,17 +229,7 @@ void TDatenblattBasis::VolumenTabelle(TDC& dc, int erstesVolumen, int endVolumen
     SpaltenBreitenSetzen(1, spalten);
     // Laid out for this page's volumes only, so that the block ends where the
     // page's sum row does.
-    int zeilen = 6;
-    if (p) {
-        const int anzahl = int(p->Volumina.GetItemsInContainer());
-        for (int i = std::max(erstesVolumen, 0); i < std::min(endVolumen, anzahl); ++i) {
-            const TDimVolumen& d = p->Volumina[size_t(i)];
-            zeilen +=
-                d.Formelmodus
-                    ? int(d.Textliste1.GetItemsInContainer() + d.Formelliste.GetItemsInContainer())
-                    : 1;
-        }
-    }
+    const int zeilen = VolumenZeilenZaehlen(erstesVolumen, endVolumen);
     Block.InnenOben = Block.Oben;
     TabelleZeichnen(dc, zeilen, spalten, 0);
     Block.Unten = Block.InnenUnten;

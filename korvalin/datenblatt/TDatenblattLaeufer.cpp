@@ -21,7 +21,13 @@ bool TDatenblattAufbau::laeuferAnfang(bool abschnittStempeln, bool seiteVomVorga
     }
     VorgaengerLaden(BlockNummer);
     BlockLaden(BlockNummer);
-    if (pass == 0 && seiteVomVorgaenger) Block.Seite = Vorgaenger.Seite;
+    if (pass == 0) {
+        if (seiteVomVorgaenger) Block.Seite = Vorgaenger.Seite;
+        // The section is stamped before the member so that a component
+        // block's drawing switches are its component's when it is measured.
+        Block.Abschnitt = AktuellerAbschnitt;
+        BlockSubjektSetzen();
+    }
     return true;
 }
 
@@ -70,7 +76,8 @@ void TDatenblattAufbau::TeilInhaltAusfuehren(TDC& dc, int anzahl, int erster, in
 
 void TDatenblattAufbau::FlaechenInhaltAusfuehren(TDC& dc, const FlaechenWerte& werte, int slot,
                                                  int art, int pass, FlaechenInhalt inhalt) {
-    blockLaufen(dc, pass, true, true, slot > 0 ? Umbruch::Immer : Umbruch::Nie, art,
+    // The first page starts under the project header: there it must fit.
+    blockLaufen(dc, pass, true, true, slot > 0 ? Umbruch::Immer : Umbruch::WennVoll, art,
                 [&] { (this->*inhalt)(dc, werte, pass); });
 }
 

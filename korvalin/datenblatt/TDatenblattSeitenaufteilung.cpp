@@ -24,11 +24,8 @@ std::vector<int> TDatenblattAufbau::VolumenSeiten() const {
     const int proSeite = 49 - (1260 - Koerper.Height()) / Zeilenhoehe - LogoZeilenJedeSeite();
     int benutzt = 0, i = 0;
     for (const TDimVolumen& v : p->Volumina) {
-        // A volume of a formula shows its variable and formula lines.
-        const int zeilen =
-            v.Formelliste.GetItemsInContainer() == 0
-                ? 1
-                : int(v.Textliste1.GetItemsInContainer() + v.Formelliste.GetItemsInContainer());
+        // Counted as the table prints it.
+        const int zeilen = VolumenZeilen(v);
         if (benutzt > 0 && benutzt + zeilen > proSeite) {
             seiten.push_back(i);
             benutzt = 0;

@@ -38,11 +38,11 @@ void TDatenblattBasis::WaermeschutzUntertitelSetzen() {
     // Each later step overwrites an earlier one.
     if (p->Baumassnahme != 2 && normal && !klein) Titeltext = S1;
     if (p->Baumassnahme != 2 && normal && klein) {
-        if (NachweisAnlage1Ziffer1und6 && NachweisAnlage1Ziffer7)
+        if (EnergiebilanzGewaehlt && KleineWohngebaeudeGewaehlt)
             Titeltext = p->V > 0 ? S2 : S3;
-        else if (NachweisAnlage1Ziffer1und6)
+        else if (EnergiebilanzGewaehlt)
             Titeltext = S1;
-        else if (NachweisAnlage1Ziffer7)
+        else if (KleineWohngebaeudeGewaehlt)
             Titeltext = S3;
     }
     if (p->Baumassnahme == 2) Titeltext = S4;

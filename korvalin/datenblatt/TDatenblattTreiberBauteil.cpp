@@ -82,6 +82,8 @@ void TDatenblattAufbau::BauteilFensterblaetterAusgeben(TDC& dc, int pass) {
 
 void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pass) {
     if (!bauteil) return;
+    BlockBauteil = bauteil;
+    BlockFenster = nullptr;
     const int bereiche = int(bauteil->Flaechenanteile.GetItemsInContainer());
     int i = 0;
     for (TEinfachBauteil& eb : bauteil->Flaechenanteile) {
@@ -108,7 +110,7 @@ void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pa
             TBauteilGrafik* grafik = eb.Grafik.get();
             if (SeitenLayout().Schichtgrafik == 1 && grafik) {
                 // The drawing's height in page units; a turned drawing needs more.
-                const int hoehe = Block.Anzeige[0] ? 360 : 320;
+                const int hoehe = Grafiklage(*bauteil) & 2 ? 360 : 320;
                 FesterBlockAusfuehren(dc, pass, hoehe, 0, [&] {
                     const int material = 0;
                     BauteilGrafikZeichnen(dc, grafik, material,
@@ -146,10 +148,13 @@ void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pa
             EingabefeldBlock(dc, pass, int16_t(bauteil->Nummer), eb.Nummer);
         }
     }
+    BlockBauteil = nullptr;
 }
 
 void TDatenblattAufbau::FensterblattAusgeben(TDC& dc, TRFenster* fenster, int pass) {
     if (!fenster) return;
+    BlockBauteil = nullptr;
+    BlockFenster = fenster;
     TProjekt* p = Projekt();
     if (!DateiFlag())
         BlockAusfuehren(dc, pass, 0, 1, [&] { FensterHuelleTabelle(dc, fenster, nullptr, pass); });
@@ -193,6 +198,7 @@ void TDatenblattAufbau::FensterblattAusgeben(TDC& dc, TRFenster* fenster, int pa
         }
     }
     EingabefeldBlock(dc, pass, int16_t(fenster->Nummer), -1);
+    BlockFenster = nullptr;
 }
 
 void TDatenblattAufbau::TemperaturVergleichAusgeben(TDC& dc, int pass) {
@@ -202,7 +208,10 @@ void TDatenblattAufbau::TemperaturVergleichAusgeben(TDC& dc, int pass) {
     // Kind 13: the two compared components; kind 12: the ranges of one
     // component in pairs, an odd last range alone.
     const auto paar = [&](TRBauteil* a, TEinfachBauteil* ea, TRBauteil* b, TEinfachBauteil* eb) {
+        // The pair's block shows its first component ("Bauteil bearbeiten").
+        BlockBauteil = a;
         BlockAusfuehren(dc, pass, 0, 0, [&] { TemperaturVergleich(dc, a, ea, b, eb); });
+        BlockBauteil = nullptr;
     };
     const auto bereich = [](TRBauteil* t, int i) -> TEinfachBauteil* {
         return t && i >= 0 && size_t(i) < t->Flaechenanteile.GetItemsInContainer()
@@ -230,11 +239,14 @@ void TDatenblattAufbau::GlaserVergleichAusgeben(TDC& dc, int pass) {
                    ? &t->Flaechenanteile[size_t(i)]
                    : nullptr;
     };
-    if (Vergleich1)
+    if (Vergleich1) {
+        BlockBauteil = Vergleich1;
         BlockAusfuehren(dc, pass, 0, 0, [&] {
             GlaserVergleich(dc, Vergleich1, bereich(Vergleich1, Vergleichswert1), Vergleich2,
                             bereich(Vergleich2, Vergleichswert2));
         });
+        BlockBauteil = nullptr;
+    }
     EingabefeldBlock(dc, pass, -1, -1);
 }
 

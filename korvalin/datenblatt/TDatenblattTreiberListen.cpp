@@ -35,9 +35,10 @@ std::vector<TDatenblattAufbau::FlaechenWerte> TDatenblattAufbau::FlaechenSeitenA
     std::vector<FlaechenWerte> seiten;
     TProjekt* p = Projekt();
     if (!p) return seiten;
-    // Body rows of a page: the table's four heading rows, the step and the two
-    // sum rows, and the project header on the first page.
-    const int proSeite = std::max(8, Koerper.Height() / Zeilenhoehe - 12 - LogoZeilenJedeSeite());
+    // Rows of a page R = 55 - logo rows - the rows the margins take from a
+    // full page; the entries get R less the 4 heading and 2 sum rows.
+    const int r = 55 - LogoZeilenJedeSeite() - (1260 - Koerper.Height()) / Zeilenhoehe;
+    const int proSeite = std::max(8, r - 4 - 2);
     FlaechenWerte seite{0, 0, 0, 0, 0, -1, 0};
     int belegt = 0;
     bool offen = false;

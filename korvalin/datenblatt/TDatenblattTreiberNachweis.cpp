@@ -97,7 +97,10 @@ void TDatenblattAufbau::HeindlblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
     EingabefeldBlock(dc, pass, -1, -1);
     PeriodenBauteil = Bauteil;
+    // The blocks of the two cases show the component ("Bauteil bearbeiten").
+    BlockBauteil = Bauteil;
     InhaltAusfuehren(dc, 3, pass, &TDatenblattBasis::HeindlFall1);
     EingabefeldBlock(dc, pass, -1, -1);
     InhaltAusfuehren(dc, 3, pass, &TDatenblattBasis::HeindlFall2);
+    BlockBauteil = nullptr;
 }

@@ -119,6 +119,8 @@ void TDatenblattAufbau::VolumenblattAusgeben(TDC& dc, int pass) {
     for (size_t s = 0; s < seiten.size(); ++s)
         ZeilenInhaltAusfuehren(dc, seiten[s], s + 1 < seiten.size() ? seiten[s + 1] : anzahl, 0, 0,
                                0, int(s), 2, pass, &TDatenblattBasis::VolumenTabelle);
+    // The sheet's own text under the table (the first text of its record).
+    EingabefeldBlock(dc, pass, -1, -1);
 }
 
 void TDatenblattAufbau::FlaechenblattAusgeben(TDC& dc, int pass) {

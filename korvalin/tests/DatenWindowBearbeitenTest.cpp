@@ -11,6 +11,7 @@
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/ProjektStatus.h"
 #include "platform/base/Directories.h"
 #include "platform/base/FileIO.h"
 #include "platform/services/MessageBox.h"
@@ -351,6 +352,45 @@ TEST_F(Seitenbearbeitung, TexteDesVolumenblattsWerdenGespeichert) {
     EXPECT_EQ(*w->Block.Text, "Raumhöhe 2,75 m");
 }
 
+// The volume sheet has its own text block under its table: typed in place,
+// kept in its record beside the project, back with the project.
+TEST_F(Seitenbearbeitung, TextblockDesVolumenblatts) {
+    const auto oeffnen = [this] {
+        befehl(CM_VOLUMEN_FLAECHENDATEN);
+        auto* w = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.FlaechenDaten);
+        EXPECT_NE(w, nullptr);
+        if (w) w->ShowWindow(SW_SHOWMAXIMIZED);
+        Pump();
+        return w;
+    };
+    const auto volumenblock = [](const TDatenWindow& w) -> const TBlock* {
+        for (const TBlock& b : w.Bloecke)
+            if (b.Abschnitt == 10 && b.Benutzerblock == 1) return &b;
+        return nullptr;
+    };
+    TDatenWindow* w = oeffnen();
+    ASSERT_NE(w, nullptr);
+    const TBlock* b = volumenblock(*w);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Zaehler, 1);
+    w->BildschirmSeiteSetzen(b->Seite - 1);
+    SeiteBearbeiten(*w);
+    b = volumenblock(*w);
+    const TRect r = b->Rechteck();
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    testsupport::TypeText(*w, "Raumhoehe 2,75 m");
+    SeiteBearbeiten(*w); // leaving page-edit mode commits the text
+    EXPECT_EQ(w->FixDaten->Volumen.Editfelder[0].Text, "Raumhoehe 2,75 m");
+    WiederOeffnen();
+    w = oeffnen();
+    ASSERT_NE(w, nullptr);
+    b = volumenblock(*w);
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(b->HatText());
+    EXPECT_EQ(*b->Text, "Raumhoehe 2,75 m");
+}
+
 // A component sheet: its context menu offers what its page shows, opens the
 // component editor for the first component block only, and turns the
 // drawing of a user's component, saving that catalogue or saying why not.
@@ -390,31 +430,200 @@ TEST_F(Bauteilblattmenue, KontextmenueOeffnetDenEditorDesErstenBauteils) {
     EXPECT_EQ(editoren->aufrufe[0].typ, w->Bauteil->Name);
 }
 
-TEST_F(Bauteilblattmenue, DrehenSpeichertDenKatalog_einGescheitertesSpeichernWirdGemeldet) {
-    // Catalogues that were never read cannot be written.
+// A project's component turns with the project: the setting is kept in its
+// record and the project is marked changed; no catalogue is written (the
+// catalogues here were never read: writing one would fail and say so). The
+// drawing comes back turned with the saved project.
+TEST_F(Bauteilblattmenue, DrehenGehoertZumProjektbauteil) {
     Korpus().Kataloge = std::make_shared<ModellKataloge>(dirs.Root().Path());
     TDatenWindow* w = Blatt();
     w->Bauteil->Schluessel.Katalog = 2;
-    services.Messages().Answer(IDOK);
+    ASSERT_FALSE(Korpus().ProjektGeaendert);
     services.PopupMenus().Answer(6503);
     testsupport::RightClick(*w, {300, 300});
     Pump();
-    // Every block of the component turns; its catalogue is written once.
-    ASSERT_EQ(services.Messages().Calls().size(), 1u);
-    EXPECT_EQ(services.Messages().Calls()[0].caption, "Info");
-    EXPECT_NE(services.Messages().Calls()[0].text.find("Bauteilkatalog"), std::string::npos);
+    EXPECT_TRUE(services.Messages().Calls().empty());
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
     EXPECT_TRUE(Datenblaetter().BauteilGrafikGeaendert);
-    EXPECT_EQ(w->Bloecke[1].Anzeige[0], 1) << "the component's drawing is turned";
-    // Turned again: back as it was, and written (and told) again.
-    services.Messages().Answer(IDOK);
+    EXPECT_EQ(w->Bauteil->Merker5, 2) << "turned by 90°";
+    const auto gedreht = [](const TDatenWindow& f) {
+        int n = 0;
+        for (const TBlock& b : f.Bloecke)
+            if (b.Abschnitt == 4) {
+                EXPECT_EQ(b.Anzeige[0], 1) << "block " << b.Nummer;
+                EXPECT_EQ(b.Anzeige[1], 0) << "block " << b.Nummer;
+                n += b.Art == 0 && b.Hoehe == 360; // the turned drawing's block
+            }
+        return n;
+    };
+    EXPECT_EQ(gedreht(*w), 1);
+
+    ASSERT_EQ(Korpus().AktuellesProjekt->Speichern(), 0);
+    ProjektGeaendertSetzen(false);
+    WiederOeffnen();
+    w = Blatt();
+    EXPECT_EQ(w->Bauteil->Merker5, 2);
+    EXPECT_EQ(gedreht(*w), 1);
+    // Turned again: back as it was.
+    w->Bauteil->Schluessel.Katalog = 2;
     w->SendMessage(WM_COMMAND, 6503, 0);
-    EXPECT_EQ(w->Bloecke[1].Anzeige[0], 0);
-    EXPECT_EQ(services.Messages().Calls().size(), 2u);
+    EXPECT_EQ(w->Bauteil->Merker5, 0);
+    for (const TBlock& b : w->Bloecke) EXPECT_EQ(b.Anzeige[0], 0);
+    EXPECT_TRUE(services.Messages().Calls().empty());
     // A component of the maker's catalogue is not turned.
     w->Bauteil->Schluessel.Katalog = 1;
     services.PopupMenus().Answer(0);
     testsupport::RightClick(*w, {300, 300});
     EXPECT_FALSE(Angeboten(services.PopupMenus().Calls().back(), 6503));
+}
+
+// A component of the user's catalogue turns in its catalogue: the catalogue
+// is written (here it cannot be, and that is told once), the project is not
+// touched.
+TEST_F(Bauteilblattmenue, DrehenImKatalogblattSpeichertDenKatalog) {
+    Korpus().Kataloge = std::make_shared<ModellKataloge>(dirs.Root().Path());
+    TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    TRBauteil katalog = *p.RBauteile.begin();
+    katalog.Nummer = TRBauteil::KeineNummer;
+    katalog.Schluessel.Katalog = 2;
+    auto* w = new TBtAusDateiWindow(*app->Client(), " Bauteil - Datei ", 9, 0, {&katalog});
+    ASSERT_TRUE(w->Create());
+    w->ShowWindow(SW_SHOWMAXIMIZED);
+    Pump();
+    services.Messages().Answer(IDOK);
+    services.PopupMenus().Answer(6504);
+    testsupport::RightClick(*w, {300, 300});
+    Pump();
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Info");
+    EXPECT_NE(services.Messages().Calls()[0].text.find("Bauteilkatalog"), std::string::npos);
+    EXPECT_EQ(katalog.Merker5, 1) << "layers reversed";
+    EXPECT_FALSE(Korpus().ProjektGeaendert);
+    w->Destroy();
+    delete w;
+    Pump();
+}
+
+// The moisture proof of two components: each component's blocks keep its
+// own drawing through every new layout, and the commands of a page act on
+// the component that page shows.
+struct Feuchteblatt : Bauteilblattmenue {
+    TRBauteil* nord = nullptr;   // with condensate: its Glaser diagram has a page
+    TRBauteil* zweite = nullptr; // a layered component after it
+    void SetUp() override {
+        Bauteilblattmenue::SetUp();
+        Korpus().Editoren = editoren;
+        TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+        for (TRBauteil& t : p.RBauteile) {
+            if (t.Name == "Außenwand Nord")
+                nord = &t;
+            else if (!zweite && !t.Flaechenanteile.IsEmpty() &&
+                     t.Flaechenanteile[0].AnzahlSchichten() >= 2)
+                zweite = &t;
+        }
+        ASSERT_NE(nord, nullptr);
+        ASSERT_NE(zweite, nullptr);
+        nord->Schluessel.Katalog = zweite->Schluessel.Katalog = 2;
+    }
+    TDatenWindow* Nachweis() {
+        auto* w = new TFeuchteschutzWindow(*app->Client(), " Klimabedingter Feuchteschutz ", 4, 0,
+                                           {nord, zweite}, {});
+        EXPECT_TRUE(w->Create());
+        w->ShowWindow(SW_SHOWMAXIMIZED);
+        Pump();
+        return w;
+    }
+    // The blocks of a component's sheet: from its reference table (the only
+    // table of kind 1 of a component sheet) to the next component's.
+    static std::vector<const TBlock*> BlaetterVon(const TDatenWindow& w, const TRBauteil* t) {
+        std::vector<const TBlock*> aus;
+        bool drin = false;
+        for (const TBlock& b : w.Bloecke) {
+            if (b.Abschnitt != 4) {
+                drin = false;
+                continue;
+            }
+            if (b.Art == 1) drin = b.Bauteil == t;
+            if (drin) aus.push_back(&b);
+        }
+        return aus;
+    }
+    static const TBlock* Grafikblock(const TDatenWindow& w, const TRBauteil* t) {
+        for (const TBlock* b : BlaetterVon(w, t))
+            if (b->Art == 0 && (b->Hoehe == 320 || b->Hoehe == 360)) return b;
+        return nullptr;
+    }
+    // Every block of the component's sheet shows it, with these switches.
+    static void Zeigt(const TDatenWindow& w, const TRBauteil* t, int gedreht, int umgekehrt) {
+        const auto bloecke = BlaetterVon(w, t);
+        ASSERT_GT(bloecke.size(), 2u);
+        for (const TBlock* b : bloecke) {
+            EXPECT_EQ(b->Bauteil, t) << t->Name << ", block " << b->Nummer;
+            EXPECT_EQ(b->Anzeige[0], gedreht) << t->Name << ", block " << b->Nummer;
+            EXPECT_EQ(b->Anzeige[1], umgekehrt) << t->Name << ", block " << b->Nummer;
+        }
+    }
+    // The heights of the words "innen" and "außen" drawn in a block.
+    static std::pair<int, int> Seiten(TDatenWindow& w, const TBlock& b) {
+        w.BildschirmSeiteSetzen(b.Seite - 1);
+        TRecordingDC dc(TMetricMode::Real);
+        TRect r = w.GetClientRect();
+        w.Paint(dc, true, r);
+        int innen = -1, aussen = -1;
+        for (const TDrawCall& c : dc.Calls()) {
+            const TPoint p = c.logical.empty() ? TPoint() : c.logical[0];
+            if (p.y < b.Oben || p.y > b.Unten) continue;
+            if (c.text == "innen" && innen < 0) innen = p.y;
+            if (c.text == "außen" && aussen < 0) aussen = p.y;
+        }
+        return {innen, aussen};
+    }
+};
+
+TEST_F(Feuchteblatt, UmkehrenGiltNurDemBauteilDerSeiteAuchNachDerBearbeitung) {
+    TDatenWindow* w = Nachweis();
+    Zeigt(*w, nord, 0, 0);
+    Zeigt(*w, zweite, 0, 0);
+    const TBlock* grafik = Grafikblock(*w, nord);
+    ASSERT_NE(grafik, nullptr);
+    w->BildschirmSeiteSetzen(grafik->Seite - 1);
+    services.PopupMenus().Answer(6504);
+    testsupport::RightClick(*w, {300, 300});
+    Pump();
+    EXPECT_EQ(nord->Merker5, 1);
+    EXPECT_EQ(zweite->Merker5, 0);
+    EXPECT_TRUE(services.Messages().Calls().empty()) << "no catalogue written";
+    // An edit of the project lays every open sheet out anew.
+    for (int runde = 0; runde < 2; ++runde) {
+        SCOPED_TRACE(runde ? "after an edit of the project" : "right after the command");
+        Zeigt(*w, nord, 0, 1);
+        Zeigt(*w, zweite, 0, 0);
+        // The drawing follows its table: outside on top when reversed.
+        const auto [innen, aussen] = Seiten(*w, *Grafikblock(*w, nord));
+        ASSERT_GE(innen, 0);
+        ASSERT_GE(aussen, 0);
+        EXPECT_LT(aussen, innen);
+        const auto [innen2, aussen2] = Seiten(*w, *Grafikblock(*w, zweite));
+        EXPECT_LT(innen2, aussen2);
+        ProjektNeuBerechnen(2, 0);
+        Pump();
+    }
+}
+
+TEST_F(Feuchteblatt, BauteilBearbeitenAufDerGlaserseiteOeffnetIhrBauteil) {
+    TDatenWindow* w = Nachweis();
+    // The page of the north wall's Glaser diagram (a block of fixed height
+    // on a page of its own).
+    int seite = -1;
+    for (const TBlock* b : BlaetterVon(*w, nord))
+        if (b->Art == 0 && b->Hoehe >= 650) seite = b->Seite;
+    ASSERT_GT(seite, 0);
+    w->BildschirmSeiteSetzen(seite - 1);
+    services.PopupMenus().Answer(1121);
+    testsupport::RightClick(*w, {300, 300});
+    Pump();
+    ASSERT_EQ(editoren->aufrufe.size(), 1u);
+    EXPECT_EQ(editoren->aufrufe[0].typ, nord->Name);
 }
 
 // Text typed on a component's sheet is kept under the component's key in

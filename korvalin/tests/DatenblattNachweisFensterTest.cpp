@@ -11,6 +11,7 @@
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/TSftTree.h"
 #include "platform/print/Printer.h"
+#include "platform/window/CheckBox.h"
 #include "stammwerk/tests/WSchVOHaus.h"
 #include "testsupport/ScriptedPrintDialogs.h"
 
@@ -139,6 +140,46 @@ TEST_F(Nachweisfenster, VierhundertFuenfzigBauteileGebenVierhundertFuenfzigBlaet
         }
     EXPECT_EQ(blaetter, 450);
     EXPECT_EQ(seiten.size(), 450u);
+}
+
+// A small residential building: the proof's subtitle names the method chosen
+// in the choice dialog, and the sheet runs that method's sections.
+TEST_F(Nachweisfenster, UntertitelNenntDasGewaehlteVerfahren) {
+    Beispiel();
+    TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    p.Baumassnahme = 0;
+    p.NormaleInnentemperatur = 1;
+    p.KleinesWohngebaeude = 1;
+    wschvotest::Rechnen(p);
+    ASSERT_GT(p.V, 0);
+    const char* const z16 = "bei Nachweis nach Anlage 1 Ziffer 1 und 6";
+    const char* const z7 = "bei vereinfachtem Nachweis nach Anlage 1 Ziffer 7";
+    struct Fall {
+        int knopf;
+        bool ziffer16, ziffer7;
+    };
+    for (const Fall& f : {Fall{TLayoutDialog::IDC_AV, true, false},
+                          Fall{TLayoutDialog::IDC_BAUTEILVERFAHREN, false, true},
+                          Fall{TLayoutDialog::IDC_BEIDE, true, true}}) {
+        SCOPED_TRACE(f.knopf);
+        nachweise([&](TLayoutDialog& d) {
+            d.KeinesAuswaehlen();
+            d.Item<TCheckBox>(f.knopf)->Click();
+        });
+        Pump();
+        auto* w = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.Waermeschutz);
+        ASSERT_NE(w, nullptr);
+        const std::string titel = Seite(*w, 0);
+        EXPECT_EQ(titel.find(z16) != std::string::npos, f.ziffer16);
+        EXPECT_EQ(titel.find(z7) != std::string::npos, f.ziffer7);
+        bool energiebilanz = false, bauteilverfahren = false;
+        for (const TBlock& b : w->Bloecke) {
+            energiebilanz = energiebilanz || b.Abschnitt == 1;
+            bauteilverfahren = bauteilverfahren || b.Abschnitt == 8;
+        }
+        EXPECT_EQ(energiebilanz, f.ziffer16);
+        EXPECT_EQ(bauteilverfahren, f.ziffer7);
+    }
 }
 
 } // namespace

@@ -152,12 +152,12 @@ TEST_F(MitProjekt, UntertitelNachMassnahmeUndNachweiswahl) {
         projekt->NormaleInnentemperatur = uint16_t(f.normal);
         projekt->KleinesWohngebaeude = uint16_t(f.klein);
         projekt->V = f.v;
-        b.NachweisAnlage1Ziffer1und6 = f.z16;
-        b.NachweisAnlage1Ziffer7 = f.z7;
+        b.EnergiebilanzGewaehlt = f.z16;
+        b.KleineWohngebaeudeGewaehlt = f.z7;
         b.WaermeschutzUntertitelSetzen();
         EXPECT_NE(b.Titeltext.find(f.anfang), std::string::npos) << f.anfang;
     }
-    b.NachweisAnlage1Ziffer1und6 = b.NachweisAnlage1Ziffer7 = false;
+    b.EnergiebilanzGewaehlt = b.KleineWohngebaeudeGewaehlt = false;
     projekt->Baumassnahme = 0;
     projekt->NormaleInnentemperatur = 1;
     projekt->KleinesWohngebaeude = 1;

@@ -8,6 +8,7 @@
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/modell/TRBauteil.h"
+#include "stammwerk/modell/TRFenster.h"
 #include "stammwerk/tests/GlaserWand.h"
 
 #include <gtest/gtest.h>
@@ -175,4 +176,114 @@ TEST_F(Treiber, EinstellungenEinmalProLauf) {
     TRecordingDC dc;
     b.DatenblattAufbauen(dc, 1);
     EXPECT_EQ(b.geladen, 2);
+}
+
+namespace {
+
+TDimVolumen liste(const std::string& name, double wert, bool formel, int variablen, int formeln) {
+    TDimVolumen d;
+    d.Name = name;
+    d.Wert = wert;
+    d.Formelmodus = formel ? 1 : 0;
+    const auto zeile = [](TTextListe& l, const std::string& text) {
+        TTextString t;
+        t.Text = text;
+        l.AddAfterEquals(std::make_unique<TTextString>(t));
+    };
+    for (int i = 0; i < variablen; ++i) zeile(d.Textliste1, "a" + std::to_string(i) + " = 2");
+    for (int i = 0; i < formeln; ++i) zeile(d.Formelliste, "f" + std::to_string(i));
+    return d;
+}
+
+} // namespace
+
+// Long volume and area lists break their pages so that no table runs into
+// the footer, the first page under the project header included, and every
+// volume and partial area is printed once.
+TEST_F(Treiber, VolumenUndFlaechenSeitenBleibenUeberDerFusszeile) {
+    struct Fall {
+        const char* was;
+        int volumen;
+        bool formel;
+        int variablen, formeln;
+        int teilflaechen; // of the first placed component
+    };
+    const Fall faelle[] = {
+        {"plain volumes", 120, false, 0, 0, 1},
+        {"formula volumes of variable lines only", 30, true, 6, 0, 1},
+        {"volumes with formulas outside formula mode", 60, false, 0, 3, 1},
+        {"one component of many partial areas", 1, false, 0, 0, 150},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const auto g = beispiel();
+        TProjekt& p = *g->AktuellesProjekt;
+        p.Volumina.Flush();
+        for (int i = 0; i < f.volumen; ++i) {
+            TDimVolumen v = liste("V" + std::to_string(i), 1, f.formel, f.variablen, f.formeln);
+            v.Nummer = uint16_t(i);
+            p.Volumina.Add(v);
+        }
+        ASSERT_GT(p.PBauteile.GetItemsInContainer(), 0u);
+        TDimVolumenListe& teile = p.PBauteile[0].Flaechenliste;
+        teile.Flush();
+        for (int i = 0; i < f.teilflaechen; ++i) {
+            TDimVolumen t = liste("T" + std::to_string(i), 1, false, 0, 0);
+            t.Nummer = uint16_t(i);
+            teile.AddAfterEquals(std::make_unique<TDimVolumen>(t));
+        }
+        TDatenblattAufbau b;
+        b.Gesamtprojekt = g.get();
+        b.Blattart = 8;
+        const auto texte = alleSeiten(b);
+        for (const TBlock& blk : b.Bloecke)
+            EXPECT_LE(blk.Unten, b.Koerper.bottom - 40)
+                << "block " << blk.Nummer << " of section " << blk.Abschnitt << " on page "
+                << blk.Seite;
+        for (int i = 0; i < f.volumen; ++i)
+            EXPECT_EQ(std::count(texte.begin(), texte.end(), "  V" + std::to_string(i) + "  "), 1)
+                << i;
+        for (int i = 0; i < f.teilflaechen; ++i)
+            EXPECT_EQ(std::count(texte.begin(), texte.end(), "  T" + std::to_string(i) + "  "), 1)
+                << i;
+    }
+}
+
+// A sheet of catalogue components shows the catalogue header whatever project
+// is open: no project figures, no envelope totals, no project records.
+TEST_F(Treiber, KatalogblattZeigtKeineProjektzahlen) {
+    const auto g = beispiel();
+    TRBauteil katalog = g->AktuellesProjekt->RBauteile[0];
+    katalog.Nummer = TRBauteil::KeineNummer;
+    katalog.PBauteilListe.Flush();
+    for (const bool liste : {true, false}) {
+        SCOPED_TRACE(liste ? "list from a catalogue file" : "one catalogue component");
+        TDatenblattAufbau b;
+        b.Gesamtprojekt = g.get();
+        b.Blattart = liste ? 9 : 5;
+        b.Quelle = liste ? TDatenblattAufbau::QuelleBauteilListe : TDatenblattAufbau::QuelleBauteil;
+        b.BauteilListe = {&katalog};
+        b.Bauteil = &katalog;
+        b.DateiFlagsSetzen();
+        EXPECT_TRUE(b.DateiFlag());
+        EXPECT_FALSE(b.Projektblatt);
+        const auto t = alleSeiten(b);
+        EXPECT_TRUE(hat(t, " Referenz-Bauteil "));
+        EXPECT_FALSE(hat(t, " Projekt-Bauteile "));
+        EXPECT_FALSE(hat(t, " Gesamte Gebäudehüllfläche "));
+        EXPECT_FALSE(hat(t, " " + g->AktuellesProjekt->Projektangaben[0]));
+    }
+    // The window catalogue's list: no envelope table of the project.
+    ASSERT_GT(g->AktuellesProjekt->RFenster.GetItemsInContainer(), 0u);
+    TRFenster fenster = g->AktuellesProjekt->RFenster[0];
+    fenster.Nummer = TRFenster::KeineNummer;
+    TDatenblattAufbau b;
+    b.Gesamtprojekt = g.get();
+    b.Blattart = 10;
+    b.Quelle = TDatenblattAufbau::QuelleFensterListe;
+    b.FensterListe = {&fenster};
+    b.DateiFlagsSetzen();
+    const auto t = alleSeiten(b);
+    EXPECT_FALSE(hat(t, " Gebäude-Hülle  "));
+    EXPECT_FALSE(hat(t, " Fläche A "));
 }
