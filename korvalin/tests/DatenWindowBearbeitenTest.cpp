@@ -458,7 +458,7 @@ TEST_F(Bauteilblattmenue, DrehenGehoertZumProjektbauteil) {
     };
     EXPECT_EQ(gedreht(*w), 1);
 
-    ASSERT_EQ(Korpus().AktuellesProjekt->Speichern(), 0);
+    ASSERT_EQ(Korpus().AktuellesProjekt->Speichern(), 1);
     ProjektGeaendertSetzen(false);
     WiederOeffnen();
     w = Blatt();
