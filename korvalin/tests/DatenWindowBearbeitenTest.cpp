@@ -524,6 +524,11 @@ struct Feuchteblatt : Bauteilblattmenue {
         ASSERT_NE(nord, nullptr);
         ASSERT_NE(zweite, nullptr);
         nord->Schluessel.Katalog = zweite->Schluessel.Katalog = 2;
+        // Without text blocks a component's sheet ends with a block of its own.
+        TBtSeitenGroessen s;
+        s.Laden(false, true);
+        s.Eingabefelder = 0;
+        ASSERT_TRUE(s.Speichern(false, true));
     }
     TDatenWindow* Nachweis() {
         auto* w = new TFeuchteschutzWindow(*app->Client(), " Klimabedingter Feuchteschutz ", 4, 0,
@@ -612,6 +617,10 @@ TEST_F(Feuchteblatt, UmkehrenGiltNurDemBauteilDerSeiteAuchNachDerBearbeitung) {
 
 TEST_F(Feuchteblatt, BauteilBearbeitenAufDerGlaserseiteOeffnetIhrBauteil) {
     TDatenWindow* w = Nachweis();
+    // The last page read, then an edit of the project lays the sheet out anew.
+    Seite(*w, w->Seitenzahl - 1);
+    ProjektNeuBerechnen(2, 0);
+    Pump();
     // The page of the north wall's Glaser diagram (a block of fixed height
     // on a page of its own).
     int seite = -1;

@@ -245,8 +245,7 @@ TEST_F(Treiber, VolumenUndFlaechenSeitenBleibenUeberDerFusszeile) {
         for (int i = 0; i < f.volumen && namen; ++i)
             EXPECT_EQ(std::count(texte.begin(), texte.end(), "  V" + std::to_string(i) + "  "), 1)
                 << i;
-        if (!namen)
-            EXPECT_EQ(std::count(texte.begin(), texte.end(), " a5 = 2  "), f.volumen);
+        if (!namen) EXPECT_EQ(std::count(texte.begin(), texte.end(), " a5 = 2  "), f.volumen);
         for (int i = 0; i < f.teilflaechen; ++i)
             EXPECT_EQ(std::count(texte.begin(), texte.end(), "  T" + std::to_string(i) + "  "), 1)
                 << i;
