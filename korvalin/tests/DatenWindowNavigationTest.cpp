@@ -326,6 +326,7 @@ TEST_F(Aufteilung, VolumenseitenBisZumEndeDerListe) {
     auto volumen = [nummer = 0](int variablen, int formeln) mutable {
         auto v = std::make_unique<TDimVolumen>();
         v->Nummer = uint16_t(nummer++);
+        v->Formelmodus = 1; // its rows are its variable and formula lines
         for (int i = 0; i < variablen; ++i) v->Textliste1.Add(std::make_unique<TTextString>());
         for (int i = 0; i < formeln; ++i) v->Formelliste.Add(std::make_unique<TTextString>());
         return v;
