@@ -246,6 +246,9 @@ void TBauteilBasisDialog::Anzeigen(int befehl) {
         if (bereich) TemperaturverlaufZeigen(*b, *bereich);
         break;
     case 2010:
+        // A catalogue file need not hold the moisture results (the shipped
+        // one holds none): the entry's climate gives them afresh.
+        b->FeuchteBerechnen(1);
         if (bereich) GlaserDiagrammZeigen(*b, *bereich, GlaserHinweise::Katalog);
         break;
     default:
