@@ -20,7 +20,17 @@ void FensterDateiAusgeben(const std::vector<TRFenster*>& liste);
 
 // The checks before the window opens, each refusal a message.
 void TemperaturverlaufZeigen(TRBauteil& bauteil, const TEinfachBauteil& bereich);
-// Also the notices of the moisture result; a considerable condensate mass
-// is handed to tauwasserBeurteilen when there is one, else only reported.
-void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& bereich,
-                          const std::function<void()>& tauwasserBeurteilen);
+// Which notices of the moisture result come before the Glaser window.
+enum class GlaserHinweise {
+    // Only for a range not free of moisture; a considerable condensate mass
+    // not judged yet goes to the editor's judgement first.
+    Editor,
+    // Only for a range not free of moisture, each reported.
+    Katalog,
+    // Every result reported, a judged condensate mass with its judgement.
+    Projekt,
+};
+// Also the notices of the moisture result; tauwasserBeurteilen is the
+// editor's judgement of a considerable condensate mass.
+void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& bereich, GlaserHinweise hinweise,
+                          const std::function<void()>& tauwasserBeurteilen = {});

@@ -31,8 +31,7 @@ void dateiAusgeben(TWindow*& offen, int art, Liste liste) {
     auto* client = Korpus().Client;
     if (!client) return;
     AnsichtSchliessen(offen);
-    auto* blatt = new Blatt(*client, BlattartAngaben(art).Titel, art, 0, std::move(liste));
-    if (!blatt->Create()) delete blatt;
+    AnsichtZeigen(new Blatt(*client, BlattartAngaben(art).Titel, art, 0, std::move(liste)));
 }
 
 void blattZeigen(std::vector<TWindow*> korpusMDIClient::Ansichten::*liste,
@@ -46,8 +45,7 @@ void blattZeigen(std::vector<TWindow*> korpusMDIClient::Ansichten::*liste,
             return;
         }
     TDatenWindow* blatt = neu(*client);
-    (client->Ansichten.*liste).push_back(blatt);
-    blatt->Create();
+    if (AnsichtZeigen(blatt)) (client->Ansichten.*liste).push_back(blatt);
 }
 
 } // namespace

@@ -41,6 +41,27 @@ void hinweis(const char* text, const char* titel) {
     MessageBox(text, titel, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The considerable condensate mass as it was judged; an unknown judgement
+// has no text.
+std::string tauwasserText(const TEinfachBauteil& e) {
+    char menge[64];
+    std::snprintf(menge, sizeof menge, "%4.3lf", e.Diffusion.Tauwassermenge);
+    const std::string begruendung = "\n Begründung: " + e.Beschreibung;
+    switch (e.TauwassergrenzeAusgenommen) {
+    case 0:
+        return std::string("Erhebliche Tauwassermenge = ") + menge + " kg/m²!" +
+               "\n Bitte prüfen Sie, ob Tauwassermenge unbedenklich ist!";
+    case 1:
+        return std::string("Die Tauwassermenge = ") + menge + " kg/m²!" +
+               "\n wird als unbedenklich eingestuft! " + begruendung;
+    case 2:
+        return std::string("Die Tauwassermenge = ") + menge + " kg/m²!" +
+               "\n wird als bedenklich eingestuft! " + begruendung;
+    default:
+        return {};
+    }
+}
+
 std::string projektname(const TRBauteil& t) {
     const TGesamtProjekt* g = Korpus().AktuellesProjekt;
     return t.Nummer == TRBauteil::KeineNummer || !g ? std::string() : g->GetFileName(true);
@@ -167,11 +188,10 @@ void TemperaturverlaufZeigen(TRBauteil& bauteil, const TEinfachBauteil& e) {
     const std::string projekt = projektname(bauteil);
     auto* w = new BauteilTempAnsicht(*client, "Temperaturverlauf in Bauteil " + bauteil.Name,
                                      projekt.c_str(), &bauteil, e.Nummer);
-    client->Ansichten.TempDiagramme.push_back(w);
-    w->Create();
+    if (AnsichtZeigen(w, w->Maximiert())) client->Ansichten.TempDiagramme.push_back(w);
 }
 
-void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& e,
+void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& e, GlaserHinweise hinweise,
                           const std::function<void()>& tauwasserBeurteilen) {
     const char* titel = "Glaser - Diagramm anzeigen";
     if (e.kWertVorgegeben)
@@ -183,22 +203,17 @@ void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& e,
             return hinweis("Inhomogene Schicht im Bauteil! Keine Diffusionsberechnung möglich!",
                            titel);
 
-    if (!e.FeuchteErfuellt) {
+    if (hinweise == GlaserHinweise::Projekt || !e.FeuchteErfuellt) {
         const auto& f = e.Diffusion.Nachweisfehler;
         if (f[0])
             hinweis("Verdunstungsmenge ist kleiner als Tauwassermenge!\n Das Bauteil ist nicht "
                     "unbedenklich in Bezug auf Feuchte!",
                     "Glaser-Diagramm");
-        if (f[1] && e.TauwassergrenzeAusgenommen == 0) {
-            if (tauwasserBeurteilen) {
-                tauwasserBeurteilen();
-            } else {
-                char text[200];
-                std::snprintf(text, sizeof text, "%s%4.3lf%s%s",
-                              "Erhebliche Tauwassermenge = ", e.Diffusion.Tauwassermenge, " kg/m²!",
-                              "\n Bitte prüfen Sie, ob Tauwassermenge unbedenklich ist!");
-                hinweis(text, "Glaser-Diagramm");
-            }
+        if (f[1] && hinweise == GlaserHinweise::Editor) {
+            if (e.TauwassergrenzeAusgenommen == 0 && tauwasserBeurteilen) tauwasserBeurteilen();
+        } else if (f[1]) {
+            if (const std::string text = tauwasserText(e); !text.empty())
+                hinweis(text.c_str(), "Glaser-Diagramm");
         }
         if (f[4])
             hinweis("Tauwasserausfall an der Innenoberfläche des Bauteils!", "Glaser-Diagramm");
@@ -221,8 +236,7 @@ void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& e,
     const std::string projekt = projektname(bauteil);
     auto* w = new BauteilGlaserAnsicht(*client, " Glaser-Diagramm: Bauteil " + bauteil.Name,
                                        projekt.c_str(), &bauteil, e.Nummer);
-    client->Ansichten.GlaserDiagramme.push_back(w);
-    w->Create();
+    if (AnsichtZeigen(w, w->Maximiert())) client->Ansichten.GlaserDiagramme.push_back(w);
 }
 
 void TBauteilDialog::TemperaturverlaufAnzeigen() {
@@ -230,5 +244,7 @@ void TBauteilDialog::TemperaturverlaufAnzeigen() {
 }
 
 void TBauteilDialog::GlaserDiagrammAnzeigen() {
-    if (bereich_) GlaserDiagrammZeigen(*bauteil_, *bereich_, [this] { TauwasserBeurteilen(); });
+    if (bereich_)
+        GlaserDiagrammZeigen(*bauteil_, *bereich_, GlaserHinweise::Editor,
+                             [this] { TauwasserBeurteilen(); });
 }

@@ -14,6 +14,7 @@
 #include "platform/gdi/ReferenceScreen.h"
 #include "platform/profile/Profile.h"
 #include "platform/window/CheckBox.h"
+#include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
 #include "platform/window/ListBox.h"
@@ -92,7 +93,11 @@ TBauteilBasisDialog::TBauteilBasisDialog(TWindow* parent, const TDialogResource&
     r.Command(IDC_INFO, [this] { BauteilInfo(); });
     SucheVerbinden(kKriterien, IDC_SUCHEN, {IDC_STANDARD, IDC_ALPHABET});
     r.Notify(IDC_LISTE, TN_SELCHANGE, [this] { AuswahlUebernehmen(); });
-    for (int id : {2490, 2498, 2481, 2000, 2010}) r.Command(id, [this, id] { Anzeigen(id); });
+    for (int id : {2490, 2498, 2481, 2000, 2010}) {
+        r.Command(id, [this, id] { Anzeigen(id); });
+        // From the main menu and tool bar too, also when no project is open.
+        r.CommandEnable(id, [](TCommandEnabler& ce) { ce.Enable(true); });
+    }
 }
 
 TBauteilBasisDialog::~TBauteilBasisDialog() = default;
@@ -241,7 +246,10 @@ void TBauteilBasisDialog::Anzeigen(int befehl) {
         if (bereich) TemperaturverlaufZeigen(*b, *bereich);
         break;
     case 2010:
-        if (bereich) GlaserDiagrammZeigen(*b, *bereich, nullptr);
+        // A catalogue file need not hold the moisture results (the shipped
+        // one holds none): the entry's climate gives them afresh.
+        b->FeuchteBerechnen(1);
+        if (bereich) GlaserDiagrammZeigen(*b, *bereich, GlaserHinweise::Katalog);
         break;
     default:
         break;

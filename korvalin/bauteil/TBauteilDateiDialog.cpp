@@ -113,7 +113,9 @@ TBauteilDateiDialog::TBauteilDateiDialog(TWindow* parent)
                      MenuItem(CM_AENDERN, "Ändern"), MenuItem(CM_LOESCHEN, "Löschen"),
                      MenuItem(CM_NAME, "Name"), MenuItem(CM_INFO, "Info"), MenuSeparator(),
                      MenuItem(CM_DATENBLATT, "Datenblatt"), MenuItem(11845, "Temperaturverlauf"),
-                     MenuItem(11844, "Periodischer Wärmeübergang")})})) {
+                     MenuItem(11844, "Periodischer Wärmeübergang"),
+                     MenuItem(12007, "Grafik: Temperaturverlauf"),
+                     MenuItem(12008, "Grafik: Glaser-Diagramm")})})) {
     auto& r = Responses();
     r.Command(IDHELP, [] { HilfeZeigen(1111); });
     const auto befehl = [&r](std::initializer_list<int> ids, auto f) {

@@ -87,7 +87,9 @@ std::vector<TMenuResource> schichtMenue() {
                        MenuItem(D::CM_OPTIMIEREN, "Optimieren"), MenuSeparator(),
                        MenuItem(D::CM_DATENBLATT, "Datenblatt"),
                        MenuItem(D::CM_TEMPERATURVERLAUF, "Temperaturverlauf"),
-                       MenuItem(D::CM_PERIODISCH, "Periodischer Wärmeübergang"), MenuSeparator(),
+                       MenuItem(D::CM_PERIODISCH, "Periodischer Wärmeübergang"),
+                       MenuItem(D::CM_TEMPERATURFENSTER, "Grafik: Temperaturverlauf"),
+                       MenuItem(D::CM_GLASERFENSTER, "Grafik: Glaser-Diagramm"), MenuSeparator(),
                        MenuItem(D::CM_BAUTEIL_IN_DATEI, "Bauteil in Datei speichern"),
                        MenuItem(D::CM_BAUSTOFF_IN_DATEI, "Baustoff in Datei speichern")})};
 }
@@ -173,6 +175,11 @@ TBauteilDialog::TBauteilDialog(TWindow* parent, TRBauteil* bauteil, int bereich,
         r.Command(id, [this] { PeriodenDatenblatt(); });
     for (int id : {int(CM_TEMPERATURDATEN), int(CM_TEMPERATURVERLAUF)})
         r.Command(id, [this] { TemperaturDatenblatt(); });
+    // The main menu's and tool bar's diagrams and sheets serve the editor
+    // also when no project is open.
+    for (int id : {int(CM_TEMPERATURDIAGRAMM), int(CM_GLASERDIAGRAMM), int(CM_BAUTEILDATEN),
+                   int(CM_PERIODENDATEN), int(CM_TEMPERATURDATEN)})
+        r.CommandEnable(id, [](TCommandEnabler& ce) { ce.Enable(true); });
 
     const auto aufSchicht = [this](TCommandEnabler& ce) {
         const int z = AusgewaehlteZeile();

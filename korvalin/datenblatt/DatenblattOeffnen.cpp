@@ -2,19 +2,14 @@
 
 #include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/korpusMDIClient.h"
 
 namespace {
 template <class Fenster>
 TWindow* zeigen(korpusMDIClient& client, int art) {
     auto* w = new Fenster(client, BlattartAngaben(art).Titel, art);
-    if (!w->Create()) {
-        delete w;
-        return nullptr;
-    }
-    w->ShowWindow(GetScreenSize().cx < 1000 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    w->BringWindowToTop();
-    return w;
+    return AnsichtZeigen(w, GetScreenSize().cx < 1000) ? w : nullptr;
 }
 } // namespace
 

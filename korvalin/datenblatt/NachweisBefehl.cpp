@@ -72,13 +72,7 @@ template <class Fenster>
 void oeffnen(const char* titel, int art, const NachweisAuftrag& a) {
     korpusMDIClient* client = Korpus().Client;
     if (!client) return;
-    auto* w = new Fenster(*client, titel, art, a.Umfang, a.Bauteile, a.Fenster);
-    if (!w->Create()) {
-        delete w;
-        return;
-    }
-    w->ShowWindow(SW_SHOWNORMAL);
-    w->BringWindowToTop();
+    AnsichtZeigen(new Fenster(*client, titel, art, a.Umfang, a.Bauteile, a.Fenster));
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 // The project dialog's commands that open the sheets of one component or
-// window: its data sheet, the comparison of its temperature profiles and its
-// periodic heat transfer. An open sheet of the same subject comes to the top.
+// window: its data sheet, the comparison of its temperature profiles, its
+// periodic heat transfer and its two diagrams. An open sheet or diagram of
+// the same subject comes to the top.
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/projekt/TProjektDialog.h"
 #include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
 #include "stammwerk/modell/TPBauteil.h"
@@ -29,16 +32,14 @@ bool nachVorn(std::vector<TWindow*>& liste, Passt passt) {
     return false;
 }
 
-template <class Fenster>
-void zeigen(Fenster* w, std::vector<TWindow*>& liste) {
-    if (!w->Create()) {
-        delete w;
-        return;
-    }
-    liste.push_back(w);
-    w->ShowWindow(SW_SHOWNORMAL);
-    w->BringWindowToTop();
+void zeigen(TMDIChild* w, std::vector<TWindow*>& liste) {
+    if (AnsichtZeigen(w)) liste.push_back(w);
 }
+
+const char* const kKeineProjektbauteile = "Keine Projekt-Bauteile / Fenster vorhanden!";
+const char* const kKeineReferenzbauteile = "Keine Referenz-Bauteile / Fenster vorhanden!";
+const char* const kTemperaturFenster =
+    "Sie haben ein Fenster ausgewählt!\n\nTemperaturverlauf läßt sich nicht anzeigen";
 
 // The first area range that has layers; null for none.
 TEinfachBauteil* ersterMitSchichten(TRBauteil& t) {
@@ -117,43 +118,34 @@ bool TProjektDialog::TemperaturPruefen(TRBauteil& bauteil, const char* titel) {
     return true;
 }
 
+TRBauteil* TProjektDialog::BauteilWaehlen(const Auswahltexte& t) {
+    const auto nein = [](const char* text, const char* titel) {
+        MessageBox(text, titel, kWarnung);
+        return nullptr;
+    };
+    if (HuellBaumAktiv) {
+        if (AuswahlPBauteil && AuswahlPBauteil->RBauteil) return AuswahlPBauteil->RBauteil;
+        if (AuswahlPFenster) return nein(t.fenster, t.fensterTitel);
+        if (AuswahlFassade) return nein(t.fassade, t.titel);
+        return nein(t.keineProjektbauteile, t.titel);
+    }
+    if (AuswahlRBauteil) return AuswahlRBauteil;
+    if (AuswahlRFenster) return nein(t.fenster, t.fensterTitel);
+    if (AuswahlGruppe >= 0) return nein(t.oberbegriff, t.titel);
+    return nein(t.keineReferenzbauteile, t.keineReferenzTitel);
+}
+
 void TProjektDialog::TemperaturVergleichsblatt() {
     const char* const titel = "Temperaturverlauf anzeigen";
-    const char* const fensterText =
-        "Sie haben ein Fenster ausgewählt!\n\nTemperaturverlauf läßt sich nicht anzeigen";
-    TRBauteil* bauteil = nullptr;
-    if (HuellBaumAktiv) {
-        if (AuswahlPBauteil && AuswahlPBauteil->RBauteil)
-            bauteil = AuswahlPBauteil->RBauteil;
-        else if (AuswahlPFenster) {
-            MessageBox(fensterText, "Temperaturverlauf anzeigen!", kWarnung);
-            return;
-        } else if (AuswahlFassade) {
-            MessageBox("Temperaturverlauf anzeigen nicht möglich.\nSie haben eine Fassade "
-                       "ausgewählt. Wählen Sie ein Bauteil aus!",
-                       titel, kWarnung);
-            return;
-        } else {
-            MessageBox("Keine Projekt-Bauteile / Fenster vorhanden!", titel, kWarnung);
-            return;
-        }
-    } else {
-        if (AuswahlRBauteil)
-            bauteil = AuswahlRBauteil;
-        else if (AuswahlRFenster) {
-            MessageBox(fensterText, "Temperaturverlauf anzeigen!", kWarnung);
-            return;
-        } else if (AuswahlGruppe >= 0) {
-            MessageBox("Temperatur anzeigen nicht möglich.\nSie haben einen Oberbegriff "
-                       "ausgewählt. Wählen Sie ein Bauteil aus!",
-                       titel, kWarnung);
-            return;
-        } else {
-            MessageBox("Keine Referenz-Bauteile / Fenster vorhanden!", "Temperaturverlauf öffnen",
-                       kWarnung);
-            return;
-        }
-    }
+    TRBauteil* bauteil = BauteilWaehlen(
+        {kKeineProjektbauteile, kTemperaturFenster, "Temperaturverlauf anzeigen!",
+         "Temperaturverlauf anzeigen nicht möglich.\nSie haben eine Fassade ausgewählt. Wählen "
+         "Sie ein Bauteil aus!",
+         kKeineReferenzbauteile, "Temperaturverlauf öffnen",
+         "Temperatur anzeigen nicht möglich.\nSie haben einen Oberbegriff ausgewählt. Wählen Sie "
+         "ein Bauteil aus!",
+         titel});
+    if (!bauteil) return;
     // The checks only tell; the sheet opens in any case.
     TemperaturPruefen(*bauteil, titel);
     korpusMDIClient* client = Client ? Client : Korpus().Client;
@@ -185,4 +177,40 @@ void TProjektDialog::PeriodischesDatenblatt() {
     zeigen(new TPeriodenDatenWindow(*client, "Periodischer Wärmeübergang" + bauteil->Name, bauteil,
                                     11),
            a.PeriodenDaten);
+}
+
+void TProjektDialog::TemperaturDiagrammAnzeigen() {
+    const char* const titel = "Temperaturverlauf anzeigen";
+    TRBauteil* bauteil = BauteilWaehlen(
+        {kKeineProjektbauteile, kTemperaturFenster, "Temperaturverlauf anzeigen!",
+         "Temperaturverlauf anzeigen nicht möglich.\nSie haben eine Fassade ausgewählt. Wählen "
+         "Sie ein Bauteil oder ein Fenster aus!",
+         kKeineReferenzbauteile, "Temperaturverlauf öffnen",
+         "Temperatur anzeigen nicht möglich.\nSie haben einen Oberbegriff ausgewählt. Wählen Sie "
+         "ein Bauteil oder ein Fenster aus!",
+         titel});
+    if (!bauteil) return;
+    if (TEinfachBauteil* e = ersterMitSchichten(*bauteil))
+        TemperaturverlaufZeigen(*bauteil, *e);
+    else
+        MessageBox("Keine Bauteil - Schichten angelegt!", titel, kWarnung);
+}
+
+void TProjektDialog::GlaserDiagrammAnzeigen() {
+    const char* const titel = "Glaser-Diagramm anzeigen";
+    TRBauteil* bauteil = BauteilWaehlen(
+        {kKeineProjektbauteile,
+         "Sie haben ein Fenster ausgewählt!\n\nGlaser-Diagramm läßt sich nicht anzeigen",
+         "Glaser-Diagramm anzeigen!",
+         "Glaser-Diagramm anzeigen nicht möglich.\nSie haben eine Fassade ausgewählt. Wählen Sie "
+         "ein Bauteil oder ein Fenster aus!",
+         kKeineReferenzbauteile, "Glaser-Diagramm öffnen",
+         "Glaser-Diagramm anzeigen nicht möglich.\nSie haben einen Oberbegriff ausgewählt. Wählen "
+         "Sie ein Bauteil oder ein Fenster aus!",
+         titel});
+    if (!bauteil) return;
+    if (TEinfachBauteil* e = ersterMitSchichten(*bauteil))
+        GlaserDiagrammZeigen(*bauteil, *e, GlaserHinweise::Projekt);
+    else
+        MessageBox("Keine Bauteil - Schichten angelegt!", "Glaser - Diagramm anzeigen", kWarnung);
 }

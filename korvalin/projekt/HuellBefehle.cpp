@@ -323,4 +323,6 @@ void TProjektDialog::befehleEintragen() {
         r.Command(id, [this] { TemperaturVergleichsblatt(); });
     for (int id : {int(CM_PERIODISCH), 11842, 11843})
         r.Command(id, [this] { PeriodischesDatenblatt(); });
+    r.Command(CM_TEMPERATURDIAGRAMM, [this] { TemperaturDiagrammAnzeigen(); });
+    r.Command(CM_GLASERDIAGRAMM, [this] { GlaserDiagrammAnzeigen(); });
 }

@@ -212,12 +212,6 @@ void BauteilVergleichAnzeigen(TWindow* parent) {
         }
         return 0;
     };
-    auto* w = new TVergleichDatenWindow(*client, " Bauteilvergleich-Datenblatt ", l.Bauteil,
-                                        stelle(l), r.Bauteil, stelle(r), art);
-    if (!w->Create()) {
-        delete w;
-        return;
-    }
-    w->ShowWindow(SW_SHOWNORMAL);
-    w->BringWindowToTop();
+    AnsichtZeigen(new TVergleichDatenWindow(*client, " Bauteilvergleich-Datenblatt ", l.Bauteil,
+                                            stelle(l), r.Bauteil, stelle(r), art));
 }

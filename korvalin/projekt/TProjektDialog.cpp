@@ -110,7 +110,9 @@ TProjektDialog::TProjektDialog(TWindow* parent)
               {MenuItem(12100, "Ändern"), MenuItem(12101, "Bewegen"), MenuItem(12102, "Kopieren"),
                MenuItem(12103, "Löschen"), MenuSeparator(), MenuItem(12104, "Datenblatt"),
                MenuItem(11844, "Temperaturverlauf"), MenuItem(11842, "Periodischer Wärmeübergang"),
-               MenuSeparator(), MenuItem(12105, "Markieren")}));
+               MenuItem(CM_TEMPERATURDIAGRAMM, "Grafik: Temperaturverlauf"),
+               MenuItem(CM_GLASERDIAGRAMM, "Grafik: Glaser-Diagramm"), MenuSeparator(),
+               MenuItem(12105, "Markieren")}));
     menues_[2] = std::make_unique<TMenu>(menue(
         "Referenzbauteil bearbeiten",
         {MenuItem(12200, "Neu"), MenuItem(12201, "Aus Datei einfügen"), MenuItem(12202, "Ändern"),
@@ -118,7 +120,9 @@ TProjektDialog::TProjektDialog(TWindow* parent)
          MenuItem(12205, "Hüllfläche zuordnen"), MenuItem(12206, "Neu zuordnen"), MenuSeparator(),
          MenuItem(12207, "In Datei speichern"), MenuItem(12208, "Datenblatt"),
          MenuItem(11846, "Temperaturverlauf"), MenuItem(11843, "Periodischer Wärmeübergang"),
-         MenuSeparator(), MenuItem(12209, "Markieren")}));
+         MenuItem(CM_TEMPERATURDIAGRAMM, "Grafik: Temperaturverlauf"),
+         MenuItem(CM_GLASERDIAGRAMM, "Grafik: Glaser-Diagramm"), MenuSeparator(),
+         MenuItem(12209, "Markieren")}));
 
     // The column widths of the envelope tree, "0,0,0" when none were stored.
     TProfile ini("Einstellungen", "korpus.ini");

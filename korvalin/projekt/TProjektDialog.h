@@ -129,6 +129,23 @@ public:
     void BauteilFensterDatenblatt();
     void TemperaturVergleichsblatt();
     void PeriodischesDatenblatt();
+    // The temperature-profile diagram (2000) and the Glaser diagram (2010)
+    // of the chosen component.
+    void TemperaturDiagrammAnzeigen();
+    void GlaserDiagrammAnzeigen();
+    // The refusals of a command on one component, by what is chosen.
+    struct Auswahltexte {
+        const char* keineProjektbauteile;
+        const char* fenster;
+        const char* fensterTitel;
+        const char* fassade;
+        const char* keineReferenzbauteile;
+        const char* keineReferenzTitel;
+        const char* oberbegriff;
+        const char* titel;
+    };
+    // The chosen component type, or null after a refusal.
+    TRBauteil* BauteilWaehlen(const Auswahltexte& texte);
     // The checks of a component before its temperature profile: false after
     // a refusal shown under the caption.
     bool TemperaturPruefen(TRBauteil& bauteil, const char* titel);

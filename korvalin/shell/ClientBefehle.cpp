@@ -35,7 +35,9 @@ constexpr int kAnDenDialog[] = {CM_EINSTELLUNGEN,
                                 CM_WAERMEBEDARFSAUSWEIS,
                                 CM_BAUTEIL_FENSTERDATEN,
                                 CM_TEMPERATURVERLAUF,
-                                CM_PERIODISCH};
+                                CM_PERIODISCH,
+                                CM_TEMPERATURDIAGRAMM,
+                                CM_GLASERDIAGRAMM};
 
 constexpr uint32_t kWarnung = MB_OK | MB_ICONEXCLAMATION;
 

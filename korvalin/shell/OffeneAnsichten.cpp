@@ -22,6 +22,17 @@ void allenMelden(const std::vector<TWindow*>& liste, uintptr_t art, intptr_t ext
 
 } // namespace
 
+bool AnsichtZeigen(TMDIChild* w, bool maximiert) {
+    if (!w) return false;
+    if (!w->IsCreated() && !w->Create()) {
+        delete w;
+        return false;
+    }
+    w->ShowWindow(maximiert ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    w->BringWindowToTop();
+    return true;
+}
+
 void AnsichtSchliessen(TWindow*& w) {
     if (!w) return;
     TWindow* weg = w;

@@ -7,6 +7,7 @@
 #include <vector>
 
 class TEinfachBauteil;
+class TMDIChild;
 class TWindow;
 
 // A listed view that shows one component or window type answers whether
@@ -53,6 +54,9 @@ void ProjektNeuBerechnen(uintptr_t art, intptr_t extra);
 
 // Data sheets or diagrams that a save under a new name would leave stale.
 bool AusgabeWindowsOffen();
+// Makes a new view, shows it and brings it to the top; a view that cannot
+// be made is deleted and false returned.
+bool AnsichtZeigen(TMDIChild* ansicht, bool maximiert = false);
 // Destroys one view and clears the pointer that held it.
 void AnsichtSchliessen(TWindow*& ansicht);
 // Destroys every output window that shows the project's data.

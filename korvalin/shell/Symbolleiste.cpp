@@ -116,6 +116,21 @@ void eintragen() {
                                               .AddLine({5, 4}, {11, 11}, kRot)
                                               .AddLine({11, 11}, {14, 12}, kRot));
     {
+        // The temperature line through the layers of a cross-section.
+        TPicture p;
+        RegisterPicture(CM_TEMPERATURDIAGRAMM, Schichten(p, 4, 2, 15)
+                                                   .AddLine({1, 3}, {4, 4}, kRot)
+                                                   .AddLine({4, 4}, {12, 12}, kRot)
+                                                   .AddLine({12, 12}, {15, 13}, kRot));
+    }
+    // The saturation pressure above the falling vapour pressure.
+    RegisterPicture(CM_GLASERDIAGRAMM, TPicture()
+                                           .AddRect({1, 1, 15, 15}, kTinte, kPapier)
+                                           .AddLine({2, 3}, {6, 7}, kRot)
+                                           .AddLine({6, 7}, {14, 12}, kRot)
+                                           .AddLine({2, 6}, {14, 13}, kBlau)
+                                           .AddLine({6, 1}, {6, 14}, kGrau));
+    {
         TPicture p;
         RegisterPicture(
             CM_IN_BAUTEILDATEI_SPEICHERN,
@@ -202,6 +217,10 @@ constexpr Eintrag kLeiste[] = {
     {CM_BAUTEIL_FENSTERDATEN, 0},
     {0, 6},
     {CM_TEMPERATURVERLAUF, 0},
+    {0, 2},
+    {CM_TEMPERATURDIAGRAMM, 0},
+    {0, 2},
+    {CM_GLASERDIAGRAMM, 0},
     {0, 6},
     {CM_IN_BAUTEILDATEI_SPEICHERN, 0},
     {CM_BAUTEILDATEI, 0},

@@ -226,10 +226,12 @@ TEST_F(Bauteilbrowser, AusgabeZeigtDieGewaehltenBauteile) {
     EXPECT_EQ(Meldungen().back().text, "Kein Bauteil ausgewählt!");
     EXPECT_EQ(Korpus().Ansichten.BtAusDatei, nullptr);
     zeileWaehlen(d, 0);
-    d.Ausgabe();
+    testsupport::LeftClick(*d.GetDlgItem(TBauteilDateiDialog::IDC_AUSGABE), {5, 5});
     ProcessEvents();
     auto* blatt = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.BtAusDatei);
     ASSERT_NE(blatt, nullptr);
+    EXPECT_TRUE(blatt->IsWindowVisible());
+    EXPECT_EQ(static_cast<TWindow*>(app->Client()->GetActiveMDIChild()), blatt);
     EXPECT_EQ(blatt->Blattart, 9);
     ASSERT_EQ(blatt->BauteilListe.size(), 1u);
     EXPECT_EQ(blatt->BauteilListe[0], d.Ausgewaehlt()[0]);

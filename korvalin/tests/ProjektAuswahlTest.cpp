@@ -144,8 +144,9 @@ TEST_F(Beispiel, Kontextmenues) {
         return v;
     };
     EXPECT_EQ(ids(0), (std::vector<int>{12000, 12001, 12002, 12003, 12004, 12005}));
-    EXPECT_EQ(ids(1), (std::vector<int>{12100, 12101, 12102, 12103, 12104, 11844, 11842, 12105}));
-    EXPECT_EQ(ids(2).size(), 12u);
+    EXPECT_EQ(ids(1), (std::vector<int>{12100, 12101, 12102, 12103, 12104, 11844, 11842, 2000, 2010,
+                                        12105}));
+    EXPECT_EQ(ids(2).size(), 14u);
     // On a heading the commands that need a type are off.
     for (auto [id, an] : popups.Calls()[2].items) {
         const bool typNoetig = id == 12202 || id == 12203 || id == 12205 || id == 12206 ||

@@ -46,6 +46,7 @@ TEST_F(Programm, MenuHundredHoldsTheCommandsWithTheirTexts) {
           "1040 &Löschen",
           "-",
           "1050 E&xport...",
+          "1060 CAD-Da&ten importieren",
           "-",
           "5001 &Einstellungen...",
           "5006 V&olumen...",
@@ -57,11 +58,26 @@ TEST_F(Programm, MenuHundredHoldsTheCommandsWithTheirTexts) {
           "-",
           "24310 &Beenden\tAlt+F4"}},
         {"&Ausgabe",
-         {"1190 &Nachweise", "-", "2600 &Wärmebedarfsausweis", "-", "2492 &Projektdaten",
-          "2491 &Hüllflächendaten", "2494 Bauteil-&Übersicht", "2493 &Volumen- und Flächendaten",
-          "2497 &Massenermittlung", "-", "2496 Ene&rgiedaten", "-", "2490 &Bauteil-/Fensterdaten",
-          "2481 &Temperaturverlauf", "2482 Ver&gleich: Bauteile",
-          "2498 &Periodischer Wärmedurchgang", "-", "9132 &Einstellungen"}},
+         {"1190 &Nachweise",
+          "-",
+          "2600 &Wärmebedarfsausweis",
+          "-",
+          "2492 &Projektdaten",
+          "2491 &Hüllflächendaten",
+          "2494 Bauteil-&Übersicht",
+          "2493 &Volumen- und Flächendaten",
+          "2497 &Massenermittlung",
+          "-",
+          "2496 Ene&rgiedaten",
+          "-",
+          "2490 &Bauteil-/Fensterdaten",
+          "2481 &Temperaturverlauf",
+          "2000 Gra&fik: Temperaturverlauf",
+          "2010 Grafik: G&laser-Diagramm",
+          "2482 Ver&gleich: Bauteile",
+          "2498 &Periodischer Wärmedurchgang",
+          "-",
+          "9132 &Einstellungen"}},
         {"&Dateien",
          {"4000 Bau&stoff-Datei bearbeiten...", "-", "4005 &Fenster-Datei bearbeiten...", "-",
           "4010 Bau&teil-Datei bearbeiten...", "3030 In Bauteil-/Fenster-&Datei speichern...",
@@ -101,10 +117,10 @@ TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
     ASSERT_NE(leiste, nullptr);
     // Buttons by command, separators as "|width".
     const std::vector<std::string> erwartet = {
-        "999",  "1000",  "|6",    "1010", "1020", "|6",   "5001",  "5006", "|6",
-        "1190", "|6",    "2492",  "|2",   "2491", "|2",   "2494",  "|2",   "2493",
-        "|2",   "2490",  "|6",    "2481", "|6",   "3030", "4010",  "4000", "4005",
-        "|6",   "24337", "24340", "|6",   "2495", "|6",   "12500", "|6",   "24380"};
+        "999",  "1000", "|6",    "1010",  "1020", "|6",   "5001", "5006",  "|6",   "1190",
+        "|6",   "2492", "|2",    "2491",  "|2",   "2494", "|2",   "2493",  "|2",   "2490",
+        "|6",   "2481", "|2",    "2000",  "|2",   "2010", "|6",   "3030",  "4010", "4000",
+        "4005", "|6",   "24337", "24340", "|6",   "2495", "|6",   "12500", "|6",   "24380"};
     std::vector<std::string> gadgets;
     for (int i = 0; i < leiste->GadgetCount(); ++i) {
         auto* g = leiste->GadgetAt(i);
@@ -128,10 +144,12 @@ TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
     // Without a project: new, open, the catalogue files, the regulation and help.
     EXPECT_EQ(frei(), (std::vector<int>{999, 1000, 4010, 4000, 4005, 12500, 24380}));
     Korpus().ProjektOffen = true;
-    // The component and temperature sheets (2490, 2481) go to the project
-    // dialog; the views' own commands (3030, print) wait for their views.
-    EXPECT_EQ(frei(), (std::vector<int>{999, 1000, 1010, 1020, 5001, 5006, 1190, 2492, 2491, 2494,
-                                        2493, 2490, 2481, 4010, 4000, 4005, 2495, 12500, 24380}));
+    // The component and temperature sheets and the two diagrams (2490, 2481,
+    // 2000, 2010) go to the project dialog; the views' own commands (3030,
+    // print) wait for their views.
+    EXPECT_EQ(frei(),
+              (std::vector<int>{999,  1000, 1010, 1020, 5001, 5006, 1190, 2492, 2491,  2494, 2493,
+                                2490, 2481, 2000, 2010, 4010, 4000, 4005, 2495, 12500, 24380}));
 }
 
 TEST_F(Programm, StatusBarTellsThatNoProjectIsOpen) {
