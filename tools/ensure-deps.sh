@@ -28,6 +28,18 @@ ensure_packages() {
   fi
 }
 
+# The calculators the "Taschenrechner" command tries, in its order; when
+# none is on the path, xcalc (package x11-apps) is installed.
+KORVALIN_CALCULATORS=(gnome-calculator kcalc galculator qalculate-gtk xcalc)
+
+ensure_calculator() {
+  local c
+  for c in "${KORVALIN_CALCULATORS[@]}"; do
+    if command -v "$c" >/dev/null 2>&1; then return 0; fi
+  done
+  ensure_packages x11-apps
+}
+
 ensure_german_locale() {
   if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Making locale de_DE.UTF-8"

@@ -3,15 +3,18 @@
 // the registry store's key "Korvalin.Document\shell\open\command" of
 // HKEY_CLASSES_ROOT gets the program path followed by " %1", and the
 // desktop gets an application entry "korvalin.desktop" that opens a file
-// with the program. Neither maps the extension ".pro" to the program (the
-// original never did, and ".pro" is also a qmake project file). Failures
-// are not reported: the start goes on.
+// with the program. A MIME type of its own (shared-mime-info package
+// beside the applications folder) names project files by their glob and
+// the header's format identifier, so that a ".pro" of qmake, which shares
+// the glob, stays a text file; the desktop entry handles that type.
+// Failures are not reported: the start goes on.
 #include <filesystem>
 
 class RegistryStore;
 
 inline constexpr const char* kVerknuepfungSchluessel =
     "HKEY_CLASSES_ROOT\\Korvalin.Document\\shell\\open\\command";
+inline constexpr const char* kProjektMimeTyp = "application/x-korvalin-projekt";
 
 void DateiVerknuepfungSchreiben(RegistryStore& registry, const std::filesystem::path& programm,
                                 const std::filesystem::path& anwendungen);

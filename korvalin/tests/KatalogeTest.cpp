@@ -43,7 +43,7 @@ TEST_F(Kataloge, TheShippedFilesOpenWithTheirEntries) {
     EXPECT_EQ(k.Baustoffe()->Baustoffe().GetItemsInContainer(), 54u);
     EXPECT_EQ(k.Fenster()->Liste().GetItemsInContainer(), 14u);
     EXPECT_EQ(k.Bauteile()->Liste().GetItemsInContainer(), 8u);
-    EXPECT_EQ(k.Orte()->Liste().size(), 1u);
+    EXPECT_EQ(k.Orte()->Liste().size(), 2u);
     EXPECT_EQ(k.Brennstoffe()->Liste().size(), 10u);
     EXPECT_EQ(k.Orte(), k.Orte()) << "read once";
 }

@@ -232,8 +232,13 @@ TEST(Daten, LocationAndFuelListsLoad) {
     TOrtSammlung orte(daten);
     EXPECT_EQ(orte.Oeffnen(1), 1);
     EXPECT_EQ(orte.Oeffnen(2), 1);
-    ASSERT_EQ(orte.Liste().size(), 1u);
-    EXPECT_DOUBLE_EQ(orte.Liste()[0].Gradtagzahl, 3500); // 84 kKh/a / 24 h/d
+    // Sorted by name: Leipzig-Holzhausen 1961-1990 by the monthly rule (see
+    // data/src/quellen.md), then the regulation's value 84 kKh/a / 24 h/d.
+    ASSERT_EQ(orte.Liste().size(), 2u);
+    EXPECT_EQ(orte.Liste()[0].Name, "Leipzig");
+    EXPECT_DOUBLE_EQ(orte.Liste()[0].Gradtagzahl, 3729);
+    EXPECT_EQ(orte.Liste()[1].Name, "Nach Wärmeschutzverordnung");
+    EXPECT_DOUBLE_EQ(orte.Liste()[1].Gradtagzahl, 3500);
 
     TBrennstoffSammlung brennstoffe(daten);
     EXPECT_EQ(brennstoffe.Oeffnen(), 1);

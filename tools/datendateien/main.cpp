@@ -13,6 +13,7 @@
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TReferenzSammlung.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -31,6 +32,9 @@ namespace {
 // line names the columns, fields are separated by ';'.
 using Zeile = std::map<std::string, std::string>;
 
+// Whether every row must name the source of its values in column "quelle".
+enum class Quelle { Pflicht, Keine };
+
 std::vector<std::string> teilen(const std::string& s, char trenner) {
     std::vector<std::string> teile;
     std::stringstream in(s);
@@ -40,7 +44,7 @@ std::vector<std::string> teilen(const std::string& s, char trenner) {
     return teile;
 }
 
-std::vector<Zeile> tabelle(const fs::path& pfad) {
+std::vector<Zeile> tabelle(const fs::path& pfad, Quelle quelle = Quelle::Pflicht) {
     std::ifstream in(pfad);
     if (!in) throw std::runtime_error("cannot read " + pfad.string());
     std::vector<std::string> spalten;
@@ -54,6 +58,9 @@ std::vector<Zeile> tabelle(const fs::path& pfad) {
         const auto felder = teilen(z, ';');
         if (spalten.empty()) {
             spalten = felder;
+            if (quelle == Quelle::Pflicht &&
+                std::find(spalten.begin(), spalten.end(), "quelle") == spalten.end())
+                throw std::runtime_error(pfad.string() + ": no column \"quelle\"");
             continue;
         }
         if (felder.size() != spalten.size())
@@ -62,6 +69,11 @@ std::vector<Zeile> tabelle(const fs::path& pfad) {
                                      std::to_string(spalten.size()));
         Zeile zeile;
         for (size_t i = 0; i < spalten.size(); ++i) zeile[spalten[i]] = felder[i];
+        // A value nobody can trace back is not shipped.
+        if (quelle == Quelle::Pflicht &&
+            zeile["quelle"].find_first_not_of(" \t") == std::string::npos)
+            throw std::runtime_error(pfad.string() + ":" + std::to_string(nr) +
+                                     ": row without a source (column \"quelle\")");
         zeilen.push_back(std::move(zeile));
     }
     return zeilen;
@@ -195,7 +207,8 @@ std::vector<TRBauteil> bauteileSchreiben(const fs::path& src, const fs::path& au
     TBauteilDatei d(aus);
     for (int k = 1; k < 3; ++k) pruefen(d.Oeffnen(k) == 0, "component catalogue not empty");
     std::vector<TRBauteil> bauteile;
-    for (const Zeile& z : tabelle(src / "bauteile.csv")) {
+    // The build-ups are examples made of sourced materials, not table values.
+    for (const Zeile& z : tabelle(src / "bauteile.csv", Quelle::Keine)) {
         auto t = std::make_unique<TRBauteil>();
         t->Bauteilart = u16(z, "art");
         t->Name = name(z, TRBauteil::kNameWidth);
