@@ -80,7 +80,19 @@ void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {
 }
 
 void TypeText(TWindow& w, const char* text) {
-    QTest::keyClicks(keyTarget(w), QString::fromUtf8(text));
+    QWidget* target = keyTarget(w);
+    for (const QChar c : QString::fromUtf8(text)) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(target, c.toLatin1());
+            continue;
+        }
+        // Umlauts and ß as a German keyboard sends them: the key of the
+        // capital letter (Qt's Latin-1 key codes), the character as its text.
+        const auto key = Qt::Key(c.toUpper().unicode());
+        const auto mods = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::sendKeyEvent(QTest::Press, target, key, QString(c), mods);
+        QTest::sendKeyEvent(QTest::Release, target, key, QString(c), mods);
+    }
 }
 
 void DragTo(TWindow& w, TPoint from, TWindow& over, TPoint to, uint32_t modKeys) {

@@ -139,6 +139,9 @@ void TFensterBearbeitenDialog::AusDateiEinfuegen() {
     TypNummernKopieren(gelesen.PFensterListe, bearbeitet_->PFensterListe);
     gelesen.Nummer = bearbeitet_->Nummer;
     gelesen.Name = bearbeitet_->Name;
+    // So does the description typed for it; a catalogue entry mostly has none.
+    if (const std::string typed = text(IDC_BEZEICHNUNG); !typed.empty())
+        Bezeichnung(gelesen) = typed;
     *bearbeitet_ = gelesen;
     ImAufbau = true;
     FensterdatenAnzeigen();

@@ -190,6 +190,8 @@ private:
     void randSchritt(TPoint client);
     void spaltenSchritt(TPoint client);
     std::unique_ptr<TBauteilEdit> editor_;
+    // The edited block's height when the edit began: typing never makes it smaller.
+    int editorMindesthoehe_ = 0;
     std::unique_ptr<TMenu> kontextmenue_;
     TRubberBand band_{*this};
     TRect altKoerper_;

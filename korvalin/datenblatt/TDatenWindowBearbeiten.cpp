@@ -260,6 +260,8 @@ void TDatenWindow::EvLButtonUp(uint32_t, TPoint) {
         ProjektNeuBerechnen(2, 0);
     }
     band_.Hide();
+    // A click without a drag took the mouse too: menus and tool bar need it back.
+    ReleaseCapture();
     Ziehen = false;
     SpalteZiehen = false;
     MarkeBlock = MarkeSpalte = -1;

@@ -208,6 +208,9 @@ void TDatenWindow::EvMouseWheel(uint32_t, int zDelta, TPoint) {
 }
 
 void TDatenWindow::EvKeyDown(uint32_t key, uint32_t, uint32_t) {
+    // Shift, Ctrl and Alt only change the next key: typing "A" into the
+    // editor must not end the edit at its Shift.
+    if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return;
     if (OffenerEditor()) NeuLayouten();
     const bool strg = GetKeyState(VK_CONTROL) < 0;
     const int v = sichtbareZeilen();

@@ -91,6 +91,8 @@ void TDatenWindow::BearbeitenBeginnen(TPoint client) {
 }
 
 void TDatenWindow::editorPlatzieren(int hoehe) {
+    // A height the user gave the block by its handle is kept while it holds the text.
+    hoehe = std::max(hoehe, editorMindesthoehe_);
     const TRect r = ClientRechteck(Block.Rechteck());
     editor_->MoveWindow(TRect(r.left, r.top, r.left + Block.Breite, r.top + hoehe), true);
     const int ende = int(editor_->GetText().size());
@@ -113,8 +115,12 @@ void TDatenWindow::EditorOeffnen() {
     editor_ = std::make_unique<TBauteilEdit>(this, EditorId, "", 0, 0, 0, 0, TextGrenze + 1, true);
     editor_->SchriftSetzen(Texte().Font(Textstil::Kommentar));
     editor_->Create();
+    // The lines are counted at the block's width, as typing counts them later.
+    const TRect r = ClientRechteck(Block.Rechteck());
+    editor_->MoveWindow(TRect(r.left, r.top, r.left + Block.Breite, r.top + r.Height()), false);
     editor_->ShowWindow(SW_SHOWNORMAL);
     if (Block.Text) editor_->SetText(*Block.Text);
+    editorMindesthoehe_ = Block.Unten - Block.Oben;
     letzteZeilenzahl = editor_->GetNumLines();
     editorPlatzieren((letzteZeilenzahl + 1) * Editorzeile);
     editor_->SetFocus();

@@ -269,7 +269,21 @@ void TLayoutDialog::KeinesAuswaehlen() {
 
 void TLayoutDialog::AusgewaehlteBauteile() {
     if (!checked(IDC_FEUCHTE)) check(IDC_FEUCHTE, true);
-    auswahlLeeren();
+    // The rows chosen so far are the ones meant: they stay chosen.
+    AuswahlLesen();
+}
+
+// A moisture proof of no component would print only its title page.
+void TLayoutDialog::CmOk() {
+    AuswahlLesen();
+    if (checked(IDC_FEUCHTE) && Gewaehlt == 0) {
+        MessageBox("Für den Feuchtenachweis ist kein Bauteil ausgewählt.\n"
+                   "Bitte wählen Sie mindestens ein Bauteil aus.",
+                   "Nachweise - Dialog", MB_OK | MB_ICONEXCLAMATION);
+        SichtbareListe()->SetFocus();
+        return;
+    }
+    TDialog::CmOk();
 }
 
 void TLayoutDialog::BedenklicheBauteile() {

@@ -58,6 +58,7 @@ public:
     TLayoutDialog(TWindow* parent, TLayoutDialogStruct* daten);
     ~TLayoutDialog() override;
     void SetupWindow() override;
+    void CmOk() override;
 
     void VerfahrenVorbelegen();
     void ListenFuellen();

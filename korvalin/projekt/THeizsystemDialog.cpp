@@ -218,6 +218,22 @@ void THeizsystemDialog::BrennstoffWaehlen() {
     SpaltentitelSetzen();
 }
 
+// An emptied fuel value is no 0: the user is asked for it, before any
+// page writes.
+bool THeizsystemDialog::CanClosePage() {
+    if (!IsCreated()) return true;
+    for (int id : {133, 134, 135, 136}) {
+        auto* e = Item<TEdit>(id);
+        if (!e || e->GetText().find_first_not_of(' ') != std::string::npos) continue;
+        SelectPage();
+        MessageBox("Bitte geben Sie einen Wert ein!", "Eingabe-Prüfung",
+                   MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+        e->SetFocus();
+        return false;
+    }
+    return true;
+}
+
 bool THeizsystemDialog::SaveData() {
     if (!TPropertyPage::SaveData()) return false;
     const auto& f = felder_;

@@ -17,6 +17,7 @@ public:
                       TWarmwasserbedarf warmwasser);
     void SetupWindow() override;
     bool SaveData() override;
+    bool CanClosePage() override;
     void CallHelp() override;
 
     void FaktorZeigen();

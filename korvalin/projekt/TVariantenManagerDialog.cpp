@@ -212,6 +212,18 @@ void TVariantenManagerDialog::CmOk() {
     EndDialog(IDOK);
 }
 
+// Choosing, copying and deleting take effect at once and cannot be undone
+// here, so Escape and the close box only end the dialog, keeping the comment.
+void TVariantenManagerDialog::CmCancel() {
+    if (liste_->IsEditing()) {
+        liste_->CloseEditor();
+        liste_->SetFocus();
+        return;
+    }
+    KommentarSpeichern();
+    EndDialog(IDCANCEL);
+}
+
 void TVariantenManagerDialog::kontextmenue() {
     liste_->SendMessage(WM_CANCELMODE);
     TrackPopupMenu(*menue_->GetSubMenu(0), GetMessagePos(), *this);

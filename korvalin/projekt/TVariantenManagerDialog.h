@@ -30,6 +30,7 @@ public:
     ~TVariantenManagerDialog() override;
     void SetupWindow() override;
     void CmOk() override;
+    void CmCancel() override;
 
     void Kopieren();
     void Loeschen();

@@ -64,8 +64,8 @@ void NeuesProjektAnlegen(korpusMDIClient& client) {
     ProjektWindowAnlegen(client);
     // The settings sheet of the new project, once the dialog offers it.
     if (k.ProjektDialog) k.ProjektDialog->EvCommand(CM_EINSTELLUNGEN, 0, 0);
-    StatusProjektAnzeigen();
-    StatusZustand(false);
+    // Settings entered in that sheet have changed the project already.
+    StatusAktualisieren();
 }
 
 void korpusMDIClient::CmProjektSchliessen() {

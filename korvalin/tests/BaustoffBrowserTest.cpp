@@ -9,9 +9,11 @@
 #include "platform/base/FileIO.h"
 #include "platform/base/TextCompare.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Control.h"
 #include "stammwerk/modell/TBaustoffDatei.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/UserInput.h"
 
 #include <functional>
 
@@ -301,6 +303,40 @@ TEST_F(Baustoffbrowser, Bild) {
     const auto bild =
         std::filesystem::path(ordner ? ordner : dirs.Dirs().temp.string()) / "baustoffdatei.png";
     ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
+}
+
+// "Schließen" closes the whole window: no empty frame stays behind, and the
+// next "Einfügen / Ersetzen" opens a live choice again.
+TEST_F(Baustoffbrowser, SchliessenSchliesstDasFensterUndEinfuegenOeffnetEsNeu) {
+    auto b = std::make_unique<TRBauteil>();
+    b->Name = "Wand";
+    b->FlaechenanteilNeu();
+    TBaustoff putz;
+    putz.Name = "Putz";
+    putz.Lambda = 0.7;
+    putz.Schichtdicke = 15;
+    b->Flaechenanteile[0].SchichtHinzufuegen(-1, &putz);
+    auto& editor = *BauteilEditorOeffnen(*app->Client(), b.get(), 0, nullptr, false);
+    ProcessEvents();
+    const auto klick = [](TWindow* w) {
+        ASSERT_NE(w, nullptr);
+        const TRect r = w->GetClientRect();
+        testsupport::LeftClick(*w, {r.Width() / 2, r.Height() / 2});
+        ProcessEvents();
+    };
+    for (int runde = 0; runde < 2; ++runde) {
+        klick(editor.GetDlgItem(TBauteilDialog::IDC_EINFUEGEN));
+        auto* fenster = dynamic_cast<TDateiWindow*>(app->Client()->BaustoffWahlFenster);
+        ASSERT_NE(fenster, nullptr) << runde;
+        ASSERT_NE(fenster->Dialog, nullptr);
+        EXPECT_TRUE(fenster->Dialog->IsCreated()) << runde;
+        klick(fenster->Dialog->GetDlgItem(IDOK));
+        EXPECT_EQ(app->Client()->BaustoffWahlFenster, nullptr) << runde;
+    }
+    // The catalogue window alike.
+    auto& katalog = Baustoffe();
+    klick(katalog.GetDlgItem(IDOK));
+    EXPECT_EQ(app->Client()->BaustoffDateiFenster, nullptr);
 }
 
 } // namespace

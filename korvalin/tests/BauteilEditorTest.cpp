@@ -24,6 +24,7 @@
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPBauteil.h"
+#include "testsupport/DialogFit.h"
 #include "testsupport/UserInput.h"
 
 #include <algorithm>
@@ -458,6 +459,24 @@ TEST_F(Editor, FlaecheDesProjektbauteilsMitDemRechner) {
 
 // A window smaller than the dialog scrolls over it by keys: Page Up and
 // Down by a page, the arrows by a line; Home and End leave it.
+TEST_F(Editor, InDerVorgabegroesseLiegtAllesImFenster) {
+    auto& d = Oeffnen();
+    ASSERT_NE(d.Fenster, nullptr);
+    ASSERT_FALSE(d.Fenster->IsZoomed()) << "the screen of the tests is wide enough";
+    const auto fehler = testsupport::FitProblems(d);
+    std::string alle;
+    for (const auto& t : fehler) alle += t + "\n";
+    EXPECT_TRUE(fehler.empty()) << alle;
+    // OK and Cancel within reach of a click, the table's right edge in view.
+    const TRect sichtbar = d.GetClientRect();
+    for (int id : {int(IDOK), int(IDCANCEL), int(TBauteilDialog::IDC_TYP)}) {
+        const TRect r = d.GetDlgItem(id)->GetWindowRect();
+        const TPoint unten = d.ScreenToClient({r.right, r.bottom});
+        EXPECT_LE(unten.x, sichtbar.right) << id;
+        EXPECT_LE(unten.y, sichtbar.bottom) << id;
+    }
+}
+
 TEST_F(Editor, KleinesFensterRolltMitTasten) {
     auto& d = Oeffnen();
     const auto oben = [&d](int id) {
@@ -473,7 +492,8 @@ TEST_F(Editor, KleinesFensterRolltMitTasten) {
     ProcessEvents();
     TScroller* s = d.GetScroller();
     ASSERT_NE(s, nullptr);
-    ASSERT_GT(s->GetXRange(), 0);
+    // The least width of the window shows the dialog's whole width; its height scrolls.
+    EXPECT_EQ(s->GetXRange(), 0);
     ASSERT_GT(s->GetYRange(), 0);
     // Laid out at the dialog's own size, shown from its top left corner.
     EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ);

@@ -2,15 +2,21 @@
 // sheets' preconditions and their messages, and the commands handed on to
 // the project dialog or to the parts still to come.
 #include "korvalin/shell/KorpusBefehle.h"
+#include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/TStatusBarZeit.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/base/Directories.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CommandEnabler.h"
+#include "platform/window/Control.h"
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/MDIChild.h"
+#include "platform/window/TextGadget.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "tauplot/property/TPropertyDialog.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/UserInput.h"
 
 namespace {
 
@@ -59,6 +65,26 @@ TEST_F(Clientbefehle, ProjectCommandsAreGreyedUntilAProjectIsOpen) {
     for (int id : immer) EXPECT_TRUE(frei(id)) << id;
     befehl(CM_PROJEKT_NEU);
     for (int id : mitProjekt) EXPECT_TRUE(frei(id)) << id;
+}
+
+TEST_F(Clientbefehle, ANewProjectShowsWhetherItsSettingsChangedIt) {
+    auto* bar = Korpus().StatusBar;
+    ASSERT_NE(bar, nullptr);
+    // OK on the settings sheet of the new project has changed it.
+    for (int knopf : {IDOK}) {
+        services.Dialogs().Expect([knopf](TDialog& d) {
+            d.ShowWindow(SW_SHOW);
+            testsupport::ProcessEvents();
+            TWindow* b = d.GetDlgItem(knopf);
+            ASSERT_NE(b, nullptr);
+            const TRect r = b->GetClientRect();
+            testsupport::LeftClick(*b, {r.Width() / 2, r.Height() / 2});
+        });
+        app->Frame()->SendMessage(WM_COMMAND, CM_PROJEKT_NEU, 0);
+        const bool geaendert = knopf == IDOK;
+        EXPECT_EQ(Korpus().ProjektGeaendert, geaendert);
+        EXPECT_EQ(bar->Zustandsfeld->GetText(), geaendert ? "Geändert" : "Nicht geändert");
+    }
 }
 
 TEST_F(Clientbefehle, SheetsWithoutPlacedItemsSayWhyTheyDoNotOpen) {

@@ -61,6 +61,17 @@ struct Seitenbearbeitung : Datenfenster {
     static TPoint Client(const TDatenWindow& w, int x, int y) {
         return {x + w.HOffset, y + w.VOffset};
     }
+    // The first text block, made 80 units taller by its bottom handle; its number.
+    int GestreckterTextblock(TDatenWindow& w) {
+        SeiteBearbeiten(w);
+        const int n = Textblock(w);
+        if (n <= 0) return n;
+        const TRect r = w.Bloecke[size_t(n)].Rechteck();
+        const int mitte = (r.left + r.right) / 2;
+        testsupport::Drag(w, Client(w, mitte, r.bottom - 2), Client(w, mitte, r.bottom + 78));
+        Pump();
+        return n;
+    }
     void WiederOeffnen() {
         app->Client()->CmProjektSchliessen();
         Pump();
@@ -138,17 +149,68 @@ TEST_F(Seitenbearbeitung, ZeilenumbruchLaesstDenBlockUmEineZeileWachsen) {
     }
 }
 
-TEST_F(Seitenbearbeitung, DreissigEinheitenAmGriffVerkleinernDieGespeicherteHoehe) {
+TEST_F(Seitenbearbeitung, GrossbuchstabenMitShiftBeendenDasBearbeitenNicht) {
     TDatenWindow* w = Oeffnen();
     SeiteBearbeiten(*w);
     const int n = Textblock(*w);
     ASSERT_GT(n, 0);
-    // Make the block tall enough to shrink first: 80 units by its bottom handle.
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    testsupport::DoubleClick(*w, Client(*w, r.left + 20, (r.top + r.bottom) / 2));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    // Shift, then the letter, as a keyboard sends a capital; Ctrl alike.
+    for (uint32_t taste : {uint32_t(VK_SHIFT), uint32_t(VK_CONTROL)}) {
+        testsupport::PressKey(*w, taste);
+        ASSERT_NE(w->OffenerEditor(), nullptr) << "key " << taste;
+    }
+    testsupport::PressKey(*w, VK_SHIFT);
+    for (const char* teil : {"W", "ä", "rmeschutz ", "Au", "ß", "enwand"}) {
+        testsupport::TypeText(*w, teil);
+        ASSERT_NE(w->OffenerEditor(), nullptr) << teil;
+    }
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    EXPECT_EQ(w->OffenerEditor()->GetText(), "Wärmeschutz Außenwand");
+}
+
+TEST_F(Seitenbearbeitung, KlickInDenBlockGibtDieMausWiederFrei) {
+    TDatenWindow* w = Oeffnen();
+    SeiteBearbeiten(*w);
+    const int n = Textblock(*w);
+    ASSERT_GT(n, 0);
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    // A click inside the block, on no handle, and one on its bottom handle.
+    for (TPoint p : {TPoint{r.left + 30, (r.top + r.bottom) / 2},
+                     TPoint{(r.left + r.right) / 2, r.bottom - 2}}) {
+        testsupport::LeftClick(*w, Client(*w, p.x, p.y));
+        Pump();
+        EXPECT_FALSE(w->HasCapture()) << p.x << "," << p.y;
+    }
+}
+
+TEST_F(Seitenbearbeitung, TippenBehaeltDieAmGriffGezogeneHoehe) {
+    TDatenWindow* w = Oeffnen();
+    const int n = GestreckterTextblock(*w);
+    ASSERT_GT(n, 0);
+    const int gezogen = w->Bloecke[size_t(n)].Hoehe;
+    ASSERT_GT(gezogen, 3 * 14);
+    const TRect r = w->Bloecke[size_t(n)].Rechteck();
+    const int mitte = (r.left + r.right) / 2;
+    testsupport::DoubleClick(*w, Client(*w, mitte, r.top + 20));
+    ASSERT_NE(w->OffenerEditor(), nullptr);
+    EXPECT_EQ(w->Bloecke[size_t(n)].Hoehe, gezogen);
+    testsupport::TypeText(*w, "Text");
+    EXPECT_EQ(w->Bloecke[size_t(n)].Hoehe, gezogen);
+    testsupport::PressKey(*w, VK_RETURN);
+    testsupport::TypeText(*w, "zweite Zeile");
+    EXPECT_EQ(w->Bloecke[size_t(n)].Hoehe, gezogen) << "two lines still fit the block";
+}
+
+TEST_F(Seitenbearbeitung, DreissigEinheitenAmGriffVerkleinernDieGespeicherteHoehe) {
+    TDatenWindow* w = Oeffnen();
+    // Tall enough to shrink first.
+    const int n = GestreckterTextblock(*w);
+    ASSERT_GT(n, 0);
     TRect r = w->Bloecke[size_t(n)].Rechteck();
     const int mitte = (r.left + r.right) / 2;
-    testsupport::Drag(*w, Client(*w, mitte, r.bottom - 2), Client(*w, mitte, r.bottom + 78));
-    Pump();
-    r = w->Bloecke[size_t(n)].Rechteck();
     const int vorher = w->Bloecke[size_t(n)].InnenHoehe;
     const int naechster = w->Bloecke[size_t(n + 1)].Oben;
     testsupport::Drag(*w, Client(*w, mitte, r.bottom - 2), Client(*w, mitte, r.bottom - 32));

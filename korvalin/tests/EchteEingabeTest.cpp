@@ -6,6 +6,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/window/Application.h"
 #include "platform/window/CheckBox.h"
+#include "platform/window/Control.h"
 #include "platform/window/Messages.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "stammwerk/tests/WSchVOHaus.h"
@@ -61,6 +62,37 @@ TEST_F(NachweiseMitMaus, KlickAufSchalterUndKnoepfe) {
     EXPECT_EQ(dialog.Execute(), IDOK);
     EXPECT_EQ(daten.Feuchte, 1);
     EXPECT_EQ(daten.Referenzbauteile, 1);
+}
+
+TEST_F(NachweiseMitMaus, FuerAusgewaehlteBehaeltDieWahl_OhneBauteilBleibtDerDialogOffen) {
+    using D = TLayoutDialog;
+    bool offenNachOk = false;
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        auto& d = dynamic_cast<D&>(dlg);
+        d.ShowWindow(SW_SHOW);
+        TApplication::PumpWaitingMessages();
+        ASSERT_EQ(d.Gewaehlt, 11);
+        Klick(d, D::IDC_FEUCHTE);
+        Klick(d, D::IDC_AUSGEWAEHLTE);
+        EXPECT_EQ(d.Item<TCheckBox>(D::IDC_AUSGEWAEHLTE)->GetCheck(), 1);
+        EXPECT_EQ(d.Gewaehlt, 11) << "the rows chosen stay chosen";
+        EXPECT_TRUE(d.GetDlgItem(D::IDC_INFO)->IsWindowEnabled());
+        // Nothing chosen: OK says so and the dialog stays.
+        Klick(d, D::IDC_KEINE);
+        services.Messages().Answer(IDOK);
+        Klick(d, IDOK);
+        ASSERT_EQ(services.Messages().Calls().size(), 1u);
+        EXPECT_EQ(services.Messages().Calls()[0].caption, "Nachweise - Dialog");
+        EXPECT_NE(services.Messages().Calls()[0].text.find("kein Bauteil"), std::string::npos);
+        offenNachOk = d.IsWindowVisible();
+        Klick(d, D::IDC_ALLE);
+        Klick(d, IDOK);
+    });
+    D dialog(nullptr, &daten);
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    EXPECT_TRUE(offenNachOk);
+    EXPECT_EQ(dialog.Gewaehlt, 11);
+    EXPECT_EQ(daten.FeuchteAusgewaehlte, 1);
 }
 
 using layouttest::LayoutBlattTest;

@@ -21,6 +21,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/ComboBox.h"
+#include "platform/window/Control.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
 #include "stammwerk/modell/TFensterDatei.h"
@@ -423,8 +424,15 @@ TEST_F(FensterEditor, AusDateiEinfuegenUebernimmtDieKatalogdaten) {
     auto wahl = std::make_shared<Wahl>();
     wahl->s = schluessel;
     Korpus().Editoren = wahl;
-    d.SendMessage(WM_COMMAND, WPARAM(D::IDC_AUS_DATEI), 0);
+    // The description typed before stays the project's, as its name does.
+    Tippen(D::IDC_BEZEICHNUNG, "Holzfenster IV 68");
+    TWindow* knopf = d.GetDlgItem(D::IDC_AUS_DATEI);
+    ASSERT_NE(knopf, nullptr);
+    const TRect r = knopf->GetClientRect();
+    testsupport::LeftClick(*knopf, {r.Width() / 2, r.Height() / 2});
     EXPECT_TRUE(Meldungen().empty());
+    EXPECT_EQ(Edit(D::IDC_BEZEICHNUNG).GetText(), "Holzfenster IV 68");
+    EXPECT_EQ(Bezeichnung(t), "Holzfenster IV 68");
     EXPECT_EQ(t.k_F, 0.9);
     EXPECT_EQ(t.g, 0.5);
     EXPECT_EQ(t.Name, name);

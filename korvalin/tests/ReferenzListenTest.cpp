@@ -12,6 +12,7 @@
 #include "platform/base/FileIO.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ComboBox.h"
+#include "platform/window/Control.h"
 #include "platform/window/Edit.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "tauplot/property/TPropertyDialog.h"
@@ -194,6 +195,37 @@ TEST_F(ReferenzListen, AFuelWithoutUnitHasHeatingValuesOfOneAndAFailedWriteKeeps
     ASSERT_EQ(gelesen.Liste().size(), 1u);
     EXPECT_EQ(gelesen.Liste()[0].Einheit, "[ - ]");
     EXPECT_EQ(gelesen.Liste()[0].Preis, 0.25);
+}
+
+TEST_F(ReferenzListen, AnEmptiedFuelValueIsRefusedAndTheSheetStaysOpen) {
+    TProjekt& p = Oeffnen();
+    Zeigen();
+    const double brennwert = p.Heizsystem.Brennstoff.Brennwert;
+    bool offen = false;
+    services.Messages().Answer(IDOK);
+    services.Dialogs().Expect([&](TDialog& d) {
+        auto& s = dynamic_cast<TPropertyDialog&>(d);
+        s.ShowWindow(SW_SHOW);
+        s.SelectTab(6);
+        auto* e = s.GetPageRef(6)->Item<TEdit>(134);
+        ASSERT_NE(e, nullptr);
+        e->SetFocus();
+        e->SetSelection(0, -1);
+        testsupport::PressKey(*e, VK_DELETE);
+        ASSERT_EQ(e->GetText(), "");
+        TWindow* ok = s.GetDlgItem(IDOK);
+        ASSERT_NE(ok, nullptr);
+        const TRect r = ok->GetClientRect();
+        testsupport::LeftClick(*ok, {r.Width() / 2, r.Height() / 2});
+        offen = !s.Ended();
+        s.CmCancel();
+    });
+    ASSERT_TRUE(dialog->EvCommand(5001, 0, 0));
+    EXPECT_TRUE(offen);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].text, "Bitte geben Sie einen Wert ein!");
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Eingabe-Prüfung");
+    EXPECT_EQ(p.Heizsystem.Brennstoff.Brennwert, brennwert);
 }
 
 TEST_F(ReferenzListen, TheHeatingPageTakesTheChosenFuelAndTheProgramsListFollows) {

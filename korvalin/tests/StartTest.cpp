@@ -16,6 +16,9 @@
 #include "platform/window/SeparatorGadget.h"
 #include "platform/window/StringTable.h"
 #include "platform/window/TextGadget.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <QWidget>
 
 namespace {
 
@@ -356,6 +359,13 @@ TEST_F(Programm, StartUpPictureClosesItselfByItsTimer) {
     ASSERT_NE(bild, nullptr);
     ASSERT_TRUE(bild->IsCreated());
     EXPECT_TRUE(bild->Resource().popup);
+    // Shown before the frame, it must still lie above it when the frame shows.
+    Pump();
+    EXPECT_TRUE(bild->IsWindowVisible());
+    QWidget* w = bild->GetImpl().widget.data();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     bild->SendMessage(WM_TIMER, TStartUpDialog::kTimer, 0);
     Pump();
     EXPECT_FALSE(bild->IsCreated());

@@ -5,8 +5,10 @@
 #include "korvalin/projekt/TVariantenManagerDialog.h"
 #include "korvalin/shell/KorpusBefehle.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Control.h"
 #include "platform/window/Edit.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "testsupport/UserInput.h"
 
 #include <algorithm>
 
@@ -167,6 +169,29 @@ TEST_F(Varianten, UnberuehrterKommentarAendertNichts) {
     });
     EXPECT_FALSE(Korpus().ProjektGeaendert);
     EXPECT_EQ(g->AktuellesProjekt->Nummer, 0);
+}
+
+// Choosing a variant takes effect at once and the dialog has only OK, as
+// copying and deleting cannot be taken back; Escape ends it as OK does and
+// keeps the comment typed.
+TEST_F(Varianten, EscapeBehaeltDenGetipptenKommentar) {
+    anlegen(2);
+    manager([](V& v) {
+        v.ShowWindow(SW_SHOW);
+        testsupport::ProcessEvents();
+        EXPECT_EQ(v.GetDlgItem(IDCANCEL), nullptr);
+        const auto zelle = v.Liste()->GetCellRect(1, 0);
+        ASSERT_TRUE(zelle.has_value());
+        testsupport::LeftClick(*v.Liste(), {zelle->left + 10, (zelle->top + zelle->bottom) / 2});
+        v.Kommentar()->SetFocus();
+        testsupport::TypeText(*v.Kommentar(), "gedämmt");
+        testsupport::PressKey(*v.Kommentar(), VK_ESCAPE);
+        EXPECT_TRUE(v.Ended());
+    });
+    EXPECT_EQ(g->AktuellesProjekt->Nummer, 1);
+    ASSERT_EQ(g->Projekte[1].Textliste2.GetItemsInContainer(), 1u);
+    EXPECT_EQ(g->Projekte[1].Textliste2[0].Text, "gedämmt");
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/window/Dialog.h"
 
+#include "platform/gdi/QtFonts.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
 #include "platform/window/Button.h"
@@ -16,9 +17,13 @@
 #include "platform/window/detail/TabChain.h"
 #include "platform/window/detail/WindowImpl.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -123,7 +128,9 @@ void TDialog::CreateNativeWidget() {
     d->setWindowTitle(window_detail::Qs(GetCaption()));
     d->setModal(modal_);
     if (resource_.popup) {
-        d->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        // An owned pop-up stays above its owner, also when the owner is
+        // shown after it.
+        d->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         d->setAttribute(Qt::WA_ShowWithoutActivating);
     }
     GetImpl().Adopt(d);
@@ -187,6 +194,13 @@ void TDialog::SetupWindow() {
     }
     TWindow::SetupWindow();
     auto* dlg = GetImpl().widget.data();
+    // The resources were laid out for 8-point "MS Sans Serif": in the
+    // desktop's wider font every text would outgrow its control.
+    if (dlg && !dlg->testAttribute(Qt::WA_SetFont)) {
+        QFont f(QString::fromStdString(MapFaceName("MS Sans Serif")));
+        f.setPixelSize(std::max(1, int(std::lround(8.0 * dlg->logicalDpiY() / 72.0))));
+        dlg->setFont(f);
+    }
     bool placed = resource_.size.cx > 0 && resource_.size.cy > 0;
     for (size_t i = 0; i < resource_.controls.size(); ++i)
         if (auto* w = resourceControls_[i]; w && !resource_.controls[i].rect.IsEmpty()) {
@@ -214,12 +228,20 @@ void TDialog::SetMinimumSize(TSize size) {
 TRect TDialog::MapDialogRect(const TRect& u) const {
     auto* w = GetImpl().widget.data();
     const QFontMetrics fm = w ? w->fontMetrics() : QFontMetrics(QFont());
-    // The base units of the dialog font (average width of the alphabet, line height).
-    const int cx = fm.horizontalAdvance(
-                       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+    // The base units of the dialog font (average width of the alphabet, line
+    // height), rounded as Windows rounds them: cut off, a control loses up
+    // to a sixth of its width.
+    const int cx = (fm.horizontalAdvance(
+                        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) +
+                    26) /
                    52;
-    const int cy = fm.height();
-    return {u.left * cx / 4, u.top * cy / 8, u.right * cx / 4, u.bottom * cy / 8};
+    // Windows' character height: ascent and descent, whole pixels up.
+    const QFontMetricsF fmf = w ? QFontMetricsF(w->font(), w) : QFontMetricsF(QFont());
+    const int cy = int(std::ceil(fmf.height()));
+    const auto map = [](int v, int base, int div) {
+        return int(std::lround(double(v) * base / div));
+    };
+    return {map(u.left, cx, 4), map(u.top, cy, 8), map(u.right, cx, 4), map(u.bottom, cy, 8)};
 }
 
 TControl* TDialog::GetDlgItem(int id) const {
@@ -265,10 +287,18 @@ void TDialog::EndDialog(int retValue) {
     result_ = retValue;
     ended_ = true;
     auto* d = qobject_cast<QDialog*>(GetImpl().widget.data());
-    if (modal_ && d && d->isVisible())
+    if (modal_ && d && d->isVisible()) {
         d->done(retValue);
-    else if (!modal_)
+    } else if (!modal_) {
+        // A frame shows nothing without its client dialog: closing the
+        // dialog closes the frame, after the dialog's handler has returned.
+        if (auto* frame = dynamic_cast<TFrameWindow*>(GetParent());
+            frame && frame->GetClientWindow() == this) {
+            frame->PostMessage(WM_CLOSE);
+            return;
+        }
         Destroy(retValue);
+    }
 }
 
 void TDialog::CloseWindow(int retValue) {
