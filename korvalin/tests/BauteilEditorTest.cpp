@@ -322,7 +322,7 @@ TEST_F(Editor, ZellenwerteDieDenNachweisVerfaelschenWerdenAbgelehnt) {
         testsupport::PressKey(*Tabelle().GetEditor(), VK_RETURN);
         EXPECT_EQ(Meldungen().back().text, f.meldung);
         EXPECT_EQ(Meldungen().back().caption, "Eingabe-Prüfung");
-        EXPECT_TRUE(Tabelle().IsEditing());
+        ASSERT_TRUE(Tabelle().IsEditing()); // the value was taken
         EXPECT_EQ(d.AktuellerBereich()->SchichtNr(0)->Lambda, vorher.Lambda);
         EXPECT_EQ(d.AktuellerBereich()->SchichtNr(0)->Schichtdicke, vorher.Schichtdicke);
         testsupport::PressKey(*Tabelle().GetEditor(), VK_ESCAPE);
