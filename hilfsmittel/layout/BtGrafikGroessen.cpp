@@ -78,7 +78,8 @@ LOGPEN LinieLesen(const std::string& text) {
         dbassert("layout", __LINE__);
         lp.lopnStyle = PS_SOLID;
     }
-    lp.lopnWidth.x = std::clamp(lp.lopnWidth.x, 1, 3);
+    // A width above 3 was reported by the parser and is used as read.
+    lp.lopnWidth.x = std::max(lp.lopnWidth.x, 1);
     return lp;
 }
 

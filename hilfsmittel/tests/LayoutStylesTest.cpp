@@ -85,7 +85,7 @@ TEST_F(LayoutStyles, ColourAndLineSettersCommute) {
     EXPECT_EQ(a.DampfdruckFarbe, kGruen);
 }
 
-TEST_F(LayoutStyles, GraphicValuesOutOfRangeAreBounded) {
+TEST_F(LayoutStyles, GraphicValuesOutOfRangeAreReported) {
     Global("[BauteilGrafik]\r\nTemperaturWFarbe=300,-1,0\r\nSattdampfFarbe=12,34\r\n"
            "DampfLinie=7,2\r\nSattdampfLinie=2,9\r\nTemperaturWLinie=0,0\r\n");
     ExpectAssertion(); // "12,34": too few numbers
@@ -95,7 +95,7 @@ TEST_F(LayoutStyles, GraphicValuesOutOfRangeAreBounded) {
     g.Laden(true, false);
     EXPECT_EQ(g.TemperaturWFarbe, TColor(44, 255, 0)); // low 8 bits: 300 - 256, -1 = 0xFF
     EXPECT_EQ(g.SattdampfFarbe, TColor::Black);
-    ExpectPen(*g.pDampfPen, PS_DOT, 3, kBlau, "width 7");
+    ExpectPen(*g.pDampfPen, PS_DOT, 7, kBlau, "width 7: reported, used as read");
     ExpectPen(*g.pSattdampfPen, PS_SOLID, 2, TColor::Black, "style 9");
     ExpectPen(*g.pTemperaturWPen, PS_SOLID, 1, TColor(44, 255, 0), "width 0");
     EXPECT_EQ(Assertions(), 3u);

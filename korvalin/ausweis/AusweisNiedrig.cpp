@@ -325,7 +325,10 @@ void FensterZeileNiedrig(TText& t, TDC& dc, const TPFenster& f, int zeile) {
     if (!Sichtbar(t)) return; // far from the view
     FontWahl text(dc, Arial(14));
     Schreiben(dc, ZahlMit(f.Nettoflaeche, "  "), Zelle(t, zeile, 2), kZeileRechts);
-    if (f.RFenster) Schreiben(dc, ZahlMit(f.RFenster->k_F, "  "), Zelle(t, zeile, 3), kZeileRechts);
+    // This certificate is that of low interior temperatures: single glazing
+    // counts with the proof's value.
+    if (f.RFenster)
+        Schreiben(dc, ZahlMit(f.Effektiver_k_F(0, 0), "  "), Zelle(t, zeile, 3), kZeileRechts);
 }
 
 void TeilflaechenTabelleNiedrig(TText& t, TDC& dc) {

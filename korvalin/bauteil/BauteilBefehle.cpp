@@ -24,6 +24,8 @@
 #include "stammwerk/modell/TPBauteil.h"
 #include "stammwerk/modell/TProjekt.h"
 
+#include <optional>
+
 void TBauteilDialog::BauteilTypBearbeiten() {
     const int index = bereich_ ? bereich_->Nummer : 0;
     const int zeile = AusgewaehlteZeile();
@@ -104,8 +106,15 @@ void TBauteilDialog::projektbauteilAktiviert(bool klick) {
 
 void TBauteilDialog::BauteilInDateiSpeichern() {
     auto kopie = std::make_unique<TRBauteil>(*bauteil_);
-    const auto name =
-        Input().InputBox("Bauteil in Bauteil-Datei speichern", "Bauteilname", kopie->Name, 30);
+    std::string vorgabe = kopie->Name;
+    std::optional<std::string> name;
+    // A component without a name cannot be found again in the catalogue.
+    while ((name = Input().InputBox("Bauteil in Bauteil-Datei speichern", "Bauteilname", vorgabe,
+                                    30)) &&
+           name->find_first_not_of(' ') == std::string::npos) {
+        MessageBox("Geben Sie einen Namen ein!", "Eingabe-Prüfung", MB_OK | MB_ICONEXCLAMATION);
+        vorgabe = *name;
+    }
     if (!name) return;
     kopie->Name = Abschneiden(*name, TRBauteil::kNameWidth);
     if (!PruefeSpeicherplatz(kopie->Speicherbedarf() + 512, "Bauteil einfügen")) return;

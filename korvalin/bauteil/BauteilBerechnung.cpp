@@ -1,6 +1,7 @@
 // The component editor's recalculation, the checks before changes are
 // accepted, closing with keeping or discarding the changes, and OK.
 #include "hilfsmittel/ProfileValues.h"
+#include "korvalin/bauteil/BauteilDiagramme.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
@@ -14,6 +15,7 @@
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Button.h"
+#include "platform/window/ComboBox.h"
 #include "stammwerk/modell/TBauteilDatei.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
@@ -67,6 +69,18 @@ int TBauteilDialog::AnforderungenPruefen() {
                    " Die Anforderungen der Wärmeschutzverordnung sind nicht erfüllt!",
                "Warnung Bauteilverfahren"))
         return 0;
+    // Every considerable condensate mass not yet judged is judged now, with
+    // its area range shown.
+    const int n = int(bauteil_->Flaechenanteile.GetItemsInContainer());
+    for (int i = 0; i < n; ++i) {
+        const TEinfachBauteil& e = bauteil_->Flaechenanteile[size_t(i)];
+        if (e.Diffusion.Nachweisfehler[1] == 0 || e.TauwassergrenzeAusgenommen != 0) continue;
+        BereichSetzen(i);
+        if (auto* liste = Item<TComboBox>(IDC_BEREICH)) liste->SetSelIndex(i);
+        ErgebnisseAnzeigen(0, 0, 0, 1);
+        SchichtTabelleFuellen();
+        TauwasserBeurteilen();
+    }
     return 1;
 }
 
@@ -91,6 +105,10 @@ bool TBauteilDialog::uebernehmen() {
 
 bool TBauteilDialog::verwerfen() {
     Korpus().BauteilDatenGeaendert = true;
+    // Area ranges added while editing go: so do their diagram windows.
+    const int alt = int(sicherung_->Flaechenanteile.GetItemsInContainer());
+    for (int i = alt; i < int(bauteil_->Flaechenanteile.GetItemsInContainer()); ++i)
+        BereichsDiagrammeSchliessen(*bauteil_, i);
     // The shown range goes with the restored ranges: keep only its number.
     const int bereichNummer = bereich_ ? bereich_->Nummer : 0;
     bereich_ = nullptr;

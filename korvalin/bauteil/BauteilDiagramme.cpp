@@ -93,3 +93,13 @@ TDiagrammWindow* DiagrammSuchen(const std::vector<TWindow*>& liste, const TRBaut
             return d;
     return nullptr;
 }
+
+void BereichsDiagrammeSchliessen(const TRBauteil& bauteil, int bereich) {
+    auto* c = Korpus().Client;
+    if (!c) return;
+    for (auto* liste : {&c->Ansichten.GlaserDiagramme, &c->Ansichten.TempDiagramme})
+        if (TWindow* w = DiagrammSuchen(*liste, bauteil, bereich)) {
+            std::erase(*liste, w);
+            AnsichtSchliessen(w);
+        }
+}

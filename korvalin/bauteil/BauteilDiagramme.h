@@ -49,3 +49,6 @@ public:
 // The open diagram of the same component type and area range, or null.
 TDiagrammWindow* DiagrammSuchen(const std::vector<TWindow*>& liste, const TRBauteil& bauteil,
                                 int bereich);
+// Closes the Glaser and temperature windows of that area range of the
+// component type, when open.
+void BereichsDiagrammeSchliessen(const TRBauteil& bauteil, int bereich);

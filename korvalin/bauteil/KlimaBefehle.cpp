@@ -8,6 +8,7 @@
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
+#include "stammwerk/feuchte/GlaserKonstanten.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TRBauteil.h"
 #include "tauplot/diagramm/DiagrammZahl.h"
@@ -217,6 +218,7 @@ void GlaserDiagrammZeigen(TRBauteil& bauteil, TEinfachBauteil& e, GlaserHinweise
         }
         if (f[4])
             hinweis("Tauwasserausfall an der Innenoberfläche des Bauteils!", "Glaser-Diagramm");
+        if (f[2]) hinweis(glaser::kVerdunstungAbgebrochen, "Glaser-Diagramm");
     }
     if (e.TauwasserInVerdunstungsperiode)
         MessageBox(bauteil.Feuchteoption

@@ -100,14 +100,19 @@ void TBauteilDialog::SchichtNeu() {
     b.VoreinstellungSpezifischeWaermekapazitaet();
     bereich_->SchichtHinzufuegen(short(r - 2), &b);
     aendernAbschliessen(r);
-    SchichtAendernDialog();
-    const TSchicht* s = bereich_ ? bereich_->SchichtNr(r - 1) : nullptr;
-    if (!s || s->Schluessel.IsSystemBaustoff()) return;
-    if (s->Mu == 0 || s->Zusatzwert1 == 0)
+    schichtAendern(false);
+    // Also after Cancel: the new layer starts with µ and λ = 0.
+    if (const TSchicht* s = bereich_ ? bereich_->SchichtNr(r - 1) : nullptr)
+        baustoffWerteWarnen(*s);
+}
+
+void TBauteilDialog::baustoffWerteWarnen(const TBaustoff& s) {
+    if (s.Schluessel.IsSystemBaustoff()) return;
+    if (s.Mu == 0 || s.Zusatzwert1 == 0)
         Warnung("Sie haben einen Baustoff mit µ-Werten = 0 ausgewählt.\nSetzen Sie die korrekten "
                 "µ-Werte ein!",
                 "Eingabe-Prüfung");
-    if (s->Lambda == 0)
+    if (s.Lambda == 0)
         Warnung("Sie haben einen Baustoff mit lambda-Wert = 0 ausgewählt.\nSetzen Sie den "
                 "korrekten lambda-Werte ein!",
                 "Eingabe-Prüfung");
@@ -146,6 +151,10 @@ void TBauteilDialog::BaustoffErsetzen(const std::vector<const TBaustoff*>& liste
 }
 
 void TBauteilDialog::SchichtAendernDialog() {
+    schichtAendern(true);
+}
+
+void TBauteilDialog::schichtAendern(bool warnen) {
     if (!bereich_) {
         Warnung("Kein Flächenbereich definiert!", "Schicht ändern");
         return;
@@ -170,6 +179,8 @@ void TBauteilDialog::SchichtAendernDialog() {
     if (ergebnis != IDOK) return;
     bereich_->SchichtAendern(short(r - 1), &kopie);
     aendernAbschliessen(r + 1);
+    // A λ of 0 would make the layer a near-perfect insulator in the proof.
+    if (warnen) baustoffWerteWarnen(kopie);
     if (kopie.Schluessel.IsBelueftet())
         luftschichtWarnung("Alle Schichten nach \n Nicht stehende Luftschicht \n bleiben "
                            "unberücksichtigt bei k-Wert- und Diffusionsberechnung!");
@@ -214,7 +225,7 @@ void TBauteilDialog::SchichtVerschieben(int quelle, int ziel, bool kopie) {
     bereich_->SchichtHinzufuegen(short(t), &schicht);
     int zeile;
     if (kopie) {
-        zeile = t + 2; // the copy
+        zeile = t > s ? t + 2 : t + 1; // the copy
     } else {
         bereich_->SchichtLoeschen(short(t > s ? s : s + 1));
         zeile = t > s ? t + 1 : t + 2;
@@ -294,6 +305,22 @@ bool TBauteilDialog::ZelleBearbeiten(int zeile, int spalte) {
     return schichten_->OpenEditor(zeile, spalte, std::move(stil));
 }
 
+// Values in range that would still break the proof: a layer of λ 0 counts as
+// a near-perfect insulator; a system layer keeps its resistance through λ,
+// which a thickness of 0 would set to 0.
+const char* TBauteilDialog::unbrauchbarerWert(int zeile, int spalte, double wert) const {
+    const TSchicht* s = zeile >= 1 ? bereich_->SchichtNr(zeile - 1) : nullptr;
+    if (!s || wert > 0) return nullptr;
+    const bool system = s->Schluessel.IsSystemBaustoff();
+    if (spalte == Lambda && !system)
+        return "Sie haben einen Baustoff mit lambda-Wert = 0 ausgewählt.\nSetzen Sie den "
+               "korrekten lambda-Werte ein!";
+    if (spalte == Dicke && system)
+        return "Ein Systembauteil braucht eine Dicke größer 0!\nSein Wärmedurchlaßwiderstand "
+               "ginge sonst verloren.";
+    return nullptr;
+}
+
 bool TBauteilDialog::ZelleUebernehmen() {
     if (!schichten_->IsEditing() || !bereich_) return false;
     const int zeile = schichten_->EditItem(), spalte = schichten_->EditColumn();
@@ -313,10 +340,15 @@ bool TBauteilDialog::ZelleUebernehmen() {
     } else {
         wert = DezimalLesen(text);
         const Bereich b = spaltenBereich(spalte);
-        if (wert < b.min || wert > b.max) {
+        // An empty cell is no number, and so in no range.
+        if (text.empty() || wert < b.min || wert > b.max) {
             MessageBox("Wert ist nicht im Bereich zwischen\n\n" + Zahl(0, b.min) + " und " +
                            Zahl(0, b.max) + "!",
                        "Eingabe-Prüfung", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+            return zurueck();
+        }
+        if (const char* grund = unbrauchbarerWert(zeile, spalte, wert)) {
+            MessageBox(grund, "Eingabe-Prüfung", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
             return zurueck();
         }
     }

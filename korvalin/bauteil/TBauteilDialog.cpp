@@ -5,6 +5,7 @@
 #include "korvalin/bauteil/TBauteilWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
+#include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TSftTree.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Mapping.h"
@@ -368,8 +369,9 @@ void TBauteilDialog::FlaechenheizungSchichtWaehlen() {
     bereich_->Heizschicht = uint16_t(i + 1);
     BauteilBerechnen(0, 0, 1);
     ProjektNeuBerechnen(2, 0);
-    // The layer list reaches the project and the catalogue only as a change.
-    Geaendert = true;
+    // The editor stays unmodified; a project component is changed in place,
+    // so the project itself must be saved.
+    if (Projektmodus) ProjektGeaendertSetzen(true);
     ErgebnisseAnzeigen(0, 0, 0, 1);
 }
 

@@ -182,6 +182,14 @@ private:
     void layout(int breite, int hoehe);
     void neuAusrichten();
     void luftschichtWarnung(const char* text);
+    // The change dialog on the selected layer; warns of µ or λ = 0 after OK
+    // when `warnen`.
+    void schichtAendern(bool warnen);
+    // The µ and λ warnings of an ordinary layer.
+    void baustoffWerteWarnen(const TBaustoff& s);
+    // The refusal text of an in-range cell value the proof cannot use; null
+    // when it can.
+    const char* unbrauchbarerWert(int zeile, int spalte, double wert) const;
 
     TRBauteil* bauteil_;                   // not owned: the project's or the catalogue's
     std::unique_ptr<TRBauteil> sicherung_; // the state at opening

@@ -1,6 +1,7 @@
 #include "korvalin/bauteil/TBauteilFlaechenBereicheDialog.h"
 
 #include "hilfsmittel/DoubleValidator2.h"
+#include "korvalin/bauteil/BauteilDiagramme.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TAnteilAendernDialog.h"
 #include "korvalin/shell/TSftTree.h"
@@ -171,6 +172,8 @@ void TBauteilFlaechenBereicheDialog::Loeschen() {
     Geaendert = true;
     for (auto& e : Bereiche)
         if (e->Nummer > z) --e->Nummer;
+    // The last number no longer exists: its diagrams would show nothing.
+    if (bauteil_) BereichsDiagrammeSchliessen(*bauteil_, int(Bereiche.size()));
     fuellen();
     if (!Bereiche.empty()) {
         AktuellerBereich = 0;

@@ -95,15 +95,16 @@ TDialogResource massnahmeRessource() {
     return r;
 }
 
-// The project's outside temperatures by kind of part: its climate record
-// carries the condensation period's ordinary, ground (KlimaWert1) and
-// unheated-room (KlimaWert2) values and the walls' evaporation value; roofs
-// take the standard 20 °C of their evaporation period.
+// The project's outside temperatures by kind of part, as its settings store
+// them: the condensation period's ordinary value, unheated rooms in
+// KlimaWert1, the ground in KlimaWert2; the evaporation period's surface
+// value of walls in the climate record, that of roofs in Wert20.
 struct Aussentemperaturen {
     double normal, erdreich, unbeheizt, wand, dach;
 };
 Aussentemperaturen aussentemperaturen(const TProjekt& p) {
-    return {p.Klima.ThetaE, p.Klima.KlimaWert1, p.Klima.KlimaWert2, p.Klima.ThetaOberflaeche_V, 20};
+    return {p.Klima.ThetaE, p.Klima.KlimaWert2, p.Klima.KlimaWert1, p.Klima.ThetaOberflaeche_V,
+            p.Wert20};
 }
 
 bool an(const TDialog& d, int id) {

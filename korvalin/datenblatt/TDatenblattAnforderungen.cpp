@@ -182,12 +182,16 @@ void TDatenblattBasis::ZusatzanforderungenUeberschrift(TDC& dc, int pass) {
 }
 
 void TDatenblattBasis::WaermeschutzGesamtergebnis(TDC& dc, int pass) {
+    // The words of the project dialog's verdict, so that screen and paper agree.
     const TProjekt* p = Projekt();
-    const bool ja = p && p->NachweisErfuellt != 0;
-    Titeltext = ja ? "\n Der Wärmeschutznachweis gemäß der Wärmeschutzverordnung von 1995 ist "
-                     "erfüllt. \n "
-                   : "\n Der Wärmeschutznachweis gemäß der Wärmeschutzverordnung von 1995 ist "
-                     "nicht erfüllt. \n ";
+    const bool gefuehrt = p && p->CanStartWSchVO() != 0;
+    const bool ja = gefuehrt && p->NachweisErfuellt != 0;
+    const std::string nachweis = "Der Wärmeschutznachweis gemäß der Wärmeschutzverordnung ";
+    Titeltext = "\n " + nachweis +
+                (!gefuehrt ? "konnte nicht durchgeführt werden!"
+                 : ja      ? "ist erfüllt!"
+                           : "ist NICHT erfüllt!") +
+                " \n ";
     absatz(*this, dc, Titeltext, !ja, pass);
 }
 
@@ -307,7 +311,7 @@ void TDatenblattBasis::RolladenkastenPruefung(TDC& dc, TEinfachBauteil* q, int p
 
 void TDatenblattBasis::HeizkoerperFensterPruefung(TDC& dc, const TRFenster* typ, const TPFenster*,
                                                   int pass) {
-    const double k = typ ? typ->k_F : 0;
+    const double k = typ ? FensterKWert(*typ) : 0;
     const bool nein = k > kHeizkoerperFenster;
     Titeltext = QTX_format(
         "%s%s%s%2.1lf%s%3.2lf%s",

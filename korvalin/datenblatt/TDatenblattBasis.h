@@ -326,6 +326,8 @@ public:
 
     // The current variant; null for sheets of no project.
     TProjekt* Projekt() const;
+    // The window type's k_F as the current variant's proof counts it.
+    double FensterKWert(const TRFenster& typ) const;
 
     // --- State of the page engine (the window and the drivers set it) ---
     TGesamtProjekt* Gesamtprojekt = nullptr;

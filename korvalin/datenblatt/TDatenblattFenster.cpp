@@ -172,13 +172,14 @@ void TDatenblattBasis::FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenst
             zeile(5, " Solare Gewinne QS  ",
                   {" -- ", " ", " -- ", " ", zahlText(5, sQS), " kWh/a ", " -- ", " "});
             l = 6;
-            if (fenster->k_F > kFensterKMaxAnlage3)
+            if (FensterKWert(*fenster) > kFensterKMaxAnlage3)
                 dc.SetTextColor(Texte().Farbe(Textstil::Warnung));
             zelle(0, 5, 6, " Prüfung nach Bauteilverfahren gemäß WSchVO, Anlage 3, Tabelle 1: ", 0,
                   1);
             zelle(5, 7, 6, QTX_format("%s%3.2lf%s", " max. k = ", kFensterKMaxAnlage3, " W/m²K "),
                   0, 1);
-            zelle(7, 9, 6, QTX_format("%s%3.2lf%s", " k = ", fenster->k_F, " W/m²K "), 0, 1);
+            zelle(7, 9, 6, QTX_format("%s%3.2lf%s", " k = ", FensterKWert(*fenster), " W/m²K "), 0,
+                  1);
             dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
             dc.SetTextColor(TColor::Black);
         }
@@ -191,6 +192,11 @@ void TDatenblattBasis::FensterHuelleTabelle(TDC& dc, TRFenster* fenster, TPFenst
     Block.InnenOben = Block.Oben;
     Block.Hoehe = Block.InnenHoehe = Block.Unten - Block.Oben;
     dc.SelectObject(alt);
+}
+
+double TDatenblattBasis::FensterKWert(const TRFenster& typ) const {
+    const TProjekt* p = Projekt();
+    return p ? typ.Rechen_k_F(p->Baumassnahme, p->NormaleInnentemperatur) : typ.k_F;
 }
 
 void TDatenblattBasis::ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFenster*, int pass) {
@@ -227,7 +233,7 @@ void TDatenblattBasis::ReferenzFensterTabelle(TDC& dc, TRFenster* fenster, TPFen
     zelle(6, 7, 4, "  % ", 0, 0);
     zelle.stil(Textstil::Tabelle);
     zelle(7, 9, 4, gr ? zahl(kVerglasung(*fenster)) : " -- ", 2, 0);
-    zelle(9, 11, 4, zahl(fenster->k_F), 2, 0);
+    zelle(9, 11, 4, zahl(FensterKWert(*fenster)), 2, 0);
     zelle(0, 2, 5, "   ", 0, 0);
     if (!rahmenNachGruppe(*fenster)) {
         zelle(2, 4, 5, "  k_R - Wert ", 0, 1);

@@ -3,6 +3,7 @@
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "korvalin/datenblatt/TDatenblattBasis.h"
 #include "platform/gdi/DC.h"
+#include "stammwerk/feuchte/GlaserKonstanten.h"
 #include "stammwerk/modell/TEinfachBauteil.h"
 
 #include <cstdio>
@@ -14,7 +15,8 @@ void TDatenblattBasis::FeuchteHinweise(TDC& dc, TEinfachBauteil* eb, int pass) {
     const bool verdunstung = fehler[0] != 0;
     const bool tauwasser = fehler[1] != 0;
     const bool oberflaeche = fehler[4] != 0;
-    if (!verdunstung && !tauwasser && !oberflaeche) return;
+    const bool abgebrochen = fehler[2] != 0;
+    if (!verdunstung && !tauwasser && !oberflaeche && !abgebrochen) return;
 
     std::string text = "\n";
     if (verdunstung)
@@ -46,6 +48,7 @@ void TDatenblattBasis::FeuchteHinweise(TDC& dc, TEinfachBauteil* eb, int pass) {
         text += "Tauwasserausfall an der Innenoberfläche des Bauteils! ";
         text += zeile;
     }
+    if (abgebrochen) text += std::string(glaser::kVerdunstungAbgebrochen) + " \n";
     dc.SetTextColor(Texte().Farbe(Textstil::Warnung));
     KommentarZeichnen(dc, text, pass);
     dc.SetTextColor(TColor::Black);

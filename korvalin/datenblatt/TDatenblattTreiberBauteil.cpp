@@ -131,7 +131,10 @@ void TDatenblattAufbau::BauteilblattAusgeben(TDC& dc, TRBauteil* bauteil, int pa
                 SeitenLayout().Glasergrafik == 1 && bauteil->Klima.KlimaMerker1 == 0)
                 BauteilPaarInhaltAusfuehren(dc, bauteil, &eb, bereich, bereiche, 0, pass,
                                             &TDatenblattBasis::TauwasserGrenzwerte);
-            if (!DateiFlag() && SeitenLayout().Glasergrafik == 1 && eb.Diffusion.Tauwassermenge > 0)
+            // Every failed moisture proof says why, also one failed only at the
+            // inner surface, with no condensate inside the layers.
+            if (!DateiFlag() && SeitenLayout().Glasergrafik == 1 && eb.sd_Summe > 0 &&
+                (eb.FeuchteErfuellt == 0 || eb.Diffusion.Nachweisfehler[1] != 0))
                 BauteilInhaltAusfuehren(dc, bauteil, &eb, bereich, bereiche, 0, pass,
                                         &TDatenblattBasis::FeuchteHinweise);
         } else {

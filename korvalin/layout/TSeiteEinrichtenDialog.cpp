@@ -154,11 +154,10 @@ bool TSeiteEinrichtenDialog::SaveData() {
     for (int i = 0; i < 4; ++i) {
         const Rand& rand = kRaender[i];
         const double cm = raender_[size_t(i)]->Value;
-        // Rounded to the nearest unit: truncation lost a unit at many values
-        // on every OK.
-        Seiten.*rand.feld = cm == gezeigt_[size_t(i)]
-                                ? geladen_[size_t(i)]
-                                : int32_t(std::lround(cm / faktor(rand.senkrecht)));
+        // Truncated toward zero: a margin is never rounded up. An unchanged
+        // field keeps the stored units, so OK alone loses nothing.
+        Seiten.*rand.feld =
+            cm == gezeigt_[size_t(i)] ? geladen_[size_t(i)] : int32_t(cm / faktor(rand.senkrecht));
     }
     Seiten.Seitenumrandung = seitenumrandung_;
     Seiten.Kopfzeile = kopfzeile_;

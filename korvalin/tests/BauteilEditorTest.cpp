@@ -2,6 +2,7 @@
 // opening protocol, the layer table, the layer commands under real input
 // (keys, in-place edits, drag and drop), the recalculation, and closing
 // with keeping or discarding the changes.
+#include "korvalin/bauteil/BauteilAnsichten.h"
 #include "korvalin/bauteil/BauteilTexte.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilWindow.h"
@@ -17,13 +18,16 @@
 #include "platform/gdi/Font.h"
 #include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/Application.h"
 #include "platform/window/Button.h"
 #include "platform/window/CheckBox.h"
+#include "platform/window/ComboBox.h"
 #include "platform/window/Edit.h"
 #include "platform/window/Scroller.h"
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPBauteil.h"
+#include "tauplot/diagramm/TDiagrammWindow.h"
 #include "testsupport/DialogFit.h"
 #include "testsupport/UserInput.h"
 
@@ -76,6 +80,12 @@ struct Editor : shelltest::Programm {
         return r ? TPoint{r->left + r->Width() / 2, (r->top + r->bottom) / 2} : TPoint{};
     }
     auto& Meldungen() { return services.Messages().Calls(); }
+    // A second area range, a copy of the first, as if added while editing.
+    static void ZweiterBereich(TRBauteil& t) {
+        TEinfachBauteil neu(t.Flaechenanteile[0]);
+        neu.Nummer = 1;
+        t.Flaechenanteile.Add(neu);
+    }
 };
 
 TEST_F(Editor, OeffnetMitZeilenmarkenUndHoltOffenesNachVorn) {
@@ -184,7 +194,7 @@ TEST_F(Editor, SchichtbefehleMitIhrenGrenzfaellen) {
     d.SchichtVerschieben(2, 1, true);
     EXPECT_EQ(Schichten(), n + 1);
     EXPECT_EQ(Name(0), erste);
-    EXPECT_EQ(d.AusgewaehlteZeile(), 1); // the copy
+    EXPECT_EQ(d.AusgewaehlteZeile(), 0); // t + 1 for a copy dropped in front of its source
     EXPECT_TRUE(d.Geaendert);
     EXPECT_NE(d.Bauteil()->k_m, km); // one more layer: recomputed
 
@@ -280,6 +290,62 @@ TEST_F(Editor, ZellenbearbeitungMitTastenUndBereichspruefung) {
     EXPECT_EQ(services.Messages().Pending(), 0u);
 }
 
+// In-range values that would break the proof are refused like values out
+// of range, and the edit stays open with the layer unchanged.
+TEST_F(Editor, ZellenwerteDieDenNachweisVerfaelschenWerdenAbgelehnt) {
+    auto& d = Oeffnen();
+    const std::string bereich = "Wert ist nicht im Bereich zwischen\n\n0 und 99999!";
+    const std::string lambda =
+        "Sie haben einen Baustoff mit lambda-Wert = 0 ausgewählt.\nSetzen Sie den korrekten "
+        "lambda-Werte ein!";
+    const std::string system =
+        "Ein Systembauteil braucht eine Dicke größer 0!\nSein Wärmedurchlaßwiderstand ginge "
+        "sonst verloren.";
+    struct Fall {
+        bool systembauteil;
+        int spalte; // 1 "Dicke", 4 "lambda"
+        const char* getippt;
+        const std::string& meldung;
+    };
+    const Fall faelle[] = {
+        {false, 1, "", bereich},   {false, 4, "", bereich}, {false, 4, "0", lambda},
+        {false, 4, "0,0", lambda}, {true, 1, "0", system},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.getippt) + " in " + std::to_string(f.spalte));
+        d.AktuellerBereich()->Schichten[0].Schluessel.Gruppe = f.systembauteil ? 10 : 1;
+        d.SchichtTabelleFuellen();
+        const TBaustoff vorher = *d.AktuellerBereich()->SchichtNr(0);
+        ASSERT_TRUE(d.ZelleBearbeiten(1, f.spalte));
+        Tabelle().SetEditorText("");
+        testsupport::TypeText(*Tabelle().GetEditor(), f.getippt);
+        services.Messages().Answer(IDOK);
+        testsupport::PressKey(*Tabelle().GetEditor(), VK_RETURN);
+        EXPECT_EQ(Meldungen().back().text, f.meldung);
+        EXPECT_EQ(Meldungen().back().caption, "Eingabe-Prüfung");
+        ASSERT_TRUE(Tabelle().IsEditing()); // the value was taken
+        EXPECT_EQ(d.AktuellerBereich()->SchichtNr(0)->Lambda, vorher.Lambda);
+        EXPECT_EQ(d.AktuellerBereich()->SchichtNr(0)->Schichtdicke, vorher.Schichtdicke);
+        testsupport::PressKey(*Tabelle().GetEditor(), VK_ESCAPE);
+    }
+    EXPECT_FALSE(d.Geaendert);
+}
+
+// A component stored without a name could not be found again: the name is
+// asked again until one is given.
+TEST_F(Editor, BauteilOhneNamenWirdNichtGespeichert) {
+    auto& d = Oeffnen();
+    SpeicherplatzVorgeben(100);
+    for (const char* name : {"", "   ", "Kopie"}) services.Input().Answer(name);
+    for (int i = 0; i < 3; ++i) services.Messages().Answer(IDOK);
+    d.BauteilInDateiSpeichern();
+    SpeicherplatzVorgeben(std::nullopt);
+    ASSERT_EQ(Meldungen().size(), 3u);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(Meldungen()[size_t(i)].text, "Geben Sie einen Namen ein!");
+    EXPECT_EQ(Meldungen().back().caption, "Bauteil einfügen"); // the name "Kopie" went on
+}
+
 TEST_F(Editor, EnterImEditorSchliesstNurDieZelle) {
     auto& d = Oeffnen();
     ASSERT_TRUE(d.ZelleBearbeiten(1, 2));
@@ -302,19 +368,27 @@ TEST_F(Editor, SchichtenPerMausVerschiebenUndKopieren) {
     EXPECT_EQ(Name(1), erste);
     EXPECT_EQ(Name(2), dritte);
     EXPECT_EQ(d.AusgewaehlteZeile(), 2);
-    // With Ctrl the layer is copied and the copy selected.
+    // With Ctrl the layer is copied; dropped in front of its source the row
+    // t + 1 is selected (here the Rsi row), behind it the copy (t + 2).
     const int n = Schichten();
     testsupport::Drag(Tabelle(), Zelle(2), Zelle(1), MK_CONTROL);
     ProcessEvents();
     EXPECT_EQ(Schichten(), n + 1);
     EXPECT_EQ(Name(0), erste);
-    EXPECT_EQ(d.AusgewaehlteZeile(), 1);
+    EXPECT_EQ(d.AusgewaehlteZeile(), 0);
+    testsupport::LeftClick(Tabelle(), Zelle(1));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    testsupport::Drag(Tabelle(), Zelle(1), Zelle(3), MK_CONTROL);
+    ProcessEvents();
+    EXPECT_EQ(Schichten(), n + 2);
+    EXPECT_EQ(Name(2), erste);
+    EXPECT_EQ(d.AusgewaehlteZeile(), 3);
     // The Rsi row does not move.
     testsupport::LeftClick(Tabelle(), Zelle(0));
     ProcessEvents(testsupport::DoubleClickTime() + 50);
     testsupport::Drag(Tabelle(), Zelle(0), Zelle(2));
     ProcessEvents();
-    EXPECT_EQ(Schichten(), n + 1);
+    EXPECT_EQ(Schichten(), n + 2);
     EXPECT_TRUE(Meldungen().empty());
 }
 
@@ -392,6 +466,109 @@ TEST_F(Editor, DirekterKWertUndFlaechenheizungSindAenderungen) {
     d.Item<TCheckBox>(TBauteilDialog::IDC_FLAECHENHEIZUNG)->Click();
     EXPECT_EQ(d.AktuellerBereich()->Heizschicht, 1);
     EXPECT_TRUE(d.Geaendert);
+}
+
+// Another layer in the surface-heating list recomputes the range but leaves
+// the editor unmodified; the project component changed in place marks the
+// project.
+TEST_F(Editor, HeizschichtWaehlenAendertDenEditorNicht) {
+    auto& d = Oeffnen();
+    d.AktuellerBereich()->Heizschicht = 0;
+    d.ErgebnisseAnzeigen(0, 0, 0, 1);
+    auto* box = d.Item<TCheckBox>(TBauteilDialog::IDC_FLAECHENHEIZUNG);
+    const TRect b = box->GetClientRect();
+    testsupport::LeftClick(*box, TPoint(8, (b.top + b.bottom) / 2));
+    ProcessEvents();
+    ASSERT_EQ(d.AktuellerBereich()->Heizschicht, 1);
+    d.Geaendert = false;
+    ProjektGeaendertSetzen(false);
+    auto* liste = d.Item<TComboBox>(TBauteilDialog::IDC_HEIZSCHICHT);
+    ASSERT_TRUE(liste->IsWindowEnabled());
+    liste->SetFocus();
+    testsupport::PressKey(*liste, VK_DOWN);
+    ProcessEvents();
+    EXPECT_EQ(d.AktuellerBereich()->Heizschicht, 2);
+    EXPECT_FALSE(d.Geaendert);
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+}
+
+// A click in the middle of a control of a dialog.
+void KlickAuf(TDialog& d, int id) {
+    TWindow* c = d.GetDlgItem(id);
+    ASSERT_NE(c, nullptr) << id;
+    const TRect r = c->GetClientRect();
+    testsupport::LeftClick(*c, TPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+}
+
+// OK judges every considerable condensate mass still "Nicht geprüft", each
+// with its area range shown in the editor.
+TEST_F(Editor, OkFragtNachJederUngeprueftenTauwassermenge) {
+    ProjektOeffnen();
+    TRBauteil* t = Wand();
+    ASSERT_NE(t, nullptr);
+    ZweiterBereich(*t);
+    for (TEinfachBauteil& e : t->Flaechenanteile) {
+        e.Diffusion.Nachweisfehler[1] = 1;
+        e.TauwassergrenzeAusgenommen = 0;
+    }
+    auto& d = Oeffnen(t);
+    std::vector<int> gezeigt;
+    for (int i = 0; i < 2; ++i)
+        services.Dialogs().Expect([&](TDialog& dlg) {
+            EXPECT_EQ(dlg.GetCaption(), "Erhebliche Tauwassermenge");
+            gezeigt.push_back(d.AktuellerBereich()->Nummer);
+            dlg.ShowWindow(SW_SHOW);
+            TApplication::PumpWaitingMessages();
+            KlickAuf(dlg, 102); // "Unbedenklich"
+            KlickAuf(dlg, IDOK);
+        });
+    KlickAuf(d, IDOK);
+    Pump();
+    EXPECT_EQ(gezeigt, (std::vector<int>{0, 1}));
+    for (const TEinfachBauteil& e : t->Flaechenanteile) EXPECT_EQ(e.TauwassergrenzeAusgenommen, 1);
+    EXPECT_TRUE(app->Client()->Ansichten.BauteilEditoren.empty());
+}
+
+// Discarding the changes closes the diagrams of area ranges added meanwhile;
+// those of the ranges that stay remain open.
+TEST_F(Editor, VerwerfenSchliesstDieDiagrammeNeuerBereiche) {
+    auto& d = Oeffnen();
+    TRBauteil& t = *d.Bauteil();
+    ZweiterBereich(t);
+    TemperaturverlaufZeigen(t, t.Flaechenanteile[0]);
+    TemperaturverlaufZeigen(t, t.Flaechenanteile[1]);
+    Pump();
+    ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 2u);
+    d.Geaendert = true;
+    services.Messages().Answer(IDNO);
+    d.EvCommand(IDCANCEL, 0, 0);
+    Pump();
+    ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 1u);
+    EXPECT_EQ(t.Flaechenanteile.GetItemsInContainer(), 1u);
+    EXPECT_EQ(static_cast<TDiagrammWindow*>(app->Client()->Ansichten.TempDiagramme[0])->Bereich(),
+              0);
+}
+
+// Deleting an area range in the area ranges dialog closes the diagrams of
+// the number that no longer exists.
+TEST_F(Editor, BereichLoeschenSchliesstDessenDiagramme) {
+    auto& d = Oeffnen();
+    TRBauteil& t = *d.Bauteil();
+    ZweiterBereich(t);
+    TemperaturverlaufZeigen(t, t.Flaechenanteile[1]);
+    Pump();
+    ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 1u);
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        dlg.ShowWindow(SW_SHOW);
+        TApplication::PumpWaitingMessages();
+        services.Messages().Answer(IDOK);
+        KlickAuf(dlg, 106); // "Löschen"
+        EXPECT_TRUE(app->Client()->Ansichten.TempDiagramme.empty());
+        KlickAuf(dlg, IDCANCEL);
+    });
+    d.EvCommand(TBauteilDialog::IDC_BEREICHE, 0, 0);
+    Pump();
+    EXPECT_EQ(Meldungen().back().caption, "Bauteil - Bereich löschen");
 }
 
 // The editor with the example wall as a picture; KORVALIN_BILD_ORDNER keeps it.

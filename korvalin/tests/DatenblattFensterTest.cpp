@@ -139,6 +139,30 @@ TEST_F(Fensterblatt, ReferenzfensterMitRahmengruppe) {
     EXPECT_EQ(dc->CallsOf(TDrawKind::TextOut).size(), 1u);
 }
 
+// Single glazing with low interior temperatures counts with 5.2 W/(m²K):
+// the reference table and the radiator check show the value the facade
+// rows and the proof use, and the type keeps its own.
+TEST_F(Fensterblatt, EinfachverglasungZeigtUeberallDenRechenwert) {
+    typ->Einfachverglasung = 1;
+    typ->k_F = 4.8;
+    struct Fall {
+        uint16_t normal;
+        const char* kWert;
+    };
+    const Fall faelle[] = {{0, " 5,20 "}, {1, " 4,80 "}};
+    for (const Fall& f : faelle) {
+        projekt->NormaleInnentemperatur = f.normal;
+        EXPECT_TRUE(hat(malen(&TDatenblattBasis::ReferenzFensterTabelle), 4, f.kWert)) << f.normal;
+        TRecordingDC box;
+        b.HeizkoerperFensterPruefung(box, typ, nullptr, 1);
+        const auto texte = box.CallsOf(TDrawKind::DrawText);
+        ASSERT_FALSE(texte.empty());
+        const std::string vorhanden = std::string("Vorhanden             :") + f.kWert;
+        EXPECT_NE(texte.back().text.find(vorhanden), std::string::npos) << texte.back().text;
+    }
+    EXPECT_EQ(typ->k_F, 4.8);
+}
+
 TEST_F(Fensterblatt, ProjektfensterStrahlungUndVerschattung) {
     TPFenster& pf = projekt->PFenster[0];
     struct Fall {

@@ -6,6 +6,7 @@
 
 #include "hilfsmittel/Formatter.h"
 #include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"
+#include "korvalin/projekt/ErgebnisTexte.h"
 #include "platform/gdi/ImageDC.h"
 #include "platform/print/Printer.h"
 #include "platform/print/Printout.h"
@@ -205,15 +206,44 @@ TEST_F(Nachweis, UnerfuellteAnforderungenInDerWarnfarbe) {
     p->V = 300; // halves the volume: Q'H 47.4 against 32.0
     wschvotest::Rechnen(*p);
     ASSERT_EQ(p->AVErfuellt, 0);
-    for (auto f :
-         {&TDatenblattBasis::AVVerfahrenErgebnis, &TDatenblattBasis::WaermeschutzGesamtergebnis}) {
+    const std::pair<void (TDatenblattBasis::*)(TDC&, int), const char*> urteile[] = {
+        {&TDatenblattBasis::AVVerfahrenErgebnis, "nicht erfüllt"},
+        {&TDatenblattBasis::WaermeschutzGesamtergebnis, "NICHT erfüllt"}};
+    for (const auto& [f, urteil] : urteile) {
         TRecordingDC dc;
         (b.*f)(dc, 1);
         const auto calls = dc.CallsOf(TDrawKind::DrawText);
         ASSERT_FALSE(calls.empty());
         EXPECT_EQ(calls.back().textColor, TColor(255, 0, 0)) << calls.back().text;
-        EXPECT_NE(calls.back().text.find("nicht erfüllt"), std::string::npos);
+        EXPECT_NE(calls.back().text.find(urteil), std::string::npos);
         EXPECT_EQ(dc.GetTextColor(), TColor::Black);
+    }
+}
+
+// The overall verdict on paper in the words of the project dialog: met, not
+// met, and a proof that could not be run, each in its colour.
+TEST_F(Nachweis, GesamturteilGleichtDemDesProjektdialogs) {
+    struct Fall {
+        double volumen; // m³; 0 leaves nothing to divide by
+        const char* urteil;
+        TColor farbe;
+    };
+    const Fall faelle[] = {
+        {p->V, "ist erfüllt!", TColor::Black},
+        {300, "ist NICHT erfüllt!", TColor(255, 0, 0)},
+        {0, "konnte nicht durchgeführt werden!", TColor(255, 0, 0)},
+    };
+    for (const Fall& f : faelle) {
+        p->V = f.volumen;
+        wschvotest::Rechnen(*p);
+        const std::string dialog = ErgebnisTexteBilden(*p).Urteil;
+        ASSERT_NE(dialog.find(f.urteil), std::string::npos) << dialog;
+        TRecordingDC dc;
+        b.WaermeschutzGesamtergebnis(dc, 1);
+        const auto calls = dc.CallsOf(TDrawKind::DrawText);
+        ASSERT_FALSE(calls.empty());
+        EXPECT_EQ(calls.back().text, "\n " + dialog + " \n ");
+        EXPECT_EQ(calls.back().textColor, f.farbe) << dialog;
     }
 }
 

@@ -24,6 +24,19 @@ std::unique_ptr<TGesamtProjekt> beispiel() {
     return g;
 }
 
+// The hand-worked wall of stammwerk's Glaser tests, computed, U 0.4 W/(m²K).
+std::unique_ptr<TRBauteil> handwand() {
+    auto typ = std::make_unique<TRBauteil>();
+    typ->Name = "Handwand";
+    typ->Nummer = 0;
+    TEinfachBauteil w = GlaserWand({{100, 1.0, 10, 10}, {88, 0.04, 1, 1}, {15, 0.5, 15, 100}});
+    w.Nummer = 0;
+    typ->Flaechenanteile.Add(w);
+    typ->WSchVO(0, 1, 0);
+    typ->FeuchteBerechnen(1);
+    return typ;
+}
+
 struct Treiber : ::testing::Test {
     void SetUp() override { SetSPRINTFCharacters('.', ','); }
     // Lays the sheet out and paints every page; the texts of all pages.
@@ -48,6 +61,25 @@ struct Treiber : ::testing::Test {
             }
         }
         return texte;
+    }
+    // The texts of the single component sheet (kind 5) of the type in a project
+    // of its own; glaser: with the page setting "Glasergrafik" on.
+    std::vector<std::string> bauteilblatt(std::unique_ptr<TRBauteil> typ, bool glaser,
+                                          const char* bild = nullptr) {
+        TGesamtProjekt g("/tmp");
+        auto p = std::make_unique<TProjekt>();
+        TRBauteil& t = p->RBauteile.Add(std::move(typ));
+        g.ProjektHinzufuegen(std::move(p));
+        TDatenblattAufbau b;
+        b.Gesamtprojekt = &g;
+        b.Blattart = 5;
+        b.Quelle = TDatenblattAufbau::QuelleBauteil;
+        b.Bauteil = &t;
+        if (glaser) {
+            b.EinstellungenLaden(true);
+            b.SeitenLayout().Glasergrafik = 1;
+        }
+        return alleSeiten(b, bild);
     }
     static bool hat(const std::vector<std::string>& t, const std::string& s) {
         return std::find(t.begin(), t.end(), s) != t.end();
@@ -75,27 +107,38 @@ TEST_F(Treiber, FassadenblattUndUebersichtDesBeispiels) {
 }
 
 TEST_F(Treiber, BauteilblattEinerWandMitSchichttabelle) {
-    TGesamtProjekt g("/tmp");
-    auto p = std::make_unique<TProjekt>();
-    auto typ = std::make_unique<TRBauteil>();
-    typ->Name = "Handwand";
-    typ->Nummer = 0;
-    TEinfachBauteil w = GlaserWand({{100, 1.0, 10, 10}, {88, 0.04, 1, 1}, {15, 0.5, 15, 100}});
-    w.Nummer = 0;
-    typ->Flaechenanteile.Add(w);
-    typ->WSchVO(0, 1, 0);
-    typ->FeuchteBerechnen(1);
-    TRBauteil& t = p->RBauteile.Add(std::move(typ));
-    g.ProjektHinzufuegen(std::move(p));
-    TDatenblattAufbau b;
-    b.Gesamtprojekt = &g;
-    b.Blattart = 5;
-    b.Quelle = TDatenblattAufbau::QuelleBauteil;
-    b.Bauteil = &t;
-    const auto texte = alleSeiten(b, "treiber_bauteil.png");
+    const auto texte = bauteilblatt(handwand(), false, "treiber_bauteil.png");
     EXPECT_TRUE(hat(texte, " Referenz-Bauteil "));
     EXPECT_TRUE(hat(texte, " k  = 0,400 W/m²K "));
     EXPECT_TRUE(hat(texte, " Summe Bauteil "));
+}
+
+// A failed moisture proof says why on the sheet, also when no condensate
+// forms inside the layers.
+TEST_F(Treiber, BauteilblattNenntJedenGrundEinesNichtErfuelltenFeuchtenachweises) {
+    struct Fall {
+        size_t fehler;
+        const char* grund;
+    };
+    const Fall faelle[] = {
+        {4, "Tauwasserausfall an der Innenoberfläche des Bauteils!"},
+        {2, "Die Verdunstungsberechnung wurde nach der Höchstzahl der Rechenschritte"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.fehler);
+        auto typ = handwand();
+        // The stored result of a wall dry inside whose proof failed for this reason.
+        TEinfachBauteil& e = typ->Flaechenanteile[0];
+        e.Diffusion.Tauwassermenge = 0;
+        e.Diffusion.Nachweisfehler.fill(0);
+        e.Diffusion.Nachweisfehler[f.fehler] = 1;
+        e.FeuchteErfuellt = 0;
+        ASSERT_GT(e.sd_Summe, 0);
+        const auto texte = bauteilblatt(std::move(typ), true);
+        EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [&](const std::string& x) {
+            return x.find(f.grund) != std::string::npos;
+        }));
+    }
 }
 
 TEST_F(Treiber, VolumenUndFlaechenblattInSeiten) {

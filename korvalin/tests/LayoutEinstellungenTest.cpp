@@ -15,6 +15,7 @@
 #include "testsupport/PageDump.h"
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace layouttest {
@@ -288,6 +289,29 @@ TEST_F(LayoutBlattTest, OneCentimetreIsFortyTwoUnits) {
         EXPECT_NE(text.find("Oben=42\r\nUnten=0\r\nLinks=42\r\nRechts=0"), std::string::npos)
             << text;
     }
+}
+
+// Margins set by keys are truncated, never rounded up: portrait 1.2 cm top
+// is 50.91 units, 0.7 cm left 29.70.
+TEST_F(LayoutBlattTest, MarginsAreTruncatedNotRounded) {
+    services.State().Get<SeitenFaktoren>().Hochformat();
+    schreiben("Haus.ini", "[Seitenlayout]\r\nOben=0\r\nUnten=0\r\nLinks=0\r\nRechts=0\r\n");
+    oeffnen(LayoutZiel::Projekt, [](Blatt& b) {
+        // The fields are read-only: page step 1.0, arrow step 0.1.
+        const std::pair<int, std::vector<uint32_t>> tasten[] = {
+            {4101, {VK_PRIOR, VK_UP, VK_UP}},
+            {4103, {VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP}}};
+        for (const auto& [id, folge] : tasten) {
+            auto* s = item<TDoubleSpinEdit>(b, Seite, id);
+            s->SetFocus();
+            for (uint32_t t : folge) testsupport::PressKey(*s, t);
+        }
+        EXPECT_EQ(item<TDoubleSpinEdit>(b, Seite, 4101)->GetText(), " 1.2");
+        EXPECT_EQ(item<TDoubleSpinEdit>(b, Seite, 4103)->GetText(), " 0.7");
+        b.CmOk();
+    });
+    const std::string text = testsupport::ReadText(pfad("Haus.ini"));
+    EXPECT_NE(text.find("Oben=50\r\nUnten=0\r\nLinks=29\r\nRechts=0"), std::string::npos) << text;
 }
 
 TEST_F(LayoutBlattTest, MissingLogoFileKeepsTheSheetOpenAndWritesNothing) {

@@ -13,5 +13,9 @@ inline constexpr double kToleranz = 6.7e-11;
 // than this only happens on input that keeps forming condensate, and is cut off (and the
 // cross-section's moisture proof then fails, see TDiffusion::Nachweisfehler[2]). Tests lower it.
 inline int VerdunstungsschritteHoechstens = 1000;
+// What the sheet and the editor say of a proof failed that way.
+inline constexpr const char* kVerdunstungAbgebrochen =
+    "Die Verdunstungsberechnung wurde nach der Höchstzahl der Rechenschritte abgebrochen! \n"
+    "Die Verdunstungsmenge ist unvollständig, der Feuchtenachweis gilt als nicht erfüllt!";
 
 } // namespace glaser

@@ -53,7 +53,10 @@ void TEinfachBauteil::SetEBGroessen(const TPBauteil* p, EBStruct& e,
     if (!p) return;
     const double k_m = p->RBauteil ? p->RBauteil->k_m : 0;
     e[0] = p->Nettoflaeche * Flaechenanteil * 0.01;
-    e[2] = p->Reduktionsfaktor * k_Wert * Flaechenanteil * k_m * 0.01;
+    // The cross-section's part of the placed component's loss (kWh/a): its
+    // area share weighted by its U-value against the mean, so that the parts
+    // add up to the component's loss and their shares to the component's.
+    e[2] = k_m > 0 ? p->Waermeverlust * Flaechenanteil * 0.01 * k_Wert / k_m : 0;
     const TProjekt* v = variante(g);
     if (!v) return;
     e[1] = anteil(e[0], v->A_Bauteile + v->A_Fenster);

@@ -44,14 +44,7 @@ int TPFenster::EffektiveOrientierung(int westAnsatz) const {
 }
 
 double TPFenster::Effektiver_k_F(int baumassnahme, int normaleInnentemperatur) const {
-    if (!RFenster) return 0;
-    // WSchVO 1995 Anlage 2: single glazing counts with at least 5.2 W/(m²K)
-    // in buildings with low interior temperatures.
-    constexpr double kEinfachverglasung = 5.2;
-    if (baumassnahme != 2 && !normaleInnentemperatur && RFenster->Einfachverglasung &&
-        RFenster->k_F < kEinfachverglasung)
-        return kEinfachverglasung;
-    return RFenster->k_F;
+    return RFenster ? RFenster->Rechen_k_F(baumassnahme, normaleInnentemperatur) : 0;
 }
 
 void TPFenster::Berechnen(int baumassnahme, int normaleInnentemperatur, int westAnsatz,

@@ -76,9 +76,8 @@ public:
     // window as west, and for a stored value outside 0..4; the stored
     // orientation is never changed by a calculation.
     int EffektiveOrientierung(int westAnsatz) const;
-    // The type's k_F as the calculation uses it: at least 5.2 W/(m²K) for
-    // single glazing with low interior temperatures (WSchVO 1995 Anlage 2);
-    // the type keeps its own k_F. 0 without a type.
+    // The type's k_F as the proof counts it (TRFenster::Rechen_k_F); 0
+    // without a type.
     double Effektiver_k_F(int baumassnahme, int normaleInnentemperatur) const;
 
     void Berechnen(int baumassnahme, int normaleInnentemperatur, int westAnsatz, int zusatzpruefung,

@@ -108,6 +108,10 @@ void TProjekt::fassadeWechseln(TTypNummer ref, TFassade* alt, TFassade* neu) {
     if (alt) TypNummerEntfernen(alt->Elemente, ref);
     if (neu) neu->Elemente.Add(ref);
     if (Platzierung p = platzierung(ref); p.fassade) *p.fassade = neu ? neu->Nummer : 0xFFFF;
+    // A window moved to another facade faces that facade: its old orientation
+    // would count the sun of the facade it left.
+    if (neu && neu != alt && ref.Typ == TTypNummer::Fenster)
+        if (TPFenster* f = PFensterNr(ref.Nummer)) f->Orientierung = neu->Orientierung;
 }
 
 int TProjekt::AufFassadeVerschieben(TTypNummer ref, TFassade* ziel) {

@@ -180,8 +180,9 @@ void TRBauteil::WSchVO(int baumassnahme, int normaleInnentemperatur, int kleines
         if (!normaleInnentemperatur) continue;
         if (e.Tabelle2Markierung != 0) {
             if (e.Tabelle2Erfuellt == 0) DINErfuellt = 0;
-        } else if (k_max_DIN_Stelle > 0 && e.k_Wert > k_max_DIN_Stelle) {
-            // A limit of -1 (no DIN limit for this neighbour) is not compared.
+        } else if (e.k_Wert > k_max_DIN_Stelle) {
+            // A limit left at -1 (no DIN limit for this kind and neighbour) fails
+            // every cross-section: the proof cannot confirm what it has no limit for.
             e.Tabelle2Erfuellt = 0;
             DINErfuellt = 0;
         }
@@ -195,9 +196,9 @@ void TRBauteil::WSchVO(int baumassnahme, int normaleInnentemperatur, int kleines
         Tabelle2Status = 0;
     } else if (normaleInnentemperatur && Flaechenmasse_m < 300) { // kg/m², DIN 4108-2 Table 2
         k_max_DIN_Tab2 = InterpolationDINTabelle2(Flaechenmasse_m, Rsi, Rse, Umkehrdach != 0);
-        if (k_max_DIN_Tab2 > 0 && k_m > k_max_DIN_Tab2) DINErfuellt = 0;
+        if (k_m > k_max_DIN_Tab2) DINErfuellt = 0;
     }
-    if (normaleInnentemperatur && k_max_DIN_Mittel > 0 && k_m > k_max_DIN_Mittel) DINErfuellt = 0;
+    if (normaleInnentemperatur && k_m > k_max_DIN_Mittel) DINErfuellt = 0;
 }
 
 double TRBauteil::k_wert_max_DIN() const {

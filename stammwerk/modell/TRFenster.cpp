@@ -33,6 +33,14 @@ bool RFensterListCondFunc1(const TRFenster& t, void* p) {
     return t.Nummer == *static_cast<const uint16_t*>(p);
 }
 
+double TRFenster::Rechen_k_F(int baumassnahme, int normaleInnentemperatur) const {
+    constexpr double kEinfachverglasung = 5.2; // W/(m²K), WSchVO 1995 Anlage 2
+    if (baumassnahme != 2 && !normaleInnentemperatur && Einfachverglasung &&
+        k_F < kEinfachverglasung)
+        return kEinfachverglasung;
+    return k_F;
+}
+
 int TRFenster::GetIndexPFenster(int n) const {
     return TypNummerIndexNachNummer(PFensterListe, n);
 }

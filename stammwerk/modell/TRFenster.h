@@ -50,6 +50,11 @@ public:
     TTextListe Textliste;
     double k_F = 1.7; // W/(m²K)
 
+    // k_F as the proof counts it: at least 5.2 W/(m²K) for single glazing
+    // with low interior temperatures (WSchVO 1995 Anlage 2); the type keeps
+    // its own k_F. Every table and check of a proof shows this value.
+    double Rechen_k_F(int baumassnahme, int normaleInnentemperatur) const;
+
     TRFenster() = default;
     TRFenster(const TRFenster& other) { *this = other; }
     TRFenster& operator=(const TRFenster& other);

@@ -8,55 +8,74 @@
 
 #include <gtest/gtest.h>
 
-TEST(EBGroessen, FlaecheUndTransmissionMitAnteilen) {
+// A type of two cross-sections, 60 % at U 0.3 and 40 % at U 0.5 (k_m 0.38),
+// placed on 50 m² losing 3800 kWh/a of the variant's 19000: the cross-sections'
+// losses add up to the component's and their shares to its 20 %.
+TEST(EBGroessen, TeileDerTransmissionErgebenDieDesBauteils) {
+    TGesamtProjekt g("/tmp");
+    TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+    p.A_Bauteile = 100;
+    p.A_Fenster = 25;
+    p.Q_T = 19000;
+    TRBauteil typ;
+    typ.k_m = 0.38;
+    TPBauteil platz;
+    platz.RBauteil = &typ;
+    platz.Nettoflaeche = 50;
+    platz.Reduktionsfaktor = 1;
+    platz.Waermeverlust = 3800;
     struct Fall {
-        double netto, anteil, l, k, k_m, aBauteile, aFenster, q_t;
+        double anteil, k;
         EBStruct erwartet;
     };
     const Fall faelle[] = {
-        // e0 = 40 * 75 % = 30 m²; e1 = 30 / (100 + 20) = 25 %;
-        // e2 = 0.5 * 0.4 * 75 * 0.3 * 0.01 = 0.045; e3 = 0.045 / 0.9 = 5 %.
-        {40, 75, 0.5, 0.4, 0.3, 100, 20, 0.9, {{30, 25, 0.045, 5}}},
-        // No envelope and no transmission total: both shares 0, no division.
-        {40, 100, 1, 0.5, 0.5, 0, 0, 0, {{40, 0, 0.25, 0}}},
-        // A negative total counts as none too.
-        {10, 50, 1, 1, 1, 10, 0, -3, {{5, 50, 0.5, 0}}},
+        {60, 0.3, {{30, 24, 1800, 1800.0 / 190}}}, // 30 of 125 m²
+        {40, 0.5, {{20, 16, 2000, 2000.0 / 190}}},
     };
+    double summe = 0, anteile = 0;
     for (const Fall& f : faelle) {
-        TGesamtProjekt g("/tmp");
-        TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
-        p.A_Bauteile = f.aBauteile;
-        p.A_Fenster = f.aFenster;
-        p.Q_T = f.q_t;
-        TRBauteil typ;
-        typ.k_m = f.k_m;
-        TPBauteil platz;
-        platz.RBauteil = &typ;
-        platz.Nettoflaeche = f.netto;
-        platz.Reduktionsfaktor = f.l;
         TEinfachBauteil eb;
         eb.Flaechenanteil = f.anteil;
         eb.k_Wert = f.k;
         EBStruct e;
         e[1] = 77; // overwritten
         eb.SetEBGroessen(&platz, e, &g);
-        for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(e[i], f.erwartet[i], 1e-12) << i;
+        for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(e[i], f.erwartet[i], 1e-9) << i;
+        summe += e[2];
+        anteile += e[3];
     }
+    EXPECT_NEAR(summe, platz.Waermeverlust, 1e-9);
+    BTStruct bt;
+    platz.SetBTGroessen(bt, &g);
+    EXPECT_NEAR(anteile, bt[1], 1e-9);
 }
 
-TEST(EBGroessen, OhneProjektNurFlaecheUndTransmission) {
+TEST(EBGroessen, OhneSummenKeineAnteileUndKeineTeilung) {
     TRBauteil typ;
-    typ.k_m = 2;
     TPBauteil platz;
     platz.RBauteil = &typ;
     platz.Nettoflaeche = 10;
-    platz.Reduktionsfaktor = 1;
+    platz.Waermeverlust = 500;
     TEinfachBauteil eb;
+    eb.Flaechenanteil = 100;
     eb.k_Wert = 1;
     EBStruct e;
+    // No variant: area and loss only; a mean U-value of 0: no loss.
+    typ.k_m = 1;
     eb.SetEBGroessen(&platz, e, nullptr);
     EXPECT_EQ(e[0], 10);
     EXPECT_EQ(e[1], 0);
-    EXPECT_EQ(e[2], 2);
+    EXPECT_EQ(e[2], 500);
+    EXPECT_EQ(e[3], 0);
+    typ.k_m = 0;
+    eb.SetEBGroessen(&platz, e, nullptr);
+    EXPECT_EQ(e[2], 0);
+    // A variant without totals (a negative one counts as none) divides nothing.
+    TGesamtProjekt g("/tmp");
+    TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+    p.Q_T = -3;
+    typ.k_m = 1;
+    eb.SetEBGroessen(&platz, e, &g);
+    EXPECT_EQ(e[1], 0);
     EXPECT_EQ(e[3], 0);
 }

@@ -88,6 +88,27 @@ TEST_F(Haus, VerschiebenNimmtDieEinbautenMit) {
     pruefen();
 }
 
+// A window that changes its facade faces the new one, whether moved alone,
+// with its carrier or into a carrier there; on its own facade it keeps what
+// the user set.
+TEST_F(Haus, FensterAufAndererFassadeNimmtDerenOrientierung) {
+    f0->Orientierung = 0; // north
+    f1->Orientierung = 1; // south
+    a->Orientierung = b->Orientierung = 3;
+    const auto ref = [](auto* x) { return TProjekt::Referenz(*x); };
+    ASSERT_EQ(p.AufFassadeVerschieben(ref(a), f0), 1); // own facade, out of its carrier
+    EXPECT_EQ(a->Orientierung, 3);
+    ASSERT_EQ(p.AufFassadeVerschieben(ref(a), f1), 1);
+    EXPECT_EQ(a->Orientierung, 1);
+    ASSERT_EQ(p.AufFassadeVerschieben(ref(w), f1), 1); // b goes along
+    EXPECT_EQ(b->Orientierung, 1);
+    ASSERT_EQ(p.AufFassadeVerschieben(ref(w), f0), 1);
+    EXPECT_EQ(b->Orientierung, 0);
+    ASSERT_EQ(p.InTraegerVerschieben(ref(a), ref(w)), 1); // into the wall on F0
+    EXPECT_EQ(a->Orientierung, 0);
+    pruefen();
+}
+
 TEST_F(Haus, InTraegerVerschieben) {
     const auto ref = [](auto* x) { return TProjekt::Referenz(*x); };
     EXPECT_EQ(p.InTraegerVerschieben(ref(w), ref(w2)), 0); // has inserted items
