@@ -124,7 +124,7 @@ TEST_F(Massenblatt, LangeListeWiederholtDieKopfzeilenAufJederSeite) {
         for (const TDrawCall& c : dc.CallsOf(TDrawKind::DrawText)) {
             if (c.text == "  Baustoffbezeichnung ") ++koepfe;
             if (c.text.rfind(" Stoff", 0) == 0) namen.push_back(c.text);
-            if (c.text.find("E+05") != std::string::npos) EXPECT_EQ(c.text, " 1.235E+05  ");
+            if (c.text.find("E+05") != std::string::npos) EXPECT_EQ(c.text, " 1,235E+05  ");
         }
         EXPECT_EQ(koepfe, 1) << "page " << seite + 1;
         EXPECT_EQ(dc.CallsOf(TDrawKind::TextRun).empty(), false);
