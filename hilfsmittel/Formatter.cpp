@@ -436,3 +436,7 @@ void SetSPRINTFCharacters(const char thousands, const char decimal) {
     const bool printable = d >= 0x20 && d <= 0x7E;
     gDecimal = printable ? decimal : (thousands == '.' ? ',' : '.');
 }
+
+char SPRINTFDecimalCharacter() {
+    return gDecimal;
+}

@@ -39,3 +39,5 @@ std::string QTX_format(const char* format, ...);
 // Thousands ' ' switches grouping off; a decimal character that is not
 // printable ASCII becomes ',' when thousands is '.', else '.'.
 void SetSPRINTFCharacters(const char thousands, const char decimal);
+// The decimal character that 'f' conversions write.
+char SPRINTFDecimalCharacter();

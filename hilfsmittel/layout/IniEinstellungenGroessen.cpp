@@ -22,7 +22,11 @@ bool IsNormalFile(const fs::path& path) {
 fs::path TIniEinstellungenGroessen::ProjektIniDatei() {
     const fs::path& projekt = ApplicationState::Current().Get<CurrentProjectFile>().path;
     if (projekt.empty()) return {};
-    fs::path ini = projekt;
+    // A relative path means the working folder, not the settings folder
+    // that the profile reads relative names from.
+    std::error_code fehler;
+    fs::path ini = fs::absolute(projekt, fehler);
+    if (fehler) ini = projekt;
     return ini.replace_extension(".ini");
 }
 

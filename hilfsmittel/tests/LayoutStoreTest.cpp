@@ -209,6 +209,21 @@ TEST_F(LayoutStore, ProjectSettingsFileIsNamedAfterTheProject) {
     EXPECT_EQ(TIniEinstellungenGroessen::ProjektIniDatei(), ProjectFolder() / "Büro.Nord.ini");
 }
 
+// A project opened by a relative path ("haus.pro" from its own folder) has
+// its settings beside it, not in the settings folder.
+TEST_F(LayoutStore, ARelativeProjectPathReadsTheSettingsBesideTheProject) {
+    std::filesystem::create_directories(ProjectFolder());
+    WriteText(Config("global.ini"), "[Seitenlayout]\r\nLinks=30\r\n");
+    WriteText(ProjectFolder() / "haus.ini", "[Seitenlayout]\r\nLinks=99\r\n");
+    const auto vorher = std::filesystem::current_path();
+    std::filesystem::current_path(ProjectFolder());
+    services.State().Get<CurrentProjectFile>().path = "haus.pro";
+    TBtSeitenGroessen s;
+    s.Laden(false, true);
+    std::filesystem::current_path(vorher);
+    EXPECT_EQ(s.Links, 99);
+}
+
 TEST_F(LayoutStore, DateiIniIsReadOnceItExists) {
     WriteText(Config("global.ini"), "[Adresse]\r\nZeile1=global\r\n");
     TAdressGroessen a;

@@ -12,6 +12,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/MeasuringDC.h"
 #include "platform/print/Printer.h"
+#include "platform/services/MessageBox.h"
 #include "platform/window/Application.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlCodes.h"
@@ -221,8 +222,10 @@ void TWaermeBedarfsAusweisWindow::CmFilePrint() {
     TPrinter& drucker = app->GetPrinter();
     TWBAusweisPrintOut ausdruck(&drucker, GetCaption(), this, true);
     ++app->Drucken;
-    drucker.Print(ausdruck, TPrintPrompt::Dialog);
+    const TPrintResult ergebnis = drucker.Print(ausdruck, TPrintPrompt::Dialog);
     --app->Drucken;
+    if (!ergebnis && !ergebnis.cancelled && !ergebnis.error.empty())
+        MessageBox(ergebnis.error, "Drucken", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void TWaermeBedarfsAusweisWindow::CmFilePrintSetup() {

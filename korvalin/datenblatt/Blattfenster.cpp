@@ -3,9 +3,13 @@
 #include "korvalin/datenblatt/DatenblattZustand.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/korpusMDIClient.h"
+#include "stammwerk/modell/TProjekt.h"
+#include "stammwerk/modell/TRBauteil.h"
+#include "stammwerk/modell/TRFenster.h"
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace {
 constexpr std::array<TBlattart, 15> kBlattarten{{
@@ -214,4 +218,45 @@ bool TVergleichDatenWindow::CanClose() {
     if (Blattart == 12)
         if (auto* c = client()) austragen(c->Ansichten.VergleichDaten, this);
     return true;
+}
+
+std::unique_ptr<TDatenWindow> BlattfensterFuerArt(TMDIClient& client, int art, TProjekt& p) {
+    const char* titel = BlattartAngaben(art).Titel;
+    std::vector<TRBauteil*> bauteile;
+    for (TRBauteil& b : p.RBauteile) bauteile.push_back(&b);
+    std::vector<TRFenster*> fenster;
+    for (TRFenster& f : p.RFenster) fenster.push_back(&f);
+    TRBauteil* erstes = bauteile.empty() ? nullptr : bauteile.front();
+    TRBauteil* zweites = bauteile.size() > 1 ? bauteile[1] : erstes;
+    switch (art) {
+    case 0:
+        return std::make_unique<TWaermeschutzWindow>(client, titel, art, 0, bauteile, fenster);
+    case 4:
+        return std::make_unique<TFeuchteschutzWindow>(client, titel, art, 0, bauteile, fenster);
+    case 1:
+        return std::make_unique<TProjektDatenWindow>(client, titel, art);
+    case 2:
+        return std::make_unique<TEnergieDatenWindow>(client, titel, art);
+    case 3:
+        return std::make_unique<TMassenDatenWindow>(client, titel, art);
+    case 6:
+        return std::make_unique<TFassadenDatenWindow>(client, titel, art);
+    case 7:
+        return std::make_unique<TBauteilViewWindow>(client, titel, art);
+    case 8:
+        return std::make_unique<TFlaechenDatenWindow>(client, titel, art);
+    case 5:
+        if (!erstes) return nullptr;
+        return std::make_unique<TBauteilDatenWindow>(client, titel, erstes, nullptr);
+    case 9:
+        return std::make_unique<TBtAusDateiWindow>(client, titel, art, 0, bauteile);
+    case 10:
+        return std::make_unique<TFnstAusDateiWindow>(client, titel, art, 0, fenster);
+    case 11:
+        if (!erstes) return nullptr;
+        return std::make_unique<TPeriodenDatenWindow>(client, titel, erstes, art);
+    default:
+        if (!erstes) return nullptr;
+        return std::make_unique<TVergleichDatenWindow>(client, titel, erstes, 0, zweites, 0, art);
+    }
 }

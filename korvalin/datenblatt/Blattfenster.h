@@ -14,6 +14,11 @@ struct TBlattart {
 };
 const TBlattart& BlattartAngaben(int art);
 
+// The window of a sheet kind for the project's first subjects (components,
+// windows; the comparisons the first two components); null when the project
+// has none of them. Not yet created.
+std::unique_ptr<TDatenWindow> BlattfensterFuerArt(TMDIClient& client, int art, TProjekt& p);
+
 class TWaermeschutzWindow : public TDatenWindow {
 public:
     TWaermeschutzWindow(TMDIClient& parent, std::string_view caption, int art, int umfang,

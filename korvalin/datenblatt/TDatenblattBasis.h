@@ -165,6 +165,9 @@ public:
     // "%5.4G" at or above it; `vor` is written before the number when given.
     std::string GrenzZahl(const char* fest, double wert, const char* nach,
                           const char* vor = nullptr) const;
+    // A gain, printed as a deduction (-wert) by the same rule; a gain that
+    // rounds to nothing prints without a minus.
+    std::string AbzugZahl(const char* fest, double wert, const char* nach) const;
     void WaermebedarfsTabelle(TDC& dc, int pass);
     void TransmissionsKreisdiagramm(TDC& dc, int breite, int hoehe, int tiefe,
                                     const double* anteile, int anzahl, int pass);

@@ -182,12 +182,21 @@ void TDatenblattBasis::BilanzBalkendiagramm(TDC& dc, int breite, int hoehe, int 
         " Solare Wärmegewinne ",
         normal ? " Jahresheizwärmebedarf " : " Jahrestransmiss.wärmebedarf ",
     };
+    // Each bar carries two turned lines, its name and its share: the bars
+    // stand far enough apart that a share does not run into the next name.
+    int zeile = 0;
+    {
+        const TFont alt = dc.SelectObject(Texte().Font(Textstil::TabellenKopfVertikal));
+        zeile = dc.GetTextExtent("0").cy;
+        dc.SelectObject(alt);
+    }
+    const int abstand = std::max(kBalkenabstand, 2 * zeile + kTiefeX / 2 + 4);
     std::array<TRect, 6> balken{};
     balken[0].left = o.x;
     const int n = std::min(anzahl, 5);
     for (int k = 1; k <= n; ++k) {
         TRect& b = balken[size_t(k)];
-        b.left = balken[size_t(k - 1)].left + (k == 5 ? kVorQH : kBalkenabstand);
+        b.left = balken[size_t(k - 1)].left + (k == 5 ? kVorQH : abstand);
         b.right = b.left + kBalkenbreite;
         const double v = s > 0 ? werte[k - 1] : 0;
         if (k == 3 || k == 4) {

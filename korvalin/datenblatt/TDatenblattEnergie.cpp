@@ -206,11 +206,7 @@ void TDatenblattBasis::HeizwaermebedarfTabelle(TDC& dc, int pass) {
         auto anteil = [&](double gewichtet) {
             return anteile ? GrenzZahl("%3.1lf", gewichtet / qh * 100, " ") : std::string(kStrich);
         };
-        auto negativ = [&](const char* fest, double w) {
-            return w < double(Zahlen().ExponentLimit)
-                       ? QTX_format((std::string(fest) + "%s").c_str(), -w, " ")
-                       : QTX_format("%5.4G%s", -w, " ");
-        };
+        auto negativ = [&](const char* fest, double w) { return AbzugZahl(fest, w, " "); };
         auto faktor = [](double f) { return QTX_format("%s%2.1lf%s", " ", f, " "); };
         dc.SelectObject(Texte().Font(Textstil::Tabelle));
         const int werte[spalten] = {0, 0, 1, 2, 1, 1};

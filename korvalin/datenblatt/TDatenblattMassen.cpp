@@ -1,6 +1,8 @@
 // The quantities sheet's material table: one slice of the project's material
 // sums.
+#include "hilfsmittel/Formatter.h"
 #include "hilfsmittel/layout/BtTextGroessen.h"
+#include "hilfsmittel/layout/ZahlenDarstellungGroessen.h"
 #include "korvalin/datenblatt/TDatenblattBasis.h"
 #include "platform/gdi/DC.h"
 #include "stammwerk/modell/TProjekt.h"
@@ -37,6 +39,14 @@ void TDatenblattBasis::MassenZeilenZeichnen(TDC& dc, int erster, int zeilen, int
 
     dc.SelectObject(Texte().Font(Textstil::Tabelle));
     const int werte[4] = {0, 1, 1, 1};
+    // The exponent form too is written with the user's decimal character.
+    const auto zahl = [&](double wert) {
+        std::string text = zahlText(" ", wert, "  ");
+        if (wert >= double(Zahlen().ExponentLimit))
+            for (char& c : text)
+                if (c == '.') c = SPRINTFDecimalCharacter();
+        return text;
+    };
     const TProjekt* p = Projekt();
     int index = 0, zeile = 2;
     if (p)
@@ -45,9 +55,9 @@ void TDatenblattBasis::MassenZeilenZeichnen(TDC& dc, int erster, int zeilen, int
             if (index++ < erster) continue;
             const TBaustoffSumme summe = s;
             Spaltentext[0] = " " + summe.Name;
-            Spaltentext[1] = zahlText(" ", summe.Flaeche, "  ");
-            Spaltentext[2] = zahlText(" ", summe.Volumen, "  ");
-            Spaltentext[3] = zahlText(" ", summe.Masse, "  ");
+            Spaltentext[1] = zahl(summe.Flaeche);
+            Spaltentext[2] = zahl(summe.Volumen);
+            Spaltentext[3] = zahl(summe.Masse);
             TabellenZeile(dc, zeile++, spalten, 1, werte, 0);
         }
     dc.SelectObject(alt);

@@ -112,7 +112,9 @@ void TDatenblattBasis::KopfzeilenDatenSetzen() {
     if (!Gesamtprojekt) return;
     Projektpfad = Gesamtprojekt->Pfad().string();
     Dateiname = Gesamtprojekt->GetFileName(false);
-    if (const TProjekt* p = Projekt()) Projektname = p->Name;
+    // "Projekt" is the name the title page and the project header print, not
+    // the variant's.
+    if (const TProjekt* p = Projekt()) Projektname = p->Projektangaben[0];
 }
 
 TKopfzeilenAngaben TDatenblattBasis::KopfzeilenAngaben() const {

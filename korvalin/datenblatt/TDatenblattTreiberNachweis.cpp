@@ -3,6 +3,7 @@
 // FIXME marks a block whose generator is still to come.
 #include "korvalin/datenblatt/TDatenblattAufbau.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "stammwerk/modell/TRBauteil.h"
 
 #include <algorithm>
 #include <utility>
@@ -94,7 +95,9 @@ void TDatenblattAufbau::EnergieblattAusgeben(TDC& dc, int pass) {
 void TDatenblattAufbau::HeindlblattAusgeben(TDC& dc, int pass) {
     InhaltAusfuehren(dc, 0, pass, &TDatenblattBasis::HeindlTitel);
     InhaltAusfuehren(dc, 0, pass, &TDatenblattBasis::HeindlErlaeuterung);
-    InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
+    // A component of the catalogue belongs to no project: no project header.
+    if (!(Bauteil && Bauteil->Nummer == TRBauteil::KeineNummer))
+        InhaltAusfuehren(dc, 1, pass, &TDatenblattBasis::ProjektKopfTabelle);
     EingabefeldBlock(dc, pass, -1, -1);
     PeriodenBauteil = Bauteil;
     // The blocks of the two cases show the component ("Bauteil bearbeiten").

@@ -40,6 +40,16 @@ std::string TDatenblattBasis::GrenzZahl(const char* fest, double wert, const cha
     return QTX_format("%5.4G%s", wert, nach);
 }
 
+std::string TDatenblattBasis::AbzugZahl(const char* fest, double wert, const char* nach) const {
+    std::string text = wert < double(Zahlen().ExponentLimit)
+                           ? QTX_format((std::string(fest) + "%s").c_str(), -wert, nach)
+                           : QTX_format("%5.4G%s", -wert, nach);
+    const auto minus = text.find('-');
+    if (minus != std::string::npos && text.find_first_of("123456789", minus) == std::string::npos)
+        text.erase(minus, 1);
+    return text;
+}
+
 void TDatenblattBasis::WaermebedarfsTabelle(TDC& dc, int pass) {
     Durchgang = pass;
     const TProjekt* p = Projekt();
@@ -162,9 +172,7 @@ void TDatenblattBasis::WaermebedarfsTabelle(TDC& dc, int pass) {
     int qh = -1;
     if (normal) {
         auto gewinn = [&](const char* fest, double wert, const char* nach) {
-            return wert < double(Zahlen().ExponentLimit)
-                       ? QTX_format((std::string(fest) + "%s").c_str(), -wert, nach)
-                       : QTX_format("%5.4G%s", -wert, nach);
+            return AbzugZahl(fest, wert, nach);
         };
         auto formel = [&](int zeile, const std::string& text) {
             const TFont vorher = dc.SelectObject(Texte().Font(Textstil::Fussnote));

@@ -41,6 +41,12 @@ void TKorpusPrintout::PrintPage(int page, TRect& rect, unsigned) {
     text.Drucken = false;
 }
 
+std::optional<TOrientation> TKorpusPrintout::PageOrientation() const {
+    const TText& text = Window->Seitenlayout();
+    if (text.SeitenBreite <= 0 || text.SeitenHoehe <= 0) return std::nullopt;
+    return text.SeitenBreite > text.SeitenHoehe ? TOrientation::Landscape : TOrientation::Portrait;
+}
+
 void TKorpusPrintout::Map(TSize windowExt, TPoint windowOrg) {
     saved_.mode = DC->SetMapMode(MapMode);
     // The window extent first: an isotropic mapping fits the viewport to it.

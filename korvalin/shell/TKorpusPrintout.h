@@ -21,6 +21,8 @@ public:
     void BeginPrinting() override;
     bool HasPage(int page) override;
     void PrintPage(int page, TRect& rect, unsigned flags) override;
+    // A page laid out wider than high goes on landscape paper.
+    std::optional<TOrientation> PageOrientation() const override;
 
 protected:
     // The logical rectangle of the window extent at origin onto the whole

@@ -24,7 +24,7 @@ VorschauRahmen::VorschauRahmen(TWindow* parent, TPrinter* printer, korpusMDIChil
                                std::unique_ptr<TKorpusPrintout> ausdruck)
     : TDecoratedFrame(parent, title, client, false), Drucker(printer), AktuellesFenster(fenster),
       ausdruck_(std::move(ausdruck)), client_(client) {
-    const TDeviceCaps caps = Drucker->PdfCaps();
+    const TDeviceCaps caps = ausdruck_ ? Drucker->PdfCaps(*ausdruck_) : Drucker->PdfCaps();
     druckbereich_ = {caps.width, caps.height};
 
     werkzeugleiste_ = new TControlBar(this);

@@ -101,11 +101,13 @@ TEST_F(Ausweis, TablesOfAnyLengthArePrintedWholeAndKeepAboveTheFootMargin) {
                 if (c.kind != TDrawKind::TextRun) continue;
                 // A row: its area (1000.00 and up), or in variant B, which
                 // shows no areas of components, its name.
-                const bool zeile = v == 'B' ? c.text.starts_with("  Teil ")
-                                            : c.text.size() == 7 && c.text.starts_with("1") &&
-                                                  c.text.ends_with(".00");
+                // A number keeps the blanks behind it off the cell's rule.
+                const std::string text = c.text.substr(0, c.text.find_last_not_of(' ') + 1);
+                const bool zeile =
+                    v == 'B' ? text.starts_with("  Teil ")
+                             : text.size() == 7 && text.starts_with("1") && text.ends_with(".00");
                 if (zeile) {
-                    ++flaechen[c.text];
+                    ++flaechen[text];
                     ++zeilenProSeite[seite];
                 }
                 if (c.text.find("Teilfläche") != std::string::npos) ++kopfProSeite[seite];

@@ -169,6 +169,14 @@ TEST_F(Energieblatt, KurzformOhneHeizwaermebedarf) {
     EXPECT_FALSE(enthaelt(t, " Faktor "));
 }
 
+// No solar gains: the deduction is nothing, not "-0".
+TEST_F(Energieblatt, GewinneNullOhneMinus) {
+    p->Q_S = 0;
+    const auto t = texte(&TDatenblattBasis::HeizwaermebedarfTabelle);
+    for (const std::string& s : t) EXPECT_NE(s.rfind("-0", 0), 0u) << s;
+    EXPECT_TRUE(enthaelt(t, "0 "));
+}
+
 TEST_F(Energieblatt, GrosseZahlenInExponentform) {
     p->Ort.Gradtagzahl = 3500 * 20; // QT = 195216 kWh/a
     wschvotest::Rechnen(*p);

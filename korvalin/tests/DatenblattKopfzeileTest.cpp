@@ -8,6 +8,8 @@
 #include "hilfsmittel/layout/LogoGroessen.h"
 #include "hilfsmittel/layout/RahmenGroessen.h"
 #include "platform/gdi/ImageDC.h"
+#include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TProjekt.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -208,6 +210,21 @@ TEST(DatenblattKopfzeile, BlattOhneProjektZeigtKeinenDateinamen) {
     b.KopfzeilenDatenSetzen();
     b.KopfzeilenTexteSetzen(false);
     EXPECT_EQ(b.KopfzeilenTexte[0], "");
+}
+
+// "&[Projekt]" is the project's name, as the project header prints it, not
+// the name of the variant.
+TEST(DatenblattKopfzeile, ProjektfeldIstDerProjektname) {
+    TGesamtProjekt g("/tmp");
+    TProjekt& p = g.ProjektHinzufuegen(std::make_unique<TProjekt>());
+    p.Name = "Variante mit WRG";
+    p.Projektangaben[0] = "Wohnhaus Lindenweg";
+    TestBlatt b;
+    b.Gesamtprojekt = &g;
+    b.Kopfzeilendaten.Texte[0] = "&[Projekt]";
+    b.KopfzeilenDatenSetzen();
+    b.KopfzeilenTexteSetzen(false);
+    EXPECT_EQ(b.KopfzeilenTexte[0], "Wohnhaus Lindenweg");
 }
 
 namespace {

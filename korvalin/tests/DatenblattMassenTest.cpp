@@ -124,7 +124,7 @@ TEST_F(Massenblatt, LangeListeWiederholtDieKopfzeilenAufJederSeite) {
         for (const TDrawCall& c : dc.CallsOf(TDrawKind::DrawText)) {
             if (c.text == "  Baustoffbezeichnung ") ++koepfe;
             if (c.text.rfind(" Stoff", 0) == 0) namen.push_back(c.text);
-            if (c.text.find("E+05") != std::string::npos) EXPECT_EQ(c.text, " 1.235E+05  ");
+            if (c.text.find("E+05") != std::string::npos) EXPECT_EQ(c.text, " 1,235E+05  ");
         }
         EXPECT_EQ(koepfe, 1) << "page " << seite + 1;
         EXPECT_EQ(dc.CallsOf(TDrawKind::TextRun).empty(), false);
@@ -157,19 +157,27 @@ TEST_F(Massenblatt, ZeilenMitGrenzeUndDezimalzeichen) {
     s->Volumen = 12.5;
     s->Masse = 100000;
     p->Massenliste.Add(std::move(s));
+    s = std::make_unique<TBaustoffSumme>();
+    s->Name = "Kies";
+    s->Flaeche = 1;
+    s->Volumen = 1;
+    s->Masse = 123456.7;
+    p->Massenliste.Add(std::move(s));
     g.ProjektHinzufuegen(std::move(p));
     b.Gesamtprojekt = &g;
     b.AktuellerAbschnitt = b.Block.Abschnitt = 3;
     TRecordingDC dc;
-    b.MassenTabelle(dc, 1, 0, 1);
+    b.MassenTabelle(dc, 2, 0, 1);
     const auto texte = Zellentexte(dc, b.Block.Oben);
-    ASSERT_EQ(texte.size(), 12u);
+    ASSERT_EQ(texte.size(), 16u);
     EXPECT_EQ(texte[5].text, " [ m² ] ");
     EXPECT_EQ(texte[8].text, " Beton");
     EXPECT_EQ(texte[9].text, " 99.999,99  ");
     EXPECT_EQ(texte[10].text, " 12,50  ");
     EXPECT_EQ(texte[11].text, " 1E+05  ");
-    EXPECT_EQ(b.Block.Hoehe, 3 * 19);
+    // The exponent form with the decimal character, not a point.
+    EXPECT_EQ(texte[15].text, " 1,235E+05  ");
+    EXPECT_EQ(b.Block.Hoehe, 4 * 19);
 }
 
 TEST_F(Massenblatt, KopfUndFusszeileAufJederSeite) {

@@ -322,6 +322,22 @@ TEST_F(Nachweis, OhnePositivenHeizwaermebedarfKeineAnteile) {
     EXPECT_TRUE(enthaelt(v, " ( 22,85 * [0,80 * V] * 0,80 * 0,81 "));
 }
 
+// A building without solar gains: its deductions are nothing, not "-0".
+TEST_F(Nachweis, GewinneNullOhneMinus) {
+    p->Q_S = 0;
+    p->Q_H = 0.9 * (p->Q_T + p->Q_L) - (p->Q_I + p->Q_S);
+    ASSERT_GT(p->Q_H, 0);
+    const auto t = texte([&](TDC& dc, int q) { b.WaermebedarfsTabelle(dc, q); });
+    for (const std::string& s : t) EXPECT_NE(s.rfind("-0", 0), 0u) << s;
+    EXPECT_TRUE(enthaelt(t, "0 "));
+    EXPECT_TRUE(enthaelt(t, "0,0 "));
+    // A gain that rounds away is nothing too; a real one keeps its minus.
+    p->Q_S = 0.4;
+    const auto u = texte([&](TDC& dc, int q) { b.WaermebedarfsTabelle(dc, q); });
+    for (const std::string& s : u) EXPECT_NE(s.rfind("-0", 0), 0u) << s;
+    EXPECT_TRUE(enthaelt(u, QTX_format("-%1.0lf ", p->Q_I)));
+}
+
 // The proof sheet printed as a PDF, one page a page of the sheet, the page
 // units mapped onto the sheet of paper.
 class Blattdruck : public TPrintout {

@@ -175,6 +175,21 @@ TEST_F(Treiber, PeriodischerWaermedurchgangDesBeispiels) {
     char phase[32];
     std::snprintf(phase, sizeof phase, " %3.1lf h ", e.Phasenverschiebung);
     EXPECT_TRUE(hat(t, phase)) << "with a point whatever the settings";
+    const std::string projekt = " " + g->AktuellesProjekt->Projektangaben[0];
+    EXPECT_TRUE(hat(t, projekt)) << "the project header of a project component";
+
+    // The same component from the catalogue belongs to no project.
+    TRBauteil katalog = *wand;
+    katalog.Nummer = TRBauteil::KeineNummer;
+    TDatenblattAufbau k;
+    k.Gesamtprojekt = g.get();
+    k.Blattart = 11;
+    k.Quelle = TDatenblattAufbau::QuelleBauteil;
+    k.Bauteil = &katalog;
+    k.DateiFlagsSetzen();
+    const auto u = alleSeiten(k);
+    EXPECT_TRUE(hat(u, " Periodenlänge T = 24 h "));
+    EXPECT_FALSE(hat(u, projekt));
 }
 
 // A wall with condensate gets its Glaser diagram on a page of its own, with

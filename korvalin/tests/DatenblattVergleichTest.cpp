@@ -94,7 +94,7 @@ TEST_F(Vergleichsblatt, TemperaturvergleichZweierBereiche) {
     b.Blattart = 12;
     TRecordingDC titel;
     b.VergleichTitel(titel, 1);
-    EXPECT_TRUE(hat(texte(titel), " Temperaturverlauf im Bauteil"));
+    EXPECT_TRUE(hat(texte(titel), " Temperaturverlauf im Bauteil "));
     TRecordingDC dc;
     b.TemperaturVergleich(dc, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[1]);
     const auto x = texte(dc);
@@ -134,7 +134,7 @@ TEST_F(Vergleichsblatt, GlaserVergleichZweierWaende) {
                        2);
     TRecordingDC titel;
     b.GlaserVergleichTitel(titel, 1);
-    EXPECT_TRUE(hat(texte(titel), " Vergleich Glaser - Diagramme"));
+    EXPECT_TRUE(hat(texte(titel), " Vergleich Glaser - Diagramme "));
     TRecordingDC dc;
     b.GlaserVergleich(dc, &a, &a.Flaechenanteile[0], &c, &c.Flaechenanteile[1]);
     const auto x = texte(dc);

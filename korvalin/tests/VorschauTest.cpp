@@ -169,10 +169,13 @@ TEST_F(Vorschau, TheFrameCoversTheClientAreaAndItsPagesFitIn) {
     }
 }
 
+// A page laid out across goes onto landscape paper.
 TEST_F(Vorschau, LandscapePagesCannotBeShownTwoAtATime) {
     Starten();
     app->GetPrinter().GetSetup().Orientation = TOrientation::Landscape;
     Ansicht(3);
+    ansicht->Seitenlayout().SeitenBreite = 1260;
+    ansicht->Seitenlayout().SeitenHoehe = 891;
     Zeigen<TKorpusPreviewWindow>([](TKorpusPreviewWindow& v) {
         EXPECT_FALSE(ZustandVon(v).zwei);
         Druecke(v, CM_VORSCHAU_FERTIG);

@@ -196,6 +196,12 @@ bool TDC::BitBlt(const TRect& dest, const TDC& source, TPoint sourceOrigin, uint
     call.logical.push_back(sourceOrigin);
     call.source = source.GetPixels();
     call.sourceOrigin = source.GetMapping().ToDevice(sourceOrigin);
+    // The same logical size on both sides: a page mapped onto a printer
+    // stretches the source as it does everything else.
+    const TPoint sourceEnd = source.GetMapping().ToDevice(
+        {sourceOrigin.x + dest.Width(), sourceOrigin.y + dest.Height()});
+    call.sourceSize = {std::abs(sourceEnd.x - call.sourceOrigin.x),
+                       std::abs(sourceEnd.y - call.sourceOrigin.y)};
     call.flags = rop;
     Execute(call);
     return !call.source.IsNull();

@@ -62,6 +62,7 @@ struct TDrawCall {
     TBrush brush;   // FillRect, FrameRect (the brush argument)
     TBitmap source; // BitBlt
     TPoint sourceOrigin;
+    TSize sourceSize; // device pixels of the source that fill the destination
 
     // State at the call.
     TPen pen;

@@ -83,7 +83,10 @@ int32_t TDC::DrawText(std::string_view text, int count, TRect& rect, uint32_t fo
                 take = best ? best : first;
             }
             Line line;
-            std::string_view piece = TrimRight(rest.substr(0, take));
+            // Blanks go only where the line wraps: a right-aligned "12,5  "
+            // keeps its distance from the cell rule.
+            const bool wraps = take < rest.size();
+            std::string_view piece = wraps ? TrimRight(rest.substr(0, take)) : rest.substr(0, take);
             line.text = std::string(piece);
             if (mark >= int32_t(restOffset) && mark < int32_t(restOffset + piece.size()))
                 line.underline = mark - int32_t(restOffset);

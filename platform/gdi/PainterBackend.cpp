@@ -275,7 +275,8 @@ void PainterBackend::PaintBlit(const TDrawCall& call) {
     painter_->save();
     if (painter_->paintEngine() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
         painter_->setCompositionMode(RopMode(call.flags));
-    painter_->drawImage(QRect(box.left, box.top, box.Width(), box.Height()), source,
-                        QRect(call.sourceOrigin.x, call.sourceOrigin.y, box.Width(), box.Height()));
+    painter_->drawImage(
+        QRect(box.left, box.top, box.Width(), box.Height()), source,
+        QRect(call.sourceOrigin.x, call.sourceOrigin.y, call.sourceSize.cx, call.sourceSize.cy));
     painter_->restore();
 }

@@ -30,7 +30,7 @@ void runPage(TPrintout& printout, TDC& dc, TSize size, int page) {
 } // namespace
 
 TBitmap RenderPreviewPage(const TPrinter& printer, TPrintout& printout, int page, TSize size) {
-    const TDeviceCaps caps = printer.PdfCaps();
+    const TDeviceCaps caps = printer.PdfCaps(printout);
     if (size.cx <= 0 || size.cy <= 0 || caps.height <= 0) return {};
     // Fonts sized by LOGPIXELSY shrink with the page.
     const int dpi = std::max(1, int(std::lround(double(caps.dpiY) * size.cy / caps.height)));
@@ -40,7 +40,7 @@ TBitmap RenderPreviewPage(const TPrinter& printer, TPrintout& printout, int page
 }
 
 TBitmap RenderPreviewPage(const TPrinter& printer, TPrintout& printout, int page, int widthPixels) {
-    const TDeviceCaps caps = printer.PdfCaps();
+    const TDeviceCaps caps = printer.PdfCaps(printout);
     if (widthPixels <= 0 || caps.width <= 0) return {};
     const int height =
         std::max(1, int(std::lround(caps.height * double(widthPixels) / caps.width)));
@@ -72,8 +72,8 @@ void TPreviewPage::render() {
     } else {
         // Not placed yet: the print-out still runs, so that the page range
         // is known before the first paint.
-        TMeasuringDC dc(printer_.PdfCaps());
-        const TDeviceCaps caps = printer_.PdfCaps();
+        TMeasuringDC dc(printer_.PdfCaps(printout_));
+        const TDeviceCaps caps = printer_.PdfCaps(printout_);
         runPage(printout_, dc, {caps.width, caps.height}, page_);
         picture_ = {};
     }

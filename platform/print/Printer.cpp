@@ -83,19 +83,44 @@ TDeviceCaps CapsOf(const QPageLayout& layout, int resolution, int technology) {
     return caps;
 }
 
+// The print-out's orientation for the length of one job: a landscape sheet
+// must not leave the next portrait one on landscape paper.
+class JobOrientation {
+public:
+    JobOrientation(TPrintSetup& setup, const TPrintout& printout)
+        : setup_(setup), saved_(setup.Orientation) {
+        if (const auto wanted = printout.PageOrientation()) setup_.Orientation = *wanted;
+    }
+    ~JobOrientation() { setup_.Orientation = saved_; }
+    JobOrientation(const JobOrientation&) = delete;
+    JobOrientation& operator=(const JobOrientation&) = delete;
+
+private:
+    TPrintSetup& setup_;
+    TOrientation saved_;
+};
+
 } // namespace
 
 TDeviceCaps TPrinter::PdfCaps() const {
     return CapsOf(LayoutOf(setup_), setup_.Resolution, DT_RASPRINTER);
 }
 
+TDeviceCaps TPrinter::PdfCaps(const TPrintout& printout) const {
+    TPrintSetup job = setup_;
+    if (const auto wanted = printout.PageOrientation()) job.Orientation = *wanted;
+    return CapsOf(LayoutOf(job), job.Resolution, DT_RASPRINTER);
+}
+
 TPrintResult TPrinter::PrintToPdf(TPrintout& printout, const std::filesystem::path& path) {
+    JobOrientation orientation(setup_, printout);
     TMeasuringDC measure(PdfCaps());
     ApplyDialogInfo(setup_, printout, measure);
     return PrintToPdfFile(printout, path);
 }
 
 TPrintResult TPrinter::Print(TPrintout& printout, TPrintPrompt prompt) {
+    JobOrientation orientation(setup_, printout);
     TMeasuringDC measure(PdfCaps());
     ApplyDialogInfo(setup_, printout, measure);
     if (prompt == TPrintPrompt::Dialog && !ExecutePrintDialog(setup_)) {

@@ -4,14 +4,11 @@
 // a system printer.
 #include "platform/base/Geometry.h"
 #include "platform/gdi/DC.h"
+#include "platform/print/Printout.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
-
-class TPrintout;
-
-enum class TOrientation { Portrait, Landscape };
 
 struct TPrintSetup {
     int MinPage = 1;
@@ -45,13 +42,17 @@ public:
     // The device a print-out sees when printing to PDF: the whole sheet at
     // the set resolution and orientation (a PDF has no unprintable margin).
     TDeviceCaps PdfCaps() const;
+    // The same for the orientation the print-out asks for.
+    TDeviceCaps PdfCaps(const TPrintout& printout) const;
 
     // Prints into a PDF file; the file is replaced only when the whole
     // document was made.
     TPrintResult PrintToPdf(TPrintout& printout, const std::filesystem::path& path);
     // Prints as set: into the output file when there is one, else on the
     // named (or default) system printer; with TPrintPrompt::Dialog the print
-    // dialog comes first, offering the print-out's pages.
+    // dialog comes first, offering the print-out's pages. A print-out that
+    // names its orientation gets it for this job (the dialog may change it
+    // for this job); the setting is the same afterwards as before.
     TPrintResult Print(TPrintout& printout, TPrintPrompt prompt = TPrintPrompt::None);
     // The printer set-up dialog; true when the user accepted.
     bool Setup();

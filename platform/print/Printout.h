@@ -7,9 +7,12 @@
 // PrintPage for the page it shows.
 #include "platform/base/Geometry.h"
 
+#include <optional>
 #include <string>
 
 class TDC;
+
+enum class TOrientation { Portrait, Landscape };
 
 class TPrintout {
 public:
@@ -31,6 +34,9 @@ public:
     virtual void PrintPage(int page, TRect& rect, unsigned flags) = 0;
     virtual void EndDocument() {}
     virtual void EndPrinting() {}
+    // The paper orientation the document is laid out for; the printer uses
+    // it for this job only. None: the printer's own setting.
+    virtual std::optional<TOrientation> PageOrientation() const { return std::nullopt; }
 
     const std::string& GetTitle() const { return Title; }
     TDC* GetDC() const { return DC; }

@@ -151,4 +151,22 @@ TEST(GdiDraw, BitBltCopiesAndCombinesMemoryPictures) {
     EXPECT_EQ(other.GetPixel(1, 1), TColor(0, 255, 0)) << "painting goes into the selected bitmap";
 }
 
+// A page mapped onto a finer device stretches a picture blitted from a
+// memory DC as it does every other drawing: a logo keeps its place and size
+// on the page.
+TEST(GdiDraw, BitBltIntoAMappedPageStretchesTheSource) {
+    TImageDC page(300, 200);
+    page.FillRect({0, 0, 300, 200}, TBrush(TColor::White));
+    page.SetMapMode(MM_ANISOTROPIC);
+    page.SetWindowExt({150, 100});
+    page.SetViewportExt({300, 200});
+    TMemoryDC memory(page, 40, 20);
+    memory.FillRect({0, 0, 40, 20}, TBrush(TColor(0, 0, 255)));
+    page.BitBlt(TRect(10, 10, 50, 30), memory, {0, 0}, SRCCOPY);
+    TBitmap px = page.GetPixels();
+    EXPECT_EQ(px.GetPixel(21, 21), TColor(0, 0, 255));
+    EXPECT_EQ(px.GetPixel(98, 58), TColor(0, 0, 255)) << "the far corner of the logical box";
+    EXPECT_EQ(px.GetPixel(102, 62), TColor::White);
+}
+
 } // namespace

@@ -158,6 +158,45 @@ TEST_P(PlacementTable, PlacesTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(Gdi, PlacementTable, ::testing::ValuesIn(kPlaceCases));
 
+// Blanks at the end of a line are dropped only where the line wraps: a
+// right-aligned number with two blanks behind it keeps them off the rule.
+TEST(GdiText, TrailingBlanksStayUnlessTheLineWraps) {
+    struct Fall {
+        const char* text;
+        uint32_t format;
+        std::vector<std::pair<std::string, int32_t>> runs; // text, x
+    };
+    // Rectangle (0, 0, 100, 40); 5 units per character.
+    const Fall faelle[] = {
+        {"12,5  ", DT_SINGLELINE | DT_RIGHT, {{"12,5  ", 70}}},
+        {"12,5  ", DT_RIGHT, {{"12,5  ", 70}}},
+        {"eins  \nzwei  ", DT_RIGHT, {{"eins  ", 70}, {"zwei  ", 70}}},
+        {"aaaaaaaaaaaa bbbbbbbb  ",
+         DT_WORDBREAK | DT_RIGHT,
+         {{"aaaaaaaaaaaa", 40}, {"bbbbbbbb  ", 50}}},
+        {" Fläche ", DT_SINGLELINE | DT_CENTER, {{" Fläche ", 30}}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.text);
+        TRecordingDC dc;
+        dc.SelectObject(TFont("Arial", -10));
+        TRect r(0, 0, 100, 40);
+        dc.DrawText(f.text, r, f.format);
+        auto runs = dc.CallsOf(TDrawKind::TextRun);
+        ASSERT_EQ(runs.size(), f.runs.size());
+        for (size_t i = 0; i < runs.size(); ++i) {
+            EXPECT_EQ(runs[i].text, f.runs[i].first);
+            EXPECT_EQ(runs[i].logical[0].x, f.runs[i].second);
+        }
+        TRect mass(0, 0, 100, 0);
+        dc.DrawText(f.text, mass, f.format | DT_CALCRECT);
+        int32_t breitest = 0;
+        for (const auto& run : f.runs)
+            breitest = std::max(breitest, dc.GetTextExtent(run.first).cx);
+        EXPECT_EQ(mass.right, breitest) << "measured as drawn";
+    }
+}
+
 TEST(GdiText, PrefixMarksAreDroppedAndUnderlined) {
     TRecordingDC dc;
     TRect r(0, 0, 300, 20);

@@ -113,6 +113,40 @@ TEST(Print, LandscapeSwapsThePageSides) {
     EXPECT_NEAR(printer.PdfCaps().height, 4958, 1);
 }
 
+// A document laid out on landscape paper gets landscape paper for its own
+// job only: the next document without a wish prints as the printer is set.
+TEST(Print, ADocumentsOrientationHoldsForItsJobOnly) {
+    class Quer : public CountingPrintout {
+    public:
+        using CountingPrintout::CountingPrintout;
+        std::optional<TOrientation> PageOrientation() const override {
+            return TOrientation::Landscape;
+        }
+    };
+    testsupport::TempDir dir;
+    TPrinter printer;
+    auto seite = [](const std::filesystem::path& pdf) {
+        const std::string info = PdfInfo(pdf);
+        double b = 0, h = 0;
+        const auto at = info.find("Page size:");
+        if (at != std::string::npos) std::sscanf(info.c_str() + at, "Page size: %lf x %lf", &b, &h);
+        return std::pair(b, h);
+    };
+    Quer quer(printer, 1);
+    EXPECT_GT(printer.PdfCaps(quer).width, printer.PdfCaps(quer).height);
+    ASSERT_TRUE(printer.PrintToPdf(quer, dir / "quer.pdf"));
+    EXPECT_EQ(quer.corners[0], TPoint(printer.PdfCaps(quer).width, printer.PdfCaps(quer).height));
+    const auto [qb, qh] = seite(dir / "quer.pdf");
+    EXPECT_GT(qb, qh);
+    EXPECT_EQ(printer.GetSetup().Orientation, TOrientation::Portrait);
+
+    CountingPrintout hoch(printer, 1);
+    ASSERT_TRUE(printer.PrintToPdf(hoch, dir / "hoch.pdf"));
+    const auto [hb, hh] = seite(dir / "hoch.pdf");
+    EXPECT_LT(hb, hh);
+    EXPECT_EQ(hoch.corners[0], TPoint(printer.PdfCaps().width, printer.PdfCaps().height));
+}
+
 TEST(Print, FailedPdfWriteIsReportedAndKeepsTheOldFile) {
     testsupport::TempDir dir;
     TPrinter printer;

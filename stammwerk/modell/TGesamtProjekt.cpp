@@ -9,6 +9,16 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+// The companion, sheet and settings files lie beside the project: a path
+// relative to the working folder would put them in the root folder.
+std::filesystem::path vollerPfad(const std::filesystem::path& pfad) {
+    std::error_code fehler;
+    auto voll = std::filesystem::absolute(pfad, fehler);
+    return fehler ? pfad : voll;
+}
+} // namespace
+
 TGesamtProjekt::TGesamtProjekt(const std::filesystem::path& verzeichnis)
     : pfad_(verzeichnis / "unbenannt.pro") {}
 
@@ -54,7 +64,7 @@ int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesyste
         if (!AktuellesProjekt) AktuellesProjekt = &gelesen;
     }
     Wert = image.U16(260);
-    pfad_ = pfad;
+    pfad_ = vollerPfad(pfad);
     return 0;
 }
 
@@ -96,7 +106,7 @@ int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
 
 int TGesamtProjekt::SpeichernAls(const std::filesystem::path& pfad) {
     const auto alt = pfad_;
-    pfad_ = pfad;
+    pfad_ = vollerPfad(pfad);
     if (Speichern(pfad_)) return 1;
     pfad_ = alt;
     return 0;

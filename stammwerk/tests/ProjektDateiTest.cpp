@@ -253,6 +253,17 @@ TEST(ProjektDatei, SavingToAnotherPathKeepsTheProjectsOwnPathInTheImage) {
     EXPECT_EQ(g.GetFileName(false), "haus");
     EXPECT_EQ(g.GetFileName(true), "haus.pro");
     EXPECT_EQ(g.GetProjektPfad(), dir.Path().string() + "/");
+    {
+        // Opened by a name relative to the working folder, the project
+        // still knows its folder.
+        const auto vorher = std::filesystem::current_path();
+        std::filesystem::current_path(dir.Path());
+        TGesamtProjekt r("");
+        const int gelesen = r.Oeffnen("haus.pro");
+        std::filesystem::current_path(vorher);
+        ASSERT_EQ(gelesen, 0);
+        EXPECT_EQ(r.GetProjektPfad(), dir.Path().string() + "/");
+    }
     EXPECT_EQ(g.Loeschen(), 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "haus.pro"));
     EXPECT_NE(g.Loeschen(), 0);

@@ -249,9 +249,9 @@ TEST(TText, TitleTableListsTheProjectData) {
     TRecordingDC ohne;
     t.TitelSeiteBeschreiben(ohne, 19, 2, rowY, colX, 0);
     EXPECT_EQ(texte(ohne),
-              (std::vector<std::string>{"Projektname:", "Haus Weber",
-                                        "Maßnahme:", "Bauliche Erweiterung eines Gebäudes",
-                                        "Gebäudetyp:", "Schule, Bibliothek", "Fertighaus",
+              (std::vector<std::string>{"Projektname: ", "Haus Weber",
+                                        "Maßnahme: ", "Bauliche Erweiterung eines Gebäudes",
+                                        "Gebäudetyp: ", "Schule, Bibliothek", "Fertighaus",
                                         "Gebäude mit mehr als zwei Vollgeschossen",
                                         "Lüftungsanlage: Mit Wärmerückgewinnung",
                                         "Kühlung: Unter Einsatz erneuerbarer Energien"}));
@@ -260,11 +260,11 @@ TEST(TText, TitleTableListsTheProjectData) {
     t.TitelSeiteBeschreiben(mit, 19, 2, rowY, colX, 1);
     const auto alle = texte(mit);
     ASSERT_GT(alle.size(), 4u);
-    EXPECT_EQ(alle[2], "Straße:"); // lines are drawn without their trailing blank
+    EXPECT_EQ(alle[2], "Straße: "); // a line that does not wrap keeps its trailing blank
     EXPECT_EQ(alle[3], "Lindenweg 3");
     // The measure follows the address block and its empty row: row 8.
     for (const TDrawCall& c : mit.Calls()) {
-        if (c.kind != TDrawKind::TextRun || c.text != "Maßnahme:") continue;
+        if (c.kind != TDrawKind::TextRun || c.text != "Maßnahme: ") continue;
         EXPECT_GE(c.deviceBox.top, rowY[8]);
         EXPECT_LE(c.deviceBox.bottom, rowY[9]);
     }

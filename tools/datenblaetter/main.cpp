@@ -1,13 +1,23 @@
 // Writes every data-sheet kind of a project into a PDF of its own, through
 // the sheet window and the program's print-out, and a PNG of each page:
-//     datenblaetter <project.pro> [output folder]   (default: the current folder)
-// The files are named after the kind: "blatt03_massenermittlung.pdf",
-// "blatt03_massenermittlung-1.png" and so on (PNGs through pdftoppm, 75 dpi).
+//     datenblaetter [--alle-ausweise] <project.pro> [output folder]
+// (default folder: the current one). The files are named after the kind:
+// "blatt03_massenermittlung.pdf", "blatt03_massenermittlung-1.png" and so on
+// (PNGs through pdftoppm, 75 dpi). The heat demand certificate follows as
+// "ausweis_A.pdf" (B, C): the variant the project calls for (a small
+// residential building by the A/V method, the first choice the program
+// offers), or with --alle-ausweise all three, the project's switches set for
+// each. Sheets take the project's own layout settings and the texts typed
+// into its sheet files.
+#include "korvalin/ausweis/AusweisBloecke.h"
+#include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/datenblatt/Blattfenster.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TKorpusPrintout.h"
+#include "korvalin/shell/TWBAusweisPrintOut.h"
 #include "platform/base/Directories.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "platform/print/Printer.h"
 #include "platform/window/MDIClient.h"
 #include "platform/window/QtRuntime.h"
@@ -15,12 +25,14 @@
 #include "stammwerk/modell/TProjekt.h"
 #include "tauplot/diagramm/TText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,47 +61,49 @@ std::string dateiname(int art, const char* titel) {
     return kopf + name;
 }
 
-// The window of a sheet kind for the project's first subjects; null when the
-// project has none of them.
-std::unique_ptr<TDatenWindow> fenster(TMDIClient& client, int art, TProjekt& p) {
-    const char* titel = BlattartAngaben(art).Titel;
-    std::vector<TRBauteil*> bauteile;
-    for (TRBauteil& b : p.RBauteile) bauteile.push_back(&b);
-    std::vector<TRFenster*> fenster;
-    for (TRFenster& f : p.RFenster) fenster.push_back(&f);
-    TRBauteil* erstes = bauteile.empty() ? nullptr : bauteile.front();
-    TRBauteil* zweites = bauteile.size() > 1 ? bauteile[1] : erstes;
-    switch (art) {
-    case 0:
-        return std::make_unique<TWaermeschutzWindow>(client, titel, art, 0, bauteile, fenster);
-    case 4:
-        return std::make_unique<TFeuchteschutzWindow>(client, titel, art, 0, bauteile, fenster);
-    case 1:
-        return std::make_unique<TProjektDatenWindow>(client, titel, art);
-    case 2:
-        return std::make_unique<TEnergieDatenWindow>(client, titel, art);
-    case 3:
-        return std::make_unique<TMassenDatenWindow>(client, titel, art);
-    case 6:
-        return std::make_unique<TFassadenDatenWindow>(client, titel, art);
-    case 7:
-        return std::make_unique<TBauteilViewWindow>(client, titel, art);
-    case 8:
-        return std::make_unique<TFlaechenDatenWindow>(client, titel, art);
-    case 5:
-        if (!erstes) return nullptr;
-        return std::make_unique<TBauteilDatenWindow>(client, titel, erstes, nullptr);
-    case 9:
-        return std::make_unique<TBtAusDateiWindow>(client, titel, art, 0, bauteile);
-    case 10:
-        return std::make_unique<TFnstAusDateiWindow>(client, titel, art, 0, fenster);
-    case 11:
-        if (!erstes) return nullptr;
-        return std::make_unique<TPeriodenDatenWindow>(client, titel, erstes, art);
-    default:
-        if (!erstes) return nullptr;
-        return std::make_unique<TVergleichDatenWindow>(client, titel, erstes, 0, zweites, 0, art);
+// PDF and PNGs of one print-out; false when either failed.
+bool drucken(TPrinter& drucker, TKorpusPrintout& ausdruck, const fs::path& pdf) {
+    const TPrintResult ergebnis = drucker.PrintToPdf(ausdruck, pdf);
+    if (!ergebnis) {
+        std::fprintf(stderr, "%s: %s\n", pdf.c_str(), ergebnis.error.c_str());
+        return false;
     }
+    std::printf("%s: %d Seiten\n", pdf.c_str(), ergebnis.pages);
+    const std::string png = (pdf.parent_path() / pdf.stem()).string();
+    const std::string befehl = "pdftoppm -r 75 -png '" + pdf.string() + "' '" + png + "'";
+    return std::system(befehl.c_str()) == 0;
+}
+
+// The certificate of one variant; the project's switches are set for it
+// and the proof computed again.
+bool ausweisDrucken(TMDIClient& client, TPrinter& drucker, TProjekt& p, char variante,
+                    const fs::path& ordner) {
+    if (variante != 0) {
+        p.Baumassnahme = 0;
+        p.KleinesWohngebaeude = variante == 'B';
+        p.NormaleInnentemperatur = variante != 'C';
+        p.UmfassungsflaecheBerechnen();
+        p.WSchVO();
+    }
+    TWaermeBedarfsAusweisWindow w(client, "Wärmebedarfsausweis");
+    // A small residential building: the A/V method unless only the
+    // component method is possible; B asks for the component method.
+    w.Methode = variante == 'B' ? 0 : p.V >= 0.01 ? 1 : 0;
+    const ausweis::Variante gewaehlt = ausweis::VarianteWaehlen(w.Seitenlayout(), w.Methode);
+    if (gewaehlt == ausweis::Variante::Keine) {
+        std::printf("Für die Baumaßnahme des Projekts ist kein Wärmebedarfsausweis vorgesehen.\n");
+        return true;
+    }
+    if (!w.Create()) return false;
+    // The first paint counts the pages, as on the screen before a print.
+    TMeasuringDC mass;
+    TRect flaeche = w.GetClientRect();
+    w.Paint(mass, false, flaeche);
+    const char buchstabe = gewaehlt == ausweis::Variante::A   ? 'A'
+                           : gewaehlt == ausweis::Variante::B ? 'B'
+                                                              : 'C';
+    TWBAusweisPrintOut ausdruck(&drucker, w.GetCaption(), &w, true);
+    return drucken(drucker, ausdruck, ordner / (std::string("ausweis_") + buchstabe + ".pdf"));
 }
 
 } // namespace
@@ -97,15 +111,21 @@ std::unique_ptr<TDatenWindow> fenster(TMDIClient& client, int art, TProjekt& p) 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QtRuntime qt(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "datenblaetter <projekt.pro> [ordner]\n");
+    std::vector<std::string> argumente(argv + 1, argv + argc);
+    const auto schalter = std::find(argumente.begin(), argumente.end(), "--alle-ausweise");
+    const bool alleAusweise = schalter != argumente.end();
+    if (alleAusweise) argumente.erase(schalter);
+    if (argumente.empty()) {
+        std::fprintf(stderr, "datenblaetter [--alle-ausweise] <projekt.pro> [ordner]\n");
         return 2;
     }
     if (!PrepareDirectories(CurrentDirectories())) return 1;
-    const fs::path ordner = argc > 2 ? argv[2] : ".";
-    auto g = std::make_unique<TGesamtProjekt>(fs::path(argv[1]).parent_path());
-    if (g->Oeffnen(argv[1]) != 0 || !g->AktuellesProjekt) {
-        std::fprintf(stderr, "%s: Projekt kann nicht gelesen werden\n", argv[1]);
+    Korpus().Programmverzeichnis = (CurrentDirectories().programData / "").string();
+    const fs::path datei = argumente[0];
+    const fs::path ordner = argumente.size() > 1 ? argumente[1] : ".";
+    auto g = std::make_unique<TGesamtProjekt>(datei.parent_path());
+    if (g->Oeffnen(datei) != 0 || !g->AktuellesProjekt) {
+        std::fprintf(stderr, "%s: Projekt kann nicht gelesen werden\n", datei.c_str());
         return 1;
     }
     g->AktuellesProjekt->Massenermittlung();
@@ -116,20 +136,17 @@ int main(int argc, char** argv) {
     TPrinter drucker;
     int fehler = 0;
     for (int art = 0; art <= 14; ++art) {
-        auto w = fenster(client, art, p);
+        auto w = BlattfensterFuerArt(client, art, p);
         if (!w || !w->Create()) continue;
         const fs::path pdf = ordner / (dateiname(art, BlattartAngaben(art).Titel) + ".pdf");
         TKorpusPrintout ausdruck(&drucker, w->GetCaption(), w.get(), true);
-        const TPrintResult ergebnis = drucker.PrintToPdf(ausdruck, pdf);
-        if (!ergebnis) {
-            std::fprintf(stderr, "%s: %s\n", pdf.c_str(), ergebnis.error.c_str());
-            ++fehler;
-            continue;
-        }
-        std::printf("%s: %d Seiten\n", pdf.c_str(), ergebnis.pages);
-        const std::string png = (ordner / pdf.stem()).string();
-        const std::string befehl = "pdftoppm -r 75 -png '" + pdf.string() + "' '" + png + "'";
-        if (std::system(befehl.c_str()) != 0) ++fehler;
+        if (!drucken(drucker, ausdruck, pdf)) ++fehler;
+    }
+    if (alleAusweise) {
+        for (char v : {'A', 'B', 'C'})
+            if (!ausweisDrucken(client, drucker, p, v, ordner)) ++fehler;
+    } else if (!ausweisDrucken(client, drucker, p, 0, ordner)) {
+        ++fehler;
     }
     return fehler ? 1 : 0;
 }
