@@ -129,6 +129,15 @@ std::function<void()> FocusInSender(TWindow& w) {
     };
 }
 
+bool CloseByTitleBarBox(TWindow& w) {
+    QWidget* widget = w.GetImpl().widget;
+    if (!widget || !widget->isWindow()) return false;
+    const Qt::WindowFlags f = widget->windowFlags();
+    if (f.testFlag(Qt::FramelessWindowHint) || !f.testFlag(Qt::WindowCloseButtonHint)) return false;
+    widget->close();
+    return true;
+}
+
 bool SaveWindowPicture(TWindow& w, const char* path) {
     QWidget* widget = w.GetImpl().widget;
     return widget && widget->grab().save(QString::fromUtf8(path), "PNG");

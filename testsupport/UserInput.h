@@ -34,6 +34,9 @@ void DragColumnBorder(TWindow& window, int column, int dx);
 // Sends a focus-in event to the window's widget at each call, for as long as
 // Qt has not deleted that widget: also after the window itself is gone.
 std::function<void()> FocusInSender(TWindow& window);
+// The close box of a top-level window, as the window manager answers a click
+// on it; false when its title bar shows no close box.
+bool CloseByTitleBarBox(TWindow& window);
 // Writes what the window shows to a PNG file.
 bool SaveWindowPicture(TWindow& window, const char* path);
 // The longest time between the clicks of a double click, in milliseconds.

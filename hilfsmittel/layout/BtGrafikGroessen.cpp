@@ -68,9 +68,9 @@ TColor FarbeLesen(const std::string& text) {
     return TColor(r, g, b);
 }
 
-// Widths and styles outside what the settings offer (1 to 3; solid, dashed,
-// dotted, dash-dot, dash-dot-dot) are reported and brought into that range,
-// so that no hand-edited file gives a pen the pages and painters cannot show.
+// Styles outside what the settings offer (solid, dashed, dotted, dash-dot,
+// dash-dot-dot) are reported and drawn solid, so that no hand-edited file
+// gives a pen the painters cannot show; a width above 3 is reported and kept.
 LOGPEN LinieLesen(const std::string& text) {
     LOGPEN lp;
     ProfileParseLine(text, lp);

@@ -112,10 +112,13 @@ void TBauteilDialog::baustoffWerteWarnen(const TBaustoff& s) {
         Warnung("Sie haben einen Baustoff mit µ-Werten = 0 ausgewählt.\nSetzen Sie die korrekten "
                 "µ-Werte ein!",
                 "Eingabe-Prüfung");
-    if (s.Lambda == 0)
-        Warnung("Sie haben einen Baustoff mit lambda-Wert = 0 ausgewählt.\nSetzen Sie den "
-                "korrekten lambda-Werte ein!",
-                "Eingabe-Prüfung");
+    if (s.Lambda == 0) lambdaNullWarnen();
+}
+
+void TBauteilDialog::lambdaNullWarnen() {
+    Warnung("Sie haben einen Baustoff mit lambda-Wert = 0 ausgewählt.\nSetzen Sie den "
+            "korrekten lambda-Werte ein!",
+            "Eingabe-Prüfung");
 }
 
 void TBauteilDialog::SchichtEinfuegen() {
@@ -174,12 +177,17 @@ void TBauteilDialog::schichtAendern(bool warnen) {
     if (!s) return;
     TBaustoff kopie(*s);
     const bool system = kopie.Schluessel.IsSystemBaustoff();
-    const int ergebnis = system ? TBaustoffSystemInfoDialog(this, kopie, false).Execute()
-                                : TBaustoffInfoDialog(this, kopie, false).Execute();
-    if (ergebnis != IDOK) return;
+    // A λ of 0 would make the layer a near-perfect insulator in the proof: it
+    // never reaches the component; the dialog opens again with what was typed.
+    for (;;) {
+        const int ergebnis = system ? TBaustoffSystemInfoDialog(this, kopie, false).Execute()
+                                    : TBaustoffInfoDialog(this, kopie, false).Execute();
+        if (ergebnis != IDOK) return;
+        if (system || kopie.Lambda != 0) break;
+        lambdaNullWarnen();
+    }
     bereich_->SchichtAendern(short(r - 1), &kopie);
     aendernAbschliessen(r + 1);
-    // A λ of 0 would make the layer a near-perfect insulator in the proof.
     if (warnen) baustoffWerteWarnen(kopie);
     if (kopie.Schluessel.IsBelueftet())
         luftschichtWarnung("Alle Schichten nach \n Nicht stehende Luftschicht \n bleiben "
@@ -225,7 +233,9 @@ void TBauteilDialog::SchichtVerschieben(int quelle, int ziel, bool kopie) {
     bereich_->SchichtHinzufuegen(short(t), &schicht);
     int zeile;
     if (kopie) {
-        zeile = t > s ? t + 2 : t + 1; // the copy
+        // The copy stands at index t + 1; the row above it is selected when it
+        // went before its source.
+        zeile = t > s ? t + 2 : t + 1;
     } else {
         bereich_->SchichtLoeschen(short(t > s ? s : s + 1));
         zeile = t > s ? t + 1 : t + 2;

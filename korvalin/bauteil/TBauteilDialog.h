@@ -187,6 +187,7 @@ private:
     void schichtAendern(bool warnen);
     // The µ and λ warnings of an ordinary layer.
     void baustoffWerteWarnen(const TBaustoff& s);
+    void lambdaNullWarnen();
     // The refusal text of an in-range cell value the proof cannot use; null
     // when it can.
     const char* unbrauchbarerWert(int zeile, int spalte, double wert) const;

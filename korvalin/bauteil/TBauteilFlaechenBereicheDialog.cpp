@@ -168,12 +168,15 @@ void TBauteilFlaechenBereicheDialog::Loeschen() {
                     "\n löschen. Alle Bereichs-Daten gehen verloren!",
                 "Bauteil - Bereich löschen", MB_OKCANCEL) != IDOK)
         return;
+    const int alteAnzahl = int(Bereiche.size());
     Bereiche.erase(Bereiche.begin() + z);
     Geaendert = true;
     for (auto& e : Bereiche)
         if (e->Nummer > z) --e->Nummer;
-    // The last number no longer exists: its diagrams would show nothing.
-    if (bauteil_) BereichsDiagrammeSchliessen(*bauteil_, int(Bereiche.size()));
+    // From z on every number now names another range or none: diagrams of those
+    // numbers would show the wrong range.
+    if (bauteil_)
+        for (int i = z; i < alteAnzahl; ++i) BereichsDiagrammeSchliessen(*bauteil_, i);
     fuellen();
     if (!Bereiche.empty()) {
         AktuellerBereich = 0;

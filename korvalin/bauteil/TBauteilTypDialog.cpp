@@ -212,7 +212,9 @@ void TBauteilTypDialog::BauteilartGewaehlt() {
         freigeben(*this, 106, projekt_->Baumassnahme == 2 && k == 0);
         const Aussentemperaturen p = aussentemperaturen(*projekt_);
         klima.ThetaOberflaeche_V = k == 2 ? p.dach : p.wand;
-        klima.ThetaE = k == 3 ? p.erdreich : k == 5 ? p.unbeheizt : p.normal;
+        // Kinds 5 and 6 allow only situation 9, which borders unheated space: the
+        // same climate the situation button and the project's climate dialog give.
+        klima.ThetaE = k == 3 ? p.erdreich : k == 5 || k == 6 ? p.unbeheizt : p.normal;
     } else {
         freigeben(*this, 106, k == 0);
         klima.ThetaOberflaeche_V = k == 2 ? 20 : 12;
@@ -248,7 +250,7 @@ void TBauteilTypDialog::UebergangGewaehlt() {
         TKlima& klima = bauteil_->Klima;
         klima.ThetaE = p.normal;
         if (s == 4 || s == 5 || s == 6) klima.ThetaE = p.erdreich;
-        if (s == 7) klima.ThetaE = p.unbeheizt;
+        if (s == 7 || s == 9) klima.ThetaE = p.unbeheizt;
     }
     AnforderungAktualisieren();
 }

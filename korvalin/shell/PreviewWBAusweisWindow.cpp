@@ -8,7 +8,10 @@ PreviewWBAusweisWindow::PreviewWBAusweisWindow(TWindow* parent, TPrinter* printe
                                                TLayoutWindow* client)
     : VorschauRahmen(
           parent, printer, fenster, title, client,
-          std::make_unique<TWBAusweisPrintOut>(printer, "Druckvorschau", fenster, true)) {}
+          std::make_unique<TWBAusweisPrintOut>(printer, "Druckvorschau", fenster, true)) {
+    // It has no done button: its caption's close box ends it.
+    Attr().Style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+}
 
 void PreviewWBAusweisWindow::SetupWindow() {
     VorschauRahmen::SetupWindow();

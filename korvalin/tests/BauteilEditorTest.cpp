@@ -555,9 +555,11 @@ TEST_F(Editor, BereichLoeschenSchliesstDessenDiagramme) {
     auto& d = Oeffnen();
     TRBauteil& t = *d.Bauteil();
     ZweiterBereich(t);
+    // Deleting the first range renumbers the second: neither diagram may stay.
+    TemperaturverlaufZeigen(t, t.Flaechenanteile[0]);
     TemperaturverlaufZeigen(t, t.Flaechenanteile[1]);
     Pump();
-    ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 1u);
+    ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 2u);
     services.Dialogs().Expect([&](TDialog& dlg) {
         dlg.ShowWindow(SW_SHOW);
         TApplication::PumpWaitingMessages();
@@ -569,6 +571,37 @@ TEST_F(Editor, BereichLoeschenSchliesstDessenDiagramme) {
     d.EvCommand(TBauteilDialog::IDC_BEREICHE, 0, 0);
     Pump();
     EXPECT_EQ(Meldungen().back().caption, "Bauteil - Bereich löschen");
+}
+
+// λ 0 typed into the "Ändern" dialog never reaches the component: the dialog
+// opens again with what was typed, and Cancel leaves the layer as it was.
+TEST_F(Editor, LambdaNullImAendernDialogErreichtDasBauteilNicht) {
+    auto& d = Oeffnen();
+    d.AktuellerBereich()->Schichten[0].Schluessel.Gruppe = 1;
+    d.SchichtTabelleFuellen();
+    const TBaustoff vorher = *d.AktuellerBereich()->SchichtNr(0);
+    d.ZeileWaehlen(1);
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        dlg.ShowWindow(SW_SHOW);
+        TApplication::PumpWaitingMessages();
+        auto* lambda = dynamic_cast<TEdit*>(dlg.GetDlgItem(109));
+        ASSERT_NE(lambda, nullptr);
+        lambda->SetText("");
+        testsupport::TypeText(*lambda, "0");
+        services.Messages().Answer(IDOK);
+        KlickAuf(dlg, IDOK);
+    });
+    services.Dialogs().Expect([&](TDialog& dlg) {
+        // What was typed, not the layer's old value.
+        EXPECT_EQ(std::stod(dynamic_cast<TEdit*>(dlg.GetDlgItem(109))->GetText()), 0.0);
+        KlickAuf(dlg, IDCANCEL);
+    });
+    KlickAuf(d, 516); // "Ändern"
+    Pump();
+    EXPECT_EQ(Meldungen().back().text, "Sie haben einen Baustoff mit lambda-Wert = 0 "
+                                       "ausgewählt.\nSetzen Sie den korrekten lambda-Werte ein!");
+    EXPECT_EQ(d.AktuellerBereich()->SchichtNr(0)->Lambda, vorher.Lambda);
+    EXPECT_FALSE(d.Geaendert);
 }
 
 // The editor with the example wall as a picture; KORVALIN_BILD_ORDNER keeps it.

@@ -50,6 +50,9 @@ TEST_F(BauteilTyp, KlimaFolgtArtUndUebergangMitDenWertenDesProjekts) {
         {{127, 142}, 5, 12},  // "Kellerdecke": unheated room below
         {{127, 135}, 10, 12}, // wall against the ground
         {{127, 140}, 10, 12}, // above a crawl space counts as ground
+        {{105, 136}, 5, 12},  // its own situation: a permanently unheated room
+        {{122}, 5, 12},       // glass porch: borders unheated space too
+        {{122, 136}, 5, 12},
     };
     for (const Fall& f : faelle) {
         TRBauteil t;

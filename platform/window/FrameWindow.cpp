@@ -76,8 +76,17 @@ void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
 namespace window_detail {
 void ApplyFrameStyle(const TWindow* w, QWidget* widget) {
     // A pop-up has neither caption nor border, so it cannot be dragged away
-    // from the place its owner gave it.
-    if (w->Attr().Style & WS_POPUP) widget->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // from the place its owner gave it; one with a caption keeps only the
+    // title and, with the system menu, the close box.
+    const uint32_t style = w->Attr().Style;
+    if (!(style & WS_POPUP)) return;
+    if ((style & WS_CAPTION) != WS_CAPTION) {
+        widget->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        return;
+    }
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    widget->setWindowFlags(flags);
 }
 } // namespace window_detail
 

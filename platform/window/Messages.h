@@ -106,8 +106,14 @@ enum : int {
 enum : uint32_t { MSGF_DIALOGBOX = 0, MSGF_MENU = 2 };
 
 // Window styles that the layer honours: a frame with WS_POPUP is a window
-// without caption and border; WS_VISIBLE shows a top-level window once made.
-enum : uint32_t { WS_POPUP = 0x80000000, WS_VISIBLE = 0x10000000 };
+// without caption and border, unless WS_CAPTION gives it a title bar (with a
+// close box under WS_SYSMENU); WS_VISIBLE shows a top-level window once made.
+enum : uint32_t {
+    WS_POPUP = 0x80000000,
+    WS_VISIBLE = 0x10000000,
+    WS_CAPTION = 0x00C00000,
+    WS_SYSMENU = 0x00080000,
+};
 
 // WM_SYSCOMMAND: Alt+letter that no control of the dialog took (lParam: the
 // character, upper case).

@@ -45,8 +45,9 @@ DiagrammVorschau::DiagrammVorschau(TWindow* parent, TPrinter* printer, TDiagramm
     // Two wide pages do not fit side by side.
     Responses().CommandEnable(CM_ZWEI_SEITEN, [this](TCommandEnabler& ce) { ce.Enable(!breit_); });
 
-    // Over the parent's client area, one unit beyond each edge, not movable by its caption.
-    Attr().Style = WS_POPUP | WS_VISIBLE;
+    // Over the parent's client area, one unit beyond each edge; its caption's
+    // close box is the way back to the diagram.
+    Attr().Style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     CoverParentClientArea(*this, parent);
 }
 

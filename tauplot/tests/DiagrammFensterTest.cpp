@@ -6,6 +6,7 @@
 #include "platform/gdi/ImageDC.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/print/Printer.h"
+#include "platform/window/Application.h"
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/ControlBar.h"
 #include "platform/window/MDIClient.h"
@@ -20,11 +21,13 @@
 #include "testsupport/TempDir.h"
 #include "testsupport/UserInput.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 using namespace diagrammtest;
@@ -249,4 +252,18 @@ TEST(DiagrammVorschau, RealClicksOnItsToolBar) {
     EXPECT_EQ(v.Seitentext(), "Seite 1");
     EXPECT_TRUE(testsupport::GadgetShownPressed(leiste, DiagrammVorschau::CM_EINE_SEITE));
     v.Destroy();
+}
+
+// The preview covers the main window and is modal: its caption's close box is
+// the way back, also for the certificate's preview that has no done button.
+TEST(DiagrammVorschau, ItsCloseBoxEndsThePreview) {
+    Fenster f(EineEbeneWand());
+    TPrinter drucker;
+    auto vorschau = std::make_unique<DiagrammVorschau>(nullptr, &drucker, f.glaser.get());
+    ASSERT_TRUE(vorschau->Create());
+    bool geklickt = false;
+    QTimer::singleShot(0, [&] { geklickt = testsupport::CloseByTitleBarBox(*vorschau); });
+    EXPECT_EQ(TApplication::Current()->BeginModal(vorschau.get()), IDCANCEL);
+    EXPECT_TRUE(geklickt);
+    vorschau->Destroy();
 }
