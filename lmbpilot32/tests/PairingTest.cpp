@@ -128,6 +128,36 @@ TEST(Navigator, WithoutAFileItSaysWhereItRunsAndEnds) {
     EXPECT_EQ(RunNavigator("/h /gibt/es/nicht.ltp"), 1);
 }
 
+// /g /x: the navigator file of a help file, made and saved without a window.
+TEST(Navigator, GenerateAndExitWritesTheOutlineOfTheHelpFile) {
+    testsupport::ScriptedServices services;
+    testsupport::TempDir dir;
+    std::ofstream(dir / "leitfaden.hlp") << "KORVALIN-HILFE 1\nInhalt: start\n\n"
+                                            "== kapitel\nTitel: Kapitel A\nKontext: 1151 7\n\n"
+                                            "Text.\n== start\nTitel: Start\n\n"
+                                            "Siehe [[kapitel]].\n";
+    const std::string ltp = (dir / "leitfaden.ltp").string();
+    EXPECT_EQ(RunNavigator("/a /g /x " + ltp), 0);
+    CNavDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.Open(ltp, &error)) << error;
+    EXPECT_EQ(doc.Values.HelpFileName, "leitfaden.hlp");
+    ASSERT_EQ(doc.Items.size(), 2u);
+    EXPECT_EQ(doc.Items[0].Title, "Start");
+    EXPECT_EQ(doc.Items[0].OutlineDepth, 1);
+    EXPECT_EQ(doc.Items[0].TopicNumber, 2);
+    EXPECT_EQ(doc.Items[1].ContextString, "kapitel");
+    EXPECT_EQ(doc.Items[1].MapNumber, 1151);
+    EXPECT_EQ(doc.Items[1].OutlineDepth, 2);
+
+    // A help file that is missing is named, and nothing is written.
+    services.Messages().Answer(IDOK);
+    EXPECT_EQ(RunNavigator("/a /g /x " + (dir / "fehlt.ltp").string()), 1);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_NE(services.Messages().Calls()[0].text.find("fehlt.hlp"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "fehlt.ltp"));
+}
+
 TEST(Navigator, TheViewMovesThroughTheOutlineAndExpandsIt) {
     testsupport::ScriptedServices services;
     CNavDoc doc = outline();
