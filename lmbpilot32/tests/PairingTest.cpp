@@ -16,9 +16,15 @@
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include <signal.h>
 
 using namespace link_layout;
 
@@ -114,6 +120,45 @@ TEST(Pairing, TheNavigatorStartedByTheViewerFollowsItAcrossProcesses) {
     // The viewer ends: the navigator of the reader ends with it.
     viewer.Close();
     EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(navigator); }, 10000));
+}
+
+// The program's own help: its navigator file is made from it as the build
+// does, and the viewer's Navigator button, clicked, starts the navigator.
+TEST(Pairing, TheProgramsHelpOpensItsNavigatorFromTheViewersButton) {
+    testsupport::ScriptedServices services;
+    testsupport::TestDirectories dirs;
+    CurrentServices().processes.reset();
+    testsupport::TempDir dir;
+    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
+    ASSERT_TRUE(source);
+    std::filesystem::copy_file(std::filesystem::path(source) / "data/hilfe/korvalin.hlp",
+                               dir / "korvalin.hlp");
+    ASSERT_EQ(RunNavigator("/a /g /x " + (dir / "korvalin.ltp").string()), 0);
+
+    HelpViewer viewer;
+    ASSERT_TRUE(viewer.Open(dir / "korvalin.hlp"));
+    viewer.ShowContents();
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Hilfe zu Korvalin") window = w;
+    ASSERT_TRUE(window);
+    QPushButton* button = nullptr;
+    for (auto* b : window->findChildren<QPushButton*>())
+        if (b->text() == "&Navigator") button = b;
+    ASSERT_TRUE(button);
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "20000", 1);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "300", 1);
+    auto& s = LinkProcess::Get().Section();
+    const int r = s.FindLinkByViewer(LinkProcess::Pid());
+    ASSERT_GE(r, 0);
+    const int32_t navigator = int32_t(s.Field(r, kNavigatorPid));
+    ASSERT_GT(navigator, 1);
+    EXPECT_TRUE(WaitForPortCondition([&] { return lmbGetHwnd() != 0; }, 10000));
+    // A shown navigator outlives its viewer; the test ends it first.
+    ::kill(navigator, SIGTERM);
+    EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(navigator); }, 10000));
+    viewer.Close();
 }
 
 TEST(Navigator, WithoutAFileItSaysWhereItRunsAndEnds) {
