@@ -139,8 +139,7 @@ void lmbHelpYield() {
 }
 
 int32_t lmbPeekMessageLoop() {
-    PumpPortMessages(LMB_SHOW, LMB_NOTICE + 10);
-    return 0;
+    return PumpPortMessagesUntilQuit(LMB_SHOW, LMB_NOTICE + 10) ? 1 : 0;
 }
 
 int32_t lmbSetPrintCancelHwnd(int32_t window) {

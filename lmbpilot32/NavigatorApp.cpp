@@ -3,6 +3,7 @@
 #include "lmbpilot32/CMainFrame.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
+#include "lmbpilot32/NavGenerate.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/services/MessageBox.h"
 
@@ -67,7 +68,18 @@ int RunNavigator(std::string_view commandLine) {
         return 1;
     }
     CNavDoc doc;
-    if (!line.File.empty()) {
+    if (line.Generate) {
+        std::string error;
+        if (!GenerateFromHelpFile(doc, line.File, &error)) {
+            MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+            return 1;
+        }
+        if (line.SaveExit) {
+            if (doc.Save(line.File, &error)) return 0;
+            MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+            return 1;
+        }
+    } else if (!line.File.empty()) {
         if (!load(doc, line.File, false)) return 1;
     } else {
         // The author starts with the auto-load file, or a new document

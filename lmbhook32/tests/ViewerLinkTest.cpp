@@ -227,4 +227,24 @@ TEST_F(Link, TheViewerStartsTheNavigatorAndWaitsForItsClaim) {
     EXPECT_EQ(starts->calls.size(), 3u);
 }
 
+// The navigator's pump takes its own messages in order; a quit message stops
+// it and stays for the main loop.
+TEST_F(Link, ThePumpHandsOnTheLinkMessagesAndStopsAtAQuitMessage) {
+    constexpr uint32_t kQuit = 0x0012, kFremd = 0x7000;
+    for (uint32_t m : {uint32_t(LMB_NOTICE + 10), uint32_t(LMB_SHOW), kFremd})
+        ASSERT_TRUE(PostPortMessage(navigator->Id(), m, 0, 0));
+    EXPECT_EQ(lmbPeekMessageLoop(), 0);
+    EXPECT_TRUE(got(LMB_NOTICE + 10) && got(LMB_SHOW));
+    EXPECT_FALSE(got(kFremd));
+
+    received.clear();
+    for (uint32_t m : {uint32_t(LMB_PARENTTOPIC), kQuit, uint32_t(LMB_SHOW)})
+        ASSERT_TRUE(PostPortMessage(navigator->Id(), m, 0, 0));
+    EXPECT_EQ(lmbPeekMessageLoop(), 1);
+    EXPECT_TRUE(got(LMB_PARENTTOPIC));
+    EXPECT_FALSE(got(LMB_SHOW));        // behind the quit message
+    EXPECT_EQ(lmbPeekMessageLoop(), 1); // still waiting for the main loop
+    EXPECT_FALSE(got(kQuit));
+}
+
 } // namespace

@@ -16,9 +16,15 @@
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include <signal.h>
 
 using namespace link_layout;
 
@@ -116,6 +122,45 @@ TEST(Pairing, TheNavigatorStartedByTheViewerFollowsItAcrossProcesses) {
     EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(navigator); }, 10000));
 }
 
+// The program's own help: its navigator file is made from it as the build
+// does, and the viewer's Navigator button, clicked, starts the navigator.
+TEST(Pairing, TheProgramsHelpOpensItsNavigatorFromTheViewersButton) {
+    testsupport::ScriptedServices services;
+    testsupport::TestDirectories dirs;
+    CurrentServices().processes.reset();
+    testsupport::TempDir dir;
+    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
+    ASSERT_TRUE(source);
+    std::filesystem::copy_file(std::filesystem::path(source) / "data/hilfe/korvalin.hlp",
+                               dir / "korvalin.hlp");
+    ASSERT_EQ(RunNavigator("/a /g /x " + (dir / "korvalin.ltp").string()), 0);
+
+    HelpViewer viewer;
+    ASSERT_TRUE(viewer.Open(dir / "korvalin.hlp"));
+    viewer.ShowContents();
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Hilfe zu Korvalin") window = w;
+    ASSERT_TRUE(window);
+    QPushButton* button = nullptr;
+    for (auto* b : window->findChildren<QPushButton*>())
+        if (b->text() == "&Navigator") button = b;
+    ASSERT_TRUE(button);
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "20000", 1);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "300", 1);
+    auto& s = LinkProcess::Get().Section();
+    const int r = s.FindLinkByViewer(LinkProcess::Pid());
+    ASSERT_GE(r, 0);
+    const int32_t navigator = int32_t(s.Field(r, kNavigatorPid));
+    ASSERT_GT(navigator, 1);
+    EXPECT_TRUE(WaitForPortCondition([&] { return lmbGetHwnd() != 0; }, 10000));
+    // A shown navigator outlives its viewer; the test ends it first.
+    ::kill(navigator, SIGTERM);
+    EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(navigator); }, 10000));
+    viewer.Close();
+}
+
 TEST(Navigator, WithoutAFileItSaysWhereItRunsAndEnds) {
     testsupport::ScriptedServices services;
     services.Messages().Answer(IDOK);
@@ -126,6 +171,36 @@ TEST(Navigator, WithoutAFileItSaysWhereItRunsAndEnds) {
     EXPECT_EQ(services.Messages().Calls()[0].type, uint32_t(MB_OK | MB_ICONSTOP));
     services.Messages().Answer(IDOK);
     EXPECT_EQ(RunNavigator("/h /gibt/es/nicht.ltp"), 1);
+}
+
+// /g /x: the navigator file of a help file, made and saved without a window.
+TEST(Navigator, GenerateAndExitWritesTheOutlineOfTheHelpFile) {
+    testsupport::ScriptedServices services;
+    testsupport::TempDir dir;
+    std::ofstream(dir / "leitfaden.hlp") << "KORVALIN-HILFE 1\nInhalt: start\n\n"
+                                            "== kapitel\nTitel: Kapitel A\nKontext: 1151 7\n\n"
+                                            "Text.\n== start\nTitel: Start\n\n"
+                                            "Siehe [[kapitel]].\n";
+    const std::string ltp = (dir / "leitfaden.ltp").string();
+    EXPECT_EQ(RunNavigator("/a /g /x " + ltp), 0);
+    CNavDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.Open(ltp, &error)) << error;
+    EXPECT_EQ(doc.Values.HelpFileName, "leitfaden.hlp");
+    ASSERT_EQ(doc.Items.size(), 2u);
+    EXPECT_EQ(doc.Items[0].Title, "Start");
+    EXPECT_EQ(doc.Items[0].OutlineDepth, 1);
+    EXPECT_EQ(doc.Items[0].TopicNumber, 2);
+    EXPECT_EQ(doc.Items[1].ContextString, "kapitel");
+    EXPECT_EQ(doc.Items[1].MapNumber, 1151);
+    EXPECT_EQ(doc.Items[1].OutlineDepth, 2);
+
+    // A help file that is missing is named, and nothing is written.
+    services.Messages().Answer(IDOK);
+    EXPECT_EQ(RunNavigator("/a /g /x " + (dir / "fehlt.ltp").string()), 1);
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_NE(services.Messages().Calls()[0].text.find("fehlt.hlp"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "fehlt.ltp"));
 }
 
 TEST(Navigator, TheViewMovesThroughTheOutlineAndExpandsIt) {

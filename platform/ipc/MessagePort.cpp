@@ -120,10 +120,16 @@ void acceptEverywhere() {
     for (PortId id : ids) acceptAll(id);
 }
 
-int flushQueue(uint32_t first, uint32_t last) {
+constexpr uint32_t kQuit = 0x0012;
+
+int flushQueue(uint32_t first, uint32_t last, bool* quit = nullptr) {
     int n = 0;
     for (size_t i = 0; i < queue().size();) {
         const Posted p = queue()[i];
+        if (quit && p.frame.msg == kQuit) {
+            *quit = true;
+            return n;
+        }
         if (p.frame.msg < first || p.frame.msg > last) {
             ++i;
             continue;
@@ -249,6 +255,13 @@ bool PostPortMessage(PortId to, uint32_t msg, uint32_t wParam, int32_t lParam) {
 int PumpPortMessages(uint32_t first, uint32_t last) {
     acceptEverywhere();
     return flushQueue(first, last);
+}
+
+bool PumpPortMessagesUntilQuit(uint32_t first, uint32_t last) {
+    acceptEverywhere();
+    bool quit = false;
+    flushQueue(first, last, &quit);
+    return quit;
 }
 
 bool WaitForPortCondition(const std::function<bool()>& done, int timeoutMs) {

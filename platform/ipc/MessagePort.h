@@ -32,6 +32,10 @@ bool PostPortMessage(PortId to, uint32_t msg, uint32_t wParam, int32_t lParam);
 // Answers waiting sent messages and handles the posted ones whose number lies
 // in [first, last] (others stay queued); returns how many were handled.
 int PumpPortMessages(uint32_t first = 0, uint32_t last = UINT32_MAX);
+// The same in queue order, stopping at a posted quit message (WM_QUIT,
+// 0x0012) of any port, which stays queued for the event loop; true when one
+// was met.
+bool PumpPortMessagesUntilQuit(uint32_t first, uint32_t last);
 // Pumps until done() or the time-out (milliseconds); true when done() held.
 bool WaitForPortCondition(const std::function<bool()>& done, int timeoutMs);
 bool PortExists(PortId id);

@@ -28,6 +28,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cstring>
 #include <map>
@@ -199,6 +200,12 @@ void HelpViewer::Impl::build() {
 void HelpViewer::Impl::show() {
     build();
     window->setAttribute(Qt::WA_ShowWithoutActivating, passive);
+    // Help asked for in a modal dialog belongs to that dialog: its modal
+    // loop lets the viewer through, and the window manager keeps it above.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == window.get()) modal = nullptr;
+    window->winId();
+    window->windowHandle()->setTransientParent(modal ? modal->window()->windowHandle() : nullptr);
     window->show();
     if (!passive) {
         window->raise();

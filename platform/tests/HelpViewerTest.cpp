@@ -97,6 +97,29 @@ TEST_F(ViewerFixture, HelpCommandsShowTheirTopics) {
     EXPECT_FALSE(viewer.IsShown());
 }
 
+// F1 in a modal dialog: the viewer takes clicks beside the dialog's loop.
+TEST_F(ViewerFixture, HelpFromAModalDialogTakesInput) {
+    QWidget dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.resize(200, 100);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    EXPECT_TRUE(viewer.Command(HELP_CONTEXT, 1120u));
+    QWidget* w = window();
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    QPushButton* index = nullptr;
+    for (auto* b : w->findChildren<QPushButton*>())
+        if (b->text() == "In&dex") index = b;
+    ASSERT_TRUE(index);
+    // A click as the window system delivers it, so that modality applies.
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
+                      index->mapTo(w, index->rect().center()));
+    EXPECT_TRUE(viewer.IndexShown());
+    dialog.hide();
+}
+
 TEST_F(ViewerFixture, AnUnknownContextShowsTheContentsWithANote) {
     EXPECT_TRUE(viewer.Command(HELP_CONTEXT, 4711u));
     EXPECT_EQ(shownTitle(), "Inhalt");

@@ -2,6 +2,9 @@
 // A static text.
 #include "platform/window/Control.h"
 
+// Attr().Style: the text's '&' is shown, not taken as a mnemonic.
+constexpr uint32_t SS_NOPREFIX = 0x0080;
+
 class TStatic : public TControl {
 public:
     TStatic(TWindow* parent, int id, std::string_view text = {}, int x = -1, int y = -1, int w = 0,

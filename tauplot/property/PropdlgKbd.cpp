@@ -1,7 +1,9 @@
 #include "tauplot/property/PropdlgKbd.h"
 
+#include "platform/gdi/Font.h"
 #include "platform/window/Application.h"
 #include "platform/window/Mnemonic.h"
+#include "platform/window/Static.h"
 #include "tauplot/property/TPropertyDialog.h"
 #include "tauplot/property/TPropertyPage.h"
 #include "tauplot/property/TPropertyTab.h"
@@ -85,9 +87,15 @@ int MatchesMnemonic(std::string_view text, char32_t ch) {
     return m && m == ch;
 }
 
-void SetSmallFont(TWindow*) {
-    // FIXME: needs the control font setter of the window layer; no dialog
-    // of the program asks for the small font.
+void SetSmallFont(TWindow* window) {
+    if (!window) return;
+    const TFont small = TFont::Stock(ANSI_VAR_FONT);
+    for (TWindow* child : window->Children()) {
+        // A label that shows its '&' as is keeps its font.
+        if (dynamic_cast<TStatic*>(child) && (child->Attr().Style & SS_NOPREFIX)) continue;
+        if (auto* control = dynamic_cast<TControl*>(child)) control->SetWindowFont(small, false);
+        SetSmallFont(child);
+    }
 }
 
 void CenterOnScreen(TWindow* window) {

@@ -4,6 +4,7 @@
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/KeyFilter.h"
 #include "platform/window/ResponseTable.h"
+#include "platform/window/ZOrder.h"
 #include "tauplot/property/PropdlgKbd.h"
 #include "tauplot/property/TPropertyPage.h"
 #include "tauplot/property/TPropertyTab.h"
@@ -115,6 +116,7 @@ TResult TPropertyDialog::SendMsgToEachPage(uint32_t msg, WPARAM wParam, LPARAM l
 
 void TPropertyDialog::SetupWindow() {
     TDialog::SetupWindow();
+    if (Style & Tab::UseSmallFont) SetSmallFont(this);
     if (TabStrip && GetEntryCount() > 0) {
         registerStrip();
         TRect client = GetClientRect();
@@ -191,11 +193,9 @@ void TPropertyDialog::EvSize(uint32_t sizeType, const TSize& size) {
 }
 
 void TPropertyDialog::MoveTabsAfterControl(TWindow* after, int setFocus) {
-    // The strip is made before every other control, so it is first in the
-    // tab order already.
-    // FIXME: placing it behind another control needs a Z-order call in the layer.
-    (void)after;
-    if (!setFocus || !TabStrip) return;
+    if (!TabStrip) return;
+    SetZOrderAfter(*TabStrip, after);
+    if (!setFocus) return;
     MoveFocusInto(nullptr, this, FindEdgeTabStop(this, 1));
 }
 

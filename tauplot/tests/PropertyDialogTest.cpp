@@ -3,6 +3,7 @@
 // routing and the shared key filter.
 #include "PropertySheet.h"
 
+#include "platform/gdi/Font.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Application.h"
 #include "platform/window/ResponseTable.h"
@@ -333,6 +334,48 @@ TEST_F(PropertyDialog, MouseSelectsTabsAndRightClickReachesThePage) {
     testsupport::RightClick(*strip, centre(0));
     EXPECT_EQ(a->rightClicks, 1);
     EXPECT_EQ(strip->GetCurrent(), 2);
+}
+
+// The strip's place in the Tab order: behind the control given, or first.
+TEST_F(PropertyDialog, TabsMoveBehindAControlInTheTabOrder) {
+    Sheet sheet;
+    sheet.AddPage("&Allgemein", "eins");
+    ASSERT_TRUE(sheet.Create());
+    sheet.ShowWindow(SW_SHOW);
+    TPropertyTab* strip = sheet.GetTabStrip();
+    TWindow* ok = sheet.GetDlgItem(IDOK);
+    TWindow* cancel = sheet.GetDlgItem(IDCANCEL);
+    EXPECT_EQ(sheet.GetNextDlgTabItem(nullptr), strip);
+    sheet.MoveTabsAfterControl(ok, 0);
+    EXPECT_EQ(sheet.GetNextDlgTabItem(ok), strip);
+    EXPECT_EQ(sheet.GetNextDlgTabItem(strip), cancel);
+    EXPECT_EQ(sheet.GetNextDlgTabItem(nullptr), ok);
+    sheet.MoveTabsAfterControl(nullptr, 0);
+    EXPECT_EQ(sheet.GetNextDlgTabItem(nullptr), strip);
+}
+
+// The small font reaches every control of the dialog and its pages, except
+// a label that shows its '&'.
+TEST_F(PropertyDialog, SmallFontReachesTheControlsOfDialogAndPages) {
+    Sheet sheet(Tab::UseSmallFont);
+    Page* page = sheet.AddPage("&Allgemein", "eins");
+    auto* label = new TStatic(page, 299, "Wärme & Feuchte");
+    label->Attr().Style |= SS_NOPREFIX;
+    ASSERT_TRUE(sheet.Create());
+    const TFont small = TFont::Stock(ANSI_VAR_FONT);
+    for (TWindow* w :
+         {static_cast<TWindow*>(sheet.GetDlgItem(IDOK)), static_cast<TWindow*>(page->Name()),
+          static_cast<TWindow*>(page->Item<TCheckBox>(ID_CHECK))}) {
+        auto* control = dynamic_cast<TControl*>(w);
+        ASSERT_TRUE(control && control->GetWindowFont()) << w->GetId();
+        EXPECT_TRUE(*control->GetWindowFont() == small) << w->GetId();
+    }
+    EXPECT_EQ(label->GetWindowFont(), nullptr);
+
+    Sheet plain;
+    plain.AddPage("&Allgemein", "eins");
+    ASSERT_TRUE(plain.Create());
+    EXPECT_EQ(plain.pages[0]->Name()->GetWindowFont(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#include "platform/window/ZOrder.h"
+
+#include "platform/window/Window.h"
+#include "platform/window/detail/WindowImpl.h"
+
+#include <algorithm>
+
+void SetZOrderAfter(TWindow& window, TWindow* after) {
+    TWindow* parent = window.GetParent();
+    if (!parent || after == &window || (after && after->GetParent() != parent)) return;
+    auto& siblings = parent->GetImpl().children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), &window), siblings.end());
+    const auto at =
+        after ? std::find(siblings.begin(), siblings.end(), after) + 1 : siblings.begin();
+    siblings.insert(at, &window);
+    // The first window is the top one, as Windows paints it.
+    QWidget* w = window.GetImpl().widget.data();
+    if (!w || w->isWindow()) return;
+    if (!after)
+        w->raise();
+    else if (QWidget* above = after->GetImpl().widget.data())
+        w->stackUnder(above);
+}
