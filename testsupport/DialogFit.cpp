@@ -9,11 +9,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
+#include <QTreeWidget>
 
 namespace testsupport {
 namespace {
@@ -86,6 +88,36 @@ Room roomOf(QWidget* w) {
     return {};
 }
 
+// A multi-column list: each heading and each cell's text within its column.
+void listProblems(QTreeWidget* t, std::vector<std::string>& problems) {
+    const QHeaderView* h = t->header();
+    const int margin = 2 * (t->style()->pixelMetric(QStyle::PM_HeaderMargin) + 1);
+    const QFontMetrics hfm = h->fontMetrics();
+    for (int c = 0; c < t->columnCount(); ++c) {
+        if (h->isSectionHidden(c)) continue;
+        const QString title = t->headerItem()->text(c);
+        const int need = hfm.horizontalAdvance(title) + margin;
+        if (!title.isEmpty() && need > h->sectionSize(c))
+            problems.push_back("heading \"" + title.toStdString() + "\" needs " +
+                               std::to_string(need) + " pixels, has " +
+                               std::to_string(h->sectionSize(c)));
+    }
+    const QFontMetrics fm = t->fontMetrics();
+    for (int i = 0; i < t->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* it = t->topLevelItem(i);
+        for (int c = 0; c < t->columnCount(); ++c) {
+            const QRect cell = t->visualRect(t->indexFromItem(it, c));
+            if (cell.isEmpty()) continue;
+            int need = fm.horizontalAdvance(it->text(c)) + margin;
+            if (!it->icon(c).isNull()) need += t->iconSize().width() + 4;
+            if (!it->text(c).isEmpty() && need > cell.width())
+                problems.push_back("cell \"" + it->text(c).toStdString() + "\" needs " +
+                                   std::to_string(need) + " pixels, has " +
+                                   std::to_string(cell.width()));
+        }
+    }
+}
+
 std::string nameOf(const QWidget* w, const Room& r) {
     const QString text = r.text.isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                           : QStringLiteral("\"") + r.text + QStringLiteral("\"");
@@ -101,6 +133,7 @@ std::vector<std::string> FitProblems(TWindow& window) {
     const QRect area = top->rect();
     for (QWidget* w : top->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(top) || insideCompound(w, top) || w->isWindow()) continue;
+        if (auto* t = qobject_cast<QTreeWidget*>(w)) listProblems(t, problems);
         const Room room = roomOf(w);
         const QRect inTop(w->mapTo(top, QPoint(0, 0)), w->size());
         const bool control = room.width >= 0 || room.height >= 0 ||

@@ -231,9 +231,9 @@ void TFensterBearbeitenDialog::aktiv(int id, bool an) {
 // Set-up ----------------------------------------------------------------------------
 
 void TFensterBearbeitenDialog::tabelleEinrichten() {
-    liste_->SetColumns({{100, TTreeColumn::Left, "Projektfenster"},
+    liste_->SetColumns({{110, TTreeColumn::Left, "Projektfenster"},
                         {80, TTreeColumn::Left, "Kurzname"},
-                        {100, TTreeColumn::Left, "Hüllfläche"},
+                        {110, TTreeColumn::Left, "Hüllfläche"},
                         {70, TTreeColumn::Right, "Fläche "},
                         {70, TTreeColumn::Right, "Q_T"},
                         {70, TTreeColumn::Right, "Q_S"},

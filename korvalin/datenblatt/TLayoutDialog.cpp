@@ -26,7 +26,7 @@ using D = TLayoutDialog;
 TDialogResource ressource() {
     TDialogResource r;
     r.caption = "Nachweise - Dialog";
-    r.size = {344, 228};
+    r.size = {420, 228};
     // Transferring controls in the order of the record's fields.
     r.controls = {
         {K::GroupBox, -1, "Nachweise", {4, 4, 138, 150}},
@@ -39,14 +39,14 @@ TDialogResource ressource() {
         {K::RadioButton, D::IDC_BEDENKLICHE, "Für alle bedenklichen Bauteile", {14, 106, 137, 116}},
         {K::RadioButton, D::IDC_PROJEKT, "Projektbauteile", {140, 6, 220, 16}, true},
         {K::RadioButton, D::IDC_REFERENZ, "Referenzbauteile", {226, 6, 310, 16}},
-        {K::Custom, D::IDC_PROJEKTLISTE, "", {142, 20, 338, 184}},
-        {K::Custom, D::IDC_REFERENZLISTE, "", {142, 20, 338, 184}},
+        {K::Custom, D::IDC_PROJEKTLISTE, "", {142, 20, 414, 184}},
+        {K::Custom, D::IDC_REFERENZLISTE, "", {142, 20, 414, 184}},
         {K::Button, D::IDC_ALLE, "Alle Bauteile auswählen", {140, 188, 236, 202}},
-        {K::Button, D::IDC_KEINE, "Kein Bauteil auswählen", {242, 188, 338, 202}},
+        {K::Button, D::IDC_KEINE, "Kein Bauteil auswählen", {318, 188, 414, 202}},
         {K::DefButton, IDOK, "OK", {6, 208, 56, 222}},
         {K::Button, IDCANCEL, "Abbrechen", {60, 208, 110, 222}},
         {K::Button, IDHELP, "&Hilfe", {114, 208, 164, 222}},
-        {K::Button, D::IDC_INFO, "Info", {288, 208, 338, 222}},
+        {K::Button, D::IDC_INFO, "Info", {364, 208, 414, 222}},
     };
     return r;
 }

@@ -10,8 +10,8 @@ using K = TControlKind;
 TDialogResource ressource() {
     return {"Kopieren",
             {180, 50},
-            {{K::Static, 200, "", {7, 9, 40, 17}},
-             {K::Edit, 107, "", {45, 7, 173, 19}},
+            {{K::Static, 200, "", {7, 9, 46, 17}},
+             {K::Edit, 107, "", {48, 7, 173, 19}},
              {K::DefButton, IDOK, "OK", {70, 28, 115, 42}},
              {K::Button, IDCANCEL, "Abbrechen", {120, 28, 173, 42}}}};
 }

@@ -25,10 +25,11 @@ bool ohneEinheit(const TBrennstoff& b) {
 } // namespace
 
 TBrennstoffDialog::TBrennstoffDialog(TWindow* parent, const std::filesystem::path& verzeichnis)
-    : TReferenzListenDialog<TBrennstoff>(parent, "Brennstoffe", kTexte, verzeichnis) {}
+    : TReferenzListenDialog<TBrennstoff>(parent, "Brennstoffe", kTexte, verzeichnis, 404) {}
 
 std::vector<TTreeColumn> TBrennstoffDialog::Spalten() const {
-    return {{90, TTreeColumn::Left, "Brennstoff"},
+    // The names run wider than the column the maker's list was laid out for.
+    return {{172, TTreeColumn::Left, "Brennstoff"},
             {60, TTreeColumn::Center, "Einheit"},
             {110, TTreeColumn::Center, "Heizwert in kWh/[ ]"},
             {110, TTreeColumn::Center, "Brennwert in kWh/[ ]"},

@@ -30,20 +30,22 @@ void anwenderBildRegistrieren(int id) {
 template <class T>
 TReferenzListenDialog<T>::TReferenzListenDialog(TWindow* parent, const char* caption,
                                                 TReferenzListenTexte texte,
-                                                const std::filesystem::path& verzeichnis)
-    : TDialog(parent,
-              TDialogResource{
-                  caption,
-                  {300, 170},
-                  {
-                      {TControlKind::Custom, IDC_LISTE, "", {6, 6, 294, 136}},
-                      {TControlKind::Button, IDC_NEU, "&Neu", {6, 144, 50, 158}},
-                      {TControlKind::Button, IDC_LOESCHEN, "&Löschen", {54, 144, 98, 158}},
-                      {TControlKind::Button, IDC_VERWENDEN, "&Verwenden", {102, 144, 152, 158}},
-                      {TControlKind::DefButton, IDOK, "OK", {160, 144, 204, 158}},
-                      {TControlKind::Button, IDCANCEL, "Abbrechen", {208, 144, 252, 158}},
-                      {TControlKind::Button, IDC_HILFE, "&Hilfe", {256, 144, 294, 158}},
-                  }}),
+                                                const std::filesystem::path& verzeichnis,
+                                                int breite)
+    : TDialog(
+          parent,
+          TDialogResource{
+              caption,
+              {breite, 170},
+              {
+                  {TControlKind::Custom, IDC_LISTE, "", {6, 6, breite - 6, 136}},
+                  {TControlKind::Button, IDC_NEU, "&Neu", {6, 144, 50, 158}},
+                  {TControlKind::Button, IDC_LOESCHEN, "&Löschen", {54, 144, 98, 158}},
+                  {TControlKind::Button, IDC_VERWENDEN, "&Verwenden", {102, 144, 152, 158}},
+                  {TControlKind::DefButton, IDOK, "OK", {160, 144, 204, 158}},
+                  {TControlKind::Button, IDCANCEL, "Abbrechen", {208, 144, 252, 158}},
+                  {TControlKind::Button, IDC_HILFE, "&Hilfe", {breite - 44, 144, breite - 6, 158}},
+              }}),
       texte_(texte), sammlung_(std::make_unique<TReferenzSammlung<T>>(verzeichnis)),
       liste_(new TSftTree(this, IDC_LISTE)),
       menue_(std::make_unique<TMenu>(std::vector<TMenuResource>{

@@ -62,8 +62,9 @@ public:
     void EditBeenden();
 
 protected:
+    // breite: the dialog's width in dialog units, for the list's columns.
     TReferenzListenDialog(TWindow* parent, const char* caption, TReferenzListenTexte texte,
-                          const std::filesystem::path& verzeichnis);
+                          const std::filesystem::path& verzeichnis, int breite = 300);
 
     virtual std::vector<TTreeColumn> Spalten() const = 0;
     virtual std::string Zelle(const T& eintrag, int spalte) const = 0;

@@ -32,9 +32,9 @@ TDialogResource ressource() {
         {K::CheckBox, 104, "Fenstertypen", {12, 52, 190, 62}},
         {K::CheckBox, 105, "Ergebnisse des Wärmeschutznachweises", {12, 64, 190, 74}},
         {K::GroupBox, 201, "Format", {6, 88, 194, 126}},
-        {K::CheckBox, 106, "Dezimalkomma", {12, 98, 100, 108}},
+        {K::CheckBox, 106, "Dezimalkomma", {12, 98, 84, 108}},
         {K::CheckBox, 107, "Tabulator als Trennzeichen", {12, 110, 190, 120}},
-        {K::CheckBox, 108, "Schichten der Bauteiltypen", {100, 98, 190, 108}},
+        {K::CheckBox, 108, "Schichten der Bauteiltypen", {86, 98, 192, 108}},
         {K::DefButton, IDOK, "OK", {40, 132, 95, 146}},
         {K::Button, IDCANCEL, "Abbrechen", {105, 132, 160, 146}},
     };

@@ -271,4 +271,35 @@ TEST_F(ReferenzListen, TheHeatingPageTakesTheChosenFuelAndTheProgramsListFollows
                             [](const TBrennstoff& b) { return b.Name == "Rapsöl"; }));
 }
 
+// A double click on a user's row that was not selected opens the editor of
+// the clicked cell at once: the first click selects, the second comes as the
+// double click.
+TEST_F(ReferenzListen, AFirstDoubleClickOnARowOpensItsCellEditor) {
+    TGradtagzahlenDialog d(nullptr, ordner);
+    services.Input().Answer("Aachen");
+    services.Input().Answer("Zwickau");
+    ausfuehren<TGradtagzahlenDialog>(d, [](auto& v) {
+        v.ShowWindow(SW_SHOW);
+        testsupport::LeftClick(*v.GetDlgItem(TGradtagzahlenDialog::IDC_NEU), {5, 5});
+        testsupport::LeftClick(*v.GetDlgItem(TGradtagzahlenDialog::IDC_NEU), {5, 5});
+        testsupport::ProcessEvents();
+        auto* liste = v.Liste();
+        const int aachen = zeileMit(v, "Aachen");
+        ASSERT_GE(aachen, 0);
+        ASSERT_NE(liste->GetCaret(), aachen);
+        liste->EnsureVisible(aachen);
+        const auto zelle = liste->GetCellRect(aachen, 1);
+        ASSERT_TRUE(zelle);
+        const TPoint p{zelle->left + 8, (zelle->top + zelle->bottom) / 2};
+        testsupport::LeftClick(*liste, p);
+        testsupport::DoubleClick(*liste, p);
+        testsupport::ProcessEvents(testsupport::DoubleClickTime() + 100);
+        EXPECT_EQ(liste->GetCaret(), aachen);
+        EXPECT_TRUE(liste->IsEditing());
+        EXPECT_EQ(liste->EditItem(), aachen);
+        EXPECT_EQ(liste->EditColumn(), 1);
+        v.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
 } // namespace

@@ -146,9 +146,7 @@ TEST(Dialog, DefaultButtonSwitches) {
 
 // Resources were measured in 8-point "MS Sans Serif": a text that filled its
 // control there fits here too, whatever font the desktop gives widgets.
-// FIXME: Liberation Sans runs about a tenth wider than the resources' font;
-// the dialog units need a measure of that before this holds.
-TEST(Dialog, DISABLED_TextsMeasuredForTheResourceFontFitTheirControls) {
+TEST(Dialog, TextsMeasuredForTheResourceFontFitTheirControls) {
     testsupport::ScriptedServices services;
     const TDialogResource r{
         "Bauteil-Typ",

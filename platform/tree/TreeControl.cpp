@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -722,7 +723,15 @@ bool TTreeControl::PressKey(uint32_t key, uint32_t modKeys) {
 void TTreeControl::DoubleClickCell(int item, int column) {
     if (!validRow(item)) return;
     lastColumn_ = column;
-    NotifyParent(clickCodes_ == TTreeClickCodes::CellClicks ? TN_ROWACTIVATE : TN_CELLDBLCLICK);
+    if (clickCodes_ == TTreeClickCodes::CellClicks) {
+        NotifyParent(TN_ROWACTIVATE);
+        return;
+    }
+    // A parent that takes no double click gets the second click as a click
+    // on the row the first one selected: it edits the cell at once.
+    if (!NotifyParent(TN_CELLDBLCLICK) && !IsEditing() && caret_ == item &&
+        rows_[size_t(item)].selected && GetSelCount() == 1)
+        NotifyParent(TN_CELLACTIVATE);
 }
 
 void TTreeControl::FocusGained() {
@@ -924,8 +933,13 @@ void TTreeControl::applyWidths() {
         x = rowHeaderWidth_;
     }
     for (size_t c = 0; c < columns_.size(); ++c) {
-        const int w =
-            columns_[c].width >= 0 ? columns_[c].width : std::max(40, t->viewport()->width() - x);
+        // The column that takes the rest keeps at least its heading's width;
+        // the list scrolls beyond it.
+        const int least =
+            std::max(40, t->header()->fontMetrics().horizontalAdvance(Qs(columns_[c].title)) +
+                             2 * (t->style()->pixelMetric(QStyle::PM_HeaderMargin) + 1));
+        const int w = columns_[c].width >= 0 ? columns_[c].width
+                                             : std::max(least, t->viewport()->width() - x);
         t->setColumnWidth(int(c) + offset, w);
         x += w;
     }

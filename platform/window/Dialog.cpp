@@ -22,7 +22,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -227,20 +226,18 @@ void TDialog::SetMinimumSize(TSize size) {
 
 TRect TDialog::MapDialogRect(const TRect& u) const {
     auto* w = GetImpl().widget.data();
-    const QFontMetrics fm = w ? w->fontMetrics() : QFontMetrics(QFont());
-    // The base units of the dialog font (average width of the alphabet, line
-    // height), rounded as Windows rounds them: cut off, a control loses up
-    // to a sixth of its width.
-    const int cx = (fm.horizontalAdvance(
-                        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) +
-                    26) /
-                   52;
+    const QFontMetricsF fm = w ? QFontMetricsF(w->font(), w) : QFontMetricsF(QFont());
+    // The base units of the font that draws the texts: the average width of
+    // the alphabet and the line height. Windows cuts the width to whole
+    // pixels, which fits the bitmap font the resources were measured in; the
+    // outline font standing in for it runs wider, and every control with a
+    // text would lose up to a sixth of the room its text needs.
+    const double cx = fm.horizontalAdvance(
+                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                      52.0;
     // Windows' character height: ascent and descent, whole pixels up.
-    const QFontMetricsF fmf = w ? QFontMetricsF(w->font(), w) : QFontMetricsF(QFont());
-    const int cy = int(std::ceil(fmf.height()));
-    const auto map = [](int v, int base, int div) {
-        return int(std::lround(double(v) * base / div));
-    };
+    const double cy = std::ceil(fm.height());
+    const auto map = [](int v, double base, int div) { return int(std::lround(v * base / div)); };
     return {map(u.left, cx, 4), map(u.top, cy, 8), map(u.right, cx, 4), map(u.bottom, cy, 8)};
 }
 

@@ -274,7 +274,7 @@ void TPropertyTab::CalculateTabWidths() {
                 spare -= Entries[size_t(i)].Width;
                 ++n;
             }
-        if (spare < 0) break;
+        if (spare < 0) continue; // a tab wider than the strip stands as it is
         for (int i = row.First; i <= row.Last && n > 0; ++i) {
             if (!IsTabVisible(i)) continue;
             const int more = spare / n;
