@@ -161,3 +161,33 @@ TEST_F(AusweisVarianten, PerAreaValuesAndTheReferenceAreaFollowTheProjectsSwitch
         EXPECT_EQ(texte.count("  " + zwei(f.flaeche)), f.art ? 1u : 0u);
     }
 }
+
+// On a narrow page the notes paragraph needs more than its ten lines: the
+// block grows with it, so its rule and section II stay below its last line.
+TEST_F(AusweisVarianten, NotesBlockGrowsWithItsParagraph) {
+    Laden(ausweistest::Beispiel());
+    Variante('A');
+    for (const double rand : {0.1, 0.5}) {
+        SCOPED_TRACE(rand);
+        t.LinkerRand = rand;
+        TRecordingDC dc(TMetricMode::Real);
+        Auslegen(dc);
+        const auto& c = dc.Calls();
+        size_t i = 0;
+        while (i < c.size() && !(c[i].kind == TDrawKind::DrawText && !(c[i].flags & DT_CALCRECT) &&
+                                 c[i].text.starts_with("Die vorstehenden Werte")))
+            ++i;
+        ASSERT_LT(i, c.size());
+        int32_t absatzUnten = 0;
+        for (++i; i < c.size() && c[i].kind == TDrawKind::TextRun; ++i)
+            absatzUnten = c[i].deviceBox.bottom;
+        // The block's rule: the next horizontal line.
+        while (i < c.size() &&
+               !(c[i].kind == TDrawKind::LineTo && c[i].device[0].y == c[i].device[1].y))
+            ++i;
+        ASSERT_LT(i, c.size());
+        EXPECT_GE(c[i].device[0].y, absatzUnten);
+        for (const TDrawCall& k : c)
+            if (k.text.starts_with("II. Weitere")) EXPECT_GE(k.deviceBox.top, absatzUnten);
+    }
+}
