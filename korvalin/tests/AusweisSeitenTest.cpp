@@ -3,6 +3,7 @@
 // German locale), and pictures for the reviewer.
 #include "korvalin/tests/AusweisFixture.h"
 #include "platform/gdi/DrawCall.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "platform/gdi/RecordingDC.h"
 #include "stammwerk/modell/TPBauteil.h"
 #include "stammwerk/modell/TPFenster.h"
@@ -190,4 +191,25 @@ TEST_F(AusweisVarianten, NotesBlockGrowsWithItsParagraph) {
         for (const TDrawCall& k : c)
             if (k.text.starts_with("II. Weitere")) EXPECT_GE(k.deviceBox.top, absatzUnten);
     }
+}
+
+// The U-value table's headers of the simplified proof: the symbols k_i and
+// k_Feq after their word end inside the table, with real font widths.
+TEST_F(AusweisVarianten, HeaderSymbolsEndInsideTheTable) {
+    Laden(ausweistest::Beispiel());
+    Variante('B');
+    TRecordingDC dc(TMetricMode::Real);
+    Auslegen(dc);
+    TMeasuringDC mass;
+    const auto& c = dc.Calls();
+    int gefunden = 0;
+    for (size_t i = 1; i < c.size(); ++i) {
+        if (c[i].kind != TDrawKind::TextOut || c[i - 1].text != "k") continue;
+        if (c[i].text != "i" && c[i].text != "Feq") continue;
+        ++gefunden;
+        mass.SelectObject(c[i].font);
+        EXPECT_LE(c[i].logical[0].x + mass.GetTextExtent(c[i].text).cx, t.SeitenBreite)
+            << c[i].text;
+    }
+    EXPECT_GE(gefunden, 2);
 }
