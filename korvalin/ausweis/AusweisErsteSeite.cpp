@@ -7,6 +7,8 @@
 #include "stammwerk/modell/TProjekt.h"
 #include "tauplot/diagramm/TText.h"
 
+#include <algorithm>
+
 namespace ausweis {
 
 namespace {
@@ -272,16 +274,20 @@ void AusweisHinweise(TText& t, TDC& dc) {
         Schreiben(dc, "Hinweise zu den Grundlagen dieses Wärmebedarfsausweises:",
                   TRect(L, T, L + Wi, T + H), kLinks);
     }
+    TRect absatz(L, T + 2 * H, L + Wi, T + 12 * H);
     {
         FontWahl text(dc, Arial(14));
-        TRect absatz(L, T + 2 * H, L + Wi, T + 12 * H);
         const bool sichtbar = Sichtbar(t);
         Messen(dc, kHinweis, absatz, kUmbruch);
         if (sichtbar) Schreiben(dc, kHinweis, absatz, kUmbruch);
     }
+    // A paragraph taller than its ten lines pushes the rule and what follows
+    // down rather than running over them.
+    const int32_t unten = std::max(T + 12 * H, absatz.bottom + H / 2);
+    t.TextRect.bottom = unten;
     if (Sichtbar(t)) {
         StiftWahl stift(dc, 2);
-        Linie(dc, L, T + 12 * H, L + Wi, T + 12 * H);
+        Linie(dc, L, unten, L + Wi, unten);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPFenster.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "tauplot/diagramm/Fuelllinie.h"
 #include "tauplot/diagramm/TText.h"
 
 #include <charconv>
@@ -70,7 +71,7 @@ bool Sichtbar(TText& t) {
 }
 
 void Schreiben(TDC& dc, std::string_view text, TRect r, uint32_t format) {
-    dc.DrawText(text, r, format | DT_NOPREFIX);
+    TextMitFuelllinie(dc, text, r, format);
 }
 
 void Messen(TDC& dc, std::string_view text, TRect& r, uint32_t format) {

@@ -37,6 +37,18 @@ std::array<TRect, 4> kopfzellen(const TText& t, int32_t oben, int32_t unten) {
     return z;
 }
 
+// Where a header word and the symbol k with its index after it start: as
+// placed, unless the symbol would run past the table's right edge.
+int32_t imKopf(TDC& dc, const std::array<TRect, 4>& z, int32_t x, int32_t wortbreite,
+               std::string_view index) {
+    int32_t symbol = dc.GetTextExtent("k").cx;
+    {
+        FontWahl klein(dc, Arial(10));
+        symbol += dc.GetTextExtent(index).cx;
+    }
+    return std::max(z[2].left + 2, std::min(x, z[3].right - 2 - wortbreite - symbol));
+}
+
 // Groups 3 and 4 hold a caption of four lines: their blocks have 3 rows at least.
 int blockZeilen(int gruppe, int n) {
     return gruppe != 0 && gruppe != 10 && n > 0 && n < 3 ? 3 : n;
@@ -94,7 +106,8 @@ void TabellenKopfBauteile(TText& t, TDC& dc) {
     wertSpalten(t, dc, z);
     constexpr std::string_view wort = "Wärmedurchgangskoeffizient ";
     const TSize s = dc.GetTextExtent(wort);
-    const int32_t x = z[2].left + 2 * h, y = int32_t(z[2].top + 3.2 * h);
+    const int32_t x = imKopf(dc, z, z[2].left + 2 * h, s.cx, "i");
+    const int32_t y = int32_t(z[2].top + 3.2 * h);
     if (Sichtbar(t)) Schreiben(dc, wort, TRect(x, y, x + s.cx, y + s.cy), kMitte);
     t.Index(dc, x + s.cx, y, "k", "i", 0);
     einheitWK(t, dc, z[2].left + 6 * h, int32_t(y + 1.2 * h));
@@ -132,7 +145,7 @@ void TabellenKopfFenster(TText& t, TDC& dc) {
         Schreiben(dc, aequi, TRect(xq, oben + 3 * h, xq + sa.cx, oben + 3 * h + sa.cy), kMitte);
     constexpr std::string_view wort = "Wärmedurchgangskoeffizient ";
     const TSize s = dc.GetTextExtent(wort);
-    const auto x = int32_t(z[2].left + 1.5 * h);
+    const int32_t x = imKopf(dc, z, int32_t(z[2].left + 1.5 * h), s.cx + h / 3, "Feq");
     const int32_t y = oben + 4 * h;
     if (Sichtbar(t)) Schreiben(dc, wort, TRect(x, y, x + s.cx, y + s.cy), kMitte);
     t.Index(dc, x + s.cx + h / 3, y, "k", "Feq", 0);

@@ -3,6 +3,7 @@
 // German locale), and pictures for the reviewer.
 #include "korvalin/tests/AusweisFixture.h"
 #include "platform/gdi/DrawCall.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "platform/gdi/RecordingDC.h"
 #include "stammwerk/modell/TPBauteil.h"
 #include "stammwerk/modell/TPFenster.h"
@@ -160,4 +161,55 @@ TEST_F(AusweisVarianten, PerAreaValuesAndTheReferenceAreaFollowTheProjectsSwitch
         EXPECT_EQ(texte.count(bezug), f.flaeche > 0 ? 1u : 0u) << bezug;
         EXPECT_EQ(texte.count("  " + zwei(f.flaeche)), f.art ? 1u : 0u);
     }
+}
+
+// On a narrow page the notes paragraph needs more than its ten lines: the
+// block grows with it, so its rule and section II stay below its last line.
+TEST_F(AusweisVarianten, NotesBlockGrowsWithItsParagraph) {
+    Laden(ausweistest::Beispiel());
+    Variante('A');
+    for (const double rand : {0.1, 0.5}) {
+        SCOPED_TRACE(rand);
+        t.LinkerRand = rand;
+        TRecordingDC dc(TMetricMode::Real);
+        Auslegen(dc);
+        const auto& c = dc.Calls();
+        size_t i = 0;
+        while (i < c.size() && !(c[i].kind == TDrawKind::DrawText && !(c[i].flags & DT_CALCRECT) &&
+                                 c[i].text.starts_with("Die vorstehenden Werte")))
+            ++i;
+        ASSERT_LT(i, c.size());
+        int32_t absatzUnten = 0;
+        for (++i; i < c.size() && c[i].kind == TDrawKind::TextRun; ++i)
+            absatzUnten = c[i].deviceBox.bottom;
+        // The block's rule: the next horizontal line.
+        while (i < c.size() &&
+               !(c[i].kind == TDrawKind::LineTo && c[i].device[0].y == c[i].device[1].y))
+            ++i;
+        ASSERT_LT(i, c.size());
+        EXPECT_GE(c[i].device[0].y, absatzUnten);
+        for (const TDrawCall& k : c)
+            if (k.text.starts_with("II. Weitere")) EXPECT_GE(k.deviceBox.top, absatzUnten);
+    }
+}
+
+// The U-value table's headers of the simplified proof: the symbols k_i and
+// k_Feq after their word end inside the table, with real font widths.
+TEST_F(AusweisVarianten, HeaderSymbolsEndInsideTheTable) {
+    Laden(ausweistest::Beispiel());
+    Variante('B');
+    TRecordingDC dc(TMetricMode::Real);
+    Auslegen(dc);
+    TMeasuringDC mass;
+    const auto& c = dc.Calls();
+    int gefunden = 0;
+    for (size_t i = 1; i < c.size(); ++i) {
+        if (c[i].kind != TDrawKind::TextOut || c[i - 1].text != "k") continue;
+        if (c[i].text != "i" && c[i].text != "Feq") continue;
+        ++gefunden;
+        mass.SelectObject(c[i].font);
+        EXPECT_LE(c[i].logical[0].x + mass.GetTextExtent(c[i].text).cx, t.SeitenBreite)
+            << c[i].text;
+    }
+    EXPECT_GE(gefunden, 2);
 }

@@ -2,7 +2,9 @@
 // through the program's print-out onto a recording printer with real font
 // metrics. Words are cut from the drawn lines at their blanks, as a PDF
 // reader sees them.
+#include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/shell/TKorpusPrintout.h"
+#include "korvalin/shell/TWBAusweisPrintOut.h"
 #include "korvalin/tests/DatenfensterFixture.h"
 #include "platform/gdi/DrawCall.h"
 #include "platform/gdi/MeasuringDC.h"
@@ -108,6 +110,30 @@ TEST_F(Datenfenster, KeinWortUeberEinemAnderenAufDenBlaetternDesBeispiels) {
         TKorpusPrintout ausdruck(&drucker, w->GetCaption(), w.get(), true);
         const auto befund = Druckpruefung(drucker, ausdruck);
         EXPECT_TRUE(befund.empty()) << "Blatt " << art << Liste(befund);
+    }
+}
+
+// The certificate in each of its three variants, the project's switches set
+// for it; the first paint counts the pages, as on the screen before a print.
+TEST_F(Datenfenster, KeinWortUeberEinemAnderenImWaermebedarfsausweisDesBeispiels) {
+    Beispiel();
+    TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    TPrinter& drucker = app->GetPrinter();
+    for (const char variante : {'A', 'B', 'C'}) {
+        p.Baumassnahme = 0;
+        p.KleinesWohngebaeude = variante == 'B';
+        p.NormaleInnentemperatur = variante != 'C';
+        p.UmfassungsflaecheBerechnen();
+        p.WSchVO();
+        TWaermeBedarfsAusweisWindow w(*app->Client(), "Wärmebedarfsausweis");
+        w.Methode = variante == 'B' ? 0 : 1;
+        ASSERT_TRUE(w.Create());
+        TMeasuringDC mass;
+        TRect flaeche = w.GetClientRect();
+        w.Paint(mass, false, flaeche);
+        TWBAusweisPrintOut ausdruck(&drucker, w.GetCaption(), &w, true);
+        const auto befund = Druckpruefung(drucker, ausdruck);
+        EXPECT_TRUE(befund.empty()) << "Variante " << variante << Liste(befund);
     }
 }
 

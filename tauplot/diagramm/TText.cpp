@@ -6,6 +6,7 @@
 #include "platform/gdi/Pen.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "tauplot/diagramm/Fuelllinie.h"
 
 #include <algorithm>
 #include <string>
@@ -30,7 +31,7 @@ private:
 };
 
 void textIn(TDC& dc, std::string_view text, TRect r, uint32_t format) {
-    dc.DrawText(text, r, format | DT_NOPREFIX);
+    TextMitFuelllinie(dc, text, r, format);
 }
 
 const char* massnahmeText(int code) {

@@ -5,6 +5,7 @@
 
 #include "hilfsmittel/layout/BtSeitenGroessen.h"
 #include "platform/gdi/ImageDC.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "stammwerk/grafik/TBauteilGrafik.h"
 #include "stammwerk/tests/GrafikAufzeichnung.h"
 #include "tauplot/diagramm/DiagrammZahl.h"
@@ -327,3 +328,28 @@ TEST(GlaserDiagramm, AnAreaNumberThatMatchesNoAreaDrawsNothing) {
 }
 
 } // namespace
+
+// On a sheet with wide page margins the block is narrower than the window:
+// the header's component name and area number still end inside their cell.
+TEST(GlaserDiagramm, TheHeaderFitsANarrowBlock) {
+    Einstellungen s;
+    for (const char* name : {"Außenwand Nord", "Außenwand Nord mit Wärmedämmverbundsystem"}) {
+        SCOPED_TRACE(name);
+        auto t = Bauteil(EineEbeneWand());
+        t->Name = name;
+        TBauteilGlaser glaser(&s.grafik, &s.text, &s.unterlegung);
+        TRecordingDC dc(TMetricMode::Real);
+        TRect r(106, 100, 106 + 735, 750);
+        glaser.PaintGlaser(dc, r, t.get(), 0, "beispiel.pro", &s.grafik, &s.text, &s.unterlegung, 0,
+                           1);
+        TMeasuringDC mass;
+        bool bereich = false;
+        for (const TDrawCall& c : dc.CallsOf(TDrawKind::TextRun)) {
+            if (c.text.find("Bauteil:") == std::string::npos) continue;
+            bereich = c.text.ends_with("Bereich: 1");
+            mass.SelectObject(TFont(c.deviceFont));
+            EXPECT_LE(c.deviceBox.left + mass.GetTextExtent(c.text).cx, r.right) << c.text;
+        }
+        EXPECT_TRUE(bereich);
+    }
+}
