@@ -47,6 +47,11 @@ bool TMDIChild::IsZoomed() const {
     return w && w->isMaximized();
 }
 
+bool TMDIChild::IsIconic() const {
+    const auto* w = GetImpl().widget.data();
+    return w && w->isMinimized();
+}
+
 void TMDIChild::SetMinimumSize(TSize size) {
     minSize_ = size;
     if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);
