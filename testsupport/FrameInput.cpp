@@ -36,6 +36,12 @@ QMenu* openPopup(TFrameWindow& frame, std::string_view popup) {
     return a->menu()->isVisible() ? a->menu() : nullptr;
 }
 
+// The boxes act on the one the mouse is over, as a user's mouse gets there.
+void pointAndClick(QWidget* w, QPoint p) {
+    QTest::mouseMove(w, p);
+    QTest::mouseClick(w, Qt::LeftButton, {}, p);
+}
+
 QStyle::SubControl titleBarControl(TTitleBarBox box) {
     switch (box) {
     case TTitleBarBox::Close:
@@ -77,7 +83,7 @@ bool clickMenuBarBox(QMdiSubWindow* sub, TTitleBarBox box) {
     const QRect r =
         controls->style()->subControlRect(QStyle::CC_MdiControls, &opt, control, controls);
     if (!r.isValid()) return false;
-    QTest::mouseClick(controls, Qt::LeftButton, {}, r.center());
+    pointAndClick(controls, r.center());
     return true;
 }
 
@@ -124,7 +130,7 @@ bool ClickTitleBarBox(TWindow& mdiChild, TTitleBarBox box) {
     opt.rect = QRect(border, border, sub->width() - 2 * border, height);
     const QRect r = style->subControlRect(QStyle::CC_TitleBar, &opt, titleBarControl(box), sub);
     if (!r.isValid() || r.isEmpty()) return false;
-    QTest::mouseClick(sub, Qt::LeftButton, {}, r.center());
+    pointAndClick(sub, r.center());
     return true;
 }
 

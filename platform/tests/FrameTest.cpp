@@ -240,7 +240,9 @@ struct Blatt : TMDIChild {
     void EvLButtonDown(uint32_t, TPoint) override { ++clicks; }
     void EvLButtonUp(uint32_t, TPoint) override {}
     void EvLButtonDblClk(uint32_t, TPoint) override { ++clicks; }
-    void EvKeyDown(uint32_t, uint32_t, uint32_t) override { ++keys; }
+    void EvKeyDown(uint32_t key, uint32_t, uint32_t) override {
+        if (key != VK_CONTROL && key != VK_SHIFT) ++keys;
+    }
     int clicks = 0, keys = 0;
 };
 
