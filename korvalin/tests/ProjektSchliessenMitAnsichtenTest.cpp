@@ -110,7 +110,9 @@ TEST_P(ProjektSchliessen, EveryCloseFromTheMenuLeavesNoViewBehind) {
     } else {
         ASSERT_NE(projekt(), nullptr);
         EXPECT_EQ(kinder.size(), 1u);
-        if (menuepunkt == "&Öffnen...") EXPECT_EQ(projekt()->Pfad(), zweites);
+        if (menuepunkt == "&Öffnen...") {
+            EXPECT_EQ(projekt()->Pfad(), zweites);
+        }
     }
 }
 
