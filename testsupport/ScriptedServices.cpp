@@ -2,6 +2,7 @@
 
 #include "testsupport/ScriptQueue.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -14,7 +15,10 @@ ScriptedMessageService::~ScriptedMessageService() {
 int ScriptedMessageService::MessageBox(std::string_view text, std::string_view caption,
                                        uint32_t type) {
     calls_.push_back({std::string(text), std::string(caption), type});
-    if (auto answer = TakeNext(answers_)) return *answer;
+    if (auto planned = TakeNext(answers_)) {
+        if (planned->runEvents) QCoreApplication::processEvents();
+        return planned->answer;
+    }
     ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
     return 2; // IDCANCEL: the safest answer to an unplanned question
 }

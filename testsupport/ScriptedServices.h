@@ -25,13 +25,20 @@ public:
         uint32_t type = 0;
     };
     ~ScriptedMessageService() override;
-    void Answer(int answer) { answers_.push_back(answer); }
+    void Answer(int answer) { answers_.push_back({answer, false}); }
+    // Answers once the posted and deferred work has run, as it runs in the
+    // real box's own loop while the user reads it.
+    void AnswerAfterEvents(int answer) { answers_.push_back({answer, true}); }
     int MessageBox(std::string_view text, std::string_view caption, uint32_t type) override;
     const std::vector<Call>& Calls() const { return calls_; }
     size_t Pending() const { return answers_.size(); }
 
 private:
-    std::deque<int> answers_;
+    struct Planned {
+        int answer;
+        bool runEvents;
+    };
+    std::deque<Planned> answers_;
     std::vector<Call> calls_;
 };
 

@@ -151,6 +151,8 @@ void ProcessEvents(int ms) {
     if (ms > 0) QTest::qWait(ms);
     QApplication::processEvents();
     QApplication::processEvents();
+    // Windows closed meanwhile go, as on the return to the program's loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace testsupport

@@ -158,13 +158,9 @@ bool TBauteilDialog::CanClose() {
         ProjektBreiten[i] = p[i].width;
     TProfile("Einstellungen", "korpus.ini")
         .WriteString("BauteilWindowSp", ProfileMakeIntegers(SchichtBreiten));
-    auto austragen = [this] {
-        if (auto* c = Korpus().Client) std::erase(c->Ansichten.BauteilEditoren, Fenster);
-    };
-    if (!Geaendert) {
-        austragen();
-        return true;
-    }
+    // The window leaves the list of editors once destroyed: another window may
+    // still refuse and keep this one open.
+    if (!Geaendert) return true;
     TProjekt* pr = projekt();
     const std::string frage =
         Projektmodus && pr ? "Bauteil " + bauteil_->Name + " wurde verändert. Änderungen in " +
@@ -180,7 +176,6 @@ bool TBauteilDialog::CanClose() {
         return false;
     }
     Geaendert = false;
-    austragen();
     return true;
 }
 

@@ -127,10 +127,6 @@ void TFensterBearbeitenDialog::verwerfen() {
     FensterNeuBerechnen(2, 1);
 }
 
-void TFensterBearbeitenDialog::austragen() {
-    if (auto* c = Korpus().Client) std::erase(c->Ansichten.FensterEditoren, Fenster);
-}
-
 bool TFensterBearbeitenDialog::CanClose() {
     if (Geaendert) {
         TProjekt* p = Projekt();
@@ -145,7 +141,6 @@ bool TFensterBearbeitenDialog::CanClose() {
         if (antwort == IDNO) {
             verwerfen();
             Geaendert = false;
-            austragen();
             return true;
         }
         if (!TDialog::CanClose()) return false;
@@ -158,7 +153,8 @@ bool TFensterBearbeitenDialog::CanClose() {
         }
         Geaendert = false;
     }
-    austragen();
+    // The window leaves the list of editors once destroyed: another window
+    // may still refuse and keep this one open.
     return true;
 }
 

@@ -46,6 +46,11 @@ TBauteilWindow::~TBauteilWindow() {
     if (auto* c = Korpus().Client) std::erase(c->Ansichten.BauteilEditoren, this);
 }
 
+void TBauteilWindow::CleanupWindow() {
+    if (auto* c = Korpus().Client) std::erase(c->Ansichten.BauteilEditoren, this);
+    TMDIChild::CleanupWindow();
+}
+
 void TBauteilWindow::EvSize(uint32_t sizeType, const TSize& size) {
     TMDIChild::EvSize(sizeType, size);
     if (sizeType == 0 && size.cx > 0 && size.cy > 0) {

@@ -20,6 +20,10 @@ public:
     int32_t Breite = 0, Hoehe = 0; // written back when the window goes
     bool Maximiert = false;
 
+protected:
+    // Leaves the client's list of editors.
+    void CleanupWindow() override;
+
 private:
     void aktivieren(HWND aktiviert);
     TBauteilDialog* dialog_;

@@ -123,7 +123,6 @@ private:
     void unterenBereichZeigen(bool zeigen);
     void verwerfen();
     bool dateiSchreiben();
-    void austragen();
     // After a change of the type or a placed window: modified, recalculated,
     // and the list refilled while a placed window is current.
     void geaendert(bool liste = true);

@@ -37,6 +37,11 @@ TFensterWindow::~TFensterWindow() {
     if (auto* c = Korpus().Client) std::erase(c->Ansichten.FensterEditoren, this);
 }
 
+void TFensterWindow::CleanupWindow() {
+    if (auto* c = Korpus().Client) std::erase(c->Ansichten.FensterEditoren, this);
+    TMDIChild::CleanupWindow();
+}
+
 void TFensterWindow::HoeheSetzen(bool erweitert) {
     if (!GetHandle() || IsZoomed()) return;
     const TRect r = GetWindowRect();

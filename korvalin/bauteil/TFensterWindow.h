@@ -33,6 +33,10 @@ public:
     bool Zeigt(const void* objekt) const override;
     bool Umlenken(const void* objekt) override;
 
+protected:
+    // Leaves the client's list of editors.
+    void CleanupWindow() override;
+
 private:
     void aktivieren(HWND aktiviert);
     TFensterBearbeitenDialog* dialog_;

@@ -225,7 +225,7 @@ TEST_F(Vorschau, RealClicksPageAndEndThePreviewInItsModalLoop) {
                                            "Druckvorschau", new TLayoutWindow);
         ASSERT_TRUE(v->Create());
         std::string nachVor, nachZwei;
-        bool vorFrei = true;
+        bool vorFrei = true, beideSichtbar = false;
         QTimer::singleShot(0, [&] {
             testsupport::ClickGadget(v->Werkzeugleiste(), CM_VORSCHAU_VOR);
             testsupport::ProcessEvents(20);
@@ -236,12 +236,16 @@ TEST_F(Vorschau, RealClicksPageAndEndThePreviewInItsModalLoop) {
             testsupport::ClickGadget(v->Werkzeugleiste(), CM_VORSCHAU_ZWEI_SEITEN);
             testsupport::ProcessEvents(20);
             nachZwei = v->Seitentext();
+            // The second page is made while the frame is on screen: it shows too.
+            beideSichtbar =
+                v->Seite1()->IsWindowVisible() && v->Seite2() && v->Seite2()->IsWindowVisible();
             testsupport::ClickGadget(v->Werkzeugleiste(), CM_VORSCHAU_FERTIG);
         });
         EXPECT_EQ(app->BeginModal(v), IDCANCEL);
         EXPECT_EQ(nachVor, "Seite 3");
         EXPECT_FALSE(vorFrei);
         EXPECT_EQ(nachZwei, "Seite 2 - 3");
+        EXPECT_TRUE(beideSichtbar);
         EXPECT_TRUE(testsupport::GadgetShownPressed(v->Werkzeugleiste(), CM_VORSCHAU_ZWEI_SEITEN));
         v->Destroy();
         delete v;

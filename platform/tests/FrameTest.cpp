@@ -15,8 +15,8 @@
 #include "platform/window/SeparatorGadget.h"
 #include "platform/window/StatusBar.h"
 #include "platform/window/StringTable.h"
+#include "testsupport/FrameInput.h"
 #include "testsupport/ScriptedServices.h"
-
 #include "testsupport/UserInput.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +44,7 @@ struct App : TApplication {
                                                   MenuItem(CM_SAVE, "&Speichern"), MenuSeparator(),
                                                   MenuItem(CM_EXIT, "&Beenden\tAlt+F4")}),
                            MenuPopup("&Window", {MenuItem(CM_CASCADECHILDREN, "&Überlappend"),
+                                                 MenuItem(CM_TILECHILDREN, "&Nebeneinander"),
                                                  MenuItem(CM_CLOSECHILDREN, "&Alle schließen")})});
         bar = new TControlBar;
         bar->Attr().Id = IDW_TOOLBAR;
@@ -229,4 +230,133 @@ TEST(Frame, AChildCondemnedTwiceIsDeletedOnce) {
     testsupport::ProcessEvents();
     EXPECT_EQ(deleted, 1);
     EXPECT_TRUE(app.client->MDIChildren().empty());
+}
+
+namespace {
+// Takes every click and key of its client area for itself, as a data sheet
+// does; its client area has no size of its own to wish for.
+struct Blatt : TMDIChild {
+    using TMDIChild::TMDIChild;
+    void EvLButtonDown(uint32_t, TPoint) override { ++clicks; }
+    void EvLButtonUp(uint32_t, TPoint) override {}
+    void EvLButtonDblClk(uint32_t, TPoint) override { ++clicks; }
+    void EvKeyDown(uint32_t key, uint32_t, uint32_t) override {
+        if (key != VK_CONTROL && key != VK_SHIFT) ++keys;
+    }
+    int clicks = 0, keys = 0;
+};
+
+std::vector<Blatt*> blaetter(TMDIClient& client, std::initializer_list<const char*> titles) {
+    std::vector<Blatt*> result;
+    for (const char* t : titles) {
+        result.push_back(new Blatt(client, t));
+        EXPECT_TRUE(result.back()->Create());
+    }
+    testsupport::ProcessEvents();
+    return result;
+}
+} // namespace
+
+// The boxes of the title bar are the frame's, not the client area's: they
+// work also on a child whose client area takes every click.
+TEST(Frame, TheTitleBarBoxesWorkOnAChildThatTakesItsClicks) {
+    using testsupport::ClickTitleBarBox;
+    using testsupport::TTitleBarBox;
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    auto kinder = blaetter(*app.client, {"A", "B"});
+    Blatt& b = *kinder[1];
+    ASSERT_TRUE(ClickTitleBarBox(b, TTitleBarBox::Maximize));
+    EXPECT_TRUE(b.IsZoomed());
+    ASSERT_TRUE(ClickTitleBarBox(b, TTitleBarBox::Restore));
+    EXPECT_FALSE(b.IsZoomed());
+    ASSERT_TRUE(ClickTitleBarBox(b, TTitleBarBox::Minimize));
+    EXPECT_TRUE(b.IsIconic());
+    ASSERT_TRUE(ClickTitleBarBox(b, TTitleBarBox::Restore));
+    EXPECT_FALSE(b.IsIconic());
+    ASSERT_TRUE(ClickTitleBarBox(*kinder[0], TTitleBarBox::Close));
+    testsupport::ProcessEvents();
+    EXPECT_EQ(app.client->MDIChildren(), std::vector<TMDIChild*>{&b});
+    EXPECT_EQ(b.clicks, 0);
+    ASSERT_TRUE(ClickTitleBarBox(b, TTitleBarBox::Close));
+    testsupport::ProcessEvents();
+    EXPECT_TRUE(app.client->MDIChildren().empty());
+}
+
+// As on any MDI desktop: Ctrl+F6 goes round the children (with Shift back),
+// Ctrl+F4 closes the active one, also when its client area takes the keys.
+TEST(Frame, CtrlF6SwitchesAndCtrlF4ClosesTheActiveChild) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    auto kinder = blaetter(*app.client, {"A", "B", "C"});
+    kinder[0]->BringWindowToTop();
+    auto aktiv = [&] { return app.client->GetActiveMDIChild(); };
+    const std::pair<uint32_t, TMDIChild*> schritte[] = {{MK_CONTROL, kinder[1]},
+                                                        {MK_CONTROL, kinder[2]},
+                                                        {MK_CONTROL, kinder[0]},
+                                                        {MK_CONTROL | MK_SHIFT, kinder[2]},
+                                                        {MK_CONTROL | MK_SHIFT, kinder[1]}};
+    for (const auto& [tasten, erwartet] : schritte) {
+        ASSERT_NE(aktiv(), nullptr);
+        testsupport::PressKey(*aktiv(), VK_F6, tasten);
+        EXPECT_EQ(aktiv(), erwartet);
+    }
+    testsupport::PressKey(*kinder[1], VK_F4, MK_CONTROL);
+    testsupport::ProcessEvents();
+    EXPECT_EQ(app.client->MDIChildren(), (std::vector<TMDIChild*>{kinder[0], kinder[2]}));
+    EXPECT_EQ(kinder[0]->keys + kinder[2]->keys, 0);
+}
+
+// "Überlappend" and "Nebeneinander" from the window menu give each child a
+// usable size; the menu lists the children and activates the one chosen.
+TEST(Frame, TheWindowMenuArrangesListsAndActivatesTheChildren) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    auto kinder = blaetter(*app.client, {"A", "B", "C&D"});
+    const TRect flaeche = app.client->GetClientRect();
+    ASSERT_GT(flaeche.Height(), 100);
+
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app.frame, "&Window", "&Überlappend"));
+    testsupport::ProcessEvents();
+    for (size_t i = 0; i < kinder.size(); ++i) {
+        const TRect r = kinder[i]->GetWindowRect();
+        EXPECT_GE(r.Height(), flaeche.Height() / 2) << i;
+        EXPECT_GE(r.Width(), flaeche.Width() / 2) << i;
+        if (i > 0) {
+            EXPECT_GT(r.top, kinder[i - 1]->GetWindowRect().top) << i;
+            EXPECT_GT(r.left, kinder[i - 1]->GetWindowRect().left) << i;
+        }
+    }
+    EXPECT_EQ(app.client->GetActiveMDIChild(), kinder[2]);
+
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app.frame, "&Window", "&Nebeneinander"));
+    testsupport::ProcessEvents();
+    for (auto* k : kinder) {
+        EXPECT_EQ(k->GetWindowRect().Height(), flaeche.Height());
+        EXPECT_EQ(k->GetWindowRect().Width(), flaeche.Width() / 3);
+    }
+
+    const auto eintraege = testsupport::OpenMenu(*app.frame, "&Window");
+    ASSERT_GE(eintraege.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(eintraege.end() - 4, eintraege.end()),
+              (std::vector<std::string>{"-", "&1 A", "&2 B", "* &3 C&&D"}));
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app.frame, "&Window", "&1 A"));
+    testsupport::ProcessEvents();
+    EXPECT_EQ(app.client->GetActiveMDIChild(), kinder[0]);
+}
+
+// A child made after its parent is on screen shows at once, as a WS_VISIBLE
+// child does on Windows.
+TEST(Frame, AChildMadeAfterItsParentIsOnScreenShows) {
+    TWindow parent(nullptr);
+    auto* early = new TWindow(&parent);
+    ASSERT_TRUE(parent.Create());
+    parent.ShowWindow(SW_SHOW);
+    auto* late = new TWindow(&parent);
+    ASSERT_TRUE(late->Create());
+    EXPECT_TRUE(early->IsWindowVisible());
+    EXPECT_TRUE(late->IsWindowVisible());
 }

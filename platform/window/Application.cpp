@@ -65,6 +65,8 @@ int TApplication::Run() {
 void TApplication::PumpWaitingMessages() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Called where no loop runs (a test's body), it stands for the loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool TApplication::CanClose() {

@@ -32,7 +32,8 @@ public:
     int Run();
     // The start without the loop, for tests: InitMainWindow and InitInstance.
     bool Start();
-    // Delivers the queued messages and timers that are due.
+    // Delivers the queued messages and timers that are due, and deletes the
+    // windows closed meanwhile, as the return to the loop does.
     static void PumpWaitingMessages();
 
     virtual void InitMainWindow() {}

@@ -11,6 +11,10 @@ public:
 
 protected:
     TWindow* ActiveCommandChild() const override;
+    // The popup with the window commands lists the children; the chosen one
+    // is activated, restored when it was minimised.
+    std::vector<TWindowListEntry> WindowList(const TMenu& popup) const override;
+    void WindowChosen(HWND window) override;
 
 private:
     TMDIClient& client_;

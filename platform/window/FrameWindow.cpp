@@ -71,6 +71,29 @@ void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
         }
     }
 }
+// The entries of a window list after the popup's own items, made anew each
+// time it opens.
+void fillWindowList(QMenu* qmenu, const std::vector<TFrameWindow::TWindowListEntry>& entries,
+                    const std::function<void(HWND)>& chosen) {
+    static const char* const kListed = "korvalin.windowlist";
+    for (auto* a : qmenu->actions())
+        if (a->property(kListed).toBool()) {
+            qmenu->removeAction(a);
+            a->deleteLater();
+        }
+    if (entries.empty()) return;
+    qmenu->addSeparator()->setProperty(kListed, true);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        QString caption = Qs(entries[i].caption);
+        caption.replace('&', "&&");
+        auto* a = qmenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption));
+        a->setProperty(kListed, true);
+        a->setCheckable(true);
+        a->setChecked(entries[i].checked);
+        const HWND window = entries[i].window;
+        QObject::connect(a, &QAction::triggered, [chosen, window] { chosen(window); });
+    }
+}
 } // namespace
 
 namespace window_detail {
@@ -129,10 +152,12 @@ void TFrameWindow::RebuildMenuBar() {
         if (!item->popup) continue;
         auto* sub = bar->addMenu(Qs(item->text));
         fillMenu(sub, *item->popup, this);
-        QObject::connect(sub, &QMenu::aboutToShow, [this] {
+        const TMenu* popup = item->popup.get();
+        QObject::connect(sub, &QMenu::aboutToShow, [this, sub, popup] {
             MSG msg{GetHandle(), WM_INITMENU, 0, 0, {}};
             window_detail::Deliver(msg);
             UpdateMenuStates();
+            fillWindowList(sub, WindowList(*popup), [this](HWND w) { WindowChosen(w); });
         });
     }
 }

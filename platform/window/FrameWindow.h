@@ -6,6 +6,7 @@
 #include "platform/window/Window.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class TMenu;
@@ -16,6 +17,12 @@ public:
     ~TFrameWindow() override;
 
     TWindow* GetClientWindow() const { return client_; }
+    // One window in a menu's window list.
+    struct TWindowListEntry {
+        std::string caption;
+        HWND window = 0;
+        bool checked = false;
+    };
     void AssignMenu(const std::vector<TMenuResource>& resource);
     TMenu* GetMenu() const { return menu_.get(); }
 
@@ -39,6 +46,11 @@ protected:
     void EvKeyDown(uint32_t key, uint32_t repeatCount, uint32_t flags) override;
     // The MDI frame answers its active child.
     virtual TWindow* ActiveCommandChild() const { return nullptr; }
+    // Windows listed below the items of a popup when it opens (the MDI
+    // frame's window menu), numbered, the checked one marked; a chosen one
+    // goes to WindowChosen.
+    virtual std::vector<TWindowListEntry> WindowList(const TMenu& popup) const { return {}; }
+    virtual void WindowChosen(HWND window) {}
     void UpdateMenuStates();
     // Runs one enabler along the route.
     void RouteEnabler(TCommandEnabler& enabler);

@@ -9,7 +9,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
     : TFrameWindow(&parent, title, clientWnd) {
@@ -28,7 +31,22 @@ void TMDIChild::CreateNativeWidget() {
     sub->setWidget(inner);
     sub->setWindowTitle(window_detail::Qs(GetCaption()));
     if (minSize_.cx > 0 || minSize_.cy > 0) sub->setMinimumSize(minSize_.cx, minSize_.cy);
-    if (area) area->addSubWindow(sub);
+    if (area) {
+        const int earlier = int(area->subWindowList().size());
+        area->addSubWindow(sub);
+        // Without a size and place of its own, a child gets a good part of
+        // the client, a title bar's height below the one made before, as
+        // CW_USEDEFAULT gives: its client area may wish for no size at all.
+        const QSize room = area->viewport()->size();
+        if (Attr().W <= 0 || Attr().H <= 0) sub->resize(sub->size().expandedTo(room * 2 / 3));
+        if (Attr().X < 0 || Attr().Y < 0) {
+            const int step = std::max(8, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+            const int fit = 1 + std::max(0, std::min(room.width() - sub->width(),
+                                                     room.height() - sub->height()) /
+                                                std::max(1, step));
+            sub->move((earlier % fit) * step, (earlier % fit) * step);
+        }
+    }
     GetImpl().Adopt(sub, inner);
 }
 
@@ -45,6 +63,11 @@ void TMDIChild::SetupWindow() {
 bool TMDIChild::IsZoomed() const {
     const auto* w = GetImpl().widget.data();
     return w && w->isMaximized();
+}
+
+bool TMDIChild::IsIconic() const {
+    const auto* w = GetImpl().widget.data();
+    return w && w->isMinimized();
 }
 
 void TMDIChild::SetMinimumSize(TSize size) {

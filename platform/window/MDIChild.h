@@ -13,8 +13,9 @@ public:
     TSize GetMinimumSize() const { return minSize_; }
     void CloseWindow(int retValue = 0) override;
     bool IsActive() const;
-    // Shown maximised in the client.
+    // Shown maximised in the client, or minimised to its title.
     bool IsZoomed() const;
+    bool IsIconic() const;
     // Shows the child above its siblings and makes it the active one.
     void BringWindowToTop();
 

@@ -7,6 +7,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -16,6 +17,13 @@ QMdiArea* areaOf(const TMDIClient& c) {
 }
 QMdiSubWindow* subOf(const TMDIChild* c) {
     return qobject_cast<QMdiSubWindow*>(c->GetImpl().widget.data());
+}
+// The children that are not minimised, which cascading and tiling arrange.
+std::vector<QMdiSubWindow*> shownSubWindows(const TMDIClient& client) {
+    std::vector<QMdiSubWindow*> subs;
+    for (auto* c : client.MDIChildren())
+        if (auto* s = subOf(c); s && !s->isMinimized()) subs.push_back(s);
+    return subs;
 }
 } // namespace
 
@@ -37,7 +45,10 @@ TMDIClient::~TMDIClient() {
     // activations while it is torn down; they must no longer reach us.
     if (auto* area = areaOf(*this))
         QObject::disconnect(area, nullptr, GetImpl().tasks.get(), nullptr);
-    for (auto* c : condemned_) delete c;
+    // The children still waiting go now; their tokens must not find them.
+    auto doomed = std::move(condemned_);
+    condemned_.clear();
+    for (auto* c : doomed) delete c;
 }
 
 void TMDIClient::CreateNativeWidget() {
@@ -84,17 +95,57 @@ TMDIChild* TMDIClient::GetActiveMDIChild() const {
     return nullptr;
 }
 
+void TMDIClient::ActivateNextChild(TDirection direction) {
+    auto children = MDIChildren();
+    if (children.empty()) return;
+    auto at = std::find(children.begin(), children.end(), GetActiveMDIChild());
+    const int n = int(children.size());
+    int i = at == children.end() ? 0 : int(at - children.begin());
+    i = (i + (direction == Next ? 1 : n - 1)) % n;
+    children[size_t(i)]->BringWindowToTop();
+}
+
+bool TMDIClient::TranslateMDISysAccel(const MSG& key) {
+    if (key.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0)
+        return false;
+    if (key.wParam == VK_F4) {
+        // Posted: the child closes once the key is done with.
+        if (auto* active = GetActiveMDIChild()) active->PostMessage(WM_CLOSE);
+        return true;
+    }
+    if (key.wParam == VK_F6) {
+        ActivateNextChild(GetKeyState(VK_SHIFT) < 0 ? Previous : Next);
+        return true;
+    }
+    return false;
+}
+
 void TMDIClient::CascadeChildren() {
-    if (auto* a = areaOf(*this)) a->cascadeSubWindows();
+    auto* a = areaOf(*this);
+    const auto subs = shownSubWindows(*this);
+    if (!a || subs.empty()) return;
+    // A child's own size wish may be no more than its title bar.
+    const QRect area = a->viewport()->rect();
+    const int step = std::max(8, subs.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const int n = int(subs.size());
+    const int w = std::max(area.width() * 2 / 3, area.width() - step * (n - 1));
+    const int h = std::max(area.height() * 2 / 3, area.height() - step * (n - 1));
+    // Once the next one would leave the client, the cascade starts over.
+    const int fit = 1 + std::max(0, std::min(area.width() - w, area.height() - h) / step);
+    for (int i = 0; i < n; ++i) {
+        auto* s = subs[size_t(i)];
+        if (s->isMaximized()) s->showNormal();
+        const int k = i % fit;
+        s->setGeometry(k * step, k * step, w, h);
+        s->raise();
+    }
+    a->setActiveSubWindow(subs.back());
 }
 
 void TMDIClient::TileChildren(TTile how) {
     auto* a = areaOf(*this);
-    if (!a) return;
-    std::vector<QMdiSubWindow*> subs;
-    for (auto* c : MDIChildren())
-        if (auto* s = subOf(c); s && !s->isMinimized()) subs.push_back(s);
-    if (subs.empty()) return;
+    const auto subs = shownSubWindows(*this);
+    if (!a || subs.empty()) return;
     const QRect area = a->viewport()->rect();
     const int n = int(subs.size());
     for (int i = 0; i < n; ++i) {
@@ -147,10 +198,16 @@ void TMDIClient::Condemn(TMDIChild* child) {
     child->GetImpl().parent = nullptr;
     if (child == lastActive_) lastActive_ = nullptr;
     condemned_.push_back(child);
-    if (condemned_.size() == 1)
-        Defer([this] {
-            auto doomed = std::move(condemned_);
-            condemned_.clear();
-            for (auto* c : doomed) delete c;
-        });
+    // Deleted once control is back in the loop that ran the closing event,
+    // never in a loop opened meanwhile (a message box's): whoever listed the
+    // windows before closing them can still walk the list. Qt's deferred
+    // deletion keeps exactly that rule.
+    auto* token = new QObject(GetImpl().tasks.get());
+    QObject::connect(token, &QObject::destroyed, GetImpl().tasks.get(), [this, child] {
+        auto it = std::find(condemned_.begin(), condemned_.end(), child);
+        if (it == condemned_.end()) return;
+        condemned_.erase(it);
+        delete child;
+    });
+    token->deleteLater();
 }

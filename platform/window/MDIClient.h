@@ -15,6 +15,15 @@ public:
 
     TMDIChild* GetActiveMDIChild() const;
     std::vector<TMDIChild*> MDIChildren() const;
+    // Activates the child after (or before) the active one, round the list.
+    enum TDirection { Next, Previous };
+    void ActivateNextChild(TDirection direction = Next);
+    // The MDI keys of the message loop: Ctrl+F4 closes the active child,
+    // Ctrl+F6 activates the next one, Ctrl+Shift+F6 the one before; true
+    // when the key was one of them.
+    bool TranslateMDISysAccel(const MSG& key);
+    // Each child restored and at a good part of the client's size, each a
+    // title bar's height lower and further right than the one before.
     void CascadeChildren();
     // Vertical: side by side; horizontal: one above the other.
     enum TTile { Vertical, Horizontal };
@@ -25,7 +34,8 @@ public:
     bool CanClose() override;
     void SetBkgndColor(TColor color);
 
-    // A closed child is deleted once its handler has returned.
+    // A closed child is deleted once the event that closed it is done, never
+    // inside a nested loop (a message box) that its handler opens.
     void Condemn(TMDIChild* child);
 
 protected:

@@ -83,6 +83,7 @@ enum : uint32_t {
     VK_F1 = 0x70,
     VK_SCROLL = 0x91,
     VK_F2 = 0x71,
+    VK_F4 = 0x73, // Ctrl+F4 closes the active MDI child
     // The diagram windows and the data sheets page with these.
     VK_F6 = 0x75,
     VK_F7 = 0x76,

@@ -159,8 +159,11 @@ bool TWindow::Create() {
     if (impl_->scrollBars[SB_HORZ].shown || impl_->scrollBars[SB_VERT].shown)
         window_detail::ScrollBarsOf(this)->Sync();
     SetupWindow();
-    if ((impl_->attr.Style & WS_VISIBLE) && impl_->widget && impl_->widget->isWindow())
-        impl_->widget->show();
+    // Children show once made, as WS_VISIBLE children do: also those made
+    // after their parent is on screen. A top-level window waits for
+    // ShowWindow unless its style says visible.
+    auto* w = impl_->widget.data();
+    if (w && (!w->isWindow() || (impl_->attr.Style & WS_VISIBLE))) w->show();
     return true;
 }
 
@@ -174,8 +177,7 @@ void TWindow::SetupWindow() {
     for (auto* c : std::vector<TWindow*>(impl_->children)) {
         // A child's set-up may take over a later sibling (SetParent).
         if (c->GetParent() != this || !c->impl_->autoCreate || c->IsCreated()) continue;
-        if (c->Create() && c->impl_->widget && !c->impl_->widget->isWindow())
-            c->impl_->widget->show();
+        c->Create();
     }
 }
 

@@ -34,6 +34,7 @@ public:
     TWindow& operator=(const TWindow&) = delete;
 
     // Makes the widget, then SetupWindow (whose base creates the children).
+    // A child window then shows, also one made after its parent is on screen.
     bool Create();
     HWND GetHandle() const;
     bool IsCreated() const { return GetHandle() != 0; }

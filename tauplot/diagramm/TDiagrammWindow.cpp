@@ -26,8 +26,8 @@ TDiagrammWindow::TDiagrammWindow(TMDIClient& parent, std::string_view title, TPr
     Responses().Command(CM_FILEPRINTPREVIEW, [this] { CmFilePrintPreview(); });
 }
 
-// A window destroyed without CanClose leaves the list through whoever destroys it: the
-// list may be gone already when the client goes.
+// The list is left when the window is destroyed; it may be gone already
+// when the client deletes its children.
 TDiagrammWindow::~TDiagrammWindow() = default;
 
 void TDiagrammWindow::SetupWindow() {
@@ -36,10 +36,13 @@ void TDiagrammWindow::SetupWindow() {
 }
 
 bool TDiagrammWindow::CanClose() {
-    if (!TMDIChild::CanClose()) return false;
+    return TMDIChild::CanClose();
+}
+
+void TDiagrammWindow::CleanupWindow() {
     if (offen_) std::erase(*offen_, this);
     offen_ = nullptr;
-    return true;
+    TMDIChild::CleanupWindow();
 }
 
 void TDiagrammWindow::EvSize(uint32_t sizeType, const TSize& size) {

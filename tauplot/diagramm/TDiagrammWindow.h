@@ -44,6 +44,10 @@ public:
     virtual void DruckEnde() {}
 
 protected:
+    // Leaves the list of open diagrams: a window that agreed to close may
+    // stay open when another refuses.
+    void CleanupWindow() override;
+
     TRBauteil* Bauteil_;
     int Bereich_;
     TKlima* Klima_;

@@ -3,6 +3,8 @@
 #include "platform/window/Application.h"
 #include "platform/window/Dialog.h"
 #include "platform/window/Edit.h"
+#include "platform/window/FrameWindow.h"
+#include "platform/window/MDIClient.h"
 #include "platform/window/detail/TabChain.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -109,6 +111,7 @@ private:
     bool pressFirst(TWindow* focus, uint32_t vk, QKeyEvent* k) {
         if (vk) SetKeyDown(vk, true);
         if (vk && filter(focus, WM_KEYDOWN, vk, k)) return true;
+        if (vk && mdiKey(focus, vk)) return true;
         const char32_t letter = letterOf(k);
         return letter && DispatchMnemonic(letter);
     }
@@ -118,6 +121,21 @@ private:
         if (message == WM_KEYUP) lp = LPARAM(0xC0000001u);
         const MSG key{focus ? focus->GetHandle() : 0, message, vk, lp, {}};
         return RunKeyFilters(key);
+    }
+
+    // The MDI keys act on the client of the window with the focus, not from
+    // inside a dialog or another window of its own.
+    static bool mdiKey(TWindow* focus, uint32_t vk) {
+        for (TWindow* w = focus; w; w = w->GetParent()) {
+            auto* client = dynamic_cast<TMDIClient*>(w);
+            if (auto* frame = dynamic_cast<TFrameWindow*>(w); frame && !client)
+                client = dynamic_cast<TMDIClient*>(frame->GetClientWindow());
+            if (client)
+                return client->TranslateMDISysAccel({focus->GetHandle(), WM_KEYDOWN, vk, 1, {}});
+            const QWidget* widget = w->GetImpl().widget;
+            if (!widget || widget->isWindow()) break;
+        }
+        return false;
     }
 
     // The edit keys go through the edit's messages, so that its clipboard

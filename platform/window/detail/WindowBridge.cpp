@@ -10,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QMoveEvent>
@@ -183,6 +184,12 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* e) {
 bool WindowBridge::input(QObject* watched, QEvent* e) {
     auto& impl = window_->GetImpl();
     if (watched != impl.client && watched != impl.widget) return false;
+    // The title bar and borders of an MDI child are not its client area:
+    // its close, maximise and minimise boxes and its dragging stay Qt's. A
+    // mouse event its client area left alone arrives here too; it was sent.
+    if (watched != impl.client && qobject_cast<QMdiSubWindow*>(watched) &&
+        e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)
+        return false;
     MSG msg{window_->GetHandle(), WM_NULL, 0, 0, {}};
     switch (e->type()) {
     case QEvent::KeyPress:
