@@ -8,14 +8,14 @@
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/MDIChild.h"
 
+#include "testsupport/PageDump.h"
+
 #include <cstdlib>
 
 namespace {
 
 HelpFile shipped(const char* name) {
-    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
-    if (!source) return {};
-    const auto bytes = ReadWholeFile(std::filesystem::path(source) / "data/hilfe" / name);
+    const auto bytes = ReadWholeFile(testsupport::SourceTree() / "data/hilfe" / name);
     HelpFileError e;
     HelpFile f = HelpFile::Parse(std::string(bytes.bytes.begin(), bytes.bytes.end()), &e);
     EXPECT_TRUE(f.IsValid()) << name << ":" << e.line << ": " << e.message;
