@@ -21,7 +21,8 @@ constexpr int kEintraege = 20000;
 
 fs::path ordner() {
     static const fs::path dir = [] {
-        const fs::path d = fs::temp_directory_path() / ("katalog_bench_" + std::to_string(::getpid()));
+        const fs::path d =
+            fs::temp_directory_path() / ("katalog_bench_" + std::to_string(::getpid()));
         fs::create_directories(d);
         return d;
     }();

@@ -38,8 +38,7 @@ std::optional<Sicherungskopie> SicherungskopieSuchen(const std::filesystem::path
 void SicherungskopieEntfernen(const std::filesystem::path& kopie);
 // Removes the empty "QZ4..." files written before `vor`: names taken by an
 // autosave that died before it wrote.
-void LeereKopienEntfernen(const std::filesystem::path& ordner,
-                          std::filesystem::file_time_type vor);
+void LeereKopienEntfernen(const std::filesystem::path& ordner, std::filesystem::file_time_type vor);
 
 // Before the project file `datei` is read: 0 = go on opening `datei`
 // (which choice 2 may have replaced), -1 = do not open.

@@ -1,9 +1,9 @@
 #pragma once
 // The three material catalogues (DIN, maker's, user's) in one list ordered
 // by key, with an alphabetical index. File k (0, 1, 2) has header type k + 1.
+#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TBSZeiger.h"
 #include "stammwerk/modell/TBaustoff.h"
-#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TISListImp.h"
 
 #include <array>
