@@ -6,58 +6,19 @@
 #include "korvalin/tests/ProjektbefehleFixture.h"
 #include "platform/base/FileLock.h"
 #include "platform/services/MessageBox.h"
-
-#include <sys/wait.h>
-#include <unistd.h>
+#include "testsupport/LockHolder.h"
 
 namespace {
 
 using shelltest::Projektbefehle;
 namespace fs = std::filesystem;
 
-// A program that has the project open: a child process holding its lock
-// until it is told to end.
-struct AnderesProgramm {
-    pid_t pid = -1;
-    int zuIhm[2] = {-1, -1};
-    explicit AnderesProgramm(const fs::path& projekt) {
-        int zuMir[2];
-        if (::pipe(zuMir) != 0 || ::pipe(zuIhm) != 0) return;
-        pid = ::fork();
-        if (pid == 0) {
-            FileLock sperre;
-            const char r = sperre.Take(projekt) == FileLock::Result::Taken ? 'j' : 'n';
-            (void)!::write(zuMir[1], &r, 1);
-            char c;
-            (void)!::read(zuIhm[0], &c, 1);
-            sperre.Release();
-            ::_exit(0);
-        }
-        char r = 0;
-        (void)!::read(zuMir[0], &r, 1);
-        ::close(zuMir[0]);
-        ::close(zuMir[1]);
-        EXPECT_EQ(r, 'j');
-    }
-    void beenden() {
-        if (pid <= 0) return;
-        const char c = 'e';
-        (void)!::write(zuIhm[1], &c, 1);
-        ::waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
-    ~AnderesProgramm() {
-        beenden();
-        ::close(zuIhm[0]);
-        ::close(zuIhm[1]);
-    }
-};
-
 TEST_F(Projektbefehle, AProjectOpenInAnotherProgramIsOpenedOnlyWhenTheUserWantsIt) {
     const fs::path datei = gespeichertesProjekt();
     const fs::path sperre = FileLock::LockPathOf(datei);
     {
-        AnderesProgramm anderes(datei);
+        testsupport::LockHolder anderes(datei);
+        ASSERT_TRUE(anderes.Took());
         meldungen().Answer(IDNO);
         oeffnen(datei);
         EXPECT_EQ(projekt(), nullptr);
@@ -66,7 +27,8 @@ TEST_F(Projektbefehle, AProjectOpenInAnotherProgramIsOpenedOnlyWhenTheUserWantsI
         EXPECT_NE(meldungen().Calls()[0].text.find("bereits in einem anderen Programm geöffnet"),
                   std::string::npos)
             << meldungen().Calls()[0].text;
-        EXPECT_NE(meldungen().Calls()[0].text.find(std::to_string(anderes.pid)), std::string::npos);
+        EXPECT_NE(meldungen().Calls()[0].text.find(std::to_string(anderes.Pid())),
+                  std::string::npos);
 
         meldungen().Answer(IDYES);
         oeffnen(datei);
