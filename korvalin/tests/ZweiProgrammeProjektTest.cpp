@@ -84,7 +84,7 @@ TEST_F(Projektbefehle, AProjectOfANewerVersionSaysSo) {
     meldungen().Answer(IDOK);
     oeffnen(datei);
     EXPECT_EQ(projekt(), nullptr);
-    ASSERT_EQ(meldungen().Calls().size(), 1u) << texte()[1];
+    ASSERT_EQ(meldungen().Calls().size(), 1u) << testing::PrintToString(texte());
     EXPECT_EQ(meldungen().Calls()[0].text,
               "Die Projekt-Datei \"" + datei.string() +
                   "\" hat die Version \"7.00\" eines neueren Programms.\nDiese Programmversion "

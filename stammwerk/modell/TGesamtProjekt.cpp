@@ -14,7 +14,7 @@ TGesamtProjekt::TGesamtProjekt(const std::filesystem::path& verzeichnis)
 
 namespace {
 // "7.00", "6.10": a version after the one this program writes.
-bool NeuereVersion(const std::string& version) {
+bool neuererVersionstext(const std::string& version) {
     int teil[2] = {0, 0};
     size_t i = 0;
     for (int& t : teil) {
@@ -62,7 +62,7 @@ int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesyste
     const int art = kopf.Lesen(in, DateiTypProjekt, RegelV600);
     if (art == 0) return 1;
     if (art == -1) {
-        if (NeuereVersion(kopf.Version)) {
+        if (neuererVersionstext(kopf.Version)) {
             neuereVersion_ = true;
             fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" hat die Version \"" +
                       kopf.Version.substr(0, 4) +
