@@ -6,6 +6,7 @@
 #include "altwandler/Version3.h"
 #include "altwandler/Version4.h"
 #include "altwandler/Versionscodes.h"
+#include "hilfsmittel/Rounding.h"
 #include "stammwerk/modell/TFassade.h"
 #include "stammwerk/modell/TPFenster.h"
 #include "stammwerk/modell/TRFenster.h"
@@ -253,7 +254,7 @@ void TConvert_InV4::ConvertFenster(TRFenster* typ, TFensterVersion3* alt, TPFens
                       {493, 173, 8},
                   });
     p.SetU16(57, a.I16(78) ? 0 : 2);
-    p.SetI16(129, int16_t(std::trunc(a.F64(433))));
+    p.SetI16(129, TruncatedInRange<int16_t>(a.F64(433)));
     platziert->ReadImage(p, 0);
     platziert->Nummer = projekt->Bild.U16(32);
     projekt->Bild.SetU16(32, uint16_t(platziert->Nummer + 1));

@@ -23,6 +23,8 @@ std::optional<double> leadingNumber(std::string_view text) {
     char* end = nullptr;
     const double value = strtod_l(copy.c_str(), &end, cLocale);
     if (end == copy.c_str()) return std::nullopt;
+    // An exponent without digits ("1e") is unfinished, not 1.
+    if (*end == 'e' || *end == 'E') return std::nullopt;
     return value;
 }
 
@@ -57,6 +59,15 @@ bool TDoubleValidator::FilterDoubleInput(std::string& text) {
     for (std::size_t i = 1; i < text.size(); ++i) {
         if (code(i) >= 128) return refuse(i);
         if (isDigit(text[i])) continue;
+        // "1e308" is a number as it stands: kept, so that its value is
+        // judged, instead of the letter falling out and "1308" remaining.
+        if ((text[i] == 'e' || text[i] == 'E') && isDigit(text[i - 1])) {
+            std::size_t j = i + 1;
+            if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+            while (j < text.size() && isDigit(text[j])) ++j;
+            if (j == text.size()) return true;
+            return refuse(j);
+        }
         if (point) return refuse(0); // a second point, or a sign after it
         if (text[i] == ',') text[i] = '.';
         if (text[i] == '.') {

@@ -1,7 +1,8 @@
 #pragma once
 // Edit fields for decimal numbers: keystrokes are filtered so that the field
 // holds at most a leading sign, digits and one decimal point (a typed ','
-// becomes '.'); the finished entry must lie in [minimum, maximum].
+// becomes '.') and an exponent ("1e308"); the finished entry must lie in
+// [minimum, maximum].
 #include "platform/window/Validator.h"
 
 class TDoubleValidator : public TValidator {

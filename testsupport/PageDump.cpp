@@ -77,9 +77,12 @@ std::string PageDump(const std::vector<TDrawCall>& calls) {
     return out.str();
 }
 
+std::filesystem::path SourceTree() {
+    return KORVALIN_SOURCE_TREE;
+}
+
 std::filesystem::path GoldenPath(const std::string& relative) {
-    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
-    return std::filesystem::path(source ? source : ".") / relative;
+    return SourceTree() / relative;
 }
 
 ::testing::AssertionResult MatchesGolden(const std::string& dump,

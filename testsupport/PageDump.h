@@ -16,7 +16,9 @@ namespace testsupport {
 // Measuring calls (DrawText with DT_CALCRECT) are left out.
 std::string PageDump(const std::vector<TDrawCall>& calls);
 
-// A golden file of the source tree: KORVALIN_SOURCE_DIR/<relative>.
+// The source tree, as it was when the tests were built.
+std::filesystem::path SourceTree();
+// A golden file of the source tree: SourceTree()/<relative>.
 std::filesystem::path GoldenPath(const std::string& relative);
 
 ::testing::AssertionResult MatchesGolden(const std::string& dump,

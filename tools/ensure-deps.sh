@@ -55,3 +55,27 @@ configure_and_build() {
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${KORVALIN_BUILD_TYPE:-RelWithDebInfo}" "$@"
   cmake --build "$dir" -j "$(nproc)"
 }
+
+# True when clang++ can link a libFuzzer program (clang and its runtime
+# libraries, libclang-rt-*-dev, are installed).
+have_libfuzzer() {
+  command -v clang++ >/dev/null || return 1
+  local probe
+  probe=$(mktemp -d)
+  printf '#include <cstdint>\n#include <cstddef>\nextern "C" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }\n' >"$probe/p.cpp"
+  clang++ -fsanitize=fuzzer "$probe/p.cpp" -o "$probe/p" >/dev/null 2>&1
+  local rc=$?
+  rm -rf "$probe"
+  return $rc
+}
+
+# The fuzz targets as libFuzzer programs under the sanitizers, built with
+# clang in build-fuzz (or $KORVALIN_FUZZ_DIR); only the named targets, or all.
+fuzz_targets() { (cd fuzz && ls ./*_fuzz.cpp | sed 's|^\./||; s|\.cpp$||'); }
+build_fuzz_targets() {
+  local dir=${KORVALIN_FUZZ_DIR:-build-fuzz}
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DLIBFUZZER=ON -DSANITIZE=ON -DKORVALIN_TESTS=OFF -DKORVALIN_BENCH=OFF >/dev/null
+  # shellcheck disable=SC2046
+  cmake --build "$dir" -j "$(nproc)" --target ${*:-$(fuzz_targets)}
+}

@@ -59,7 +59,7 @@ nachweis(std::initializer_list<std::pair<size_t, double TProjekt::*>> z) {
                                    &P::A_N_Vorgabe, &P::Unterschreitung};
     std::vector<Zeile<P>> t;
     for (auto [off, feld] : z) {
-        t.push_back({"Nachweiswert", off, Art::F64, [feld](const P& p) { return Wert(p.*feld); }});
+        t.push_back({"Nachweiswert", off, Art::F64, [f = feld](const P& p) { return Wert(p.*f); }});
         t.back().berechnet =
             std::find(std::begin(eingaben), std::end(eingaben), feld) == std::end(eingaben);
     }

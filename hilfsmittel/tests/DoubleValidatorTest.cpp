@@ -20,13 +20,30 @@ struct InputCase {
 };
 
 const InputCase kInputCases[] = {
-    {"", "", true},        {"12,5", "12.5", true}, {",5", ".5", true}, {"-3", "-3", true},
-    {"+", "+", true},      {"12.5.", "", false}, // a second point empties the field
-    {"12,5,", "", false},  {"1.5-", "", false},  // so does a sign after the point
-    {"12a3", "12", false},                       // a letter cuts the text before it
-    {"1 2", "1", false},   {"-+1", "-", false},    {"a12", "", false}, {" 12", "", false},
+    {"", "", true},
+    {"12,5", "12.5", true},
+    {",5", ".5", true},
+    {"-3", "-3", true},
+    {"+", "+", true},
+    {"12.5.", "", false}, // a second point empties the field
+    {"12,5,", "", false},
+    {"1.5-", "", false},   // so does a sign after the point
+    {"12a3", "12", false}, // a letter cuts the text before it
+    {"1 2", "1", false},
+    {"-+1", "-", false},
+    {"a12", "", false},
+    {" 12", "", false},
     {"12ä", "12", false}, // non-ASCII is refused like a letter
     {"ä", "", false},
+    // An exponent stays as typed, so that "1e308" is judged by its value and
+    // never becomes 1308 by losing its letter.
+    {"1e308", "1e308", true},
+    {"2,5E-3", "2.5E-3", true},
+    {"1e", "1e", true},
+    {"1e3x", "1e3", false},
+    {"1e3.5", "1e3", false},
+    {"e5", "", false},
+    {"-e", "-", false},
 };
 
 TEST(DoubleValidator, KeystrokeFilter) {
@@ -63,6 +80,10 @@ const RangeCase kRangeCases[] = {
     {"-.5", false, kFormatMessage},
     {"", false, kFormatMessage},
     {"x5", false, kFormatMessage}, // no number at its start
+    {"1e308", false, "Wert ist nicht im Bereich zwischen\n\n 0.00 und 100.00"},
+    {"1e2", true, nullptr},
+    {"1e", false, kFormatMessage},
+    {"1e-", false, kFormatMessage},
 };
 
 TEST(DoubleValidator, RangeCheckAndMessages) {

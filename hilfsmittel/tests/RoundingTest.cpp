@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -37,6 +39,35 @@ TEST(QtxRound, ExtremePlaceCountsEndAtOnce) {
     EXPECT_TRUE(std::isinf(qtx_round(1.0, 2000000000)));
     EXPECT_EQ(qtx_round(1.0e300, -2000000000), 0.0);
     EXPECT_TRUE(std::isnan(qtx_round(NAN, 2)));
+}
+
+// A double from a file into an integer field: saturated, NaN as 0, never
+// the undefined cast.
+TEST(TruncatedInRange, SaturatesAndTruncatesTowardsZero) {
+    struct Fall {
+        double x;
+        int64_t i16, u16, i32;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Fall faelle[] = {
+        {1.9, 1, 1, 1},
+        {-1.9, -1, 0, -1},
+        {32767.9, 32767, 32767, 32767},
+        {32768.0, 32767, 32768, 32768},
+        {-32769.0, -32768, 0, -32769},
+        {65536.0, 32767, 65535, 65536},
+        {1e300, 32767, 65535, 2147483647},
+        {-1e300, -32768, 0, -2147483647 - 1},
+        {inf, 32767, 65535, 2147483647},
+        {-inf, -32768, 0, -2147483647 - 1},
+        {2147483647.5, 32767, 65535, 2147483647},
+        {NAN, 0, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(TruncatedInRange<int16_t>(f.x), f.i16) << f.x;
+        EXPECT_EQ(TruncatedInRange<uint16_t>(f.x), f.u16) << f.x;
+        EXPECT_EQ(TruncatedInRange<int32_t>(f.x), f.i32) << f.x;
+    }
 }
 
 } // namespace

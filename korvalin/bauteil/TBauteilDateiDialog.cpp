@@ -131,7 +131,7 @@ TBauteilDateiDialog::TBauteilDateiDialog(TWindow* parent)
     for (auto [menue, anzeige] :
          {std::pair{int(CM_DATENBLATT), 2490}, std::pair{11845, 2481}, std::pair{11844, 2498},
           std::pair{12007, 2000}, std::pair{12008, 2010}})
-        r.Command(menue, [this, anzeige] { Anzeigen(anzeige); });
+        r.Command(menue, [this, a = anzeige] { Anzeigen(a); });
     befehl({IDC_QTX, IDC_ANWENDER}, [this] { KatalogWechseln(); });
     r.Notify(IDC_GRUPPEN, LBN_SELCHANGE, [this] { KatalogWechseln(); });
     r.Notify(IDC_LISTE, TN_ROWACTIVATE, [this] {

@@ -75,8 +75,8 @@ TFensterDialog::TFensterDialog(TWindow* parent)
                            {int(IDC_AENDERN), int(CM_AENDERN), &D::Aendern},
                            {int(IDC_LOESCHEN), int(CM_LOESCHEN), &D::Loeschen},
                            {int(IDC_NAME_AENDERN), int(CM_NAME), &D::Umbenennen}}) {
-        r.Command(a, [this, f] { (this->*f)(); });
-        r.Command(b, [this, f] { (this->*f)(); });
+        r.Command(a, [this, g = f] { (this->*g)(); });
+        r.Command(b, [this, g = f] { (this->*g)(); });
     }
     r.Command(IDC_AUSGABE, [this] { Ausgeben(); });
     r.Command(CM_INFO, [this] { FensterInfo(); });

@@ -44,8 +44,10 @@ bool speichern(const Daten& daten) {
     if (daten.Dateiname.empty()) return false;
     const std::vector<uint8_t> bytes = datenblattdatei::Bytes(daten);
     if (!daten.Vorgabebild.empty() && bytes == daten.Vorgabebild) return true;
-    if (WriteFileAtomically(daten.Dateiname, bytes)) return true;
-    MessageBox(kSpeichernGescheitert, "Info", MB_OK);
+    const FileResult r = WriteFileAtomically(daten.Dateiname, bytes);
+    if (r) return true;
+    // The file and the cause, as the project save tells them.
+    MessageBox(std::string(kSpeichernGescheitert) + "\n" + r.error, "Info", MB_OK);
     return false;
 }
 

@@ -73,7 +73,7 @@ void TFlaechenVolumenDialog::zeilenSpeichern(TEdit* edit, TTextListe& zeilen) {
     }
 }
 
-bool TFlaechenVolumenDialog::EintragUebernehmen() {
+bool TFlaechenVolumenDialog::EintragUebernehmen(Rechnung rechnung) {
     TDimVolumen* d = aktuell();
     if (!d) return true;
     if (d->Formelmodus && (!zeilenPruefen(variablen_, "der Variablen-Definition") ||
@@ -81,23 +81,23 @@ bool TFlaechenVolumenDialog::EintragUebernehmen() {
         return false;
     if (nummer_->IsModified()) nummerLesen();
     if (!d->Formelmodus) return true;
-    FormelBerechnen(false);
+    const bool gerechnet = FormelBerechnen(rechnung == Rechnung::MussGelingen);
     if (variablen_->IsModified()) zeilenSpeichern(variablen_, d->Textliste1);
     if (formel_->IsModified()) zeilenSpeichern(formel_, d->Formelliste);
     d->Rechenoption = grad() ? 1 : 0;
-    return true;
+    return gerechnet || rechnung == Rechnung::Still;
 }
 
-void TFlaechenVolumenDialog::FormelBerechnen(bool mitMeldungen) {
+bool TFlaechenVolumenDialog::FormelBerechnen(bool mitMeldungen) {
     const FormelErgebnis e = FormelAuswerten(variablen_->GetText(), formel_->GetText(), grad());
     if (TDimVolumen* d = aktuell()) d->Wert = e.Wert;
     if (e.Art == FormelErgebnis::Ok) {
         ergebnis(ErgebnisText(e.Wert));
-        return;
+        return true;
     }
     ergebnis("0");
     // Overflow speaks also when the evaluation is silent, as it always did.
-    if (!mitMeldungen && e.Art != FormelErgebnis::Ueberlauf) return;
+    if (!mitMeldungen && e.Art != FormelErgebnis::Ueberlauf) return false;
     TEdit* edit = e.Art == FormelErgebnis::VariablenFehler ? variablen_
                   : e.Art == FormelErgebnis::KeineFormel || e.Art == FormelErgebnis::FormelFehler
                       ? formel_
@@ -107,6 +107,7 @@ void TFlaechenVolumenDialog::FormelBerechnen(bool mitMeldungen) {
         if (e.AuswahlBis > 0) edit->SetSelection(e.AuswahlVon, e.AuswahlBis);
     }
     MessageBox(e.Meldung, e.Titel, kWarnung);
+    return false;
 }
 
 void TFlaechenVolumenDialog::CmFormel() {

@@ -372,7 +372,8 @@ void TFlaechenVolumenDialog::CmOk() {
         liste_->SetFocus();
         return;
     }
-    if (!EintragUebernehmen()) return;
+    // A formula without a value would set it to 0 without a word.
+    if (!EintragUebernehmen(Rechnung::MussGelingen)) return;
     EndDialog(IDOK);
 }
 

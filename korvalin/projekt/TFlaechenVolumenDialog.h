@@ -63,14 +63,17 @@ public:
     void AuswahlGeaendert();
     void ZelleBearbeiten();
     void ZelleBeenden();
-    void FormelBerechnen(bool mitMeldungen);
+    // false when the formula gave no value.
+    bool FormelBerechnen(bool mitMeldungen);
     void ListeFuellen();
     void SummeAnzeigen();
     void FormelbereichUmschalten();
     void EintragAnzeigen();
     // Takes the edits into the current record; false (after a message) when
-    // a line is too long for it.
-    bool EintragUebernehmen();
+    // a line is too long for it, or, where the value must come out, when the
+    // formula cannot be computed.
+    enum class Rechnung { Still, MussGelingen };
+    bool EintragUebernehmen(Rechnung rechnung = Rechnung::Still);
 
     TSftTree* Liste() const { return liste_; }
     bool FormelbereichGezeigt() const { return formelGezeigt_; }

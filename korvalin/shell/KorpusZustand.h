@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class FileLock;
 class TGesamtProjekt;
 class TProjekt;
 class TStatusBarZeit;
@@ -48,6 +49,8 @@ struct KorpusZustand {
     // ProjektVerwerfen deletes it); what is still open at the end goes with it.
     ~KorpusZustand();
     TGesamtProjekt* AktuellesProjekt = nullptr;
+    // The lock beside the open project's file, while this program holds it.
+    std::shared_ptr<FileLock> ProjektSperre;
     bool ProjektOffen = false;
     bool ProjektUnbenannt = false;
     bool ProjektGeaendert = false;

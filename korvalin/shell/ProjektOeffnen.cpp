@@ -10,6 +10,7 @@
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/Sicherungskopie.h"
 #include "korvalin/shell/korpusMDIClient.h"
+#include "platform/base/FileLock.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -45,14 +46,38 @@ void unzugaenglich(const fs::path& datei, const std::error_code& ec) {
                kTitel, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
+void oeffnen(korpusMDIClient& client, Durchgang durchgang, std::shared_ptr<FileLock> sperre = {}) {
     auto& k = Korpus();
     std::error_code ec;
     if (durchgang == Durchgang::Erster && fs::exists(client.Dateidaten.fileName, ec)) {
-        // An autosave copy left by a program that did not end normally.
-        std::string name = client.Dateidaten.fileName;
-        if (SicherungskopiePruefen(client, name) != 0) return;
-        client.Dateidaten.fileName = name;
+        const fs::path name = client.Dateidaten.fileName;
+        sperre = std::make_shared<FileLock>();
+        const auto r = sperre->Take(name);
+        bool anderesProgramm = false;
+        if (r == FileLock::Result::HeldElsewhere) {
+            const FileLock::Holder h = sperre->Other();
+            sperre.reset();
+            if (MessageBox("Das Projekt \"" + name.string() +
+                               "\" ist bereits in einem anderen Programm geöffnet (Rechner \"" +
+                               h.host + "\", Prozess " + std::to_string(h.pid) +
+                               ").\nSpeichern beide Programme, gehen die Änderungen des einen "
+                               "verloren.\n\nTrotzdem öffnen?",
+                           kTitel, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+                return;
+            anderesProgramm = true;
+        } else if (r == FileLock::Result::Failed) {
+            sperre.reset(); // a folder without write access: opened without a lock
+        }
+        // An autosave copy left by a program that did not end normally; the
+        // other program's copy is its own.
+        std::string neuerName = name.string();
+        if (!anderesProgramm && SicherungskopiePruefen(client, neuerName) != 0) return;
+        if (neuerName != name.string()) {
+            sperre.reset();
+            sperre = std::make_shared<FileLock>();
+            if (sperre->Take(neuerName) != FileLock::Result::Taken) sperre.reset();
+        }
+        client.Dateidaten.fileName = neuerName;
     }
     const fs::path datei = client.Dateidaten.fileName;
     const Pfadzustand zustand = pfadzustand(datei, ec);
@@ -75,6 +100,7 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
     const int ergebnis = g->Oeffnen(datei);
     if (ergebnis == 0) {
         ProjektSetzen(std::move(g));
+        k.ProjektSperre = std::move(sperre);
         k.ProjektUnbenannt = false;
         k.ProjektGeaendert = false;
         ProjektWindowAnlegen(client);
@@ -82,6 +108,8 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
         StatusZustand(false);
         return;
     }
+    if (ergebnis == 1 && g->NeuereVersion())
+        return (void)MessageBox(g->LetzterFehler(), kTitel, MB_OK | MB_ICONEXCLAMATION);
     g.reset();
     if (ergebnis == 1) {
         MessageBox("Fehler bei Projekt öffnen:\n - Zu viele Dateien offen oder\n - Falsches "
@@ -96,7 +124,7 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang) {
         // converted and shows its own messages when it fails.
         switch (ProjektKonvertieren(datei, k.Programmverzeichnis)) {
         case Konvertierung::Konvertiert:
-            return oeffnen(client, Durchgang::NachKonvertierung);
+            return oeffnen(client, Durchgang::NachKonvertierung, std::move(sperre));
         case Konvertierung::KeineAlteVersion:
             return nichtGeoeffnet();
         default:

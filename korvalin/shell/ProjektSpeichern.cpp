@@ -7,6 +7,7 @@
 #include "korvalin/shell/OffeneAnsichten.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/korpusMDIClient.h"
+#include "platform/base/FileLock.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -40,6 +41,14 @@ std::vector<BearbeitungsEditor*> editorenMitAenderungen() {
 
 } // namespace
 
+bool UeberschreibenErlaubt(const TGesamtProjekt& g) {
+    if (!g.AufPlatteGeaendert()) return true;
+    return MessageBox("Die Projekt-Datei \"" + g.Pfad().string() +
+                          "\" wurde seit dem Öffnen von einem anderen Programm geändert.\n"
+                          "Überschreiben, gehen dessen Änderungen verloren.\n\nÜberschreiben?",
+                      kTitel, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
 int BearbeitungenUebernehmen() {
     const auto editoren = editorenMitAenderungen();
     if (editoren.empty()) return 1;
@@ -60,6 +69,7 @@ int ProjektSpeichern() {
     if (!SpeicherplatzPruefen(g->Pfad(), g->Speicherbedarf())) return 0;
     MruDateiVorn(g->Pfad().string());
     if (!BearbeitungenUebernehmen()) return 0;
+    if (!UeberschreibenErlaubt(*g)) return 0;
     if (!g->Speichern()) {
         // The backups keep the state of the last save that succeeded.
         nichtGespeichert(*g);
@@ -93,9 +103,18 @@ int ProjektSpeichernUnter() {
     const fs::path ziel = daten.fileName;
     if (!SpeicherplatzPruefen(ziel, g->Speicherbedarf())) return 0;
     if (!BearbeitungenUebernehmen()) return 0;
+    if (ziel == g->Pfad() && !UeberschreibenErlaubt(*g)) return 0;
     if (!g->SpeichernAls(ziel)) {
         nichtGespeichert(*g);
         return 0;
+    }
+    if (!k.ProjektSperre || k.ProjektSperre->LockPath() != FileLock::LockPathOf(ziel)) {
+        // The lock moves with the project to its new name.
+        auto sperre = std::make_shared<FileLock>();
+        if (sperre->Take(ziel) == FileLock::Result::Taken)
+            k.ProjektSperre = std::move(sperre);
+        else
+            k.ProjektSperre.reset();
     }
     // Only a file that was written becomes a recent file.
     MruDateiVorn(ziel.string());

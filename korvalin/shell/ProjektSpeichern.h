@@ -9,6 +9,11 @@
 int ProjektSpeichern();
 int ProjektSpeichernUnter();
 
+class TGesamtProjekt;
+// A project file that another program saved since this one read it is
+// overwritten only when the user says so.
+bool UeberschreibenErlaubt(const TGesamtProjekt& g);
+
 // Editors with pending changes of the project's types hand them over after
 // asking; 0 when the user cancelled, 1 otherwise.
 int BearbeitungenUebernehmen();

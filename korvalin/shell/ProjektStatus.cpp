@@ -47,6 +47,7 @@ void MruDateiEntfernen(std::string_view name) {
 void ProjektSetzen(std::unique_ptr<TGesamtProjekt> projekt) {
     auto& k = Korpus();
     delete k.AktuellesProjekt;
+    k.ProjektSperre.reset();
     k.AktuellesProjekt = projekt.release();
     k.ProjektOffen = k.AktuellesProjekt != nullptr;
     ProjektdateiMelden();
@@ -58,6 +59,7 @@ void ProjektVerwerfen() {
     AutoSicherungLoeschen();
     delete k.AktuellesProjekt;
     k.AktuellesProjekt = nullptr;
+    k.ProjektSperre.reset();
     k.ProjektOffen = false;
     ProjektdateiMelden();
 }

@@ -69,8 +69,8 @@ KopieArt KopieArtBestimmen(std::span<const uint8_t> datei, const fs::path& proje
     return probe.Oeffnen(datei, projekt) == 0 ? KopieArt::Kopie : KopieArt::Beschaedigt;
 }
 
-std::optional<Sicherungskopie> SicherungskopieSuchen(const fs::path& ordner,
-                                                     const fs::path& projekt) {
+std::vector<Sicherungskopie> SicherungskopienSuchen(const fs::path& ordner,
+                                                    const fs::path& projekt) {
     std::vector<fs::path> kandidaten;
     std::error_code ec;
     for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
@@ -79,28 +79,65 @@ std::optional<Sicherungskopie> SicherungskopieSuchen(const fs::path& ordner,
         if (name.starts_with(kPraefix) && it->is_regular_file(typ))
             kandidaten.push_back(it->path());
     }
-    // The order of a directory listing is the file system's; name order is
-    // the same on every one.
-    std::sort(kandidaten.begin(), kandidaten.end());
+    std::vector<Sicherungskopie> kopien;
     for (const auto& pfad : kandidaten) {
         auto inhalt = ReadWholeFile(pfad);
         if (!inhalt.ok || KopieArtBestimmen(inhalt.bytes, projekt) != KopieArt::Kopie) continue;
         std::error_code zeitFehler;
         const auto zeit = fs::last_write_time(pfad, zeitFehler);
         if (zeitFehler) continue;
-        return Sicherungskopie{pfad, std::move(inhalt.bytes), zeit};
+        kopien.push_back(Sicherungskopie{pfad, std::move(inhalt.bytes), zeit});
     }
-    return std::nullopt;
+    // The names are random: only the copy's own time says which is the newest.
+    // Equal times fall back to the name, the same on every file system.
+    std::sort(kopien.begin(), kopien.end(), [](const auto& a, const auto& b) {
+        return a.zeit != b.zeit ? a.zeit > b.zeit : a.datei < b.datei;
+    });
+    return kopien;
+}
+
+std::optional<Sicherungskopie> SicherungskopieSuchen(const fs::path& ordner,
+                                                     const fs::path& projekt) {
+    auto kopien = SicherungskopienSuchen(ordner, projekt);
+    if (kopien.empty()) return std::nullopt;
+    return std::move(kopien.front());
+}
+
+void SicherungskopieEntfernen(const fs::path& kopie) {
+    loeschen(kopie);
+    TGesamtProjekt ohne(kopie.parent_path());
+    DatenblattDateienLoeschen(ohne, BegleitBasis(kopie), true);
+}
+
+void LeereKopienEntfernen(const fs::path& ordner, fs::file_time_type vor) {
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        std::error_code e;
+        if (!it->path().filename().string().starts_with(kPraefix) || !it->is_regular_file(e) ||
+            it->file_size(e) != 0 || e)
+            continue;
+        // A running autosave fills its new name at once; one left empty long
+        // since was made by a program that died before it wrote.
+        if (fs::last_write_time(it->path(), e) < vor && !e) loeschen(it->path());
+    }
 }
 
 int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
-    const auto kopie = SicherungskopieSuchen(CurrentDirectories().temp, datei);
-    if (!kopie) return 0;
+    const fs::path ordner = CurrentDirectories().temp;
+    LeereKopienEntfernen(ordner, fs::file_time_type::clock::now() - std::chrono::minutes(10));
+    auto kopien = SicherungskopienSuchen(ordner, datei);
+    if (kopien.empty()) return 0;
+    const Sicherungskopie& kopie = kopien.front();
     std::error_code ec;
     const auto projektZeit = fs::last_write_time(datei, ec);
-    if (!ec && sekunden(kopie->zeit) <= sekunden(projektZeit)) return 0;
+    if (!ec && sekunden(kopie.zeit) <= sekunden(projektZeit)) {
+        // The project was saved after every copy: they hold nothing newer.
+        for (const auto& k : kopien) SicherungskopieEntfernen(k.datei);
+        return 0;
+    }
 
-    uint16_t wahl[3] = {0, 0, 0};
+    // Opening the newest copy is what the user wants after a crash.
+    uint16_t wahl[3] = {1, 0, 0};
     TSicherungskopieDialog dialog(&client, wahl);
     if (dialog.Execute() != IDOK) return -1;
 
@@ -113,12 +150,12 @@ int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
     } else if (!wahl[2]) {
         return 0; // nothing chosen: everything stays for the next time
     }
-    const std::string kopieBasis = BegleitBasis(kopie->datei);
-    TGesamtProjekt ohne(kopie->datei.parent_path());
+    const std::string kopieBasis = BegleitBasis(kopie.datei);
+    TGesamtProjekt ohne(kopie.datei.parent_path());
     bool begleitdateienUebernommen = true;
     if (!ziel.empty()) {
         // The bytes that were checked replace the file in one step.
-        const auto r = WriteFileAtomically(ziel, kopie->bytes);
+        const auto r = WriteFileAtomically(ziel, kopie.bytes);
         if (!r.ok) {
             meldung("Die Sicherungskopie konnte nicht übernommen werden!\n" + r.error);
             return -1;
@@ -129,8 +166,10 @@ int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
                        "Info", MB_OK);
         datei = ziel;
     }
-    loeschen(kopie->datei);
+    loeschen(kopie.datei);
     // Sheets that did not arrive stay beside the copy's name for the user.
     if (begleitdateienUebernommen) DatenblattDateienLoeschen(ohne, kopieBasis, true);
+    // The older copies were answered with the newest one.
+    for (size_t i = 1; i < kopien.size(); ++i) SicherungskopieEntfernen(kopien[i].datei);
     return 0;
 }

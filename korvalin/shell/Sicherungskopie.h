@@ -26,10 +26,19 @@ struct Sicherungskopie {
     std::vector<uint8_t> bytes; // as read, and as checked
     std::filesystem::file_time_type zeit;
 };
-// The first readable copy of the project in the folder, in name order.
-// Files that cannot be read or are damaged are passed over and left alone.
+// The readable copies of the project in the folder, the newest (by the
+// copy's file time) first. Files that cannot be read or are damaged are
+// passed over and left alone.
+std::vector<Sicherungskopie> SicherungskopienSuchen(const std::filesystem::path& ordner,
+                                                    const std::filesystem::path& projekt);
+// The newest of them.
 std::optional<Sicherungskopie> SicherungskopieSuchen(const std::filesystem::path& ordner,
                                                      const std::filesystem::path& projekt);
+// Removes a copy with its companion files.
+void SicherungskopieEntfernen(const std::filesystem::path& kopie);
+// Removes the empty "QZ4..." files written before `vor`: names taken by an
+// autosave that died before it wrote.
+void LeereKopienEntfernen(const std::filesystem::path& ordner, std::filesystem::file_time_type vor);
 
 // Before the project file `datei` is read: 0 = go on opening `datei`
 // (which choice 2 may have replaced), -1 = do not open.

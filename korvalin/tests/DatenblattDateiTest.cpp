@@ -288,7 +288,10 @@ TEST_F(DatenblattDateiAufPlatte, MissingFilesGiveDefaultsAndWritesKeepTheOldFile
     filefaults::FailNext(filefaults::Step::Rename);
     EXPECT_FALSE(d.Speichern());
     ASSERT_EQ(dienste.Messages().Calls().size(), 1u);
-    EXPECT_EQ(dienste.Messages().Calls()[0].text, "Fehler beim Speichern der Datenblatt-Daten");
+    // It names the file and the cause.
+    const std::string& text = dienste.Messages().Calls()[0].text;
+    EXPECT_TRUE(text.starts_with("Fehler beim Speichern der Datenblatt-Daten\n")) << text;
+    EXPECT_NE(text.find("\"" + d.Dateiname + "\": "), std::string::npos) << text;
     EXPECT_EQ(Inhalt(d.Dateiname), alt);
 
     TFixDaten wieder;

@@ -8,6 +8,8 @@
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/MDIChild.h"
 
+#include "testsupport/PageDump.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -19,9 +21,7 @@
 namespace {
 
 HelpFile shipped(const char* name) {
-    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
-    if (!source) return {};
-    const auto bytes = ReadWholeFile(std::filesystem::path(source) / "data/hilfe" / name);
+    const auto bytes = ReadWholeFile(testsupport::SourceTree() / "data/hilfe" / name);
     HelpFileError e;
     HelpFile f = HelpFile::Parse(std::string(bytes.bytes.begin(), bytes.bytes.end()), &e);
     EXPECT_TRUE(f.IsValid()) << name << ":" << e.line << ": " << e.message;
@@ -174,8 +174,7 @@ std::vector<GesendeterKontext> gesendeteKontexte(const std::filesystem::path& qu
 }
 
 TEST(HilfeDateien, EveryContextTheDialogsSendHasATopic) {
-    const char* quellen = std::getenv("KORVALIN_SOURCE_DIR");
-    ASSERT_TRUE(quellen);
+    const std::filesystem::path quellen = testsupport::SourceTree();
     const HelpFile f = shipped("korvalin.hlp");
     ASSERT_TRUE(f.IsValid());
     std::vector<std::string> unbekannt;

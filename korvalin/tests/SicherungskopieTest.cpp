@@ -87,12 +87,6 @@ TEST_F(Wiederherstellen, CopiesThatAreNotOfferedStayUntouched) {
         std::function<fs::path(Wiederherstellen&)> machen;
     };
     const Fall faelle[] = {
-        {"older copy",
-         [](Wiederherstellen& t) {
-             const auto k = t.kopie("QZ4alt.tmp", t.datei);
-             alter(k, 500);
-             return k;
-         }},
         {"another project's copy",
          [](Wiederherstellen& t) { return t.kopie("QZ4fremd.tmp", t.ordner() / "anders.pro"); }},
         {"the name in another case",
@@ -138,17 +132,59 @@ TEST_F(Wiederherstellen, ACopyThatCannotBeReadIsPassedOverAndKept) {
     EXPECT_EQ(gefunden->bytes, ReadWholeFile(k).bytes);
 }
 
-TEST_F(Wiederherstellen, OfTwoCopiesTheFirstByNameIsOfferedAndDiscardingItKeepsTheProject) {
-    const fs::path erste = kopie("QZ4a.tmp", datei, "Erste");
-    const fs::path zweite = kopie("QZ4b.tmp", datei, "Zweite");
-    waehlen(TSicherungskopieDialog::IDC_VERWERFEN);
+TEST_F(Wiederherstellen, OfTwoCopiesTheNewestIsOfferedAndAnsweringClearsBoth) {
+    // The names are random: the newer copy may come first or last by name.
+    for (const bool neuereZuerst : {false, true}) {
+        SCOPED_TRACE(neuereZuerst);
+        const fs::path a = kopie("QZ4a.tmp", datei, neuereZuerst ? "Neuer" : "Aelter");
+        const fs::path b = kopie("QZ4b.tmp", datei, neuereZuerst ? "Aelter" : "Neuer");
+        alter(neuereZuerst ? b : a, 50);
+        waehlen(TSicherungskopieDialog::IDC_OEFFNEN);
+        oeffnen(datei);
+        EXPECT_EQ(offeneFassade(), "Neuer");
+        for (const char* rest : {"QZ4a.tmp", "QZ4a.pb0", "QZ4b.tmp", "QZ4b.pb0"})
+            EXPECT_FALSE(fs::exists(tmp() / rest)) << rest;
+        befehl(CM_PROJEKT_SCHLIESSEN);
+        WriteFileAtomically(datei, alt);
+        alter(datei, 100);
+    }
+}
+
+TEST_F(Wiederherstellen, OkAloneOpensTheNewestCopyItIsPreselected) {
+    kopie("QZ4vorab.tmp", datei);
+    services.Dialogs().Expect([](TDialog& d) {
+        ASSERT_TRUE(testsupport::Activate(d));
+        auto* ok = d.GetDlgItem(IDOK);
+        ASSERT_NE(ok, nullptr);
+        const TRect r = ok->GetClientRect();
+        testsupport::MouseClick(*ok, {r.Width() / 2, r.Height() / 2});
+    });
+    oeffnen(datei);
+    EXPECT_EQ(offeneFassade(), "Kopie");
+    EXPECT_FALSE(fs::exists(tmp() / "QZ4vorab.tmp"));
+}
+
+TEST_F(Wiederherstellen, StaleCopiesGoWithoutAQuestion) {
+    // Copies older than the project: it was saved after them.
+    const fs::path alt1 = kopie("QZ4alt1.tmp", datei);
+    const fs::path alt2 = kopie("QZ4alt2.tmp", datei);
+    alter(alt1, 500);
+    alter(alt2, 400);
+    // Names taken by autosaves that died before they wrote: the long empty go,
+    // a fresh one may be a running autosave's.
+    WriteText(tmp() / "QZ4leer.tmp", "");
+    alter(tmp() / "QZ4leer.tmp", 3600);
+    WriteText(tmp() / "QZ4frisch.tmp", "");
+    const fs::path fremd = kopie("QZ4fremd.tmp", ordner() / "anders.pro");
+    alter(fremd, 500);
     oeffnen(datei);
     EXPECT_EQ(offeneFassade(), "Fassade Nord");
     EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
-    EXPECT_FALSE(fs::exists(erste));
-    EXPECT_FALSE(fs::exists(tmp() / "QZ4a.pb0"));
-    EXPECT_TRUE(fs::exists(zweite));
-    EXPECT_TRUE(fs::exists(tmp() / "QZ4b.pb0"));
+    for (const char* weg : {"QZ4alt1.tmp", "QZ4alt1.pb0", "QZ4alt2.tmp", "QZ4leer.tmp"})
+        EXPECT_FALSE(fs::exists(tmp() / weg)) << weg;
+    EXPECT_TRUE(fs::exists(tmp() / "QZ4frisch.tmp"));
+    EXPECT_TRUE(fs::exists(fremd));
+    EXPECT_TRUE(meldungen().Calls().empty());
 }
 
 TEST_F(Wiederherstellen, SavedAsANewProjectTheCopyOpensUnderTheChosenName) {

@@ -30,6 +30,12 @@ struct Volumen : ProjektDialogTest {
         EXPECT_TRUE(dialog->EvCommand(CM_VOLUMEN, 0, 0));
     }
     static void druecken(R& r, int id) { r.SendMessage(WM_COMMAND, WPARAM(id), 0); }
+    static void klicken(R& r, int id) {
+        TWindow* knopf = r.GetDlgItem(id);
+        ASSERT_NE(knopf, nullptr);
+        const TRect k = knopf->GetClientRect();
+        testsupport::LeftClick(*knopf, {k.Width() / 2, k.Height() / 2});
+    }
     static void wertEintippen(R& r, int zeile, const char* text) {
         r.Liste()->OpenEditor(zeile, 2);
         r.Liste()->SetEditorText(text);
@@ -135,6 +141,30 @@ TEST_F(Volumen, UeberlaufMeldetSichEinmal) {
     ASSERT_EQ(services.Messages().Calls().size(), 1u);
     EXPECT_EQ(services.Messages().Calls()[0].text, "Überlauf bei der Berechnung");
     EXPECT_EQ(services.Messages().Calls()[0].caption, "Laufzeit-Fehler");
+}
+
+TEST_F(Volumen, OkMitUnberechenbarerFormelMeldetWieBerechnenUndBleibtOffen) {
+    services.Messages().Answer(IDOK);
+    services.Messages().Answer(IDOK);
+    rechner([](R& r) {
+        klicken(r, R::IDC_FORMEL_AN);
+        auto* formel = r.Item<TEdit>(R::IDC_FORMEL);
+        formel->SetFocus();
+        testsupport::TypeText(*formel, "1/0");
+        klicken(r, R::IDC_BERECHNEN);
+        klicken(r, IDOK);
+        EXPECT_FALSE(r.Ended());
+        // The formula is kept for mending, and the dialog still answers.
+        formel->SetText("2*3");
+        klicken(r, IDOK);
+        EXPECT_TRUE(r.Ended());
+    });
+    const auto& meldungen = services.Messages().Calls();
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_EQ(meldungen[1].text, meldungen[0].text);
+    EXPECT_EQ(meldungen[1].caption, meldungen[0].caption);
+    ASSERT_EQ(p->Volumina.GetItemsInContainer(), 1u);
+    EXPECT_DOUBLE_EQ(p->V, 6.0);
 }
 
 TEST_F(Volumen, FlaechenmodusNummeriertNachDemBauteil) {

@@ -13,6 +13,7 @@
 #include "platform/window/CommandEnabler.h"
 #include "testsupport/LinkNamespace.h"
 #include "testsupport/RunCommand.h"
+#include "testsupport/PageDump.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 
@@ -129,9 +130,7 @@ TEST(Pairing, TheProgramsHelpOpensItsNavigatorFromTheViewersButton) {
     testsupport::TestDirectories dirs;
     CurrentServices().processes.reset();
     testsupport::TempDir dir;
-    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
-    ASSERT_TRUE(source);
-    std::filesystem::copy_file(std::filesystem::path(source) / "data/hilfe/korvalin.hlp",
+    std::filesystem::copy_file(testsupport::SourceTree() / "data/hilfe/korvalin.hlp",
                                dir / "korvalin.hlp");
     ASSERT_EQ(RunNavigator("/a /g /x " + (dir / "korvalin.ltp").string()), 0);
 

@@ -132,6 +132,13 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
     }
 }
 
+FileStamp StampOf(const std::filesystem::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return {true, uint64_t(st.st_dev), uint64_t(st.st_ino), uint64_t(st.st_size),
+            int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
     FileContents result;
     auto fail = [&](FileResult why) {

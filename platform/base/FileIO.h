@@ -25,6 +25,17 @@ FileContents ReadWholeFile(const std::filesystem::path& path,
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// What tells one version of a file from the next: every save renames a new
+// file over the old, so another program's save changes the inode even
+// within the same second. `exists` is false when the file is not there.
+struct FileStamp {
+    bool exists = false;
+    uint64_t device = 0, inode = 0, size = 0;
+    int64_t mtimeNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const std::filesystem::path& path);
+
 // Removes from the folder the temporaries of saves that were cut off (the
 // process killed, the machine off): files of this layer's own pattern that no
 // running save holds. Every save does it in its target's folder.

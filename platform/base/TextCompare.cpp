@@ -92,6 +92,14 @@ int CompareCp1252(std::string_view a, std::string_view b) {
 }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
+    // Plain ASCII, most names of a catalogue, folds the same in both forms:
+    // no Windows-1252 or dictionary form needs to be made.
+    const auto ascii = [](std::string_view s) {
+        for (char c : s)
+            if (static_cast<unsigned char>(c) >= 0x80) return false;
+        return true;
+    };
+    if (ascii(a) && ascii(b)) return compareBytes(a, b, true);
     const std::string fa = gefaltet(a), fb = gefaltet(b);
     if (const int c = compareBytes(woerterbuchForm(fa), woerterbuchForm(fb), false)) return c;
     return compareBytes(fa, fb, false);

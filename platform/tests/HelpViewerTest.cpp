@@ -1,6 +1,7 @@
 #include "platform/services/HelpViewer.h"
 #include "platform/services/HelpFile.h"
 #include "platform/services/Services.h"
+#include "testsupport/PageDump.h"
 #include "testsupport/RunCommand.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
@@ -222,11 +223,9 @@ TEST(HelpViewerFile, AFileThatCannotBeReadIsNamedInTheError) {
 }
 
 TEST(HelpViewerPicture, TheViewerWithATopicIsSavedAsPicture) {
-    const char* source = std::getenv("KORVALIN_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
     HelpViewer viewer;
     std::string error;
-    ASSERT_TRUE(viewer.Open(std::filesystem::path(source) / "data/hilfe/korvalin.hlp", &error))
+    ASSERT_TRUE(viewer.Open(testsupport::SourceTree() / "data/hilfe/korvalin.hlp", &error))
         << error;
     viewer.ShowContext(1120);
     viewer.RunMacro("PI(\"\",\"begriff_u\")");

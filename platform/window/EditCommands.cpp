@@ -56,7 +56,7 @@ void TEdit::setupEditCommands() {
         {CM_EDITDELETE, &TEdit::DeleteSelection},
         {CM_EDITCLEAR, &TEdit::Clear},
     };
-    for (auto [id, fn] : commands) r.Command(id, [this, fn] { (this->*fn)(); });
+    for (auto [id, fn] : commands) r.Command(id, [this, f = fn] { (this->*f)(); });
     const std::pair<uint32_t, void (TEdit::*)()> messages[] = {
         {WM_UNDO, &TEdit::Undo},
         {WM_CUT, &TEdit::Cut},
@@ -65,8 +65,8 @@ void TEdit::setupEditCommands() {
         {WM_CLEAR, &TEdit::DeleteSelection},
     };
     for (auto [msg, fn] : messages)
-        r.Message(msg, [this, fn](WPARAM, LPARAM) {
-            (this->*fn)();
+        r.Message(msg, [this, f = fn](WPARAM, LPARAM) {
+            (this->*f)();
             return TResult(0);
         });
     r.CommandEnable(CM_EDITUNDO, [this](TCommandEnabler& ce) { ce.Enable(CanUndo()); });

@@ -37,6 +37,7 @@ int TBaustoffDatei::Oeffnen(int k) {
     const auto i = size_t(k);
     letzteNummer_[i] = -1;
     geladen_[i] = false;
+    stand_[i].Merken(pfad_[i]);
     if (!vorhanden(pfad_[i])) {
         geladen_[i] = true; // an absent catalogue reads as empty
         return 0;
@@ -78,10 +79,11 @@ int TBaustoffDatei::Oeffnen(int k) {
         return 1;
     }
     letzteNummer_[i] = letzte;
-    for (auto& b : gelesen) {
-        TBaustoff& im = baustoffe_.Add(std::move(b));
-        index_.Add(TBSZeiger{&im});
-    }
+    std::vector<std::unique_ptr<TBSZeiger>> zeiger;
+    for (const auto& b : gelesen) zeiger.push_back(std::make_unique<TBSZeiger>(TBSZeiger{b.get()}));
+    // Thousands of materials: sorted in one go, not one by one.
+    baustoffe_.AddAll(std::move(gelesen));
+    index_.AddAll(std::move(zeiger));
     geladen_[i] = true;
     return 0;
 }
@@ -98,8 +100,13 @@ bool TBaustoffDatei::schreiben(int k, std::string& fehler,
         fehler = kZuVieleEintraege;
         return false;
     }
+    if (stand_[size_t(k)].Geaendert(pfad_[size_t(k)])) {
+        fehler = DateiStand::Meldung(pfad_[size_t(k)]);
+        return false;
+    }
     const auto r = WriteFileAtomically(pfad_[size_t(k)], out.Bytes());
     if (!r.ok) fehler = r.error;
+    if (r.ok) stand_[size_t(k)].Merken(pfad_[size_t(k)]);
     return r.ok;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The three material catalogues (DIN, maker's, user's) in one list ordered
 // by key, with an alphabetical index. File k (0, 1, 2) has header type k + 1.
+#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TBSZeiger.h"
 #include "stammwerk/modell/TBaustoff.h"
 #include "stammwerk/modell/TISListImp.h"
@@ -65,6 +66,7 @@ private:
     std::array<std::filesystem::path, 3> pfad_;
     std::array<int32_t, 3> letzteNummer_ = {-1, -1, -1};
     std::array<bool, 3> geladen_ = {false, false, false};
+    mutable std::array<DateiStand, 3> stand_; // noted again at each own write
     std::string fehler_;
 };
 

@@ -35,6 +35,7 @@ int TFormelSammlung::Oeffnen() {
     // Until the whole file has read, saving would replace formulas that
     // were never read.
     unvollstaendig_ = std::filesystem::exists(pfad_, ec);
+    stand_.Merken(pfad_);
     if (!std::filesystem::is_regular_file(pfad_, ec)) return -2;
     const auto datei = ReadWholeFile(pfad_);
     if (!datei.ok) {
@@ -90,10 +91,15 @@ int TFormelSammlung::Speichern() {
             out.WriteU8(0);
         }
     }
+    if (stand_.Geaendert(pfad_)) {
+        fehler_ = DateiStand::Meldung(pfad_);
+        return 0;
+    }
     const auto r = WriteFileAtomically(pfad_, out.Bytes());
     if (!r.ok) {
         fehler_ = r.error;
         return 0;
     }
+    stand_.Merken(pfad_);
     return 1;
 }

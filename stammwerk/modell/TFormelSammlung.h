@@ -2,6 +2,7 @@
 // The user's formula collection "formel.dat": the header (file type 13) and
 // then the formulas up to the end of the file, each as its angle-mode byte
 // and three zero-terminated texts; there is no count.
+#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TFormel.h"
 
 #include <filesystem>
@@ -38,5 +39,6 @@ private:
     std::filesystem::path pfad_;
     std::vector<TFormel> liste_;
     std::string fehler_;
+    DateiStand stand_;
     bool unvollstaendig_ = false;
 };

@@ -22,6 +22,22 @@ std::filesystem::path vollerPfad(const std::filesystem::path& pfad) {
 TGesamtProjekt::TGesamtProjekt(const std::filesystem::path& verzeichnis)
     : pfad_(verzeichnis / "unbenannt.pro") {}
 
+namespace {
+// "7.00", "6.10": a version after the one this program writes.
+bool neuererVersionstext(const std::string& version) {
+    int teil[2] = {0, 0};
+    size_t i = 0;
+    for (int& t : teil) {
+        const size_t anfang = i;
+        while (i < version.size() && i - anfang < 4 && version[i] >= '0' && version[i] <= '9')
+            t = t * 10 + (version[i++] - '0');
+        if (i == anfang) return false;
+        if (&t == teil && (i >= version.size() || version[i++] != '.')) return false;
+    }
+    return teil[0] > 6 || (teil[0] == 6 && teil[1] > 0);
+}
+} // namespace
+
 void TGesamtProjekt::leeren() {
     Projekte.Flush();
     AktuellesProjekt = nullptr;
@@ -30,21 +46,41 @@ void TGesamtProjekt::leeren() {
 int TGesamtProjekt::Oeffnen(const std::filesystem::path& pfad) {
     // Saves of this folder that were cut off leave their temporaries behind.
     RemoveStaleTemporaries(pfad.has_parent_path() ? pfad.parent_path() : ".");
+    // Noted before the read: a save by another program during it shows later.
+    DateiStand stand;
+    stand.Merken(pfad);
     const auto datei = ReadWholeFile(pfad);
     if (!datei.ok) {
         fehler_ = datei.error;
         return 1;
     }
-    return Oeffnen(datei.bytes, pfad);
+    const int r = Oeffnen(datei.bytes, pfad);
+    if (r == 0) stand_ = stand;
+    return r;
+}
+
+bool TGesamtProjekt::AufPlatteGeaendert() const {
+    return stand_.Geaendert(pfad_);
 }
 
 int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesystem::path& pfad) {
     leeren();
+    stand_.Vergessen();
+    neuereVersion_ = false;
     ByteReader in(daten);
     TDateiKopf kopf;
     const int art = kopf.Lesen(in, DateiTypProjekt, RegelV600);
     if (art == 0) return 1;
-    if (art == -1) return ProjektVersionsCode(kopf.Version);
+    if (art == -1) {
+        if (neuererVersionstext(kopf.Version)) {
+            neuereVersion_ = true;
+            fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" hat die Version \"" +
+                      kopf.Version.substr(0, 4) +
+                      "\" eines neueren Programms.\nDiese Programmversion liest Projekte bis zur "
+                      "Version 6.00.";
+        }
+        return ProjektVersionsCode(kopf.Version);
+    }
 
     const int16_t anzahl = in.ReadI16();
     const ByteImage image = in.ReadImage(kImageSize);
@@ -101,6 +137,7 @@ int TGesamtProjekt::Speichern(const std::filesystem::path& ziel) {
         fehler_ = r.error;
         return 0;
     }
+    if (ziel == pfad_) stand_.Merken(ziel);
     return 1;
 }
 

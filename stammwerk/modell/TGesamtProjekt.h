@@ -1,6 +1,7 @@
 #pragma once
 // A project file (".pro") in memory: its path, its variants ordered by
 // number, the current variant, and the companion files beside it.
+#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TISListImp.h"
 #include "stammwerk/modell/TProjekt.h"
 
@@ -70,15 +71,26 @@ public:
     const std::filesystem::path& Pfad() const { return pfad_; }
     // Another name for the project without writing it; its variants stay
     // the same objects.
-    void PfadSetzen(const std::filesystem::path& pfad) { pfad_ = pfad; }
+    void PfadSetzen(const std::filesystem::path& pfad) {
+        if (pfad != pfad_) stand_.Vergessen();
+        pfad_ = pfad;
+    }
     uint16_t Wert = 0; // stored unchanged
     TISListImp<TProjekt> Projekte;
     TProjekt* AktuellesProjekt = nullptr;
     const std::string& LetzterFehler() const { return fehler_; }
+    // The file at the object's path is no longer the one it read or last
+    // wrote: another program saved it since (or removed it).
+    bool AufPlatteGeaendert() const;
+    // The last Oeffnen met a file of a newer program version (result 1,
+    // LetzterFehler says which version).
+    bool NeuereVersion() const { return neuereVersion_; }
 
 private:
     ByteWriter bild() const;
     void leeren();
     std::filesystem::path pfad_;
     std::string fehler_;
+    DateiStand stand_; // of the file read or written last at pfad_
+    bool neuereVersion_ = false;
 };

@@ -9,6 +9,7 @@
 // atomically and changes memory only when the file is written.
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
+#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/KatalogListe.h"
 #include "stammwerk/modell/ListenGrenze.h"
 #include "stammwerk/modell/TDateiKopf.h"
@@ -54,6 +55,7 @@ public:
         const size_t i = index(k);
         letzteNummer_[i] = -1;
         geladen_[i] = false;
+        stand_[i].Merken(pfad_[i]);
         beschaedigt_[i] = false;
         std::error_code ec;
         if (!std::filesystem::exists(pfad_[i], ec)) {
@@ -82,6 +84,8 @@ public:
         }
         letzteNummer_[i] = in.ReadI32();
         if (!in.Ok()) letzteNummer_[i] = -1;
+        std::vector<std::unique_ptr<T>> gelesen;
+        std::vector<std::unique_ptr<Zeiger>> zeiger;
         while (in.Ok() && !in.AtEnd()) {
             auto t = std::make_unique<T>();
             if (t->Oeffnen(in) != 0) {
@@ -91,9 +95,12 @@ public:
                           " beschädigt; die Einträge davor wurden gelesen.";
                 break;
             }
-            T& im = liste_.Add(std::move(t));
-            index_.Add(Zeiger{&im});
+            zeiger.push_back(std::make_unique<Zeiger>(Zeiger{t.get()}));
+            gelesen.push_back(std::move(t));
         }
+        // Thousands of records: sorted in one go, not one by one.
+        liste_.AddAll(std::move(gelesen));
+        index_.AddAll(std::move(zeiger));
         geladen_[i] = true;
         return 0;
     }
@@ -252,8 +259,13 @@ private:
             fehler_ = kZuVieleEintraege;
             return false;
         }
+        if (stand_[index(k)].Geaendert(pfad_[index(k)])) {
+            fehler_ = DateiStand::Meldung(pfad_[index(k)]);
+            return false;
+        }
         const auto r = WriteFileAtomically(pfad_[index(k)], out.Bytes());
         if (!r.ok) fehler_ = r.error;
+        if (r.ok) stand_[index(k)].Merken(pfad_[index(k)]);
         return r.ok;
     }
 
@@ -263,6 +275,7 @@ private:
     std::array<std::filesystem::path, 3> pfad_;
     std::array<int32_t, 3> letzteNummer_ = {-1, -1, -1};
     std::array<bool, 3> geladen_ = {false, false, false};
+    std::array<DateiStand, 3> stand_;
     std::array<bool, 3> beschaedigt_ = {false, false, false};
     std::string fehler_;
 };

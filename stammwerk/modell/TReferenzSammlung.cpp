@@ -5,6 +5,8 @@
 #include "stammwerk/modell/OrdnungsListe.h"
 #include "stammwerk/modell/TDateiKopf.h"
 
+#include <algorithm>
+
 namespace {
 // A list holds at most 32767 entries of under 100 bytes.
 constexpr size_t GroessteListendatei = 4 * 1024 * 1024;
@@ -20,6 +22,7 @@ TReferenzSammlung<T>::TReferenzSammlung(const std::filesystem::path& dir)
 template <class T>
 int TReferenzSammlung<T>::Oeffnen(int kind) {
     if (!gueltigeArt(kind)) return -2;
+    stand_[kind - 1].Merken(Pfad(kind));
     const auto datei = ReadWholeFile(Pfad(kind), GroessteListendatei);
     if (!datei.ok) {
         // A file that exists but cannot be read is kept from being overwritten.
@@ -46,13 +49,14 @@ int TReferenzSammlung<T>::Lesen(int kind, std::span<const uint8_t> bytes) {
         fehler_ = "Die Datei \"" + Pfad(kind).string() + "\" ist beschädigt.";
         return 0;
     }
-    for (int16_t i = 0; i < anzahl; ++i) {
-        T eintrag;
+    std::vector<T> gelesen(size_t(std::max<int16_t>(anzahl, 0)));
+    for (T& eintrag : gelesen) {
         eintrag.ReadImage(in.ReadImage(T::kImageSize), 0);
         // The file says whose entry it is; a stale source field would drop it at the next save.
         eintrag.Quelle = int16_t(kind);
-        EinordnenVorGleiche(liste_, std::move(eintrag));
     }
+    // Equal names keep the file's order, so that a save writes what was read.
+    EinordnenVorGleiche(liste_, std::move(gelesen));
     return 1;
 }
 
@@ -95,11 +99,16 @@ int TReferenzSammlung<T>::Speichern(int kind) {
         fehler_ = "Zu viele Einträge für \"" + Pfad(kind).string() + "\".";
         return 0;
     }
+    if (stand_[kind - 1].Geaendert(Pfad(kind))) {
+        fehler_ = DateiStand::Meldung(Pfad(kind));
+        return 0;
+    }
     const auto r = WriteFileAtomically(Pfad(kind), *bild);
     if (!r.ok) {
         fehler_ = r.error;
         return 0;
     }
+    stand_[kind - 1].Merken(Pfad(kind));
     return 1;
 }
 

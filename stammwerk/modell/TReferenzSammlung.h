@@ -2,6 +2,7 @@
 // The maker's and the user's file of a reference list (locations, fuels),
 // merged in memory into one list ordered by name. Each entry remembers its
 // file; saving a file writes only its own entries.
+#include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TBrennstoff.h"
 #include "stammwerk/modell/TOrt.h"
 
@@ -44,6 +45,7 @@ private:
     bool unlesbar_[2] = {false, false};
     std::vector<T> liste_;
     std::string fehler_;
+    DateiStand stand_[2];
 };
 
 class TOrtSammlung : public TReferenzSammlung<TOrt> {

@@ -92,6 +92,27 @@ TEST(ReferenzListen, MergesBothFilesByNameAndSavesEachWithItsOwnEntries) {
                                                   ortBild("Celle", 3700, 2));
 }
 
+TEST(ReferenzListen, EqualNamesKeepTheFileOrderThroughReadAndSave) {
+    TempDir dir;
+    const std::string anwender = KopfBytes("6.00", 15) + I16Bytes(4) + ortBild("Hof", 4100, 2) +
+                                 ortBild("Hof", 4200, 2) + ortBild("Aue", 3900, 2) +
+                                 ortBild("Hof", 4300, 2);
+    WriteText(dir / "orte_qtx.dat", KopfBytes("6.00", 14) + I16Bytes(1) + ortBild("Hof", 4000, 1));
+    WriteText(dir / "orte_anw.dat", anwender);
+    for (int runde = 0; runde < 2; ++runde) {
+        TOrtSammlung s(dir.Path());
+        ASSERT_EQ(s.Oeffnen(), 1);
+        std::vector<double> gtz;
+        for (const TOrt& o : s.Liste()) gtz.push_back(o.Gradtagzahl);
+        // The user's entries come before the maker's of the same name, as before.
+        EXPECT_EQ(gtz, (std::vector<double>{3900, 4100, 4200, 4300, 4000}));
+        ASSERT_EQ(s.Speichern(2), 1);
+    }
+    EXPECT_EQ(ReadText(dir / "orte_anw.dat"),
+              KopfBytes("6.00", 15) + I16Bytes(4) + ortBild("Aue", 3900, 2) +
+                  ortBild("Hof", 4100, 2) + ortBild("Hof", 4200, 2) + ortBild("Hof", 4300, 2));
+}
+
 TEST(ReferenzListen, EntriesBelongToTheFileTheyWereReadFromWhateverTheirSourceField) {
     TempDir dir;
     WriteText(dir / "orte_qtx.dat", KopfBytes("6.00", 14) + I16Bytes(1) + ortBild("Bonn", 3400, 2));
