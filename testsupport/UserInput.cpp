@@ -134,7 +134,8 @@ bool CloseByTitleBarBox(TWindow& w) {
     if (!widget || !widget->isWindow()) return false;
     const Qt::WindowFlags f = widget->windowFlags();
     if (f.testFlag(Qt::FramelessWindowHint) || !f.testFlag(Qt::WindowCloseButtonHint)) return false;
-    widget->close();
+    // The window manager's close arrives through the event loop.
+    QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
     return true;
 }
 

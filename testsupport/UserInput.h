@@ -35,7 +35,8 @@ void DragColumnBorder(TWindow& window, int column, int dx);
 // Qt has not deleted that widget: also after the window itself is gone.
 std::function<void()> FocusInSender(TWindow& window);
 // The close box of a top-level window, as the window manager answers a click
-// on it; false when its title bar shows no close box.
+// on it: the close arrives once events are processed; false when its title
+// bar shows no close box.
 bool CloseByTitleBarBox(TWindow& window);
 // Writes what the window shows to a PNG file.
 bool SaveWindowPicture(TWindow& window, const char* path);

@@ -127,6 +127,8 @@ KopfzeilenFelder(const TKopfzeilenAngaben& a, const TKopfzeileData& d, bool vorl
 std::string KopfzeilenTextErsetzen(std::string_view text, const TKopfzeilenAngaben& a,
                                    const TKopfzeileData& d, bool vorlage) {
     const auto werte = KopfzeilenFelder(a, d, vorlage);
+    // Each placeholder stands for its value once; a repeat is printed as typed.
+    std::array<bool, TKopfzeileData::AnzahlFelder> benutzt{};
     std::string aus;
     size_t i = 0;
     while (i < text.size()) {
@@ -134,7 +136,8 @@ std::string KopfzeilenTextErsetzen(std::string_view text, const TKopfzeilenAngab
         for (size_t f = 0; f < werte.size(); ++f) {
             const std::string& feld = d.Felder[f];
             if (!feld.empty() && text.substr(i, feld.size()) == feld) {
-                aus += werte[f];
+                aus += benutzt[f] ? feld : werte[f];
+                benutzt[f] = true;
                 i += feld.size();
                 ersetzt = true;
                 break;

@@ -105,7 +105,7 @@ TEST_F(CLocale, FelderWerdenInEinemDurchgangErsetzt) {
     };
     const Fall faelle[] = {
         {"Stand &[Datum]", false, "Stand 01. Januar 1990"},
-        {"&[Seite] - &[Seite]", false, "Seite 2 von 4 - Seite 2 von 4"},
+        {"&[Seite] - &[Seite]", false, "Seite 2 von 4 - &[Seite]"},
         {"&[Projekt]", false, "Haus &[Datum] &[P-Datum]"},
         {"&[Datei] vom &[P-Datum]", false, "haus vom 29. Feb. 2024"},
         {"&[Datei]|&[Projekt]|&[P-Datum]|&[Seite]|&[Datum]", true,

@@ -6,6 +6,7 @@
 #include "platform/gdi/ImageDC.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/print/Printer.h"
+#include "platform/services/MessageBox.h"
 #include "platform/window/Application.h"
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/ControlBar.h"
@@ -21,7 +22,6 @@
 #include "testsupport/TempDir.h"
 #include "testsupport/UserInput.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -261,9 +261,8 @@ TEST(DiagrammVorschau, ItsCloseBoxEndsThePreview) {
     TPrinter drucker;
     auto vorschau = std::make_unique<DiagrammVorschau>(nullptr, &drucker, f.glaser.get());
     ASSERT_TRUE(vorschau->Create());
-    bool geklickt = false;
-    QTimer::singleShot(0, [&] { geklickt = testsupport::CloseByTitleBarBox(*vorschau); });
-    EXPECT_EQ(TApplication::Current()->BeginModal(vorschau.get()), IDCANCEL);
-    EXPECT_TRUE(geklickt);
+    TApplication app("Test");
+    ASSERT_TRUE(testsupport::CloseByTitleBarBox(*vorschau));
+    EXPECT_EQ(app.BeginModal(vorschau.get()), IDCANCEL);
     vorschau->Destroy();
 }
