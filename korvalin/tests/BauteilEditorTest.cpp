@@ -86,6 +86,12 @@ struct Editor : shelltest::Programm {
         neu.Nummer = 1;
         t.Flaechenanteile.Add(neu);
     }
+    // A second area range, and a temperature diagram of each range.
+    static void ZweiBereicheMitDiagrammen(TRBauteil& t) {
+        ZweiterBereich(t);
+        TemperaturverlaufZeigen(t, t.Flaechenanteile[0]);
+        TemperaturverlaufZeigen(t, t.Flaechenanteile[1]);
+    }
 };
 
 TEST_F(Editor, OeffnetMitZeilenmarkenUndHoltOffenesNachVorn) {
@@ -534,9 +540,7 @@ TEST_F(Editor, OkFragtNachJederUngeprueftenTauwassermenge) {
 TEST_F(Editor, VerwerfenSchliesstDieDiagrammeNeuerBereiche) {
     auto& d = Oeffnen();
     TRBauteil& t = *d.Bauteil();
-    ZweiterBereich(t);
-    TemperaturverlaufZeigen(t, t.Flaechenanteile[0]);
-    TemperaturverlaufZeigen(t, t.Flaechenanteile[1]);
+    ZweiBereicheMitDiagrammen(t);
     Pump();
     ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 2u);
     d.Geaendert = true;
@@ -550,14 +554,12 @@ TEST_F(Editor, VerwerfenSchliesstDieDiagrammeNeuerBereiche) {
 }
 
 // Deleting an area range in the area ranges dialog closes the diagrams of
-// the number that no longer exists.
+// every range whose number changed or vanished.
 TEST_F(Editor, BereichLoeschenSchliesstDessenDiagramme) {
     auto& d = Oeffnen();
     TRBauteil& t = *d.Bauteil();
-    ZweiterBereich(t);
     // Deleting the first range renumbers the second: neither diagram may stay.
-    TemperaturverlaufZeigen(t, t.Flaechenanteile[0]);
-    TemperaturverlaufZeigen(t, t.Flaechenanteile[1]);
+    ZweiBereicheMitDiagrammen(t);
     Pump();
     ASSERT_EQ(app->Client()->Ansichten.TempDiagramme.size(), 2u);
     services.Dialogs().Expect([&](TDialog& dlg) {

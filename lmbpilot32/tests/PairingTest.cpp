@@ -12,8 +12,8 @@
 #include "platform/services/Services.h"
 #include "platform/window/CommandEnabler.h"
 #include "testsupport/LinkNamespace.h"
-#include "testsupport/RunCommand.h"
 #include "testsupport/PageDump.h"
+#include "testsupport/RunCommand.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 
