@@ -101,7 +101,7 @@ bool TBaustoffDatei::schreiben(int k, std::string& fehler,
         return false;
     }
     if (stand_[size_t(k)].Geaendert(pfad_[size_t(k)])) {
-        fehler = DateiStand::Meldung(pfad_[size_t(k)]);
+        fehler = DateiStand::KatalogMeldung(pfad_[size_t(k)]);
         return false;
     }
     const auto r = WriteFileAtomically(pfad_[size_t(k)], out.Bytes());

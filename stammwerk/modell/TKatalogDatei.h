@@ -259,7 +259,7 @@ private:
             return false;
         }
         if (stand_[index(k)].Geaendert(pfad_[index(k)])) {
-            fehler_ = DateiStand::Meldung(pfad_[index(k)]);
+            fehler_ = DateiStand::KatalogMeldung(pfad_[index(k)]);
             return false;
         }
         const auto r = WriteFileAtomically(pfad_[index(k)], out.Bytes());
