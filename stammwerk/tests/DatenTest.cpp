@@ -33,7 +33,7 @@ const TBrennstoff* brennstoff(const std::vector<TBrennstoff>& liste, const char*
 TEST(Daten, MaterialCataloguesLoadWithTheirTableValues) {
     TBaustoffDatei d(daten);
     for (int k = 0; k < 3; ++k) ASSERT_EQ(d.Oeffnen(k), 0) << k << ": " << d.LetzterFehler();
-    EXPECT_EQ(d.Baustoffe().GetItemsInContainer(), 54u);
+    EXPECT_EQ(d.Baustoffe().GetItemsInContainer(), 66u);
     // DIN V 4108-4 Tab. 1, KS masonry ρ 1800: λ 0.99 W/(m·K), μ 15/25.
     const TBaustoff* ks = finde(d.Baustoffe(), "Kalksandstein-Mauerwerk 1800");
     ASSERT_NE(ks, nullptr);
@@ -78,6 +78,15 @@ TEST(Daten, TheDinCatalogueHoldsConcreteTimberBoardsAndMasonry) {
         {"OSB-Platte 650", 6, 650, 0.13, 350, 450},
         {"Sperrholz 500", 6, 500, 0.13, 50, 400},
         {"PE-Folie (Dampfsperre)", 7, 920, 0.33, 100000, 100000},
+        // DIN V 4108-4 rows as the textbook reproduction Q12 gives them.
+        {"Spanplatte 700", 6, 700, 0.13, 50, 100},
+        {"Bitumendachbahn", 7, 1200, 0.17, 10000, 80000},
+        {"Naturstein Sandstein, Kalkstein", 8, 2600, 2.3, 40, 1000},
+        {"Vollklinker-Mauerwerk 2000", 4, 2000, 0.96, 50, 100},
+        {"Holzwolle-Leichtbauplatte", 5, 360, 0.090, 2, 5},
+        {"Gips-Wandbauplatte 900", 3, 900, 0.41, 5, 10},
+        {"Bimsbeton 800", 2, 800, 0.24, 5, 15},
+        {"Leichtmauermörtel LM 21", 1, 700, 0.21, 15, 35},
     };
     for (const Fall& f : faelle) {
         const TBaustoff* b = finde(d.Baustoffe(), f.name);
