@@ -20,14 +20,19 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kEintraege = 20000;
 
-fs::path ordner() {
-    static const fs::path dir = [] {
-        const fs::path d =
-            fs::temp_directory_path() / ("katalog_bench_" + std::to_string(::getpid()));
-        fs::create_directories(d);
-        return d;
-    }();
-    return dir;
+// The catalogues of one run, removed when the program ends.
+struct Ordner {
+    fs::path pfad = fs::temp_directory_path() / ("katalog_bench_" + std::to_string(::getpid()));
+    Ordner() { fs::create_directories(pfad); }
+    ~Ordner() {
+        std::error_code ec;
+        fs::remove_all(pfad, ec);
+    }
+};
+
+const fs::path& ordner() {
+    static const Ordner dir;
+    return dir.pfad;
 }
 
 template <class T>

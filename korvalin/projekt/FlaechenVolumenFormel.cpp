@@ -174,7 +174,10 @@ void TFlaechenVolumenDialog::CmInFormelsammlungSpeichern() {
     sammlung.Einfuegen(f);
     // A file that could not be read whole is not overwritten (Speichern refuses).
     const bool ok = (gelesen == 1 || gelesen == -2) && sammlung.Speichern() != 0;
-    MessageBox(ok ? "Variablen und Formel wurden in die Formelsammlung aufgenommen!"
-                  : "Fehler bei speichern!",
+    const std::string grund = ok ? "" : sammlung.LetzterFehler();
+    MessageBox(ok              ? std::string("Variablen und Formel wurden in die Formelsammlung "
+                                                          "aufgenommen!")
+               : grund.empty() ? std::string("Fehler bei speichern!")
+                               : "Fehler bei speichern!\n" + grund,
                "Funktion speichern", kWarnung);
 }

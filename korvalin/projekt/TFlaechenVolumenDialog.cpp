@@ -287,7 +287,7 @@ void TFlaechenVolumenDialog::nummerGeaendert() {
 
 void TFlaechenVolumenDialog::CmNeu() {
     if (aktuell() && formelGezeigt_) {
-        if (!EintragUebernehmen()) return;
+        if (!EintragUebernehmen(Rechnung::MussGelingen)) return;
         CmBerechnen();
     }
     auto d = std::make_unique<TDimVolumen>();
@@ -315,7 +315,7 @@ void TFlaechenVolumenDialog::CmKopieren() {
     if (!eintrag(index)) return;
     aktuell_ = auswahl_ = index;
     if (formelGezeigt_) {
-        if (!EintragUebernehmen()) return;
+        if (!EintragUebernehmen(Rechnung::MussGelingen)) return;
         CmBerechnen();
     }
     auto kopie = std::make_unique<TDimVolumen>(*aktuell());

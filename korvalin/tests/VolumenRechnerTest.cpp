@@ -199,6 +199,28 @@ TEST_F(Volumen, ZeilenwechselMitUnberechenbarerFormelMeldetUndBleibt) {
     EXPECT_DOUBLE_EQ(p->V, 10.0);
 }
 
+// "Neu" and "Kopieren" leave the row too: not with a formula that has no value.
+TEST_F(Volumen, NeuUndKopierenVerlassenKeineUnberechenbareFormel) {
+    for (const int knopf : {int(R::IDC_NEU), int(R::IDC_KOPIEREN)}) {
+        services.Messages().Answer(IDOK);
+        const size_t vorher = services.Messages().Calls().size();
+        rechner([knopf](R& r) {
+            r.ShowWindow(SW_SHOW);
+            klicken(r, R::IDC_FORMEL_AN);
+            auto* formel = r.Item<TEdit>(R::IDC_FORMEL);
+            formel->SetFocus();
+            testsupport::TypeText(*formel, "1/0");
+            const int zeilen = r.Liste()->GetCount();
+            klicken(r, knopf);
+            EXPECT_EQ(r.Liste()->GetCount(), zeilen) << knopf;
+            EXPECT_EQ(r.Liste()->GetSelectedItem(), 0) << knopf;
+            EXPECT_EQ(formel->GetText(), "1/0") << knopf;
+            druecken(r, IDCANCEL);
+        });
+        EXPECT_EQ(services.Messages().Calls().size(), vorher + 1) << knopf;
+    }
+}
+
 TEST_F(Volumen, FlaechenmodusNummeriertNachDemBauteil) {
     TDimVolumenListe liste;
     services.Messages().Answer(IDOK);
