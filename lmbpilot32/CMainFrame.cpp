@@ -22,6 +22,7 @@
 #include "platform/window/ControlBar.h"
 #include "platform/window/Edit.h"
 #include "platform/window/StatusBar.h"
+#include "platform/window/ZOrder.h"
 
 #include <cmath>
 #include <cstdio>
@@ -82,6 +83,10 @@ void CMainFrame::LoadReaderSettings() {
     view_->SetTreeFont(r.Font);
     if (r.Window.Right > r.Window.Left && r.Window.Bottom > r.Window.Top)
         MoveWindow(ToScreenRect(r.Window, GetScreenSize()));
+}
+
+void CMainFrame::ApplyAlwaysOnTop() {
+    SetTopMost(*this, options_.AlwaysOnTop != 0);
 }
 
 void CMainFrame::SaveSettings() {
@@ -269,6 +274,7 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
     switch (id) {
     case CM_NAV_ALWAYSONTOP:
         options_.AlwaysOnTop = !options_.AlwaysOnTop;
+        ApplyAlwaysOnTop();
         return true;
     case CM_NAV_PREVIEWMODE:
         options_.PreviewMode = !options_.PreviewMode;

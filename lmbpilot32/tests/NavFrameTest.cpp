@@ -17,6 +17,9 @@
 #include "platform/window/Menu.h"
 #include "platform/window/RadioButton.h"
 #include "platform/window/StatusBar.h"
+#include "platform/window/ZOrder.h"
+#include "testsupport/ControlInput.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/UserInput.h"
@@ -114,6 +117,28 @@ TEST_F(Frame, TheReaderGetsTheBarsAndMenusTheFileAllows) {
     EXPECT_TRUE(frame->HiddenByProgram());
     EXPECT_TRUE(frame->IsCreated());
     EXPECT_FALSE(frame->IsWindowVisible());
+}
+
+TEST_F(Frame, AlwaysOnTopPutsTheWindowIntoTheTopMostBandAndTakesItOut) {
+    make(true);
+    // Wide enough for every menu title on the bar.
+    frame->MoveWindow(TRect(40, 40, 760, 460));
+    testsupport::Activate(*frame);
+    testsupport::ProcessEvents();
+    const TRect place = frame->GetWindowRect();
+    EXPECT_FALSE(IsTopMost(*frame));
+    for (bool onTop : {true, false}) {
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "Always On &Top"));
+        testsupport::ProcessEvents();
+        EXPECT_EQ(IsTopMost(*frame), onTop);
+        EXPECT_EQ(frame->Options().AlwaysOnTop != 0, onTop);
+        // The window stays where it was, on screen.
+        EXPECT_TRUE(frame->IsWindowVisible());
+        EXPECT_EQ(frame->GetWindowRect(), place);
+        TCommandEnabler ce(CM_NAV_ALWAYSONTOP);
+        frame->EvCommandEnable(ce);
+        EXPECT_EQ(ce.Check(), onTop ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+    }
 }
 
 TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {
