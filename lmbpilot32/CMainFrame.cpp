@@ -9,8 +9,10 @@
 #include "lmbpilot32/CPrintDlg.h"
 #include "lmbpilot32/CPropertiesBar.h"
 #include "lmbpilot32/CUserModeDlg.h"
+#include "lmbpilot32/NavHelpLink.h"
 #include "lmbpilot32/NavMenus.h"
 #include "lmbpilot32/NavToolBar.h"
+#include "platform/base/TextCompare.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/gdi/ReferenceScreen.h"
 #include "platform/services/ChooseDialogs.h"
@@ -83,6 +85,16 @@ void CMainFrame::LoadReaderSettings() {
     view_->SetTreeFont(r.Font);
     if (r.Window.Right > r.Window.Left && r.Window.Bottom > r.Window.Top)
         MoveWindow(ToScreenRect(r.Window, GetScreenSize()));
+}
+
+void CMainFrame::linkCommand() {
+    if (CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute() != IDOK) return;
+    doc_.Modified = true;
+    // The auto-load file belongs to no help file of its own.
+    if (EqualNoCase(doc_.Path(), settings_.AutoLoadPath())) return;
+    std::string error;
+    if (!LinkNavigatorToHelp(doc_.HelpPath(), doc_.Values, &error))
+        MessageBox(error, kName, MB_OK | MB_ICONSTOP);
 }
 
 void CMainFrame::ApplyAlwaysOnTop() {
@@ -314,7 +326,7 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
         userModeOptions();
         return true;
     case CM_NAV_LINKTOHELP:
-        if (CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute() == IDOK) doc_.Modified = true;
+        linkCommand();
         return true;
     case CM_NAV_PRINT:
         printCommand();

@@ -58,6 +58,8 @@ private:
     void colorsCommand(TWindow* parent);
     void userModeOptions();
     void printCommand();
+    // Link To Help: the dialog, then the help file gets the navigator's block.
+    void linkCommand();
     void copyCommand();
     void showTopicFields(int item);
     // The author's navigator file: Open, Save, Save As and the question

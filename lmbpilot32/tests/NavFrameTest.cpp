@@ -13,6 +13,7 @@
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/Dialog.h"
 #include "platform/window/Edit.h"
 #include "platform/window/Menu.h"
 #include "platform/window/RadioButton.h"
@@ -139,6 +140,35 @@ TEST_F(Frame, AlwaysOnTopPutsTheWindowIntoTheTopMostBandAndTakesItOut) {
         frame->EvCommandEnable(ce);
         EXPECT_EQ(ce.Check(), onTop ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
     }
+}
+
+TEST_F(Frame, LinkToHelpWritesTheNavigatorBlockIntoTheHelpFile) {
+    const auto help = dirs.Root() / "guide.hlp";
+    ASSERT_TRUE(WriteFileAtomically(help, std::string_view("KORVALIN-HILFE 1\nTitel: T\n"
+                                                           "Inhalt: a\n\n== a\nTitel: A\n\nA.\n")));
+    doc.Values.HelpFileName = "guide.hlp";
+    doc.SetPath((dirs.Root() / "guide.ltp").string());
+    make(true, false, false);
+    frame->MoveWindow(TRect(40, 40, 760, 460));
+    testsupport::Activate(*frame);
+    services.Dialogs().Expect([](TDialog& d) {
+        // The tab in the help's topics, then OK, clicked.
+        for (int id : {145, int(IDOK)}) {
+            TWindow* c = d.GetDlgItem(id);
+            ASSERT_NE(c, nullptr) << id;
+            testsupport::LeftClick(*c, {8, c->GetClientRect().Height() / 2});
+        }
+    });
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Link To Help..."));
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Values.TabPage, 1);
+    const FileContents f = ReadWholeFile(help, 1 << 20);
+    const std::string text(f.bytes.begin(), f.bytes.end());
+    EXPECT_NE(text.find("Makro: lmbLoadNavigator(0)\nMakro: CreateButton(\"lmbLoadNavigator\","
+                        "\"&Navigator\",\"lmbLoadNavigator(1)\")\nReiter: Contents=lmbhook32.dll\n"
+                        "# }}Navigator\n\n== a"),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {
