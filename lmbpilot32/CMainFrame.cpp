@@ -383,6 +383,18 @@ void CMainFrame::EvCommandEnable(TCommandEnabler& ce) {
     case CM_NAV_LINKTOHELP:
         ce.Enable(!doc_.HelpPath().empty());
         return;
+    case CM_NAV_SEARCH:
+    case CM_NAV_HELPCONTENTS:
+    case CM_NAV_CONTEXTHELP:
+    case CM_NAV_ABOUT:
+    case CM_NAV_DRAGDROP:
+    case CM_NAV_SAVESETTINGS:
+    case CM_NAV_FONT:
+    case CM_NAV_COLORS:
+    case CM_NAV_USERMODE:
+    case CM_NAV_EXIT:
+        ce.Enable();
+        return;
     default:
         TDecoratedFrame::EvCommandEnable(ce);
     }

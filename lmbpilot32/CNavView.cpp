@@ -329,8 +329,21 @@ void CNavView::EvCommandEnable(TCommandEnabler& ce) {
         ce.Enable(doc_.Parent(selected_) >= 0);
         break;
     case CM_NAV_AUTOSYNC:
+        ce.Enable();
         ce.SetCheck(autoSync_);
         break;
+    case CM_NAV_EXPANDALL:
+    case CM_NAV_COLLAPSEALL:
+    case CM_NAV_SYNC:
+        ce.Enable();
+        break;
+    case CM_NAV_EXPAND:
+    case CM_NAV_COLLAPSE: {
+        const int r = rowOf(selected_);
+        ce.Enable(r >= 0 && tree_->HasChildren(r) &&
+                  tree_->IsExpanded(r) == (ce.GetId() == CM_NAV_COLLAPSE));
+        break;
+    }
     case CM_NAV_PRINTSUBTOPICS:
         ce.Enable(doc_.HasShownSubtopics(selected_));
         break;

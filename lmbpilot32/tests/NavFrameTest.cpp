@@ -127,6 +127,14 @@ TEST_F(Frame, AlwaysOnTopPutsTheWindowIntoTheTopMostBandAndTakesItOut) {
     testsupport::Activate(*frame);
     testsupport::ProcessEvents();
     const TRect place = frame->GetWindowRect();
+    // The options the frame and the view answer are offered in the menu.
+    frame->IdleAction();
+    for (int id : {CM_NAV_ALWAYSONTOP, CM_NAV_AUTOSYNC, CM_NAV_FONT, CM_NAV_COLORS, CM_NAV_SYNC,
+                   CM_NAV_EXPANDALL, CM_NAV_ABOUT}) {
+        const auto* item = frame->GetMenu()->FindCommand(id);
+        ASSERT_NE(item, nullptr) << id;
+        EXPECT_TRUE(item->enabled) << id;
+    }
     EXPECT_FALSE(IsTopMost(*frame));
     for (bool onTop : {true, false}) {
         ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "Always On &Top"));

@@ -32,6 +32,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 
 #include <signal.h>
 
@@ -160,6 +162,9 @@ TEST(Pairing, TheProgramsHelpShowsItsNavigatorAsATabAndFromTheButton) {
     const int r = s.FindLinkByViewer(LinkProcess::Pid());
     const int32_t navigator = linkedNavigator(r);
     ASSERT_GT(navigator, 1);
+    // A shown navigator outlives its viewer: the test ends it, also when it fails.
+    const std::unique_ptr<void, std::function<void(void*)>> ender(
+        &s, [navigator](void*) { ::kill(navigator, SIGTERM); });
 
     viewer.ShowContents();
     QWidget* window = nullptr;
@@ -224,7 +229,6 @@ TEST(Pairing, TheProgramsHelpShowsItsNavigatorAsATabAndFromTheButton) {
     ASSERT_TRUE(button);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(lmbGetHwnd(), int32_t(s.Field(r, kLinkWindow)));
-    // A shown navigator outlives its viewer; the test ends it first.
     ::kill(navigator, SIGTERM);
     EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(navigator); }, 10000));
     viewer.Close();
