@@ -116,6 +116,9 @@ int32_t lmbLoadNavigator(int32_t show) {
     if (file.empty()) return 0;
     const size_t dot = file.rfind('.');
     file = (dot == std::string::npos ? file + "." : file.substr(0, dot + 1)) + "ltp";
+    // Without its navigator file a navigator would only report that, from a
+    // process the reader may not even see.
+    if (!std::filesystem::exists(file)) return 0;
     std::vector<std::string> args;
     if (!show) args.push_back("/h");
     args.push_back(file);

@@ -26,6 +26,8 @@ int32_t lmbParentButton(const char* id);
 int32_t lmbPrintRange(int32_t from, int32_t to);
 int32_t lmbNavCommand(int32_t id);
 int32_t lmbGetHwnd();
+// The navigator's tab page for the viewer's window; 0 without a linked navigator.
+int32_t OpenTabDialog(int32_t viewer, int32_t, int32_t);
 
 // Navigator side.
 const char* lmbGetLinkVersion();

@@ -9,8 +9,10 @@
 #include "lmbpilot32/CPrintDlg.h"
 #include "lmbpilot32/CPropertiesBar.h"
 #include "lmbpilot32/CUserModeDlg.h"
+#include "lmbpilot32/NavHelpLink.h"
 #include "lmbpilot32/NavMenus.h"
 #include "lmbpilot32/NavToolBar.h"
+#include "platform/base/TextCompare.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/gdi/ReferenceScreen.h"
 #include "platform/services/ChooseDialogs.h"
@@ -22,6 +24,7 @@
 #include "platform/window/ControlBar.h"
 #include "platform/window/Edit.h"
 #include "platform/window/StatusBar.h"
+#include "platform/window/ZOrder.h"
 
 #include <cmath>
 #include <cstdio>
@@ -82,6 +85,20 @@ void CMainFrame::LoadReaderSettings() {
     view_->SetTreeFont(r.Font);
     if (r.Window.Right > r.Window.Left && r.Window.Bottom > r.Window.Top)
         MoveWindow(ToScreenRect(r.Window, GetScreenSize()));
+}
+
+void CMainFrame::linkCommand() {
+    if (CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute() != IDOK) return;
+    doc_.Modified = true;
+    // The auto-load file belongs to no help file of its own.
+    if (EqualNoCase(doc_.Path(), settings_.AutoLoadPath())) return;
+    std::string error;
+    if (!LinkNavigatorToHelp(doc_.HelpPath(), doc_.Values, &error))
+        MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+}
+
+void CMainFrame::ApplyAlwaysOnTop() {
+    SetTopMost(*this, options_.AlwaysOnTop != 0);
 }
 
 void CMainFrame::SaveSettings() {
@@ -269,6 +286,7 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
     switch (id) {
     case CM_NAV_ALWAYSONTOP:
         options_.AlwaysOnTop = !options_.AlwaysOnTop;
+        ApplyAlwaysOnTop();
         return true;
     case CM_NAV_PREVIEWMODE:
         options_.PreviewMode = !options_.PreviewMode;
@@ -308,7 +326,7 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
         userModeOptions();
         return true;
     case CM_NAV_LINKTOHELP:
-        if (CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute() == IDOK) doc_.Modified = true;
+        linkCommand();
         return true;
     case CM_NAV_PRINT:
         printCommand();
@@ -364,6 +382,18 @@ void CMainFrame::EvCommandEnable(TCommandEnabler& ce) {
         return;
     case CM_NAV_LINKTOHELP:
         ce.Enable(!doc_.HelpPath().empty());
+        return;
+    case CM_NAV_SEARCH:
+    case CM_NAV_HELPCONTENTS:
+    case CM_NAV_CONTEXTHELP:
+    case CM_NAV_ABOUT:
+    case CM_NAV_DRAGDROP:
+    case CM_NAV_SAVESETTINGS:
+    case CM_NAV_FONT:
+    case CM_NAV_COLORS:
+    case CM_NAV_USERMODE:
+    case CM_NAV_EXIT:
+        ce.Enable();
         return;
     default:
         TDecoratedFrame::EvCommandEnable(ce);

@@ -35,6 +35,8 @@ public:
     // The reader's settings for the help file: options, font, window.
     void LoadReaderSettings();
     void SaveSettings();
+    // Puts the frame into the top-most band or out of it, as the option says.
+    void ApplyAlwaysOnTop();
     // The viewer ended: settings are saved when asked, the program ends.
     void Quit();
     bool HiddenByProgram() const { return hidden_; }
@@ -56,6 +58,8 @@ private:
     void colorsCommand(TWindow* parent);
     void userModeOptions();
     void printCommand();
+    // Link To Help: the dialog, then the help file gets the navigator's block.
+    void linkCommand();
     void copyCommand();
     void showTopicFields(int item);
     // The author's navigator file: Open, Save, Save As and the question

@@ -1,5 +1,6 @@
 #include "lmbpilot32/CNavView.h"
 
+#include "lmbhook32/NavigatorTabPage.h"
 #include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/NavMacros.h"
@@ -61,6 +62,39 @@ void CNavView::fillTree() {
         rowItems_.push_back(int(i));
     }
     ApplyColors();
+}
+
+// The viewer's tab page asks for the outline: each shown topic goes into its
+// tree through the insertion block, under the row of its parent.
+void CNavView::fillTab(int32_t tree, uint32_t address) {
+    using namespace tab_insert;
+    if (!lmbRebasePointer(&address)) return;
+    auto* block = static_cast<uint8_t*>(lmbLinkPointer(address));
+    if (!block || !lmbLinkPointer(address + kBlockSize - 1)) return;
+    const auto put = [&](uint32_t offset, uint32_t v) { std::memcpy(block + offset, &v, 4); };
+    const uint32_t text = lmbLinkAddress(block + kBuffer);
+    std::vector<uint32_t> parents; // the last row of each level
+    for (size_t i = 0; i < doc_.Items.size(); ++i) {
+        if (!doc_.IsShown(int(i))) continue;
+        const CNavItem& it = doc_.Items[i];
+        const size_t level =
+            std::min(size_t(std::max(0, int(it.OutlineDepth) - 1)), parents.size());
+        parents.resize(level);
+        put(kParent, level ? parents.back() : kRoot);
+        put(kInsertAfter, kLast);
+        put(kMask, 0x27); // text, image, selected image, item data
+        put(kText, text);
+        put(kTextMax, kBufferSize);
+        put(kImage, 0);
+        put(kSelectedImage, 0);
+        put(kChildren, 0);
+        put(kParam, uint32_t(i));
+        const std::string shown = it.ShownText().substr(0, kBufferSize - 1);
+        std::memcpy(block + kBuffer, shown.c_str(), shown.size() + 1);
+        const int32_t row = SendPortMessage(tree, kInsertItem, 0, int32_t(address)).value_or(0);
+        if (!row) return;
+        parents.push_back(uint32_t(row));
+    }
 }
 
 void CNavView::ApplyColors() {
@@ -240,6 +274,9 @@ int32_t CNavView::linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam) {
     case LMB_PRINT:
         PrintRange(wParam == 2 ? 0 : int(lParam), int(wParam));
         return 0;
+    case LMB_FILLTREE:
+        fillTab(int32_t(wParam), uint32_t(lParam));
+        return 0;
     default:
         if (msg >= LMB_NOTICE && msg <= LMB_NOTICE + 10) notice(msg - LMB_NOTICE, wParam);
         return 0;
@@ -292,8 +329,21 @@ void CNavView::EvCommandEnable(TCommandEnabler& ce) {
         ce.Enable(doc_.Parent(selected_) >= 0);
         break;
     case CM_NAV_AUTOSYNC:
+        ce.Enable();
         ce.SetCheck(autoSync_);
         break;
+    case CM_NAV_EXPANDALL:
+    case CM_NAV_COLLAPSEALL:
+    case CM_NAV_SYNC:
+        ce.Enable();
+        break;
+    case CM_NAV_EXPAND:
+    case CM_NAV_COLLAPSE: {
+        const int r = rowOf(selected_);
+        ce.Enable(r >= 0 && tree_->HasChildren(r) &&
+                  tree_->IsExpanded(r) == (ce.GetId() == CM_NAV_COLLAPSE));
+        break;
+    }
     case CM_NAV_PRINTSUBTOPICS:
         ce.Enable(doc_.HasShownSubtopics(selected_));
         break;

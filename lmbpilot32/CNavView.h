@@ -68,6 +68,7 @@ private:
     int32_t linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam);
     void notice(uint32_t code, uint32_t value);
     void fillTree();
+    void fillTab(int32_t tree, uint32_t address);
     int rowOf(int item) const;
     int32_t viewerTopic() const;
     void runMacro(const std::string& macro);

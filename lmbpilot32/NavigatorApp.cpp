@@ -58,6 +58,7 @@ void NavigatorApp::InitInstance() {
         frame_->LoadReaderSettings();
         view_->Sync();
     }
+    frame_->ApplyAlwaysOnTop();
 }
 
 int RunNavigator(std::string_view commandLine) {

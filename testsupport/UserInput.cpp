@@ -3,10 +3,12 @@
 #include "platform/window/Messages.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
+#include "platform/window/detail/WindowScrollBars.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 
 namespace testsupport {
@@ -136,6 +138,20 @@ bool CloseByTitleBarBox(TWindow& w) {
     if (f.testFlag(Qt::FramelessWindowHint) || !f.testFlag(Qt::WindowCloseButtonHint)) return false;
     // The window manager's close arrives through the event loop.
     QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+    return true;
+}
+
+bool ScrollBarShown(TWindow& w, int bar) {
+    auto* bars = window_detail::ScrollBarsOf(&w);
+    return bars && bars->Bar(bar)->isVisible();
+}
+
+bool ClickScrollBarArrow(TWindow& w, int bar) {
+    if (!ScrollBarShown(w, bar)) return false;
+    QScrollBar* b = window_detail::ScrollBarsOf(&w)->Bar(bar);
+    const QPoint end = bar == SB_VERT ? QPoint(b->width() / 2, b->height() - 3)
+                                      : QPoint(b->width() - 3, b->height() / 2);
+    QTest::mouseClick(b, Qt::LeftButton, {}, end);
     return true;
 }
 

@@ -38,6 +38,11 @@ std::function<void()> FocusInSender(TWindow& window);
 // on it: the close arrives once events are processed; false when its title
 // bar shows no close box.
 bool CloseByTitleBarBox(TWindow& window);
+// Whether the window's own scroll bar (SB_HORZ, SB_VERT) is on screen.
+bool ScrollBarShown(TWindow& window, int bar);
+// A click on the arrow at the bar's far end (down or right); false when the
+// bar is not shown.
+bool ClickScrollBarArrow(TWindow& window, int bar);
 // Writes what the window shows to a PNG file.
 bool SaveWindowPicture(TWindow& window, const char* path);
 // The longest time between the clicks of a double click, in milliseconds.

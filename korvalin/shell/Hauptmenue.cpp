@@ -88,7 +88,6 @@ const std::pair<int, const char*> kHinweise[] = {
     {1050, "Projekt in ASCII-Format exportieren"},
     {1060, "CAD-Daten in das Projekt einlesen"},
     {1190, "Wärmeschutz - und Feuchteschutznachweis anzeigen"},
-    {2000, "Grafik: Temperaturverlauf im Bauteil"},
     {2010, "Grafik: Glaser-Diagramm"},
     {2481, "Grafik: Temperaturverlauf im Bauteil"},
     {2482, "Vergleich: Temperaturverlauf zweier Bauteile"},

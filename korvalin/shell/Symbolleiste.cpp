@@ -218,8 +218,6 @@ constexpr Eintrag kLeiste[] = {
     {0, 6},
     {CM_TEMPERATURVERLAUF, 0},
     {0, 2},
-    {CM_TEMPERATURDIAGRAMM, 0},
-    {0, 2},
     {CM_GLASERDIAGRAMM, 0},
     {0, 6},
     {CM_IN_BAUTEILDATEI_SPEICHERN, 0},

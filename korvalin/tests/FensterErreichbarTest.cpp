@@ -18,6 +18,7 @@
 #include "platform/window/DecoratedMDIFrame.h"
 #include "platform/window/GadgetWindow.h"
 #include "platform/window/MDIChild.h"
+#include "platform/window/Scroller.h"
 #include "stammwerk/modell/TBauteilDatei.h"
 #include "stammwerk/modell/TPBauteil.h"
 #include "stammwerk/modell/TRBauteil.h"
@@ -216,6 +217,13 @@ TEST_F(Erreichbar, EditorLayerMenuOpensDiagramsAndSheetsOnTop) {
     schichtmenue("Grafik: Glaser-Diagramm");
     ASSERT_EQ(a.GlaserDiagramme.size(), 1u);
     EXPECT_TRUE(obenSichtbar(a.GlaserDiagramme[0]));
+    // The diagram is larger than the window: its bars scroll it.
+    TWindow& glaser = *a.GlaserDiagramme[0];
+    EXPECT_TRUE(testsupport::ScrollBarShown(glaser, SB_HORZ));
+    ASSERT_TRUE(testsupport::ClickScrollBarArrow(glaser, SB_VERT));
+    ProcessEvents();
+    ASSERT_NE(glaser.GetScroller(), nullptr);
+    EXPECT_GT(glaser.GetScroller()->GetYPos(), 0);
 
     struct Blatt {
         const char* eintrag;

@@ -20,6 +20,8 @@
 
 #include <QWidget>
 
+#include <map>
+
 namespace {
 
 using shelltest::Programm;
@@ -120,10 +122,10 @@ TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
     ASSERT_NE(leiste, nullptr);
     // Buttons by command, separators as "|width".
     const std::vector<std::string> erwartet = {
-        "999",  "1000", "|6",    "1010",  "1020", "|6",   "5001", "5006",  "|6",   "1190",
-        "|6",   "2492", "|2",    "2491",  "|2",   "2494", "|2",   "2493",  "|2",   "2490",
-        "|6",   "2481", "|2",    "2000",  "|2",   "2010", "|6",   "3030",  "4010", "4000",
-        "4005", "|6",   "24337", "24340", "|6",   "2495", "|6",   "12500", "|6",   "24380"};
+        "999",   "1000",  "|6", "1010", "1020", "|6",    "5001", "5006", "|6",   "1190",
+        "|6",    "2492",  "|2", "2491", "|2",   "2494",  "|2",   "2493", "|2",   "2490",
+        "|6",    "2481",  "|2", "2010", "|6",   "3030",  "4010", "4000", "4005", "|6",
+        "24337", "24340", "|6", "2495", "|6",   "12500", "|6",   "24380"};
     std::vector<std::string> gadgets;
     for (int i = 0; i < leiste->GadgetCount(); ++i) {
         auto* g = leiste->GadgetAt(i);
@@ -135,6 +137,15 @@ TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
         }
     }
     EXPECT_EQ(gadgets, erwartet);
+    // Each button says something of its own under the mouse.
+    std::map<std::string, int> hinweise;
+    for (int i = 0; i < leiste->GadgetCount(); ++i)
+        if (auto* b = dynamic_cast<TButtonGadget*>(leiste->GadgetAt(i))) {
+            const std::string text = LoadString(b->CommandId());
+            if (text.empty()) continue;
+            const auto [it, neu] = hinweise.emplace(text, b->CommandId());
+            EXPECT_TRUE(neu) << b->CommandId() << " and " << it->second << ": " << text;
+        }
 
     auto frei = [&] {
         frame->IdleAction();
@@ -147,12 +158,12 @@ TEST_F(Programm, ToolBarGadgetsStandInOrderAndWaitForAProject) {
     // Without a project: new, open, the catalogue files, the regulation and help.
     EXPECT_EQ(frei(), (std::vector<int>{999, 1000, 4010, 4000, 4005, 12500, 24380}));
     Korpus().ProjektOffen = true;
-    // The component and temperature sheets and the two diagrams (2490, 2481,
-    // 2000, 2010) go to the project dialog; the views' own commands (3030,
+    // The component and temperature sheets and the Glaser diagram (2490, 2481,
+    // 2010) go to the project dialog; the views' own commands (3030,
     // print) wait for their views.
     EXPECT_EQ(frei(),
-              (std::vector<int>{999,  1000, 1010, 1020, 5001, 5006, 1190, 2492, 2491,  2494, 2493,
-                                2490, 2481, 2000, 2010, 4010, 4000, 4005, 2495, 12500, 24380}));
+              (std::vector<int>{999,  1000, 1010, 1020, 5001, 5006, 1190, 2492, 2491,  2494,
+                                2493, 2490, 2481, 2010, 4010, 4000, 4005, 2495, 12500, 24380}));
 }
 
 TEST_F(Programm, StatusBarTellsThatNoProjectIsOpen) {

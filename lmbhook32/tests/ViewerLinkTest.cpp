@@ -205,6 +205,13 @@ TEST_F(Link, TheViewerStartsTheNavigatorAndWaitsForItsClaim) {
     auto& s = LinkProcess::Get().Section();
     const int r = s.FindLinkByViewer(LinkProcess::Pid());
     ASSERT_GE(r, 0);
+    std::string ltp = file.string();
+    ltp.replace(ltp.size() - 3, 3, "ltp");
+    // Without its navigator file no navigator is started.
+    EXPECT_EQ(lmbLoadNavigator(0), 0);
+    EXPECT_TRUE(starts->calls.empty());
+    EXPECT_EQ(s.Field(r, kNavigatorPid), 0u);
+    std::ofstream(ltp) << "";
 
     // A refused start and a start nobody claims leave no placeholder behind.
     starts->succeed = false;
@@ -219,8 +226,6 @@ TEST_F(Link, TheViewerStartsTheNavigatorAndWaitsForItsClaim) {
     EXPECT_EQ(lmbLoadNavigator(0), 1);
     EXPECT_GT(int32_t(s.Field(r, kNavigatorPid)), 1);
     EXPECT_EQ(starts->program.substr(starts->program.size() - 11), "/lmbpilot32");
-    std::string ltp = file.string();
-    ltp.replace(ltp.size() - 3, 3, "ltp");
     EXPECT_EQ(starts->calls.back(), (std::vector<std::string>{"/h", ltp}));
     // Linked already: only a shown start asks the navigator to show itself.
     EXPECT_EQ(lmbLoadNavigator(1), 0);

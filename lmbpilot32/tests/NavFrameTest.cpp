@@ -13,10 +13,14 @@
 #include "platform/window/ButtonGadget.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/Dialog.h"
 #include "platform/window/Edit.h"
 #include "platform/window/Menu.h"
 #include "platform/window/RadioButton.h"
 #include "platform/window/StatusBar.h"
+#include "platform/window/ZOrder.h"
+#include "testsupport/ControlInput.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/UserInput.h"
@@ -114,6 +118,65 @@ TEST_F(Frame, TheReaderGetsTheBarsAndMenusTheFileAllows) {
     EXPECT_TRUE(frame->HiddenByProgram());
     EXPECT_TRUE(frame->IsCreated());
     EXPECT_FALSE(frame->IsWindowVisible());
+}
+
+TEST_F(Frame, AlwaysOnTopPutsTheWindowIntoTheTopMostBandAndTakesItOut) {
+    make(true);
+    // Wide enough for every menu title on the bar.
+    frame->MoveWindow(TRect(40, 40, 760, 460));
+    testsupport::Activate(*frame);
+    testsupport::ProcessEvents();
+    const TRect place = frame->GetWindowRect();
+    // The options the frame and the view answer are offered in the menu.
+    frame->IdleAction();
+    for (int id : {CM_NAV_ALWAYSONTOP, CM_NAV_AUTOSYNC, CM_NAV_FONT, CM_NAV_COLORS, CM_NAV_SYNC,
+                   CM_NAV_EXPANDALL, CM_NAV_ABOUT}) {
+        const auto* item = frame->GetMenu()->FindCommand(id);
+        ASSERT_NE(item, nullptr) << id;
+        EXPECT_TRUE(item->enabled) << id;
+    }
+    EXPECT_FALSE(IsTopMost(*frame));
+    for (bool onTop : {true, false}) {
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "Always On &Top"));
+        testsupport::ProcessEvents();
+        EXPECT_EQ(IsTopMost(*frame), onTop);
+        EXPECT_EQ(frame->Options().AlwaysOnTop != 0, onTop);
+        // The window stays where it was, on screen.
+        EXPECT_TRUE(frame->IsWindowVisible());
+        EXPECT_EQ(frame->GetWindowRect(), place);
+        TCommandEnabler ce(CM_NAV_ALWAYSONTOP);
+        frame->EvCommandEnable(ce);
+        EXPECT_EQ(ce.Check(), onTop ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+    }
+}
+
+TEST_F(Frame, LinkToHelpWritesTheNavigatorBlockIntoTheHelpFile) {
+    const auto help = dirs.Root() / "guide.hlp";
+    ASSERT_TRUE(WriteFileAtomically(help, std::string_view("KORVALIN-HILFE 1\nTitel: T\n"
+                                                           "Inhalt: a\n\n== a\nTitel: A\n\nA.\n")));
+    doc.Values.HelpFileName = "guide.hlp";
+    doc.SetPath((dirs.Root() / "guide.ltp").string());
+    make(true, false, false);
+    frame->MoveWindow(TRect(40, 40, 760, 460));
+    testsupport::Activate(*frame);
+    services.Dialogs().Expect([](TDialog& d) {
+        // The tab in the help's topics, then OK, clicked.
+        for (int id : {145, int(IDOK)}) {
+            TWindow* c = d.GetDlgItem(id);
+            ASSERT_NE(c, nullptr) << id;
+            testsupport::LeftClick(*c, {8, c->GetClientRect().Height() / 2});
+        }
+    });
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Link To Help..."));
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(doc.Values.TabPage, 1);
+    const FileContents f = ReadWholeFile(help, 1 << 20);
+    const std::string text(f.bytes.begin(), f.bytes.end());
+    EXPECT_NE(text.find("Makro: lmbLoadNavigator(0)\nMakro: CreateButton(\"lmbLoadNavigator\","
+                        "\"&Navigator\",\"lmbLoadNavigator(1)\")\nReiter: Contents=lmbhook32.dll\n"
+                        "# }}Navigator\n\n== a"),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {

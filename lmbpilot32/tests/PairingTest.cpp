@@ -1,29 +1,39 @@
 // The navigator program started by a help viewer (this process) pairs with it
 // and follows it across the two processes; the view on its own in this process.
 #include "lmbhook32/LinkProcess.h"
+#include "lmbhook32/NavigatorTabPage.h"
 #include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/NavigatorApp.h"
 #include "platform/base/FileIO.h"
 #include "platform/ipc/MessagePort.h"
+#include "platform/services/HelpFile.h"
 #include "platform/services/HelpViewer.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
+#include "platform/tree/TreeControl.h"
 #include "platform/window/CommandEnabler.h"
+#include "platform/window/detail/WindowImpl.h"
 #include "testsupport/LinkNamespace.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/PageDump.h"
 #include "testsupport/RunCommand.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/UserInput.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 
 #include <signal.h>
 
@@ -71,6 +81,15 @@ CNavDoc outline() {
     return doc;
 }
 
+// The navigator process that claimed the viewer's record, once its link
+// window is known; 0 when there is none.
+int32_t linkedNavigator(int record) {
+    if (record < 0) return 0;
+    const int32_t navigator = int32_t(LinkProcess::Get().Section().Field(record, kNavigatorPid));
+    if (navigator <= 1 || !WaitForPortCondition([] { return lmbGetHwnd() != 0; }, 10000)) return 0;
+    return navigator;
+}
+
 TEST(Pairing, TheNavigatorStartedByTheViewerFollowsItAcrossProcesses) {
     testsupport::ScriptedServices services;
     testsupport::TestDirectories dirs;
@@ -89,10 +108,8 @@ TEST(Pairing, TheNavigatorStartedByTheViewerFollowsItAcrossProcesses) {
     ASSERT_TRUE(started);
     auto& s = LinkProcess::Get().Section();
     const int r = s.FindLinkByViewer(LinkProcess::Pid());
-    ASSERT_GE(r, 0);
-    const int32_t navigator = int32_t(s.Field(r, kNavigatorPid));
+    const int32_t navigator = linkedNavigator(r);
     ASSERT_GT(navigator, 1);
-    ASSERT_TRUE(WaitForPortCondition([&] { return lmbGetHwnd() != 0; }, 10000));
     const auto shows = [&](int topic) {
         return WaitForPortCondition([&] { return viewer.CurrentTopic() == topic; }, 10000);
     };
@@ -124,8 +141,9 @@ TEST(Pairing, TheNavigatorStartedByTheViewerFollowsItAcrossProcesses) {
 }
 
 // The program's own help: its navigator file is made from it as the build
-// does, and the viewer's Navigator button, clicked, starts the navigator.
-TEST(Pairing, TheProgramsHelpOpensItsNavigatorFromTheViewersButton) {
+// does. The help file starts the navigator, whose outline the viewer shows
+// as its "Navigator" tab; the viewer's Navigator button shows the navigator.
+TEST(Pairing, TheProgramsHelpShowsItsNavigatorAsATabAndFromTheButton) {
     testsupport::ScriptedServices services;
     testsupport::TestDirectories dirs;
     CurrentServices().processes.reset();
@@ -133,28 +151,84 @@ TEST(Pairing, TheProgramsHelpOpensItsNavigatorFromTheViewersButton) {
     std::filesystem::copy_file(testsupport::SourceTree() / "data/hilfe/korvalin.hlp",
                                dir / "korvalin.hlp");
     ASSERT_EQ(RunNavigator("/a /g /x " + (dir / "korvalin.ltp").string()), 0);
+    CNavDoc doc;
+    ASSERT_TRUE(doc.Open((dir / "korvalin.ltp").string(), nullptr));
 
     HelpViewer viewer;
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "20000", 1);
     ASSERT_TRUE(viewer.Open(dir / "korvalin.hlp"));
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "300", 1);
+    auto& s = LinkProcess::Get().Section();
+    const int r = s.FindLinkByViewer(LinkProcess::Pid());
+    const int32_t navigator = linkedNavigator(r);
+    ASSERT_GT(navigator, 1);
+    // A shown navigator outlives its viewer: the test ends it, also when it fails.
+    const std::unique_ptr<void, std::function<void(void*)>> ender(
+        &s, [navigator](void*) { ::kill(navigator, SIGTERM); });
+
     viewer.ShowContents();
     QWidget* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->windowTitle() == "Hilfe zu Korvalin") window = w;
     ASSERT_TRUE(window);
+    auto* tabs = window->findChild<QTabWidget*>();
+    ASSERT_TRUE(tabs);
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(2), "Navigator");
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    testsupport::ProcessEvents();
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    auto* page = dynamic_cast<NavigatorTabPage*>(window_detail::WindowOf(tabs->widget(2)));
+    ASSERT_TRUE(page);
+    TTreeControl& tree = page->Tree();
+    int shown = 0;
+    for (size_t i = 0; i < doc.Items.size(); ++i) shown += doc.IsShown(int(i)) ? 1 : 0;
+    ASSERT_EQ(tree.GetCount(), shown);
+    EXPECT_EQ(tree.GetCellText(0, 0), doc.Items[0].ShownText());
+
+    const auto row = [&](int i) {
+        const auto cell = tree.GetCellRect(i, 0);
+        return cell ? TPoint{cell->left + 30, (cell->top + cell->bottom) / 2} : TPoint{};
+    };
+    const auto title = [&] {
+        const int t = viewer.CurrentTopic();
+        return t < 0 ? std::string() : viewer.File().Topics()[size_t(t)].title;
+    };
+    // The page's menu opens and closes the whole tree.
+    const auto fromMenu = [&](const char* entry, int at) {
+        auto chosen = testsupport::ClickInNextPopupMenu(entry);
+        testsupport::RightClick(tree, row(at));
+        testsupport::ProcessEvents();
+        return *chosen;
+    };
+    ASSERT_TRUE(fromMenu("E&xpand All", 0));
+    for (int i = 0; i < tree.GetCount(); ++i) EXPECT_TRUE(tree.IsShown(i)) << i;
+
+    // A click shows the row's topic; the keyboard only moves the selection.
+    testsupport::LeftClick(tree, row(3));
+    EXPECT_TRUE(WaitForPortCondition([&] { return title() == *tree.GetCellText(3, 0); }, 10000))
+        << title();
+    testsupport::PressKey(tree, VK_DOWN);
+    testsupport::ProcessEvents();
+    EXPECT_EQ(tree.GetSelectedItem(), 4);
+    EXPECT_EQ(title(), *tree.GetCellText(3, 0));
+
+    // A topic without subtopics has none to print with it.
+    int leaf = 0;
+    while (leaf < tree.GetCount() && tree.HasChildren(leaf)) ++leaf;
+    ASSERT_LT(leaf, tree.GetCount());
+    EXPECT_FALSE(fromMenu("Print Current and &Subtopics", leaf));
+    ASSERT_TRUE(fromMenu("C&ollapse All", 0));
+    for (int i = 0; i < tree.GetCount(); ++i)
+        if (tree.HasChildren(i)) EXPECT_FALSE(tree.IsExpanded(i)) << i;
+
     QPushButton* button = nullptr;
     for (auto* b : window->findChildren<QPushButton*>())
         if (b->text() == "&Navigator") button = b;
     ASSERT_TRUE(button);
-    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "20000", 1);
     QTest::mouseClick(button, Qt::LeftButton);
-    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "300", 1);
-    auto& s = LinkProcess::Get().Section();
-    const int r = s.FindLinkByViewer(LinkProcess::Pid());
-    ASSERT_GE(r, 0);
-    const int32_t navigator = int32_t(s.Field(r, kNavigatorPid));
-    ASSERT_GT(navigator, 1);
-    EXPECT_TRUE(WaitForPortCondition([&] { return lmbGetHwnd() != 0; }, 10000));
-    // A shown navigator outlives its viewer; the test ends it first.
+    EXPECT_EQ(lmbGetHwnd(), int32_t(s.Field(r, kLinkWindow)));
     ::kill(navigator, SIGTERM);
     EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(navigator); }, 10000));
     viewer.Close();

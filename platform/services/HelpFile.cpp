@@ -157,7 +157,14 @@ HelpFile HelpFile::Parse(std::string_view text, HelpFileError* error) {
                 helpOnHelpName = std::string(value);
             else if (key == "Makro")
                 f.macros_.emplace_back(value);
-            else
+            else if (key == "Reiter") {
+                // "Reiter: caption=library.dll", as the contents file's ":Tab" line.
+                const size_t eq = value.find('=');
+                if (eq == 0 || eq == std::string_view::npos || eq + 1 == value.size())
+                    return (r.fail("Reiter ohne \"Name=Bibliothek\""), invalid());
+                f.tabs_.push_back(
+                    {std::string(value.substr(0, eq)), std::string(value.substr(eq + 1))});
+            } else
                 return (r.fail("unbekannter Schlüssel \"" + std::string(key) + "\""), invalid());
             continue;
         }

@@ -29,6 +29,12 @@ struct HelpTopic {
     std::vector<HelpBlock> body;
 };
 
+// A tab page that a library gives the viewer.
+struct HelpTab {
+    std::string caption;
+    std::string library;
+};
+
 struct HelpFileError {
     int line = 0; // 0: the file as a whole
     std::string message;
@@ -45,6 +51,7 @@ public:
 
     const std::string& Title() const { return title_; }
     const std::vector<std::string>& StartMacros() const { return macros_; }
+    const std::vector<HelpTab>& Tabs() const { return tabs_; }
     const std::vector<HelpTopic>& Topics() const { return topics_; }
     // Index of the contents topic, and of the topic on using help (-1: none).
     int ContentsTopic() const { return contents_; }
@@ -63,6 +70,7 @@ public:
 private:
     std::string title_;
     std::vector<std::string> macros_;
+    std::vector<HelpTab> tabs_;
     std::vector<HelpTopic> topics_;
     int contents_ = -1;
     int helpOnHelp_ = -1;

@@ -38,6 +38,7 @@ struct HelpLibraries::Impl {
     uint32_t viewer = 0;
     std::map<std::string, Routine> routines; // upper-case names
     std::vector<std::pair<void*, Notice>> libraries;
+    void* load(std::string_view library);
 };
 
 HelpLibraries::HelpLibraries(uint32_t viewerHandle) : impl_(std::make_unique<Impl>()) {
@@ -59,33 +60,45 @@ std::string HelpLibraries::LibraryPath(std::string_view library) {
     return (folder / ("lib" + stem + ".so")).string();
 }
 
+// The library's handle, loaded once per viewer; a new one hears the first notices.
+void* HelpLibraries::Impl::load(std::string_view library) {
+    void* handle = dlopen(LibraryPath(library).c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) return nullptr;
+    const bool known = std::any_of(libraries.begin(), libraries.end(),
+                                   [&](const auto& l) { return l.first == handle; });
+    if (known) {
+        dlclose(handle); // one reference per viewer is enough
+        return handle;
+    }
+    auto notice = reinterpret_cast<Notice>(dlsym(handle, "LDLLHandler"));
+    libraries.emplace_back(handle, notice);
+    if (notice) {
+        notice(HELP_NOTICE_CLASSES, 0, 0);
+        notice(HELP_NOTICE_INIT, 0, 0);
+        notice(HELP_NOTICE_CALLBACKS, int32_t(viewer), 0);
+    }
+    return handle;
+}
+
 bool HelpLibraries::Register(std::string_view library, std::string_view routine,
                              std::string_view signature) {
     // A result type after '=' ("u=i") is not needed: routines answer a number.
     const auto sig = signature.substr(0, signature.find('='));
     if (!supported(sig) || routine.empty()) return false;
-    void* handle = dlopen(LibraryPath(library).c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = impl_->load(library);
     if (!handle) return false;
     void* address = dlsym(handle, std::string(routine).c_str());
-    if (!address) {
-        dlclose(handle);
-        return false;
-    }
+    if (!address) return false;
     impl_->routines[ToUpperCp1252(routine)] = {address, std::string(sig)};
-    const bool known = std::any_of(impl_->libraries.begin(), impl_->libraries.end(),
-                                   [&](const auto& l) { return l.first == handle; });
-    if (known) {
-        dlclose(handle); // one reference per viewer is enough
-        return true;
-    }
-    auto notice = reinterpret_cast<Notice>(dlsym(handle, "LDLLHandler"));
-    impl_->libraries.emplace_back(handle, notice);
-    if (notice) {
-        notice(HELP_NOTICE_CLASSES, 0, 0);
-        notice(HELP_NOTICE_INIT, 0, 0);
-        notice(HELP_NOTICE_CALLBACKS, int32_t(impl_->viewer), 0);
-    }
     return true;
+}
+
+int32_t HelpLibraries::OpenTab(std::string_view library) {
+    void* handle = impl_->load(library);
+    if (!handle) return 0;
+    using OpenTabDialog = int32_t (*)(int32_t, int32_t, int32_t);
+    auto open = reinterpret_cast<OpenTabDialog>(dlsym(handle, "OpenTabDialog"));
+    return open ? open(int32_t(impl_->viewer), 0, 0) : 0;
 }
 
 bool HelpLibraries::Has(std::string_view routine) const {

@@ -23,6 +23,9 @@ public:
     // False when the library or routine is missing or the signature is not supported.
     bool Register(std::string_view library, std::string_view routine, std::string_view signature);
     bool Has(std::string_view routine) const;
+    // The tab page that the library's OpenTabDialog makes for the viewer (a
+    // window of the layer, handed over to the viewer); 0 for none.
+    int32_t OpenTab(std::string_view library);
     // nullopt when the arguments do not fit the signature.
     std::optional<int32_t> Call(std::string_view routine, const std::vector<HelpMacroArg>& args);
     // Every notice goes to each library with a notification entry.

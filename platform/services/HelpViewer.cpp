@@ -11,6 +11,7 @@
 #include "platform/services/HelpViewerLink.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
+#include "platform/window/detail/WindowImpl.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -114,8 +115,12 @@ struct HelpViewer::Impl {
     bool printing = false;
     std::vector<int> printTopics;
     std::function<void()> closed;
+    // The libraries' tab pages: windows of the layer, by their handles.
+    std::vector<HWND> pages;
 
     void build();
+    void openTabs();
+    void dropTabs();
     void show();
     void anchor(const QUrl& url);
     int32_t exec(const HelpMacroCall& call, bool& ok);
@@ -130,6 +135,7 @@ struct HelpViewer::Impl {
             (void)window.release();
             (void)popup.release();
         }
+        dropTabs();
     }
 };
 
@@ -197,8 +203,43 @@ void HelpViewer::Impl::build() {
     QObject::connect(text, &QTextBrowser::anchorClicked, [this](const QUrl& url) { anchor(url); });
 }
 
+// Asks each library of a "Reiter" line that has no page yet for one.
+void HelpViewer::Impl::openTabs() {
+    if (!window) return;
+    for (size_t i = 0; i < file.Tabs().size(); ++i) {
+        if (i < pages.size() && pages[i]) continue;
+        pages.resize(file.Tabs().size(), 0);
+        const HWND h = libraries->OpenTab(file.Tabs()[i].library);
+        TWindow* page = TWindow::FromHandle(h);
+        QWidget* w = page ? window_detail::WidgetOf(page) : nullptr;
+        if (!w) {
+            delete page;
+            continue;
+        }
+        pages[i] = h;
+        tabs->addTab(w, Qs(file.Tabs()[i].caption));
+    }
+}
+
+// The pages go before their window and before the libraries that made them.
+void HelpViewer::Impl::dropTabs() {
+    for (HWND h : pages) {
+        TWindow* page = TWindow::FromHandle(h);
+        if (!page) continue;
+        if (QWidget* w = window_detail::WidgetOf(page); w && tabs)
+            tabs->removeTab(tabs->indexOf(w));
+        if (QApplication::instance()) delete page;
+    }
+    pages.clear();
+}
+
 void HelpViewer::Impl::show() {
     build();
+    // A page shows what its library knew when the window came up.
+    if (!window->isVisible()) {
+        dropTabs();
+        openTabs();
+    }
     window->setAttribute(Qt::WA_ShowWithoutActivating, passive);
     // Help asked for in a modal dialog belongs to that dialog: its modal
     // loop lets the viewer through, and the window manager keeps it above.
@@ -310,7 +351,10 @@ int32_t HelpViewer::Impl::exec(const HelpMacroCall& c, bool& ok) {
         }
         b->setText(Qs(label));
         QObject::disconnect(b, nullptr, nullptr, nullptr);
-        QObject::connect(b, &QPushButton::clicked, [this, macro] { self->RunMacro(macro); });
+        QObject::connect(b, &QPushButton::clicked, [this, macro] {
+            self->RunMacro(macro);
+            openTabs(); // the macro may have started what a page needs
+        });
         return 1;
     }
     if (name == "EB" || name == "ENABLEBUTTON" || name == "DB" || name == "DISABLEBUTTON" ||
@@ -381,6 +425,7 @@ HelpViewer::HelpViewer() : impl_(std::make_unique<Impl>()) {
 
 HelpViewer::~HelpViewer() {
     viewers().erase(impl_->handle);
+    impl_->dropTabs();
     impl_->libraries.reset();
 }
 
@@ -399,6 +444,7 @@ bool HelpViewer::Open(const std::filesystem::path& path, std::string* error) {
     if (!f.IsValid())
         return fail(e.line ? "Zeile " + std::to_string(e.line) + ": " + e.message : e.message);
     const bool changed = !impl_->path.empty();
+    impl_->dropTabs();
     impl_->window.reset();
     impl_->popup.reset();
     impl_->buttons.clear();

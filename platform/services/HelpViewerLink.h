@@ -4,6 +4,14 @@
 //     extern "C" int32_t LDLLHandler(uint16_t notice, int32_t value1, int32_t value2)
 // with the notices below; with HELP_NOTICE_CALLBACKS value1 is the viewer's
 // handle, which the library hands back to the calls of the table.
+//
+// A library that a "Reiter" line of the help file names gives the viewer a
+// tab page beside the contents and the index, each time the viewer's window
+// is shown, through
+//     extern "C" int32_t OpenTabDialog(int32_t viewer, int32_t, int32_t)
+// which answers a window of the layer made without parent (the viewer takes
+// it over and destroys it with its window), or 0 for no page. The page has
+// topics shown by running macros through HelpApi (HELP_COMMAND).
 #include <cstddef>
 #include <cstdint>
 

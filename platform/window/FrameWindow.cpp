@@ -198,10 +198,8 @@ void TFrameWindow::EvCommandEnable(TCommandEnabler& ce) {
 void TFrameWindow::RouteEnabler(TCommandEnabler& ce) {
     RoutingGuard guard;
     for (auto* w : CommandRoute()) {
-        if (w == this)
-            TWindow::EvCommandEnable(ce);
-        else
-            w->EvCommandEnable(ce);
+        // The frame's own enablers too: while routing, its base goes no further.
+        w->EvCommandEnable(ce);
         if (ce.IsHandled()) return;
     }
     if (auto* app = TApplication::Current()) app->EvCommandEnable(ce);

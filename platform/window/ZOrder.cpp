@@ -21,3 +21,26 @@ void SetZOrderAfter(TWindow& window, TWindow* after) {
     else if (QWidget* above = after->GetImpl().widget.data())
         w->stackUnder(above);
 }
+
+void SetTopMost(TWindow& window, bool topMost) {
+    QWidget* w = window.GetImpl().widget.data();
+    if (!w || !w->isWindow() || bool(w->windowFlags() & Qt::WindowStaysOnTopHint) == topMost)
+        return;
+    // Changing a window's flags hides it: show it again where it was, and
+    // without taking the activation.
+    const bool shown = w->isVisible();
+    const QRect place = w->geometry();
+    const bool quiet = w->testAttribute(Qt::WA_ShowWithoutActivating);
+    w->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+    if (shown) {
+        w->setAttribute(Qt::WA_ShowWithoutActivating, true);
+        w->setGeometry(place);
+        w->show();
+        w->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    }
+}
+
+bool IsTopMost(const TWindow& window) {
+    const QWidget* w = window.GetImpl().widget.data();
+    return w && w->isWindow() && (w->windowFlags() & Qt::WindowStaysOnTopHint);
+}

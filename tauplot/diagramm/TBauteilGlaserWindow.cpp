@@ -17,6 +17,8 @@ TBauteilGlaserWindow::TBauteilGlaserWindow(TMDIClient& parent, std::string_view 
     : TDiagrammWindow(parent, title, printer, projectName, bauteil, bereich, klima, openWindows),
       glaser_(std::make_unique<TBauteilGlaser>(grafik, text, unterlegung)), grafik_(grafik),
       text_(text), unterlegung_(unterlegung) {
+    // The diagram is drawn for the whole screen: the bars reach the rest of it.
+    ShowScrollBar(SB_BOTH);
     SetScroller(std::make_unique<TScroller>(this, 7, 12, 10, 25));
 }
 

@@ -1,0 +1,104 @@
+#include "lmbpilot32/NavHelpLink.h"
+
+#include "lmbpilot32/CNavDoc.h"
+#include "platform/base/FileIO.h"
+#include "platform/base/TextCompare.h"
+#include "platform/services/HelpFile.h"
+
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kBegin = "# {{Navigator: DO NOT EDIT!";
+constexpr std::string_view kEnd = "# }}Navigator";
+constexpr std::string_view kLibrary = "lmbhook32.dll";
+
+std::vector<std::string_view> lines(std::string_view text) {
+    std::vector<std::string_view> out;
+    while (!text.empty()) {
+        const size_t n = text.find('\n');
+        out.push_back(text.substr(0, n == std::string_view::npos ? text.size() : n + 1));
+        text.remove_prefix(out.back().size());
+    }
+    return out;
+}
+
+// Marker lines compare whole, without regard to case; trailing blanks count.
+bool isMarker(std::string_view line, std::string_view marker) {
+    if (line.ends_with('\n')) line.remove_suffix(1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    return EqualNoCase(line, marker);
+}
+
+std::string block(const CNavDocValues& v) {
+    const bool show = v.ShowWhenViewerStarts, parent = v.ParentTopicButton, button = v.ShowByButton,
+               tab = v.TabPage;
+    if (!show && !parent && !button && !tab) return {};
+    const std::string lib(kLibrary);
+    std::string b = std::string(kBegin) + "\n";
+    for (const char* r : {"\"lmbInitWinHelp\",\"\"", "\"lmbLoadNavigator\",\"i\"",
+                          "\"lmbParentTopic\",\"\"", "\"lmbParentButton\",\"S\""})
+        b += "Makro: RegisterRoutine(\"" + lib + "\"," + r + ")\n";
+    b += "Makro: lmbInitWinHelp()\n";
+    if (show || parent || tab)
+        b += show ? "Makro: lmbLoadNavigator(1)\n" : "Makro: lmbLoadNavigator(0)\n";
+    if (parent)
+        b += "Makro: CreateButton(\"lmbParentTopic\",\"" + v.ParentButtonCaption +
+             "\",\"lmbParentTopic()\")\nMakro: lmbParentButton(\"lmbParentTopic\")\n";
+    if (button)
+        b += "Makro: CreateButton(\"lmbLoadNavigator\",\"" + v.NavigatorButtonCaption +
+             "\",\"lmbLoadNavigator(1)\")\n";
+    if (tab) b += "Reiter: " + v.TabCaption + "=" + lib + "\n";
+    return b + std::string(kEnd) + "\n";
+}
+
+} // namespace
+
+std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& values) {
+    const auto all = lines(helpText);
+    // The header runs to the first topic; only there the navigator writes.
+    size_t topics = 0;
+    while (topics < all.size() && !all[topics].starts_with("==")) ++topics;
+    std::vector<std::string_view> header;
+    bool inBlock = false;
+    for (size_t i = 0; i < topics; ++i) {
+        if (!inBlock && isMarker(all[i], kBegin)) inBlock = true;
+        if (!inBlock)
+            header.push_back(all[i]);
+        else if (isMarker(all[i], kEnd))
+            inBlock = false;
+    }
+    // The new block follows the author's lines, before the blank lines that
+    // end the header.
+    size_t blanks = header.size();
+    while (blanks > 0 && header[blanks - 1].find_first_not_of(" \t\r\n") == std::string_view::npos)
+        --blanks;
+    std::string out;
+    for (size_t i = 0; i < blanks; ++i) out += header[i];
+    if (!out.empty() && !out.ends_with('\n')) out += '\n';
+    out += block(values);
+    for (size_t i = blanks; i < header.size(); ++i) out += header[i];
+    for (size_t i = topics; i < all.size(); ++i) out += all[i];
+    return out;
+}
+
+bool LinkNavigatorToHelp(const std::string& helpPath, const CNavDocValues& values,
+                         std::string* error) {
+    const FileContents read = ReadWholeFile(helpPath, HelpFile::kMaxBytes);
+    if (!read) {
+        if (error) *error = "Can't read " + helpPath + ":\r\n" + read.error;
+        return false;
+    }
+    const std::string text = WithNavigatorBlock(
+        {reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()}, values);
+    HelpFileError bad;
+    if (!HelpFile::Parse(text, &bad).IsValid()) {
+        if (error)
+            *error = "Can't write" + helpPath + ":\r\nline " + std::to_string(bad.line) + ": " +
+                     bad.message;
+        return false;
+    }
+    const FileResult written = WriteFileAtomically(helpPath, text);
+    if (!written && error) *error = "Can't write" + helpPath + ":\r\n" + written.error;
+    return bool(written);
+}
