@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 TRBauteil& TRBauteil::operator=(const TRBauteil& o) {
     if (this == &o) return *this;
@@ -318,9 +319,11 @@ int TRBauteil::Oeffnen(ByteReader& in) {
     // sorted in, so the list is ordered by number.
     TTypNummerListe gelesen;
     if (!TypNummernLesen(in, nRefs, gelesen)) return -1;
+    std::vector<std::unique_ptr<TTypNummer>> eigene;
+    eigene.reserve(gelesen.GetItemsInContainer());
     for (const TTypNummer& t : gelesen)
-        PBauteilListe.AddAfterEquals(
-            std::make_unique<TTypNummer>(TTypNummer{int16_t(Bauteilart), t.Nummer}));
+        eigene.push_back(std::make_unique<TTypNummer>(TTypNummer{int16_t(Bauteilart), t.Nummer}));
+    PBauteilListe.AddAllAfterEquals(std::move(eigene));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/base/ByteStream.h"
 
 #include <memory>
+#include <vector>
 
 void TTypNummer::Schreiben(ByteWriter& out) const {
     out.WriteI16(Typ);
@@ -19,11 +20,16 @@ bool TypNummernLesen(ByteReader& in, int count, TTypNummerListe& list) {
         in.Fail();
         return false;
     }
+    // Sorted in one go: a damaged count of thousands would otherwise insert
+    // each in the middle of the ones before.
+    std::vector<std::unique_ptr<TTypNummer>> gelesen;
+    gelesen.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         auto t = std::make_unique<TTypNummer>();
         t->Lesen(in);
-        list.AddAfterEquals(std::move(t));
+        gelesen.push_back(std::move(t));
     }
+    list.AddAllAfterEquals(std::move(gelesen));
     return in.Ok();
 }
 
@@ -33,7 +39,9 @@ void TypNummernSchreiben(ByteWriter& out, const TTypNummerListe& list) {
 
 void TypNummernKopieren(TTypNummerListe& ziel, const TTypNummerListe& quelle) {
     ziel.Flush();
-    for (const TTypNummer& t : quelle) ziel.AddAfterEquals(std::make_unique<TTypNummer>(t));
+    std::vector<std::unique_ptr<TTypNummer>> kopie;
+    for (const TTypNummer& t : quelle) kopie.push_back(std::make_unique<TTypNummer>(t));
+    ziel.AddAllAfterEquals(std::move(kopie));
 }
 
 int TypNummerIndex(const TTypNummerListe& list, TTypNummer t) {
