@@ -30,7 +30,7 @@ namespace {
 using testsupport::ClickInNextPopupMenu;
 using testsupport::ProcessEvents;
 
-constexpr int kWandNord = 1, kReferenzWandNord = 1; // rows with their headings expanded
+constexpr int kWandNord = 3, kReferenzWandNord = 1; // rows with their headings expanded
 
 TPoint mitte(TSftTree& baum, int zeile) {
     const auto r = baum.GetCellRect(zeile, 0);
