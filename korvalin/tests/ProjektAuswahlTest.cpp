@@ -291,8 +291,8 @@ TEST_F(Beispiel, KleinsteGroesseZeigtAlleWerteUndKnoepfe) {
 struct BeispielVonHand : Beispiel {
     void SetUp() override {
         Beispiel::SetUp();
-        referenz()->Expand(0, true); // the walls under their heading
-        huelle()->Expand(0, true);
+        referenz()->Expand(0, true);          // the walls under their heading
+        huelle()->Expand(kFassadeNord, true); // the north wall under its facade
     }
     // The middle of a row's first cell, in the tree's client coordinates.
     static TPoint mitte(TSftTree* baum, int zeile) {

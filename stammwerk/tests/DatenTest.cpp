@@ -264,7 +264,8 @@ TEST(Daten, ComponentCatalogueHoldsTheResultsOfItsSituation) {
         if (f.thetaSi > 0) EXPECT_NEAR(t->Flaechenanteile[0].ThetaSi, f.thetaSi, 1e-4) << f.name;
     }
     // The KS wall's Glaser proof: condensate in winter that dries out.
-    const TDiffusion& glaser = finde(d.Liste(), "Außenwand KS 175 + MW 140")->Flaechenanteile[0].Diffusion;
+    const TDiffusion& glaser =
+        finde(d.Liste(), "Außenwand KS 175 + MW 140")->Flaechenanteile[0].Diffusion;
     EXPECT_GT(glaser.Tauwassermenge, 0);
     EXPECT_GT(glaser.Verdunstungsmenge, glaser.Tauwassermenge);
     const TRBauteil* dach = finde(d.Liste(), "Steildach MW 240, belüftet");
