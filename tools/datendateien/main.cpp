@@ -465,8 +465,11 @@ void beispielSchreiben(const fs::path& daten, const fs::path& aus,
 // The two shipped examples, both in Leipzig with an oil boiler: a solid
 // house on a ground slab, and a timber-frame house over an unheated cellar.
 std::vector<Beispiel> beispiele() {
-    const std::vector<std::string> haus = {"L = 10;", "B = 8;", "H = 2.75;", "S = 4.85;"};
-    const std::vector<std::string> holz = {"L = 11;", "B = 9;", "H = 2.75;", "S = 5.5;"};
+    // Length, width, storey height and rafter length of each house, in m.
+    const std::vector<std::string> hausEG = {"L = 10;", "B = 8;", "H = 2.75;"};
+    const std::vector<std::string> hausDG = {"L = 10;", "B = 8;", "S = 4.85;"};
+    const std::vector<std::string> holzEG = {"L = 11;", "B = 9;", "H = 2.75;"};
+    const std::vector<std::string> holzDG = {"L = 11;", "B = 9;", "S = 5.5;"};
     const std::string eg = "L*B*H";
     const std::string dg = "0.5*B*sqrt(S^2-(B/2)^2)*L";
     return {
@@ -479,7 +482,7 @@ std::vector<Beispiel> beispiele() {
           {"Giebelwand", "Außenwand KS 175 + MW 140"},
           {"Dach", "Steildach MW 240, belüftet"},
           {"Bodenplatte", "Fußboden Stahlbeton + XPS 100"}},
-         {{"Erdgeschoss", haus, eg}, {"Dachgeschoss", haus, dg}}},
+         {{"Erdgeschoss", hausEG, eg}, {"Dachgeschoss", hausDG, dg}}},
         {"holzhaus/divarod.txt",
          "beispiel_holzhaus.pro",
          "Beispiel Holzhaus mit Keller",
@@ -489,7 +492,7 @@ std::vector<Beispiel> beispiele() {
           {"Giebelwand", "Holzrahmenwand OSB/OSB MW 160"},
           {"Dach", "Steildach MW 240, belüftet"},
           {"Kellerdecke", "Kellerdecke StB 180 + MW 60"}},
-         {{"Erdgeschoss", holz, eg}, {"Dachgeschoss", holz, dg}}},
+         {{"Erdgeschoss", holzEG, eg}, {"Dachgeschoss", holzDG, dg}}},
     };
 }
 
