@@ -126,7 +126,8 @@ void TBauteilDialog::BauteilInDateiSpeichern() {
     kopie->PBauteilListe.Flush();
     TBauteilDatei* katalog = Kataloge().Bauteile();
     if (!katalog || !katalog->Einfuegen(kopie)) {
-        Warnung("Fehler! Bauteil konnte nicht gespeichert werden!", "Bauteil in Datei speichern");
+        KatalogFehler(FehlerVon(katalog), "Bauteil konnte nicht gespeichert werden!",
+                      "Bauteil in Datei speichern", "Fehler! ");
         return;
     }
     Warnung("Bauteil wurde in die Anwender-Datei gespeichert!", "Bauteil in Datei speichern");
@@ -145,7 +146,8 @@ void TBauteilDialog::BaustoffInDateiSpeichern() {
         Warnung("Baustoff wurde in Anwender-Datei gespeichert!", "Baustoff speichern");
         return;
     }
-    Warnung("Fehler! Baustoff konnte nicht gespeichert werden!", "Baustoff speichern");
+    KatalogFehler(FehlerVon(katalog), "Baustoff konnte nicht gespeichert werden!",
+                  "Baustoff speichern", "Fehler! ");
 }
 
 void TBauteilDialog::SchichtOptimierenBefehl() {

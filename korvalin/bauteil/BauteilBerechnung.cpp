@@ -87,7 +87,7 @@ bool TBauteilDialog::katalogSchreiben(const char* titel) {
     if (!PruefeSpeicherplatz(bauteil_->Speicherbedarf(), "Bauteil ändern")) return false;
     TBauteilDatei* katalog = Kataloge().Bauteile();
     if (katalog && katalog->BauteilUebernehmen(bauteil_)) return true;
-    Warnung("Zu viele Dateien geöffnet! Änderungen wurden nicht gespeichert!", titel);
+    KatalogFehler(FehlerVon(katalog), "Änderungen wurden nicht gespeichert!", titel);
     return false;
 }
 

@@ -60,6 +60,14 @@ int Warnung(std::string_view text, std::string_view caption, uint32_t buttons) {
     return MessageBox(text, caption, buttons | MB_ICONEXCLAMATION);
 }
 
+void KatalogFehler(std::string_view grund, std::string_view folge, std::string_view caption,
+                   std::string_view ohneGrund) {
+    std::string text(grund.empty() ? ohneGrund : grund);
+    text += grund.empty() ? "" : "\n";
+    text += folge;
+    Warnung(text, caption);
+}
+
 void HilfeZeigen(uint32_t kontext) {
     Help().WinHelp(Korpus().HilfeDatei, HELP_CONTEXT, kontext);
 }

@@ -28,5 +28,14 @@ void SchichtTabelleSchreiben(TSftTree* t, const TRBauteil& bauteil, const TEinfa
 
 // A message with the exclamation icon.
 int Warnung(std::string_view text, std::string_view caption, uint32_t buttons = 0);
+// A catalogue write that did not happen: what did not happen, after the
+// catalogue's own reason where it knows one, else after the general guess.
+void KatalogFehler(std::string_view grund, std::string_view folge, std::string_view caption,
+                   std::string_view ohneGrund = "Zu viele Dateien geöffnet! ");
+// The reason a catalogue gave for its last failure; none without a catalogue.
+template <class Katalog>
+std::string_view FehlerVon(const Katalog* k) {
+    return k ? std::string_view(k->LetzterFehler()) : std::string_view();
+}
 // The help file at a dialog's context number.
 void HilfeZeigen(uint32_t kontext);

@@ -96,7 +96,7 @@ bool TFensterBearbeitenDialog::dateiSchreiben() {
     if (!PruefeSpeicherplatz(bearbeitet_->Speicherbedarf(), "Fenster ändern")) return false;
     TFensterDatei* katalog = Kataloge().Fenster();
     if (katalog && katalog->Speichern(FensterQuelle(*bearbeitet_))) return true;
-    Warnung("Zu viele Dateien geöffnet! Änderungen wurden nicht gespeichert!", "Fenster speichern");
+    KatalogFehler(FehlerVon(katalog), "Änderungen wurden nicht gespeichert!", "Fenster speichern");
     return false;
 }
 

@@ -24,8 +24,7 @@ namespace {
 using K = TControlKind;
 using D = TBaustoffDialog;
 
-constexpr const char* kNichtEingefuegt =
-    "Zu viele Dateien geöffnet! Baustoff wurde nicht eingefügt!";
+constexpr const char* kNichtEingefuegt = "Baustoff wurde nicht eingefügt!";
 
 TDialogResource ressource() {
     TDialogResource r = TBaustoffBasisDialog::BasisRessource("Baustoff-Datei");
@@ -144,7 +143,7 @@ void TBaustoffDialog::Einfuegen() {
     if (!PruefeSpeicherplatz(b->Speicherbedarf() + 512, "Baustoff einfügen")) return;
     const TBaustoffSchluessel neu = b->Schluessel;
     if (!katalog() || !katalog()->Einfuegen(b)) {
-        Warnung(kNichtEingefuegt, "Baustoff einfügen");
+        KatalogFehler(FehlerVon(katalog()), kNichtEingefuegt, "Baustoff einfügen");
         return;
     }
     AktuellerSchluessel = neu;
@@ -166,7 +165,7 @@ void TBaustoffDialog::Kopieren() {
         kopie->Schluessel.Position = uint16_t(quelle.Schluessel.Position + 1);
         AktuellerSchluessel = kopie->Schluessel;
         if (!k || !k->Einfuegen(kopie)) {
-            Warnung(kNichtEingefuegt, "Baustoff einfügen");
+            KatalogFehler(FehlerVon(k), kNichtEingefuegt, "Baustoff einfügen");
             return;
         }
         InhaltAktualisieren();
@@ -177,7 +176,8 @@ void TBaustoffDialog::Kopieren() {
     kopie->Schluessel.Untergruppe = 0;
     kopie->Schluessel.Position = uint16_t(k->Baustoffe().GetItemsInContainer());
     if (!k->Einfuegen(kopie))
-        Warnung("Fehler! Baustoff konnte nicht gespeichert werden!", "Baustoff speichern");
+        KatalogFehler(FehlerVon(k), "Baustoff konnte nicht gespeichert werden!",
+                      "Baustoff speichern", "Fehler! ");
     else
         Warnung("Baustoff wurde in Anwender-Datei gespeichert!", "Baustoff speichern");
 }
@@ -198,8 +198,8 @@ void TBaustoffDialog::Aendern() {
     if (mehr > 0 && !PruefeSpeicherplatz(mehr, "Baustoff ändern")) return;
     // A failed write puts the old values back, so that memory equals the file.
     if (!katalog()->Aendern(quelle, kopie))
-        Warnung("Zu viele Dateien geöffnet! Änderungen wurden nicht gespeichert!",
-                "Baustoff speichern");
+        KatalogFehler(FehlerVon(katalog()), "Änderungen wurden nicht gespeichert!",
+                      "Baustoff speichern");
     InhaltAktualisieren();
 }
 
@@ -215,7 +215,7 @@ void TBaustoffDialog::Loeschen() {
     TISListImp<TBaustoff> weg;
     for (const TBaustoff* b : Ausgewaehlt()) weg.Add(*b);
     if (!katalog()->Loeschen(weg, Katalog())) {
-        Warnung("Zu viele Dateien geöffnet! Baustoff wurde nicht gelöscht!", "Baustoff löschen");
+        KatalogFehler(FehlerVon(katalog()), "Baustoff wurde nicht gelöscht!", "Baustoff löschen");
         return;
     }
     AuswahlAktualisieren();

@@ -30,8 +30,7 @@ namespace {
 using K = TControlKind;
 using D = TBauteilDateiDialog;
 
-constexpr const char* kNichtEingefuegt =
-    "Zu viele Dateien geöffnet! Bauteil wurde nicht eingefügt!";
+constexpr const char* kNichtEingefuegt = "Bauteil wurde nicht eingefügt!";
 
 TDialogResource ressource() {
     TDialogResource r = TBauteilBasisDialog::BasisRessource("Bauteil-Datei");
@@ -213,7 +212,7 @@ void TBauteilDateiDialog::Einfuegen() {
     BauteilVorgabenSetzen(*b, gruppe());
     const TBauteilSchluessel neu = b->Schluessel;
     if (!katalog() || !katalog()->Einfuegen(b)) {
-        Warnung(kNichtEingefuegt, "Bauteil einfügen");
+        KatalogFehler(FehlerVon(katalog()), kNichtEingefuegt, "Bauteil einfügen");
         return;
     }
     AktuellerSchluessel = neu;
@@ -239,7 +238,7 @@ void TBauteilDateiDialog::Kopieren() {
         kopie->Schluessel.Position = uint16_t(quelle.Schluessel.Position + 1);
         AktuellerSchluessel = kopie->Schluessel;
         if (!k->Einfuegen(kopie)) {
-            Warnung(kNichtEingefuegt, "Bauteil einfügen");
+            KatalogFehler(FehlerVon(k), kNichtEingefuegt, "Bauteil einfügen");
             return;
         }
         InhaltAktualisieren();
@@ -254,7 +253,7 @@ void TBauteilDateiDialog::Kopieren() {
     if (k->Einfuegen(kopie))
         Warnung("Bauteil wurde in die Anwender-Datei gespeichert!", "Bauteil in Datei speichern");
     else
-        Warnung(kNichtEingefuegt, "Bauteil einfügen");
+        KatalogFehler(FehlerVon(k), kNichtEingefuegt, "Bauteil einfügen");
 }
 
 void TBauteilDateiDialog::Aendern() {
@@ -276,7 +275,7 @@ void TBauteilDateiDialog::Umbenennen() {
     if (!name) return;
     // A failed write keeps the old name, so that the list equals the file.
     if (!katalog()->Umbenennen(b, *name))
-        Warnung("Zu viele Dateien geöffnet! Bauteil wurde nicht umbenannt!", "Bauteil umbenennen");
+        KatalogFehler(FehlerVon(katalog()), "Bauteil wurde nicht umbenannt!", "Bauteil umbenennen");
     InhaltAktualisieren();
 }
 
@@ -302,7 +301,7 @@ void TBauteilDateiDialog::Loeschen() {
     TISListImp<TRBauteil> weg;
     for (const TRBauteil* b : Ausgewaehlt()) weg.Add(*b);
     if (!katalog()->Loeschen(weg, Katalog())) {
-        Warnung("Zu viele Dateien geöffnet! Bauteil wurde nicht gelöscht!", "Bauteil löschen");
+        KatalogFehler(FehlerVon(katalog()), "Bauteil wurde nicht gelöscht!", "Bauteil löschen");
         return;
     }
     AuswahlUebernehmen();

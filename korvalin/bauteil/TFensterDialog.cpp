@@ -154,7 +154,7 @@ void TFensterDialog::Einfuegen() {
     Bezeichnung(*neu) = neu->Name;
     TFensterDatei* katalog = FensterKatalog();
     if (!katalog || !katalog->Einfuegen(neu)) {
-        warnung("Zu viele Dateien geöffnet! Fenster wurde nicht eingefügt!", "Fenster einfügen");
+        KatalogFehler(FehlerVon(katalog), "Fenster wurde nicht eingefügt!", "Fenster einfügen");
         return;
     }
     InhaltAktualisieren();
@@ -180,8 +180,7 @@ void TFensterDialog::Kopieren() {
         ++kopie->Schluessel.Position;
         schluessel_ = kopie->Schluessel;
         if (!katalog || !katalog->Einfuegen(kopie)) {
-            warnung("Zu viele Dateien geöffnet! Fenster wurde nicht eingefügt!",
-                    "Fenster einfügen");
+            KatalogFehler(FehlerVon(katalog), "Fenster wurde nicht eingefügt!", "Fenster einfügen");
             return;
         }
         InhaltAktualisieren();
@@ -196,7 +195,7 @@ void TFensterDialog::Kopieren() {
     kopie->PFensterListe.Flush();
     if (!PruefeSpeicherplatz(kopie->Speicherbedarf() + 512, "Fenster kopieren")) return;
     if (!katalog || !katalog->Einfuegen(kopie)) {
-        warnung("Zu viele Dateien geöffnet! Fenster wurde nicht eingefügt!", "Fenster einfügen");
+        KatalogFehler(FehlerVon(katalog), "Fenster wurde nicht eingefügt!", "Fenster einfügen");
         return;
     }
     warnung("Fenster wurde in die Anwender-Datei gespeichert!", "Fenster in Datei speichern");
@@ -233,7 +232,7 @@ void TFensterDialog::Loeschen() {
     const int datei = Datei();
     TFensterDatei* katalog = FensterKatalog();
     if (!katalog || !katalog->Loeschen(weg, datei)) {
-        warnung("Zu viele Dateien geöffnet! Fenster wurde nicht gelöscht!", "Fenster löschen");
+        KatalogFehler(FehlerVon(katalog), "Fenster wurde nicht gelöscht!", "Fenster löschen");
         return;
     }
     AuswahlAktualisieren();
@@ -250,8 +249,10 @@ void TFensterDialog::Umbenennen() {
     TRFenster* f = Ausgewaehlt()[0];
     const auto name = Input().InputBox("Fenster umbenennen ", "Neuer Fenstername", f->Name, 30);
     if (!name) return;
-    if (TFensterDatei* katalog = FensterKatalog())
-        katalog->Umbenennen(f, Abschneiden(*name, TRFenster::kNameWidth));
+    // A failed write keeps the old name, so that the list equals the file.
+    TFensterDatei* katalog = FensterKatalog();
+    if (!katalog || !katalog->Umbenennen(f, Abschneiden(*name, TRFenster::kNameWidth)))
+        KatalogFehler(FehlerVon(katalog), "Fenster wurde nicht umbenannt!", "Fenster umbenennen");
     InhaltAktualisieren();
 }
 

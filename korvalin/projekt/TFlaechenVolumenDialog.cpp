@@ -256,8 +256,9 @@ void TFlaechenVolumenDialog::wertInZelle() {
 void TFlaechenVolumenDialog::AuswahlGeaendert() {
     const int neu = liste_->GetSelectedItem();
     if (neu >= 0 && aktuell()) {
-        if (!EintragUebernehmen()) {
-            // The record keeps its edits until they fit.
+        // A formula without a value would leave 0 behind without a word:
+        // it speaks as "Berechnen" does, and the record keeps its edits.
+        if (!EintragUebernehmen(Rechnung::MussGelingen)) {
             liste_->SelectItem(aktuell_);
             return;
         }

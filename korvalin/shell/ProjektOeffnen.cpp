@@ -7,6 +7,7 @@
 #include "korvalin/shell/MruList.h"
 #include "korvalin/shell/ProjektBefehle.h"
 #include "korvalin/shell/ProjektOeffnung.h"
+#include "korvalin/shell/ProjektSpeichern.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/Sicherungskopie.h"
 #include "korvalin/shell/korpusMDIClient.h"
@@ -57,10 +58,8 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang, std::shared_ptr<FileL
         if (r == FileLock::Result::HeldElsewhere) {
             const FileLock::Holder h = sperre->Other();
             sperre.reset();
-            if (MessageBox("Das Projekt \"" + name.string() +
-                               "\" ist bereits in einem anderen Programm geöffnet (Rechner \"" +
-                               h.host + "\", Prozess " + std::to_string(h.pid) +
-                               ").\nSpeichern beide Programme, gehen die Änderungen des einen "
+            if (MessageBox(InAnderemProgrammGeoeffnet(name, h) +
+                               "\nSpeichern beide Programme, gehen die Änderungen des einen "
                                "verloren.\n\nTrotzdem öffnen?",
                            kTitel, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
                 return;

@@ -45,8 +45,15 @@ bool UeberschreibenErlaubt(const TGesamtProjekt& g) {
     if (!g.AufPlatteGeaendert()) return true;
     return MessageBox("Die Projekt-Datei \"" + g.Pfad().string() +
                           "\" wurde seit dem Öffnen von einem anderen Programm geändert.\n"
-                          "Überschreiben, gehen dessen Änderungen verloren.\n\nÜberschreiben?",
+                          "Wenn Sie sie überschreiben, gehen dessen Änderungen verloren.\n\n"
+                          "Überschreiben?",
                       kTitel, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
+std::string InAnderemProgrammGeoeffnet(const fs::path& datei, const FileLock::Holder& wer) {
+    return "Das Projekt \"" + datei.string() +
+           "\" ist bereits in einem anderen Programm geöffnet (Rechner \"" + wer.host +
+           "\", Prozess " + std::to_string(wer.pid) + ").";
 }
 
 int BearbeitungenUebernehmen() {
@@ -104,18 +111,27 @@ int ProjektSpeichernUnter() {
     if (!SpeicherplatzPruefen(ziel, g->Speicherbedarf())) return 0;
     if (!BearbeitungenUebernehmen()) return 0;
     if (ziel == g->Pfad() && !UeberschreibenErlaubt(*g)) return 0;
+    // The lock moves with the project to its new name; a file another
+    // program has open is overwritten only when the user says so.
+    const bool neuerOrt =
+        !k.ProjektSperre || k.ProjektSperre->LockPath() != FileLock::LockPathOf(ziel);
+    std::shared_ptr<FileLock> neueSperre;
+    if (neuerOrt) {
+        neueSperre = std::make_shared<FileLock>();
+        const auto r = neueSperre->Take(ziel);
+        if (r == FileLock::Result::HeldElsewhere &&
+            MessageBox(InAnderemProgrammGeoeffnet(ziel, neueSperre->Other()) +
+                           "\nWenn Sie es überschreiben, gehen die Änderungen des anderen "
+                           "Programms verloren.\n\nÜberschreiben?",
+                       "Speichern unter", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
+            return 0;
+        if (r != FileLock::Result::Taken) neueSperre.reset();
+    }
     if (!g->SpeichernAls(ziel)) {
         nichtGespeichert(*g);
         return 0;
     }
-    if (!k.ProjektSperre || k.ProjektSperre->LockPath() != FileLock::LockPathOf(ziel)) {
-        // The lock moves with the project to its new name.
-        auto sperre = std::make_shared<FileLock>();
-        if (sperre->Take(ziel) == FileLock::Result::Taken)
-            k.ProjektSperre = std::move(sperre);
-        else
-            k.ProjektSperre.reset();
-    }
+    if (neuerOrt) k.ProjektSperre = std::move(neueSperre);
     // Only a file that was written becomes a recent file.
     MruDateiVorn(ziel.string());
     ProjektdateiMelden();

@@ -5,6 +5,10 @@
 // and 0 when nothing was written (cancelled, not enough space, or the write
 // failed: then the user was told and the project stays marked changed).
 #include "korvalin/shell/Speicherplatz.h"
+#include "platform/base/FileLock.h"
+
+#include <filesystem>
+#include <string>
 
 int ProjektSpeichern();
 int ProjektSpeichernUnter();
@@ -13,6 +17,10 @@ class TGesamtProjekt;
 // A project file that another program saved since this one read it is
 // overwritten only when the user says so.
 bool UeberschreibenErlaubt(const TGesamtProjekt& g);
+
+// "The project is open in another program (host, process)."
+std::string InAnderemProgrammGeoeffnet(const std::filesystem::path& datei,
+                                       const FileLock::Holder& wer);
 
 // Editors with pending changes of the project's types hand them over after
 // asking; 0 when the user cancelled, 1 otherwise.

@@ -177,30 +177,30 @@ TEST_F(Baustoffbrowser, EveryFailedWriteSaysSoAndChangesNeitherFileNorList) {
     const size_t anzahl = Katalog().Baustoffe().GetItemsInContainer();
 
     struct Fall {
-        const char* text;
+        const char* folge;
         const char* titel;
         std::function<void()> befehl;
     };
     const Fall faelle[] = {
-        {"Zu viele Dateien geöffnet! Baustoff wurde nicht eingefügt!", "Baustoff einfügen",
+        {"Baustoff wurde nicht eingefügt!", "Baustoff einfügen",
          [&] {
              zeileWaehlen(d, -1);
              infoMitName("Zweite");
              d.Einfuegen();
          }},
-        {"Zu viele Dateien geöffnet! Änderungen wurden nicht gespeichert!", "Baustoff speichern",
+        {"Änderungen wurden nicht gespeichert!", "Baustoff speichern",
          [&] {
              zeileWaehlen(d, 0);
              infoMitName("Umbenannt");
              d.Aendern();
          }},
-        {"Zu viele Dateien geöffnet! Baustoff wurde nicht gelöscht!", "Baustoff löschen",
+        {"Baustoff wurde nicht gelöscht!", "Baustoff löschen",
          [&] {
              zeileWaehlen(d, 0);
              services.Messages().Answer(IDOK);
              d.Loeschen();
          }},
-        {"Fehler! Baustoff konnte nicht gespeichert werden!", "Baustoff speichern",
+        {"Baustoff konnte nicht gespeichert werden!", "Baustoff speichern",
          [&] {
              klicken(d, TBaustoffDialog::IDC_DIN);
              d.Liste()->SelectItem(0);
@@ -215,12 +215,30 @@ TEST_F(Baustoffbrowser, EveryFailedWriteSaysSoAndChangesNeitherFileNorList) {
             filefaults::FailNext(schritt);
             f.befehl();
             filefaults::Clear();
-            EXPECT_EQ(Meldungen().back().text, f.text);
+            // The write's own reason first, then what did not happen.
+            const std::string& text = Meldungen().back().text;
+            EXPECT_TRUE(text.ends_with(std::string("\n") + f.folge)) << text;
+            EXPECT_NE(text.find("bs_anw.dat"), std::string::npos) << text;
             EXPECT_EQ(Meldungen().back().caption, f.titel);
-            EXPECT_EQ(ReadText(verzeichnis / "bs_anw.dat"), datei) << f.text;
-            EXPECT_EQ(Katalog().Baustoffe().GetItemsInContainer(), anzahl) << f.text;
-            EXPECT_EQ(namen(d), std::vector<std::string>{"Erste"}) << f.text;
+            EXPECT_EQ(ReadText(verzeichnis / "bs_anw.dat"), datei) << f.folge;
+            EXPECT_EQ(Katalog().Baustoffe().GetItemsInContainer(), anzahl) << f.folge;
+            EXPECT_EQ(namen(d), std::vector<std::string>{"Erste"}) << f.folge;
         }
+
+    // Another program wrote the file meanwhile: its entries are kept, and the
+    // message says so and how to get them, not a guess about open files.
+    std::string fremd = datei;
+    fremd.push_back('\0');
+    ASSERT_TRUE(WriteFileAtomically(verzeichnis / "bs_anw.dat", fremd).ok);
+    for (const auto& f : faelle) {
+        services.Messages().Answer(IDOK);
+        f.befehl();
+        const std::string& text = Meldungen().back().text;
+        EXPECT_NE(text.find("von einem anderen Programm geändert"), std::string::npos) << text;
+        EXPECT_NE(text.find("Starten Sie das Programm neu"), std::string::npos) << text;
+        EXPECT_EQ(text.find("Zu viele Dateien"), std::string::npos) << text;
+        EXPECT_EQ(ReadText(verzeichnis / "bs_anw.dat"), fremd) << f.folge;
+    }
 }
 
 TEST_F(Baustoffbrowser, ChoiceInsertsIntoTheOneOpenEditorAndAsksAboutMasonry) {

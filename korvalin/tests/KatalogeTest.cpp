@@ -40,10 +40,10 @@ TEST_F(Kataloge, TheShippedFilesOpenWithTheirEntries) {
     }
     for (int ausgabe : {1, 2}) EXPECT_EQ(k.Oeffnen(KatalogArt::Bauteile, ausgabe), 0) << ausgabe;
     // The counts of the source tables data/src/*.csv.
-    EXPECT_EQ(k.Baustoffe()->Baustoffe().GetItemsInContainer(), 54u);
+    EXPECT_EQ(k.Baustoffe()->Baustoffe().GetItemsInContainer(), 66u);
     EXPECT_EQ(k.Fenster()->Liste().GetItemsInContainer(), 14u);
     EXPECT_EQ(k.Bauteile()->Liste().GetItemsInContainer(), 10u);
-    EXPECT_EQ(k.Orte()->Liste().size(), 2u);
+    EXPECT_EQ(k.Orte()->Liste().size(), 32u);
     EXPECT_EQ(k.Brennstoffe()->Liste().size(), 10u);
     EXPECT_EQ(k.Orte(), k.Orte()) << "read once";
 }
@@ -177,7 +177,7 @@ TEST_F(StartMitKatalogen, TheShippedCataloguesOpenWithoutAWord) {
     Pump();
     EXPECT_TRUE(services.Messages().Calls().empty());
     ASSERT_NE(::Kataloge().Baustoffe(), nullptr);
-    EXPECT_EQ(::Kataloge().Baustoffe()->Baustoffe().GetItemsInContainer(), 54u);
+    EXPECT_EQ(::Kataloge().Baustoffe()->Baustoffe().GetItemsInContainer(), 66u);
 }
 
 } // namespace

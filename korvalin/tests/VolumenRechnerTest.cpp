@@ -167,6 +167,38 @@ TEST_F(Volumen, OkMitUnberechenbarerFormelMeldetWieBerechnenUndBleibtOffen) {
     EXPECT_DOUBLE_EQ(p->V, 6.0);
 }
 
+// Moving to another row must not leave an uncomputable formula behind as 0.
+TEST_F(Volumen, ZeilenwechselMitUnberechenbarerFormelMeldetUndBleibt) {
+    services.Messages().Answer(IDOK);
+    rechner([](R& r) {
+        r.ShowWindow(SW_SHOW);
+        klicken(r, R::IDC_NEU);
+        const auto zeile = [&r](int z) {
+            const auto zelle = r.Liste()->GetCellRect(z, 1);
+            EXPECT_TRUE(zelle.has_value());
+            testsupport::LeftClick(*r.Liste(),
+                                   {zelle->left + 10, (zelle->top + zelle->bottom) / 2});
+        };
+        zeile(0);
+        klicken(r, R::IDC_FORMEL_AN);
+        auto* formel = r.Item<TEdit>(R::IDC_FORMEL);
+        formel->SetFocus();
+        testsupport::TypeText(*formel, "1/0");
+        zeile(1);
+        EXPECT_EQ(r.Liste()->GetSelectedItem(), 0);
+        EXPECT_EQ(formel->GetText(), "1/0");
+        formel->SetText("2*3");
+        zeile(1);
+        EXPECT_EQ(r.Liste()->GetSelectedItem(), 1);
+        wertEintippen(r, 1, "4");
+        klicken(r, IDOK);
+        EXPECT_TRUE(r.Ended());
+    });
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    ASSERT_EQ(p->Volumina.GetItemsInContainer(), 2u);
+    EXPECT_DOUBLE_EQ(p->V, 10.0);
+}
+
 TEST_F(Volumen, FlaechenmodusNummeriertNachDemBauteil) {
     TDimVolumenListe liste;
     services.Messages().Answer(IDOK);

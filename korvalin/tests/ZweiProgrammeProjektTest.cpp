@@ -76,6 +76,35 @@ TEST_F(Projektbefehle, ASaveOverTheOtherProgramsSaveAsksFirst) {
     EXPECT_EQ(meldungen().Calls().size(), 2u);
 }
 
+TEST_F(Projektbefehle, SaveAsOntoAProjectOpenInAnotherProgramAsksFirst) {
+    const fs::path datei = gespeichertesProjekt();
+    // What the other program holds there, unlike anything this one writes.
+    ASSERT_TRUE(WriteFileAtomically(datei, std::string_view("seine Fassung")).ok);
+    const auto seine = ReadWholeFile(datei).bytes;
+    testsupport::LockHolder anderes(datei);
+    ASSERT_TRUE(anderes.Took());
+    befehl(CM_PROJEKT_NEU);
+    const size_t vorher = meldungen().Calls().size();
+
+    meldungen().Answer(IDNO);
+    services.Files().Answer(datei.string());
+    befehl(CM_PROJEKT_SPEICHERN_UNTER);
+    ASSERT_EQ(meldungen().Calls().size(), vorher + 1);
+    const auto& frage = meldungen().Calls().back();
+    EXPECT_EQ(frage.caption, "Speichern unter");
+    EXPECT_NE(frage.text.find("bereits in einem anderen Programm geöffnet"), std::string::npos)
+        << frage.text;
+    EXPECT_EQ(ReadWholeFile(datei).bytes, seine);
+    EXPECT_TRUE(Korpus().ProjektUnbenannt);
+
+    meldungen().Answer(IDYES);
+    services.Files().Answer(datei.string());
+    befehl(CM_PROJEKT_SPEICHERN_UNTER);
+    EXPECT_FALSE(Korpus().ProjektUnbenannt);
+    EXPECT_NE(ReadWholeFile(datei).bytes, seine);
+    EXPECT_EQ(Korpus().ProjektSperre, nullptr); // the lock stays the other program's
+}
+
 TEST_F(Projektbefehle, AProjectOfANewerVersionSaysSo) {
     const fs::path datei = gespeichertesProjekt();
     auto bytes = ReadWholeFile(datei).bytes;

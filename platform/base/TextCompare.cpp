@@ -105,6 +105,18 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return compareBytes(fa, fb, false);
 }
 
+NoCaseKey MakeNoCaseKey(std::string_view utf8) {
+    NoCaseKey k;
+    k.gefaltet = gefaltet(utf8);
+    k.woerterbuch = woerterbuchForm(k.gefaltet);
+    return k;
+}
+
+int CompareNoCaseKeys(const NoCaseKey& a, const NoCaseKey& b) {
+    if (const int c = compareBytes(a.woerterbuch, b.woerterbuch, false)) return c;
+    return compareBytes(a.gefaltet, b.gefaltet, false);
+}
+
 std::string ToUpperCp1252(std::string_view utf8) {
     return cp1252::Decode(gefaltet(utf8));
 }

@@ -18,5 +18,15 @@ inline bool EqualNoCase(std::string_view a, std::string_view b) {
     return CompareNoCase(a, b) == 0;
 }
 
+// A name's CompareNoCase forms, made once: a sorted list of thousands of
+// names compares these instead of converting both names in every step.
+struct NoCaseKey {
+    std::string woerterbuch; // dictionary form
+    std::string gefaltet;    // case-folded Windows-1252 bytes
+};
+NoCaseKey MakeNoCaseKey(std::string_view utf8);
+// The same result as CompareNoCase on the names the keys were made from.
+int CompareNoCaseKeys(const NoCaseKey& a, const NoCaseKey& b);
+
 // Upper-case form of a UTF-8 text with the same folding as CompareNoCase.
 std::string ToUpperCp1252(std::string_view utf8);

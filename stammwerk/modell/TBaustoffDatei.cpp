@@ -101,7 +101,7 @@ bool TBaustoffDatei::schreiben(int k, std::string& fehler,
         return false;
     }
     if (stand_[size_t(k)].Geaendert(pfad_[size_t(k)])) {
-        fehler = DateiStand::Meldung(pfad_[size_t(k)]);
+        fehler = DateiStand::KatalogMeldung(pfad_[size_t(k)]);
         return false;
     }
     const auto r = WriteFileAtomically(pfad_[size_t(k)], out.Bytes());
@@ -166,14 +166,13 @@ int TBaustoffDatei::Einfuegen(std::unique_ptr<TBaustoff>& b) {
 int TBaustoffDatei::Aendern(const TBaustoff* m, const TBaustoff& neu) {
     TBaustoff* b = baustoffe_.FirstThat([&](const TBaustoff& x) { return &x == m; });
     if (!b) return 0;
-    auto z = index_.Detach([&](const TBSZeiger& x) { return x.Baustoff == b; });
-    if (!z) return 0;
+    if (!index_.Detach([&](const TBSZeiger& x) { return x.Baustoff == b; })) return 0;
     TBaustoff alt = *b;
     *b = neu;
     b->Schluessel = alt.Schluessel;
     const int r = Speichern(alt.Schluessel.Katalog);
     if (!r) *b = alt;
-    index_.Add(std::move(z));
+    index_.Add(TBSZeiger{b});
     return r;
 }
 

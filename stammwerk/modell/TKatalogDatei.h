@@ -195,12 +195,11 @@ public:
     int Umbenennen(const T* eintrag, std::string name) {
         T* t = Eintrag(eintrag);
         if (!t) return 0;
-        std::unique_ptr<Zeiger> z = index_.Detach([&](const Zeiger& x) { return x.Typ == t; });
-        if (!z) return 0;
+        if (!index_.Detach([&](const Zeiger& x) { return x.Typ == t; })) return 0;
         std::swap(t->Name, name);
         const int r = Speichern(int16_t(t->Schluessel.Katalog));
         if (!r) std::swap(t->Name, name);
-        index_.Add(std::move(z));
+        index_.Add(Zeiger{t});
         return r;
     }
 
@@ -260,7 +259,7 @@ private:
             return false;
         }
         if (stand_[index(k)].Geaendert(pfad_[index(k)])) {
-            fehler_ = DateiStand::Meldung(pfad_[index(k)]);
+            fehler_ = DateiStand::KatalogMeldung(pfad_[index(k)]);
             return false;
         }
         const auto r = WriteFileAtomically(pfad_[index(k)], out.Bytes());

@@ -6,6 +6,12 @@
 template <class T>
 struct TKatalogZeiger {
     T* Typ = nullptr;
+    // The name's sort form, made when the entry is made: an entry whose name
+    // changes is made anew.
+    NoCaseKey Sortierform;
+
+    TKatalogZeiger() = default;
+    explicit TKatalogZeiger(T* typ) : Typ(typ), Sortierform(MakeNoCaseKey(typ->Name)) {}
 
     // The records are equal (catalogue records: by key).
     friend bool operator==(const TKatalogZeiger& a, const TKatalogZeiger& b) {
@@ -13,7 +19,7 @@ struct TKatalogZeiger {
     }
     // By name, case-insensitive; equal names by key.
     friend bool operator<(const TKatalogZeiger& a, const TKatalogZeiger& b) {
-        const int c = CompareNoCase(a.Typ->Name, b.Typ->Name);
+        const int c = CompareNoCaseKeys(a.Sortierform, b.Sortierform);
         if (c != 0) return c < 0;
         return a.Typ->Schluessel < b.Typ->Schluessel;
     }

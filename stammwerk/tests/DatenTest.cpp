@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -33,7 +34,7 @@ const TBrennstoff* brennstoff(const std::vector<TBrennstoff>& liste, const char*
 TEST(Daten, MaterialCataloguesLoadWithTheirTableValues) {
     TBaustoffDatei d(daten);
     for (int k = 0; k < 3; ++k) ASSERT_EQ(d.Oeffnen(k), 0) << k << ": " << d.LetzterFehler();
-    EXPECT_EQ(d.Baustoffe().GetItemsInContainer(), 54u);
+    EXPECT_EQ(d.Baustoffe().GetItemsInContainer(), 66u);
     // DIN V 4108-4 Tab. 1, KS masonry ρ 1800: λ 0.99 W/(m·K), μ 15/25.
     const TBaustoff* ks = finde(d.Baustoffe(), "Kalksandstein-Mauerwerk 1800");
     ASSERT_NE(ks, nullptr);
@@ -78,6 +79,15 @@ TEST(Daten, TheDinCatalogueHoldsConcreteTimberBoardsAndMasonry) {
         {"OSB-Platte 650", 6, 650, 0.13, 350, 450},
         {"Sperrholz 500", 6, 500, 0.13, 50, 400},
         {"PE-Folie (Dampfsperre)", 7, 920, 0.33, 100000, 100000},
+        // DIN V 4108-4 rows as the textbook reproduction Q12 gives them.
+        {"Spanplatte 700", 6, 700, 0.13, 50, 100},
+        {"Bitumendachbahn", 7, 1200, 0.17, 10000, 80000},
+        {"Naturstein Sandstein, Kalkstein", 8, 2600, 2.3, 40, 1000},
+        {"Vollklinker-Mauerwerk 2000", 4, 2000, 0.96, 50, 100},
+        {"Holzwolle-Leichtbauplatte", 5, 360, 0.090, 2, 5},
+        {"Gips-Wandbauplatte 900", 3, 900, 0.41, 5, 10},
+        {"Bimsbeton 800", 2, 800, 0.24, 5, 15},
+        {"Leichtmauermörtel LM 21", 1, 700, 0.21, 15, 35},
     };
     for (const Fall& f : faelle) {
         const TBaustoff* b = finde(d.Baustoffe(), f.name);
@@ -277,13 +287,32 @@ TEST(Daten, LocationAndFuelListsLoad) {
     TOrtSammlung orte(daten);
     EXPECT_EQ(orte.Oeffnen(1), 1);
     EXPECT_EQ(orte.Oeffnen(2), 1);
-    // Sorted by name: Leipzig-Holzhausen 1961-1990 by the monthly rule (see
-    // data/src/quellen.md), then the regulation's value 84 kKh/a / 24 h/d.
-    ASSERT_EQ(orte.Liste().size(), 2u);
-    EXPECT_EQ(orte.Liste()[0].Name, "Leipzig");
-    EXPECT_DOUBLE_EQ(orte.Liste()[0].Gradtagzahl, 3729);
-    EXPECT_EQ(orte.Liste()[1].Name, "Nach Wärmeschutzverordnung");
-    EXPECT_DOUBLE_EQ(orte.Liste()[1].Gradtagzahl, 3500);
+    // The regulation's value 84 kKh/a / 24 h/d, and DWD stations 1961-1990 by
+    // the monthly rule of data/src/quellen.md: a warm, a mild and a cold one.
+    struct Fall {
+        const char* name;
+        double gradtagzahl;
+    };
+    const Fall faelle[] = {
+        {"Nach Wärmeschutzverordnung", 3500},
+        {"Leipzig", 3729},
+        {"Mannheim", 3262},
+        {"Hamburg", 3821},
+        {"Oberstdorf", 5011},
+    };
+    for (const Fall& f : faelle) {
+        const auto o = std::find_if(orte.Liste().begin(), orte.Liste().end(),
+                                    [&](const TOrt& x) { return x.Name == f.name; });
+        ASSERT_NE(o, orte.Liste().end()) << f.name;
+        EXPECT_DOUBLE_EQ(o->Gradtagzahl, f.gradtagzahl) << f.name;
+        EXPECT_EQ(o->Quelle, QuelleHersteller) << f.name;
+    }
+    // A list to choose from, sorted by name, and every value a degree-day number.
+    EXPECT_GE(orte.Liste().size(), 10u);
+    EXPECT_TRUE(std::is_sorted(orte.Liste().begin(), orte.Liste().end()));
+    EXPECT_TRUE(std::all_of(orte.Liste().begin(), orte.Liste().end(), [](const TOrt& o) {
+        return o.Gradtagzahl > 2000 && o.Gradtagzahl < 6000;
+    }));
 
     TBrennstoffSammlung brennstoffe(daten);
     EXPECT_EQ(brennstoffe.Oeffnen(), 1);

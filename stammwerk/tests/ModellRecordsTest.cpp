@@ -190,6 +190,7 @@ TEST(ModellBSZeiger, IndexOrderByNameThenKey) {
     EXPECT_TRUE(zb < za); // names equal without case: the key decides
     EXPECT_FALSE(za < zb);
     b.Name = "Ziegel";
+    zb = TBSZeiger{&b}; // a renamed entry is made anew
     EXPECT_TRUE(za < zb);
 }
 
