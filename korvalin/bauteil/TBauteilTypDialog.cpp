@@ -16,9 +16,6 @@
 const int TBauteilTypDialog::ArtIds[7] = {118, 109, 126, 127, 128, 105, 122};
 const int TBauteilTypDialog::GlasIds[3] = {108, 111, 112};
 const int TBauteilTypDialog::UebergangIds[10] = {133, 134, 144, 141, 139, 140, 135, 142, 143, 136};
-const double TBauteilTypDialog::Widerstaende[10][2] = {
-    {0.13, 0.04}, {0.13, 0.08}, {0.13, 0.04}, {0.13, 0.08}, {0.17, 0},
-    {0.17, 0.17}, {0.13, 0},    {0.17, 0.17}, {0.17, 0.04}, {0.13, 0.13}};
 
 namespace {
 
@@ -200,8 +197,8 @@ int TBauteilTypDialog::uebergaengeFreigeben() {
 
 void TBauteilTypDialog::uebergangsWerte(int s) {
     if (s < 0 || s >= 10) return;
-    Item<TEdit>(103)->SetText(Zahl(3, Widerstaende[s][0]));
-    Item<TEdit>(104)->SetText(Zahl(3, Widerstaende[s][1]));
+    Item<TEdit>(103)->SetText(Zahl(3, TRBauteil::Uebergangswiderstaende[s][0]));
+    Item<TEdit>(104)->SetText(Zahl(3, TRBauteil::Uebergangswiderstaende[s][1]));
 }
 
 void TBauteilTypDialog::BauteilartGewaehlt() {

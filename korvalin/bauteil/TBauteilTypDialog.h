@@ -26,8 +26,6 @@ public:
     static const int ArtIds[7];
     static const int GlasIds[3];
     static const int UebergangIds[10];
-    // The surface resistances of each situation, m²K/W.
-    static const double Widerstaende[10][2];
 
 private:
     int art() const;

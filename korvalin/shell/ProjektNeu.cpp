@@ -12,25 +12,9 @@
 #include "platform/window/MDIChild.h"
 
 #include <algorithm>
-#include <array>
 #include <system_error>
 
 namespace {
-
-struct StandardFlaeche {
-    const char* name;
-    bool wand;
-    uint16_t orientierung; // 0 north, 1 south, 2 west, 3 east
-};
-// The envelope areas of a new variant; their number is their position.
-constexpr std::array<StandardFlaeche, 6> kFlaechen = {{
-    {"Grundfläche", false, 0},
-    {"Fassade Nord", true, 0},
-    {"Fassade West", true, 2},
-    {"Fassade Süd", true, 1},
-    {"Fassade Ost", true, 3},
-    {"Dach", false, 0},
-}};
 
 void info(const char* text) {
     MessageBox(text, "Info", MB_OK);
@@ -47,16 +31,7 @@ void NeuesProjektAnlegen(korpusMDIClient& client) {
     auto& k = Korpus();
     auto g = std::make_unique<TGesamtProjekt>(k.Programmverzeichnis);
     auto variante = std::make_unique<TProjekt>();
-    for (size_t i = 0; i < kFlaechen.size(); ++i) {
-        auto f = std::make_unique<TFassade>();
-        f->Nummer = uint16_t(i);
-        f->Name = kFlaechen[i].name;
-        if (kFlaechen[i].wand) {
-            f->IstFassade = 1;
-            f->Orientierung = kFlaechen[i].orientierung;
-        }
-        variante->Fassaden.Add(std::move(f));
-    }
+    variante->StandardFassadenAnlegen();
     g->ProjektHinzufuegen(std::move(variante));
     ProjektSetzen(std::move(g));
     k.ProjektUnbenannt = true;

@@ -46,7 +46,7 @@ struct Ausweisbefehl : Projektbefehle {
 };
 
 const std::string kWerteFehlen =
-    "Werte fehlen! \n Volumen =       0.00 m³\n Außenfläche =     276.00 m²";
+    "Werte fehlen! \n Volumen =       0.00 m³\n Außenfläche =     297.94 m²";
 
 struct Fall {
     const char* name;

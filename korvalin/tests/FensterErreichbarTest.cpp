@@ -31,7 +31,8 @@ namespace {
 using testsupport::ClickInNextPopupMenu;
 using testsupport::ProcessEvents;
 
-constexpr int kWandNord = 1, kReferenzWandNord = 1; // rows with their headings expanded
+// The north wall under its facade, and its type under the first heading.
+constexpr int kFassadeNord = 2, kWandNord = 3, kReferenzWandNord = 1;
 
 TPoint mitte(TSftTree& baum, int zeile) {
     const auto r = baum.GetCellRect(zeile, 0);
@@ -83,11 +84,11 @@ struct Erreichbar : shelltest::BeispielProjekt {
         return ::testing::AssertionSuccess();
     }
     // A row of the project's trees: the project window comes to the top
-    // (which builds the trees anew) and the first heading is opened.
+    // (which builds the trees anew) and the row's heading is opened.
     TPoint zeile(TSftTree& baum, int z) {
         Korpus().ProjektWindow->BringWindowToTop();
         ProcessEvents();
-        baum.Expand(0, true);
+        baum.Expand(&baum == dialog->HuellBaum() ? kFassadeNord : 0, true);
         return mitte(baum, z);
     }
     // The row of the envelope tree chosen, as the context menus choose it.

@@ -14,7 +14,10 @@ namespace projekttest {
 namespace {
 
 constexpr TColor kMarkiert(0x808000); // COLORREF
-constexpr int kWandNord = 1, kFensterNord1 = 7, kReferenzWandNord = 1, kFensterUeberschrift = 9;
+// Rows of the example house: the north facade, its wall with the first of its
+// two windows; the wall's type and the heading of the window types.
+constexpr int kFassadeNord = 2, kWandNord = 3, kFensterNord1 = 4, kReferenzWandNord = 1,
+              kFensterUeberschrift = 11;
 
 struct Beispiel : ProjektDialogTest {
     void SetUp() override {
@@ -87,7 +90,7 @@ TEST_F(Beispiel, MarkierenEinesReferenzbauteils) {
     EXPECT_EQ(dialog->HuellMarkierungen, std::vector<int>{kWandNord});
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(huelle()->GetCellColors(kWandNord, s)->background, kMarkiert);
-    EXPECT_TRUE(huelle()->IsExpanded(0));
+    EXPECT_TRUE(huelle()->IsExpanded(kFassadeNord));
     EXPECT_EQ(huelle()->GetTopItem(), kWandNord);
     // A click into the other tree removes every mark.
     huelle()->FocusGained();
@@ -99,7 +102,8 @@ TEST_F(Beispiel, MarkierenDerFensterUeberschrift) {
     referenz()->FocusGained();
     referenz()->ClickCell(kFensterUeberschrift, 0);
     static_cast<TButton*>(dialog->GetDlgItem(TProjektDialog::IDC_MARKIEREN))->Click();
-    EXPECT_EQ(dialog->HuellMarkierungen, (std::vector<int>{7, 8, 9, 10, 11, 12, 13}));
+    // In the order of the window types: north, south, west, east.
+    EXPECT_EQ(dialog->HuellMarkierungen, (std::vector<int>{4, 5, 12, 13, 14, 8, 17}));
 }
 
 TEST_F(Beispiel, MarkierenOhneNutzerMeldet) {
@@ -120,13 +124,12 @@ TEST_F(Beispiel, MarkierenOhneNutzerMeldet) {
 }
 
 TEST_F(Beispiel, MarkierenEinerFassadeZeigtIhreTypen) {
-    huelle()->ClickCell(0, 0);
+    huelle()->ClickCell(kFassadeNord, 0);
     dialog->Markieren();
-    // Six component types and seven window types, each on one row.
-    EXPECT_EQ(dialog->BauteilMarkierungen,
-              (std::vector<int>{1, 2, 3, 4, 6, 8, 10, 11, 12, 13, 14, 15, 16}));
-    EXPECT_EQ(referenz()->GetCellColors(6, 0)->background, kMarkiert);
-    EXPECT_EQ(referenz()->GetTopItem(), 1);
+    // The north wall's type and the types of the two windows in it.
+    EXPECT_EQ(dialog->BauteilMarkierungen, (std::vector<int>{kReferenzWandNord, 12, 13}));
+    EXPECT_EQ(referenz()->GetCellColors(13, 0)->background, kMarkiert);
+    EXPECT_EQ(referenz()->GetTopItem(), kReferenzWandNord);
 }
 
 TEST_F(Beispiel, Kontextmenues) {
@@ -173,7 +176,7 @@ TEST_F(Beispiel, AlleAuf_UndZuklappen) {
     huelle()->ClickCell(kWandNord, 0);
     dialog->AlleZuklappen();
     EXPECT_FALSE(huelle()->IsExpanded(0));
-    EXPECT_EQ(dialog->HuellZeile, 0); // the selection moved to its facade
+    EXPECT_EQ(dialog->HuellZeile, kFassadeNord); // the selection moved to its facade
 
     referenz()->FocusGained();
     referenz()->ClickCell(12, 0); // a window type
@@ -217,14 +220,15 @@ TEST_F(Beispiel, ErgebnislisteZeigtBauteilImBaum) {
     ASSERT_EQ(dialog->ErgebnisSchluessel().size(), 2u);
     auto* liste = dialog->Item<TComboBox>(TProjektDialog::IDC_ERGEBNISLISTE);
     EXPECT_EQ(liste->GetString(1),
-              "      bei Fenster \"Fenster Nord 2\" in Hüllfläche \"Neue CAD-Bauteile\"");
+              "      bei Fenster \"Fenster Nord 2\" in Hüllfläche \"Fassade Nord\"");
     liste->SetSelIndex(1);
     dialog->SendMessage(WM_COMMAND, MAKEWPARAM(TProjektDialog::IDC_ERGEBNISLISTE, CBN_SELCHANGE),
                         LPARAM(liste->GetHandle()));
-    EXPECT_EQ(dialog->HuellZeile, 8);
+    EXPECT_EQ(dialog->HuellZeile, kFensterNord1 + 1);
     EXPECT_EQ(dialog->AuswahlPFenster, &p.PFenster[1]);
-    EXPECT_EQ(dialog->HuellMarkierungen, std::vector<int>{8});
-    EXPECT_TRUE(huelle()->IsExpanded(0));
+    EXPECT_EQ(dialog->HuellMarkierungen, std::vector<int>{kFensterNord1 + 1});
+    EXPECT_TRUE(huelle()->IsExpanded(kFassadeNord));
+    EXPECT_TRUE(huelle()->IsExpanded(kWandNord));
 }
 
 TEST_F(Beispiel, LayoutFolgtDerGroesse) {
@@ -287,8 +291,8 @@ TEST_F(Beispiel, KleinsteGroesseZeigtAlleWerteUndKnoepfe) {
 struct BeispielVonHand : Beispiel {
     void SetUp() override {
         Beispiel::SetUp();
-        referenz()->Expand(0, true); // the walls under their heading
-        huelle()->Expand(0, true);
+        referenz()->Expand(0, true);          // the walls under their heading
+        huelle()->Expand(kFassadeNord, true); // the north wall under its facade
     }
     // The middle of a row's first cell, in the tree's client coordinates.
     static TPoint mitte(TSftTree* baum, int zeile) {

@@ -21,25 +21,33 @@ TEST_F(ProjektDialogTest, HuellbaumDesBeispielhauses) {
     EXPECT_EQ(baum->GetColumns()[2].title, "Typ");
     EXPECT_EQ(baum->GetColumns()[3].title, "Fläche");
     EXPECT_EQ(baum->GetColumns()[3].align, TTreeColumn::Right);
-    // Collapsed rows show the gross areas:
-    // Nord 10*2.75 - 2*1.01*1.26 = 24.9548; Süd 27.5 - 2*1.26*1.385 - 1.01*2.26 = 21.7272;
-    // West, Ost 8*2.75 - 1.01*1.26 = 20.7274; Dach 2*10*4.85 = 97; Boden 10*8 = 80;
-    // windows 1.01*1.26 = 1.2726, 1.26*1.385 = 1.7451, 1.01*2.26 = 2.2826; the
-    // area group sums them all: 265.1368 + 10.8632 = 276.
+    // The envelope areas of a new project, each wall on the facade of its
+    // side with its windows inside. Components show their gross areas, areas
+    // and facades the sum of their net areas and windows:
+    // Nord, Süd 10*2.75 = 27.5; West, Ost 8*2.75 = 22; gables
+    // 0.5*8*sqrt(4.85^2-4^2) = 10.9709; Dach 2*10*4.85 = 97; Boden 10*8 = 80;
+    // windows 1.01*1.26 = 1.2726, 1.26*1.385 = 1.7451, 1.01*2.26 = 2.2826.
     const std::vector<std::string> erwartet = {
-        "Neue CAD-Bauteile |  | Hüllfläche | 276,00", "  Außenwand Nord |  | Außenwand | 24,95",
-        "  Außenwand Süd |  | Außenwand | 21,73",     "  Außenwand West |  | Außenwand | 20,73",
-        "  Außenwand Ost |  | Außenwand | 20,73",     "  Dach |  | Dach/Decke | 97,00",
-        "  Bodenplatte |  | Grundfläche | 80,00",     "  Fenster Nord 1 |  | Fenster | 1,27",
-        "  Fenster Nord 2 |  | Fenster | 1,27",       "  Fenster Süd 1 |  | Fenster | 1,75",
-        "  Fenster Süd 2 |  | Fenster | 1,75",        "  Terrassentür Süd |  | Fenster | 2,28",
-        "  Fenster West |  | Fenster | 1,27",         "  Fenster Ost |  | Fenster | 1,27",
+        "Grundfläche |  | Hüllfläche | 80,00",      "  Bodenplatte |  | Grundfläche | 80,00",
+        "Fassade Nord |  | Fassade | 27,50",        "  Außenwand Nord |  | Außenwand | 27,50",
+        "    Fenster Nord 1 |  | Fenster | 1,27",   "    Fenster Nord 2 |  | Fenster | 1,27",
+        "Fassade West |  | Fassade | 32,97",        "  Außenwand West |  | Außenwand | 22,00",
+        "    Fenster West |  | Fenster | 1,27",     "  Giebelwand West |  | Außenwand | 10,97",
+        "Fassade Süd |  | Fassade | 27,50",         "  Außenwand Süd |  | Außenwand | 27,50",
+        "    Fenster Süd 1 |  | Fenster | 1,75",    "    Fenster Süd 2 |  | Fenster | 1,75",
+        "    Terrassentür Süd |  | Fenster | 2,28", "Fassade Ost |  | Fassade | 32,97",
+        "  Außenwand Ost |  | Außenwand | 22,00",   "    Fenster Ost |  | Fenster | 1,27",
+        "  Giebelwand Ost |  | Außenwand | 10,97",  "Dach |  | Hüllfläche | 97,00",
+        "  Dach |  | Dach/Decke | 97,00",
     };
     EXPECT_EQ(Zeilen(baum), erwartet);
-    for (int s = 0; s < 4; ++s) EXPECT_EQ(baum->GetCellColors(0, s)->background, kGelb) << s;
-    for (int z = 1; z < baum->GetCount(); ++z) {
-        EXPECT_EQ(baum->GetCellColors(z, 0)->background, TColor::White) << z;
-        EXPECT_EQ(baum->GetCellColors(z, 3)->text, TColor::Black) << z;
+    // Area groups and facades yellow, what is on them white.
+    for (int z = 0; z < baum->GetCount(); ++z) {
+        const bool gruppe = erwartet[size_t(z)][0] != ' ';
+        for (int s = 0; s < 4; ++s)
+            EXPECT_EQ(baum->GetCellColors(z, s)->background, gruppe ? kGelb : TColor::White)
+                << z << " " << s;
+        if (!gruppe) EXPECT_EQ(baum->GetCellColors(z, 3)->text, TColor::Black) << z;
     }
 }
 
@@ -50,22 +58,23 @@ TEST_F(ProjektDialogTest, ReferenzbaumDesBeispielhauses) {
     ASSERT_EQ(baum->GetColumns().size(), 1u);
     EXPECT_EQ(baum->GetColumns()[0].title, "Referenzbauteile");
     const std::vector<std::string> erwartet = {
-        "Außenwand",        "  Außenwand Nord", "  Außenwand Süd",
-        "  Außenwand West", "  Außenwand Ost",  "Dach/Decke",
-        "  Dach",           "Grundfläche",      "  Bodenplatte",
-        "Fenster",          "  Fenster Nord 1", "  Fenster Nord 2",
-        "  Fenster Süd 1",  "  Fenster Süd 2",  "  Terrassentür Süd",
-        "  Fenster West",   "  Fenster Ost"};
+        "Außenwand",        "  Außenwand Nord",   "  Außenwand Süd",
+        "  Außenwand West", "  Außenwand Ost",    "  Giebelwand West",
+        "  Giebelwand Ost", "Dach/Decke",         "  Dach",
+        "Grundfläche",      "  Bodenplatte",      "Fenster",
+        "  Fenster Nord 1", "  Fenster Nord 2",   "  Fenster Süd 1",
+        "  Fenster Süd 2",  "  Terrassentür Süd", "  Fenster West",
+        "  Fenster Ost"};
     EXPECT_EQ(Zeilen(baum), erwartet);
     // Headings by group, types by number.
     EXPECT_EQ(dialog->BauteilZeileSuchen(0, TProjektDialog::Fassade), 0);
-    EXPECT_EQ(dialog->BauteilZeileSuchen(2, TProjektDialog::Fassade), 5);  // kind 3 Dach/Decke
-    EXPECT_EQ(dialog->BauteilZeileSuchen(3, TProjektDialog::Fassade), 7);  // kind 4 Grundfläche
-    EXPECT_EQ(dialog->BauteilZeileSuchen(7, TProjektDialog::Fassade), 9);  // Fenster
+    EXPECT_EQ(dialog->BauteilZeileSuchen(2, TProjektDialog::Fassade), 7);  // kind 3 Dach/Decke
+    EXPECT_EQ(dialog->BauteilZeileSuchen(3, TProjektDialog::Fassade), 9);  // kind 4 Grundfläche
+    EXPECT_EQ(dialog->BauteilZeileSuchen(7, TProjektDialog::Fassade), 11); // Fenster
     EXPECT_EQ(dialog->BauteilZeileSuchen(1, TProjektDialog::Fassade), -1); // no Abseitenwand
     auto& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
-    EXPECT_EQ(dialog->BauteilZeileSuchen(p.RFenster[4].Nummer, TProjektDialog::Fenster), 14);
-    EXPECT_EQ(dialog->HuellZeileSuchen(p.PFenster[4].Nummer, TProjektDialog::Fenster), 11);
+    EXPECT_EQ(dialog->BauteilZeileSuchen(p.RFenster[4].Nummer, TProjektDialog::Fenster), 16);
+    EXPECT_EQ(dialog->HuellZeileSuchen(p.PFenster[4].Nummer, TProjektDialog::Fenster), 14);
     EXPECT_EQ(dialog->HuellZeileSuchen(0, TProjektDialog::Fassade), 0);
     EXPECT_EQ(dialog->HuellZeileSuchen(99, TProjektDialog::Bauteil), -1);
 }

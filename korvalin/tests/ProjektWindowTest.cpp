@@ -78,7 +78,7 @@ TEST_F(Fenster, AenderungsnachrichtBautBaeumeNeu) {
     p.RFenster[0].Name = "Dachfenster";
     EXPECT_EQ(f.Window->SendMessage(WM_PROJEKT_AKTUALISIEREN, 2, 0), 0);
     EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Haus");
-    EXPECT_EQ(*dialog->BauteilBaum()->GetCellText(10, 0), "Dachfenster");
+    EXPECT_EQ(*dialog->BauteilBaum()->GetCellText(12, 0), "Dachfenster");
 }
 
 TEST_F(Fenster, AktivierungOhneProjektAendertNichts) {
@@ -87,7 +87,7 @@ TEST_F(Fenster, AktivierungOhneProjektAendertNichts) {
     Korpus().ProjektOffen = false;
     Korpus().AktuellesProjekt->AktuellesProjekt->Fassaden[0].Name = "Haus";
     f.Window->SendMessage(WM_MDIACTIVATE, 0, LPARAM(f.Window->GetHandle()));
-    EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Neue CAD-Bauteile");
+    EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Grundfläche");
     Korpus().ProjektOffen = true;
     f.Window->SendMessage(WM_MDIACTIVATE, 0, LPARAM(f.Window->GetHandle()));
     EXPECT_EQ(*dialog->HuellBaum()->GetCellText(0, 0), "Haus");

@@ -216,6 +216,9 @@ public:
     // by one the other way.
     void FassadeVerschieben(TFassade* f, short nummer);
     TFassade* FassadeKopieren(const TFassade* f);
+    // The envelope areas of a new variant after those there are: "Grundfläche",
+    // the four facades proper with their orientations, "Dach".
+    void StandardFassadenAnlegen();
 
     // Look-ups by number; nullptr when there is none.
     TRBauteil* RBauteilNr(int nummer);

@@ -211,3 +211,25 @@ TFassade* TProjekt::FassadeKopieren(const TFassade* f) {
     WSchVO();
     return &neu;
 }
+
+void TProjekt::StandardFassadenAnlegen() {
+    struct Flaeche {
+        const char* name;
+        bool wand;
+        uint16_t orientierung; // 0 north, 1 south, 2 west, 3 east
+    };
+    static const Flaeche flaechen[] = {
+        {"Grundfläche", false, 0}, {"Fassade Nord", true, 0}, {"Fassade West", true, 2},
+        {"Fassade Süd", true, 1},  {"Fassade Ost", true, 3},  {"Dach", false, 0},
+    };
+    for (const Flaeche& fl : flaechen) {
+        auto f = std::make_unique<TFassade>();
+        f->Nummer = uint16_t(Fassaden.GetItemsInContainer());
+        f->Name = fl.name;
+        if (fl.wand) {
+            f->IstFassade = 1;
+            f->Orientierung = fl.orientierung;
+        }
+        Fassaden.Add(std::move(f));
+    }
+}

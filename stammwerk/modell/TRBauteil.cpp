@@ -339,6 +339,37 @@ void TRBauteil::Speichern(ByteWriter& out) const {
     TypNummernSchreiben(out, PBauteilListe);
 }
 
+const double TRBauteil::Uebergangswiderstaende[10][2] = {
+    {0.13, 0.04}, {0.13, 0.08}, {0.13, 0.04}, {0.13, 0.08}, {0.17, 0},
+    {0.17, 0.17}, {0.13, 0},    {0.17, 0.17}, {0.17, 0.04}, {0.13, 0.13}};
+
+void TRBauteil::UebergangSetzen(uint16_t angrenzung) {
+    if (angrenzung >= 10) return;
+    Angrenzung = angrenzung;
+    Rsi = Uebergangswiderstaende[angrenzung][0];
+    Rse = Uebergangswiderstaende[angrenzung][1];
+}
+
+void TRBauteil::KlimaUebernehmen(const TKlima& k, double dachOberflaeche) {
+    TKlima neu = k;
+    neu.KlimaMerker1 = Klima.KlimaMerker1;
+    neu.AussenluftVerdunstung = Klima.AussenluftVerdunstung;
+    neu.Zusatztext = Klima.Zusatztext;
+    if (Bauteilart == 3) neu.ThetaOberflaeche_V = dachOberflaeche;
+    if (Angrenzung == 7 || Angrenzung == 9)
+        neu.ThetaE = k.KlimaWert1;
+    else if (Angrenzung >= 4 && Angrenzung <= 6)
+        neu.ThetaE = k.KlimaWert2;
+    Klima = neu;
+}
+
+void TRBauteil::QuerschnitteBerechnen(int normaleInnentemperatur, int vollstaendig) {
+    for (TEinfachBauteil& e : Flaechenanteile)
+        e.Berechnungen(Klima, Temperatur, Rsi, Rse, Bauteilart, Angrenzung, Umkehrdach != 0,
+                       normaleInnentemperatur, Feuchteoption, DINTab2Anwendbar, vollstaendig);
+    if (vollstaendig) FeuchteBerechnen(0);
+}
+
 void TRBauteil::FeuchteBerechnen(int rechnen) {
     FeuchteErfuellt = 1;
     for (TEinfachBauteil& e : Flaechenanteile) {

@@ -82,6 +82,20 @@ public:
     void WSchVO(int baumassnahme, int normaleInnentemperatur, int kleinesWohngebaeude);
     double k_wert_max_DIN() const;
     void FeuchteBerechnen(int rechnen);
+    // Every cross-section's U-value, with vollstaendig also its temperatures
+    // and moisture proof; the moisture verdicts are collected into the type.
+    void QuerschnitteBerechnen(int normaleInnentemperatur, int vollstaendig);
+
+    // Rsi and Rse (m²K/W) of the heat-transfer situations 0..9.
+    static const double Uebergangswiderstaende[10][2];
+    // The situation with its surface resistances; nothing outside 0..9.
+    void UebergangSetzen(uint16_t angrenzung);
+    // The project's climate, keeping this type's proof mode, evaporation
+    // boundary and proof comment: roofs take dachOberflaeche as surface
+    // temperature of the evaporation period, parts bordering unheated rooms
+    // the climate's KlimaWert1 and the ground its KlimaWert2 as outside
+    // temperature of the condensation period.
+    void KlimaUebernehmen(const TKlima& k, double dachOberflaeche);
     int GetIndexPBauteil(int n) const;
     int Speicherbedarf() const;
     // Rebuilds the drawing of every cross-section (defined by the drawing layer).

@@ -270,4 +270,57 @@ TEST(BauteilTyp, CopiesAreDeep) {
     EXPECT_TRUE(b < a);
 }
 
+// The project's climate taken over by a type: the outside temperature of the
+// condensation period follows what the type borders on, roofs dry at the
+// roof value, and the type keeps its own proof settings.
+TEST(BauteilTyp, TakesTheProjectClimateOfItsSituation) {
+    TKlima projekt;
+    projekt.ThetaE = -12;
+    projekt.KlimaWert1 = 6; // unheated rooms
+    projekt.KlimaWert2 = 9; // ground
+    projekt.ThetaOberflaeche_V = 11;
+    projekt.PhiI = 0.55;
+    projekt.Titel = "Projektklima";
+    struct Fall {
+        uint16_t art, angrenzung;
+        double thetaE, oberflaeche;
+    };
+    const Fall faelle[] = {
+        {0, 0, -12, 11}, {0, 1, -12, 11}, {3, 2, -12, 20}, {4, 4, 9, 11},   {4, 5, 9, 11},
+        {6, 6, 9, 11},   {4, 7, 6, 11},   {6, 9, 6, 11},   {5, 8, -12, 11},
+    };
+    for (const Fall& f : faelle) {
+        TRBauteil t = typ(f.art, f.angrenzung, 0.3);
+        t.Klima.KlimaMerker1 = 2;
+        t.Klima.AussenluftVerdunstung = 1;
+        t.Klima.Zusatztext = "eigener Kommentar";
+        t.KlimaUebernehmen(projekt, 20);
+        EXPECT_DOUBLE_EQ(t.Klima.ThetaE, f.thetaE) << f.art << "/" << f.angrenzung;
+        EXPECT_DOUBLE_EQ(t.Klima.ThetaOberflaeche_V, f.oberflaeche) << f.art << "/" << f.angrenzung;
+        EXPECT_DOUBLE_EQ(t.Klima.PhiI, 0.55);
+        EXPECT_EQ(t.Klima.Titel, "Projektklima");
+        EXPECT_EQ(t.Klima.KlimaMerker1, 2);
+        EXPECT_EQ(t.Klima.AussenluftVerdunstung, 1);
+        EXPECT_EQ(t.Klima.Zusatztext, "eigener Kommentar");
+    }
+}
+
+TEST(BauteilTyp, ASituationBringsItsSurfaceResistances) {
+    const double erwartet[10][2] = {{0.13, 0.04}, {0.13, 0.08}, {0.13, 0.04}, {0.13, 0.08},
+                                    {0.17, 0},    {0.17, 0.17}, {0.13, 0},    {0.17, 0.17},
+                                    {0.17, 0.04}, {0.13, 0.13}};
+    for (uint16_t s = 0; s < 10; ++s) {
+        TRBauteil t;
+        t.UebergangSetzen(s);
+        EXPECT_EQ(t.Angrenzung, s);
+        EXPECT_DOUBLE_EQ(t.Rsi, erwartet[s][0]) << s;
+        EXPECT_DOUBLE_EQ(t.Rse, erwartet[s][1]) << s;
+    }
+    TRBauteil t;
+    t.UebergangSetzen(7);
+    t.UebergangSetzen(10); // no such situation: nothing changes
+    EXPECT_EQ(t.Angrenzung, 7);
+    EXPECT_DOUBLE_EQ(t.Rse, 0.17);
+}
+
 } // namespace

@@ -223,7 +223,7 @@ TEST(Daten, ComponentCatalogueBuildUpsComputeTheirUValues) {
     TBauteilDatei d(daten);
     ASSERT_EQ(d.Oeffnen(1), 0) << d.LetzterFehler();
     ASSERT_EQ(d.Oeffnen(2), 0);
-    EXPECT_EQ(d.Liste().GetItemsInContainer(), 8u);
+    EXPECT_EQ(d.Liste().GetItemsInContainer(), 10u);
     const TRBauteil* wand = finde(d.Liste(), "Außenwand KS 175 + MW 140");
     ASSERT_NE(wand, nullptr);
     EXPECT_EQ(wand->Schluessel.Gruppe, 1);
@@ -236,6 +236,51 @@ TEST(Daten, ComponentCatalogueBuildUpsComputeTheirUValues) {
     const TRBauteil* dach = finde(d.Liste(), "Steildach MW 240, belüftet");
     ASSERT_NE(dach, nullptr);
     EXPECT_NEAR(dach->Flaechenanteile[0].k_Wert, 0.16130, 5e-5);
+}
+
+// The data sheets of a catalogue component print what the file holds: each
+// entry carries its results, computed in the DIN climate of its situation.
+TEST(Daten, ComponentCatalogueHoldsTheResultsOfItsSituation) {
+    TBauteilDatei d(daten);
+    ASSERT_EQ(d.Oeffnen(1), 0) << d.LetzterFehler();
+    for (const TRBauteil& t : d.Liste())
+        for (const TEinfachBauteil& e : t.Flaechenanteile) {
+            EXPECT_GT(e.ThetaSi, 15) << t.Name;
+            EXPECT_LT(e.ThetaSi, 20) << t.Name;
+            EXPECT_EQ(e.FeuchteErfuellt, 1) << t.Name;
+        }
+    struct Fall {
+        const char* name;
+        uint16_t angrenzung;
+        double rsi, rse, thetaE, thetaSi;
+    };
+    const Fall faelle[] = {
+        // θsi = 20 − Rsi × U × (20 − θe) = 20 − 0.13 × 0.25785 × 30.
+        {"Außenwand KS 175 + MW 140", 0, 0.13, 0.04, -10, 18.9944},
+        // Over the unheated cellar at 5 °C: R = 0.17 + 0.05/1.4 + 0.04/0.04
+        // + 0.18/2.5 + 0.06/0.04 + 0.17 = 2.947714, U = 0.339247;
+        // θsi = 20 − 0.17 × 0.339247 × 15.
+        {"Kellerdecke StB 180 + MW 60", 7, 0.17, 0.17, 5, 19.1349},
+        // On the ground at 10 °C: no outer surface resistance.
+        {"Fußboden Stahlbeton + XPS 100", 4, 0.17, 0, 10, -1},
+    };
+    for (const Fall& f : faelle) {
+        const TRBauteil* t = finde(d.Liste(), f.name);
+        ASSERT_NE(t, nullptr) << f.name;
+        EXPECT_EQ(t->Angrenzung, f.angrenzung) << f.name;
+        EXPECT_DOUBLE_EQ(t->Rsi, f.rsi) << f.name;
+        EXPECT_DOUBLE_EQ(t->Rse, f.rse) << f.name;
+        EXPECT_DOUBLE_EQ(t->Klima.ThetaE, f.thetaE) << f.name;
+        if (f.thetaSi > 0) EXPECT_NEAR(t->Flaechenanteile[0].ThetaSi, f.thetaSi, 1e-4) << f.name;
+    }
+    // The KS wall's Glaser proof: condensate in winter that dries out.
+    const TDiffusion& glaser =
+        finde(d.Liste(), "Außenwand KS 175 + MW 140")->Flaechenanteile[0].Diffusion;
+    EXPECT_GT(glaser.Tauwassermenge, 0);
+    EXPECT_GT(glaser.Verdunstungsmenge, glaser.Tauwassermenge);
+    const TRBauteil* dach = finde(d.Liste(), "Steildach MW 240, belüftet");
+    ASSERT_NE(dach, nullptr);
+    EXPECT_DOUBLE_EQ(dach->Klima.ThetaOberflaeche_V, 20) << "roofs dry at 20 °C";
 }
 
 TEST(Daten, LocationAndFuelListsLoad) {
@@ -287,18 +332,22 @@ TEST(Daten, TheExampleProjectOpensAndItsComponentsAreComputed) {
     TGesamtProjekt g(daten);
     ASSERT_EQ(g.Oeffnen(daten / "beispiel.pro"), 0) << g.LetzterFehler();
     ASSERT_NE(g.AktuellesProjekt, nullptr);
-    const TProjekt& pj = *g.AktuellesProjekt;
-    EXPECT_EQ(pj.RBauteile.GetItemsInContainer(), 6u);
-    EXPECT_EQ(pj.PBauteile.GetItemsInContainer(), 6u);
+    TProjekt& pj = *g.AktuellesProjekt;
+    EXPECT_EQ(pj.RBauteile.GetItemsInContainer(), 8u);
+    EXPECT_EQ(pj.PBauteile.GetItemsInContainer(), 8u);
     EXPECT_EQ(pj.RFenster.GetItemsInContainer(), 7u);
     EXPECT_EQ(pj.PFenster.GetItemsInContainer(), 7u);
-    ASSERT_EQ(pj.Fassaden.GetItemsInContainer(), 1u);
+    EXPECT_TRUE(pj.VerknuepfungsFehler().empty());
+    EXPECT_EQ(pj.Ort.Name, "Leipzig");
 
     const TPBauteil* nord = finde(pj.PBauteile, "Außenwand Nord");
     ASSERT_NE(nord, nullptr);
     ASSERT_NE(nord->RBauteil, nullptr);
-    // 10 × 2.75 − 2 × 1.01 × 1.26 = 24.9548 m², U as the catalogue wall.
+    // 10 × 2.75 gross, less the two windows 2 × 1.01 × 1.26 set into it =
+    // 24.9548 m², U as the catalogue wall.
+    EXPECT_NEAR(nord->Bruttoflaeche, 27.5, 1e-9);
     EXPECT_NEAR(nord->Nettoflaeche, 24.9548, 1e-9);
+    EXPECT_EQ(nord->Einbauten.GetItemsInContainer(), 2u);
     EXPECT_NEAR(nord->RBauteil->k_m, 0.25785, 5e-5);
     // Loss: 24.9548 m² × 0.25785 W/(m²K) × 84 kKh/a × weight 1 of a wall.
     EXPECT_NEAR(nord->Waermeverlust, 24.9548 * nord->RBauteil->k_m * 84, 1e-6);
@@ -307,6 +356,7 @@ TEST(Daten, TheExampleProjectOpensAndItsComponentsAreComputed) {
     ASSERT_NE(tuer, nullptr);
     ASSERT_NE(tuer->RFenster, nullptr);
     EXPECT_EQ(tuer->Orientierung, 1);
+    EXPECT_EQ(finde(pj.PBauteile, "Außenwand Süd")->Nummer, tuer->Traeger.Nummer);
     EXPECT_DOUBLE_EQ(tuer->RFenster->k_F, 1.4);
     // Q_T = 1.4 × 84 × 1.01 × 2.26 kWh/a. Solar gain (WSchVO 1995 Anlage 1,
     // south I = 400 kWh/(m²a), frame share 30 % <= 40 %, no glass annex):
@@ -314,6 +364,76 @@ TEST(Daten, TheExampleProjectOpensAndItsComponentsAreComputed) {
     EXPECT_NEAR(tuer->Q_T, 1.4 * 84 * 1.01 * 2.26, 1e-9);
     EXPECT_DOUBLE_EQ(tuer->RFenster->g, 0.52);
     EXPECT_NEAR(tuer->Q_S_angerechnet, 218.3992, 1e-4);
+
+    // The floor slab borders on the ground, in the ground's climate.
+    const TRBauteil* boden = finde(pj.PBauteile, "Bodenplatte")->RBauteil;
+    ASSERT_NE(boden, nullptr);
+    EXPECT_EQ(boden->Bauteilart, 4);
+    EXPECT_EQ(boden->Angrenzung, 4);
+    EXPECT_DOUBLE_EQ(boden->Rse, 0);
+    EXPECT_DOUBLE_EQ(boden->Klima.ThetaE, pj.Klima.KlimaWert2);
+}
+
+// The envelope areas of a new project, with walls, roof and floor on them
+// and every window in the wall of its side.
+TEST(Daten, TheExampleHousePlacesItsPartsOnTheFacades) {
+    TGesamtProjekt g(daten);
+    ASSERT_EQ(g.Oeffnen(daten / "beispiel.pro"), 0) << g.LetzterFehler();
+    TProjekt& pj = *g.AktuellesProjekt;
+    struct Fall {
+        const char* fassade;
+        uint16_t istFassade;
+        std::vector<const char*> teile;
+        int fenster;
+    };
+    const Fall faelle[] = {
+        {"Grundfläche", 0, {"Bodenplatte"}, 0},
+        {"Fassade Nord", 1, {"Außenwand Nord"}, 2},
+        {"Fassade West", 1, {"Außenwand West", "Giebelwand West"}, 1},
+        {"Fassade Süd", 1, {"Außenwand Süd"}, 3},
+        {"Fassade Ost", 1, {"Außenwand Ost", "Giebelwand Ost"}, 1},
+        {"Dach", 0, {"Dach"}, 0},
+    };
+    ASSERT_EQ(pj.Fassaden.GetItemsInContainer(), std::size(faelle));
+    uint16_t nummer = 0;
+    for (const Fall& f : faelle) {
+        const TFassade* fassade = pj.FassadeNr(nummer++);
+        ASSERT_NE(fassade, nullptr);
+        EXPECT_EQ(fassade->Name, f.fassade);
+        EXPECT_EQ(fassade->IstFassade, f.istFassade) << f.fassade;
+        for (const char* teil : f.teile) {
+            const TPBauteil* b = finde(pj.PBauteile, teil);
+            ASSERT_NE(b, nullptr) << teil;
+            EXPECT_EQ(b->FassadenNummer, fassade->Nummer) << teil;
+        }
+        int fenster = 0;
+        for (const TPFenster& w : pj.PFenster)
+            if (w.FassadenNummer == fassade->Nummer) {
+                ++fenster;
+                EXPECT_NE(w.Traeger.Nummer, -1) << w.Name << " sits in no wall";
+            }
+        EXPECT_EQ(fenster, f.fenster) << f.fassade;
+    }
+    // Each gable: 0.5 × 8 m × sqrt(4.85² − 4²) m = 10.97087 m².
+    EXPECT_NEAR(finde(pj.PBauteile, "Giebelwand Ost")->Nettoflaeche, 10.97087, 1e-5);
+}
+
+// The volume sheet prints the formulas the volumes come from.
+TEST(Daten, TheExampleVolumesKeepTheirFormulas) {
+    TGesamtProjekt g(daten);
+    ASSERT_EQ(g.Oeffnen(daten / "beispiel.pro"), 0) << g.LetzterFehler();
+    const TProjekt& pj = *g.AktuellesProjekt;
+    ASSERT_EQ(pj.Volumina.GetItemsInContainer(), 2u);
+    double summe = 0;
+    for (const TDimVolumen& v : pj.Volumina) {
+        EXPECT_EQ(v.Formelmodus, 1) << v.Name;
+        EXPECT_EQ(v.Textliste1.GetItemsInContainer(), 3u) << v.Name;
+        ASSERT_EQ(v.Formelliste.GetItemsInContainer(), 1u) << v.Name;
+        summe += v.Wert;
+    }
+    EXPECT_EQ(pj.Volumina[0].Formelliste[0].Text, "L*B*H");
+    EXPECT_NEAR(pj.Volumina[0].Wert, 220, 1e-9);
+    EXPECT_NEAR(summe, pj.V, 1e-9);
 }
 
 // The shipped heating oil counts its fuel in litres: HeizkostenV § 9 Abs. 2
@@ -327,11 +447,16 @@ TEST(Daten, TheShippedHeatingOilCountsLitres) {
     ASSERT_NE(oel, nullptr);
     EXPECT_EQ(oel->Einheit, "Liter");
 
+    // The example burns the catalogue's oil, not a default record.
     TGesamtProjekt g(daten);
     ASSERT_EQ(g.Oeffnen(daten / "beispiel.pro"), 0) << g.LetzterFehler();
     TProjekt& pj = *g.AktuellesProjekt;
-    pj.Heizsystem.Brennstoff = *oel;
-    pj.Heizsystem.Heizwertbezug = 1;
+    const TBrennstoff& b = pj.Heizsystem.Brennstoff;
+    EXPECT_EQ(b.Name, oel->Name);
+    EXPECT_EQ(b.Einheit, oel->Einheit);
+    EXPECT_DOUBLE_EQ(b.Heizwert, oel->Heizwert);
+    EXPECT_DOUBLE_EQ(b.CO2, oel->CO2);
+    EXPECT_EQ(pj.Heizsystem.Heizwertbezug, 1);
     pj.UmfassungsflaecheBerechnen();
     pj.WSchVO();
     const TJahresverbrauch& v = pj.Jahresverbrauch;
@@ -347,13 +472,14 @@ TEST(Daten, TheExampleHousePassesItsHeatProtectionProof) {
     pj.UmfassungsflaecheBerechnen();
     ASSERT_EQ(pj.CanStartWSchVO(), 1);
     pj.WSchVO();
-    // By hand: A = walls 2 × 27.5 + 2 × 22 + roof 97 + floor 80 = 276 m² (the
-    // windows are cut out of the walls' areas); V = 220 + 0.5 × 8 × 2.742718 × 10
-    // = 329.7087 m³; A/V = 0.83711; Q'_H,max = 17.32 × A/V + 13.82 = 28.319
-    // kWh/(m³a) (WSchVO 1995 Anlage 1 Table 1).
-    EXPECT_NEAR(pj.A_Bauteile + pj.A_Fenster, 276.0, 1e-9);
+    // By hand: A = walls 2 × 27.5 + 2 × 22 + gables 2 × 10.97087 + roof 97
+    // + floor 80 = 297.94174 m² (windows included, set into the walls); V = 220
+    // + 0.5 × 8 × 2.742718 × 10 = 329.7087 m³, the roof space heated; A/V =
+    // 0.903654; Q'_H,max = 17.32 × A/V + 13.82 = 29.4713 kWh/(m³a) (WSchVO
+    // 1995 Anlage 1 Table 1).
+    EXPECT_NEAR(pj.A_Bauteile + pj.A_Fenster, 297.94174, 1e-5);
     EXPECT_NEAR(pj.V, 329.7087, 1e-4);
-    EXPECT_NEAR(pj.Q2_H_max, 28.319, 1e-3);
+    EXPECT_NEAR(pj.Q2_H_max, 29.4713, 1e-3);
     // Solar gains of the seven windows, all g 0.52, by hand: 0.46 × 0.52 ×
     // (north 160 × 2 × 1.2726 + south 400 × (2 × 1.7451 + 2.2826)
     //  + east and west 275 × 2 × 1.2726) = 0.2392 × 3416.282 = 817.1747 kWh/a.
@@ -361,6 +487,40 @@ TEST(Daten, TheExampleHousePassesItsHeatProtectionProof) {
     EXPECT_LT(pj.Q2_H, pj.Q2_H_max) << "annual heating demand above the limit";
     EXPECT_EQ(pj.ZusatzErfuellt, 1) << "an additional requirement fails";
     EXPECT_EQ(pj.AVErfuellt, 1);
+    EXPECT_EQ(pj.NachweisErfuellt, 1);
+    EXPECT_EQ(pj.FeuchteBerechnen(), 1);
+}
+
+// The second example: a timber-frame house over an unheated cellar, whose
+// outer wall gets condensate in winter that dries out in summer.
+TEST(Daten, TheTimberHouseShowsCondensateAndItsCellarCeiling) {
+    TGesamtProjekt g(daten);
+    ASSERT_EQ(g.Oeffnen(daten / "beispiel_holzhaus.pro"), 0) << g.LetzterFehler();
+    TProjekt& pj = *g.AktuellesProjekt;
+    EXPECT_TRUE(pj.VerknuepfungsFehler().empty());
+    const TRBauteil* wand = finde(pj.PBauteile, "Außenwand Süd")->RBauteil;
+    ASSERT_NE(wand, nullptr);
+    EXPECT_EQ(wand->Angrenzung, 1) << "a ventilated cladding";
+    for (const TEinfachBauteil& e : wand->Flaechenanteile) {
+        EXPECT_GT(e.Diffusion.Tauwassermenge, 0);
+        EXPECT_GT(e.Diffusion.Verdunstungsmenge, e.Diffusion.Tauwassermenge);
+    }
+    EXPECT_EQ(wand->FeuchteErfuellt, 1);
+    const TRBauteil* decke = finde(pj.PBauteile, "Kellerdecke")->RBauteil;
+    ASSERT_NE(decke, nullptr);
+    EXPECT_EQ(decke->Angrenzung, 7);
+    EXPECT_DOUBLE_EQ(decke->Rse, 0.17);
+    EXPECT_DOUBLE_EQ(decke->Klima.ThetaE, pj.Klima.KlimaWert1) << "the unheated cellar's climate";
+    EXPECT_EQ(finde(pj.PFenster, "Giebelfenster West")->Traeger.Nummer,
+              finde(pj.PBauteile, "Giebelwand West")->Nummer);
+    pj.UmfassungsflaecheBerechnen();
+    ASSERT_EQ(pj.CanStartWSchVO(), 1);
+    pj.WSchVO();
+    // A = walls 2 × 30.25 + 2 × 24.75 + gables 2 × 0.5 × 9 × sqrt(10) + roof
+    // 121 + cellar ceiling 99 = 358.4605 m²; V = 11 × 9 × 2.75 + 0.5 × 9 ×
+    // sqrt(10) × 11 = 428.7827 m³.
+    EXPECT_NEAR(pj.A_Bauteile + pj.A_Fenster, 358.4605, 1e-4);
+    EXPECT_NEAR(pj.V, 428.7827, 1e-4);
     EXPECT_EQ(pj.NachweisErfuellt, 1);
 }
 

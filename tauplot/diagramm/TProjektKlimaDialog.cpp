@@ -134,16 +134,7 @@ void TProjektKlimaDialog::HandleUebernehmenButton() {
     const double dach = seite::Zahl(*this, 112);
     if (!bauteile_) return;
     for (TRBauteil& t : *bauteile_) {
-        TKlima neu = k;
-        neu.KlimaMerker1 = t.Klima.KlimaMerker1;
-        neu.AussenluftVerdunstung = t.Klima.AussenluftVerdunstung;
-        neu.Zusatztext = t.Klima.Zusatztext;
-        if (t.Bauteilart == 3) neu.ThetaOberflaeche_V = dach;
-        if (t.Angrenzung == 7 || t.Angrenzung == 9)
-            neu.ThetaE = k.KlimaWert1;
-        else if (t.Angrenzung >= 4 && t.Angrenzung <= 6)
-            neu.ThetaE = k.KlimaWert2;
-        t.Klima = neu;
+        t.KlimaUebernehmen(k, dach);
         t.FeuchteBerechnen(1);
     }
     if (AenderungGemeldet) AenderungGemeldet();

@@ -2,6 +2,8 @@
 // location and fuel files, writes the user's empty editions, and builds the
 // example project from its CAD transfer file, all through the library's own
 // writers. Usage: datendateien <source data folder> <output folder>
+#include "hilfsmittel/Calculator.h"
+#include "hilfsmittel/RuntimeError.h"
 #include "platform/base/Cp1252.h"
 #include "platform/base/FileIO.h"
 #include "platform/services/HelpFile.h"
@@ -14,6 +16,7 @@
 #include "stammwerk/modell/TReferenzSammlung.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -211,12 +214,21 @@ std::vector<TRBauteil> bauteileSchreiben(const fs::path& src, const fs::path& au
     for (const Zeile& z : tabelle(src / "bauteile.csv", Quelle::Keine)) {
         auto t = std::make_unique<TRBauteil>();
         t->Bauteilart = u16(z, "art");
+        t->UebergangSetzen(u16(z, "angrenzung"));
+        pruefen(t->Angrenzung == u16(z, "angrenzung"), "no such situation: " + z.at("angrenzung"));
         t->Name = name(z, TRBauteil::kNameWidth);
         t->Schluessel.Katalog = 1;
         t->Schluessel.Gruppe = uint16_t(TBauteilDatei::GruppeDerBauteilart(t->Bauteilart));
         t->Schluessel.Untergruppe = 0;
         t->Schluessel.Position = u16(z, "position");
         schichtenSetzen(*t, z.at("schichten"), din);
+        // Computed as the component editor computes a catalogue component
+        // before it saves it: a new building at normal temperatures, in the
+        // DIN climate of its situation, so that its data sheets show results.
+        TKlima din4108;
+        din4108.StandardDefinition();
+        t->KlimaUebernehmen(din4108, 20);
+        t->QuerschnitteBerechnen(1, 1);
         t->WSchVO(0, 1, 0);
         bauteile.push_back(*t);
         pruefen(d.Einfuegen(t) == 1, d.LetzterFehler());
@@ -255,24 +267,124 @@ void referenzenSchreiben(const fs::path& src, const fs::path& aus) {
     pruefen(formeln.Speichern() == 1, formeln.LetzterFehler());
 }
 
-// The example house: its CAD transfer file read into a new variant, each
-// component type given the catalogue build-up of its kind, each window type
-// the DIN window Ug 1,1 Uf 1,4.
-void beispielSchreiben(const fs::path& src, const fs::path& aus,
-                       const std::vector<TRBauteil>& bauteile) {
-    std::ifstream in(src / "beispiel" / "divarod.txt", std::ios::binary);
-    pruefen(bool(in), "cannot read the example's transfer file");
+// A volume of an example, written as the area and volume calculator keeps a
+// formula: variable definitions, then the formula.
+struct Volumen {
+    const char* name;
+    std::vector<std::string> variablen;
+    std::string formel;
+};
+
+// An example project: its CAD transfer file (under beispiel/), the file it
+// is written to, the description of the project sheet (name, street, town,
+// client, architect, engineer, date, district, plot), the catalogue
+// build-up of each element by the start of its name, and its volumes.
+struct Beispiel {
+    std::string transfer;
+    std::string datei;
+    std::string variante;
+    std::array<std::string, 9> angaben;
+    std::vector<std::pair<std::string, std::string>> aufbauten;
+    std::vector<Volumen> volumina;
+};
+
+const TRBauteil& aufbau(const Beispiel& b, const std::string& element,
+                        const std::vector<TRBauteil>& bauteile) {
+    for (const auto& [anfang, name] : b.aufbauten) {
+        if (!element.starts_with(anfang)) continue;
+        for (const TRBauteil& t : bauteile)
+            if (t.Name == name) return t;
+        throw std::runtime_error("no catalogue build-up named " + name);
+    }
+    throw std::runtime_error("no build-up chosen for " + element);
+}
+
+TFassade& fassade(TProjekt& pj, const std::string& name) {
+    TFassade* f = pj.Fassaden.FirstThat([&](const TFassade& x) { return x.Name == name; });
+    pruefen(f != nullptr, "no envelope area " + name);
+    return *f;
+}
+
+// The facade of a placed component: walls by their direction, roofs on
+// "Dach", floors and ceilings over the cellar on "Grundfläche".
+TFassade& fassadeDesBauteils(TProjekt& pj, uint16_t art, int16_t richtung) {
+    static const char* const waende[] = {"Fassade Nord", "Fassade Süd", "Fassade West",
+                                         "Fassade Ost"};
+    if (art == 3) return fassade(pj, "Dach");
+    if (art == 4 || art == 5) return fassade(pj, "Grundfläche");
+    pruefen(richtung >= 0 && richtung < 4, "a wall without its direction");
+    return fassade(pj, waende[richtung]);
+}
+
+std::unique_ptr<TDimVolumen> volumen(const Volumen& v, uint16_t nummer) {
+    auto d = std::make_unique<TDimVolumen>();
+    d->Nummer = nummer;
+    d->Wert3 = uint32_t(nummer + 1);
+    d->Name = v.name;
+    d->Formelmodus = 1;
+    std::string text;
+    for (size_t i = 0; i < v.variablen.size(); ++i) {
+        d->Textliste1.Add(TTextString{uint16_t(i), v.variablen[i]});
+        text += v.variablen[i];
+    }
+    d->Formelliste.Add(TTextString{0, v.formel});
+    TRuntimeError laufzeit;
+    TCalculator rechner(&laufzeit);
+    rechner.Calculate(text, 0);
+    pruefen(rechner.GetError(nullptr, nullptr) == 0, "bad variables of " + d->Name);
+    rechner.Reset();
+    d->Wert = rechner.Calculate(v.formel, 0);
+    pruefen(rechner.GetError(nullptr, nullptr) == 0 && laufzeit.state == 0 && d->Wert > 0,
+            "bad formula of " + d->Name);
+    return d;
+}
+
+template <class T>
+T ausKatalog(const std::vector<T>& liste, const std::string& name) {
+    for (const T& x : liste)
+        if (x.Name == name) return x;
+    throw std::runtime_error("not in the shipped list: " + name);
+}
+
+// An example house: its CAD transfer file read into a new variant with the
+// envelope areas of a new project, each component type given its catalogue
+// build-up, each window type the DIN window Ug 1,1 Uf 1,4. Walls go on the
+// facade of their direction, windows into the wall of their direction and
+// storey (the storey column of the file).
+void beispielSchreiben(const fs::path& daten, const fs::path& aus,
+                       const std::vector<TRBauteil>& bauteile, const Beispiel& b) {
+    std::ifstream in(daten / "beispiel" / b.transfer, std::ios::binary);
+    pruefen(bool(in), "cannot read the transfer file " + b.transfer);
     const std::string datei((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
     TGesamtProjekt g("");
     auto neu = std::make_unique<TProjekt>();
-    neu->Name = "Beispiel Einfamilienhaus";
+    neu->Name = b.variante;
+    neu->StandardFassadenAnlegen();
+    for (size_t i = 0; i < b.angaben.size(); ++i) neu->Projektangaben[i] = b.angaben[i];
+    TOrtSammlung orte(aus);
+    pruefen(orte.Oeffnen(1) == 1, orte.LetzterFehler());
+    neu->Ort = ausKatalog(orte.Liste(), "Leipzig");
+    TBrennstoffSammlung brennstoffe(aus);
+    pruefen(brennstoffe.Oeffnen(1) == 1, brennstoffe.LetzterFehler());
+    neu->Heizsystem.Name = "Öl-Niedertemperaturkessel";
+    neu->Heizsystem.Brennstoff = ausKatalog(brennstoffe.Liste(), "Heizöl EL");
+    neu->Heizsystem.PreisBerechnen();
     TProjekt& pj = g.ProjektHinzufuegen(std::move(neu));
+
     std::vector<TCADMeldung> meldungen;
     const int r = pj.CADTransferDateiLesen(datei, &meldungen);
     for (const TCADMeldung& m : meldungen)
-        std::fprintf(stderr, "divarod.txt:%d: %s\n", m.Zeile, m.Text.c_str());
-    pruefen(r == 0, "the example's transfer file did not read cleanly");
+        std::fprintf(stderr, "%s:%d: %s\n", b.transfer.c_str(), m.Zeile, m.Text.c_str());
+    pruefen(r == 0, "the transfer file " + b.transfer + " did not read cleanly");
+    // Direction and storey of each element, by its identifier.
+    std::map<int32_t, TCADBauteilDaten> zeilen;
+    TCADZeilenleser leser(datei);
+    for (std::string_view z; leser.Naechste(z);) {
+        TCADBauteilDaten d;
+        if (CADZeileParsen(z, d) == CADZeileGelesen)
+            zeilen[d.Art == TCADBauteilDaten::ArtFenster ? -d.CADNummer : d.CADNummer] = d;
+    }
 
     TFensterDatei fenster(aus);
     pruefen(fenster.Oeffnen(0) == 0, fenster.LetzterFehler());
@@ -280,24 +392,22 @@ void beispielSchreiben(const fs::path& src, const fs::path& aus,
         [](const TRFenster& f) { return f.Name == "Fenster Ug 1,1 Uf 1,4"; });
     pruefen(din != nullptr, "DIN window Ug 1,1 Uf 1,4 missing");
 
-    for (TRBauteil& t : pj.RBauteile) {
-        const TRBauteil* vorlage = nullptr;
-        for (const TRBauteil& b : bauteile)
-            if (b.Bauteilart == t.Bauteilart && !vorlage) vorlage = &b;
-        pruefen(vorlage != nullptr, "no catalogue build-up for the kind of " + t.Name);
-        for (TEinfachBauteil& e : t.Flaechenanteile) {
-            const TEinfachBauteil& v = vorlage->Flaechenanteile[0];
-            const double anteil = e.Flaechenanteil;
-            const int16_t nummer = e.Nummer;
-            e = v;
-            e.Flaechenanteil = anteil;
-            e.Nummer = nummer;
-        }
-        t.Klima = pj.Klima;
+    std::vector<TRBauteil> typen;
+    for (const TRBauteil& t : pj.RBauteile) typen.push_back(t);
+    for (const TRBauteil& alt : typen) {
+        TRBauteil t = aufbau(b, alt.Name, bauteile);
+        t.Schluessel = TBauteilSchluessel{};
+        t.Name = alt.Name;
+        t.Nummer = alt.Nummer;
+        TypNummernKopieren(t.PBauteilListe, alt.PBauteilListe);
+        t.Feuchteoption = 0;
+        t.KlimaUebernehmen(pj.Klima, pj.Wert20);
         t.Temperatur = pj.Temperatur;
-        t.FeuchteBerechnen(1);
-        t.WSchVO(pj.Baumassnahme, pj.NormaleInnentemperatur, pj.KleinesWohngebaeude);
-        pj.PBauteileNeuBerechnen(&t);
+        pruefen(pj.BauteilUebernehmen(t) == 1, "type lost: " + t.Name);
+        TRBauteil* typ = pj.RBauteilNr(t.Nummer);
+        typ->QuerschnitteBerechnen(pj.NormaleInnentemperatur, 1);
+        typ->WSchVO(pj.Baumassnahme, pj.NormaleInnentemperatur, pj.KleinesWohngebaeude);
+        pj.PBauteileNeuBerechnen(typ);
     }
     for (TRFenster& t : pj.RFenster) {
         const std::string name = t.Name;
@@ -310,20 +420,80 @@ void beispielSchreiben(const fs::path& src, const fs::path& aus,
         t.PFensterListe = std::move(platzierungen);
         pj.PFensterNeuBerechnen(&t, 1, 1);
     }
-    // Heated volume: 10 m × 8 m × 2.75 m storey and the gable roof over the
-    // 8 m span with 4.85 m slopes.
-    auto volumen = std::make_unique<TDimVolumen>();
-    volumen->Nummer = 0;
-    volumen->Name = "Beheiztes Volumen";
-    const std::string formel = "10*8*2.75+0.5*8*sqrt(4.85^2-4^2)*10";
-    std::string fehler;
-    pruefen(CADFlaecheAuswerten(formel, 0, volumen->Wert, fehler), fehler);
-    volumen->Formelliste.Add(TTextString{0, formel});
-    pj.V = volumen->Wert;
-    pj.Volumina.Add(std::move(volumen));
+
+    // Onto the facades: components first, then the windows into their walls.
+    const uint16_t cad = fassade(pj, "Neue CAD-Bauteile").Nummer;
+    std::vector<TPBauteil*> waende;
+    for (TPBauteil& p : pj.PBauteile) waende.push_back(&p);
+    for (TPBauteil* p : waende) {
+        const TCADBauteilDaten& d = zeilen.at(p->CADNummer);
+        TFassade& ziel = fassadeDesBauteils(pj, p->RBauteil->Bauteilart, d.Himmelsrichtung);
+        pruefen(pj.AufFassadeVerschieben(TProjekt::Referenz(*p), &ziel) == 1,
+                "cannot move " + p->Name);
+    }
+    std::vector<TPFenster*> fensterListe;
+    for (TPFenster& p : pj.PFenster) fensterListe.push_back(&p);
+    for (TPFenster* f : fensterListe) {
+        const TCADBauteilDaten& d = zeilen.at(-f->CADNummer);
+        const TPBauteil* wand = nullptr;
+        for (const TPBauteil* w : waende) {
+            const TCADBauteilDaten& e = zeilen.at(w->CADNummer);
+            if (e.Art == 0 && e.Himmelsrichtung == d.Himmelsrichtung && e.WertB == d.WertB)
+                wand = w;
+        }
+        pruefen(wand != nullptr, "no wall for the window " + f->Name);
+        pruefen(pj.InTraegerVerschieben(TProjekt::Referenz(*f), TProjekt::Referenz(*wand)) == 1,
+                "cannot insert " + f->Name);
+    }
+    TFassade* leer = pj.FassadeNr(cad);
+    pruefen(leer && leer->Elemente.IsEmpty(), "elements left on the CAD facade");
+    pj.FassadeLoeschen(leer);
+
+    uint16_t nummer = 0;
+    pj.V = 0;
+    for (const Volumen& v : b.volumina) {
+        auto d = volumen(v, nummer++);
+        pj.V += d->Wert;
+        pj.Volumina.Add(std::move(d));
+    }
     pj.UmfassungsflaecheBerechnen();
     pj.WSchVO();
-    pruefen(g.Speichern(aus / "beispiel.pro") == 1, g.LetzterFehler());
+    pruefen(pj.VerknuepfungsFehler().empty(), "links of " + b.datei + " disagree");
+    pruefen(g.Speichern(aus / b.datei) == 1, g.LetzterFehler());
+}
+
+// The two shipped examples, both in Leipzig with an oil boiler: a solid
+// house on a ground slab, and a timber-frame house over an unheated cellar.
+std::vector<Beispiel> beispiele() {
+    // Length, width, storey height and rafter length of each house, in m.
+    const std::vector<std::string> hausEG = {"L = 10;", "B = 8;", "H = 2.75;"};
+    const std::vector<std::string> hausDG = {"L = 10;", "B = 8;", "S = 4.85;"};
+    const std::vector<std::string> holzEG = {"L = 11;", "B = 9;", "H = 2.75;"};
+    const std::vector<std::string> holzDG = {"L = 11;", "B = 9;", "S = 5.5;"};
+    const std::string eg = "L*B*H";
+    const std::string dg = "0.5*B*sqrt(S^2-(B/2)^2)*L";
+    return {
+        {"divarod.txt",
+         "beispiel.pro",
+         "Beispiel Einfamilienhaus",
+         {"Einfamilienhaus Beispiel", "Am Wiesengrund 12", "04158 Leipzig", "Familie Muster",
+          "Planungsbüro Muster", "Dipl.-Ing. Muster", "14.03.1996", "Lindenthal", "412/7"},
+         {{"Außenwand", "Außenwand KS 175 + MW 140"},
+          {"Giebelwand", "Außenwand KS 175 + MW 140"},
+          {"Dach", "Steildach MW 240, belüftet"},
+          {"Bodenplatte", "Fußboden Stahlbeton + XPS 100"}},
+         {{"Erdgeschoss", hausEG, eg}, {"Dachgeschoss", hausDG, dg}}},
+        {"holzhaus/divarod.txt",
+         "beispiel_holzhaus.pro",
+         "Beispiel Holzhaus mit Keller",
+         {"Holzhaus mit Keller Beispiel", "Am Wiesengrund 14", "04158 Leipzig", "Familie Beispiel",
+          "Planungsbüro Muster", "Dipl.-Ing. Muster", "02.09.1997", "Lindenthal", "412/8"},
+         {{"Außenwand", "Holzrahmenwand OSB/OSB MW 160"},
+          {"Giebelwand", "Holzrahmenwand OSB/OSB MW 160"},
+          {"Dach", "Steildach MW 240, belüftet"},
+          {"Kellerdecke", "Kellerdecke StB 180 + MW 60"}},
+         {{"Erdgeschoss", holzEG, eg}, {"Dachgeschoss", holzDG, dg}}},
+    };
 }
 
 // The help files ship as written, once the viewer's own reader accepts them.
@@ -372,7 +542,7 @@ int main(int argc, char** argv) {
         fensterSchreiben(daten / "src", aus);
         const auto bauteile = bauteileSchreiben(daten / "src", aus, din);
         referenzenSchreiben(daten / "src", aus);
-        beispielSchreiben(daten, aus, bauteile);
+        for (const Beispiel& b : beispiele()) beispielSchreiben(daten, aus, bauteile, b);
         hilfeSchreiben(daten / "hilfe", aus);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datendateien: %s\n", e.what());
