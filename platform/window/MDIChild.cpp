@@ -7,6 +7,7 @@
 #include "platform/window/detail/PaintSurface.h"
 #include "platform/window/detail/WindowImpl.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -23,31 +24,74 @@ TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* client
     });
 }
 
+namespace {
+// The smallest size a child may be given is the one the user can drag its
+// frame to (a minimum tracking size): the window commands (tile, cascade)
+// and the program still place it as they please. QMdiSubWindow's dragging
+// keeps to the size hint while no fixed minimum is set.
+class ChildFrame : public QMdiSubWindow {
+public:
+    QSize tracking;
+    QSize minimumSizeHint() const override {
+        return QMdiSubWindow::minimumSizeHint().expandedTo(tracking);
+    }
+    void setTracking(QSize size) {
+        tracking = size;
+        // The frame reads the hint again on a layout request.
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(this, &request);
+    }
+};
+
+// The child made last before `sub` that shows in its normal state.
+QMdiSubWindow* previousShown(QMdiArea& area, const QMdiSubWindow* sub) {
+    const auto subs = area.subWindowList(QMdiArea::CreationOrder);
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        if (*it != sub && (*it)->isVisible() && !(*it)->isMinimized() && !(*it)->isMaximized())
+            return *it;
+    return nullptr;
+}
+
+// A new child opens wholly inside the client area. Without a place of its
+// own it goes a title bar's height below and right of the child made
+// before it, back to the top left corner once it would leave the client;
+// without a size of its own it gets a good part of the client, as
+// CW_USEDEFAULT gives: its client area may wish for no size at all.
+void placeNewChild(QMdiArea& area, QMdiSubWindow& sub, const TWindow::TAttr& attr) {
+    const QSize room = area.viewport()->size();
+    if (attr.W <= 0 || attr.H <= 0) sub.resize(sub.size().expandedTo(room * 2 / 3));
+    // Before the client is laid out its size says nothing yet.
+    const bool laidOut = area.isVisible() && !room.isEmpty();
+    if (laidOut) sub.resize(sub.size().boundedTo(room));
+    QPoint at(attr.X, attr.Y);
+    if (attr.X < 0 || attr.Y < 0) {
+        at = {0, 0};
+        if (auto* before = previousShown(area, &sub)) {
+            const int step = std::max(8, sub.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+            at = before->pos() + QPoint(step, step);
+            if (at.x() + sub.width() > room.width() || at.y() + sub.height() > room.height())
+                at = {0, 0};
+        }
+    }
+    if (laidOut) {
+        at.setX(std::clamp(at.x(), 0, std::max(0, room.width() - sub.width())));
+        at.setY(std::clamp(at.y(), 0, std::max(0, room.height() - sub.height())));
+    }
+    sub.move(at);
+}
+} // namespace
+
 void TMDIChild::CreateNativeWidget() {
     auto* area = qobject_cast<QMdiArea*>(window_detail::WidgetOf(GetParent()));
-    auto* sub = new QMdiSubWindow;
+    auto* sub = new ChildFrame;
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* inner = new PaintSurface(nullptr, this);
     sub->setWidget(inner);
     sub->setWindowTitle(window_detail::Qs(GetCaption()));
-    if (minSize_.cx > 0 || minSize_.cy > 0) sub->setMinimumSize(minSize_.cx, minSize_.cy);
-    if (area) {
-        const int earlier = int(area->subWindowList().size());
-        area->addSubWindow(sub);
-        // Without a size and place of its own, a child gets a good part of
-        // the client, a title bar's height below the one made before, as
-        // CW_USEDEFAULT gives: its client area may wish for no size at all.
-        const QSize room = area->viewport()->size();
-        if (Attr().W <= 0 || Attr().H <= 0) sub->resize(sub->size().expandedTo(room * 2 / 3));
-        if (Attr().X < 0 || Attr().Y < 0) {
-            const int step = std::max(8, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight));
-            const int fit = 1 + std::max(0, std::min(room.width() - sub->width(),
-                                                     room.height() - sub->height()) /
-                                                std::max(1, step));
-            sub->move((earlier % fit) * step, (earlier % fit) * step);
-        }
-    }
+    sub->setTracking({minSize_.cx, minSize_.cy});
+    if (area) area->addSubWindow(sub);
     GetImpl().Adopt(sub, inner);
+    if (area) placeNewChild(*area, *sub, Attr());
 }
 
 void TMDIChild::SetupWindow() {
@@ -72,7 +116,8 @@ bool TMDIChild::IsIconic() const {
 
 void TMDIChild::SetMinimumSize(TSize size) {
     minSize_ = size;
-    if (auto* w = GetImpl().widget.data()) w->setMinimumSize(size.cx, size.cy);
+    if (auto* frame = dynamic_cast<ChildFrame*>(GetImpl().widget.data()))
+        frame->setTracking({size.cx, size.cy});
 }
 
 void TMDIChild::CloseWindow(int retValue) {

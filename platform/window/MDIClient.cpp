@@ -71,6 +71,8 @@ void TMDIClient::CreateNativeWidget() {
                          const LPARAM on = activated ? LPARAM(activated->GetHandle()) : 0;
                          if (deactivated) deactivated->SendMessage(WM_MDIACTIVATE, off, on);
                          if (activated) activated->SendMessage(WM_MDIACTIVATE, off, on);
+                         // The commands follow the active child.
+                         window_detail::RequestIdleUpdate();
                      });
 }
 
@@ -132,6 +134,10 @@ void TMDIClient::CascadeChildren() {
     const int h = std::max(area.height() * 2 / 3, area.height() - step * (n - 1));
     // Once the next one would leave the client, the cascade starts over.
     const int fit = 1 + std::max(0, std::min(area.width() - w, area.height() - h) / step);
+    // The area keeps its active child above the others: the one that ends
+    // on top is made active first, or an active one further back stays over
+    // those cascaded after it.
+    a->setActiveSubWindow(subs.back());
     for (int i = 0; i < n; ++i) {
         auto* s = subs[size_t(i)];
         if (s->isMaximized()) s->showNormal();
