@@ -64,7 +64,7 @@ void placeNewChild(QMdiArea& area, QMdiSubWindow& sub, const TWindow::TAttr& att
     const bool laidOut = area.isVisible() && !room.isEmpty();
     if (laidOut) sub.resize(sub.size().boundedTo(room));
     QPoint at(attr.X, attr.Y);
-    if (attr.X < 0 || attr.Y < 0) {
+    if (attr.X == TWindow::CW_USEDEFAULT || attr.Y == TWindow::CW_USEDEFAULT) {
         at = {0, 0};
         if (auto* before = previousShown(area, &sub)) {
             const int step = std::max(8, sub.style()->pixelMetric(QStyle::PM_TitleBarHeight));
