@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* clientWnd)
     : TFrameWindow(&parent, title, clientWnd) {
@@ -32,6 +33,7 @@ namespace {
 class ChildFrame : public QMdiSubWindow {
 public:
     QSize tracking;
+    QPoint placed; // where it opened, for the child after it
     QSize minimumSizeHint() const override {
         return QMdiSubWindow::minimumSizeHint().expandedTo(tracking);
     }
@@ -43,41 +45,49 @@ public:
     }
 };
 
-// The child made last before `sub` that shows in its normal state.
-QMdiSubWindow* previousShown(QMdiArea& area, const QMdiSubWindow* sub) {
+// Where the child made last before `sub` lies in its normal state: a
+// maximised one where it opened. None without a shown child before it.
+std::optional<QPoint> previousPlace(QMdiArea& area, const QMdiSubWindow* sub) {
     const auto subs = area.subWindowList(QMdiArea::CreationOrder);
-    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
-        if (*it != sub && (*it)->isVisible() && !(*it)->isMinimized() && !(*it)->isMaximized())
-            return *it;
-    return nullptr;
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it) {
+        if (*it == sub || !(*it)->isVisible() || (*it)->isMinimized()) continue;
+        auto* frame = dynamic_cast<ChildFrame*>(*it);
+        return (*it)->isMaximized() && frame ? frame->placed : (*it)->pos();
+    }
+    return std::nullopt;
 }
 
 // A new child opens wholly inside the client area. Without a place of its
 // own it goes a title bar's height below and right of the child made
-// before it, back to the top left corner once it would leave the client;
-// without a size of its own it gets a good part of the client, as
-// CW_USEDEFAULT gives: its client area may wish for no size at all.
-void placeNewChild(QMdiArea& area, QMdiSubWindow& sub, const TWindow::TAttr& attr) {
+// before it, as far as it keeps two thirds of the client's size there, else
+// back to the top left corner; without a size of its own it gets a good
+// part of the client, as CW_USEDEFAULT gives: its client area may wish for
+// no size at all.
+void placeNewChild(QMdiArea& area, ChildFrame& sub, const TWindow::TAttr& attr) {
     const QSize room = area.viewport()->size();
-    if (attr.W <= 0 || attr.H <= 0) sub.resize(sub.size().expandedTo(room * 2 / 3));
+    QSize size = sub.size();
+    if (attr.W <= 0 || attr.H <= 0) size = size.expandedTo(room * 2 / 3);
     // Before the client is laid out its size says nothing yet.
     const bool laidOut = area.isVisible() && !room.isEmpty();
-    if (laidOut) sub.resize(sub.size().boundedTo(room));
+    if (laidOut) size = size.boundedTo(room);
     QPoint at(attr.X, attr.Y);
     if (attr.X == TWindow::CW_USEDEFAULT || attr.Y == TWindow::CW_USEDEFAULT) {
         at = {0, 0};
-        if (auto* before = previousShown(area, &sub)) {
+        if (const auto before = previousPlace(area, &sub)) {
             const int step = std::max(8, sub.style()->pixelMetric(QStyle::PM_TitleBarHeight));
-            at = before->pos() + QPoint(step, step);
-            if (at.x() + sub.width() > room.width() || at.y() + sub.height() > room.height())
+            at = *before + QPoint(step, step);
+            const QSize least = size.boundedTo(room * 2 / 3);
+            if (room.width() - at.x() < least.width() || room.height() - at.y() < least.height())
                 at = {0, 0};
         }
+        if (laidOut) size = size.boundedTo(room - QSize(at.x(), at.y()));
     }
     if (laidOut) {
-        at.setX(std::clamp(at.x(), 0, std::max(0, room.width() - sub.width())));
-        at.setY(std::clamp(at.y(), 0, std::max(0, room.height() - sub.height())));
+        at.setX(std::clamp(at.x(), 0, std::max(0, room.width() - size.width())));
+        at.setY(std::clamp(at.y(), 0, std::max(0, room.height() - size.height())));
     }
-    sub.move(at);
+    sub.setGeometry(QRect(at, size));
+    sub.placed = at;
 }
 } // namespace
 

@@ -7,6 +7,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 #include <QStyle>
 
 #include <algorithm>
@@ -134,6 +135,7 @@ void TMDIClient::CascadeChildren() {
     const int h = std::max(area.height() * 2 / 3, area.height() - step * (n - 1));
     // Once the next one would leave the client, the cascade starts over.
     const int fit = 1 + std::max(0, std::min(area.width() - w, area.height() - h) / step);
+    const QScopedValueRollback arranging(arranging_, true);
     // The area keeps its active child above the others: the one that ends
     // on top is made active first, or an active one further back stays over
     // those cascaded after it.
@@ -152,6 +154,7 @@ void TMDIClient::TileChildren(TTile how) {
     auto* a = areaOf(*this);
     const auto subs = shownSubWindows(*this);
     if (!a || subs.empty()) return;
+    const QScopedValueRollback arranging(arranging_, true);
     const QRect area = a->viewport()->rect();
     const int n = int(subs.size());
     for (int i = 0; i < n; ++i) {
