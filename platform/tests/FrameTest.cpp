@@ -397,3 +397,22 @@ TEST(Frame, CascadeTopsTheLastChildAndTilingGoesBelowTheSmallestSize) {
 }
 
 } // namespace
+
+namespace {
+
+// A child closed with its box hands the activation to the one active before
+// it, not to the child made first.
+TEST(Frame, AClosedChildActivatesTheOneActiveBeforeIt) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    auto kinder = blaetter(*app.client, {"A", "B", "C"});
+    for (auto* k : kinder) k->BringWindowToTop();
+    testsupport::ProcessEvents();
+    ASSERT_EQ(app.client->GetActiveMDIChild(), kinder[2]);
+    ASSERT_TRUE(testsupport::ClickTitleBarBox(*kinder[2], testsupport::TTitleBarBox::Close));
+    testsupport::ProcessEvents();
+    EXPECT_EQ(app.client->GetActiveMDIChild(), kinder[1]);
+}
+
+} // namespace

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -26,14 +28,17 @@ TMDIChild::TMDIChild(TMDIClient& parent, std::string_view title, TWindow* client
 }
 
 namespace {
-// The smallest size a child may be given is the one the user can drag its
-// frame to (a minimum tracking size): the window commands (tile, cascade)
-// and the program still place it as they please. QMdiSubWindow's dragging
-// keeps to the size hint while no fixed minimum is set.
+// The smallest size of a child (a minimum tracking size) holds when the
+// user drags its frame and when the program sizes it, but the window
+// commands (tile, cascade) and its placing inside the client as it opens
+// may give it less: they place it among the others. QMdiSubWindow's
+// dragging keeps to the size hint while no fixed minimum is set.
 class ChildFrame : public QMdiSubWindow {
 public:
+    explicit ChildFrame(TMDIChild& child) : child_(child) {}
     QSize tracking;
-    QPoint placed; // where it opened, for the child after it
+    QPoint placed;        // where it opened, for the child after it
+    bool placing = false; // while it is placed as it opens
     QSize minimumSizeHint() const override {
         return QMdiSubWindow::minimumSizeHint().expandedTo(tracking);
     }
@@ -42,7 +47,25 @@ public:
         // The frame reads the hint again on a layout request.
         QEvent request(QEvent::LayoutRequest);
         QCoreApplication::sendEvent(this, &request);
+        if (isVisible()) keepTracking();
     }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QMdiSubWindow::resizeEvent(e);
+        // A size given while hidden (as it opened) arrives without an old one.
+        if (e->oldSize().isValid()) keepTracking();
+    }
+
+private:
+    void keepTracking() {
+        if (placing || isMaximized() || isMinimized()) return;
+        auto* client = dynamic_cast<TMDIClient*>(child_.GetParent());
+        if (client && client->IsArranging()) return;
+        const QSize least = size().expandedTo(tracking);
+        if (least != size()) resize(least);
+    }
+    TMDIChild& child_;
 };
 
 // Where the child made last before `sub` lies in its normal state: a
@@ -64,6 +87,7 @@ std::optional<QPoint> previousPlace(QMdiArea& area, const QMdiSubWindow* sub) {
 // part of the client, as CW_USEDEFAULT gives: its client area may wish for
 // no size at all.
 void placeNewChild(QMdiArea& area, ChildFrame& sub, const TWindow::TAttr& attr) {
+    const QScopedValueRollback placing(sub.placing, true);
     const QSize room = area.viewport()->size();
     QSize size = sub.size();
     if (attr.W <= 0 || attr.H <= 0) size = size.expandedTo(room * 2 / 3);
@@ -93,7 +117,7 @@ void placeNewChild(QMdiArea& area, ChildFrame& sub, const TWindow::TAttr& attr) 
 
 void TMDIChild::CreateNativeWidget() {
     auto* area = qobject_cast<QMdiArea*>(window_detail::WidgetOf(GetParent()));
-    auto* sub = new ChildFrame;
+    auto* sub = new ChildFrame(*this);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* inner = new PaintSurface(nullptr, this);
     sub->setWidget(inner);

@@ -55,6 +55,9 @@ TMDIClient::~TMDIClient() {
 void TMDIClient::CreateNativeWidget() {
     auto* area = new QMdiArea(window_detail::ParentWidget(this));
     area->setBackground(qt_detail::Qc(background_));
+    // A closed child hands the activation to the one active before it, the
+    // next one down, not to the child made first.
+    area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     GetImpl().Adopt(area);
     // WM_MDIACTIVATE goes to the child that loses and to the one that gains
     // the activation: wParam the one deactivated, lParam the one activated.
