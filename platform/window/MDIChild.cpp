@@ -35,7 +35,6 @@ namespace {
 // dragging keeps to the size hint while no fixed minimum is set.
 class ChildFrame : public QMdiSubWindow {
 public:
-    explicit ChildFrame(TMDIChild& child) : child_(child) {}
     QSize tracking;
     QPoint placed;        // where it opened, for the child after it
     bool placing = false; // while it is placed as it opens
@@ -60,12 +59,12 @@ protected:
 private:
     void keepTracking() {
         if (placing || isMaximized() || isMinimized()) return;
-        auto* client = dynamic_cast<TMDIClient*>(child_.GetParent());
+        // Asked through the area: the frame may outlive its window briefly.
+        auto* client = dynamic_cast<TMDIClient*>(window_detail::WindowOf(mdiArea()));
         if (client && client->IsArranging()) return;
         const QSize least = size().expandedTo(tracking);
         if (least != size()) resize(least);
     }
-    TMDIChild& child_;
 };
 
 // Where the child made last before `sub` lies in its normal state: a
@@ -117,7 +116,7 @@ void placeNewChild(QMdiArea& area, ChildFrame& sub, const TWindow::TAttr& attr) 
 
 void TMDIChild::CreateNativeWidget() {
     auto* area = qobject_cast<QMdiArea*>(window_detail::WidgetOf(GetParent()));
-    auto* sub = new ChildFrame(*this);
+    auto* sub = new ChildFrame;
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* inner = new PaintSurface(nullptr, this);
     sub->setWidget(inner);
