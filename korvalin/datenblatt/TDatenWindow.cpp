@@ -105,8 +105,8 @@ void TDatenWindow::initialisieren() {
     KleineWohngebaeudeGewaehlt = z.NachweisBauteilverfahren;
     Gesamtprojekt = Korpus().AktuellesProjekt;
     // A window a little smaller than most screens; its opener shows it
-    // maximised on small ones.
-    Attr().X = Attr().Y = 0;
+    // maximised on small ones. Its place is the client's: cascaded from the
+    // sheet before it, not all on one another in the corner.
     Attr().W = 800;
     Attr().H = 600;
     ShowScrollBar(SB_BOTH, true);

@@ -8,6 +8,7 @@
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/profile/Profile.h"
+#include "platform/window/MDIClient.h"
 #include "platform/window/ResponseTable.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 
@@ -56,6 +57,10 @@ TProjektWindow::~TProjektWindow() {
 
 void TProjektWindow::EvSize(uint32_t sizeType, const TSize& size) {
     TMDIChild::EvSize(sizeType, size);
+    // The size kept is the user's own, not one the window commands gave it
+    // among the others: a tiled sliver would open so at the next start.
+    auto* client = dynamic_cast<TMDIClient*>(GetParent());
+    if (client && client->IsArranging()) return;
     if (sizeType == 0 && size.cx > 0 && size.cy > 0) {
         Breite = size.cx;
         Hoehe = size.cy;

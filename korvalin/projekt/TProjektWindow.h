@@ -17,7 +17,8 @@ public:
     int32_t Breite = 0, Hoehe = 0;
     bool Maximiert = false;
 
-    // The user's size in the normal state is the one kept.
+    // The user's size in the normal state is the one kept, not one that
+    // cascading or tiling gave it.
     void EvSize(uint32_t sizeType, const TSize& size) override;
 
 private:

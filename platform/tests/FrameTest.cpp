@@ -15,11 +15,15 @@
 #include "platform/window/SeparatorGadget.h"
 #include "platform/window/StatusBar.h"
 #include "platform/window/StringTable.h"
+#include "platform/window/detail/WindowImpl.h"
 #include "testsupport/FrameInput.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/UserInput.h"
 
 #include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace {
 
@@ -360,3 +364,55 @@ TEST(Frame, AChildMadeAfterItsParentIsOnScreenShows) {
     EXPECT_TRUE(early->IsWindowVisible());
     EXPECT_TRUE(late->IsWindowVisible());
 }
+
+namespace {
+
+QMdiSubWindow* rahmenVon(TWindow& kind) {
+    return qobject_cast<QMdiSubWindow*>(kind.GetImpl().widget.data());
+}
+
+// Cascading ends with the last child on top, also when an earlier one was
+// the active child. A child's smallest size is for the user's dragging: the
+// window commands tile it smaller.
+TEST(Frame, CascadeTopsTheLastChildAndTilingGoesBelowTheSmallestSize) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    auto kinder = blaetter(*app.client, {"A", "B", "C"});
+    const TSize kleinste{300, 200};
+    kinder[0]->SetMinimumSize(kleinste);
+    kinder[0]->BringWindowToTop();
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app.frame, "&Window", "&Überlappend"));
+    testsupport::ProcessEvents();
+    auto* flaeche = qobject_cast<QMdiArea*>(app.client->GetImpl().widget.data());
+    const auto stapel = flaeche->subWindowList(QMdiArea::StackingOrder);
+    ASSERT_EQ(stapel.size(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(stapel[i], rahmenVon(*kinder[size_t(i)])) << i;
+
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app.frame, "&Window", "&Nebeneinander"));
+    testsupport::ProcessEvents();
+    const int spalte = app.client->GetClientRect().Width() / 3;
+    ASSERT_LT(spalte, kleinste.cx);
+    for (auto* k : kinder) EXPECT_EQ(k->GetWindowRect().Width(), spalte);
+}
+
+} // namespace
+
+namespace {
+
+// A child closed with its box hands the activation to the one active before
+// it, not to the child made first.
+TEST(Frame, AClosedChildActivatesTheOneActiveBeforeIt) {
+    testsupport::ScriptedServices services;
+    App app;
+    ASSERT_TRUE(app.Start());
+    auto kinder = blaetter(*app.client, {"A", "B", "C"});
+    for (auto* k : kinder) k->BringWindowToTop();
+    testsupport::ProcessEvents();
+    ASSERT_EQ(app.client->GetActiveMDIChild(), kinder[2]);
+    ASSERT_TRUE(testsupport::ClickTitleBarBox(*kinder[2], testsupport::TTitleBarBox::Close));
+    testsupport::ProcessEvents();
+    EXPECT_EQ(app.client->GetActiveMDIChild(), kinder[1]);
+}
+
+} // namespace

@@ -123,3 +123,25 @@ TEST(WindowMessages, ChildrenAreAskedBeforeClosing) {
 }
 
 } // namespace
+
+namespace {
+
+// A place of -1 is a place like any other (a print preview one pixel left
+// of a client at the screen's edge); only CW_USEDEFAULT leaves it open.
+TEST(WindowPlaces, MinusOneIsAPlaceAndOnlyTheDefaultIsLeftOpen) {
+    testsupport::ScriptedServices services;
+    TWindow parent(nullptr);
+    parent.Attr().W = 300;
+    parent.Attr().H = 200;
+    auto* links = new TWindow(&parent);
+    links->Attr() = {-1, -1, 50, 40};
+    auto* offen = new TWindow(&parent);
+    offen->Attr().W = 50;
+    offen->Attr().H = 40;
+    ASSERT_TRUE(parent.Create());
+    const TPoint ursprung = parent.ClientToScreen({0, 0});
+    EXPECT_EQ(links->GetWindowRect().TopLeft(), (TPoint{ursprung.x - 1, ursprung.y - 1}));
+    EXPECT_EQ(offen->Attr().X, TWindow::CW_USEDEFAULT);
+}
+
+} // namespace

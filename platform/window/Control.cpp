@@ -7,8 +7,11 @@
 TControl::TControl(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
     : TWindow(parent, text) {
     Attr().Id = id;
-    Attr().X = x;
-    Attr().Y = y;
+    // A control's -1 leaves its place to the dialog's layout.
+    if (x >= 0 && y >= 0) {
+        Attr().X = x;
+        Attr().Y = y;
+    }
     Attr().W = w;
     Attr().H = h;
 }

@@ -7,6 +7,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 #include <QStyle>
 
 #include <algorithm>
@@ -54,6 +55,9 @@ TMDIClient::~TMDIClient() {
 void TMDIClient::CreateNativeWidget() {
     auto* area = new QMdiArea(window_detail::ParentWidget(this));
     area->setBackground(qt_detail::Qc(background_));
+    // A closed child hands the activation to the one active before it, the
+    // next one down, not to the child made first.
+    area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     GetImpl().Adopt(area);
     // WM_MDIACTIVATE goes to the child that loses and to the one that gains
     // the activation: wParam the one deactivated, lParam the one activated.
@@ -71,6 +75,8 @@ void TMDIClient::CreateNativeWidget() {
                          const LPARAM on = activated ? LPARAM(activated->GetHandle()) : 0;
                          if (deactivated) deactivated->SendMessage(WM_MDIACTIVATE, off, on);
                          if (activated) activated->SendMessage(WM_MDIACTIVATE, off, on);
+                         // The commands follow the active child.
+                         window_detail::RequestIdleUpdate();
                      });
 }
 
@@ -132,6 +138,11 @@ void TMDIClient::CascadeChildren() {
     const int h = std::max(area.height() * 2 / 3, area.height() - step * (n - 1));
     // Once the next one would leave the client, the cascade starts over.
     const int fit = 1 + std::max(0, std::min(area.width() - w, area.height() - h) / step);
+    const QScopedValueRollback arranging(arranging_, true);
+    // The area keeps its active child above the others: the one that ends
+    // on top is made active first, or an active one further back stays over
+    // those cascaded after it.
+    a->setActiveSubWindow(subs.back());
     for (int i = 0; i < n; ++i) {
         auto* s = subs[size_t(i)];
         if (s->isMaximized()) s->showNormal();
@@ -146,6 +157,7 @@ void TMDIClient::TileChildren(TTile how) {
     auto* a = areaOf(*this);
     const auto subs = shownSubWindows(*this);
     if (!a || subs.empty()) return;
+    const QScopedValueRollback arranging(arranging_, true);
     const QRect area = a->viewport()->rect();
     const int n = int(subs.size());
     for (int i = 0; i < n; ++i) {

@@ -29,6 +29,9 @@ public:
     enum TTile { Vertical, Horizontal };
     void TileChildren(TTile how = Vertical);
     void ArrangeIcons();
+    // True while cascading or tiling sizes the children: a child that keeps
+    // the size the user gave it leaves these sizes alone.
+    bool IsArranging() const { return arranging_; }
     // Asks every child, then closes them all; false when one refused.
     bool CloseChildren();
     bool CanClose() override;
@@ -44,5 +47,6 @@ protected:
 private:
     std::vector<TMDIChild*> condemned_;
     TMDIChild* lastActive_ = nullptr; // compared only, never dereferenced
+    bool arranging_ = false;
     TColor background_{TColor::Gray};
 };

@@ -109,7 +109,7 @@ void TWindow::Impl::Adopt(QWidget* outer, QWidget* inner) {
     outer->installEventFilter(bridge);
     if (client != widget) client->installEventFilter(bridge);
     if (attr.W > 0 && attr.H > 0) outer->resize(attr.W, attr.H);
-    if (attr.X >= 0 && attr.Y >= 0) outer->move(attr.X, attr.Y);
+    if (attr.X != CW_USEDEFAULT && attr.Y != CW_USEDEFAULT) outer->move(attr.X, attr.Y);
     ApplyTabStop();
 }
 

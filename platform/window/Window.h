@@ -6,6 +6,7 @@
 #include "platform/base/Geometry.h"
 #include "platform/window/Messages.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,8 +23,11 @@ class TScroller;
 
 class TWindow {
 public:
+    // A place left to the parent or the layout; any other value, negative
+    // ones too, is a place (a pop-up one pixel left of the screen's edge).
+    static constexpr int32_t CW_USEDEFAULT = INT32_MIN;
     struct TAttr {
-        int32_t X = -1, Y = -1, W = 0, H = 0; // -1 / 0: let the layout decide
+        int32_t X = CW_USEDEFAULT, Y = CW_USEDEFAULT, W = 0, H = 0; // W, H 0: the layout decides
         int Id = 0;
         uint32_t Style = 0; // WS_ flags
     };

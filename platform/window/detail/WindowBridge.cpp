@@ -129,6 +129,9 @@ bool WindowBridge::eventFilter(QObject* watched, QEvent* e) {
         if (watched != impl.widget) return false;
         e->ignore();
         window_->SendMessage(WM_CLOSE);
+        // A close box clicked is input like any other: what the tool bar
+        // offers may have changed with the window gone.
+        window_detail::RequestIdleUpdate();
         return true;
     case QEvent::FocusIn:
         if (watched != impl.widget && watched != impl.client) return false;
