@@ -5,6 +5,7 @@
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/CPropertiesBar.h"
+#include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/profile/RegistryStore.h"
@@ -197,6 +198,20 @@ TEST_F(Frame, LinkToHelpNamesTheWindowOfTheViewersTopicTypeWithTheTab) {
               std::string::npos)
         << text;
     EXPECT_TRUE(services.Messages().Calls().empty());
+}
+
+TEST_F(Frame, LinkToHelpWithAnAddInThatFailsToLoadLeavesTheHelpFileAsItWas) {
+    ProgramAddIn().Release();
+    const std::string missing = (dirs.Root() / "weg" / kAddInFile).string();
+    ASSERT_TRUE(
+        store.SetValue("Software\\Sorvik Systems\\Lumbra\\3.0\\Directories", kAddInFile, missing));
+    services.Messages().Answer(IDOK);
+    const std::string text = linkWithTheTab(dirs.Root().Path());
+    ProgramAddIn().Release(); // nothing bound: the next binding starts again
+    EXPECT_EQ(text.find("Navigator"), std::string::npos) << text;
+    EXPECT_EQ(doc.Values.TabPage, 1); // the dialog's values are kept in the document
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].text, "Failed to load '" + missing + "'");
 }
 
 TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {
