@@ -12,6 +12,7 @@
 #include "lmbpilot32/NavHelpLink.h"
 #include "lmbpilot32/NavMenus.h"
 #include "lmbpilot32/NavToolBar.h"
+#include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/TextCompare.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/gdi/ReferenceScreen.h"
@@ -38,8 +39,8 @@ constexpr uint32_t kCommandHelpBase = 0x10000;
 } // namespace
 
 CMainFrame::CMainFrame(CNavDoc& doc, CNavView* view, RegistryStore& store, NavFrameSetup setup)
-    : TDecoratedFrame(nullptr, kName, view, true), doc_(doc), view_(view), settings_(store),
-      setup_(std::move(setup)) {
+    : TDecoratedFrame(nullptr, kName, view, true), doc_(doc), view_(view), store_(store),
+      settings_(store), setup_(std::move(setup)) {
     toolBar_ = MakeNavToolBar(this, setup_.author);
     Insert(*toolBar_, Top);
     if (setup_.author) {
@@ -92,8 +93,14 @@ void CMainFrame::linkCommand() {
     doc_.Modified = true;
     // The auto-load file belongs to no help file of its own.
     if (EqualNoCase(doc_.Path(), settings_.AutoLoadPath())) return;
+    // The tab's line naming the help window asks the authoring add-in.
+    std::optional<std::string> window;
+    if (doc_.Values.TabPage) {
+        if (!ProgramAddIn().Bind(store_)) return;
+        window = HelpViewerWindow(ProgramAddIn(), TopicTypeFile(doc_.Path()));
+    }
     std::string error;
-    if (!LinkNavigatorToHelp(doc_.HelpPath(), doc_.Values, &error))
+    if (!LinkNavigatorToHelp(doc_.HelpPath(), doc_.Values, window, &error))
         MessageBox(error, kName, MB_OK | MB_ICONSTOP);
 }
 

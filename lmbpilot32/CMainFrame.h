@@ -70,6 +70,7 @@ private:
 
     CNavDoc& doc_;
     CNavView* view_;
+    RegistryStore& store_;
     NavSettings settings_;
     NavFrameSetup setup_;
     NavOptions options_;

@@ -1,9 +1,13 @@
 #include "lmbpilot32/NavHelpLink.h"
 
 #include "lmbpilot32/CNavDoc.h"
+#include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/base/TextCompare.h"
 #include "platform/services/HelpFile.h"
+#include "platform/services/MessageBox.h"
+
+#include <filesystem>
 
 #include <vector>
 
@@ -30,7 +34,7 @@ bool isMarker(std::string_view line, std::string_view marker) {
     return EqualNoCase(line, marker);
 }
 
-std::string block(const CNavDocValues& v) {
+std::string block(const CNavDocValues& v, const std::optional<std::string>& window) {
     const bool show = v.ShowWhenViewerStarts, parent = v.ParentTopicButton, button = v.ShowByButton,
                tab = v.TabPage;
     if (!show && !parent && !button && !tab) return {};
@@ -49,12 +53,15 @@ std::string block(const CNavDocValues& v) {
         b += "Makro: CreateButton(\"lmbLoadNavigator\",\"" + v.NavigatorButtonCaption +
              "\",\"lmbLoadNavigator(1)\")\n";
     if (tab) b += "Reiter: " + v.TabCaption + "=" + lib + "\n";
+    // Inside the block, so that the next link replaces it.
+    if (tab && window) b += "Basis: " + v.HelpFileName + ">" + *window + "\n";
     return b + std::string(kEnd) + "\n";
 }
 
 } // namespace
 
-std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& values) {
+std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& values,
+                               const std::optional<std::string>& window) {
     const auto all = lines(helpText);
     // The header runs to the first topic; only there the navigator writes.
     size_t topics = 0;
@@ -76,21 +83,21 @@ std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& v
     std::string out;
     for (size_t i = 0; i < blanks; ++i) out += header[i];
     if (!out.empty() && !out.ends_with('\n')) out += '\n';
-    out += block(values);
+    out += block(values, window);
     for (size_t i = blanks; i < header.size(); ++i) out += header[i];
     for (size_t i = topics; i < all.size(); ++i) out += all[i];
     return out;
 }
 
 bool LinkNavigatorToHelp(const std::string& helpPath, const CNavDocValues& values,
-                         std::string* error) {
+                         const std::optional<std::string>& window, std::string* error) {
     const FileContents read = ReadWholeFile(helpPath, HelpFile::kMaxBytes);
     if (!read) {
         if (error) *error = "Can't read " + helpPath + ":\r\n" + read.error;
         return false;
     }
     const std::string text = WithNavigatorBlock(
-        {reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()}, values);
+        {reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()}, values, window);
     HelpFileError bad;
     if (!HelpFile::Parse(text, &bad).IsValid()) {
         if (error)
@@ -101,4 +108,25 @@ bool LinkNavigatorToHelp(const std::string& helpPath, const CNavDocValues& value
     const FileResult written = WriteFileAtomically(helpPath, text);
     if (!written && error) *error = "Can't write" + helpPath + ":\r\n" + written.error;
     return bool(written);
+}
+
+std::string TopicTypeFile(const std::string& ltpPath) {
+    // A navigator file in the root folder finds the file there.
+    const auto folder = std::filesystem::path(ltpPath).parent_path();
+    return ((folder.has_relative_path() ? folder.parent_path() : folder) / "lumbra.ini").string();
+}
+
+std::optional<std::string> HelpViewerWindow(const TopicTypeAddIn& addIn, const std::string& file) {
+    const int32_t viewerType = addIn.TopicTypeMap(file, "winhlp40");
+    const int32_t count = addIn.NumTopicTypes(file);
+    for (int32_t i = 0; i < count; ++i) {
+        const auto type = addIn.TopicType(file, i);
+        if (!type) {
+            MessageBox("Error reading topic types", "Lumbra Navigator", MB_OK | MB_ICONSTOP);
+            return std::nullopt;
+        }
+        if (type->Id == viewerType)
+            return type->Window.empty() || type->Window == "/c" ? "main" : type->Window;
+    }
+    return std::nullopt;
 }

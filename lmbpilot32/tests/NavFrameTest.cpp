@@ -5,6 +5,7 @@
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/CPropertiesBar.h"
+#include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/profile/RegistryStore.h"
@@ -84,6 +85,30 @@ struct Frame : ::testing::Test {
             ids.push_back(frame->ToolBar().GadgetAt(i)->GetId());
         return ids;
     }
+    // A help file guide.hlp in the folder, linked by the author through the
+    // menu with the tab set; the help file's text afterwards.
+    std::string linkWithTheTab(const std::filesystem::path& folder) {
+        const auto help = folder / "guide.hlp";
+        EXPECT_TRUE(WriteFileAtomically(
+            help,
+            std::string_view("KORVALIN-HILFE 1\nTitel: T\nInhalt: a\n\n== a\nTitel: A\n\nA.\n")));
+        doc.Values.HelpFileName = "guide.hlp";
+        doc.SetPath((folder / "guide.ltp").string());
+        make(true, false, false);
+        frame->MoveWindow(TRect(40, 40, 760, 460));
+        testsupport::Activate(*frame);
+        services.Dialogs().Expect([](TDialog& d) {
+            // The tab in the help's topics, then OK, clicked.
+            for (int id : {145, int(IDOK)}) {
+                TWindow* c = d.GetDlgItem(id);
+                ASSERT_NE(c, nullptr) << id;
+                testsupport::LeftClick(*c, {8, c->GetClientRect().Height() / 2});
+            }
+        });
+        EXPECT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Link To Help..."));
+        const FileContents f = ReadWholeFile(help, 1 << 20);
+        return {f.bytes.begin(), f.bytes.end()};
+    }
     // A picture for the reviewer when NAV_PICTURE_DIR names a folder.
     void picture(const char* name) {
         if (const char* dir = std::getenv("NAV_PICTURE_DIR"))
@@ -151,32 +176,42 @@ TEST_F(Frame, AlwaysOnTopPutsTheWindowIntoTheTopMostBandAndTakesItOut) {
 }
 
 TEST_F(Frame, LinkToHelpWritesTheNavigatorBlockIntoTheHelpFile) {
-    const auto help = dirs.Root() / "guide.hlp";
-    ASSERT_TRUE(WriteFileAtomically(help, std::string_view("KORVALIN-HILFE 1\nTitel: T\n"
-                                                           "Inhalt: a\n\n== a\nTitel: A\n\nA.\n")));
-    doc.Values.HelpFileName = "guide.hlp";
-    doc.SetPath((dirs.Root() / "guide.ltp").string());
-    make(true, false, false);
-    frame->MoveWindow(TRect(40, 40, 760, 460));
-    testsupport::Activate(*frame);
-    services.Dialogs().Expect([](TDialog& d) {
-        // The tab in the help's topics, then OK, clicked.
-        for (int id : {145, int(IDOK)}) {
-            TWindow* c = d.GetDlgItem(id);
-            ASSERT_NE(c, nullptr) << id;
-            testsupport::LeftClick(*c, {8, c->GetClientRect().Height() / 2});
-        }
-    });
-    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Link To Help..."));
+    const std::string text = linkWithTheTab(dirs.Root().Path());
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(doc.Values.TabPage, 1);
-    const FileContents f = ReadWholeFile(help, 1 << 20);
-    const std::string text(f.bytes.begin(), f.bytes.end());
     EXPECT_NE(text.find("Makro: lmbLoadNavigator(0)\nMakro: CreateButton(\"lmbLoadNavigator\","
                         "\"&Navigator\",\"lmbLoadNavigator(1)\")\nReiter: Contents=lmbhook32.dll\n"
                         "# }}Navigator\n\n== a"),
               std::string::npos)
         << text;
+}
+
+TEST_F(Frame, LinkToHelpNamesTheWindowOfTheViewersTopicTypeWithTheTab) {
+    // The authoring add-in's topic types lie in the parent of the help's folder.
+    std::filesystem::create_directories(dirs.Root() / "hilfe");
+    ASSERT_TRUE(WriteFileAtomically(dirs.Root() / "lumbra.ini",
+                                    std::string_view("[Topic Types]\nwinhlp40=2\n"
+                                                     "[Topic Type 1]\nWindow=main\n"
+                                                     "[Topic Type 2]\nWindow=proc\n")));
+    const std::string text = linkWithTheTab(dirs.Root() / "hilfe");
+    EXPECT_NE(text.find("Reiter: Contents=lmbhook32.dll\nBasis: guide.hlp>proc\n# }}Navigator\n"),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(services.Messages().Calls().empty());
+}
+
+TEST_F(Frame, LinkToHelpWithAnAddInThatFailsToLoadLeavesTheHelpFileAsItWas) {
+    ProgramAddIn().Release();
+    const std::string missing = (dirs.Root() / "weg" / kAddInFile).string();
+    ASSERT_TRUE(
+        store.SetValue("Software\\Sorvik Systems\\Lumbra\\3.0\\Directories", kAddInFile, missing));
+    services.Messages().Answer(IDOK);
+    const std::string text = linkWithTheTab(dirs.Root().Path());
+    ProgramAddIn().Release(); // nothing bound: the next binding starts again
+    EXPECT_EQ(text.find("Navigator"), std::string::npos) << text;
+    EXPECT_EQ(doc.Values.TabPage, 1); // the dialog's values are kept in the document
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].text, "Failed to load '" + missing + "'");
 }
 
 TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {

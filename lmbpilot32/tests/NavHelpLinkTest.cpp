@@ -45,6 +45,7 @@ TEST(HelpLink, TheBlockFollowsTheAuthorsHeaderLinesAndReplacesTheOldOne) {
         uint16_t show, button, parent, tab;
         std::string input;
         std::string block; // what stands between the header and the topics
+        std::optional<std::string> window = std::nullopt;
     };
     const std::string buttonOnly =
         std::string(kRegistrations) +
@@ -68,6 +69,13 @@ TEST(HelpLink, TheBlockFollowsTheAuthorsHeaderLinesAndReplacesTheOldOne) {
         {"the tab alone starts the navigator hidden", 0, 0, 0, 1, kAuthor,
          std::string(kRegistrations) + "Makro: lmbLoadNavigator(0)\n"
                                        "Reiter: Contents=lmbhook32.dll\n# }}Navigator\n"},
+        {"the viewer's window stands in the block, replaced with it", 0, 0, 0, 1,
+         header + kRegistrations + "Basis: guide.hlp>alt\n# }}Navigator\n" + topics,
+         std::string(kRegistrations) + "Makro: lmbLoadNavigator(0)\n"
+                                       "Reiter: Contents=lmbhook32.dll\n"
+                                       "Basis: guide.hlp>proc\n# }}Navigator\n",
+         "proc"},
+        {"no window without the tab", 0, 1, 0, 0, kAuthor, buttonOnly, "proc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -76,7 +84,8 @@ TEST(HelpLink, TheBlockFollowsTheAuthorsHeaderLinesAndReplacesTheOldOne) {
         v.ShowByButton = c.button;
         v.ParentTopicButton = c.parent;
         v.TabPage = c.tab;
-        const std::string out = WithNavigatorBlock(c.input, v);
+        v.HelpFileName = "guide.hlp";
+        const std::string out = WithNavigatorBlock(c.input, v, c.window);
         EXPECT_EQ(out, header + c.block + topics);
         HelpFileError e;
         EXPECT_TRUE(HelpFile::Parse(out, &e).IsValid()) << e.line << ": " << e.message;

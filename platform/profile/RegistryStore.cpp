@@ -1,8 +1,11 @@
 #include "platform/profile/RegistryStore.h"
 
 #include "platform/base/Directories.h"
+#include "platform/base/TextCompare.h"
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/Profile.h"
+
+#include <algorithm>
 
 RegistryStore::RegistryStore() : file_(CurrentDirectories().config / "registry.ini") {}
 
@@ -15,6 +18,26 @@ std::optional<std::string> RegistryStore::GetValue(std::string_view keyPath,
 
 std::vector<std::string> RegistryStore::ValueNames(std::string_view keyPath) const {
     return LoadIniFile(file_).KeyNames(keyPath);
+}
+
+std::vector<std::string> RegistryStore::SubKeyNames(std::string_view keyPath) const {
+    const std::string prefix = std::string(keyPath) + "\\";
+    std::vector<std::string> names;
+    for (const std::string& section : LoadIniFile(file_).SectionNames()) {
+        if (section.size() <= prefix.size() ||
+            !EqualNoCase(section.substr(0, prefix.size()), prefix))
+            continue;
+        std::string name = section.substr(prefix.size());
+        name = name.substr(0, name.find('\\'));
+        const bool known = std::any_of(names.begin(), names.end(),
+                                       [&](const std::string& n) { return EqualNoCase(n, name); });
+        if (!name.empty() && !known) names.push_back(name);
+    }
+    return names;
+}
+
+bool RegistryStore::HasKey(std::string_view keyPath) const {
+    return LoadIniFile(file_).HasSection(keyPath) || !SubKeyNames(keyPath).empty();
 }
 
 bool RegistryStore::update(const std::function<bool(IniDocument&)>& edit) {

@@ -19,6 +19,10 @@ public:
 
     std::optional<std::string> GetValue(std::string_view keyPath, std::string_view name) const;
     std::vector<std::string> ValueNames(std::string_view keyPath) const;
+    // The names of the keys directly below keyPath, in file order; a key
+    // exists when it or a key below it holds a section.
+    std::vector<std::string> SubKeyNames(std::string_view keyPath) const;
+    bool HasKey(std::string_view keyPath) const;
     bool SetValue(std::string_view keyPath, std::string_view name, std::string_view value);
     bool DeleteValue(std::string_view keyPath, std::string_view name);
     bool DeleteKey(std::string_view keyPath);

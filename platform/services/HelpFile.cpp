@@ -157,6 +157,8 @@ HelpFile HelpFile::Parse(std::string_view text, HelpFileError* error) {
                 helpOnHelpName = std::string(value);
             else if (key == "Makro")
                 f.macros_.emplace_back(value);
+            else if (key == "Basis")
+                f.base_ = std::string(value); // one window: kept, not used
             else if (key == "Reiter") {
                 // "Reiter: caption=library.dll", as the contents file's ":Tab" line.
                 const size_t eq = value.find('=');

@@ -52,6 +52,8 @@ public:
     const std::string& Title() const { return title_; }
     const std::vector<std::string>& StartMacros() const { return macros_; }
     const std::vector<HelpTab>& Tabs() const { return tabs_; }
+    // "file>window" of the contents tab's topics, as the navigator writes it.
+    const std::string& Base() const { return base_; }
     const std::vector<HelpTopic>& Topics() const { return topics_; }
     // Index of the contents topic, and of the topic on using help (-1: none).
     int ContentsTopic() const { return contents_; }
@@ -71,6 +73,7 @@ private:
     std::string title_;
     std::vector<std::string> macros_;
     std::vector<HelpTab> tabs_;
+    std::string base_;
     std::vector<HelpTopic> topics_;
     int contents_ = -1;
     int helpOnHelp_ = -1;

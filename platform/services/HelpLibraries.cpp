@@ -1,10 +1,9 @@
 #include "platform/services/HelpLibraries.h"
 
+#include "platform/base/SharedLibrary.h"
 #include "platform/base/TextCompare.h"
 #include "platform/services/HelpMacro.h"
 #include "platform/services/HelpViewerLink.h"
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -46,31 +45,26 @@ HelpLibraries::HelpLibraries(uint32_t viewerHandle) : impl_(std::make_unique<Imp
 }
 
 HelpLibraries::~HelpLibraries() {
-    for (auto& [handle, notice] : impl_->libraries) dlclose(handle);
+    for (auto& [handle, notice] : impl_->libraries) FreeSharedLibrary(handle);
 }
 
 std::string HelpLibraries::LibraryPath(std::string_view library) {
     std::filesystem::path p{std::string(library)};
     if (p.extension() == ".so") return p.string();
-    std::string stem = p.stem().string();
-    Dl_info info{};
-    std::filesystem::path folder;
-    if (dladdr(reinterpret_cast<void*>(&HelpViewerCallbackTable), &info) && info.dli_fname)
-        folder = std::filesystem::path(info.dli_fname).parent_path();
-    return (folder / ("lib" + stem + ".so")).string();
+    return (ProgramLibraryFolder() / ("lib" + p.stem().string() + ".so")).string();
 }
 
 // The library's handle, loaded once per viewer; a new one hears the first notices.
 void* HelpLibraries::Impl::load(std::string_view library) {
-    void* handle = dlopen(LibraryPath(library).c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = LoadSharedLibrary(LibraryPath(library));
     if (!handle) return nullptr;
     const bool known = std::any_of(libraries.begin(), libraries.end(),
                                    [&](const auto& l) { return l.first == handle; });
     if (known) {
-        dlclose(handle); // one reference per viewer is enough
+        FreeSharedLibrary(handle); // one reference per viewer is enough
         return handle;
     }
-    auto notice = reinterpret_cast<Notice>(dlsym(handle, "LDLLHandler"));
+    auto notice = reinterpret_cast<Notice>(SharedLibrarySymbol(handle, "LDLLHandler"));
     libraries.emplace_back(handle, notice);
     if (notice) {
         notice(HELP_NOTICE_CLASSES, 0, 0);
@@ -87,7 +81,7 @@ bool HelpLibraries::Register(std::string_view library, std::string_view routine,
     if (!supported(sig) || routine.empty()) return false;
     void* handle = impl_->load(library);
     if (!handle) return false;
-    void* address = dlsym(handle, std::string(routine).c_str());
+    void* address = SharedLibrarySymbol(handle, std::string(routine).c_str());
     if (!address) return false;
     impl_->routines[ToUpperCp1252(routine)] = {address, std::string(sig)};
     return true;
@@ -97,7 +91,7 @@ int32_t HelpLibraries::OpenTab(std::string_view library) {
     void* handle = impl_->load(library);
     if (!handle) return 0;
     using OpenTabDialog = int32_t (*)(int32_t, int32_t, int32_t);
-    auto open = reinterpret_cast<OpenTabDialog>(dlsym(handle, "OpenTabDialog"));
+    auto open = reinterpret_cast<OpenTabDialog>(SharedLibrarySymbol(handle, "OpenTabDialog"));
     return open ? open(int32_t(impl_->viewer), 0, 0) : 0;
 }
 
