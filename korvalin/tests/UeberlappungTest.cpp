@@ -6,10 +6,13 @@
 #include "korvalin/shell/TKorpusPrintout.h"
 #include "korvalin/shell/TWBAusweisPrintOut.h"
 #include "korvalin/tests/DatenfensterFixture.h"
+#include "platform/base/Directories.h"
 #include "platform/gdi/DrawCall.h"
 #include "platform/gdi/MeasuringDC.h"
 #include "platform/print/Printer.h"
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -103,9 +106,9 @@ bool Kreuzt(const Strecke& s, const TRect& b) {
 // Words that a rule runs through or touches, or that their rectangle cuts
 // off. A word counts with its letters above the baseline: a fill-in rule runs
 // in the descent and belongs to its text.
-std::vector<std::string> GekreuzteWoerter(const std::vector<TDrawCall>& calls,
-                                          const TDeviceCaps& caps) {
-    const auto linien = Linien(calls);
+std::vector<std::string> Woerterpruefung(const std::vector<TDrawCall>& calls,
+                                         const TDeviceCaps& caps, bool mitLinien) {
+    const auto linien = mitLinien ? Linien(calls) : std::vector<Strecke>();
     TMeasuringDC mass(caps);
     // A quarter of a millimetre apart from a rule, or the letters seem to
     // touch it; a clip that only takes the blank beside the last letter
@@ -143,6 +146,17 @@ std::vector<std::string> GekreuzteWoerter(const std::vector<TDrawCall>& calls,
         }
     }
     return befund;
+}
+
+std::vector<std::string> GekreuzteWoerter(const std::vector<TDrawCall>& calls,
+                                          const TDeviceCaps& caps) {
+    return Woerterpruefung(calls, caps, true);
+}
+
+// Diagram labels sit in tight frames on the sheets: there only the cut.
+std::vector<std::string> AbgeschnitteneWoerter(const std::vector<TDrawCall>& calls,
+                                               const TDeviceCaps& caps) {
+    return Woerterpruefung(calls, caps, false);
 }
 
 std::vector<std::string> Ueberlappungen(const std::vector<TDrawCall>& calls,
@@ -234,6 +248,15 @@ TEST_F(Datenfenster, KeinWortUeberEinemAnderenImWaermebedarfsausweisDesBeispiels
 // inside its cell, no rule through it, nothing cut off.
 TEST_F(Datenfenster, KeinWortUnterEinerLinieImWaermebedarfsausweisDesBeispiels) {
     AusweisePruefen(*this, GekreuzteWoerter);
+}
+
+// A left margin of 2,5 cm for filing narrows every table: a long layer
+// name must still stand whole in its cell.
+TEST_F(Datenfenster, KeinWortAbgeschnittenAufDenBlaetternMitBreitemHeftrand) {
+    const auto global = CurrentDirectories().config / "global.ini";
+    std::filesystem::create_directories(global.parent_path());
+    std::ofstream(global) << "[Seitenlayout]\r\nOben=30\r\nUnten=30\r\nLinks=106\r\nRechts=30\r\n";
+    BlaetterPruefen(*this, AbgeschnitteneWoerter);
 }
 
 } // namespace
