@@ -35,7 +35,7 @@ void TBauteilDialog::BauteilBerechnen(int feuchte, int huelle, int umfang) {
     if (umfang == 1 && bereich_)
         rechnen(*bereich_);
     else if (umfang == 2)
-        for (TEinfachBauteil& e : t.Flaechenanteile) rechnen(e);
+        t.BereicheBerechnen(normal, feuchte);
     if (feuchte) t.FeuchteBerechnen(0);
     t.WSchVO(massnahme, normal, klein);
     if (!p) return;

@@ -97,10 +97,7 @@ int TPBauteil::CADBauteilDatenUebernehmen(const TCADBauteilDaten& d, int normale
             e.Flaechenanteil = i == 0 ? 100 : 0;
         ++i;
     }
-    for (TEinfachBauteil& e : t.Flaechenanteile)
-        e.Berechnungen(t.Klima, t.Temperatur, t.Rsi, t.Rse, t.Bauteilart, t.Angrenzung,
-                       t.Umkehrdach != 0, normaleInnentemperatur, t.Feuchteoption,
-                       t.DINTab2Anwendbar, 1);
+    t.BereicheBerechnen(normaleInnentemperatur, 1);
     return 0;
 }
 

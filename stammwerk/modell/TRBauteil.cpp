@@ -336,6 +336,12 @@ void TRBauteil::Speichern(ByteWriter& out) const {
     TypNummernSchreiben(out, PBauteilListe);
 }
 
+void TRBauteil::BereicheBerechnen(int normaleInnentemperatur, int feuchte) {
+    for (TEinfachBauteil& e : Flaechenanteile)
+        e.Berechnungen(Klima, Temperatur, Rsi, Rse, Bauteilart, Angrenzung, Umkehrdach != 0,
+                       normaleInnentemperatur, Feuchteoption, DINTab2Anwendbar, feuchte);
+}
+
 void TRBauteil::FeuchteBerechnen(int rechnen) {
     FeuchteErfuellt = 1;
     for (TEinfachBauteil& e : Flaechenanteile) {
