@@ -28,15 +28,14 @@ void TBauteilDialog::BauteilBerechnen(int feuchte, int huelle, int umfang) {
     const int normal = p ? p->NormaleInnentemperatur : 1;
     const int klein = p ? p->KleinesWohngebaeude : 0;
     TRBauteil& t = *bauteil_;
-    auto rechnen = [&](TEinfachBauteil& e) {
-        e.Berechnungen(t.Klima, t.Temperatur, t.Rsi, t.Rse, t.Bauteilart, t.Angrenzung,
-                       t.Umkehrdach != 0, normal, t.Feuchteoption, t.DINTab2Anwendbar, feuchte);
-    };
     if (umfang == 1 && bereich_)
-        rechnen(*bereich_);
-    else if (umfang == 2)
-        t.BereicheBerechnen(normal, feuchte);
-    if (feuchte) t.FeuchteBerechnen(0);
+        bereich_->Berechnungen(t.Klima, t.Temperatur, t.Rsi, t.Rse, t.Bauteilart, t.Angrenzung,
+                               t.Umkehrdach != 0, normal, t.Feuchteoption, t.DINTab2Anwendbar,
+                               feuchte);
+    if (umfang == 2)
+        t.QuerschnitteBerechnen(normal, feuchte);
+    else if (feuchte)
+        t.FeuchteBerechnen(0);
     t.WSchVO(massnahme, normal, klein);
     if (!p) return;
     p->PBauteileNeuBerechnen(&t);

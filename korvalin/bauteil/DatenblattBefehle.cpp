@@ -93,8 +93,7 @@ void BauteilDateiAusgeben(const std::vector<const TRBauteil*>& liste) {
     // would print zero temperatures and a failed moisture proof.
     for (const TRBauteil* b : liste) {
         auto* t = const_cast<TRBauteil*>(b);
-        t->BereicheBerechnen(1, 1);
-        t->FeuchteBerechnen(0);
+        t->QuerschnitteBerechnen(1, 1);
         t->WSchVO(0, 1, 0);
         bauteile.push_back(t);
     }

@@ -97,7 +97,7 @@ int TPBauteil::CADBauteilDatenUebernehmen(const TCADBauteilDaten& d, int normale
             e.Flaechenanteil = i == 0 ? 100 : 0;
         ++i;
     }
-    t.BereicheBerechnen(normaleInnentemperatur, 1);
+    t.QuerschnitteBerechnen(normaleInnentemperatur, 1);
     return 0;
 }
 

@@ -336,10 +336,11 @@ void TRBauteil::Speichern(ByteWriter& out) const {
     TypNummernSchreiben(out, PBauteilListe);
 }
 
-void TRBauteil::BereicheBerechnen(int normaleInnentemperatur, int feuchte) {
+void TRBauteil::QuerschnitteBerechnen(int normaleInnentemperatur, int vollstaendig) {
     for (TEinfachBauteil& e : Flaechenanteile)
         e.Berechnungen(Klima, Temperatur, Rsi, Rse, Bauteilart, Angrenzung, Umkehrdach != 0,
-                       normaleInnentemperatur, Feuchteoption, DINTab2Anwendbar, feuchte);
+                       normaleInnentemperatur, Feuchteoption, DINTab2Anwendbar, vollstaendig);
+    if (vollstaendig) FeuchteBerechnen(0);
 }
 
 void TRBauteil::FeuchteBerechnen(int rechnen) {

@@ -82,9 +82,9 @@ public:
     void WSchVO(int baumassnahme, int normaleInnentemperatur, int kleinesWohngebaeude);
     double k_wert_max_DIN() const;
     void FeuchteBerechnen(int rechnen);
-    // Every cross-section's layer values, temperatures and, with `feuchte`,
-    // its moisture proof, from the component's own climate and resistances.
-    void BereicheBerechnen(int normaleInnentemperatur, int feuchte);
+    // Every cross-section's U-value, with vollstaendig also its temperatures
+    // and moisture proof; the moisture verdicts are collected into the type.
+    void QuerschnitteBerechnen(int normaleInnentemperatur, int vollstaendig);
     int GetIndexPBauteil(int n) const;
     int Speicherbedarf() const;
     // Rebuilds the drawing of every cross-section (defined by the drawing layer).
