@@ -165,8 +165,9 @@ void AusweisHeizwaermebedarf(TText& t, TDC& dc) {
     // Column 1: A, V and A/V.
     const double A = p->A_Bauteile + p->A_Fenster, V = p->V;
     if (Sichtbar(t))
-        Schreiben(dc, "( Wärmeübertr. Umfassungsfläche",
-                  TRect(x1 + H, y0 + H, x1 + H + c1, y0 + 2 * H), kLinks);
+        // One line, above "A =": the column leaves no room for a second.
+        Einpassen(dc, "( Wärmeübertr. Umfassungsfläche", TRect(x1 + H, y0 + H, x2, y0 + 2 * H),
+                  kLinks);
     messwert(t, dc, x1 + H, y0 + 3 * H, "A = ", Zahl("  ", A), "2");
     if (Sichtbar(t))
         Schreiben(dc, "Beheiztes Bauwerksvolumen",

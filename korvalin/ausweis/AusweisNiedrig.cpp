@@ -252,7 +252,7 @@ void TabellenkopfNiedrig(TText& t, TDC& dc) {
     t.LocalRectZeile2(dc, TRect(xk, y3, xk + int32_t(1.1 * dc.GetTextExtent("[W/(").cx), y3 + lh),
                       "[W/(", "m", "2", "K)]");
     if (Sichtbar(t))
-        Schreiben(dc,
+        Einpassen(dc,
                   "\n Faktor zur Berücksich- \n tigung bauteilspezifischer \n "
                   "Temperaturdifferenzen  ",
                   zelle[3], kMitte);

@@ -8,6 +8,7 @@
 #include "tauplot/diagramm/TText.h"
 
 #include <charconv>
+#include <vector>
 
 namespace ausweis {
 
@@ -76,6 +77,71 @@ void Schreiben(TDC& dc, std::string_view text, TRect r, uint32_t format) {
 
 void Messen(TDC& dc, std::string_view text, TRect& r, uint32_t format) {
     dc.DrawText(text, r, format | DT_CALCRECT | DT_NOPREFIX);
+}
+
+namespace {
+
+// The caption's lines at the selected font, wrapped at blanks to `breite`;
+// false when a word alone is wider. Centred lines lose their outer blanks,
+// left-aligned ones keep their indent.
+bool Zeilen(TDC& dc, std::string_view text, int32_t breite, bool mitte,
+            std::vector<std::string>& zeilen) {
+    zeilen.clear();
+    const auto ohneRand = [mitte](std::string_view z) {
+        while (!z.empty() && z.back() == ' ') z.remove_suffix(1);
+        while (mitte && !z.empty() && z.front() == ' ') z.remove_prefix(1);
+        return z;
+    };
+    bool passt = true;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t ende = std::min(text.find('\n', start), text.size());
+        std::string_view rest = ohneRand(text.substr(start, ende - start));
+        do {
+            size_t nimm = rest.size();
+            while (dc.GetTextExtent(rest.substr(0, nimm)).cx > breite) {
+                const size_t blank = rest.substr(0, nimm).find_last_of(' ');
+                if (blank == std::string_view::npos || rest.find_first_not_of(' ') >= blank) {
+                    passt = false;
+                    break;
+                }
+                nimm = rest.find_last_not_of(' ', blank) + 1;
+            }
+            zeilen.emplace_back(rest.substr(0, nimm));
+            rest = rest.substr(nimm);
+            while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+        } while (!rest.empty());
+        start = ende + 1;
+    }
+    while (!zeilen.empty() && zeilen.back().empty()) zeilen.pop_back();
+    return passt;
+}
+
+} // namespace
+
+void Einpassen(TDC& dc, std::string_view text, const TRect& zelle, uint32_t format, int32_t hoehe,
+               int32_t gewicht) {
+    const bool mitte = format & kMitte;
+    TRect innen = zelle;
+    innen.right -= kLuft;
+    if (mitte) innen.left += kLuft;
+    std::vector<std::string> zeilen;
+    for (int32_t h = hoehe;; --h) {
+        FontWahl font(dc, Arial(h, gewicht));
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(tm);
+        const bool passt = Zeilen(dc, text, innen.Width(), mitte, zeilen);
+        if ((passt && int32_t(zeilen.size()) * tm.tmHeight <= innen.Height()) || h <= 8) {
+            int32_t y = innen.top;
+            for (const std::string& z : zeilen) {
+                if (!z.empty())
+                    Schreiben(dc, z, TRect(innen.left, y, innen.right, y + tm.tmHeight),
+                              mitte ? kMitte : kLinks);
+                y += tm.tmHeight;
+            }
+            return;
+        }
+    }
 }
 
 void Linie(TDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

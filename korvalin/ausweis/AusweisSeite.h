@@ -82,6 +82,13 @@ bool Sichtbar(TText& t);
 void Schreiben(TDC& dc, std::string_view text, TRect r, uint32_t format);
 // DT_CALCRECT: the rectangle takes the text's extent.
 void Messen(TDC& dc, std::string_view text, TRect& r, uint32_t format);
+// A caption inside its cell, clear of the cell's rules: lines too wide wrap
+// at their blanks; when a word is still too wide or the lines run out of the
+// cell's height, the Arial font gets smaller until the caption fits.
+void Einpassen(TDC& dc, std::string_view text, const TRect& zelle, uint32_t format,
+               int32_t hoehe = 14, int32_t gewicht = FW_NORMAL);
+// The room a caption keeps from a rule on either side.
+constexpr int32_t kLuft = 3;
 void Linie(TDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 // The outline only: a frame never covers what lies under it.
 void Rahmen(TDC& dc, const TRect& r);

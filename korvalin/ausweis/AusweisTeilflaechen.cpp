@@ -96,7 +96,7 @@ void AusweisTeilflaechenKopf(TText& t, TDC& dc) {
         }
     const auto mitte = [&](size_t i, std::string_view s, int32_t hoehe) {
         if (Sichtbar(t))
-            Schreiben(dc, s, TRect(zelle[i].left, oben, zelle[i].right, oben + hoehe), kMitte);
+            Einpassen(dc, s, TRect(zelle[i].left, oben, zelle[i].right, oben + hoehe), kMitte);
     };
     mitte(0, "\n\n\n\n Lfd. \n Nr.", 10 * H);
     mitte(1, "\n\n\n\n Teilfläche", 10 * H);
@@ -113,18 +113,41 @@ void AusweisTeilflaechenKopf(TText& t, TDC& dc) {
         t.Index(dc, zelle[i].left + breite, y, basis, "i", 0);
     };
     symbol(3, oben + 4 * H, "   Fläche ", "A");
+    // A word and the letter with its index centred in the narrow value
+    // columns; where both do not fit on one line, the letter goes below.
+    const auto symbolMitte = [&](size_t i, int32_t y, std::string_view wort,
+                                 std::string_view basis) {
+        const int32_t raum = zelle[i].Width() - 2 * kLuft;
+        int32_t breite = dc.GetTextExtent(basis).cx;
+        {
+            FontWahl klein(dc, Arial(10));
+            breite += dc.GetTextExtent("i").cx;
+        }
+        const int32_t wortBreite = dc.GetTextExtent(wort).cx;
+        const int32_t mitte = zelle[i].left + zelle[i].Width() / 2;
+        if (wortBreite + breite <= raum) {
+            const int32_t x = mitte - (wortBreite + breite) / 2;
+            if (Sichtbar(t)) Schreiben(dc, wort, TRect(x, y, x + wortBreite, y + H), kLinks);
+            t.Index(dc, x + wortBreite, y, basis, "i", 0);
+            return;
+        }
+        if (Sichtbar(t))
+            Schreiben(dc, wort, TRect(zelle[i].left, y, zelle[i].right, y + H), kMitte);
+        t.Index(dc, mitte - breite / 2, y + H, basis, "i", 0);
+    };
     const int32_t klammer = dc.GetTextExtent("[").cx;
     const int32_t x4 = zelle[3].left + H;
     t.LocalRectZeile2(dc, TRect(x4, oben + 8 * H, x4 + 2 * klammer, oben + 9 * H), "[", "  m", "2",
                       "]");
     mitte(4, "\n\n Wärme- \n durch- \n gangsko- \n", 5 * H);
-    symbol(4, oben + 5 * H, "    effizient ", "k");
+    symbolMitte(4, oben + 5 * H, "effizient ", "k");
+    // The unit on the line of the other units, clear of the index.
+    const int32_t y5 = oben + 8 * H;
     const int32_t x5 = zelle[4].left + H / 2;
-    t.LocalRectZeile2(
-        dc, TRect(x5, oben + 6 * H, x5 + int32_t(1.1 * dc.GetTextExtent("[W/(").cx), oben + 7 * H),
-        "[W/(", "m", "2", "K)]");
+    t.LocalRectZeile2(dc, TRect(x5, y5, x5 + int32_t(1.1 * dc.GetTextExtent("[W/(").cx), y5 + H),
+                      "[W/(", "m", "2", "K)]");
     mitte(5, "\n\n Gesamt- \n energie- \n durchlaß- \n", 5 * H);
-    symbol(5, oben + 5 * H, "    grad ", "g");
+    symbolMitte(5, oben + 5 * H, "grad ", "g");
     if (Sichtbar(t))
         Schreiben(dc, "[-]", TRect(zelle[5].left, oben + 8 * H, zelle[5].right, oben + 9 * H),
                   kMitte);
@@ -174,7 +197,7 @@ void AusweisTeilflaechenGruppe(TText& t, TDC& dc, int zeilen, int gruppe) {
     FontWahl text(dc, Arial(14));
     t.Index(dc, ort.left + H, ort.top, "A", a.index, 0);
     if (Sichtbar(t))
-        Schreiben(dc, a.text, TRect(ort.left + 3 * H, ort.top, ort.right, ort.top + 2 * H), kLinks);
+        Einpassen(dc, a.text, TRect(ort.left + 3 * H, ort.top, ort.right, ort.top + 2 * H), kLinks);
     FontWahl fett(dc, ArialFett());
     if (a.faktor && Sichtbar(t)) {
         TRect z = Zelle(t, zeilen == 1 ? 1 : zeilen / 2 + 1, 7);

@@ -37,16 +37,15 @@ std::array<TRect, 4> kopfzellen(const TText& t, int32_t oben, int32_t unten) {
     return z;
 }
 
-// Where a header word and the symbol k with its index after it start: as
-// placed, unless the symbol would run past the table's right edge.
-int32_t imKopf(TDC& dc, const std::array<TRect, 4>& z, int32_t x, int32_t wortbreite,
-               std::string_view index) {
+// Where a header word and the symbol k with its index after it start:
+// centred over the two value columns, which the line barely fills.
+int32_t imKopf(TDC& dc, const std::array<TRect, 4>& z, int32_t wortbreite, std::string_view index) {
     int32_t symbol = dc.GetTextExtent("k").cx;
     {
         FontWahl klein(dc, Arial(10));
         symbol += dc.GetTextExtent(index).cx;
     }
-    return std::max(z[2].left + 2, std::min(x, z[3].right - 2 - wortbreite - symbol));
+    return std::max(z[2].left + kLuft, (z[2].left + z[3].right - wortbreite - symbol) / 2);
 }
 
 // Groups 3 and 4 hold a caption of four lines: their blocks have 3 rows at least.
@@ -100,13 +99,13 @@ void TabellenKopfBauteile(TText& t, TDC& dc) {
     kopfLinien(t, dc, z, true);
     FontWahl text(dc, Arial(14));
     if (Sichtbar(t)) {
-        Schreiben(dc, "\n\n\n Teilfläche", z[0], kMitte);
-        Schreiben(dc, "\n\n Benennung/ Orientierung \n der Teilflächen", z[1], kMitte);
+        Einpassen(dc, "\n\n\n Teilfläche", z[0], kMitte);
+        Einpassen(dc, "\n\n Benennung/ Orientierung \n der Teilflächen", z[1], kMitte);
     }
     wertSpalten(t, dc, z);
     constexpr std::string_view wort = "Wärmedurchgangskoeffizient ";
     const TSize s = dc.GetTextExtent(wort);
-    const int32_t x = imKopf(dc, z, z[2].left + 2 * h, s.cx, "i");
+    const int32_t x = imKopf(dc, z, s.cx, "i");
     const int32_t y = int32_t(z[2].top + 3.2 * h);
     if (Sichtbar(t)) Schreiben(dc, wort, TRect(x, y, x + s.cx, y + s.cy), kMitte);
     t.Index(dc, x + s.cx, y, "k", "i", 0);
@@ -143,9 +142,10 @@ void TabellenKopfFenster(TText& t, TDC& dc) {
     const int32_t xq = z[2].left + 5 * h;
     if (Sichtbar(t))
         Schreiben(dc, aequi, TRect(xq, oben + 3 * h, xq + sa.cx, oben + 3 * h + sa.cy), kMitte);
-    constexpr std::string_view wort = "Wärmedurchgangskoeffizient ";
+    // Without its trailing blank: the line only just fits between the rules.
+    constexpr std::string_view wort = "Wärmedurchgangskoeffizient";
     const TSize s = dc.GetTextExtent(wort);
-    const int32_t x = imKopf(dc, z, int32_t(z[2].left + 1.5 * h), s.cx + h / 3, "Feq");
+    const int32_t x = imKopf(dc, z, s.cx + h / 3, "Feq");
     const int32_t y = oben + 4 * h;
     if (Sichtbar(t)) Schreiben(dc, wort, TRect(x, y, x + s.cx, y + s.cy), kMitte);
     t.Index(dc, x + s.cx + h / 3, y, "k", "Feq", 0);
@@ -214,9 +214,13 @@ void BauteilGruppeBeschriften(TText& t, TDC& dc, int zeilen, int gruppe) {
     }
     const bool wand = gruppe == 0;
     FontWahl normal(dc, Arial(14));
+    // The caption moves left where its longest line would reach the rule.
+    TRect feld(a.left + 3 * h, a.top, Zelle(t, 1, 1).right, a.top + (wand ? h : 4 * h));
+    TRect mass = feld;
+    Messen(dc, text, mass, kLinks);
+    feld.left = std::max(a.left + kLuft, std::min(feld.left, feld.right - kLuft - mass.Width()));
     if (Sichtbar(t))
-        Schreiben(dc, text,
-                  TRect(a.left + 3 * h, a.top, Zelle(t, 1, 1).right, a.top + (wand ? h : 4 * h)),
+        Schreiben(dc, text, feld,
                   // The four lines of groups 3 and 4 stand whole, however tall the font's lines.
                   (wand ? 4u : kLinks) | DT_NOCLIP);
     FontWahl fett(dc, ArialFett());
@@ -280,7 +284,7 @@ void TabellenZeileKmFeq(TText& t, TDC& dc) {
     }
     FontWahl normal(dc, Arial(14));
     if (Sichtbar(t))
-        Schreiben(dc, " \n mittlerer äquivalenter \n Wärmedurchgangskoeffizient", z[1], kMitte);
+        Einpassen(dc, " \n mittlerer äquivalenter \n Wärmedurchgangskoeffizient", z[1], kMitte);
     t.Index(dc, z[1].left + 4 * h, r.top + 3 * h, "k", "m,Feq", 0);
     if (!Sichtbar(t)) return;
     {

@@ -87,7 +87,16 @@ void FensterDatenblattZeigen(TRFenster* fenster) {
 void BauteilDateiAusgeben(const std::vector<const TRBauteil*>& liste) {
     std::vector<TRBauteil*> bauteile;
     // The sheet reads its components; only its context menu writes them back.
-    for (const TRBauteil* b : liste) bauteile.push_back(const_cast<TRBauteil*>(b));
+    // A catalogue file need not hold the results (the shipped one holds
+    // none): each entry is computed as the component editor computes a
+    // catalogue entry, a new building at normal temperature, or its sheet
+    // would print zero temperatures and a failed moisture proof.
+    for (const TRBauteil* b : liste) {
+        auto* t = const_cast<TRBauteil*>(b);
+        t->QuerschnitteBerechnen(1, 1);
+        t->WSchVO(0, 1, 0);
+        bauteile.push_back(t);
+    }
     dateiAusgeben<TBtAusDateiWindow>(Korpus().Ansichten.BtAusDatei, 9, std::move(bauteile));
 }
 

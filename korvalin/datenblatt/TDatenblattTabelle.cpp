@@ -145,7 +145,19 @@ void TDatenblattBasis::zelleZeichnen(TDC& dc, const TRect& r, const std::string&
     if (fuellen == 1) dc.FillRect(r, TBrush(Zellfarbe));
     const int altModus = dc.SetBkMode(TRANSPARENT);
     TRect rr = r;
+    // A text wider than its cell (a long layer name on a narrow page) is set
+    // smaller rather than cut off at the cell's rule.
+    const TFont alt = dc.GetFont();
+    LOGFONT log = alt.GetLogFont();
+    const int32_t breite = dc.GetTextExtent(text).cx;
+    const bool kleiner = breite > r.Width() && r.Width() > 0 && log.lfHeight != 0;
+    if (kleiner) {
+        log.lfHeight = int32_t(int64_t(log.lfHeight) * r.Width() / breite);
+        log.lfWidth = int32_t(int64_t(log.lfWidth) * r.Width() / breite);
+        dc.SelectObject(TFont(log));
+    }
     dc.DrawText(text, rr, DT_SINGLELINE | DT_VCENTER | ausrichtungsFormat(ausrichtung));
+    if (kleiner) dc.SelectObject(alt);
     dc.SetBkMode(altModus);
 }
 

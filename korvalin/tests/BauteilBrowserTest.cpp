@@ -237,6 +237,28 @@ TEST_F(Bauteilbrowser, AusgabeZeigtDieGewaehltenBauteile) {
     EXPECT_EQ(blatt->BauteilListe[0], d.Ausgewaehlt()[0]);
 }
 
+// The shipped catalogue holds no results: the sheet of an entry must not
+// print zero temperatures and a failed moisture proof, but what the entry's
+// standard climate gives.
+TEST_F(Bauteilbrowser, AusgabeRechnetDieKatalogeintraegeMitIhremKlima) {
+    auto& d = Bauteile();
+    zeileWaehlen(d, 0);
+    testsupport::LeftClick(*d.GetDlgItem(TBauteilDateiDialog::IDC_AUSGABE), {5, 5});
+    ProcessEvents();
+    auto* blatt = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.BtAusDatei);
+    ASSERT_NE(blatt, nullptr);
+    ASSERT_EQ(blatt->BauteilListe.size(), 1u);
+    const TRBauteil& b = *blatt->BauteilListe[0];
+    ASSERT_EQ(b.Name, "Außenwand KS 175 + MW 140");
+    const TEinfachBauteil& e = b.Flaechenanteile[0];
+    ASSERT_EQ(e.AnzahlSchichten(), 4);
+    // 20 °C − 30 K · Rsi / R with R = 3.878 m²K/W; inside the plaster 18.8 °C.
+    EXPECT_NEAR(e.Schichten[0].Temperatur[0], 19.0, 0.05);
+    EXPECT_NEAR(e.Schichten[1].Temperatur[0], 18.8, 0.05);
+    EXPECT_GT(e.Schichten[1].mu, 0);
+    EXPECT_EQ(e.FeuchteErfuellt, 1);
+}
+
 // The component catalogue window as a picture; KORVALIN_BILD_ORDNER keeps it.
 TEST_F(Bauteilbrowser, Bild) {
     auto& d = Bauteile();

@@ -6,10 +6,13 @@
 #include "korvalin/shell/TKorpusPrintout.h"
 #include "korvalin/shell/TWBAusweisPrintOut.h"
 #include "korvalin/tests/DatenfensterFixture.h"
+#include "platform/base/Directories.h"
 #include "platform/gdi/DrawCall.h"
 #include "platform/gdi/MeasuringDC.h"
 #include "platform/print/Printer.h"
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,8 +72,103 @@ std::vector<std::string> Ueberlappungen(const std::vector<Wort>& w) {
     return paare;
 }
 
+struct Strecke {
+    TPoint a, b;
+    int32_t halb; // half the pen's width
+};
+
+// Every straight rule of a page: the lines and the sides of rectangles.
+std::vector<Strecke> Linien(const std::vector<TDrawCall>& calls) {
+    std::vector<Strecke> linien;
+    for (const TDrawCall& c : calls) {
+        const int32_t halb = c.devicePenWidth / 2;
+        if (c.kind == TDrawKind::LineTo) linien.push_back({c.device[0], c.device[1], halb});
+        if (c.kind == TDrawKind::Rectangle) {
+            const TRect& r = c.deviceBox;
+            linien.push_back({{r.left, r.top}, {r.right, r.top}, halb});
+            linien.push_back({{r.left, r.bottom}, {r.right, r.bottom}, halb});
+            linien.push_back({{r.left, r.top}, {r.left, r.bottom}, halb});
+            linien.push_back({{r.right, r.top}, {r.right, r.bottom}, halb});
+        }
+    }
+    return linien;
+}
+
+bool Kreuzt(const Strecke& s, const TRect& b) {
+    const int32_t x0 = std::min(s.a.x, s.b.x) - s.halb, x1 = std::max(s.a.x, s.b.x) + s.halb;
+    const int32_t y0 = std::min(s.a.y, s.b.y) - s.halb, y1 = std::max(s.a.y, s.b.y) + s.halb;
+    if (s.a.x == s.b.x)
+        return x1 > b.left && x0 < b.right && s.b.y != s.a.y && y1 > b.top && y0 < b.bottom;
+    if (s.a.y == s.b.y) return y1 > b.top && y0 < b.bottom && x1 > b.left && x0 < b.right;
+    return false;
+}
+
+// Words that a rule runs through or touches, or that their rectangle cuts
+// off. A word counts with its letters above the baseline: a fill-in rule runs
+// in the descent and belongs to its text.
+std::vector<std::string> Woerterpruefung(const std::vector<TDrawCall>& calls,
+                                         const TDeviceCaps& caps, bool mitLinien) {
+    const auto linien = mitLinien ? Linien(calls) : std::vector<Strecke>();
+    TMeasuringDC mass(caps);
+    // A quarter of a millimetre apart from a rule, or the letters seem to
+    // touch it; a clip that only takes the blank beside the last letter
+    // cuts nothing.
+    const int32_t luft = caps.dpiX / 100, rundung = caps.dpiX / 150;
+    std::vector<std::string> befund;
+    for (const TDrawCall& c : calls) {
+        if (c.kind != TDrawKind::TextRun && c.kind != TDrawKind::TextOut) continue;
+        if (c.deviceFont.lfEscapement != 0) continue;
+        mass.SelectObject(TFont(c.deviceFont));
+        TEXTMETRIC tm;
+        mass.GetTextMetrics(tm);
+        for (const Wort& w : Woerter({c}, caps)) {
+            // Words of the neighbouring pages fall outside this one.
+            if (w.box.bottom < 0 || w.box.top > caps.height) continue;
+            TRect b(w.box.left, w.box.top + tm.tmInternalLeading, w.box.right,
+                    w.box.top + tm.tmAscent);
+            const auto wo = [&] {
+                return " bei " + std::to_string(w.box.left) + "," + std::to_string(w.box.top);
+            };
+            if (c.textClip &&
+                (b.left < c.textClip->left - rundung || b.right > c.textClip->right + rundung)) {
+                befund.push_back("abgeschnitten: " + w.text + wo() + " um " +
+                                 std::to_string(std::max(c.textClip->left - b.left,
+                                                         b.right - c.textClip->right)));
+                continue;
+            }
+            b.left -= luft;
+            b.right += luft;
+            for (const Strecke& s : linien)
+                if (Kreuzt(s, b)) {
+                    befund.push_back("Linie durch " + w.text + wo());
+                    break;
+                }
+        }
+    }
+    return befund;
+}
+
+std::vector<std::string> GekreuzteWoerter(const std::vector<TDrawCall>& calls,
+                                          const TDeviceCaps& caps) {
+    return Woerterpruefung(calls, caps, true);
+}
+
+// Diagram labels sit in tight frames on the sheets: there only the cut.
+std::vector<std::string> AbgeschnitteneWoerter(const std::vector<TDrawCall>& calls,
+                                               const TDeviceCaps& caps) {
+    return Woerterpruefung(calls, caps, false);
+}
+
+std::vector<std::string> Ueberlappungen(const std::vector<TDrawCall>& calls,
+                                        const TDeviceCaps& caps) {
+    return Ueberlappungen(Woerter(calls, caps));
+}
+
+using Pruefung = std::vector<std::string> (*)(const std::vector<TDrawCall>&, const TDeviceCaps&);
+
 // Every page of the print-out, as the printer would get it.
-std::vector<std::string> Druckpruefung(TPrinter& drucker, TKorpusPrintout& ausdruck) {
+std::vector<std::string> Druckpruefung(TPrinter& drucker, TKorpusPrintout& ausdruck,
+                                       Pruefung pruefung = Ueberlappungen) {
     const TDeviceCaps caps = drucker.PdfCaps(ausdruck);
     TRecordingDC dc(TMetricMode::Real, caps);
     const TSize seite{caps.width, caps.height};
@@ -86,7 +184,7 @@ std::vector<std::string> Druckpruefung(TPrinter& drucker, TKorpusPrintout& ausdr
         ausdruck.PrintPage(p, r, 0);
         const std::vector<TDrawCall> seitenaufrufe(dc.Calls().begin() + long(erster),
                                                    dc.Calls().end());
-        for (const std::string& u : Ueberlappungen(Woerter(seitenaufrufe, caps)))
+        for (const std::string& u : pruefung(seitenaufrufe, caps))
             befund.push_back("Seite " + std::to_string(p) + ": " + u);
     }
     ausdruck.EndPrinting();
@@ -99,42 +197,66 @@ std::string Liste(const std::vector<std::string>& befund) {
     return o.str();
 }
 
-TEST_F(Datenfenster, KeinWortUeberEinemAnderenAufDenBlaetternDesBeispiels) {
-    Beispiel();
+// The example's sheets, each printed and checked page by page.
+void BlaetterPruefen(Datenfenster& f, Pruefung pruefung) {
+    f.Beispiel();
     TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
     p.Massenermittlung();
-    TPrinter& drucker = app->GetPrinter();
+    TPrinter& drucker = f.app->GetPrinter();
     for (int art = 0; art <= 14; ++art) {
-        auto w = BlattfensterFuerArt(*app->Client(), art, p);
+        auto w = BlattfensterFuerArt(*f.app->Client(), art, p);
         if (!w || !w->Create()) continue;
         TKorpusPrintout ausdruck(&drucker, w->GetCaption(), w.get(), true);
-        const auto befund = Druckpruefung(drucker, ausdruck);
+        const auto befund = Druckpruefung(drucker, ausdruck, pruefung);
         EXPECT_TRUE(befund.empty()) << "Blatt " << art << Liste(befund);
     }
 }
 
 // The certificate in each of its three variants, the project's switches set
 // for it; the first paint counts the pages, as on the screen before a print.
-TEST_F(Datenfenster, KeinWortUeberEinemAnderenImWaermebedarfsausweisDesBeispiels) {
-    Beispiel();
+void AusweisePruefen(Datenfenster& f, Pruefung pruefung) {
+    f.Beispiel();
     TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
-    TPrinter& drucker = app->GetPrinter();
+    TPrinter& drucker = f.app->GetPrinter();
     for (const char variante : {'A', 'B', 'C'}) {
         p.Baumassnahme = 0;
         p.KleinesWohngebaeude = variante == 'B';
         p.NormaleInnentemperatur = variante != 'C';
         p.UmfassungsflaecheBerechnen();
         p.WSchVO();
-        TWaermeBedarfsAusweisWindow w(*app->Client(), "Wärmebedarfsausweis");
+        TWaermeBedarfsAusweisWindow w(*f.app->Client(), "Wärmebedarfsausweis");
         w.Methode = variante == 'B' ? 0 : 1;
         ASSERT_TRUE(w.Create());
         TMeasuringDC mass;
         TRect flaeche = w.GetClientRect();
         w.Paint(mass, false, flaeche);
         TWBAusweisPrintOut ausdruck(&drucker, w.GetCaption(), &w, true);
-        const auto befund = Druckpruefung(drucker, ausdruck);
+        const auto befund = Druckpruefung(drucker, ausdruck, pruefung);
         EXPECT_TRUE(befund.empty()) << "Variante " << variante << Liste(befund);
     }
+}
+
+TEST_F(Datenfenster, KeinWortUeberEinemAnderenAufDenBlaetternDesBeispiels) {
+    BlaetterPruefen(*this, Ueberlappungen);
+}
+
+TEST_F(Datenfenster, KeinWortUeberEinemAnderenImWaermebedarfsausweisDesBeispiels) {
+    AusweisePruefen(*this, Ueberlappungen);
+}
+
+// The engineer signs these pages: every heading and every value stays
+// inside its cell, no rule through it, nothing cut off.
+TEST_F(Datenfenster, KeinWortUnterEinerLinieImWaermebedarfsausweisDesBeispiels) {
+    AusweisePruefen(*this, GekreuzteWoerter);
+}
+
+// A left margin of 2,5 cm for filing narrows every table: a long layer
+// name must still stand whole in its cell.
+TEST_F(Datenfenster, KeinWortAbgeschnittenAufDenBlaetternMitBreitemHeftrand) {
+    const auto global = CurrentDirectories().config / "global.ini";
+    std::filesystem::create_directories(global.parent_path());
+    std::ofstream(global) << "[Seitenlayout]\r\nOben=30\r\nUnten=30\r\nLinks=106\r\nRechts=30\r\n";
+    BlaetterPruefen(*this, AbgeschnitteneWoerter);
 }
 
 } // namespace
