@@ -231,11 +231,17 @@ TEST(Daten, ComponentCatalogueBuildUpsComputeTheirUValues) {
     // By hand: R = 0.13 + 0.015/0.70 + 0.175/0.99 + 0.140/0.040 + 0.010/1.0 + 0.04
     //            = 3.878197 m²K/W, U = 0.25785 W/(m²K).
     EXPECT_NEAR(wand->Flaechenanteile[0].k_Wert, 0.25785, 5e-5);
-    // Roof: the ventilated air layer and everything outside it do not count:
-    // R = 0.13 + 0.015/0.51 + 0.240/0.040 + 0.04 = 6.199412, U = 0.16130.
-    const TRBauteil* dach = finde(d.Liste(), "Steildach MW 240, belüftet");
+    // Roof between rafters: the ventilated air layer and everything outside
+    // it do not count, Rse 0.08 as behind a ventilated layer. Between the
+    // rafters R = 0.13 + 0.0125/0.25 + 0.0002/0.33 + 0.180/0.040 + 0.08
+    // = 4.760606, U = 0.210057; the rafter with 0.180/0.13 instead
+    // R = 1.645221, U = 0.607820.
+    const TRBauteil* dach = finde(d.Liste(), "Sparrendach MW 180, belüftet");
     ASSERT_NE(dach, nullptr);
-    EXPECT_NEAR(dach->Flaechenanteile[0].k_Wert, 0.16130, 5e-5);
+    ASSERT_EQ(dach->Flaechenanteile.GetItemsInContainer(), 2u);
+    EXPECT_DOUBLE_EQ(dach->Flaechenanteile[0].Flaechenanteil, 87);
+    EXPECT_NEAR(dach->Flaechenanteile[0].k_Wert, 0.210057, 5e-6);
+    EXPECT_NEAR(dach->Flaechenanteile[1].k_Wert, 0.607820, 5e-6);
 }
 
 // The data sheets of a catalogue component print what the file holds: each
@@ -263,6 +269,8 @@ TEST(Daten, ComponentCatalogueHoldsTheResultsOfItsSituation) {
         {"Kellerdecke StB 180 + MW 60", 7, 0.17, 0.17, 5, 19.1349},
         // On the ground at 10 °C: no outer surface resistance.
         {"Fußboden Stahlbeton + XPS 100", 4, 0.17, 0, 10, -1},
+        // The ventilated roof, between its rafters: 20 − 0.13 × 0.210057 × 30.
+        {"Sparrendach MW 180, belüftet", 3, 0.13, 0.08, -10, 19.1808},
     };
     for (const Fall& f : faelle) {
         const TRBauteil* t = finde(d.Liste(), f.name);
@@ -278,9 +286,12 @@ TEST(Daten, ComponentCatalogueHoldsTheResultsOfItsSituation) {
         finde(d.Liste(), "Außenwand KS 175 + MW 140")->Flaechenanteile[0].Diffusion;
     EXPECT_GT(glaser.Tauwassermenge, 0);
     EXPECT_GT(glaser.Verdunstungsmenge, glaser.Tauwassermenge);
-    const TRBauteil* dach = finde(d.Liste(), "Steildach MW 240, belüftet");
+    const TRBauteil* dach = finde(d.Liste(), "Sparrendach MW 180, belüftet");
     ASSERT_NE(dach, nullptr);
     EXPECT_DOUBLE_EQ(dach->Klima.ThetaOberflaeche_V, 20) << "roofs dry at 20 °C";
+    // The vapour barrier keeps the roof free of condensate, between the
+    // rafters as in them.
+    for (const TEinfachBauteil& e : dach->Flaechenanteile) EXPECT_EQ(e.Diffusion.Tauwassermenge, 0);
 }
 
 TEST(Daten, LocationAndFuelListsLoad) {

@@ -480,7 +480,7 @@ std::vector<Beispiel> beispiele() {
           "Planungsbüro Muster", "Dipl.-Ing. Muster", "14.03.1996", "Lindenthal", "412/7"},
          {{"Außenwand", "Außenwand KS 175 + MW 140"},
           {"Giebelwand", "Außenwand KS 175 + MW 140"},
-          {"Dach", "Steildach MW 240, belüftet"},
+          {"Dach", "Sparrendach MW 180, belüftet"},
           {"Bodenplatte", "Fußboden Stahlbeton + XPS 100"}},
          {{"Erdgeschoss", hausEG, eg}, {"Dachgeschoss", hausDG, dg}}},
         {"holzhaus/divarod.txt",
@@ -490,7 +490,7 @@ std::vector<Beispiel> beispiele() {
           "Planungsbüro Muster", "Dipl.-Ing. Muster", "02.09.1997", "Lindenthal", "412/8"},
          {{"Außenwand", "Holzrahmenwand OSB/OSB MW 160"},
           {"Giebelwand", "Holzrahmenwand OSB/OSB MW 160"},
-          {"Dach", "Steildach MW 240, belüftet"},
+          {"Dach", "Sparrendach MW 180, belüftet"},
           {"Kellerdecke", "Kellerdecke StB 180 + MW 60"}},
          {{"Erdgeschoss", holzEG, eg}, {"Dachgeschoss", holzDG, dg}}},
     };
