@@ -10,6 +10,9 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
+
+#include <utility>
 
 namespace testsupport {
 namespace {
@@ -56,7 +59,24 @@ void RightClick(TWindow& w, TPoint p) {
 }
 
 void DoubleClick(TWindow& w, TPoint p) {
-    QTest::mouseDClick(clientOf(w), Qt::LeftButton, {}, QPoint(p.x, p.y));
+    // As the mouse gives it: the first click arrives as a press and a
+    // release, then Qt itself makes the double click of the second press.
+    QWidget* target = clientOf(w);
+    const QPoint local(p.x, p.y);
+    QWindow* top = target->window()->windowHandle();
+    if (top && target->isVisible()) {
+        QTest::mouseDClick(top, Qt::LeftButton, {}, top->mapFromGlobal(target->mapToGlobal(local)));
+        return;
+    }
+    // A window not on screen gets the same four events directly.
+    const QPoint global = target->mapToGlobal(local);
+    for (const auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                       std::pair{QEvent::MouseButtonRelease, Qt::NoButton},
+                                       std::pair{QEvent::MouseButtonDblClick, Qt::LeftButton},
+                                       std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+        QMouseEvent e(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    }
 }
 
 void Drag(TWindow& w, TPoint from, TPoint to, uint32_t modKeys) {

@@ -17,6 +17,7 @@ constexpr uint32_t MK_ALT = 0x20;
 // modKeys: MK_SHIFT, MK_CONTROL, and for keys MK_ALT.
 void LeftClick(TWindow& window, TPoint point, uint32_t modKeys = 0);
 void RightClick(TWindow& window, TPoint point);
+// A real double click of the left button: press, release, double click, release.
 void DoubleClick(TWindow& window, TPoint point);
 // Presses the left button at `from`, moves in steps to `to` with the button
 // held (MK_CONTROL held throughout for a copying drag) and releases it there.
