@@ -124,6 +124,9 @@ void Einpassen(TDC& dc, std::string_view text, const TRect& zelle, uint32_t form
     const bool mitte = format & kMitte;
     TRect innen = zelle;
     innen.right -= kLuft;
+    // Room above the rule under the cell too: a last line's descenders
+    // would otherwise sit on it.
+    innen.bottom -= kLuft;
     if (mitte) innen.left += kLuft;
     std::vector<std::string> zeilen;
     for (int32_t h = hoehe;; --h) {

@@ -155,4 +155,22 @@ TEST_F(Arbeitsflaeche, TheToolBarGreysWhenTheProjectIsClosedByItsBox) {
     EXPECT_TRUE(frei(CM_PROJEKT_OEFFNEN));
 }
 
+// A sheet that became active offers its own commands, printing among them,
+// although the keyboard focus stayed in the project window behind it.
+TEST_F(Arbeitsflaeche, TheActiveSheetOffersPrintingWhileTheFocusStaysBehind) {
+    Oeffnen();
+    projekt.Window->SetFocus();
+    Pump();
+    ASSERT_TRUE(ClickMenuBarEntry(*app->Frame(), "&Ausgabe", "&Projektdaten"));
+    Pump();
+    auto* blatt = app->Client()->GetActiveMDIChild();
+    ASSERT_NE(blatt, projekt.Window);
+    auto* leiste = dynamic_cast<TControlBar*>(app->Frame()->ChildWithId(IDW_TOOLBAR));
+    ASSERT_NE(leiste, nullptr);
+    leiste->UpdateCommandStates();
+    auto* knopf = dynamic_cast<TButtonGadget*>(leiste->GadgetWithId(CM_FILEPRINT));
+    ASSERT_NE(knopf, nullptr);
+    EXPECT_TRUE(knopf->IsEnabled());
+}
+
 } // namespace
