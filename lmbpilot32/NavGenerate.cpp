@@ -1,27 +1,28 @@
 #include "lmbpilot32/NavGenerate.h"
 
 #include "lmbpilot32/CNavDoc.h"
+#include "lmbpilot32/NavHelpLink.h"
 #include "platform/base/FileIO.h"
 #include "platform/services/HelpFile.h"
 
-#include <filesystem>
-
 bool GenerateFromHelpFile(CNavDoc& doc, const std::string& ltpPath, std::string* error) {
     doc.Reset();
-    std::string title = std::filesystem::path(ltpPath).filename().string();
-    if (title.size() > 4 && std::filesystem::path(title).extension() == ".ltp")
-        title.resize(title.size() - 4);
-    doc.Values.HelpFileName = title + ".hlp";
     doc.SetPath(ltpPath);
-    const auto bytes = ReadWholeFile(doc.HelpPath());
-    HelpFileError e;
-    const HelpFile help = HelpFile::Parse(std::string(bytes.bytes.begin(), bytes.bytes.end()), &e);
-    if (!help.IsValid()) {
+    doc.Values.HelpFileName = doc.Title() + ".hlp";
+    doc.SetPath(ltpPath);
+    const auto fail = [&](const std::string& why) {
         if (error)
-            *error = "Die Hilfedatei " + doc.HelpPath() + " kann nicht gelesen werden" +
-                     (e.message.empty() ? std::string(".") : ": " + e.message);
+            *error = "Die Hilfedatei " + doc.HelpPath() + " kann nicht gelesen werden: " + why;
         return false;
-    }
+    };
+    const FileContents read = ReadWholeFile(doc.HelpPath(), HelpFile::kMaxBytes);
+    if (!read) return fail(read.error);
+    const std::string text(read.bytes.begin(), read.bytes.end());
+    HelpFileError e;
+    const HelpFile help = HelpFile::Parse(text, &e);
+    if (!help.IsValid()) return fail(e.message.empty() ? "kein gültiges Format" : e.message);
+    // A link with the settings as they stand keeps the help file as it is.
+    ReadNavigatorBlock(text, doc.Values);
     const int contents = help.ContentsTopic();
     const auto add = [&](int i, uint16_t level) {
         const auto& t = help.Topics()[size_t(i)];

@@ -58,7 +58,51 @@ std::string block(const CNavDocValues& v, const std::optional<std::string>& wind
     return b + std::string(kEnd) + "\n";
 }
 
+// The second quoted argument of a CreateButton macro: its caption.
+std::string buttonCaption(std::string_view macro) {
+    size_t q = 0;
+    for (int i = 0; i < 3 && q != std::string_view::npos; ++i) q = macro.find('"', q + (i > 0));
+    if (q == std::string_view::npos) return {};
+    const size_t end = macro.find('"', q + 1);
+    return end == std::string_view::npos ? std::string()
+                                         : std::string(macro.substr(q + 1, end - q - 1));
+}
+
+std::string_view trimmed(std::string_view line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    return line;
+}
+
 } // namespace
+
+void ReadNavigatorBlock(std::string_view helpText, CNavDocValues& values) {
+    const auto all = lines(helpText);
+    size_t i = 0;
+    while (i < all.size() && !all[i].starts_with("==") && !isMarker(all[i], kBegin)) ++i;
+    if (i == all.size() || all[i].starts_with("==")) return;
+    values.ShowWhenViewerStarts = values.ParentTopicButton = values.ShowByButton = 0;
+    values.TabPage = 0;
+    const std::string_view parentButton = "Makro: CreateButton(\"lmbParentTopic\",";
+    const std::string_view navigatorButton = "Makro: CreateButton(\"lmbLoadNavigator\",";
+    const std::string_view tab = "Reiter: ";
+    for (++i; i < all.size() && !all[i].starts_with("==") && !isMarker(all[i], kEnd); ++i) {
+        const std::string_view line = trimmed(all[i]);
+        if (line == "Makro: lmbLoadNavigator(1)") {
+            values.ShowWhenViewerStarts = 1;
+        } else if (line.starts_with(parentButton)) {
+            values.ParentTopicButton = 1;
+            values.ParentButtonCaption = buttonCaption(line);
+        } else if (line.starts_with(navigatorButton)) {
+            values.ShowByButton = 1;
+            values.NavigatorButtonCaption = buttonCaption(line);
+        } else if (line.starts_with(tab)) {
+            const size_t eq = line.rfind('=');
+            if (eq == std::string_view::npos || eq < tab.size()) continue;
+            values.TabPage = 1;
+            values.TabCaption = std::string(line.substr(tab.size(), eq - tab.size()));
+        }
+    }
+}
 
 std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& values,
                                const std::optional<std::string>& window) {

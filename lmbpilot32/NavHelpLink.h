@@ -16,6 +16,11 @@ class TopicTypeAddIn;
 std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& values,
                                const std::optional<std::string>& window = std::nullopt);
 
+// Takes the link settings from the help file's navigator block (shown at
+// start, the buttons and the tab with their captions), so that a link with
+// unchanged values writes the same block again. No block: values stay.
+void ReadNavigatorBlock(std::string_view helpText, CNavDocValues& values);
+
 // Rewrites the help file in place; false with a message naming the file when
 // it cannot be read or written, or when the result would not be a help file.
 bool LinkNavigatorToHelp(const std::string& helpPath, const CNavDocValues& values,

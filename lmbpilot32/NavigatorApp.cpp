@@ -8,6 +8,7 @@
 #include "platform/services/MessageBox.h"
 
 #include <filesystem>
+#include <iostream>
 
 namespace {
 constexpr const char* kName = "Lumbra Navigator";
@@ -71,15 +72,16 @@ int RunNavigator(std::string_view commandLine) {
     CNavDoc doc;
     if (line.Generate) {
         std::string error;
-        if (!GenerateFromHelpFile(doc, line.File, &error)) {
-            MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+        // Under /x no one is there to answer a message box (a build runs it).
+        const auto fail = [&] {
+            if (line.SaveExit)
+                std::cerr << kName << ": " << error << '\n';
+            else
+                MessageBox(error, kName, MB_OK | MB_ICONSTOP);
             return 1;
-        }
-        if (line.SaveExit) {
-            if (doc.Save(line.File, &error)) return 0;
-            MessageBox(error, kName, MB_OK | MB_ICONSTOP);
-            return 1;
-        }
+        };
+        if (!GenerateFromHelpFile(doc, line.File, &error)) return fail();
+        if (line.SaveExit) return doc.Save(line.File, &error) ? 0 : fail();
     } else if (!line.File.empty()) {
         if (!load(doc, line.File, false)) return 1;
     } else {

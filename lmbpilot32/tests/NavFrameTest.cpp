@@ -5,6 +5,7 @@
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/CPropertiesBar.h"
+#include "lmbpilot32/NavGenerate.h"
 #include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
@@ -184,6 +185,51 @@ TEST_F(Frame, LinkToHelpWritesTheNavigatorBlockIntoTheHelpFile) {
                         "# }}Navigator\n\n== a"),
               std::string::npos)
         << text;
+}
+
+// A navigator file made from a linked help file (as the build makes the
+// program's own) links it again, OK pressed on the dialog as it opens, to
+// the very same text.
+TEST_F(Frame, LinkToHelpAfterGeneratingKeepsTheHelpFilesNavigatorBlock) {
+    const std::string lib = "Makro: RegisterRoutine(\"lmbhook32.dll\",";
+    const std::string head =
+        "KORVALIN-HILFE 1\nTitel: T\nInhalt: a\n# {{Navigator: DO NOT EDIT!\n" + lib +
+        "\"lmbInitWinHelp\",\"\")\n" + lib + "\"lmbLoadNavigator\",\"i\")\n" + lib +
+        "\"lmbParentTopic\",\"\")\n" + lib +
+        "\"lmbParentButton\",\"S\")\nMakro: lmbInitWinHelp()\n";
+    const std::string tail = "# }}Navigator\n\n== a\nTitel: A\n\nA.\n";
+    const char* blocks[] = {
+        // The program's own: the tab and the button, not shown at start.
+        "Makro: lmbLoadNavigator(0)\nMakro: CreateButton(\"lmbLoadNavigator\",\"&Navigator\","
+        "\"lmbLoadNavigator(1)\")\nReiter: Navigator=lmbhook32.dll\n",
+        // Shown at start, the parent button, no navigator button, a tab with "=".
+        "Makro: lmbLoadNavigator(1)\nMakro: CreateButton(\"lmbParentTopic\",\"&Hoch\","
+        "\"lmbParentTopic()\")\nMakro: lmbParentButton(\"lmbParentTopic\")\n"
+        "Reiter: Themen = Baum=lmbhook32.dll\n",
+        // Only the button, with its own caption.
+        "Makro: CreateButton(\"lmbLoadNavigator\",\"&Baum\",\"lmbLoadNavigator(1)\")\n",
+    };
+    for (const char* block : blocks) {
+        SCOPED_TRACE(block);
+        testsupport::TempDir dir;
+        const std::string text = head + block + tail;
+        ASSERT_TRUE(WriteFileAtomically(dir / "guide.hlp", std::string_view(text)));
+        std::string error;
+        ASSERT_TRUE(GenerateFromHelpFile(doc, (dir / "guide.ltp").string(), &error)) << error;
+        frame.reset();
+        make(true, false, false);
+        frame->MoveWindow(TRect(40, 40, 760, 460));
+        testsupport::Activate(*frame);
+        services.Dialogs().Expect([](TDialog& d) {
+            TWindow* ok = d.GetDlgItem(IDOK);
+            ASSERT_NE(ok, nullptr);
+            testsupport::LeftClick(*ok, {8, ok->GetClientRect().Height() / 2});
+        });
+        EXPECT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Link To Help..."));
+        const FileContents after = ReadWholeFile(dir / "guide.hlp", 1 << 20);
+        EXPECT_EQ(std::string(after.bytes.begin(), after.bytes.end()), text);
+        EXPECT_TRUE(services.Messages().Calls().empty());
+    }
 }
 
 TEST_F(Frame, LinkToHelpNamesTheWindowOfTheViewersTopicTypeWithTheTab) {

@@ -31,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -267,13 +269,64 @@ TEST(Navigator, GenerateAndExitWritesTheOutlineOfTheHelpFile) {
     EXPECT_EQ(doc.Items[1].ContextString, "kapitel");
     EXPECT_EQ(doc.Items[1].MapNumber, 1151);
     EXPECT_EQ(doc.Items[1].OutlineDepth, 2);
+}
 
-    // A help file that is missing is named, and nothing is written.
+// /g /x runs in the build: the help file is found whatever the case of
+// ".ltp", and a fault goes to stderr with its cause, without a message box
+// that no one would answer.
+TEST(Navigator, GenerateAndExitFindsTheHelpFileOrSaysWhyNot) {
+    testsupport::ScriptedServices services;
+    testsupport::TempDir dir;
+    std::ofstream(dir / "gross.hlp") << "KORVALIN-HILFE 1\nInhalt: a\n\n== a\nTitel: A\n\nA.\n";
+    std::ofstream(dir / "kaputt.hlp") << "kein Hilfetext\n";
+    std::filesystem::create_directory(dir / "ordner.hlp");
+    const struct {
+        const char* file;
+        int exit;
+        const char* said; // on stderr
+    } cases[] = {
+        {"gross.LTP", 0, ""},
+        {"gross.Ltp", 0, ""},
+        {"fehlt.ltp", 1, "fehlt.hlp kann nicht gelesen werden: "},
+        {"FEHLT.LTP", 1, "FEHLT.hlp kann nicht gelesen werden: "},
+        {"ordner.ltp", 1, "ordner.hlp kann nicht gelesen werden: "},
+        {"kaputt.ltp", 1, "kaputt.hlp kann nicht gelesen werden: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const auto ltp = dir / c.file;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunNavigator("/a /g /x " + ltp.string()), c.exit);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(services.Messages().Calls().empty());
+        if (c.exit == 0) {
+            EXPECT_EQ(said, "");
+            CNavDoc doc;
+            ASSERT_TRUE(doc.Open(ltp.string(), nullptr));
+            EXPECT_EQ(doc.Values.HelpFileName, "gross.hlp");
+            EXPECT_EQ(doc.Items.size(), 1u);
+            std::filesystem::remove(ltp);
+        } else {
+            EXPECT_NE(said.find(c.said), std::string::npos) << said;
+            // The cause: a missing id only for a file that was read.
+            EXPECT_EQ(said.find("Kennung") != std::string::npos,
+                      std::string_view(c.file) == "kaputt.ltp")
+                << said;
+            EXPECT_FALSE(std::filesystem::exists(ltp));
+        }
+    }
+    // The missing file's own reason.
+    testing::internal::CaptureStderr();
+    RunNavigator("/a /g /x " + (dir / "fehlt.ltp").string());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(std::strerror(ENOENT)),
+              std::string::npos);
+
+    // With a user there, the same fault is a message box.
     services.Messages().Answer(IDOK);
-    EXPECT_EQ(RunNavigator("/a /g /x " + (dir / "fehlt.ltp").string()), 1);
+    EXPECT_EQ(RunNavigator("/a /g " + (dir / "FEHLT.LTP").string()), 1);
     ASSERT_EQ(services.Messages().Calls().size(), 1u);
-    EXPECT_NE(services.Messages().Calls()[0].text.find("fehlt.hlp"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir / "fehlt.ltp"));
+    EXPECT_NE(services.Messages().Calls()[0].text.find("FEHLT.hlp kann nicht gelesen werden: "),
+              std::string::npos);
 }
 
 TEST(Navigator, TheViewMovesThroughTheOutlineAndExpandsIt) {
