@@ -83,7 +83,9 @@ bool LoadProjectInformation(CNavDoc& doc, std::string* error) {
         doc.Values.Title = TProfile("Options", project).GetString("Title", "Nav", kTitleChars + 1);
     std::ifstream in(project, std::ios::binary);
     if (!in) {
-        if (error) *error = "Can't read " + project + ":\r\nfileNotFound";
+        std::error_code ec;
+        const char* cause = std::filesystem::exists(project, ec) ? "accessDenied" : "fileNotFound";
+        if (error) *error = "Can't read " + project + ":\r\n" + cause;
         return false;
     }
     ReadMapNumbers(doc.Items, in);

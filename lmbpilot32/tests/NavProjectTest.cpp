@@ -1,6 +1,10 @@
 // The map numbers a help project's [MAP] section gives the navigator's topics.
 #include "lmbpilot32/NavProject.h"
 
+#include "lmbpilot32/CNavDoc.h"
+#include "platform/base/FileIO.h"
+#include "testsupport/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -51,6 +55,27 @@ TEST(ProjectMap, EntriesGiveTheirNumbersToTheFirstMatchingTopic) {
         for (const CNavItem& it : items) got.push_back(it.MapNumber);
         EXPECT_EQ(got, c.numbers) << c.name;
     }
+}
+
+TEST(ProjectMap, TheTitleComesFromTheProjectCutToThirtyTwoOnlyWhenTheDocumentHasNone) {
+    testsupport::TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(
+        dir / "g.hpj", std::string_view("[OPTIONS]\nTitle=" + std::string(40, 'T') + "\n")));
+    CNavDoc doc;
+    doc.Values.HelpFileName = "g.HLP";
+    doc.SetPath((dir / "g.LTP").string());
+    ASSERT_TRUE(LoadProjectInformation(doc, nullptr));
+    EXPECT_EQ(doc.Values.Title, std::string(32, 'T'));
+    doc.Values.Title = "Eigener";
+    ASSERT_TRUE(LoadProjectInformation(doc, nullptr));
+    EXPECT_EQ(doc.Values.Title, "Eigener");
+
+    // A project that cannot be read is named in the message.
+    doc.Values.HelpFileName = "fehlt.HLP";
+    doc.SetPath((dir / "fehlt.LTP").string());
+    std::string error;
+    EXPECT_FALSE(LoadProjectInformation(doc, &error));
+    EXPECT_EQ(error, "Can't read " + (dir / "fehlt.HPJ").string() + ":\r\nfileNotFound");
 }
 
 } // namespace
