@@ -9,22 +9,23 @@ namespace {
 constexpr unsigned kCaptionChars = 29;
 
 TDialogResource resource() {
+    // Each caption label stands indented under its check box, left of its edit.
     return {"Link Navigator to Help",
-            {},
-            {{TControlKind::CheckBox, 119, "&When WinHelp Starts", {}},
-             {TControlKind::CheckBox, 120, "When a &Button is Pressed", {}},
-             {TControlKind::Static, 122, "Button &Caption:", {}},
-             {TControlKind::Edit, 121, "", {}},
-             {TControlKind::CheckBox, 145, "&In the Help Topics dialog box", {}},
-             {TControlKind::Static, 147, "&Tab Caption:", {}},
-             {TControlKind::Edit, 127, "", {}},
-             {TControlKind::CheckBox, 124, "&Parent Topic Button", {}},
-             {TControlKind::Static, 125, "B&utton Caption:", {}},
-             {TControlKind::Edit, 126, "", {}},
-             {TControlKind::RadioButton, 1003, "16-Bit (lmbpilot16.exe)", {}, true},
-             {TControlKind::RadioButton, 1004, "32-Bit (lmbpilot32.exe)", {}},
-             {TControlKind::DefButton, IDOK, "OK", {}},
-             {TControlKind::Button, IDCANCEL, "Cancel", {}}}};
+            {212, 150},
+            {{TControlKind::CheckBox, 119, "&When WinHelp Starts", {7, 7, 160, 17}},
+             {TControlKind::CheckBox, 120, "When a &Button is Pressed", {7, 21, 160, 31}},
+             {TControlKind::Static, 122, "Button &Caption:", {19, 36, 84, 45}},
+             {TControlKind::Edit, 121, "", {86, 34, 205, 46}},
+             {TControlKind::CheckBox, 145, "&In the Help Topics dialog box", {7, 52, 160, 62}},
+             {TControlKind::Static, 147, "&Tab Caption:", {19, 67, 84, 76}},
+             {TControlKind::Edit, 127, "", {86, 65, 205, 77}},
+             {TControlKind::CheckBox, 124, "&Parent Topic Button", {7, 83, 160, 93}},
+             {TControlKind::Static, 125, "B&utton Caption:", {19, 98, 84, 107}},
+             {TControlKind::Edit, 126, "", {86, 96, 205, 108}},
+             {TControlKind::RadioButton, 1003, "16-Bit (lmbpilot16.exe)", {7, 116, 130, 126}, true},
+             {TControlKind::RadioButton, 1004, "32-Bit (lmbpilot32.exe)", {7, 130, 130, 140}},
+             {TControlKind::DefButton, IDOK, "OK", {150, 114, 205, 128}},
+             {TControlKind::Button, IDCANCEL, "Cancel", {150, 131, 205, 145}}}};
 }
 
 // Each check box with the caption edit and label it enables.

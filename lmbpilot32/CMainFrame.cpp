@@ -11,6 +11,7 @@
 #include "lmbpilot32/CUserModeDlg.h"
 #include "lmbpilot32/NavHelpLink.h"
 #include "lmbpilot32/NavMenus.h"
+#include "lmbpilot32/NavProject.h"
 #include "lmbpilot32/NavToolBar.h"
 #include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/TextCompare.h"
@@ -30,6 +31,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 constexpr const char* kName = "Lumbra Navigator";
@@ -283,6 +285,32 @@ void CMainFrame::openCommand() {
     doc_.Modified = false;
 }
 
+void CMainFrame::newCommand() {
+    if (!saveModified()) return;
+    TOpenSaveDialog::TData data;
+    data.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    data.filter = "Help Projects (*.hpj)|*.hpj|All Files (*.*)|*.* ||";
+    data.title = "Open Help Project";
+    if (!ExecuteOpenDialog(data)) return;
+    const std::string project = data.fileName;
+    if (!std::filesystem::exists(project) && !std::ofstream(project, std::ios::binary)) {
+        MessageBox("Can't create " + project, kName, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    // A new document starts from the author's auto-load file when there is one.
+    doc_.Reset();
+    const std::string autoLoad = settings_.AutoLoadPath();
+    if (std::filesystem::exists(autoLoad) && !doc_.Open(autoLoad, nullptr)) doc_.Reset();
+    const std::string title = std::filesystem::path(project).filename().string();
+    doc_.Values.HelpFileName = title.substr(0, title.size() < 3 ? 0 : title.size() - 3) + "HLP";
+    doc_.SetPath(project.substr(0, project.size() < 3 ? 0 : project.size() - 3) + "LTP");
+    std::string error;
+    if (!LoadProjectInformation(doc_, &error)) MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+    doc_.Modified = true;
+    showTopicFields(-1);
+    view_->StartLink();
+}
+
 bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
     if (contextHelp_ && id != CM_NAV_CONTEXTHELP) {
         // The command chosen in context-help mode is explained, not run.
@@ -344,6 +372,9 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
     case CM_NAV_EXIT:
         CloseWindow();
         return true;
+    case CM_NAV_FILENEW:
+        newCommand();
+        return true;
     case CM_NAV_FILEOPEN:
         openCommand();
         return true;
@@ -378,6 +409,7 @@ void CMainFrame::EvCommandEnable(TCommandEnabler& ce) {
         ce.SetCheck(IsDecorationVisible(ce.GetId()) ? TCommandEnabler::Checked
                                                     : TCommandEnabler::Unchecked);
         return;
+    case CM_NAV_FILENEW:
     case CM_NAV_FILEOPEN:
     case CM_NAV_FILESAVE:
     case CM_NAV_FILESAVEAS:

@@ -65,6 +65,7 @@ private:
     // The author's navigator file: Open, Save, Save As and the question
     // before changes are dropped; false when cancelled or not written.
     void openCommand();
+    void newCommand();
     bool saveDocument(bool askName);
     bool saveModified();
 

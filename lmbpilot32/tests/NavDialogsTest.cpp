@@ -12,10 +12,13 @@
 #include "platform/window/CheckBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
+#include "testsupport/DialogFit.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/UserInput.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -118,6 +121,23 @@ TEST_F(Dialogs, MenuCommandsOpenWithTheGroupsOfMenusThatAreOff) {
 TEST_F(Dialogs, LinkToHelpCaptionsAndTheSixteenBitNavigator) {
     doc.Values.TabPage = 1;
     services.Dialogs().Expect([&](TDialog& d) {
+        // Each caption label stands left of its edit, on its line, under its box.
+        const auto rect = [&](int id) { return d.GetDlgItem(id)->GetWindowRect(); };
+        for (auto [box, edit, label] :
+             {std::tuple{120, 121, 122}, {145, 127, 147}, {124, 126, 125}}) {
+            const TRect l = rect(label), e = rect(edit), b = rect(box);
+            EXPECT_LE(l.right, e.left) << label;
+            EXPECT_LT(e.top, (l.top + l.bottom) / 2) << label;
+            EXPECT_GT(e.bottom, (l.top + l.bottom) / 2) << label;
+            EXPECT_GE(l.top, b.bottom) << label;
+            EXPECT_GT(l.left, b.left) << label;
+        }
+        // The title has room beside the frame's buttons.
+        const int title = d.MapDialogRect({0, 0, 4 * int(d.GetCaption().size()) + 48, 8}).Width();
+        EXPECT_GE(d.GetWindowRect().Width(), title);
+        std::string cut;
+        for (const auto& f : testsupport::FitProblems(d)) cut += f + "\n";
+        EXPECT_TRUE(cut.empty()) << cut;
         EXPECT_TRUE(enabled(d, 121)); // "When a Button is Pressed" is on
         EXPECT_FALSE(enabled(d, 126));
         EXPECT_FALSE(enabled(d, 125));

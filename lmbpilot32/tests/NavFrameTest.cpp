@@ -6,6 +6,7 @@
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/CPropertiesBar.h"
 #include "lmbpilot32/NavGenerate.h"
+#include "lmbpilot32/NavSettings.h"
 #include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
@@ -453,3 +454,48 @@ TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost
 }
 
 } // namespace
+
+TEST_F(Frame, FileNewTakesAHelpProjectWithItsTitleAndMapNumbers) {
+    const std::string key = NavSettings::KeyOf(NavSettings::kOptions);
+    const auto autoLoad = dirs.Root() / "AUTOLOAD.LTP";
+    store.SetValue(key, "AutoLoad", autoLoad.string());
+    CNavDoc start = outline();
+    start.Values.TextColor = 0x112233;
+    ASSERT_TRUE(start.Save(autoLoad.string(), nullptr));
+    const auto project = dirs.Root() / "guide.hpj";
+    ASSERT_TRUE(WriteFileAtomically(
+        project, std::string_view("[OPTIONS]\r\nTitle=Leitfaden\r\n[MAP]\r\nWände=0x10\r\n"
+                                  "Fenster 16\r\n;Ende\r\nBerechnung 3\r\n")));
+    make(true);
+
+    // The author's start file first, the project's title and numbers on it.
+    services.Files().Answer(project.string());
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&File", "&New...\tCtrl+N"));
+    ASSERT_EQ(services.Files().Calls().size(), 1u);
+    EXPECT_EQ(services.Files().Calls()[0].title, "Open Help Project");
+    EXPECT_EQ(services.Files().Calls()[0].filter,
+              "Help Projects (*.hpj)|*.hpj|All Files (*.*)|*.* ||");
+    EXPECT_EQ(doc.Path(), (dirs.Root() / "guide.LTP").string());
+    EXPECT_EQ(doc.Values.HelpFileName, "guide.HLP");
+    EXPECT_EQ(doc.Values.Title, "Leitfaden");
+    EXPECT_EQ(doc.Values.TextColor, 0x112233u);
+    ASSERT_EQ(doc.Items.size(), 5u);
+    EXPECT_EQ(doc.Items[2].MapNumber, 16);
+    EXPECT_EQ(doc.Items[3].MapNumber, 16);
+    EXPECT_EQ(doc.Items[4].MapNumber, 0); // after the comment that ends the map
+    EXPECT_TRUE(doc.Modified);
+
+    // The dialog takes existing projects only: a missing one is refused
+    // there and the document stays.
+    doc.Modified = false;
+    const auto fresh = dirs.Root() / "neu.hpj";
+    services.Files().Answer(fresh.string());
+    services.Messages().Answer(IDOK);
+    services.Files().Answer(std::nullopt); // then the author cancels
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&File", "&New...\tCtrl+N"));
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_EQ(services.Messages().Calls()[0].caption, "Open Help Project");
+    EXPECT_EQ(doc.Values.HelpFileName, "guide.HLP");
+    EXPECT_FALSE(doc.Modified);
+}
