@@ -15,10 +15,7 @@ namespace {
 constexpr size_t kTitleChars = 32;
 
 bool startsNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower((unsigned char)a) == std::tolower((unsigned char)b);
-           });
+    return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string_view trimmed(std::string_view s) {
