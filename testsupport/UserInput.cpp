@@ -1,5 +1,7 @@
 #include "testsupport/UserInput.h"
 
+#include "testsupport/MenuInput.h"
+
 #include "platform/window/Messages.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -10,6 +12,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <utility>
@@ -173,6 +176,33 @@ bool ClickScrollBarArrow(TWindow& w, int bar) {
                                       : QPoint(b->width() - 3, b->height() / 2);
     QTest::mouseClick(b, Qt::LeftButton, {}, end);
     return true;
+}
+
+int ScrollBarThumb(TWindow& w, int bar) {
+    auto* bars = window_detail::ScrollBarsOf(&w);
+    return bars ? bars->Bar(bar)->sliderPosition() : 0;
+}
+
+bool ChooseInScrollBarMenu(TWindow& w, int bar, int percent, std::string_view entry) {
+    if (!ScrollBarShown(w, bar)) return false;
+    QScrollBar* b = window_detail::ScrollBarsOf(&w)->Bar(bar);
+    const QPoint at = bar == SB_VERT ? QPoint(b->width() / 2, b->height() * percent / 100)
+                                     : QPoint(b->width() * percent / 100, b->height() / 2);
+    auto chosen = ClickInNextPopupMenu(entry);
+    // Through the top-level window, so that Qt makes the context menu event of the click.
+    QWindow* top = b->window()->windowHandle();
+    if (!top) return false;
+    QTest::mouseClick(top, Qt::RightButton, {}, top->mapFromGlobal(b->mapToGlobal(at)));
+    ProcessEvents();
+    return *chosen;
+}
+
+void Wheel(TWindow& w, TPoint p, int delta) {
+    QWidget* target = clientOf(w);
+    const QPointF local(p.x, p.y);
+    QWheelEvent e(local, target->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &e);
 }
 
 bool SaveWindowPicture(TWindow& w, const char* path) {

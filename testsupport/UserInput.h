@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 class TWindow;
 
@@ -44,6 +45,15 @@ bool ScrollBarShown(TWindow& window, int bar);
 // A click on the arrow at the bar's far end (down or right); false when the
 // bar is not shown.
 bool ClickScrollBarArrow(TWindow& window, int bar);
+// Where the window's own scroll bar shows its thumb, as a position of its range.
+int ScrollBarThumb(TWindow& window, int bar);
+// A right click on the window's own scroll bar, `percent` of its length from
+// its start, and a click on that entry of the menu the bar brings up; false
+// when the bar is not shown or the entry was not chosen.
+bool ChooseInScrollBarMenu(TWindow& window, int bar, int percent, std::string_view entry);
+// The mouse wheel turned over the window at the point: 120 a notch, negative
+// towards the user.
+void Wheel(TWindow& window, TPoint point, int delta);
 // Writes what the window shows to a PNG file.
 bool SaveWindowPicture(TWindow& window, const char* path);
 // The longest time between the clicks of a double click, in milliseconds.

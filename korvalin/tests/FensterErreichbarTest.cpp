@@ -224,7 +224,21 @@ TEST_F(Erreichbar, EditorLayerMenuOpensDiagramsAndSheetsOnTop) {
     ASSERT_TRUE(testsupport::ClickScrollBarArrow(glaser, SB_VERT));
     ProcessEvents();
     ASSERT_NE(glaser.GetScroller(), nullptr);
-    EXPECT_GT(glaser.GetScroller()->GetYPos(), 0);
+    TScroller& s = *glaser.GetScroller();
+    EXPECT_EQ(s.GetYPos(), 2);
+    // The wheel and the bar's own menu: the thumbs show where the drawing is.
+    auto zusammen = [&](int y) {
+        EXPECT_EQ(s.GetYPos(), y);
+        EXPECT_EQ(testsupport::ScrollBarThumb(glaser, SB_VERT), s.GetYPos());
+        EXPECT_EQ(testsupport::ScrollBarThumb(glaser, SB_HORZ), s.GetXPos());
+    };
+    testsupport::Wheel(glaser, {20, 20}, -120); // three lines of two
+    zusammen(8);
+    testsupport::Wheel(glaser, {20, 20}, -5 * 120);
+    zusammen(s.GetYRange());
+    ASSERT_TRUE(testsupport::ChooseInScrollBarMenu(glaser, SB_VERT, 10, "Hierher scrollen"));
+    EXPECT_LT(s.GetYPos(), s.GetYRange());
+    zusammen(testsupport::ScrollBarThumb(glaser, SB_VERT));
 
     struct Blatt {
         const char* eintrag;

@@ -1,5 +1,7 @@
 #include "platform/base/FileIO.h"
 
+#include "platform/base/TextCompare.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -130,6 +132,35 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder) {
             ::unlink(path.c_str());
         ::close(fd);
     }
+}
+
+FileUpdateLock::FileUpdateLock(const std::filesystem::path& file) {
+    const std::string path = file.string() + ".lock";
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd_ < 0) return;
+    for (int wait = 0; wait < 500; ++wait) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) break;
+        ::usleep(10000);
+    }
+    ::close(fd_);
+    fd_ = -1;
+}
+
+FileUpdateLock::~FileUpdateLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::filesystem::path ExistingPathNoCase(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (path.empty() || fs::exists(path, ec)) return path;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string name = path.filename().string();
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (EqualNoCase(entry.path().filename().string(), name))
+            return path.has_parent_path() ? entry.path() : entry.path().filename();
+    return path;
 }
 
 FileStamp StampOf(const std::filesystem::path& path) {

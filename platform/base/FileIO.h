@@ -36,6 +36,27 @@ struct FileStamp {
 };
 FileStamp StampOf(const std::filesystem::path& path);
 
+// Holds off other processes from reading, changing and writing back the same
+// file meanwhile (a settings file two programs keep): an exclusive lock on
+// "<name>.lock" beside it, waited for up to a few seconds; without it (a
+// read-only folder, a process that hangs) the update goes on unguarded.
+class FileUpdateLock {
+public:
+    explicit FileUpdateLock(const std::filesystem::path& file);
+    ~FileUpdateLock();
+    FileUpdateLock(const FileUpdateLock&) = delete;
+    FileUpdateLock& operator=(const FileUpdateLock&) = delete;
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// Names written for a file system that ignores case (GUIDE.HLP) find the
+// file of another case in the same folder; the path as given when no file
+// matches or it exists as it is.
+std::filesystem::path ExistingPathNoCase(const std::filesystem::path& path);
+
 // Removes from the folder the temporaries of saves that were cut off (the
 // process killed, the machine off): files of this layer's own pattern that no
 // running save holds. Every save does it in its target's folder.

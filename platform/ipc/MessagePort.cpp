@@ -39,13 +39,27 @@ struct Posted {
     Frame frame;
 };
 
+// Never destroyed: ports of objects that live until the program's end (the
+// help link) close after the statics are gone.
 std::map<PortId, Port>& ports() {
-    static std::map<PortId, Port> all;
-    return all;
+    static auto* all = new std::map<PortId, Port>;
+    return *all;
 }
 std::deque<Posted>& queue() {
-    static std::deque<Posted> q;
-    return q;
+    static auto* q = new std::deque<Posted>;
+    return *q;
+}
+
+// Ports that live to the program's end (the help link) outlast the
+// application object; their notifiers must go with it, the sockets after.
+void dropNotifiersWithTheApplication() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    qAddPostRoutine([] {
+        for (auto& [id, port] : ports()) port.notifier.reset();
+        registered = false;
+    });
 }
 
 sockaddr_un address(PortId id, socklen_t& len) {
@@ -184,6 +198,7 @@ MessagePort::MessagePort(Handler handler) {
     p.fd = fd;
     p.handler = std::move(handler);
     if (QCoreApplication::instance()) {
+        dropNotifiersWithTheApplication();
         p.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         const PortId id = id_;
         QObject::connect(p.notifier.get(), &QSocketNotifier::activated, [id] {
@@ -196,6 +211,7 @@ MessagePort::MessagePort(Handler handler) {
 MessagePort::~MessagePort() {
     auto it = ports().find(id_);
     if (it == ports().end()) return;
+    // None is left once the application object is gone (see above).
     it->second.notifier.reset();
     ::close(it->second.fd);
     ports().erase(it);

@@ -1,6 +1,7 @@
 #include "platform/profile/RegistryStore.h"
 
 #include "platform/base/Directories.h"
+#include "platform/base/FileIO.h"
 #include "platform/base/TextCompare.h"
 #include "platform/profile/IniDocument.h"
 #include "platform/profile/Profile.h"
@@ -42,6 +43,9 @@ bool RegistryStore::HasKey(std::string_view keyPath) const {
 
 bool RegistryStore::update(const std::function<bool(IniDocument&)>& edit) {
     lastError_.clear();
+    // The program and the help navigator keep their values in one file: one
+    // of them must not write back what it read before the other's change.
+    const FileUpdateLock lock(file_);
     IniDocument doc;
     if (!LoadIniFileForUpdate(file_, doc, &lastError_)) return false;
     if (!edit(doc)) return true; // nothing changed

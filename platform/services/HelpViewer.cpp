@@ -39,9 +39,10 @@ using qt_detail::Qs;
 
 namespace {
 
+// Never destroyed: a viewer held until the program's end leaves it last.
 std::map<uint32_t, HelpViewer*>& viewers() {
-    static std::map<uint32_t, HelpViewer*> all;
-    return all;
+    static auto* all = new std::map<uint32_t, HelpViewer*>;
+    return *all;
 }
 
 QString topicHtml(const HelpTopic& t) {
@@ -66,7 +67,7 @@ QString topicHtml(const HelpTopic& t) {
     return html;
 }
 
-// Closing the window by the user only hides it: the program may show it again.
+// Closing the window only hides it: the program may show it again.
 class ViewerWindow : public QWidget {
 public:
     std::function<void()> onClose;
@@ -111,6 +112,7 @@ struct HelpViewer::Impl {
     bool passive = false;
     bool onTop = false;
     bool closing = false;
+    bool ended = false;
     std::filesystem::path printFile;
     bool printing = false;
     std::vector<int> printTopics;
@@ -144,10 +146,9 @@ void HelpViewer::Impl::build() {
     window = std::make_unique<ViewerWindow>();
     window->setWindowTitle(Qs(file.Title().empty() ? "Hilfe" : file.Title()));
     window->resize(760, 520);
-    window->onClose = [this] {
-        if (popup) popup->hide();
-        if (closed) closed();
-    };
+    // The user's close ends the viewer as Close does: its libraries hear it,
+    // so a reader's navigator does not stay behind.
+    window->onClose = [this] { self->Close(); };
     window->onActivate = [this](bool active) {
         if (libraries) libraries->Notify(HELP_NOTICE_ACTIVATE, active ? 1 : 0, 0);
     };
@@ -443,14 +444,18 @@ bool HelpViewer::Open(const std::filesystem::path& path, std::string* error) {
         &e);
     if (!f.IsValid())
         return fail(e.line ? "Zeile " + std::to_string(e.line) + ": " + e.message : e.message);
-    const bool changed = !impl_->path.empty();
+    const bool changed = !impl_->path.empty() && !impl_->ended;
     impl_->dropTabs();
     impl_->window.reset();
     impl_->popup.reset();
     impl_->buttons.clear();
     impl_->current = impl_->popupTopic = -1;
+    // An ended viewer starts as a new one: its libraries are loaded anew and
+    // hear their first notices again.
+    if (impl_->ended) impl_->libraries = std::make_unique<HelpLibraries>(impl_->handle);
     impl_->path = path;
     impl_->file = std::move(f);
+    impl_->ended = false;
     if (changed) impl_->libraries->Notify(HELP_NOTICE_FILE, 1, 0);
     for (const auto& m : impl_->file.StartMacros()) RunMacro(m);
     return true;
@@ -614,7 +619,12 @@ void HelpViewer::Close() {
     if (d.window) d.window->hide();
     d.current = -1;
     d.closing = false;
+    d.ended = true;
     if (d.closed) d.closed();
+}
+
+bool HelpViewer::IsEnded() const {
+    return impl_->ended;
 }
 
 bool HelpViewer::IsShown() const {

@@ -44,6 +44,9 @@ public:
     bool RunMacro(std::string_view macro);
     // Ends the viewer: tells its libraries and hides the window.
     void Close();
+    // Ended by Close (or the user's close) and not opened since: the next
+    // request starts it afresh, with its start macros.
+    bool IsEnded() const;
 
     // What is shown.
     bool IsShown() const;

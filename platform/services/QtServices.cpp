@@ -111,7 +111,7 @@ public:
 };
 
 // One viewer per help file, made at its first request and kept (hidden when
-// closed) until the process ends.
+// closed, and started again at the next request) until the process ends.
 class QtHelpService : public HelpService {
 public:
     bool WinHelp(std::string_view helpFile, uint32_t command, uint32_t data) override {
@@ -131,8 +131,9 @@ private:
         helpFile = helpFile.substr(0, helpFile.find('>'));
         const std::string key = std::filesystem::absolute(std::string(helpFile)).lexically_normal();
         auto& v = viewers_[key];
-        if (v) return v.get();
-        auto made = std::make_unique<HelpViewer>();
+        if (v && !v->IsEnded()) return v.get();
+        // A viewer the user closed starts again as a new one would.
+        auto made = v ? std::move(v) : std::make_unique<HelpViewer>();
         std::string error;
         if (!made->Open(key, &error)) {
             viewers_.erase(key);

@@ -9,8 +9,12 @@
 #include "platform/window/ListBox.h"
 #include "platform/window/ScrollBar.h"
 #include "platform/window/Static.h"
+#include "platform/window/detail/WindowImpl.h"
 #include "testsupport/ControlInput.h"
 #include "testsupport/ScriptedServices.h"
+
+#include <QLabel>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +44,38 @@ struct Host : TWindow {
     TBrush face{kFace};
     std::map<int, uint32_t> asked;
 };
+
+// A label's "&" marks its mnemonic, as Windows shows it: the letter
+// underlined, the ampersand not shown ("&&" is one), unless SS_NOPREFIX.
+TEST(ControlLook, ALabelShowsItsMnemonicNotItsAmpersand) {
+    testsupport::ScriptedServices services;
+    const struct {
+        const char* text;
+        uint32_t style;
+        const char* shown;
+        bool underlined;
+    } cases[] = {{"B&utton Caption:", 0, "Button Caption:", true},
+                 {"Drag && &Drop", 0, "Drag & Drop", true},
+                 {"&Name:", SS_NOPREFIX, "&Name:", false},
+                 {"<b>Text</b> ohne", 0, "<b>Text</b> ohne", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Host host;
+        auto* label = new TStatic(&host, 101, c.text, 10, 10, 200, 20);
+        label->Attr().Style |= c.style;
+        ASSERT_TRUE(host.Create());
+        auto* q = qobject_cast<QLabel*>(label->GetImpl().widget.data());
+        ASSERT_NE(q, nullptr);
+        QTextDocument shown;
+        if (q->textFormat() == Qt::RichText)
+            shown.setHtml(q->text());
+        else
+            shown.setPlainText(q->text());
+        EXPECT_EQ(shown.toPlainText().toStdString(), c.shown);
+        EXPECT_EQ(q->text().contains("<u>"), c.underlined);
+        EXPECT_EQ(label->GetText(), c.text); // the text itself stays
+    }
+}
 
 TEST(ControlColors, EachKindOfControlAsksItsParentWithItsType) {
     testsupport::ScriptedServices services;

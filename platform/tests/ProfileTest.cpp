@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using testsupport::ReadText;
@@ -146,6 +150,30 @@ TEST(RegistryStore, KeepsValuesUnderKeyPaths) {
     EXPECT_FALSE(reg.GetValue(mru, "File1").has_value());
     ASSERT_TRUE(reg.DeleteKey(mru));
     EXPECT_TRUE(reg.ValueNames(mru).empty());
+}
+
+// The program and the help navigator write the one file: a change waits
+// while the other's is under way and keeps it, instead of writing back what
+// it read before.
+TEST(RegistryStore, AChangeWaitsForTheOtherProgramsChangeAndKeepsIt) {
+    TestDirectories dirs;
+    const auto file = dirs.Dirs().config / "registry.ini";
+    WriteText(file, "[Software\\QTX\\Korvalin\\MRU]\nFile1=/a.pro\n");
+    auto other = std::make_unique<FileUpdateLock>(file); // the navigator's change
+    ASSERT_TRUE(other->Held());
+    std::atomic<bool> done = false;
+    std::thread program([&] {
+        RegistryStore().SetValue("Software\\QTX\\Korvalin\\MRU", "File2", "/b.pro");
+        done = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(done);
+    WriteText(file, "[Software\\QTX\\Korvalin\\MRU]\nFile1=/a.pro\n[Lumbra]\nRight=882\n");
+    other.reset();
+    program.join();
+    const RegistryStore reg;
+    EXPECT_EQ(reg.GetValue("Lumbra", "Right"), "882");
+    EXPECT_EQ(reg.GetValue("Software\\QTX\\Korvalin\\MRU", "File2"), "/b.pro");
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/window/Window.h"
 #include "platform/window/detail/WindowImpl.h"
 #include "testsupport/ScriptedServices.h"
+#include "testsupport/UserInput.h"
 
 #include <QApplication>
 #include <QImage>
@@ -309,6 +310,31 @@ TEST(ScrollerInput, ABarMovesOnlyWhereTheWindowPutsIt) {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb.center() + QPoint(bar->width() / 2, 0));
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(bar->sliderPosition(), 0); // the thumb went back
+}
+
+// "Hierher scrollen" of the bar's own menu: the window hears the thumb
+// placed there, and the bar shows what the window made of it.
+TEST(ScrollerInput, TheBarMenusScrollHereIsTheThumbPlacedThere) {
+    testsupport::ScriptedServices services;
+    ScrollingWindow w;
+    w.Open();
+    ASSERT_TRUE(testsupport::ChooseInScrollBarMenu(w, SB_VERT, 50, "Hierher scrollen"));
+    const int y = w.Scroller().GetYPos();
+    EXPECT_GT(y, 0);
+    EXPECT_LT(y, 25);
+    EXPECT_EQ(testsupport::ScrollBarThumb(w, SB_VERT), y);
+    ASSERT_FALSE(w.origins.empty());
+    EXPECT_EQ(w.origins.back(), TPoint(0, -12 * y)); // drawn where the thumb says
+
+    ScrollingWindow eigen(true); // hears it, moves nothing
+    eigen.Open();
+    ASSERT_TRUE(testsupport::ChooseInScrollBarMenu(eigen, SB_HORZ, 50, "Hierher scrollen"));
+    ASSERT_EQ(eigen.seen.size(), 3u);
+    EXPECT_EQ(eigen.seen[0].code, uint32_t(SB_THUMBTRACK));
+    EXPECT_GT(eigen.seen[0].pos, 0);
+    EXPECT_EQ(eigen.seen[1], (Seen{WM_HSCROLL, SB_THUMBPOSITION, eigen.seen[0].pos}));
+    EXPECT_EQ(eigen.seen[2].code, uint32_t(SB_ENDSCROLL));
+    EXPECT_EQ(testsupport::ScrollBarThumb(eigen, SB_HORZ), 0);
 }
 
 TEST(WindowInput, TheRightButtonIsHeardGoingDownAndUp) {

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include <algorithm>
 #include <functional>
@@ -66,8 +67,7 @@ void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
             a->setChecked(item->checked);
             QObject::connect(a, &QAction::triggered,
                              [frame, id] { frame->PostMessage(WM_COMMAND, WPARAM(id), 0); });
-            QObject::connect(a, &QAction::hovered,
-                             [frame, id] { frame->SetHintText(LoadString(id)); });
+            QObject::connect(a, &QAction::hovered, [frame, id] { frame->SetHintText(HintOf(id)); });
         }
     }
 }
@@ -147,6 +147,7 @@ void TFrameWindow::RebuildMenuBar() {
     if (!main || !menu_) return;
     auto* bar = main->menuBar();
     bar->clear();
+    installAccelerators(main);
     for (int i = 0; i < menu_->GetMenuItemCount(); ++i) {
         const auto* item = menu_->ItemAt(i);
         if (!item->popup) continue;
@@ -160,6 +161,37 @@ void TFrameWindow::RebuildMenuBar() {
             fillWindowList(sub, WindowList(*popup), [this](HWND w) { WindowChosen(w); });
         });
     }
+}
+
+// The keys a menu entry names after its tab ("&Save\tCtrl+S") run its command
+// in the whole frame, as an accelerator table does, and only while the
+// command is enabled.
+void TFrameWindow::installAccelerators(QWidget* main) {
+    static const char* const kAccelerator = "korvalin.accelerator";
+    for (auto* old : main->findChildren<QShortcut*>())
+        if (old->property(kAccelerator).toBool()) delete old;
+    std::function<void(const TMenu&)> walk = [&](const TMenu& m) {
+        for (int i = 0; i < m.GetMenuItemCount(); ++i) {
+            const auto* item = m.ItemAt(i);
+            if (item->popup) {
+                walk(*item->popup);
+                continue;
+            }
+            const size_t tab = item->text.find('\t');
+            if (item->separator || tab == std::string::npos) continue;
+            const QKeySequence keys(Qs(item->text.substr(tab + 1)), QKeySequence::PortableText);
+            if (keys.isEmpty()) continue;
+            auto* shortcut = new QShortcut(keys, main);
+            shortcut->setProperty(kAccelerator, true);
+            const int id = item->id;
+            QObject::connect(shortcut, &QShortcut::activated, [this, id] {
+                TCommandEnabler ce(id);
+                RouteEnabler(ce);
+                if (ce.IsHandled() && ce.IsEnabled()) PostMessage(WM_COMMAND, WPARAM(id), 0);
+            });
+        }
+    };
+    walk(*menu_);
 }
 
 std::vector<TWindow*> TFrameWindow::CommandRoute() const {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QWidget;
 class TMenu;
 
 class TFrameWindow : public TWindow {
@@ -56,6 +57,8 @@ protected:
     void RouteEnabler(TCommandEnabler& enabler);
 
 private:
+    void installAccelerators(QWidget* main);
+
     TWindow* client_;
     std::unique_ptr<TMenu> menu_;
 };

@@ -127,7 +127,7 @@ void TGadgetWindow::realize(TGadget& gadget, int index) {
         tb->setCheckable(button->GetType() != TButtonGadget::Command);
         tb->setChecked(button->GetButtonState() == TButtonGadget::Down);
         const int id = button->CommandId();
-        tb->setToolTip(Qs(LoadString(id)));
+        tb->setToolTip(Qs(ToolTipOf(id)));
         QObject::connect(tb, &QToolButton::clicked, GetImpl().hooks.get(),
                          [this, id] { PressButton(id); });
         window_detail::OnEvent(*this, tb, QEvent::Enter, [this, id] { ShowHint(id); });
@@ -196,7 +196,7 @@ bool TGadgetWindow::PressButton(int commandId) {
 
 void TGadgetWindow::ShowHint(int commandId) {
     if (auto* frame = dynamic_cast<TFrameWindow*>(CommandTarget()))
-        frame->SetHintText(LoadString(commandId));
+        frame->SetHintText(HintOf(commandId));
 }
 
 void TGadgetWindow::UpdateCommandStates() {

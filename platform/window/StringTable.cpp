@@ -19,3 +19,14 @@ std::string LoadString(int id) {
     auto it = t.find(id);
     return it == t.end() ? std::string() : it->second;
 }
+
+std::string HintOf(int id) {
+    const std::string s = LoadString(id);
+    return s.substr(0, s.find('\n'));
+}
+
+std::string ToolTipOf(int id) {
+    const std::string s = LoadString(id);
+    const size_t n = s.find('\n');
+    return n == std::string::npos ? s : s.substr(n + 1);
+}

@@ -307,6 +307,8 @@ void TWindow::ShowWindow(int cmd) {
         w->show();
         break;
     }
+    // A window shown by another program's request finds its buttons up to date.
+    if (cmd != SW_HIDE) window_detail::RequestIdleUpdate();
 }
 bool TWindow::IsWindowVisible() const {
     return impl_->widget && impl_->widget->isVisible();

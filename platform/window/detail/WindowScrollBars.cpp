@@ -28,6 +28,9 @@ WindowScrollBars::WindowScrollBars(TWindow* owner, QWidget* client)
             Send(bar, SB_THUMBPOSITION, b->sliderPosition());
             Send(bar, SB_ENDSCROLL, 0);
         });
+        // Sync sets the value quietly; any other change is Qt's own, as the
+        // bar menu's "Scroll here" setting it directly.
+        connect(b, &QScrollBar::valueChanged, this, [this, bar](int pos) { Jump(bar, pos); });
         bars_[bar] = b;
     }
     client->installEventFilter(this);
@@ -90,6 +93,17 @@ void WindowScrollBars::Send(int bar, uint32_t code, int pos) {
     if (TWindow* owner = Owner())
         owner->SendMessage(bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL,
                            MAKEWPARAM(uint16_t(code), uint16_t(pos)), 0);
+}
+
+void WindowScrollBars::Jump(int bar, int pos) {
+    TWindow* owner = Owner();
+    if (!owner || pos == owner->GetImpl().scrollBars[bar].pos) return;
+    // As the thumb dragged there and let go: the window decides, the bar
+    // then shows what it decided.
+    Send(bar, SB_THUMBTRACK, pos);
+    Send(bar, SB_THUMBPOSITION, pos);
+    Send(bar, SB_ENDSCROLL, 0);
+    if (Owner()) Sync();
 }
 
 void WindowScrollBars::Act(int bar, int action) {

@@ -28,6 +28,7 @@ private:
     void Place();
     void Send(int bar, uint32_t code, int pos);
     void Act(int bar, int action);
+    void Jump(int bar, int pos);
     TWindow* Owner() const;
     QWidget* client_;
     QPointer<WindowBridge> bridge_;
