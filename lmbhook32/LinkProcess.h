@@ -43,3 +43,8 @@ int32_t HiddenWindowProc(uint32_t msg, uint32_t wParam, int32_t lParam);
 
 // Whether a process still runs.
 bool ProcessAlive(int32_t pid);
+
+// True when this navigator's link has lost its viewer: its process ended
+// (perhaps without saying so: it crashed or was ended from outside) or it
+// let go of the link.
+bool LinkedViewerGone();

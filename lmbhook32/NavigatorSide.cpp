@@ -54,6 +54,21 @@ int32_t helpApi(uint32_t command, const char* file, const char* macro) {
 
 } // namespace
 
+bool LinkedViewerGone() {
+    auto& p = LinkProcess::Get();
+    if (!p.Ready()) return false;
+    LinkSection& s = p.Section();
+    MutexLock lock(p.Mutex());
+    if (!lock.Taken()) return false;
+    // No record: the link was let go (its end may have come while the
+    // navigator was still starting).
+    const int r = s.FindLinkByNavigator(LinkProcess::Pid());
+    if (r < 0) return true;
+    // 0: a clean-up found the viewer dead before us, or it let go of the link.
+    const int32_t viewer = int32_t(s.Field(r, kViewerPid));
+    return viewer == 0 || (viewer > kPlaceholder && !ProcessAlive(viewer));
+}
+
 const char* lmbGetLinkVersion() {
     static const std::string version = "3.0";
     return version.c_str();

@@ -11,8 +11,8 @@
 #include "lmbpilot32/CUserModeDlg.h"
 #include "lmbpilot32/NavHelpLink.h"
 #include "lmbpilot32/NavMenus.h"
-#include "lmbpilot32/NavProject.h"
 #include "lmbpilot32/NavToolBar.h"
+#include "lmbpilot32/NavTopicInfo.h"
 #include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/TextCompare.h"
 #include "platform/gdi/LogRecords.h"
@@ -24,6 +24,7 @@
 #include "platform/services/Services.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlBar.h"
+#include "platform/window/Cursor.h"
 #include "platform/window/Edit.h"
 #include "platform/window/StatusBar.h"
 #include "platform/window/ZOrder.h"
@@ -43,6 +44,7 @@ constexpr uint32_t kCommandHelpBase = 0x10000;
 CMainFrame::CMainFrame(CNavDoc& doc, CNavView* view, RegistryStore& store, NavFrameSetup setup)
     : TDecoratedFrame(nullptr, kName, view, true), doc_(doc), view_(view), store_(store),
       settings_(store), setup_(std::move(setup)) {
+    RegisterNavigatorHints();
     toolBar_ = MakeNavToolBar(this, setup_.author);
     Insert(*toolBar_, Top);
     if (setup_.author) {
@@ -145,7 +147,32 @@ void CMainFrame::CloseWindow(int retValue) {
 
 void CMainFrame::EvMove(const TPoint& origin) {
     TDecoratedFrame::EvMove(origin);
-    if (setup_.author) doc_.Modified = true;
+    if (setup_.author && !startPhase_) doc_.Modified = true;
+}
+
+namespace {
+constexpr uint32_t kStartTimer = 1;
+constexpr uint32_t kStartMilliseconds = 1000;
+} // namespace
+
+void CMainFrame::SetupWindow() {
+    TDecoratedFrame::SetupWindow();
+    SetTimer(kStartTimer, kStartMilliseconds);
+    // Before the first show: a window made top-most later is shown again at
+    // the place it had, which the window manager has not given it yet.
+    ApplyAlwaysOnTop();
+}
+
+void CMainFrame::EvTimer(uint32_t timerId) {
+    if (timerId != kStartTimer) return TDecoratedFrame::EvTimer(timerId);
+    KillTimer(kStartTimer);
+    SendMessage(kEndStartPhase, 0, 0);
+}
+
+TResult CMainFrame::HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != kEndStartPhase) return TDecoratedFrame::HandleMessage(msg, wParam, lParam);
+    startPhase_ = false;
+    return 0;
 }
 
 void CMainFrame::AppHelp(uint32_t command, uint32_t data) {
@@ -301,14 +328,25 @@ void CMainFrame::newCommand() {
     doc_.Reset();
     const std::string autoLoad = settings_.AutoLoadPath();
     if (std::filesystem::exists(autoLoad) && !doc_.Open(autoLoad, nullptr)) doc_.Reset();
+    // The names follow the project's own case: this file system tells cases apart.
     const std::string title = std::filesystem::path(project).filename().string();
-    doc_.Values.HelpFileName = title.substr(0, title.size() < 3 ? 0 : title.size() - 3) + "HLP";
-    doc_.SetPath(project.substr(0, project.size() < 3 ? 0 : project.size() - 3) + "LTP");
-    std::string error;
-    if (!LoadProjectInformation(doc_, &error)) MessageBox(error, kName, MB_OK | MB_ICONSTOP);
+    doc_.Values.HelpFileName = WithExtension(title, "HLP");
+    doc_.SetPath(WithExtension(project, "LTP"));
     doc_.Modified = true;
-    showTopicFields(-1);
     view_->StartLink();
+    loadTopics(true);
+}
+
+void CMainFrame::loadTopics(bool first) {
+    const TCursor wait(TCursor::Wait);
+    SetCursor(&wait);
+    LoadTopicInformation(doc_, first, store_, [this](const std::string& text) {
+        SetCursor(nullptr);
+        MessageBox(text, kName, MB_OK | MB_ICONSTOP);
+    });
+    SetCursor(nullptr);
+    showTopicFields(-1);
+    view_->Refill();
 }
 
 bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
@@ -362,6 +400,9 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
         return true;
     case CM_NAV_LINKTOHELP:
         linkCommand();
+        return true;
+    case CM_NAV_UPDATETOPICS:
+        loadTopics(false);
         return true;
     case CM_NAV_PRINT:
         printCommand();
@@ -421,6 +462,10 @@ void CMainFrame::EvCommandEnable(TCommandEnabler& ce) {
         return;
     case CM_NAV_LINKTOHELP:
         ce.Enable(!doc_.HelpPath().empty());
+        return;
+    case CM_NAV_UPDATETOPICS:
+        ce.Enable(!doc_.Values.HelpFileName.empty() &&
+                  !EqualNoCase(doc_.Path(), settings_.AutoLoadPath()));
         return;
     case CM_NAV_SEARCH:
     case CM_NAV_HELPCONTENTS:

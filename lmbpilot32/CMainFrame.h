@@ -48,8 +48,16 @@ public:
     bool EvCommand(int id, HWND control, int notifyCode) override;
     void EvCommandEnable(TCommandEnabler& enabler) override;
     void CloseWindow(int retValue = 0) override;
-    // The author's file keeps the window's place: a move is a change.
+    // The author's file keeps the window's place: a move is a change, once
+    // the start is over (message 0x8000, sent a moment after the frame is
+    // made, when the window manager has placed it).
     void EvMove(const TPoint& origin) override;
+    TResult HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) override;
+    static constexpr uint32_t kEndStartPhase = 0x8000;
+
+protected:
+    void SetupWindow() override;
+    void EvTimer(uint32_t timerId) override;
 
 private:
     std::string dialogHelp() const { return setup_.author ? setup_.helpFile : std::string(); }
@@ -66,6 +74,8 @@ private:
     // before changes are dropped; false when cancelled or not written.
     void openCommand();
     void newCommand();
+    // Reads the topics of the help file again; first: for a new document.
+    void loadTopics(bool first);
     bool saveDocument(bool askName);
     bool saveModified();
 
@@ -80,5 +90,6 @@ private:
     CPropertiesBar* properties_ = nullptr;
     bool contextHelp_ = false;
     bool quitting_ = false;
+    bool startPhase_ = true;
     bool hidden_ = false;
 };

@@ -160,7 +160,9 @@ void CNavDoc::SetPath(const std::string& path) {
     path_ = path;
     const size_t slash = path.find_last_of("/\\");
     directory_ = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    helpPath_ = directory_ + Values.HelpFileName;
+    helpPath_ = Values.HelpFileName.empty()
+                    ? directory_
+                    : ExistingPathNoCase(directory_ + Values.HelpFileName).string();
 }
 
 const TopicType& CNavDoc::typeOf(int i) const {

@@ -1,5 +1,7 @@
 #include "lmbpilot32/CNavView.h"
 
+#include "lmbhook32/LinkProcess.h"
+
 #include "lmbhook32/NavigatorTabPage.h"
 #include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CNavDoc.h"
@@ -37,10 +39,26 @@ CNavView::~CNavView() {
     if (port_) lmbQuitLinkApp();
 }
 
+namespace {
+constexpr uint32_t kViewerWatch = 1;
+constexpr uint32_t kViewerWatchMilliseconds = 2000;
+} // namespace
+
 void CNavView::SetupWindow() {
     TWindow::SetupWindow();
     port_ = std::make_unique<MessagePort>(
         [this](uint32_t m, uint32_t w, int32_t l) { return linkMessage(m, w, l); });
+    // The reader's navigator lives for its viewer: a viewer that ends without
+    // its notice (its program crashed or ended at once) must not leave it.
+    if (!author_) SetTimer(kViewerWatch, kViewerWatchMilliseconds);
+}
+
+void CNavView::EvTimer(uint32_t timerId) {
+    if (timerId != kViewerWatch) return TWindow::EvTimer(timerId);
+    if (LinkedViewerGone()) {
+        KillTimer(kViewerWatch);
+        end();
+    }
 }
 
 void CNavView::EvSize(uint32_t, const TSize& size) {
@@ -148,6 +166,12 @@ bool CNavView::StartLink() {
     return true;
 }
 
+void CNavView::Refill() {
+    selected_ = current_ = -1;
+    fillTree();
+    Sync();
+}
+
 int32_t CNavView::viewerTopic() const {
     return lmbLGetInfo(HELP_INFO_TOPIC, 0);
 }
@@ -204,12 +228,20 @@ void CNavView::PrintRange(int item, int mode) {
 }
 
 void CNavView::end() {
+    if (ended_) return;
+    ended_ = true;
     lmbQuitLinkApp();
     port_.reset();
     if (end_) end_();
 }
 
 void CNavView::notice(uint32_t code, uint32_t value) {
+    // Notices the viewer sent before it ended come after its end: a reader's
+    // navigator must not start the viewer again to answer them.
+    if (!author_ && LinkedViewerGone()) {
+        end();
+        return;
+    }
     switch (code) {
     case HELP_NOTICE_TERM:
         if (!author_) end();

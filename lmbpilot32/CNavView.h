@@ -28,6 +28,8 @@ public:
 
     // Fills the tree and links to the viewer; false when the link fails.
     bool StartLink();
+    // Fills the tree anew after the topics changed, keeping the link.
+    void Refill();
     // The link window (message port) id; 0 before SetupWindow.
     int32_t LinkWindow() const;
 
@@ -63,6 +65,7 @@ public:
 protected:
     void SetupWindow() override;
     void EvSize(uint32_t sizeType, const TSize& size) override;
+    void EvTimer(uint32_t timerId) override;
 
 private:
     int32_t linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam);
@@ -84,6 +87,7 @@ private:
     int current_ = -1;
     std::string parentButton_;
     std::function<void()> end_;
+    bool ended_ = false;
     std::function<void(int)> selectHandler_;
     std::function<void(const std::string&)> status_;
     int32_t fontHeight_ = 0; // pixels, negative: character height

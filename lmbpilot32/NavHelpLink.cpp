@@ -7,8 +7,8 @@
 #include "platform/services/HelpFile.h"
 #include "platform/services/MessageBox.h"
 
+#include <algorithm>
 #include <filesystem>
-
 #include <vector>
 
 namespace {
@@ -127,7 +127,10 @@ std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& v
     std::string out;
     for (size_t i = 0; i < blanks; ++i) out += header[i];
     if (!out.empty() && !out.ends_with('\n')) out += '\n';
-    out += block(values, window);
+    // A default window the author named stays the one named.
+    const bool authorsWindow = std::any_of(
+        header.begin(), header.end(), [](std::string_view l) { return l.starts_with("Basis:"); });
+    out += block(values, authorsWindow ? std::nullopt : window);
     for (size_t i = blanks; i < header.size(); ++i) out += header[i];
     for (size_t i = topics; i < all.size(); ++i) out += all[i];
     return out;

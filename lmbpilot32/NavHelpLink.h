@@ -12,7 +12,8 @@ class TopicTypeAddIn;
 
 // The help file's text with its old navigator block dropped and, when the
 // values ask for anything, the new one at the end of the header. With the
-// tab, a window names the help file's default window ("Basis: name>window").
+// tab, a window names the help file's default window ("Basis: name>window"),
+// unless the author's own lines name one.
 std::string WithNavigatorBlock(std::string_view helpText, const CNavDocValues& values,
                                const std::optional<std::string>& window = std::nullopt);
 

@@ -1,6 +1,7 @@
 #include "lmbpilot32/NavMenus.h"
 
 #include "lmbpilot32/NavCommands.h"
+#include "platform/window/StringTable.h"
 
 #include <algorithm>
 #include <utility>
@@ -50,6 +51,7 @@ TMenuResource optionsMenu(bool author) {
         items.push_back(MenuSeparator());
         items.push_back(MenuItem(CM_NAV_PREVIEWMODE, "&Preview Mode"));
         items.push_back(MenuItem(CM_NAV_USERMODE, "&User Mode Options..."));
+        items.push_back(MenuItem(CM_NAV_UPDATETOPICS, "&Update Topic Info"));
         items.push_back(MenuItem(CM_NAV_LINKTOHELP, "&Link To Help..."));
         items.push_back(MenuItem(CM_NAV_DRAGDROP, "&Drag && Drop..."));
     }
@@ -86,7 +88,50 @@ void dropStraySeparators(std::vector<TMenuResource>& items) {
     items = std::move(kept);
 }
 
+constexpr std::pair<int, const char*> kHints[] = {
+    {CM_NAV_FILENEW, "Create a navigator file from a help project\nNew"},
+    {CM_NAV_FILEOPEN, "Open a navigator file\nOpen"},
+    {CM_NAV_FILESAVE, "Save the navigator file\nSave"},
+    {CM_NAV_FILESAVEAS, "Save the navigator file under a new name\nSave As"},
+    {CM_NAV_PRINT, "Display the print dialog\nPrint"},
+    {CM_NAV_SAVESETTINGS, "Save the navigator's settings now"},
+    {CM_NAV_EXIT, "Quit the navigator\nExit"},
+    {CM_NAV_COPY, "Copy the selection to the clipboard\nCopy"},
+    {CM_NAV_TOOLBAR, "Show or hide the tool bar"},
+    {CM_NAV_STATUSBAR, "Show or hide the status bar"},
+    {CM_NAV_PROPERTIESBAR, "Show or hide the properties bar"},
+    {CM_NAV_PREVIOUS, "Display the previous topic\nPrevious"},
+    {CM_NAV_NEXT, "Display the next topic\nNext"},
+    {CM_NAV_PARENT, "Display the parent topic\nParent"},
+    {CM_NAV_EXPAND, "Expand the current topic"},
+    {CM_NAV_COLLAPSE, "Collapse the current topic"},
+    {CM_NAV_EXPANDALL, "Expand all topics\nExpand All"},
+    {CM_NAV_COLLAPSEALL, "Collapse all topics\nCollapse All"},
+    {CM_NAV_SYNC, "Synchronize with current WinHelp topic"},
+    {CM_NAV_PRINTTOPIC, "Print the current topic"},
+    {CM_NAV_PRINTSUBTOPICS, "Print the current topic and its subtopics"},
+    {CM_NAV_PRINTALL, "Print all topics"},
+    {CM_NAV_AUTOSYNC, "Automatically synchronize the current Navigator topic with WinHelp"},
+    {CM_NAV_ALWAYSONTOP, "Keep the navigator above other windows"},
+    {CM_NAV_SAVEONEXIT, "Save the settings when the navigator ends"},
+    {CM_NAV_FONT, "Change the font used in the Navigator outline\nFont"},
+    {CM_NAV_COLORS, "Change the colors used in the Navigator outline"},
+    {CM_NAV_PREVIEWMODE, "Displays WinHelp as a popup"},
+    {CM_NAV_USERMODE, "Display user mode options dialog"},
+    {CM_NAV_UPDATETOPICS, "Update topic information from .HLP file"},
+    {CM_NAV_LINKTOHELP, "Link Navigator to your help file"},
+    {CM_NAV_DRAGDROP, "Display drag & drop options dialog"},
+    {CM_NAV_HELPCONTENTS, "Display the navigator's help\nHelp Contents"},
+    {CM_NAV_SEARCH, "Search the help for a keyword"},
+    {CM_NAV_ABOUT, "Display the navigator's version\nAbout"},
+    {CM_NAV_CONTEXTHELP, "Display help for a button, menu or window\nHelp"},
+};
+
 } // namespace
+
+void RegisterNavigatorHints() {
+    for (const auto& [id, text] : kHints) SetResourceString(id, text);
+}
 
 std::vector<TMenuResource> AuthorMenu() {
     return {fileMenu(true),    MenuPopup("&Edit", {MenuItem(CM_NAV_COPY, "&Copy\tCtrl+C")}),

@@ -14,3 +14,7 @@ std::vector<TMenuResource> ReaderMenu();
 // without separators at the start, at the end or after another separator.
 std::vector<TMenuResource> ReduceReaderMenu(std::vector<TMenuResource> menu,
                                             const std::array<uint16_t, 22>& flags);
+
+// The commands' status-bar hints and tool tips ("hint\ntip"), for the menus
+// and the tool bar.
+void RegisterNavigatorHints();

@@ -1,6 +1,7 @@
 #include "lmbpilot32/NavProject.h"
 
 #include "lmbpilot32/CNavDoc.h"
+#include "platform/base/FileIO.h"
 #include "platform/base/TextCompare.h"
 #include "platform/profile/Profile.h"
 
@@ -11,8 +12,6 @@
 #include <fstream>
 
 namespace {
-
-constexpr size_t kTitleChars = 32;
 
 bool startsNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
@@ -28,19 +27,16 @@ std::string_view trimmed(std::string_view s) {
 } // namespace
 
 std::string ProjectPathOf(const CNavDoc& doc) {
-    namespace fs = std::filesystem;
     const std::string& help = doc.HelpPath();
-    const std::string path = help.substr(0, help.size() < 3 ? 0 : help.size() - 3) + "HPJ";
-    // The names were made for a file system that ignores case; this one
-    // does not, so the author's guide.hpj is found as well.
+    return ExistingPathNoCase(help.substr(0, help.size() < 3 ? 0 : help.size() - 3) + "HPJ")
+        .string();
+}
+
+std::string CantReadMessage(const std::string& path) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    if (fs::exists(path, ec)) return path;
-    const fs::path wanted(path);
-    const fs::path folder = wanted.has_parent_path() ? wanted.parent_path() : fs::path(".");
-    for (const auto& entry : fs::directory_iterator(folder, ec))
-        if (EqualNoCase(entry.path().filename().string(), wanted.filename().string()))
-            return entry.path().string();
-    return path;
+    const char* cause = fs::exists(path, ec) ? "accessDenied" : "fileNotFound";
+    return "Can't read " + path + ":\r\n" + cause;
 }
 
 int32_t ParseMapValue(std::string_view text) {
@@ -77,12 +73,11 @@ void ReadMapNumbers(CNavList& items, std::istream& project) {
 bool LoadProjectInformation(CNavDoc& doc, std::string* error) {
     const std::string project = ProjectPathOf(doc);
     if (doc.Values.Title.empty())
-        doc.Values.Title = TProfile("Options", project).GetString("Title", "Nav", kTitleChars + 1);
+        doc.Values.Title =
+            TProfile("Options", project).GetString("Title", "Nav", kNavigatorTitleChars + 1);
     std::ifstream in(project, std::ios::binary);
     if (!in) {
-        std::error_code ec;
-        const char* cause = std::filesystem::exists(project, ec) ? "accessDenied" : "fileNotFound";
-        if (error) *error = "Can't read " + project + ":\r\n" + cause;
+        if (error) *error = CantReadMessage(project);
         return false;
     }
     ReadMapNumbers(doc.Items, in);

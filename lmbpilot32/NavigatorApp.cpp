@@ -3,7 +3,8 @@
 #include "lmbpilot32/CMainFrame.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
-#include "lmbpilot32/NavGenerate.h"
+#include "lmbpilot32/NavSettings.h"
+#include "lmbpilot32/NavTopicInfo.h"
 #include "platform/profile/RegistryStore.h"
 #include "platform/services/MessageBox.h"
 
@@ -20,6 +21,45 @@ bool load(CNavDoc& doc, const std::string& path, bool quiet) {
     if (!quiet) MessageBox(error, kName, MB_OK | MB_ICONSTOP);
     return false;
 }
+// /g: the topics of the help file into the navigator file named, which keeps
+// the author's settings when it exists and else starts from the auto-load
+// file. /x saves it and ends.
+bool generate(CNavDoc& doc, const NavCommandLine& line) {
+    namespace fs = std::filesystem;
+    // Under /x no one is there to answer a message box (a build runs it).
+    const auto report = [&](const std::string& text) {
+        if (line.SaveExit)
+            std::cerr << kName << ": " << text << '\n';
+        else
+            MessageBox(text, kName, MB_OK | MB_ICONSTOP);
+    };
+    std::error_code ec;
+    const std::string file = fs::absolute(line.File, ec).string();
+    RegistryStore store;
+    bool loaded = false;
+    if (!fs::exists(file, ec)) {
+        const std::string autoLoad = NavSettings(store).AutoLoadPath();
+        if (!fs::exists(autoLoad, ec) || !doc.Open(autoLoad, nullptr)) doc.Reset();
+        doc.Values.HelpFileName = HelpFileNameFor(file);
+        doc.SetPath(file);
+        loaded = LoadTopicInformation(doc, true, store, report);
+    } else {
+        std::string error;
+        if (!doc.Open(file, &error)) {
+            report(error);
+            return false;
+        }
+        loaded = LoadTopicInformation(doc, false, store, report);
+    }
+    if (!line.SaveExit) return true;
+    // A file half made is not written over the one there.
+    if (!loaded) return false;
+    std::string error;
+    if (doc.Save(file, &error)) return true;
+    report(error);
+    return false;
+}
+
 } // namespace
 
 NavigatorApp::NavigatorApp(const NavCommandLine& line, CNavDoc& doc)
@@ -48,13 +88,15 @@ void NavigatorApp::InitInstance() {
         PostQuitMessage(0);
     });
     if (!line_.Author) frame_->BuildReaderInterface();
+    // A navigator file just made from its help file is not saved yet.
+    const bool generated = line_.Generate && doc_.Modified;
     linked_ = view_->StartLink();
     if (!linked_) {
         PostQuitMessage(1);
         return;
     }
     // Placing the frame at the start is no change of the file.
-    doc_.Modified = false;
+    doc_.Modified = generated;
     if (!line_.Author) {
         frame_->LoadReaderSettings();
         view_->Sync();
@@ -71,17 +113,8 @@ int RunNavigator(std::string_view commandLine) {
     }
     CNavDoc doc;
     if (line.Generate) {
-        std::string error;
-        // Under /x no one is there to answer a message box (a build runs it).
-        const auto fail = [&] {
-            if (line.SaveExit)
-                std::cerr << kName << ": " << error << '\n';
-            else
-                MessageBox(error, kName, MB_OK | MB_ICONSTOP);
-            return 1;
-        };
-        if (!GenerateFromHelpFile(doc, line.File, &error)) return fail();
-        if (line.SaveExit) return doc.Save(line.File, &error) ? 0 : fail();
+        if (!generate(doc, line)) return 1;
+        if (line.SaveExit) return 0;
     } else if (!line.File.empty()) {
         if (!load(doc, line.File, false)) return 1;
     } else {

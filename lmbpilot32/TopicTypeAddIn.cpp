@@ -11,9 +11,6 @@ constexpr const char* kProductKey = "Software\\Sorvik Systems\\Lumbra\\";
 constexpr const char* kDirectories = "Directories";
 constexpr const char* kName = "Lumbra Navigator";
 
-void stop(const std::string& text) {
-    MessageBox(text, kName, MB_OK | MB_ICONSTOP);
-}
 } // namespace
 
 std::optional<std::string> FindProductVersionKey(const RegistryStore& store) {
@@ -34,8 +31,15 @@ std::optional<std::string> FindProductVersionKey(const RegistryStore& store) {
     return std::string(kProductKey) + *chosen;
 }
 
-bool TopicTypeAddIn::Bind(const RegistryStore& store) {
+bool TopicTypeAddIn::Bind(const RegistryStore& store,
+                          const std::function<void(const std::string&)>& report) {
     if (module_) return true;
+    const auto stop = [&](const std::string& text) {
+        if (report)
+            report(text);
+        else
+            MessageBox(text, kName, MB_OK | MB_ICONSTOP);
+    };
     path_.clear();
     if (const auto version = FindProductVersionKey(store)) {
         CNavRegKey dirs(store);

@@ -7,6 +7,7 @@
 // under the highest-numbered version key; without it the bare file name is
 // loaded (the program's library folder, then the dynamic loader's search).
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,8 +34,10 @@ public:
     TopicTypeAddIn& operator=(const TopicTypeAddIn&) = delete;
 
     // Loads the add-in once; a bound add-in answers true at once. Failures
-    // show their message (stop icon) and leave nothing bound.
-    bool Bind(const RegistryStore& store);
+    // are told to report (a message box with the stop icon when it is empty)
+    // and leave nothing bound.
+    bool Bind(const RegistryStore& store,
+              const std::function<void(const std::string&)>& report = {});
     bool IsBound() const { return module_ != nullptr; }
     void Release();
     // The file the last binding loaded or tried.

@@ -5,8 +5,8 @@
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
 #include "lmbpilot32/CPropertiesBar.h"
-#include "lmbpilot32/NavGenerate.h"
 #include "lmbpilot32/NavSettings.h"
+#include "lmbpilot32/NavTopicInfo.h"
 #include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
@@ -22,11 +22,16 @@
 #include "platform/window/RadioButton.h"
 #include "platform/window/StatusBar.h"
 #include "platform/window/ZOrder.h"
+#include "platform/window/detail/WindowImpl.h"
 #include "testsupport/ControlInput.h"
 #include "testsupport/MenuInput.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/UserInput.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -216,7 +221,12 @@ TEST_F(Frame, LinkToHelpAfterGeneratingKeepsTheHelpFilesNavigatorBlock) {
         const std::string text = head + block + tail;
         ASSERT_TRUE(WriteFileAtomically(dir / "guide.hlp", std::string_view(text)));
         std::string error;
-        ASSERT_TRUE(GenerateFromHelpFile(doc, (dir / "guide.ltp").string(), &error)) << error;
+        doc.Reset();
+        doc.Values.HelpFileName = "guide.hlp";
+        doc.SetPath((dir / "guide.ltp").string());
+        ASSERT_TRUE(LoadTopicInformation(doc, true, store, [&](const std::string& t) {
+            error = t;
+        })) << error;
         frame.reset();
         make(true, false, false);
         frame->MoveWindow(TRect(40, 40, 760, 460));
@@ -391,7 +401,8 @@ TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost
     EXPECT_EQ(back.Items.size(), 5u);
 
     // A failed write keeps the changes marked and says why. Moving the
-    // author's frame is a change: the file keeps the window's place.
+    // author's frame after the start is a change: the file keeps the window's place.
+    frame->SendMessage(CMainFrame::kEndStartPhase, 0, 0);
     frame->MoveWindow(TRect(40, 30, 400, 450));
     testsupport::ProcessEvents();
     EXPECT_TRUE(doc.Modified);
@@ -464,8 +475,17 @@ TEST_F(Frame, FileNewTakesAHelpProjectWithItsTitleAndMapNumbers) {
     ASSERT_TRUE(start.Save(autoLoad.string(), nullptr));
     const auto project = dirs.Root() / "guide.hpj";
     ASSERT_TRUE(WriteFileAtomically(
-        project, std::string_view("[OPTIONS]\r\nTitle=Leitfaden\r\n[MAP]\r\nWände=0x10\r\n"
-                                  "Fenster 16\r\n;Ende\r\nBerechnung 3\r\n")));
+        project, std::string_view("[OPTIONS]\r\nTitle=Leitfaden\r\n[MAP]\r\nwaende=0x10\r\n"
+                                  "Fenster 16\r\n;Ende\r\nberechnung 3\r\n")));
+    // The topics come from the help file beside the project.
+    ASSERT_TRUE(WriteFileAtomically(
+        dirs.Root() / "guide.hlp",
+        std::string_view("KORVALIN-HILFE 1\nInhalt: einfuehrung\n\n== einfuehrung\nTitel: "
+                         "Einführung\n\n[[bauteile]], [[berechnung]]\n== bauteile\nTitel: "
+                         "Bauteile\n\n[[waende_innen]], [[waende]], [[fenster]]\n== waende\n"
+                         "Titel: Wände\nKontext: 7\n\nW.\n== waende_innen\nTitel: Innenwände\n"
+                         "\nI.\n== fenster\nTitel: Fenster\n\nF.\n== berechnung\nTitel: "
+                         "Berechnung\nKontext: 9\n\nB.\n")));
     make(true);
 
     // The author's start file first, the project's title and numbers on it.
@@ -475,14 +495,22 @@ TEST_F(Frame, FileNewTakesAHelpProjectWithItsTitleAndMapNumbers) {
     EXPECT_EQ(services.Files().Calls()[0].title, "Open Help Project");
     EXPECT_EQ(services.Files().Calls()[0].filter,
               "Help Projects (*.hpj)|*.hpj|All Files (*.*)|*.* ||");
-    EXPECT_EQ(doc.Path(), (dirs.Root() / "guide.LTP").string());
-    EXPECT_EQ(doc.Values.HelpFileName, "guide.HLP");
+    // The names take the case of the project's: guide.hpj, guide.ltp, guide.hlp.
+    EXPECT_EQ(doc.Path(), (dirs.Root() / "guide.ltp").string());
+    EXPECT_EQ(doc.Values.HelpFileName, "guide.hlp");
     EXPECT_EQ(doc.Values.Title, "Leitfaden");
     EXPECT_EQ(doc.Values.TextColor, 0x112233u);
-    ASSERT_EQ(doc.Items.size(), 5u);
-    EXPECT_EQ(doc.Items[2].MapNumber, 16);
-    EXPECT_EQ(doc.Items[3].MapNumber, 16);
-    EXPECT_EQ(doc.Items[4].MapNumber, 0); // after the comment that ends the map
+    const std::pair<const char*, int32_t> numbers[] = {
+        {"einfuehrung", 0},   {"bauteile", 0}, // no map entry
+        {"waende_innen", 16},                  // the first topic that begins with the name
+        {"waende", 7},        {"fenster", 16}, {"berechnung", 9}}; // after the comment
+    ASSERT_EQ(doc.Items.size(), std::size(numbers));
+    for (size_t i = 0; i < std::size(numbers); ++i) {
+        SCOPED_TRACE(numbers[i].first);
+        EXPECT_EQ(doc.Items[i].ContextString, numbers[i].first);
+        EXPECT_EQ(doc.Items[i].MapNumber, numbers[i].second);
+    }
+    EXPECT_EQ(view->Tree().GetCount(), 6);
     EXPECT_TRUE(doc.Modified);
 
     // The dialog takes existing projects only: a missing one is refused
@@ -496,6 +524,80 @@ TEST_F(Frame, FileNewTakesAHelpProjectWithItsTitleAndMapNumbers) {
     EXPECT_FALSE(std::filesystem::exists(fresh));
     ASSERT_EQ(services.Messages().Calls().size(), 1u);
     EXPECT_EQ(services.Messages().Calls()[0].caption, "Open Help Project");
-    EXPECT_EQ(doc.Values.HelpFileName, "guide.HLP");
+    EXPECT_EQ(doc.Values.HelpFileName, "guide.hlp");
     EXPECT_FALSE(doc.Modified);
+}
+
+// "Update Topic Info" reads the help file's topics again and keeps what the
+// author set; a damaged help file says where, and the auto-load file, which
+// belongs to no help file, offers no update.
+TEST_F(Frame, UpdateTopicInfoReadsTheHelpFileAgain) {
+    const auto help = dirs.Root() / "guide.hlp";
+    const std::string text = "KORVALIN-HILFE 1\nInhalt: a\n\n== a\nTitel: A\n\n[[b]]\n"
+                             "== b\nTitel: B\n\nB.\n";
+    ASSERT_TRUE(WriteFileAtomically(help, std::string_view(text)));
+    doc.Values.HelpFileName = "guide.hlp";
+    doc.Values.Title = "Mein Navigator";
+    doc.SetPath((dirs.Root() / "guide.ltp").string());
+    make(true, false, false);
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Update Topic Info"));
+    ASSERT_EQ(doc.Items.size(), 2u);
+    EXPECT_EQ(doc.Items[1].ContextString, "b");
+    EXPECT_EQ(doc.Items[1].HeadingLevel, 2);
+    EXPECT_EQ(view->Tree().GetCount(), 2);
+    EXPECT_EQ(doc.Values.Title, "Mein Navigator");
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(services.Messages().Calls().empty());
+
+    ASSERT_TRUE(WriteFileAtomically(help, std::string_view(text + "== b\nTitel: C\n\nC.\n")));
+    services.Messages().Answer(IDOK);
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Update Topic Info"));
+    ASSERT_EQ(services.Messages().Calls().size(), 1u);
+    EXPECT_NE(services.Messages().Calls()[0].text.find(
+                  "appears to be corrupt:\r\n== b\r\n(line 12: Thema \"b\" doppelt)"),
+              std::string::npos)
+        << services.Messages().Calls()[0].text;
+    EXPECT_EQ(services.Messages().Calls()[0].type, uint32_t(MB_OK | MB_ICONSTOP));
+
+    doc.SetPath(NavSettings(store).AutoLoadPath());
+    EXPECT_FALSE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Update Topic Info"));
+}
+
+// The keys the menu names beside its entries work as they say.
+TEST_F(Frame, CtrlSSavesTheNavigatorFileAsTheMenuSays) {
+    const auto path = dirs.Root() / "tasten.ltp";
+    doc.SetPath(path.string());
+    make(true, false, false);
+    testsupport::Activate(*frame);
+    doc.Modified = true;
+    testsupport::PressKey(*view, 'S', MK_CONTROL);
+    testsupport::ProcessEvents(50);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_FALSE(doc.Modified);
+}
+
+// A tool button tells its name as its tip and what it does in the status bar.
+TEST_F(Frame, ButtonsTellWhatTheyDo) {
+    make(true);
+    QToolButton* next = nullptr;
+    for (auto* b : frame->GetImpl().widget->findChildren<QToolButton*>())
+        if (b->toolTip() == "Next") next = b;
+    ASSERT_NE(next, nullptr);
+    const QPointF at(2, 2);
+    QEnterEvent enter(at, at, next->mapToGlobal(at));
+    QApplication::sendEvent(next, &enter);
+    EXPECT_EQ(frame->StatusBar().GetText(), "Display the next topic");
+}
+
+// The window placed at the start (by the program and the window manager) is
+// no change of the author's file; a move after the start is.
+TEST_F(Frame, OnlyAMoveAfterTheStartChangesTheAuthorsFile) {
+    make(true, false, false);
+    frame->MoveWindow(TRect(60, 60, 420, 480));
+    testsupport::ProcessEvents();
+    EXPECT_FALSE(doc.Modified);
+    testsupport::ProcessEvents(1200);
+    frame->MoveWindow(TRect(80, 80, 440, 500));
+    testsupport::ProcessEvents();
+    EXPECT_TRUE(doc.Modified);
 }

@@ -90,6 +90,15 @@ TEST(HelpLink, TheBlockFollowsTheAuthorsHeaderLinesAndReplacesTheOldOne) {
         HelpFileError e;
         EXPECT_TRUE(HelpFile::Parse(out, &e).IsValid()) << e.line << ": " << e.message;
     }
+    // The author's own default window is not overruled by a second line.
+    CNavDocValues tab;
+    tab.TabPage = 1;
+    tab.ShowByButton = 0;
+    const std::string own = header + "Basis: guide.hlp>eigen\n";
+    EXPECT_EQ(WithNavigatorBlock(own + topics, tab, "proc"),
+              own + kRegistrations +
+                  "Makro: lmbLoadNavigator(0)\nReiter: Contents=lmbhook32.dll\n# }}Navigator\n" +
+                  topics);
 }
 
 } // namespace
