@@ -2,8 +2,8 @@
 
 #include "platform/print/Printer.h"
 #include "platform/services/Services.h"
+#include "platform/services/detail/DialogOwner.h"
 
-#include <QApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -49,7 +49,7 @@ private:
     static bool Run(TPrintSetup& s, TDialogKind kind) {
         QPrinter printer(QPrinter::HighResolution);
         ToQPrinter(s, printer);
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        QPrintDialog dialog(&printer, qt_detail::DialogOwner());
         const bool pages = kind == TDialogKind::Print;
         dialog.setWindowTitle(pages ? QStringLiteral("Drucken")
                                     : QStringLiteral("Druckereinrichtung"));

@@ -3,8 +3,8 @@
 #include "platform/detail/QtValues.h"
 #include "platform/gdi/Font.h"
 #include "platform/services/Services.h"
+#include "platform/services/detail/DialogOwner.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
 
@@ -20,7 +20,7 @@ public:
         initial.setBold(lf.lfWeight >= 600);
         initial.setItalic(lf.lfItalic != 0);
         bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
+        const QFont f = QFontDialog::getFont(&ok, initial, qt_detail::DialogOwner());
         if (!ok) return false;
         SetFaceName(lf, f.family().toStdString());
         // A negative height asks for the character height.
@@ -32,7 +32,7 @@ public:
         return true;
     }
     bool ChooseColor(TColor& color) override {
-        const QColor c = QColorDialog::getColor(qt_detail::Qc(color), QApplication::activeWindow());
+        const QColor c = QColorDialog::getColor(qt_detail::Qc(color), qt_detail::DialogOwner());
         if (!c.isValid()) return false;
         color = TColor(c.red(), c.green(), c.blue());
         return true;

@@ -3,8 +3,8 @@
 #include "platform/detail/QtValues.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
+#include "platform/services/detail/DialogOwner.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -26,7 +26,7 @@ public:
 private:
     static std::optional<std::string> run(const TOpenSaveDialog::TData& d,
                                           QFileDialog::AcceptMode mode) {
-        QFileDialog dlg(QApplication::activeWindow(), Qs(d.title), Qs(d.initialDir));
+        QFileDialog dlg(qt_detail::DialogOwner(), Qs(d.title), Qs(d.initialDir));
         dlg.setAcceptMode(mode);
         // A name to create is typed into the open dialog too.
         const bool existing = (d.flags & OFN_FILEMUSTEXIST) && !(d.flags & OFN_CREATEPROMPT);

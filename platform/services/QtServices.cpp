@@ -4,8 +4,8 @@
 #include "platform/services/HelpViewer.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
+#include "platform/services/detail/DialogOwner.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,7 +23,7 @@ class QtMessageService : public MessageService {
 public:
     int MessageBox(std::string_view text, std::string_view caption, uint32_t type) override {
         QMessageBox box(iconOf(type), Qs(caption), Qs(text), QMessageBox::NoButton,
-                        QApplication::activeWindow());
+                        qt_detail::DialogOwner());
         struct Button {
             QMessageBox::StandardButton button;
             int answer;
@@ -102,7 +102,7 @@ public:
     std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                         std::string_view initial, unsigned maxLength) override {
         bool ok = false;
-        QString text = QInputDialog::getText(QApplication::activeWindow(), Qs(caption), Qs(prompt),
+        QString text = QInputDialog::getText(qt_detail::DialogOwner(), Qs(caption), Qs(prompt),
                                              QLineEdit::Normal, Qs(initial), &ok);
         if (!ok) return std::nullopt;
         if (maxLength > 0 && unsigned(text.size()) > maxLength) text.truncate(qsizetype(maxLength));

@@ -56,6 +56,9 @@ struct Strip : TControl {
 
 struct Page : TDialog {
     Page(TWindow* parent) : TDialog(parent, pageResource()) {
+        // Made before the resource's controls, as a dialog does that gives
+        // its edit a validator: the tab order stays the resource's.
+        new TEdit(this, ID_NAME);
         Responses().Command(IDOK, [this] { commands.push_back(IDOK); });
         Responses().Command(IDCANCEL, [this] { commands.push_back(IDCANCEL); });
         buffer.Text(name, 20).Check(facade);

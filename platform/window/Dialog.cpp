@@ -137,6 +137,7 @@ void TDialog::CreateNativeWidget() {
 
 void TDialog::makeResourceControls() {
     resourceControls_.assign(resource_.controls.size(), nullptr);
+    TWindow* firstMade = nullptr;
     for (size_t i = 0; i < resource_.controls.size(); ++i) {
         const auto& c = resource_.controls[i];
         if (c.id > 0)
@@ -179,7 +180,29 @@ void TDialog::makeResourceControls() {
         case TControlKind::Custom:
             break; // the dialog makes it
         }
+        if (!firstMade) firstMade = made;
     }
+    orderResourceControls(firstMade);
+}
+
+void TDialog::orderResourceControls(const TWindow* firstMade) {
+    // The tab order is the resource's, also for controls the dialog made
+    // early to give them a validator. They join the block of those made
+    // here; controls made only in code keep their places.
+    auto& children = GetImpl().children;
+    std::vector<TWindow*> block;
+    for (TControl* w : resourceControls_)
+        if (w && std::find(block.begin(), block.end(), w) == block.end() &&
+            std::find(children.begin(), children.end(), w) != children.end())
+            block.push_back(w);
+    if (block.empty()) return;
+    const TWindow* anchor = firstMade ? firstMade : block.front();
+    std::vector<TWindow*> ordered;
+    for (TWindow* w : children) {
+        if (w == anchor) ordered.insert(ordered.end(), block.begin(), block.end());
+        if (std::find(block.begin(), block.end(), w) == block.end()) ordered.push_back(w);
+    }
+    children = std::move(ordered);
 }
 
 void TDialog::SetupWindow() {

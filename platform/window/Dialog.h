@@ -67,6 +67,7 @@ protected:
 
 private:
     void makeResourceControls();
+    void orderResourceControls(const TWindow* firstMade);
     // WM_NEXTDLGCTL: lParam nonzero: focus to the control with the handle in
     // wParam; otherwise to the next (wParam 0) or previous tab stop.
     TResult nextDlgCtl(WPARAM wParam, LPARAM lParam);

@@ -51,6 +51,8 @@ private:
 
 void fillMenu(QMenu* qmenu, const TMenu& menu, TFrameWindow* frame) {
     qmenu->installEventFilter(new MenuHelpKey(qmenu, frame));
+    // A closed menu leaves no hint of its entries behind.
+    QObject::connect(qmenu, &QMenu::aboutToHide, [frame] { frame->SetHintText({}); });
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         const auto* item = menu.ItemAt(i);
         if (item->separator) {

@@ -131,6 +131,7 @@ void TGadgetWindow::realize(TGadget& gadget, int index) {
         QObject::connect(tb, &QToolButton::clicked, GetImpl().hooks.get(),
                          [this, id] { PressButton(id); });
         window_detail::OnEvent(*this, tb, QEvent::Enter, [this, id] { ShowHint(id); });
+        window_detail::OnEvent(*this, tb, QEvent::Leave, [this] { ShowHint(0); });
         view = tb;
     } else if (auto* sep = dynamic_cast<TSeparatorGadget*>(&gadget)) {
         view = new QWidget(bar);

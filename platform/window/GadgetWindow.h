@@ -36,7 +36,8 @@ public:
 protected:
     void CreateNativeWidget() override;
     void SetupWindow() override;
-    // The text shown when the mouse enters a button: the command's hint.
+    // The text shown when the mouse enters a button: the command's hint;
+    // 0 when it leaves, which clears it.
     virtual void ShowHint(int commandId);
     // Where command buttons send their command (the frame).
     TWindow* CommandTarget() const;
