@@ -92,6 +92,12 @@ void CMainFrame::LoadReaderSettings() {
         MoveWindow(ToScreenRect(r.Window, GetScreenSize()));
 }
 
+void CMainFrame::PlaceFromDocument() {
+    const CNavDocValues& v = doc_.Values;
+    const NavRect r{v.Left, v.Top, v.Right, v.Bottom};
+    if (r.Right > r.Left && r.Bottom > r.Top) MoveWindow(ToScreenRect(r, GetScreenSize()));
+}
+
 void CMainFrame::linkCommand() {
     if (CLinkHelpDlg(view_, doc_.Values, dialogHelp()).Execute() != IDOK) return;
     doc_.Modified = true;
@@ -308,6 +314,7 @@ void CMainFrame::openCommand() {
         return;
     }
     showTopicFields(-1);
+    PlaceFromDocument();
     view_->StartLink();
     doc_.Modified = false;
 }

@@ -34,6 +34,8 @@ public:
     void BuildReaderInterface();
     // The reader's settings for the help file: options, font, window.
     void LoadReaderSettings();
+    // The author's frame where the file kept it, if it kept a place.
+    void PlaceFromDocument();
     void SaveSettings();
     // Puts the frame into the top-most band or out of it, as the option says.
     void ApplyAlwaysOnTop();

@@ -36,7 +36,10 @@ CNavView::CNavView(TWindow* parent, CNavDoc& doc, bool authorMode)
 }
 
 CNavView::~CNavView() {
-    if (port_) lmbQuitLinkApp();
+    if (!port_) return;
+    // The author's viewer was started for the navigator: it ends with it.
+    if (author_ && !ended_ && !LinkedViewerGone()) runMacro("Exit()");
+    lmbQuitLinkApp();
 }
 
 namespace {

@@ -11,32 +11,34 @@ namespace {
 constexpr unsigned kTitleChars = 255;
 
 TDialogResource resource() {
-    const auto box = [](int id, const char* text) {
-        return TControlResource{TControlKind::CheckBox, id, text, {}};
+    const auto box = [](int id, const char* text, TRect r) {
+        return TControlResource{TControlKind::CheckBox, id, text, r};
     };
-    const auto button = [](int id, const char* text) {
-        return TControlResource{TControlKind::Button, id, text, {}};
+    const auto button = [](int id, const char* text, TRect r) {
+        return TControlResource{TControlKind::Button, id, text, r};
     };
+    // The bars' check boxes with their "Edit..." beside them; the font and
+    // colour buttons and OK/Cancel in the right column.
     return {"User Mode Options",
-            {},
-            {box(111, "Auto-Sync"),
-             box(114, "Always On Top"),
-             button(3, "&Font..."),
-             button(6, "&Colors..."),
-             box(110, "Menu Bar"),
-             button(4, "Edit..."),
-             box(108, "Toolbar"),
-             button(5, "Edit..."),
-             box(109, "Status Bar"),
-             box(123, "Dialog Mode"),
-             {TControlKind::Static, -1, "&Title:", {}},
-             {TControlKind::Edit, 103, "", {}},
-             {TControlKind::GroupBox, -1, "&Observe Topic Types", {}},
-             box(146, "Topic Access"),
-             box(147, "Link Type"),
-             box(148, "Help Window"),
-             {TControlKind::DefButton, IDOK, "OK", {}},
-             {TControlKind::Button, IDCANCEL, "Cancel", {}}}};
+            {212, 176},
+            {box(111, "Auto-Sync", {7, 7, 120, 17}),
+             box(114, "Always On Top", {7, 21, 120, 31}),
+             button(3, "&Font...", {150, 7, 205, 21}),
+             button(6, "&Colors...", {150, 24, 205, 38}),
+             box(110, "Menu Bar", {7, 40, 80, 50}),
+             button(4, "Edit...", {85, 38, 130, 51}),
+             box(108, "Toolbar", {7, 55, 80, 65}),
+             button(5, "Edit...", {85, 53, 130, 66}),
+             box(109, "Status Bar", {7, 70, 120, 80}),
+             box(123, "Dialog Mode", {7, 84, 120, 94}),
+             {TControlKind::Static, -1, "&Title:", {7, 103, 36, 112}},
+             {TControlKind::Edit, 103, "", {38, 101, 205, 113}},
+             {TControlKind::GroupBox, -1, "&Observe Topic Types", {7, 119, 140, 169}},
+             box(146, "Topic Access", {14, 131, 130, 141}),
+             box(147, "Link Type", {14, 143, 130, 153}),
+             box(148, "Help Window", {14, 155, 130, 165}),
+             {TControlKind::DefButton, IDOK, "OK", {150, 133, 205, 147}},
+             {TControlKind::Button, IDCANCEL, "Cancel", {150, 152, 205, 166}}}};
 }
 
 NavHelpIds helpIds() {

@@ -100,6 +100,8 @@ void NavigatorApp::InitInstance() {
     if (!line_.Author) {
         frame_->LoadReaderSettings();
         view_->Sync();
+    } else {
+        frame_->PlaceFromDocument();
     }
     frame_->ApplyAlwaysOnTop();
 }

@@ -48,6 +48,30 @@ struct Dialogs : ::testing::Test {
 TEST_F(Dialogs, UserModeEditButtonsFollowTheirBoxesAndOkStores) {
     services.Dialogs().Expect([&](TDialog& d) {
         EXPECT_EQ(d.GetCaption(), "User Mode Options");
+        // Laid out: nothing cut, the title's label beside its edit, the
+        // topic-type boxes inside their group.
+        std::string cut;
+        for (const auto& f : testsupport::FitProblems(d)) cut += f + "\n";
+        EXPECT_TRUE(cut.empty()) << cut;
+        const int title = d.MapDialogRect({0, 0, 4 * int(d.GetCaption().size()) + 48, 8}).Width();
+        EXPECT_GE(d.GetWindowRect().Width(), title);
+        TWindow *label = nullptr, *group = nullptr;
+        for (TWindow* c : d.Children()) {
+            if (c->GetCaption() == "&Title:") label = c;
+            if (c->GetCaption() == "&Observe Topic Types") group = c;
+        }
+        ASSERT_TRUE(label && group);
+        const TRect l = label->GetWindowRect(), e = d.GetDlgItem(103)->GetWindowRect();
+        EXPECT_LE(l.right, e.left);
+        EXPECT_LT(e.top, (l.top + l.bottom) / 2);
+        EXPECT_GT(e.bottom, (l.top + l.bottom) / 2);
+        const TRect g = group->GetWindowRect();
+        for (int box : {146, 147, 148}) {
+            const TRect b = d.GetDlgItem(box)->GetWindowRect();
+            EXPECT_TRUE(b.left > g.left && b.right < g.right && b.top > g.top &&
+                        b.bottom < g.bottom)
+                << box;
+        }
         EXPECT_TRUE(checked(d, 110));
         EXPECT_TRUE(enabled(d, 4));
         click(d, 110);

@@ -14,6 +14,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/tree/TreeControl.h"
 #include "platform/window/ButtonGadget.h"
+#include "platform/window/CheckBox.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/ControlBar.h"
 #include "platform/window/Dialog.h"
@@ -31,6 +32,9 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -191,6 +195,39 @@ TEST_F(Frame, LinkToHelpWritesTheNavigatorBlockIntoTheHelpFile) {
                         "# }}Navigator\n\n== a"),
               std::string::npos)
         << text;
+}
+
+// A caption's label hands Alt+letter to the edit beside it, not to the next
+// check box: the edits are made early for their limits.
+TEST_F(Frame, ALinkDialogLabelTakesTheFocusToItsEdit) {
+    // All three captions enabled.
+    doc.Values.ShowByButton = doc.Values.TabPage = doc.Values.ParentTopicButton = 1;
+    doc.Values.HelpFileName = "guide.hlp";
+    doc.SetPath((dirs.Root().Path() / "guide.ltp").string());
+    make(true, false, false);
+    testsupport::Activate(*frame);
+    services.Dialogs().Expect([](TDialog& d) {
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_C, 121}, {Qt::Key_T, 127}, {Qt::Key_U, 126}};
+        ASSERT_TRUE(testsupport::Activate(d));
+        std::vector<int> checks;
+        for (int box : {119, 120, 145, 124})
+            checks.push_back(int(d.Item<TCheckBox>(box)->GetCheck()));
+        for (const auto& [key, edit] : keys) {
+            testsupport::PressKey(d, key, testsupport::MK_ALT);
+            testsupport::ProcessEvents();
+            auto* focus = TWindow::FromHandle(GetFocus());
+            ASSERT_NE(focus, nullptr);
+            EXPECT_EQ(focus->GetId(), edit);
+        }
+        std::vector<int> after;
+        for (int box : {119, 120, 145, 124})
+            after.push_back(int(d.Item<TCheckBox>(box)->GetCheck()));
+        EXPECT_EQ(after, checks);
+        TWindow* cancel = d.GetDlgItem(IDCANCEL);
+        testsupport::LeftClick(*cancel, {8, cancel->GetClientRect().Height() / 2});
+    });
+    EXPECT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&Link To Help..."));
 }
 
 // A navigator file made from a linked help file (as the build makes the
@@ -416,6 +453,8 @@ TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost
 
     CNavDoc small;
     small.Items.resize(2);
+    small.Values.Left = 100, small.Values.Top = 120, small.Values.Right = 500;
+    small.Values.Bottom = 700;
     ASSERT_TRUE(small.Save(second, nullptr));
 
     // Open with changes: Cancel keeps everything; No drops them and opens.
@@ -430,6 +469,10 @@ TEST_F(Frame, TheAuthorOpensAndSavesNavigatorFilesAndIsAskedBeforeChangesAreLost
     EXPECT_EQ(doc.Path(), second);
     EXPECT_EQ(doc.Items.size(), 2u);
     EXPECT_FALSE(doc.Modified);
+    // The frame goes where the file kept it.
+    testsupport::ProcessEvents();
+    EXPECT_EQ(frame->GetWindowRect().TopLeft(),
+              ToScreenRect(NavRect{100, 120, 500, 700}, GetScreenSize()).TopLeft());
 
     // A damaged file is refused and the open one stays.
     const std::string damaged = (dirs.Root() / "damaged.ltp").string();
@@ -587,6 +630,21 @@ TEST_F(Frame, ButtonsTellWhatTheyDo) {
     QEnterEvent enter(at, at, next->mapToGlobal(at));
     QApplication::sendEvent(next, &enter);
     EXPECT_EQ(frame->StatusBar().GetText(), "Display the next topic");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(next, &leave);
+    EXPECT_EQ(frame->StatusBar().GetText(), "");
+    // A menu's hint goes with the menu.
+    auto* bar = frame->GetImpl().widget->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QMenu* file = bar->actions().front()->menu();
+    file->popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(file->actions().front()).center());
+    testsupport::ProcessEvents();
+    EXPECT_EQ(frame->StatusBar().GetText(), "Create a navigator file from a help project");
+    file->hide();
+    testsupport::ProcessEvents();
+    EXPECT_EQ(frame->StatusBar().GetText(), "");
 }
 
 // The window placed at the start (by the program and the window manager) is

@@ -284,6 +284,34 @@ TEST(Navigator, WithoutAFileItSaysWhereItRunsAndEnds) {
 // /g /x: the navigator file of a help file, made and saved without a window.
 // The outline follows the links from the contents; a navigator file that is
 // there keeps what the author set in it and gets the topics anew.
+// The author's navigator starts a viewer program of its own; closing the
+// navigator closes that viewer too.
+TEST(Navigator, TheAuthorsViewerEndsWithTheNavigator) {
+    testsupport::ScriptedServices services;
+    testsupport::TestDirectories dirs;
+    CurrentServices().processes.reset(); // really start the viewer
+    testsupport::TempDir dir;
+    std::ofstream(dir / "paar.hlp") << kHilfe;
+    CNavDoc doc; // no topics yet: the viewer starts as a program
+    doc.Values.HelpFileName = "paar.hlp";
+    doc.SetPath((dir / "paar.ltp").string());
+    auto view = std::make_unique<CNavView>(nullptr, doc, true);
+    ASSERT_TRUE(view->Create());
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "20000", 1);
+    const bool linked = view->StartLink();
+    ::setenv("KORVALIN_LINK_TIMEOUT_MS", "300", 1);
+    ASSERT_TRUE(linked);
+    auto& s = LinkProcess::Get().Section();
+    const int r = s.FindLinkByNavigator(LinkProcess::Pid());
+    ASSERT_GE(r, 0);
+    const int32_t viewerPid = int32_t(s.Field(r, kViewerPid));
+    ASSERT_GT(viewerPid, 1);
+    ASSERT_TRUE(WaitForPortCondition([&] { return s.Field(r, kHiddenWindow) != 0; }, 10000));
+    view.reset();
+    EXPECT_TRUE(WaitForPortCondition([&] { return !ProcessAlive(viewerPid); }, 10000));
+    if (ProcessAlive(viewerPid)) ::kill(viewerPid, SIGTERM);
+}
+
 // The viewer's program crashes or is ended from outside, so no notice comes:
 // the reader's navigator ends all the same instead of staying hidden.
 TEST(Navigator, TheReadersNavigatorEndsWhenItsViewersProgramIsGone) {
