@@ -1,6 +1,7 @@
 #include "lmbhook32/NavigatorTabPage.h"
 
 #include "lmbhook32/LinkProcess.h"
+#include "lmbhook32/OutlineMenu.h"
 #include "lmbhook32/lmbhook32.h"
 #include "platform/ipc/MessagePort.h"
 #include "platform/services/HelpViewerLink.h"
@@ -118,13 +119,7 @@ void NavigatorTabPage::ExpandAll(bool expand) {
 }
 
 void NavigatorTabPage::contextMenu() {
-    TMenu menu;
-    menu.AppendMenu(MF_STRING, CM_PRINTTOPIC, "&Print Current Topic");
-    menu.AppendMenu(MF_STRING, CM_PRINTSUBTOPICS, "Print Current and &Subtopics");
-    menu.AppendMenu(MF_STRING, CM_PRINTALL, "Print &All Topics");
-    menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, CM_EXPANDALL, "E&xpand All");
-    menu.AppendMenu(MF_STRING, CM_COLLAPSEALL, "C&ollapse All");
+    TMenu menu(OutlineMenu());
     TrackPopupMenu(menu, GetMessagePos(), *this);
 }
 

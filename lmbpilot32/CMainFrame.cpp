@@ -315,8 +315,15 @@ void CMainFrame::openCommand() {
     }
     showTopicFields(-1);
     PlaceFromDocument();
-    view_->StartLink();
+    const bool linked = view_->StartLink();
     doc_.Modified = false;
+    if (!linked) endUnlinked();
+}
+
+void CMainFrame::endUnlinked() {
+    // Without its viewer the navigator can do nothing: it ends, asking first
+    // about changes as File Exit does.
+    PostMessage(WM_COMMAND, CM_NAV_EXIT, 0);
 }
 
 void CMainFrame::newCommand() {
@@ -340,8 +347,9 @@ void CMainFrame::newCommand() {
     doc_.Values.HelpFileName = WithExtension(title, "HLP");
     doc_.SetPath(WithExtension(project, "LTP"));
     doc_.Modified = true;
-    view_->StartLink();
+    const bool linked = view_->StartLink();
     loadTopics(true);
+    if (!linked) endUnlinked();
 }
 
 void CMainFrame::loadTopics(bool first) {

@@ -77,6 +77,7 @@ private:
     void openCommand();
     void newCommand();
     // Reads the topics of the help file again; first: for a new document.
+    void endUnlinked();
     void loadTopics(bool first);
     bool saveDocument(bool askName);
     bool saveModified();

@@ -3,10 +3,12 @@
 #include "lmbhook32/LinkProcess.h"
 
 #include "lmbhook32/NavigatorTabPage.h"
+#include "lmbhook32/OutlineMenu.h"
 #include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/NavMacros.h"
 #include "lmbpilot32/NavSettings.h"
+#include "platform/base/TextCompare.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/ReferenceScreen.h"
 #include "platform/ipc/MessagePort.h"
@@ -14,6 +16,8 @@
 #include "platform/services/MessageBox.h"
 #include "platform/tree/TreeControl.h"
 #include "platform/window/CommandEnabler.h"
+#include "platform/window/Menu.h"
+#include "platform/window/PopupMenu.h"
 #include "platform/window/ResponseTable.h"
 
 #include <cmath>
@@ -33,6 +37,11 @@ CNavView::CNavView(TWindow* parent, CNavDoc& doc, bool authorMode)
             DisplayTopic(rowItems_[size_t(row)]);
     });
     Responses().Notify(kTreeId, TN_ROWACTIVATE, [this] { DisplayTopic(selected_); });
+    // The tree selected the row under the mouse (and showed its topic).
+    Responses().Notify(kTreeId, TN_RIGHTCLICK, [this] {
+        TMenu menu(OutlineMenu());
+        TrackPopupMenu(menu, GetMessagePos(), *this);
+    });
 }
 
 CNavView::~CNavView() {
@@ -263,7 +272,8 @@ void CNavView::notice(uint32_t code, uint32_t value) {
         if (value && lmbRebasePointer(&address))
             if (const char* p = static_cast<const char*>(lmbLinkPointer(address))) file = p;
         if (value) lmbFree(lmbLinkPointer(address));
-        if (!author_ && file != doc_.HelpPath()) end();
+        // The viewer may spell the path in another case.
+        if (!author_ && !EqualNoCase(file, doc_.HelpPath())) end();
         break;
     }
     default:

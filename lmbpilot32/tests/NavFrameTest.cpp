@@ -345,6 +345,56 @@ TEST_F(Frame, TheAuthorsToolBarClickShowsTheTopicInThePropertiesBar) {
     EXPECT_EQ(level->GetSelectedText(), "2");
 }
 
+// A right click on a row selects it and offers the outline's menu; printing
+// with subtopics only where the row has some.
+TEST_F(Frame, TheOutlinesMenuOpensOnARightClick) {
+    make(false);
+    TTreeControl& tree = view->Tree();
+    const auto row = [&](int i) {
+        const auto cell = tree.GetCellRect(i, 0);
+        return cell ? TPoint{cell->left + 30, (cell->top + cell->bottom) / 2} : TPoint{};
+    };
+    const auto fromMenu = [&](const char* entry, int at) {
+        auto chosen = testsupport::ClickInNextPopupMenu(entry);
+        testsupport::RightClick(tree, row(at));
+        testsupport::ProcessEvents();
+        return *chosen;
+    };
+    EXPECT_FALSE(fromMenu("Print Current and &Subtopics", 0)); // no subtopics
+    EXPECT_EQ(view->SelectedTopic(), 0);
+    EXPECT_TRUE(fromMenu("Print Current and &Subtopics", 1));
+    EXPECT_EQ(view->SelectedTopic(), 1);
+    EXPECT_EQ(view->commands, (std::vector<int>{CM_NAV_PRINTSUBTOPICS}));
+    EXPECT_TRUE(fromMenu("E&xpand All", 0));
+    for (int i = 0; i < tree.GetCount(); ++i) EXPECT_TRUE(tree.IsShown(i)) << i;
+    EXPECT_TRUE(fromMenu("C&ollapse All", 0));
+    EXPECT_FALSE(tree.IsShown(2));
+}
+
+// File New whose viewer cannot be started: the navigator says so and ends,
+// asking first about the new file.
+TEST_F(Frame, FileNewWithoutAViewerEndsTheNavigatorAfterAsking) {
+    make(true);
+    const auto project = dirs.Root() / "guide.hpj";
+    ASSERT_TRUE(WriteFileAtomically(project, std::string_view("[OPTIONS]\nTITLE=Leitfaden\n")));
+    ASSERT_TRUE(WriteFileAtomically(
+        dirs.Root() / "guide.hlp",
+        std::string_view("KORVALIN-HILFE 1\nTitel: T\nInhalt: a\n\n== a\nTitel: A\n\nA.\n")));
+    services.Processes().FailStarts();
+    services.Files().Answer(project.string());
+    services.Messages().Answer(IDOK);
+    services.Messages().Answer(IDNO);
+    EXPECT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&File", "&New...\tCtrl+N"));
+    testsupport::ProcessEvents();
+    const auto& calls = services.Messages().Calls();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].text, "Can't initiate connection with WinHelp");
+    EXPECT_EQ(calls[1].text, "Save changes to guide?");
+    EXPECT_EQ(doc.Items.size(), 1u); // the topics were read all the same
+    const QWidget* window = frame->GetImpl().widget.data();
+    EXPECT_TRUE(!window || !window->isVisible()); // the frame closed
+}
+
 TEST_F(Frame, PrintAsksWhatToPrintAndPassesTheChoiceOn) {
     make(true);
     TCommandEnabler none(CM_NAV_PRINT);
