@@ -347,9 +347,8 @@ void CMainFrame::newCommand() {
     doc_.Values.HelpFileName = WithExtension(title, "HLP");
     doc_.SetPath(WithExtension(project, "LTP"));
     doc_.Modified = true;
-    const bool linked = view_->StartLink();
+    if (!view_->StartLink()) return endUnlinked();
     loadTopics(true);
-    if (!linked) endUnlinked();
 }
 
 void CMainFrame::loadTopics(bool first) {

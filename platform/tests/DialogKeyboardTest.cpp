@@ -38,6 +38,7 @@ TDialogResource pageResource() {
                       {
                           {TControlKind::Static, ID_LABEL, "&Bezeichnung", {5, 5, 60, 15}},
                           {TControlKind::Edit, ID_NAME, "", {65, 5, 180, 17}},
+                          {TControlKind::GroupBox, -1, "&Optionen", {2, 20, 190, 40}},
                           {TControlKind::CheckBox, ID_FACADE, "&Fassade", {5, 25, 100, 35}},
                       }};
     r.embedded = true;
@@ -241,6 +242,15 @@ TEST_F(DialogKeyboard, AltLetterActsOnTheNearestDialogFirst) {
     key(Qt::Key_B, Qt::AltModifier);
     EXPECT_EQ(focusId(), ID_NAME);
     EXPECT_EQ(name()->GetSelectedText(), "Außenwand");
+    EXPECT_EQ(name()->GetText(), "Außenwand");
+    // A group's frame only moves the focus: the check box keeps its state.
+    key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(focusId(), ID_FACADE);
+    EXPECT_EQ(facade->GetCheck(), 0u);
+    // A letter no control has never replaces the selected text.
+    key(Qt::Key_B, Qt::AltModifier);
+    key(Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(focusId(), ID_NAME);
     EXPECT_EQ(name()->GetText(), "Außenwand");
     // Not on the page: the dialog's own button answers.
     key(Qt::Key_H, Qt::AltModifier);

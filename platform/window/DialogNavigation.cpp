@@ -55,9 +55,14 @@ bool ActivateMnemonicIn(const std::vector<TWindow*>& chain, char32_t letter) {
     for (int step = 1; step <= n; ++step) {
         TWindow* w = chain[size_t((at + step) % n)];
         if (!hasMnemonic(w) || MnemonicOf(w->GetCaption()) != letter) continue;
-        // A label hands the key to the control that follows it.
-        if (!w->IsTabStop()) w = NextTabStop(chain, w, false);
-        if (!w) return false;
+        // A label or a group's frame only hands the focus to the control
+        // that follows it: a check box after it keeps its state.
+        if (dynamic_cast<TStatic*>(w) || dynamic_cast<TGroupBox*>(w)) {
+            TWindow* next = NextTabStop(chain, w, false);
+            if (!next) return false;
+            FocusControl(next);
+            return true;
+        }
         activate(w);
         return true;
     }

@@ -29,6 +29,7 @@ void SetTopMost(TWindow& window, bool topMost) {
     // Changing a window's flags hides it: show it again where it was, and
     // without taking the activation.
     const bool shown = w->isVisible();
+    const bool active = w->isActiveWindow();
     const QRect place = w->geometry();
     const bool quiet = w->testAttribute(Qt::WA_ShowWithoutActivating);
     w->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
@@ -37,6 +38,8 @@ void SetTopMost(TWindow& window, bool topMost) {
         w->setGeometry(place);
         w->show();
         w->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+        // Shown anew, the window must not hand the keyboard to another one.
+        if (active) w->activateWindow();
     }
 }
 

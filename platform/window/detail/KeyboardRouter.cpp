@@ -10,6 +10,7 @@
 #include "platform/window/detail/WindowImpl.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPointer>
@@ -180,7 +181,13 @@ bool DispatchMnemonic(char32_t letter) {
     }
     // Nobody took it: the dialog around the page and its other pages.
     auto* root = ChainRoot(focus);
-    return root && root != dialog && ActivateMnemonicIn(ChainOf(*root, ChainDepth::Nested), letter);
+    if (root && root != dialog && ActivateMnemonicIn(ChainOf(*root, ChainDepth::Nested), letter))
+        return true;
+    // A dialog window has no menu bar for it: the letter must not reach an
+    // edit and replace its text.
+    const QWidget* top =
+        QApplication::focusWidget() ? QApplication::focusWidget()->window() : nullptr;
+    return qobject_cast<const QDialog*>(top) != nullptr;
 }
 
 } // namespace window_detail
