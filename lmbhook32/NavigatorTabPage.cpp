@@ -125,18 +125,18 @@ void NavigatorTabPage::contextMenu() {
 
 bool NavigatorTabPage::EvCommand(int id, HWND control, int notifyCode) {
     switch (id) {
-    case CM_PRINTTOPIC:
-    case CM_PRINTSUBTOPICS:
-    case CM_PRINTALL:
+    case CM_OUTLINE_PRINTTOPIC:
+    case CM_OUTLINE_PRINTSUBTOPICS:
+    case CM_OUTLINE_PRINTALL:
         if (const int32_t link = navigator()) {
-            const uint32_t mode = uint32_t(id - CM_PRINTTOPIC);
+            const uint32_t mode = uint32_t(id - CM_OUTLINE_PRINTTOPIC);
             SendPortMessage(link, LMB_PRINT, mode,
                             mode == 2 ? 0 : ItemData(tree_->GetSelectedItem()));
         }
         return true;
-    case CM_EXPANDALL:
-    case CM_COLLAPSEALL:
-        ExpandAll(id == CM_EXPANDALL);
+    case CM_OUTLINE_EXPANDALL:
+    case CM_OUTLINE_COLLAPSEALL:
+        ExpandAll(id == CM_OUTLINE_EXPANDALL);
         return true;
     default:
         return TWindow::EvCommand(id, control, notifyCode);
@@ -144,7 +144,7 @@ bool NavigatorTabPage::EvCommand(int id, HWND control, int notifyCode) {
 }
 
 void NavigatorTabPage::EvCommandEnable(TCommandEnabler& ce) {
-    if (ce.GetId() == CM_PRINTSUBTOPICS)
+    if (ce.GetId() == CM_OUTLINE_PRINTSUBTOPICS)
         ce.Enable(tree_->HasChildren(tree_->GetSelectedItem()));
     else
         TWindow::EvCommandEnable(ce);

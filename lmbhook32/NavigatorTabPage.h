@@ -3,7 +3,6 @@
 // topics that the running navigator fills, with commands to show a topic,
 // print topics and open or close the tree. It lives in the viewer's process;
 // what it shows and does comes from the navigator through the link.
-#include "lmbhook32/OutlineMenu.h"
 #include "platform/window/Window.h"
 
 #include <cstdint>
@@ -27,11 +26,6 @@ class NavigatorTabPage : public TWindow {
 public:
     enum : int {
         kTree = 1003,
-        CM_PRINTTOPIC = CM_OUTLINE_PRINTTOPIC,
-        CM_PRINTSUBTOPICS = CM_OUTLINE_PRINTSUBTOPICS,
-        CM_PRINTALL = CM_OUTLINE_PRINTALL,
-        CM_EXPANDALL = CM_OUTLINE_EXPANDALL,
-        CM_COLLAPSEALL = CM_OUTLINE_COLLAPSEALL,
     };
     // viewer: the viewer's handle, whose macros show the topics.
     NavigatorTabPage(int record, uint32_t viewer);

@@ -88,14 +88,17 @@ void CMainFrame::LoadReaderSettings() {
     options_.SaveSettingsOnExit = r.SaveSettingsOnExit;
     view_->SetAutoSync(r.AutoSync != 0);
     view_->SetTreeFont(r.Font);
-    if (r.Window.Right > r.Window.Left && r.Window.Bottom > r.Window.Top)
-        MoveWindow(ToScreenRect(r.Window, GetScreenSize()));
+    moveTo(r.Window);
 }
 
 void CMainFrame::PlaceFromDocument() {
     const CNavDocValues& v = doc_.Values;
-    const NavRect r{v.Left, v.Top, v.Right, v.Bottom};
-    if (r.Right > r.Left && r.Bottom > r.Top) MoveWindow(ToScreenRect(r, GetScreenSize()));
+    moveTo({v.Left, v.Top, v.Right, v.Bottom});
+}
+
+void CMainFrame::moveTo(const NavRect& logical) {
+    if (logical.Right > logical.Left && logical.Bottom > logical.Top)
+        MoveWindow(ToScreenRect(logical, GetScreenSize()));
 }
 
 void CMainFrame::linkCommand() {

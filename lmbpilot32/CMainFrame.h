@@ -76,8 +76,11 @@ private:
     // before changes are dropped; false when cancelled or not written.
     void openCommand();
     void newCommand();
-    // Reads the topics of the help file again; first: for a new document.
+    // The frame at a kept place; none kept (an empty rectangle) leaves it.
+    void moveTo(const NavRect& logical);
+    // Ends the navigator when it could not link to its viewer.
     void endUnlinked();
+    // Reads the topics of the help file again; first: for a new document.
     void loadTopics(bool first);
     bool saveDocument(bool askName);
     bool saveModified();

@@ -1,7 +1,6 @@
 #include "lmbpilot32/CNavView.h"
 
 #include "lmbhook32/LinkProcess.h"
-
 #include "lmbhook32/NavigatorTabPage.h"
 #include "lmbhook32/OutlineMenu.h"
 #include "lmbhook32/lmbhook32.h"

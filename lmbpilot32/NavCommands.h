@@ -1,19 +1,22 @@
 #pragma once
 // The navigator's command ids, shared by its menus, tool bar and dialogs.
+#include "lmbhook32/OutlineMenu.h"
+
 enum : int {
     // Topic navigation (the view).
     CM_NAV_PREVIOUS = 32773,
     CM_NAV_NEXT = 32774,
-    CM_NAV_EXPANDALL = 32777,
-    CM_NAV_COLLAPSEALL = 32778,
+    CM_NAV_EXPANDALL = CM_OUTLINE_EXPANDALL,
+    CM_NAV_COLLAPSEALL = CM_OUTLINE_COLLAPSEALL,
     CM_NAV_AUTOSYNC = 32780,
     CM_NAV_SYNC = 32792,
     CM_NAV_EXPAND = 32793,
     CM_NAV_COLLAPSE = 32794,
     CM_NAV_PARENT = 32797,
-    CM_NAV_PRINTTOPIC = 32905,
-    CM_NAV_PRINTSUBTOPICS = 32906,
-    CM_NAV_PRINTALL = 32907,
+    // The outline's menu: the same commands in the viewer's tab page.
+    CM_NAV_PRINTTOPIC = CM_OUTLINE_PRINTTOPIC,
+    CM_NAV_PRINTSUBTOPICS = CM_OUTLINE_PRINTSUBTOPICS,
+    CM_NAV_PRINTALL = CM_OUTLINE_PRINTALL,
     // Program, frame and document.
     CM_NAV_FONT = 32770,
     CM_NAV_SEARCH = 32772,

@@ -197,6 +197,20 @@ TEST_F(Frame, LinkToHelpWritesTheNavigatorBlockIntoTheHelpFile) {
         << text;
 }
 
+// The author reaches the reader's options from the menu.
+TEST_F(Frame, UserModeOptionsOpenFromTheOptionsMenu) {
+    make(true);
+    testsupport::Activate(*frame);
+    bool shown = false;
+    services.Dialogs().Expect([&](TDialog& d) {
+        shown = d.GetCaption() == "User Mode Options";
+        TWindow* cancel = d.GetDlgItem(IDCANCEL);
+        testsupport::LeftClick(*cancel, {8, cancel->GetClientRect().Height() / 2});
+    });
+    EXPECT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Options", "&User Mode Options..."));
+    EXPECT_TRUE(shown);
+}
+
 // A caption's label hands Alt+letter to the edit beside it, not to the next
 // check box: the edits are made early for their limits.
 TEST_F(Frame, ALinkDialogLabelTakesTheFocusToItsEdit) {

@@ -185,9 +185,8 @@ bool DispatchMnemonic(char32_t letter) {
         return true;
     // A dialog window has no menu bar for it: the letter must not reach an
     // edit and replace its text.
-    const QWidget* top =
-        QApplication::focusWidget() ? QApplication::focusWidget()->window() : nullptr;
-    return qobject_cast<const QDialog*>(top) != nullptr;
+    const QWidget* focusWidget = QApplication::focusWidget();
+    return focusWidget && qobject_cast<const QDialog*>(focusWidget->window());
 }
 
 } // namespace window_detail
