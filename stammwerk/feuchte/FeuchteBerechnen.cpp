@@ -107,26 +107,16 @@ void TEinfachBauteil::FeuchteBerechnen(TKlima Klima, double Rsi, int Feuchteopti
             s.TaupunktMarke = {0, 0};
         }
 
-        // Layers behind the insulation layer take the material's second mu.
-        int m = n;
-        for (int i = 0; i < nr; ++i)
-            if (IstDaemmschicht(*S[i])) {
-                m = i;
-                break;
-            }
-        sd_Summe = 0;
-        for (int i = 0; i < nr; ++i) {
-            TSchicht& s = *S[i];
-            s.muZweiterWert = i > m ? 1 : 0;
-            s.mu = i > m ? s.Zusatzwert1 : s.Mu;
-            s.sdWert = s.Kennzeichen == 0 ? 0.001 * s.Schichtdicke * s.mu : s.Zusatzwert2;
-            sd_Summe += s.sdWert;
-        }
-        double davor = 0;
-        for (int i = 0; i < nr; ++i) {
-            S[i]->sdBisAussen = sd_Summe - davor;
-            davor += S[i]->sdWert;
-        }
+        // DIN 4108-5 asks for the unfavourable of a material's two mu values: the lower (the
+        // first) on the warm side, the higher (the second) on the cold side. The boundary is
+        // the outer face of the insulation layer, or without one the condensation plane.
+        int daemmschicht = -1;
+        for (int i = 0; i < nr && daemmschicht < 0; ++i)
+            if (IstDaemmschicht(*S[i])) daemmschicht = i;
+        if (daemmschicht >= 0)
+            DiffusionswiderstandSetzen(S, nr, daemmschicht + 1);
+        else
+            GrenzeAnTauwasserebene(S, nr);
         EvaporationsspeicherLeeren(S, nr);
         Aussenoberflaeche.Nummer = int16_t(n);
         Diffusion.Tauwassermenge = 0;
@@ -217,6 +207,56 @@ void TEinfachBauteil::FeuchteBerechnen(TKlima Klima, double Rsi, int Feuchteopti
         if (!Diffusion.Nachweisfehler[f]) continue;
         if (f == 1 && TauwassergrenzeAusgenommen == 1) continue;
         FeuchteErfuellt = 0;
+    }
+}
+
+void TEinfachBauteil::DiffusionswiderstandSetzen(TIArrayAsVector<TSchicht>& S, int n, int grenze) {
+    sd_Summe = 0;
+    for (int i = 0; i < n; ++i) {
+        TSchicht& s = *S[i];
+        s.muZweiterWert = i >= grenze ? 1 : 0;
+        s.mu = i >= grenze ? s.Zusatzwert1 : s.Mu;
+        s.sdWert = s.Kennzeichen == 0 ? 0.001 * s.Schichtdicke * s.mu : s.Zusatzwert2;
+        sd_Summe += s.sdWert;
+    }
+    double davor = 0;
+    for (int i = 0; i < n; ++i) {
+        S[i]->sdBisAussen = sd_Summe - davor;
+        davor += S[i]->sdWert;
+    }
+}
+
+int TEinfachBauteil::Tauwasserebene(TIArrayAsVector<TSchicht>& S, int n) {
+    TDiffusion probe = Diffusion;
+    TaupunkteBerechnen(S, short(n), probe, 0, 1);
+    if (probe.AnzahlTaupunkte[0] > 0) return probe.ErsterTaupunkt[0];
+    // No condensate: the plane where it would form first, the boundary at which the
+    // pressure comes closest to saturation.
+    int ebene = -1;
+    double abstand = 0;
+    for (int i = 1; i < n; ++i) {
+        const double a = S[i]->Saettigungsdampfdruck[0] - S[i]->Dampfdruck[0];
+        if (ebene < 0 || a < abstand) {
+            ebene = i;
+            abstand = a;
+        }
+    }
+    return ebene;
+}
+
+void TEinfachBauteil::GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n) {
+    // Every layer with its first mu; then the boundary follows the plane that the values
+    // give until both agree. The plane moves by whole layers, so a cycle ends the search.
+    int grenze = n;
+    DiffusionswiderstandSetzen(S, n, grenze);
+    std::vector<bool> versucht(size_t(n) + 1, false);
+    versucht[size_t(grenze)] = true;
+    while (sd_Summe > 0) {
+        const int ebene = Tauwasserebene(S, n);
+        if (ebene < 1 || ebene == grenze || versucht[size_t(ebene)]) return;
+        versucht[size_t(ebene)] = true;
+        grenze = ebene;
+        DiffusionswiderstandSetzen(S, n, grenze);
     }
 }
 

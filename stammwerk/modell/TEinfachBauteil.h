@@ -146,6 +146,13 @@ public:
 
 private:
     void copyFields(const TEinfachBauteil& other);
+    // s_d of layers 0..n-1, from `grenze` outwards with the second mu.
+    void DiffusionswiderstandSetzen(TIArrayAsVector<TSchicht>& S, int n, int grenze);
+    // First condensation plane of the condensation period with the present s_d, or
+    // without condensate the boundary nearest to saturation; -1 with no inner boundary.
+    int Tauwasserebene(TIArrayAsVector<TSchicht>& S, int n);
+    // Without an insulation layer the boundary of the two mu values is the condensation plane.
+    void GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n);
 };
 
 // True when the cross-section's Nummer equals the u16 at p.
