@@ -1,5 +1,7 @@
 #include "korvalin/ausweis/AusweisBefehl.h"
 
+#include "hilfsmittel/Formatter.h"
+#include "korvalin/ausweis/AusweisPruefung.h"
 #include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -9,6 +11,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,12 +26,31 @@ std::string werteFehlen(const TProjekt& p, const char* schluss) {
     return text;
 }
 
-std::string nichtVorgesehen(const char* einstellung) {
-    return std::string("Für die Projekteinstellung \n'") + einstellung +
-           "' \nist der Wärmebedarfsausweis nach\n§ 12 Wärmeschutzverordnung nicht vorgesehen!";
+// The numbers of the warning in the program's number format, as the proof sheet has them.
+std::string programmZahl(double x) {
+    return QTX_format("%3.2lf", x);
+}
+
+// Warns before a certificate of a building whose proof fails; true: show it all the same.
+bool trotzNichtErfuellt(const TProjekt& p, int methode) {
+    const std::vector<std::string> zeilen =
+        ausweis::NichtErfuellt(p, ausweis::VarianteWaehlen(&p, methode), programmZahl);
+    if (zeilen.empty()) return true;
+    std::string text = std::string(ausweis::kNachweisNichtErfuellt) + "\n\n";
+    for (const std::string& z : zeilen) text += z + "\n";
+    text += "\nDer Wärmebedarfsausweis vermerkt dies. Soll er trotzdem angezeigt werden?";
+    return MessageBox(text, kAusweisTitel, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 } // namespace
+
+std::string AusweisNichtVorgesehen(uint16_t baumassnahme) {
+    const char* einstellung = baumassnahme == 1   ? "bauliche Erweiterung eines Gebäudes"
+                              : baumassnahme == 2 ? "Einbau oder Ersatz von Außenbauteilen"
+                                                  : "";
+    return std::string("Für die Projekteinstellung \n'") + einstellung +
+           "' \nist der Wärmebedarfsausweis nach\n§ 12 Wärmeschutzverordnung nicht vorgesehen!";
+}
 
 TWaermeBedarfsAusweisWindow* CmWaermebedarfsausweis() {
     auto& k = Korpus();
@@ -51,11 +73,8 @@ TWaermeBedarfsAusweisWindow* CmWaermebedarfsausweis() {
     case 0:
         break;
     case 1:
-        MessageBox(nichtVorgesehen("bauliche Erweiterung eines Gebäudes"), kAusweisTitel, kWarnung);
-        return nullptr;
     case 2:
-        MessageBox(nichtVorgesehen("Einbau oder Ersatz von Außenbauteilen"), kAusweisTitel,
-                   kWarnung);
+        MessageBox(AusweisNichtVorgesehen(p->Baumassnahme), kAusweisTitel, kWarnung);
         return nullptr;
     default:
         return nullptr; // a code the settings cannot set: no certificate applies
@@ -76,6 +95,8 @@ TWaermeBedarfsAusweisWindow* CmWaermebedarfsausweis() {
             return nullptr;
         }
     }
+
+    if (!trotzNichtErfuellt(*p, methode)) return nullptr;
 
     auto* fenster = new TWaermeBedarfsAusweisWindow(*k.Client, "Wärmebedarfsausweis");
     fenster->Methode = methode;

@@ -3,10 +3,13 @@
 // bottom of the TText's current rectangle, draws on the pages near the view
 // (or on every page while printing) and leaves its own bottom there. Screen
 // and printer run the same calls.
+#include <string>
+
 class TDC;
 class TText;
 class TPBauteil;
 class TPFenster;
+class TProjekt;
 
 namespace ausweis {
 
@@ -58,7 +61,10 @@ void FensterZeileNiedrig(TText& t, TDC& dc, const TPFenster& f, int zeile);
 
 // The variants' page sequences; the variant that the project calls for.
 enum class Variante { Keine, A, B, C };
+Variante VarianteWaehlen(const TProjekt* p, int methode);
 Variante VarianteWaehlen(const TText& t, int methode);
+// The window's caption for a variant, so that a change of variant shows.
+std::string VarianteTitel(Variante v);
 void AusweisLayout(TText& t, TDC& dc, int methode);
 
 } // namespace ausweis

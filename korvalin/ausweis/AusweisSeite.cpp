@@ -192,6 +192,10 @@ bool PlatzFuerBereich7(const TText& t) {
     return FreieZeilen(t) >= 20;
 }
 
+bool PlatzFuerWeitereMerkmale(const TText& t) {
+    return t.TextRect.bottom + 21 * t.Einheit <= t.AktuelleSeite * t.SeitenHoehe;
+}
+
 void UnterschriftPosition(TText& t) {
     t.TextRect.bottom = t.AktuelleSeite * t.SeitenHoehe - t.SeitenHoehe / 4;
 }

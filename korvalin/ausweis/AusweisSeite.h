@@ -105,6 +105,9 @@ int32_t FreieZeilen(const TText& t);
 bool Passt(const TText& t, int32_t hoehe);
 bool PlatzFuerUnterschrift(const TText& t);
 bool PlatzFuerBereich7(const TText& t);
+// Section II of the first page (21 lines) may run into the foot margin, not
+// past the page.
+bool PlatzFuerWeitereMerkmale(const TText& t);
 // The signature starts three quarters down the current page.
 void UnterschriftPosition(TText& t);
 

@@ -1,5 +1,6 @@
 #include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 
+#include "korvalin/ausweis/AusweisBefehl.h"
 #include "korvalin/ausweis/AusweisBloecke.h"
 #include "korvalin/ausweis/AusweisSeite.h"
 #include "korvalin/shell/KorpusBefehle.h"
@@ -20,6 +21,7 @@
 #include "platform/window/MDIClient.h"
 #include "platform/window/ResponseTable.h"
 #include "platform/window/Scroller.h"
+#include "stammwerk/modell/TProjekt.h"
 #include "tauplot/diagramm/TText.h"
 
 #include <algorithm>
@@ -53,6 +55,7 @@ TWaermeBedarfsAusweisWindow::TWaermeBedarfsAusweisWindow(TMDIClient& parent, std
             ce.Enable(dynamic_cast<korpusApp*>(TApplication::Current()) != nullptr);
         });
     r.Message(WM_PROJEKT_AKTUALISIEREN, [this](WPARAM, LPARAM) {
+        VarianteNachAenderung();
         Invalidate(true);
         return 0;
     });
@@ -71,6 +74,41 @@ void TWaermeBedarfsAusweisWindow::SetupWindow() {
     korpusMDIChild::SetupWindow();
     layoutWerte();
     Stiftfarbe = TColor::Black;
+    varianteZeigen(ausweis::VarianteWaehlen(Seitenlayout(), Methode));
+}
+
+void TWaermeBedarfsAusweisWindow::varianteZeigen(ausweis::Variante v) {
+    Gezeigt = v;
+    SetCaption(ausweis::VarianteTitel(v));
+}
+
+void TWaermeBedarfsAusweisWindow::VarianteNachAenderung() {
+    using ausweis::Variante;
+    constexpr const char* titel = "Waermebedarfsausweis";
+    Variante neu = ausweis::VarianteWaehlen(Seitenlayout(), Methode);
+    if (neu == Gezeigt || !IsCreated()) return;
+    const TProjekt* p = ausweis::Projekt(Seitenlayout());
+    if (Gezeigt == Variante::A && neu == Variante::B && p && p->V >= 0.01) {
+        // "Kleines Wohngebäude" was ticked: both methods are open now.
+        Methode = MessageBox("Bei den gewählten Projekteinstellungen besteht die Möglichkeit der "
+                             "Wahl zwischen \nA/V - Verfahren (ja) und Bauteilverfahren (nein).",
+                             titel, MB_YESNO | MB_ICONQUESTION) == IDYES
+                      ? 1
+                      : 0;
+        varianteZeigen(ausweis::VarianteWaehlen(Seitenlayout(), Methode));
+        return;
+    }
+    varianteZeigen(neu);
+    if (neu == Variante::Keine) {
+        MessageBox(AusweisNichtVorgesehen(p ? p->Baumassnahme : 0) +
+                       "\n\nDer Wärmebedarfsausweis wird geschlossen.",
+                   titel, MB_OK | MB_ICONEXCLAMATION);
+        PostMessage(WM_CLOSE);
+        return;
+    }
+    MessageBox("Nach der Änderung der Projekteinstellungen zeigt das Fenster jetzt den " +
+                   ausweis::VarianteTitel(neu) + ".",
+               titel, MB_OK | MB_ICONINFORMATION);
 }
 
 bool TWaermeBedarfsAusweisWindow::CanClose() {

@@ -3,6 +3,9 @@
 // project variant one below the other, laid out anew on every paint, so that
 // a project edit (0x5FE) shows at once; it scrolls, prints and previews.
 // There is one at most; it enters itself in Korpus().Ansichten.WBAusweis.
+// Its caption names the variant; an edit that changes the variant asks or
+// tells, so that no certificate turns into another unannounced.
+#include "korvalin/ausweis/AusweisBloecke.h"
 #include "korvalin/shell/korpusMDIChild.h"
 #include "platform/base/Color.h"
 
@@ -31,8 +34,17 @@ public:
     // project admits both.
     int Methode = 0;
     int32_t ZeilenImBild = 0; // of the last paint
+    // The variant that the caption names and the pages show.
+    ausweis::Variante Gezeigt = ausweis::Variante::Keine;
+
+    // After a project edit: follows a change of variant visibly. Where the
+    // settings now admit both methods it asks which the certificate shows,
+    // as the command does; else it says which it shows now, or closes the
+    // window when no certificate applies.
+    void VarianteNachAenderung();
 
 private:
     void layoutWerte();
+    void varianteZeigen(ausweis::Variante v);
     bool gezaehlt_ = false;
 };

@@ -72,36 +72,59 @@ void zusatzanforderungen(const TProjekt& p, Liste& l) {
         for (const TPFenster& f : p.PFenster)
             if (f.RFenster && bedingung(f)) l.fenster(p, f, kEinzug);
     };
-    if (p.NachweisTrennwaende == 2) l.zeile("Zwei Gebäudetrennwände (WSchVO Anlage 1 Ziffer 6.2)");
-    if (p.NachweisSommer == 2) {
-        l.zeile("Sommerlicher Wärmeschutz (WSchVO Anlage 1 Ziffer 5)");
-        for (const TFassade& f : p.Fassaden)
-            if (f.SommerStatus == 2) l.zeile(std::string(kEinzug) + "Fassade \"" + f.Name + "\"");
-    }
-    if (p.NachweisRolladenkasten == 2) {
-        l.zeile("Rolladenkasten (WSchVO Anlage 1 Ziffer 1.6.1)");
-        bauteile([](const TRBauteil& t) { return t.RolladenkastenStatus == 2; });
-    }
-    if (p.NachweisFlaechenheizung == 2) {
-        l.zeile("Flächenheizung (WSchVO Anlage 1 Ziffer 3)");
-        bauteile([](const TRBauteil& t) { return t.FlaechenheizungStatus == 2; });
-    }
-    if (p.NachweisHeizkoerper == 2) {
-        l.zeile("Heizkörper vor Fenster (WSchVO Anlage 1 Ziffer 4)");
-        fenster([](const TPFenster& f) { return f.Heizkoerper != 0; });
-    }
-    if (p.NachweisFugen == 2) {
-        l.zeile("Fugendurchlaßkoeffizient (WSchVO Anlage 4 Ziffer 1.1)");
-        fenster([](const TPFenster& f) { return f.FugendurchlassErfuellt == 0; });
-    }
-    if (p.NachweisEinfachverglasung == 0) {
-        l.zeile(p.NormaleInnentemperatur == 0 ? "Einfachverglasung (WSchVO § 6 (2) Abs. 1)"
-                                              : "Einfachverglasung (WSchVO § 3 (3) Abs. 5)");
-        fenster([](const TPFenster& f) { return f.EinfachverglasungErfuellt == 0; });
+    for (const auto& [art, text] : NichtErfuellteZusatzanforderungen(p)) {
+        l.zeile(text);
+        switch (art) {
+        case Zusatzanforderung::Trennwaende:
+            break;
+        case Zusatzanforderung::Sommer:
+            for (const TFassade& f : p.Fassaden)
+                if (f.SommerStatus == 2)
+                    l.zeile(std::string(kEinzug) + "Fassade \"" + f.Name + "\"");
+            break;
+        case Zusatzanforderung::Rolladenkasten:
+            bauteile([](const TRBauteil& t) { return t.RolladenkastenStatus == 2; });
+            break;
+        case Zusatzanforderung::Flaechenheizung:
+            bauteile([](const TRBauteil& t) { return t.FlaechenheizungStatus == 2; });
+            break;
+        case Zusatzanforderung::Heizkoerper:
+            fenster([](const TPFenster& f) { return f.Heizkoerper != 0; });
+            break;
+        case Zusatzanforderung::Fugen:
+            fenster([](const TPFenster& f) { return f.FugendurchlassErfuellt == 0; });
+            break;
+        case Zusatzanforderung::Einfachverglasung:
+            fenster([](const TPFenster& f) { return f.EinfachverglasungErfuellt == 0; });
+            break;
+        }
     }
 }
 
 } // namespace
+
+std::vector<std::pair<Zusatzanforderung, std::string>>
+NichtErfuellteZusatzanforderungen(const TProjekt& p) {
+    std::vector<std::pair<Zusatzanforderung, std::string>> r;
+    using Z = Zusatzanforderung;
+    if (p.NachweisTrennwaende == 2)
+        r.emplace_back(Z::Trennwaende, "Zwei Gebäudetrennwände (WSchVO Anlage 1 Ziffer 6.2)");
+    if (p.NachweisSommer == 2)
+        r.emplace_back(Z::Sommer, "Sommerlicher Wärmeschutz (WSchVO Anlage 1 Ziffer 5)");
+    if (p.NachweisRolladenkasten == 2)
+        r.emplace_back(Z::Rolladenkasten, "Rolladenkasten (WSchVO Anlage 1 Ziffer 1.6.1)");
+    if (p.NachweisFlaechenheizung == 2)
+        r.emplace_back(Z::Flaechenheizung, "Flächenheizung (WSchVO Anlage 1 Ziffer 3)");
+    if (p.NachweisHeizkoerper == 2)
+        r.emplace_back(Z::Heizkoerper, "Heizkörper vor Fenster (WSchVO Anlage 1 Ziffer 4)");
+    if (p.NachweisFugen == 2)
+        r.emplace_back(Z::Fugen, "Fugendurchlaßkoeffizient (WSchVO Anlage 4 Ziffer 1.1)");
+    if (p.NachweisEinfachverglasung == 0)
+        r.emplace_back(Z::Einfachverglasung, p.NormaleInnentemperatur == 0
+                                                 ? "Einfachverglasung (WSchVO § 6 (2) Abs. 1)"
+                                                 : "Einfachverglasung (WSchVO § 3 (3) Abs. 5)");
+    return r;
+}
 
 ErgebnisTexte ErgebnisTexteBilden(const TProjekt& p) {
     ErgebnisTexte t;

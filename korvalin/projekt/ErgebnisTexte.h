@@ -4,6 +4,7 @@
 // here; the commands that change the variant run TProjekt::WSchVO first.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TProjekt;
@@ -40,3 +41,17 @@ extern const char* const MassnahmeTexte[3];
 extern const char* const NutzungTexte[11];
 
 ErgebnisTexte ErgebnisTexteBilden(const TProjekt& p);
+
+// The additional requirements the variant fails, each as the panel's list
+// heads it; the certificate names them too.
+enum class Zusatzanforderung {
+    Trennwaende,
+    Sommer,
+    Rolladenkasten,
+    Flaechenheizung,
+    Heizkoerper,
+    Fugen,
+    Einfachverglasung
+};
+std::vector<std::pair<Zusatzanforderung, std::string>>
+NichtErfuellteZusatzanforderungen(const TProjekt& p);

@@ -2,6 +2,7 @@
 // questions, one window at most and none left unshown, scrolling by keys,
 // and the repaint after a project edit.
 #include "korvalin/ausweis/AusweisBloecke.h"
+#include "korvalin/ausweis/AusweisPruefung.h"
 #include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/OffeneAnsichten.h"
@@ -9,11 +10,15 @@
 #include "korvalin/tests/ProjektbefehleFixture.h"
 #include "platform/print/Printer.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/CheckBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Scroller.h"
 #include "stammwerk/modell/TPFenster.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "tauplot/diagramm/TText.h"
+#include "tauplot/property/TPropertyDialog.h"
+#include "tauplot/property/TPropertyPage.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/RunCommand.h"
 #include "testsupport/UserInput.h"
 
@@ -189,9 +194,87 @@ TEST_F(Ausweisbefehl, EveryBranchOfTheQuestionsEndsInOneShownWindowOrNone) {
         if (!w) continue;
         EXPECT_NE(static_cast<TWindow*>(w), vorher);
         EXPECT_TRUE(w->IsCreated());
-        EXPECT_EQ(w->GetCaption(), "Wärmebedarfsausweis");
+        EXPECT_EQ(w->GetCaption(), ausweis::VarianteTitel(f.variante));
         EXPECT_EQ(w->Methode, f.methode);
         EXPECT_EQ(ausweis::VarianteWaehlen(w->Seitenlayout(), w->Methode), f.variante);
+    }
+}
+
+// The menu entry as the user chooses it.
+bool ausweisWaehlen(korpusApp& app) {
+    return testsupport::ClickMenuBarEntry(*app.Frame(), "&Ausgabe", "&Wärmebedarfsausweis");
+}
+
+// Own internal gains of 0 kWh/a: Q'H 31,24 above the permitted 29,47.
+TEST_F(Ausweisbefehl, AFailingProofIsNamedBeforeTheCertificateOpens) {
+    beispielOeffnen();
+    TProjekt& p = variante();
+    p.InterneGewinnePauschal = 0;
+    p.Q_I_Vorgabe = 0;
+    p.WSchVO();
+    const std::string warnung =
+        std::string(ausweis::kNachweisNichtErfuellt) +
+        "\n\nDer Wärmeschutznachweis nach dem A/V-Verfahren ist nicht erfüllt.\n"
+        "Jahres-Heizwärmebedarf Q'H vorh. = 31,24 > Q'H zul. = 29,47 kWh/(m³a)\n"
+        "\nDer Wärmebedarfsausweis vermerkt dies. Soll er trotzdem angezeigt werden?";
+    for (int antwort : {IDNO, IDYES}) {
+        SCOPED_TRACE(antwort);
+        const size_t vorher = meldungen().Calls().size();
+        meldungen().Answer(antwort);
+        ASSERT_TRUE(ausweisWaehlen(*app));
+        Pump();
+        ASSERT_EQ(meldungen().Calls().size(), vorher + 1);
+        const auto& c = meldungen().Calls().back();
+        EXPECT_EQ(c.caption, "Waermebedarfsausweis");
+        EXPECT_EQ(c.type, uint32_t(MB_YESNO | MB_ICONEXCLAMATION));
+        EXPECT_EQ(c.text, warnung);
+        EXPECT_EQ(fenster() != nullptr, antwort == IDYES);
+    }
+    EXPECT_EQ(fenster()->GetCaption(), "Wärmebedarfsausweis (A/V-Verfahren)");
+}
+
+// "Kleines Wohngebäude" ticked in the settings sheet while certificate A is
+// open: the window asks which method it shows, as the command asks, and its
+// caption says which it shows then.
+TEST_F(Ausweisbefehl, TickingSmallResidentialBuildingAsksAndTheCaptionFollows) {
+    struct Antwort {
+        int antwort;
+        int methode;
+        const char* titel;
+    };
+    const Antwort antworten[] = {
+        {IDYES, 1, "Wärmebedarfsausweis (A/V-Verfahren)"},
+        {IDNO, 0, "Wärmebedarfsausweis (vereinfachter Nachweis, Bauteilverfahren)"},
+    };
+    beispielOeffnen();
+    for (const Antwort& a : antworten) {
+        SCOPED_TRACE(a.titel);
+        variante().KleinesWohngebaeude = 0;
+        ASSERT_TRUE(ausweisWaehlen(*app));
+        Pump();
+        ASSERT_NE(fenster(), nullptr);
+        EXPECT_EQ(fenster()->GetCaption(), "Wärmebedarfsausweis (A/V-Verfahren)");
+
+        services.Dialogs().Expect([](TDialog& d) {
+            auto& sheet = dynamic_cast<TPropertyDialog&>(d);
+            sheet.SelectTab(1);
+            auto* klein = sheet.GetPageRef(1)->Item<TCheckBox>(10002);
+            ASSERT_NE(klein, nullptr);
+            klein->Click();
+            sheet.CmOk();
+        });
+        const size_t vorher = meldungen().Calls().size();
+        meldungen().Answer(a.antwort);
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Projekt", "&Einstellungen..."));
+        Pump();
+        ASSERT_EQ(variante().KleinesWohngebaeude, 1);
+        ASSERT_EQ(meldungen().Calls().size(), vorher + 1);
+        EXPECT_EQ(meldungen().Calls().back().text,
+                  "Bei den gewählten Projekteinstellungen besteht die Möglichkeit der Wahl "
+                  "zwischen \nA/V - Verfahren (ja) und Bauteilverfahren (nein).");
+        ASSERT_NE(fenster(), nullptr);
+        EXPECT_EQ(fenster()->Methode, a.methode);
+        EXPECT_EQ(fenster()->GetCaption(), a.titel);
     }
 }
 
@@ -348,6 +431,10 @@ TEST_F(Ausweisbefehl, EachVariantPrintsIntoAPdfOfItsPages) {
         p.NormaleInnentemperatur = v != 'C';
         p.WSchVO();
         if (v == 'B') meldungen().Answer(IDNO); // the component method
+        // A variant whose proof fails is shown after its warning.
+        const auto gewaehlt = ausweis::VarianteWaehlen(&p, v == 'B' ? 0 : 1);
+        if (!ausweis::NichtErfuellt(p, gewaehlt, [](double) { return std::string(); }).empty())
+            meldungen().Answer(IDYES);
         befehl(CM_WAERMEBEDARFSAUSWEIS);
         Pump();
         TWaermeBedarfsAusweisWindow& w = fensterMitZeilen(40);

@@ -1,0 +1,107 @@
+// The unmet requirements of a certificate's proof and the box that names
+// them on its first page.
+#include "korvalin/ausweis/AusweisPruefung.h"
+
+#include "korvalin/ausweis/AusweisSeite.h"
+#include "korvalin/projekt/ErgebnisTexte.h"
+#include "stammwerk/modell/TPBauteil.h"
+#include "stammwerk/modell/TProjekt.h"
+#include "stammwerk/modell/TRBauteil.h"
+#include "tauplot/diagramm/TText.h"
+
+#include <algorithm>
+
+namespace ausweis {
+
+namespace {
+
+// WSchVO 1995 Anlage 1 Ziffer 7 Tabelle 2: the windows' mean equivalent U-value, W/(m²K).
+constexpr double kFensterKlein = 0.7;
+
+void avVerfahren(const TProjekt& p, Zahlformat zahl, std::vector<std::string>& r) {
+    if (p.AVErfuellt) return;
+    r.emplace_back("Der Wärmeschutznachweis nach dem A/V-Verfahren ist nicht erfüllt.");
+    if (p.NormaleInnentemperatur)
+        r.push_back("Jahres-Heizwärmebedarf Q'H vorh. = " + zahl(p.Q2_H) +
+                    " > Q'H zul. = " + zahl(p.Q2_H_max) + " kWh/(m³a)");
+    else
+        r.push_back("Jahres-Transmissionswärmebedarf Q'T vorh. = " + zahl(p.Q2_T) +
+                    " > Q'T zul. = " + zahl(p.Q2_T_max) + " kWh/(m³a)");
+}
+
+void bauteilverfahren(const TProjekt& p, Zahlformat zahl, std::vector<std::string>& r) {
+    if (p.ProjektBauteilverfahren) return;
+    r.emplace_back("Der Wärmeschutznachweis nach dem Bauteilverfahren ist nicht erfüllt.");
+    // One line per type, however often it is placed.
+    std::vector<const TRBauteil*> genannt;
+    for (const TPBauteil& b : p.PBauteile) {
+        const TRBauteil* t = b.RBauteil;
+        if (!t || t->BauteilverfahrenErfuellt ||
+            std::find(genannt.begin(), genannt.end(), t) != genannt.end())
+            continue;
+        genannt.push_back(t);
+        r.push_back(t->Name + ": k = " + zahl(t->k_m) + " > max k = " + zahl(t->k_max_Anl1Z7) +
+                    " W/(m²K)");
+    }
+    if (!p.FensterTab2Erfuellt)
+        r.push_back("Fenster: mittleres k_F,eq = " + zahl(p.k_eq_F_m) + " > " +
+                    zahl(kFensterKlein) + " W/(m²K)");
+}
+
+} // namespace
+
+std::vector<std::string> NichtErfuellt(const TProjekt& p, Variante v, Zahlformat zahl) {
+    std::vector<std::string> r;
+    switch (v) {
+    case Variante::Keine:
+        return r;
+    case Variante::A:
+    case Variante::C:
+        avVerfahren(p, zahl, r);
+        break;
+    case Variante::B:
+        bauteilverfahren(p, zahl, r);
+        break;
+    }
+    if (!p.ZusatzErfuellt)
+        for (const auto& [art, text] : NichtErfuellteZusatzanforderungen(p))
+            r.push_back("Zusatzanforderung nicht erfüllt: " + text);
+    return r;
+}
+
+void AusweisNichtErfuellt(TText& t, TDC& dc, Variante v) {
+    const TProjekt* p = Projekt(t);
+    if (!p) return;
+    const std::vector<std::string> zeilen =
+        NichtErfuellt(*p, v, [](double x) { return ZahlMit(x, ""); });
+    if (zeilen.empty()) return;
+    std::string text;
+    for (const std::string& z : zeilen) text += z + "\n";
+
+    const int32_t H = t.Einheit, L = Links(t);
+    const auto Wi = int32_t(Nutzbreite(t));
+    FontWahl fett(dc, ArialFett());
+    // Heading and lines measured in the box's inner width.
+    TRect kopf(L + H / 2, 0, L + Wi - H / 2, 0), absatz = kopf;
+    Messen(dc, kNachweisNichtErfuellt, kopf, kUmbruch);
+    {
+        FontWahl normal(dc, Arial(14));
+        Messen(dc, text, absatz, kUmbruch);
+    }
+    const int32_t hoehe = kopf.Height() + absatz.Height() + 2 * H;
+    if (!Passt(t, 2 * H + hoehe)) Umbruch(t, dc);
+    const int32_t T = t.TextRect.bottom + 2 * H;
+    t.TextRect = TRect(L, T, L + Wi, T + hoehe);
+    if (!Sichtbar(t)) return;
+    {
+        StiftWahl stift(dc, 2);
+        Rahmen(dc, t.TextRect);
+    }
+    kopf = kopf.Offset(0, T + H / 2 - kopf.top);
+    Schreiben(dc, kNachweisNichtErfuellt, kopf, kUmbruch);
+    absatz = absatz.Offset(0, kopf.bottom + H / 2 - absatz.top);
+    FontWahl normal(dc, Arial(14));
+    Schreiben(dc, text, absatz, kUmbruch);
+}
+
+} // namespace ausweis

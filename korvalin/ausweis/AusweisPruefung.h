@@ -1,0 +1,30 @@
+#pragma once
+// What the heat-protection proof behind a certificate variant leaves unmet,
+// read from the results of TProjekt::WSchVO, so that the opener can warn and
+// the pages can say so. The sentences are those of the proof sheet.
+#include "korvalin/ausweis/AusweisBloecke.h"
+
+#include <string>
+#include <vector>
+
+class TProjekt;
+
+namespace ausweis {
+
+// How a number is written: the message box takes the program's number
+// format, the certificate its decimal point.
+using Zahlformat = std::string (*)(double wert);
+
+// One line per requirement that is not met, with its numbers; empty when
+// the variant's proof is met.
+std::vector<std::string> NichtErfuellt(const TProjekt& p, Variante v, Zahlformat zahl);
+
+// The overall verdict that heads the lines above.
+inline constexpr const char* kNachweisNichtErfuellt =
+    "Der Wärmeschutznachweis gemäß der Wärmeschutzverordnung ist NICHT erfüllt!";
+
+// The box below a variant's values that repeats the unmet requirements;
+// lays out nothing when all are met.
+void AusweisNichtErfuellt(TText& t, TDC& dc, Variante v);
+
+} // namespace ausweis

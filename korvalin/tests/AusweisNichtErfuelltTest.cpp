@@ -1,0 +1,107 @@
+// A certificate of a building whose proof fails says so on its pages, with
+// the requirement it misses and the model's numbers, as the proof sheet
+// words its verdict; one whose proof is met shows no such box.
+#include "korvalin/ausweis/AusweisPruefung.h"
+#include "korvalin/tests/AusweisFixture.h"
+#include "platform/gdi/DrawCall.h"
+#include "platform/gdi/RecordingDC.h"
+#include "stammwerk/modell/TFassade.h"
+#include "stammwerk/modell/TRBauteil.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using ausweistest::Ausweis;
+
+namespace {
+
+std::string punkt(double x) {
+    return ausweis::ZahlMit(x, "");
+}
+
+struct Fall {
+    const char* name;
+    std::function<void(TProjekt&)> einstellen;
+    ausweis::Variante variante;
+    std::vector<std::string> zeilen;
+};
+
+// The settings changed as the settings sheet changes them: the types'
+// limits and marks, then the proof of the variant.
+void neuBerechnen(TProjekt& p) {
+    for (TRBauteil& t : p.RBauteile)
+        t.WSchVO(p.Baumassnahme, p.NormaleInnentemperatur, p.KleinesWohngebaeude);
+    p.UmfassungsflaecheBerechnen();
+    p.WSchVO();
+}
+
+TEST_F(Ausweis, AFailingProofIsNamedOnTheCertificateWithTheModelsNumbers) {
+    using ausweis::Variante;
+    const std::string avNein = "Der Wärmeschutznachweis nach dem A/V-Verfahren ist nicht erfüllt.";
+    const Fall faelle[] = {
+        {"A/V-Verfahren erfüllt", [](TProjekt&) {}, Variante::A, {}},
+        // Own internal gains of 0 kWh/a: Q'H 31,24 above the 29,47 of A/V 0,90.
+        {"A/V-Verfahren nicht erfüllt",
+         [](TProjekt& p) {
+             p.InterneGewinnePauschal = 0;
+             p.Q_I_Vorgabe = 0;
+         },
+         Variante::A,
+         {avNein, "Jahres-Heizwärmebedarf Q'H vorh. = 31.24 > Q'H zul. = 29.47 kWh/(m³a)"}},
+        // A small residential building: the roof's 0,26 is above Table 2's 0,22.
+        {"Bauteilverfahren nicht erfüllt",
+         [](TProjekt& p) { p.KleinesWohngebaeude = 1; },
+         Variante::B,
+         {"Der Wärmeschutznachweis nach dem Bauteilverfahren ist nicht erfüllt.",
+          "Dach: k = 0.26 > max k = 0.22 W/(m²K)"}},
+        {"Zusatzanforderung nicht erfüllt",
+         [](TProjekt& p) {
+             for (TFassade& f : p.Fassaden)
+                 if (f.IstFassade) f.SommerStatus = 2;
+         },
+         Variante::A,
+         {"Zusatzanforderung nicht erfüllt: Sommerlicher Wärmeschutz (WSchVO Anlage 1 Ziffer 5)"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Laden(ausweistest::Beispiel());
+        f.einstellen(Projekt());
+        neuBerechnen(Projekt());
+        const int methode = f.variante == Variante::A ? 1 : 0;
+        ASSERT_EQ(ausweis::VarianteWaehlen(&Projekt(), methode), f.variante);
+        EXPECT_EQ(ausweis::NichtErfuellt(Projekt(), f.variante, punkt), f.zeilen);
+
+        TRecordingDC dc;
+        Auslegen(dc, methode);
+        std::string gedruckt;
+        for (const TDrawCall& c : dc.Calls())
+            if (c.kind == TDrawKind::DrawText && !(c.flags & DT_CALCRECT))
+                gedruckt += c.text + "\n";
+        EXPECT_EQ(gedruckt.find(ausweis::kNachweisNichtErfuellt) != std::string::npos,
+                  !f.zeilen.empty());
+        for (const std::string& z : f.zeilen) EXPECT_NE(gedruckt.find(z), std::string::npos) << z;
+    }
+}
+
+// The box pushes section II of the first page to the next page rather than
+// past the page's end; the partial-area table follows on a page of its own.
+TEST_F(Ausweis, TheBoxKeepsSectionTwoOnAPage) {
+    Laden(ausweistest::Beispiel());
+    TRecordingDC erfuellt;
+    const int seitenVorher = Auslegen(erfuellt, 1);
+    Projekt().InterneGewinnePauschal = 0;
+    Projekt().Q_I_Vorgabe = 0;
+    neuBerechnen(Projekt());
+    TRecordingDC dc;
+    EXPECT_EQ(Auslegen(dc, 1), seitenVorher + 1);
+    for (const TDrawCall& c : dc.Calls()) {
+        if (c.text != "II. Weitere energiebezogene Merkmale") continue;
+        ASSERT_FALSE(c.logical.empty());
+        const int32_t oben = c.logical[0].y;
+        EXPECT_GE(oben, 1260) << "on the second page";
+        EXPECT_LT(oben + 21 * 14, 2 * 1260);
+    }
+}
+
+} // namespace
