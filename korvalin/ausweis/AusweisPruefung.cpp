@@ -76,7 +76,7 @@ void AusweisNichtErfuellt(TText& t, TDC& dc, Variante v) {
         NichtErfuellt(*p, v, [](double x) { return ZahlMit(x, ""); });
     if (zeilen.empty()) return;
     std::string text;
-    for (const std::string& z : zeilen) text += z + "\n";
+    for (const std::string& z : zeilen) text += (text.empty() ? "" : "\n") + z;
 
     const int32_t H = t.Einheit, L = Links(t);
     const auto Wi = int32_t(Nutzbreite(t));

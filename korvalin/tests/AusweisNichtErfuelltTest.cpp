@@ -8,6 +8,7 @@
 #include "stammwerk/modell/TFassade.h"
 #include "stammwerk/modell/TRBauteil.h"
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -101,6 +102,26 @@ TEST_F(Ausweis, TheBoxKeepsSectionTwoOnAPage) {
         const int32_t oben = c.logical[0].y;
         EXPECT_GE(oben, 1260) << "on the second page";
         EXPECT_LT(oben + 21 * 14, 2 * 1260);
+    }
+}
+
+// Pictures of the failing certificates A and B for the reviewer.
+TEST_F(Ausweis, BilderNichtErfuellt) {
+    const char* ordner = std::getenv("KORVALIN_BILDER");
+    if (!ordner) GTEST_SKIP() << "KORVALIN_BILDER names a folder for the pictures";
+    Laden(ausweistest::Beispiel());
+    Projekt().InterneGewinnePauschal = 0;
+    Projekt().Q_I_Vorgabe = 0;
+    Projekt().KleinesWohngebaeude = 1;
+    neuBerechnen(Projekt());
+    for (const auto& [buchstabe, methode] : {std::pair{'A', 1}, std::pair{'B', 0}}) {
+        TRecordingDC mass;
+        const int seiten = Auslegen(mass, methode);
+        for (int s = 1; s <= seiten; ++s)
+            Bild(s,
+                 std::filesystem::path(ordner) /
+                     ("nicht_erfuellt_" + std::string(1, buchstabe) + std::to_string(s) + ".png"),
+                 methode);
     }
 }
 
