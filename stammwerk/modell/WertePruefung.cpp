@@ -339,7 +339,9 @@ std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t
     if (werte.size() > hoechstens)
         t += " - und " + std::to_string(werte.size() - hoechstens) + " weitere\n";
     t += "\nDiese Werte wurden durch Vorgabewerte ersetzt. Kein Nachweis gilt mit ihnen als "
-         "erfüllt, bis die betroffenen Bauteile, Fenster und Projektdaten geprüft und in ihrem "
-         "Dialog mit OK bestätigt sind. Die Datei selbst bleibt unverändert, bis Sie speichern.";
+         "erfüllt: bei Bauteilen und Fenstern, bis sie in ihrem Dialog geprüft und mit OK "
+         "bestätigt sind, bei Werten der Variante (Projektdaten, Flächen, Fassaden, Volumina), "
+         "bis das Projekt gespeichert und wieder geöffnet ist. Die Datei bleibt unverändert, "
+         "bis Sie speichern.";
     return t;
 }
