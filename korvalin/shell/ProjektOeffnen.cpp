@@ -15,6 +15,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/WertePruefung.h"
 
 #include <cstring>
 #include <system_error>
@@ -98,6 +99,7 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang, std::shared_ptr<FileL
     auto g = std::make_unique<TGesamtProjekt>(k.Programmverzeichnis);
     const int ergebnis = g->Oeffnen(datei);
     if (ergebnis == 0) {
+        const std::vector<ErsetzterWert> ersetzt = g->ErsetzteWerte();
         ProjektSetzen(std::move(g));
         k.ProjektSperre = std::move(sperre);
         k.ProjektUnbenannt = false;
@@ -105,14 +107,18 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang, std::shared_ptr<FileL
         ProjektWindowAnlegen(client);
         StatusProjektAnzeigen();
         StatusZustand(false);
+        if (!ersetzt.empty())
+            MessageBox(ErsetzteWerteMeldung(ersetzt), kTitel, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     if (ergebnis == 1 && g->NeuereVersion())
         return (void)MessageBox(g->LetzterFehler(), kTitel, MB_OK | MB_ICONEXCLAMATION);
+    const std::string grund = g->LetzterFehler();
     g.reset();
     if (ergebnis == 1) {
         MessageBox("Fehler bei Projekt öffnen:\n - Zu viele Dateien offen oder\n - Falsches "
-                   "Datei-Format!",
+                   "Datei-Format!" +
+                       (grund.empty() ? std::string() : "\n\n" + grund),
                    kTitel, MB_OK | MB_ICONEXCLAMATION);
         return nichtGeoeffnet();
     }

@@ -4,6 +4,7 @@
 #include "korvalin/shell/TKorpusPrintout.h"
 #include "korvalin/shell/TWBAusweisPrintOut.h"
 #include "korvalin/shell/korpusMDIClient.h"
+#include "korvalin/tests/Aufzeichnen.h"
 #include "korvalin/tests/SeitenAnsicht.h"
 #include "korvalin/tests/ShellFixture.h"
 #include "platform/gdi/BitmapFile.h"
@@ -30,17 +31,7 @@ std::string PdfText(const std::filesystem::path& pdf) {
     return testsupport::RunCommand("pdftotext '" + pdf.string() + "' -");
 }
 
-// Prints every page of the print-out onto a recording printer.
-void Aufzeichnen(TRecordingDC& dc, TPrinter& drucker, TPrintout& ausdruck) {
-    const TSize seite{drucker.PdfCaps().width, drucker.PdfCaps().height};
-    ausdruck.SetPrintParams(&dc, seite);
-    ausdruck.BeginPrinting();
-    for (int p = 1; ausdruck.HasPage(p); ++p) {
-        TRect r(0, 0, seite.cx, seite.cy);
-        ausdruck.PrintPage(p, r, 0);
-    }
-    ausdruck.EndPrinting();
-}
+using shelltest::Aufzeichnen;
 
 TEST_F(Programm, AViewPrintsIntoAPdfOfAsManyPagesAsItsLayoutCounts) {
     Starten();

@@ -5,6 +5,7 @@
 #include "platform/base/ByteStream.h"
 #include "platform/base/FileIO.h"
 #include "stammwerk/modell/TDateiKopf.h"
+#include "stammwerk/modell/WertePruefung.h"
 
 #include <algorithm>
 #include <memory>
@@ -67,6 +68,7 @@ int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesyste
     leeren();
     stand_.Vergessen();
     neuereVersion_ = false;
+    ersetzt_.clear();
     ByteReader in(daten);
     TDateiKopf kopf;
     const int art = kopf.Lesen(in, DateiTypProjekt, RegelV600);
@@ -84,21 +86,34 @@ int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesyste
 
     const int16_t anzahl = in.ReadI16();
     const ByteImage image = in.ReadImage(kImageSize);
-    // Each variant takes at least its eight counts and its image.
-    if (!in.Ok() || anzahl < 0 || !in.CanHold(size_t(anzahl), 16 + TProjekt::kImageSize)) {
-        fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" ist beschädigt.";
+    const auto beschaedigt = [&](const std::string& grund) {
+        leeren();
+        fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" ist beschädigt:\n" + grund + ".";
         return 1;
-    }
+    };
+    if (!in.Ok()) return beschaedigt("die Datei endet im Projektkopf");
+    // Each variant takes at least its eight counts and its image.
+    if (anzahl < 0 || !in.CanHold(size_t(anzahl), 16 + TProjekt::kImageSize))
+        return beschaedigt("die Anzahl der Varianten (" + std::to_string(anzahl) +
+                           ") passt nicht zur Länge der Datei");
     for (int i = 0; i < anzahl; ++i) {
         auto p = std::make_unique<TProjekt>();
-        if (p->Oeffnen(in) != 0) {
-            leeren();
-            fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" ist beschädigt.";
-            return 1;
-        }
+        std::string grund;
+        if (p->Oeffnen(in, grund) != 0)
+            return beschaedigt("Variante " + std::to_string(i + 1) + " von " +
+                               std::to_string(anzahl) + ": " + grund);
         TProjekt& gelesen = Projekte.AddAfterEquals(std::move(p));
         if (!AktuellesProjekt) AktuellesProjekt = &gelesen;
     }
+    // Bytes left over mean a count that is too small: what follows it was
+    // never read and a save would drop it.
+    if (!in.AtEnd())
+        return beschaedigt(std::to_string(in.Remaining()) +
+                           " Byte am Ende der Datei gehören zu keinem Eintrag; eine Anzahl in "
+                           "der Datei ist zu klein");
+    const WertePruefung pruefung = WertePruefen(*this);
+    if (!pruefung.Unbrauchbar.empty()) return beschaedigt(pruefung.Unbrauchbar);
+    ersetzt_ = pruefung.Ersetzt;
     Wert = image.U16(260);
     pfad_ = vollerPfad(pfad);
     return 0;

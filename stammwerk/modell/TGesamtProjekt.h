@@ -4,6 +4,7 @@
 #include "stammwerk/modell/DateiStand.h"
 #include "stammwerk/modell/TISListImp.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "stammwerk/modell/WertePruefung.h"
 
 #include "platform/base/ByteStream.h"
 
@@ -85,6 +86,9 @@ public:
     // The last Oeffnen met a file of a newer program version (result 1,
     // LetzterFehler says which version).
     bool NeuereVersion() const { return neuereVersion_; }
+    // The values the last Oeffnen replaced because they were out of range;
+    // their types and variants are marked (WertePruefung.h).
+    const std::vector<ErsetzterWert>& ErsetzteWerte() const { return ersetzt_; }
 
 private:
     ByteWriter bild() const;
@@ -93,4 +97,5 @@ private:
     std::string fehler_;
     DateiStand stand_; // of the file read or written last at pfad_
     bool neuereVersion_ = false;
+    std::vector<ErsetzterWert> ersetzt_;
 };

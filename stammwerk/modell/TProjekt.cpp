@@ -101,6 +101,7 @@ TProjekt::TProjekt(const TProjekt& o) {
     InitTextListe(&Textliste2, &o.Textliste2);
     deepCopy(Fassaden, o.Fassaden);
     DimVolumenKopieren(Volumina, o.Volumina);
+    WerteErsetzt = o.WerteErsetzt;
     // The copied placements refer to the copied types.
     for (TPBauteil& p : PBauteile) p.RBauteil = RBauteilNr(p.RBauteilNummer);
     for (TPFenster& p : PFenster) p.RFenster = RFensterNr(p.RFensterNummer);
@@ -221,62 +222,100 @@ constexpr size_t kleinstes[8] = {6 + TRBauteil::kImageSize, 4 + TPBauteil::kImag
                                  4 + TFassade::kImageSize,  4 + TDimVolumen::kImageSize};
 } // namespace
 
-bool TProjekt::listenLesen(ByteReader& in, const std::array<int16_t, 8>& n) {
+namespace {
+// The lists in file order, for the reason of a refused file.
+constexpr const char* kListenNamen[8] = {
+    "Bauteiltypen",         "platzierten Bauteile", "Fenstertypen", "platzierten Fenster",
+    "Textzeilen (Liste 1)", "Textzeilen (Liste 2)", "Fassaden",     "Flächen und Volumina"};
+} // namespace
+
+bool TProjekt::listenLesen(ByteReader& in, const std::array<int16_t, 8>& n, std::string& grund) {
     size_t mindestens = 0;
     for (size_t i = 0; i < 8; ++i) {
-        if (n[i] < 0) return false;
+        if (n[i] < 0) {
+            grund = std::string("die Anzahl der ") + kListenNamen[i] + " ist negativ (" +
+                    std::to_string(n[i]) + ")";
+            return false;
+        }
         mindestens += size_t(n[i]) * kleinstes[i];
     }
-    if (!in.CanHold(mindestens, 1)) return false;
+    if (!in.CanHold(mindestens, 1)) {
+        grund = "die Anzahlen der Listen sind größer, als die Datei Daten enthält";
+        return false;
+    }
+    const auto kaputt = [&](size_t liste, int i) {
+        grund = std::string("die ") + kListenNamen[liste] + " sind ab Eintrag " +
+                std::to_string(i + 1) + " von " + std::to_string(n[liste]) +
+                " unvollständig oder beschädigt";
+        return false;
+    };
 
     for (int i = 0; i < n[0]; ++i) {
         auto t = std::make_unique<TRBauteil>();
-        if (t->Oeffnen(in) != 0) return false;
+        if (t->Oeffnen(in) != 0) return kaputt(0, i);
         Typnummern.AddAfterEquals(
             std::make_unique<TTypNummer>(TTypNummer{int16_t(t->Bauteilart), int16_t(t->Nummer)}));
         RBauteile.AddAfterEquals(std::move(t));
     }
     for (int i = 0; i < n[1]; ++i) {
         auto p = std::make_unique<TPBauteil>();
-        if (p->Oeffnen(in) != 0) return false;
+        if (p->Oeffnen(in) != 0) return kaputt(1, i);
         // A placement refers to its type by number: one that is not there
         // makes the file unusable.
         p->RBauteil = RBauteilNr(p->RBauteilNummer);
-        if (!p->RBauteil) return false;
+        if (!p->RBauteil) {
+            grund = "das platzierte Bauteil \"" + p->Name + "\" verweist auf den fehlenden " +
+                    "Bauteiltyp Nr. " + std::to_string(p->RBauteilNummer);
+            return false;
+        }
         PBauteile.AddAfterEquals(std::move(p));
     }
     for (int i = 0; i < n[2]; ++i) {
         auto t = std::make_unique<TRFenster>();
-        if (t->Oeffnen(in) != 0) return false;
+        if (t->Oeffnen(in) != 0) return kaputt(2, i);
         Typnummern.AddAfterEquals(
             std::make_unique<TTypNummer>(TTypNummer{TTypNummer::Fenster, int16_t(t->Nummer)}));
         RFenster.AddAfterEquals(std::move(t));
     }
     for (int i = 0; i < n[3]; ++i) {
         auto p = std::make_unique<TPFenster>();
-        if (p->Oeffnen(in) != 0) return false;
+        if (p->Oeffnen(in) != 0) return kaputt(3, i);
         p->RFenster = RFensterNr(p->RFensterNummer);
-        if (!p->RFenster) return false;
+        if (!p->RFenster) {
+            grund = "das platzierte Fenster \"" + p->Name + "\" verweist auf den fehlenden " +
+                    "Fenstertyp Nr. " + std::to_string(p->RFensterNummer);
+            return false;
+        }
         PFenster.AddAfterEquals(std::move(p));
     }
-    if (!AddTextStringToList(in, n[4], &Textliste1)) return false;
-    if (!AddTextStringToList(in, n[5], &Textliste2)) return false;
+    if (!AddTextStringToList(in, n[4], &Textliste1)) return kaputt(4, 0);
+    if (!AddTextStringToList(in, n[5], &Textliste2)) return kaputt(5, 0);
     for (int i = 0; i < n[6]; ++i) {
         auto f = std::make_unique<TFassade>();
-        if (!f->Oeffnen(in)) return false;
+        if (!f->Oeffnen(in)) return kaputt(6, i);
         Fassaden.AddAfterEquals(std::move(f));
     }
-    return DimVolumenLesen(in, n[7], Volumina) && in.Ok();
+    if (!DimVolumenLesen(in, n[7], Volumina) || !in.Ok())
+        return kaputt(7, int(Volumina.GetItemsInContainer()));
+    return true;
 }
 
 int TProjekt::Oeffnen(ByteReader& in) {
+    std::string grund;
+    return Oeffnen(in, grund);
+}
+
+int TProjekt::Oeffnen(ByteReader& in, std::string& grund) {
     leeren();
     std::array<int16_t, 8> n{};
     for (int16_t& a : n) a = in.ReadI16();
     const ByteImage image = in.ReadImage(kImageSize);
-    if (!in.Ok()) return 1;
+    if (!in.Ok()) {
+        grund = "die Datei endet in den Projektdaten";
+        return 1;
+    }
     ReadImage(image, 0);
-    if (!listenLesen(in, n)) {
+    if (!listenLesen(in, n, grund)) {
         leeren();
         in.Fail();
         return 1;

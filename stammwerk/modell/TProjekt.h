@@ -114,6 +114,12 @@ public:
     TWarmwasserbedarf Warmwasser;
     TJahresverbrauch Jahresverbrauch;
     std::string Bemerkung;
+    // Not stored: the file held values of the variant, its placements,
+    // facades or volumes out of range that were replaced on reading; no proof
+    // of the variant counts as met with them.
+    bool WerteErsetzt = false;
+    // The variant or one of its types holds replaced values.
+    bool WerteUnsicher() const;
 
     TProjekt() = default;
     // Deep copy; the copied placements refer to the copied types. The
@@ -128,6 +134,8 @@ public:
     // short, damaged, or a placed item whose type number is not in the file
     // (then every list is empty).
     int Oeffnen(ByteReader& in);
+    // The same; grund says in German why a file was refused.
+    int Oeffnen(ByteReader& in, std::string& grund);
     void Speichern(ByteWriter& out) const;
     int Speicherbedarf() const;
     int FeuchteBerechnen() const;
@@ -271,6 +279,6 @@ private:
     void einbauEintragen(TTypNummer ref, TTypNummer traeger);
     void fassadeWechseln(TTypNummer ref, TFassade* alt, TFassade* neu);
     int kopierTiefe_ = 0; // bounds copying along inserted items read from a file
-    bool listenLesen(ByteReader& in, const std::array<int16_t, 8>& n);
+    bool listenLesen(ByteReader& in, const std::array<int16_t, 8>& n, std::string& grund);
     void leeren();
 };

@@ -24,6 +24,7 @@ int TProjekt::BauteilUebernehmen(const TRBauteil& daten) {
     const auto nummer = int16_t(t->Nummer);
     TypNummerEntfernen(Typnummern, TTypNummer{altArt, nummer});
     *t = daten;
+    t->WerteErsetzt = false; // confirmed in the dialog
     const auto neuArt = int16_t(t->Bauteilart);
     std::vector<TTypNummer> refs;
     for (const TTypNummer& r : t->PBauteilListe) refs.push_back(r);

@@ -230,6 +230,12 @@ void TProjekt::WSchVO() {
         ZusatzErfuellt)
         NachweisErfuellt = 1;
 
+    if (WerteUnsicher()) {
+        NachweisErfuellt = AVErfuellt = ZusatzErfuellt = FensterTab2Erfuellt = 0;
+        ProjektBauteilverfahren = ProjektDINErfuellt = 0;
+        if (UnterschreitungStatus == kErfuellt) UnterschreitungStatus = kNichtErfuellt;
+        if (ZielwertStatus == kErfuellt) ZielwertStatus = kNichtErfuellt;
+    }
     JahresverbrauchBerechnen();
 }
 
@@ -315,4 +321,13 @@ void TProjekt::lueftungUndInterneGewinne() {
     default:
         break;
     }
+}
+
+bool TProjekt::WerteUnsicher() const {
+    if (WerteErsetzt) return true;
+    for (const TRBauteil& t : RBauteile)
+        if (t.WerteErsetzt) return true;
+    for (const TRFenster& t : RFenster)
+        if (t.WerteErsetzt) return true;
+    return false;
 }

@@ -162,6 +162,7 @@ int TProjekt::FensterUebernehmen(const TRFenster& daten) {
     TTypNummerListe platzierungen;
     TypNummernKopieren(platzierungen, t->PFensterListe);
     *t = daten;
+    t->WerteErsetzt = false; // confirmed in the dialog
     t->PFensterListe.Flush();
     TypNummernKopieren(t->PFensterListe, platzierungen);
     return 1;

@@ -19,6 +19,7 @@ TRBauteil& TRBauteil::operator=(const TRBauteil& o) {
     Textliste.Flush();
     InitTextListe(&Textliste, &o.Textliste);
     TypNummernKopieren(PBauteilListe, o.PBauteilListe);
+    WerteErsetzt = o.WerteErsetzt;
     return *this;
 }
 
@@ -200,6 +201,13 @@ void TRBauteil::WSchVO(int baumassnahme, int normaleInnentemperatur, int kleines
         if (k_m > k_max_DIN_Tab2) DINErfuellt = 0;
     }
     if (normaleInnentemperatur && k_m > k_max_DIN_Mittel) DINErfuellt = 0;
+    ersetzteWerteMelden();
+}
+
+void TRBauteil::ersetzteWerteMelden() {
+    if (!WerteErsetzt) return;
+    BauteilverfahrenErfuellt = DINErfuellt = ZusatzanforderungenErfuellt = FeuchteErfuellt = 0;
+    for (TEinfachBauteil& e : Flaechenanteile) e.FeuchteErfuellt = e.Tabelle2Erfuellt = 0;
 }
 
 double TRBauteil::k_wert_max_DIN() const {
@@ -380,4 +388,5 @@ void TRBauteil::FeuchteBerechnen(int rechnen) {
         }
         if (e.FeuchteErfuellt == 0) FeuchteErfuellt = 0;
     }
+    ersetzteWerteMelden();
 }

@@ -66,6 +66,10 @@ public:
     uint16_t Feuchteoption = 0;
     uint16_t Merker5 = 0;
     double k_max_DIN_Tab2 = -1; // DIN 4108-2 Table 2, interpolated
+    // Not stored: the file held values out of range that were replaced on
+    // reading; no proof of this type counts as met until the user confirms
+    // the type in its dialog.
+    bool WerteErsetzt = false;
 
     TRBauteil() = default;
     TRBauteil(const TRBauteil& other) { *this = other; }
@@ -111,6 +115,8 @@ public:
     void ReadImage(const ByteImage& image, size_t off);
 
 private:
+    // With replaced values no proof of the type counts as met.
+    void ersetzteWerteMelden();
     void grenzwerteSetzen(int baumassnahme, int normaleInnentemperatur);
 };
 

@@ -16,6 +16,7 @@ TRFenster& TRFenster::operator=(const TRFenster& o) {
     Textliste.Flush();
     InitTextListe(&Textliste, &o.Textliste);
     TypNummernKopieren(PFensterListe, o.PFensterListe);
+    WerteErsetzt = o.WerteErsetzt;
     return *this;
 }
 

@@ -49,6 +49,9 @@ public:
     uint16_t Merker14 = 0;
     TTextListe Textliste;
     double k_F = 1.7; // W/(m²K)
+    // Not stored: values out of range were replaced on reading (as for
+    // component types).
+    bool WerteErsetzt = false;
 
     // k_F as the proof counts it: at least 5.2 W/(m²K) for single glazing
     // with low interior temperatures (WSchVO 1995 Anlage 2); the type keeps

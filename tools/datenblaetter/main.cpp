@@ -23,6 +23,7 @@
 #include "platform/window/QtRuntime.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TProjekt.h"
+#include "stammwerk/modell/WertePruefung.h"
 #include "tauplot/diagramm/TText.h"
 
 #include <algorithm>
@@ -125,7 +126,15 @@ int main(int argc, char** argv) {
     const fs::path ordner = argumente.size() > 1 ? argumente[1] : ".";
     auto g = std::make_unique<TGesamtProjekt>(datei.parent_path());
     if (g->Oeffnen(datei) != 0 || !g->AktuellesProjekt) {
-        std::fprintf(stderr, "%s: Projekt kann nicht gelesen werden\n", datei.c_str());
+        std::fprintf(stderr, "%s: Projekt kann nicht gelesen werden\n%s\n", datei.c_str(),
+                     g->LetzterFehler().c_str());
+        return 1;
+    }
+    // Sheets of replaced values would look like a proof of the file's own:
+    // the tool prints none of them.
+    if (!g->ErsetzteWerte().empty()) {
+        std::fprintf(stderr, "%s: %s\n", datei.c_str(),
+                     ErsetzteWerteMeldung(g->ErsetzteWerte(), size_t(-1)).c_str());
         return 1;
     }
     g->AktuellesProjekt->Massenermittlung();

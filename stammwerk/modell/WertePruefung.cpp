@@ -1,0 +1,347 @@
+#include "stammwerk/modell/WertePruefung.h"
+
+#include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/TProjekt.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Results the program computes itself have no dialog; they only have to be
+// numbers a proof can print.
+constexpr double kErgebnis = 1e12;
+// Values typed into the sheets' cells (layers, heating costs): 0..99999999.
+constexpr double kZelle = 99999999;
+// Areas and volumes of the area and volume calculator: ±999999.99 m² or m³.
+constexpr double kFlaeche = 999999.99;
+
+class Pruefer {
+public:
+    explicit Pruefer(std::vector<ErsetzterWert>& ersetzt) : ersetzt_(ersetzt) {}
+
+    // True when the value was replaced.
+    bool operator()(const std::string& stelle, const char* feld, double& wert, double vorgabe,
+                    double von, double bis) {
+        if (std::isfinite(wert) && wert >= von && wert <= bis) return false;
+        ersetzt_.push_back({stelle, feld, wert, von, bis});
+        wert = vorgabe;
+        return true;
+    }
+
+private:
+    std::vector<ErsetzterWert>& ersetzt_;
+};
+
+// Climate dialog: temperatures -40..100 °C, humidities 0..100 % (stored as
+// fractions), periods 0..8768 h.
+bool klima(Pruefer& p, const std::string& s, TKlima& k) {
+    const TKlima d;
+    bool e = false;
+    e |= p(s, "Innentemperatur Tauperiode", k.ThetaI, d.ThetaI, -40, 100);
+    e |= p(s, "Außentemperatur Tauperiode", k.ThetaE, d.ThetaE, -40, 100);
+    e |= p(s, "Innentemperatur Verdunstungsperiode", k.ThetaI_V, d.ThetaI_V, -40, 100);
+    e |= p(s, "Außentemperatur Verdunstungsperiode", k.ThetaE_V, d.ThetaE_V, -40, 100);
+    e |= p(s, "Oberflächentemperatur Verdunstungsperiode", k.ThetaOberflaeche_V,
+           d.ThetaOberflaeche_V, -40, 100);
+    e |= p(s, "Temperatur unbeheizter Räume", k.KlimaWert1, d.KlimaWert1, -40, 100);
+    e |= p(s, "Temperatur Erdreich", k.KlimaWert2, d.KlimaWert2, -40, 100);
+    e |= p(s, "rel. Feuchte innen Tauperiode", k.PhiI, d.PhiI, 0, 1);
+    e |= p(s, "rel. Feuchte außen Tauperiode", k.PhiE, d.PhiE, 0, 1);
+    e |= p(s, "rel. Feuchte innen Verdunstungsperiode", k.PhiI_V, d.PhiI_V, 0, 1);
+    e |= p(s, "rel. Feuchte außen Verdunstungsperiode", k.PhiE_V, d.PhiE_V, 0, 1);
+    e |= p(s, "Dauer der Tauperiode", k.Tauperiode, d.Tauperiode, 0, 8768);
+    e |= p(s, "Dauer der Verdunstungsperiode", k.Verdunstungsperiode, d.Verdunstungsperiode, 0,
+           8768);
+    return e;
+}
+
+// Temperature dialog: -50..100 °C.
+bool temperatur(Pruefer& p, const std::string& s, TTemperatur& t) {
+    const TTemperatur d;
+    bool e = false;
+    e |= p(s, "Temperatur A", t.TemperaturA, d.TemperaturA, -50, 100);
+    e |= p(s, "Oberflächentemperatur Sommer hell", t.OberflaecheSommerHell, d.OberflaecheSommerHell,
+           -50, 100);
+    e |= p(s, "Oberflächentemperatur Sommer dunkel", t.OberflaecheSommerDunkel,
+           d.OberflaecheSommerDunkel, -50, 100);
+    e |= p(s, "Außentemperatur Winter", t.AussenWinter, d.AussenWinter, -50, 100);
+    e |= p(s, "Temperatur B", t.TemperaturB, d.TemperaturB, -50, 100);
+    e |= p(s, "Innentemperatur Winter", t.InnenWinter, d.InnenWinter, -50, 100);
+    e |= p(s, "Innentemperatur Sommer", t.InnenSommer, d.InnenSommer, -50, 100);
+    return e;
+}
+
+bool ergebnisse(Pruefer& p, const std::string& s, std::initializer_list<double*> werte) {
+    bool e = false;
+    for (double* w : werte) e |= p(s, "berechneter Wert", *w, 0, -kErgebnis, kErgebnis);
+    return e;
+}
+
+bool schicht(Pruefer& p, const std::string& s, TSchicht& l) {
+    const TSchicht d;
+    bool e = false;
+    e |= p(s, "Rohdichte", l.Rohdichte, d.Rohdichte, 0, kZelle);
+    e |= p(s, "lambda", l.Lambda, d.Lambda, 0, kZelle);
+    e |= p(s, "µ", l.Mu, d.Mu, 0, kZelle);
+    e |= p(s, "µ (zweiter Wert)", l.Zusatzwert1, d.Zusatzwert1, 0, kZelle);
+    e |= p(s, "Dicke", l.Schichtdicke, d.Schichtdicke, 0, kZelle);
+    e |= p(s, "Wärmekapazität", l.Waermekapazitaet, d.Waermekapazitaet, 0, kZelle);
+    e |= p(s, "s_d-Wert", l.Zusatzwert2, d.Zusatzwert2, 0, kZelle);
+    for (auto* a : {&l.Temperatur, &l.Saettigungsdampfdruck, &l.Dampfdruck, &l.Tauwassermenge})
+        for (double& w : *a) e |= ergebnisse(p, s, {&w});
+    for (double& w : l.ThetaVerlauf) e |= ergebnisse(p, s, {&w});
+    e |= ergebnisse(p, s,
+                    {&l.mu, &l.sdWert, &l.sdBisAussen, &l.sdTaupunkt, &l.Verdunstungsmenge,
+                     &l.VerdunstungsdauerInnen, &l.VerdunstungsdauerAussen, &l.Flaechenmasse, &l.R,
+                     &l.Eindringkoeffizient, &l.Periodenkennwert, &l.ChCos, &l.ShSin,
+                     &l.ChSinPlusShCos, &l.ChSinMinusShCos});
+    return e;
+}
+
+bool querschnitt(Pruefer& p, const std::string& s, TEinfachBauteil& q) {
+    const TEinfachBauteil d;
+    bool e = false;
+    e |= p(s, "Flächenanteil", q.Flaechenanteil, d.Flaechenanteil, 0, 100);
+    e |= p(s, "k-Wert", q.k_Wert, d.k_Wert, 0, 10);
+    e |= ergebnisse(p, s,
+                    {&q.k_Heizung,
+                     &q.k_Wert_vorBegrenzung,
+                     &q.sd_Summe,
+                     &q.Gesamtdicke,
+                     &q.Flaechenmasse,
+                     &q.k_max_Tab2,
+                     &q.k_reduziert,
+                     &q.Delta_k,
+                     &q.Daempfung,
+                     &q.Phasenverschiebung,
+                     &q.DaempfungAussen,
+                     &q.PhasenverschiebungAussen,
+                     &q.ThetaSi,
+                     &q.ThetaSiMin,
+                     &q.phi_krit,
+                     &q.phi_krit_belastet,
+                     &q.Oberflaechentauwasser_belastet,
+                     &q.Diffusion.k_max_Oberflaeche,
+                     &q.Diffusion.Verdunstungsmenge,
+                     &q.Diffusion.Tauwassermenge});
+    for (TSchicht& l : q.Schichten) e |= schicht(p, s, l);
+    e |= schicht(p, s, q.Aussenoberflaeche);
+    return e;
+}
+
+std::string genannt(const char* was, const std::string& name) {
+    return std::string(was) + " \"" + name + "\"";
+}
+
+void bauteiltyp(Pruefer& p, TRBauteil& t, WertePruefung& ergebnis) {
+    const std::string s = genannt("Bauteil", t.Name);
+    // The kind and the neighbour choose the proof's limits and weights: no
+    // default could stand in for them.
+    if (t.Bauteilart > 9 || t.Angrenzung > 9) {
+        ergebnis.Unbrauchbar = s + ": die Bauteilart (" + std::to_string(t.Bauteilart) +
+                               ") oder die Angrenzung (" + std::to_string(t.Angrenzung) +
+                               ") ist unbekannt";
+        return;
+    }
+    const TRBauteil d;
+    bool e = klima(p, s, t.Klima) | temperatur(p, s, t.Temperatur);
+    e |= p(s, "Rsi", t.Rsi, d.Rsi, 0, 9.99);
+    e |= p(s, "Rse", t.Rse, d.Rse, 0, 9.99);
+    e |= ergebnisse(p, s,
+                    {&t.k_m, &t.k_max_Anl1Z7, &t.k_max_Anl3, &t.k_max_DIN_Mittel,
+                     &t.k_max_DIN_Stelle, &t.Reduktionsfaktor, &t.Dicke_max, &t.Flaechenmasse_m,
+                     &t.Wert1, &t.k_max_DIN_Tab2});
+    for (TEinfachBauteil& q : t.Flaechenanteile)
+        e |= querschnitt(p, s + ", Bereich \"" + q.Name + "\"", q);
+    if (e) t.WerteErsetzt = true;
+}
+
+void fenstertyp(Pruefer& p, TRFenster& t) {
+    const std::string s = genannt("Fenster", t.Name);
+    const TRFenster d;
+    bool e = false;
+    // Window dialog: g, z 0..1; a, k 0..9; frame share 0..100 %.
+    e |= p(s, "g-Wert", t.g, d.g, 0, 1);
+    e |= p(s, "a-Wert", t.a, d.a, 0, 9);
+    e |= p(s, "Rahmenanteil", t.Rahmenanteil, d.Rahmenanteil, 0, 100);
+    e |= p(s, "k_F-Wert", t.k_F, d.k_F, 0, 9);
+    e |= ergebnisse(p, s, {&t.Wert6, &t.Wert7, &t.Wert8});
+    if (e) t.WerteErsetzt = true;
+}
+
+bool flaechen(Pruefer& p, const std::string& s, TDimVolumenListe& liste) {
+    bool e = false;
+    for (TDimVolumen& v : liste)
+        e |= p(s + ", " + genannt("Eintrag", v.Name), "Wert", v.Wert, 0, -kFlaeche, kFlaeche);
+    return e;
+}
+
+bool platzierungen(Pruefer& p, TProjekt& v) {
+    bool e = false;
+    for (TPBauteil& b : v.PBauteile) {
+        const std::string s = genannt("platziertes Bauteil", b.Name);
+        e |= p(s, "Bruttofläche", b.Bruttoflaeche, 0, 0, kFlaeche);
+        e |= p(s, "Nettofläche", b.Nettoflaeche, 0, -kFlaeche, kFlaeche);
+        e |= ergebnisse(p, s, {&b.Reduktionsfaktor, &b.Waermeverlust});
+        e |= flaechen(p, s, b.Flaechenliste);
+    }
+    for (TPFenster& f : v.PFenster) {
+        const std::string s = genannt("platziertes Fenster", f.Name);
+        const TPFenster d;
+        e |= p(s, "Bruttofläche", f.Bruttoflaeche, 0, 0, kFlaeche);
+        e |= p(s, "Nettofläche", f.Nettoflaeche, 0, -kFlaeche, kFlaeche);
+        e |= p(s, "z fest", f.z_fest, d.z_fest, 0, 1);
+        e |= p(s, "z beweglich", f.z_bew, d.z_bew, 0, 1);
+        e |= p(s, "Neigung", f.Neigung, d.Neigung, 0, 90);
+        e |= p(s, "Verschattung", f.Verschattung, d.Verschattung, 0, 1);
+        e |= p(s, "Glasvorbaufaktor", f.Glasvorbaufaktor, d.Glasvorbaufaktor, 0, kErgebnis);
+        e |= ergebnisse(
+            p, s, {&f.Flaeche_angerechnet, &f.k_eq_F, &f.Q_S_angerechnet, &f.Q_S_voll, &f.Q_T});
+        e |= flaechen(p, s, f.Flaechenliste);
+    }
+    for (TFassade& f : v.Fassaden) {
+        const std::string s = genannt("Fassade", f.Name);
+        const TFassade d;
+        e |= p(s, "Verschattung", f.Verschattung_Vorgabe, d.Verschattung_Vorgabe, 0, 1);
+        e |= p(s, "Neigung", f.Neigung_Vorgabe, d.Neigung_Vorgabe, 0, 90);
+        e |= p(s, "z fest", f.z_fest_Vorgabe, d.z_fest_Vorgabe, 0, 1);
+        e |= p(s, "z beweglich", f.z_bew_Vorgabe, d.z_bew_Vorgabe, 0, 1);
+        e |= ergebnisse(p, s,
+                        {&f.f_Sommer, &f.f_Fenster, &f.A_gesamt, &f.A_Fenster,
+                         &f.A_Fenster_angerechnet, &f.A_Sommer, &f.g_Sommer, &f.g_F_Sommer,
+                         &f.Wert5, &f.z_fest_Sommer, &f.z_bew_Sommer, &f.Q_T, &f.Q_T_Fenster,
+                         &f.Q_S, &f.k_m_WF, &f.k_eq_F_m});
+    }
+    e |= flaechen(p, genannt("Variante", v.Name), v.Volumina);
+    return e;
+}
+
+void variante(Pruefer& p, TProjekt& v, WertePruefung& ergebnis) {
+    for (TRBauteil& t : v.RBauteile) {
+        bauteiltyp(p, t, ergebnis);
+        if (!ergebnis.Unbrauchbar.empty()) return;
+    }
+    for (TRFenster& t : v.RFenster) fenstertyp(p, t);
+
+    const std::string s = genannt("Variante", v.Name);
+    const TProjekt d;
+    bool e = klima(p, s, v.Klima) | temperatur(p, s, v.Temperatur);
+    e |= p(s, "Wärmerückgewinnungsgrad", v.Waermerueckgewinnungsgrad, 0, 0, 100);
+    e |= p(s, "Vorgabe interne Gewinne", v.Q_I_Vorgabe, 0, 0, 1000000);
+    e |= p(s, "Vorgabe Nutzfläche A_N", v.A_N_Vorgabe, 0, 0, 9999999);
+    e |= p(s, "Zielwert", v.Zielwert, d.Zielwert, 0, 999);
+    e |= p(s, "Unterschreitung", v.Unterschreitung, 0, 0, 100);
+    e |= p(s, "Gradtagzahl", v.Ort.Gradtagzahl, TOrt().Gradtagzahl, 0, 100000);
+    e |= p(s, "Wirkungsgrad der Heizung", v.Heizsystem.Wirkungsgrad, THeizsystem().Wirkungsgrad, 1,
+           200);
+    e |= p(s, "Heizwert", v.Heizsystem.Brennstoff.Heizwert, TBrennstoff().Heizwert, 0, kZelle);
+    e |= p(s, "Brennwert", v.Heizsystem.Brennstoff.Brennwert, TBrennstoff().Brennwert, 0, kZelle);
+    e |= p(s, "Brennstoffpreis", v.Heizsystem.Brennstoff.Preis, 0, 0, kZelle);
+    e |= p(s, "CO2-Faktor", v.Heizsystem.Brennstoff.CO2, TBrennstoff().CO2, 0, kZelle);
+    const TWarmwasserbedarf w;
+    e |= p(s, "Warmwassertemperatur", v.Warmwasser.Warmwassertemperatur, w.Warmwassertemperatur, 0,
+           100);
+    e |= p(s, "Kaltwassertemperatur", v.Warmwasser.Kaltwassertemperatur, w.Kaltwassertemperatur, 0,
+           100);
+    e |= p(s, "Warmwasser Liter pro Tag", v.Warmwasser.LiterProTag, 0, 0, kZelle);
+    e |= ergebnisse(p, s,
+                    {&v.Fugenkoeffizient_max,
+                     &v.Wert20,
+                     &v.Q_H,
+                     &v.Q2_H,
+                     &v.Q1_H,
+                     &v.Q_H_Nutzflaeche,
+                     &v.Q2_H_max,
+                     &v.Q1_H_max,
+                     &v.Q_T,
+                     &v.Q_T_Wand,
+                     &v.Q_T_Fenster,
+                     &v.Q_T_Dach,
+                     &v.Q_T_Boden,
+                     &v.Q_T_Art6,
+                     &v.Q_T_Art5,
+                     &v.Q2_T,
+                     &v.Q2_T_max,
+                     &v.Q_L,
+                     &v.Q_I,
+                     &v.Q_S,
+                     &v.k_eq_F_m,
+                     &v.A_Fenster,
+                     &v.A_Bauteile,
+                     &v.V,
+                     &v.k_m_AW,
+                     &v.A_AW,
+                     &v.Heizsystem.Waermepreis});
+    for (double& x : v.Werte5) e |= ergebnisse(p, s, {&x});
+    auto& j = v.Jahresverbrauch;
+    e |=
+        ergebnisse(p, s,
+                   {&j.Q_T_Ort, &j.Q_H_Ort, &j.Q_Heizung, &j.Q_Heizung_A, &j.Brennstoffmenge,
+                    &j.Brennstoffmenge_A, &j.Kosten, &j.Kosten_A, &j.CO2, &j.CO2_A, &j.Q_Warmwasser,
+                    &j.Brennstoffmenge_WW, &j.Kosten_WW, &j.CO2_WW, &j.Bezugsflaeche});
+    e |= platzierungen(p, v);
+    if (e) v.WerteErsetzt = true;
+}
+
+// A marked type and everything that depends on it computed with the
+// replaced values, so that no result of the bad ones is left standing.
+void neuBerechnen(TProjekt& v) {
+    bool geaendert = v.WerteErsetzt;
+    for (TRBauteil& t : v.RBauteile) {
+        if (!t.WerteErsetzt) continue;
+        geaendert = true;
+        t.WSchVO(v.Baumassnahme, v.NormaleInnentemperatur, v.KleinesWohngebaeude);
+        t.FeuchteBerechnen(1);
+        v.PBauteileNeuBerechnen(&t);
+    }
+    for (TRFenster& t : v.RFenster) {
+        if (!t.WerteErsetzt) continue;
+        geaendert = true;
+        v.PFensterNeuBerechnen(&t, 1, 1);
+    }
+    if (!geaendert) return;
+    v.UmfassungsflaecheBerechnen();
+    v.WSchVO();
+}
+
+std::string zahl(double x) {
+    if (std::isnan(x)) return "keine Zahl";
+    if (std::isinf(x)) return x > 0 ? "unendlich" : "minus unendlich";
+    char puffer[32];
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
+    std::string t(puffer, r.ptr);
+    for (char& c : t)
+        if (c == '.') c = ',';
+    return t;
+}
+
+} // namespace
+
+WertePruefung WertePruefen(TGesamtProjekt& g) {
+    WertePruefung ergebnis;
+    Pruefer p(ergebnis.Ersetzt);
+    for (TProjekt& v : g.Projekte) {
+        variante(p, v, ergebnis);
+        if (!ergebnis.Unbrauchbar.empty()) return ergebnis;
+    }
+    for (TProjekt& v : g.Projekte) neuBerechnen(v);
+    return ergebnis;
+}
+
+std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t hoechstens) {
+    std::string t = "Die Projekt-Datei enthält Werte außerhalb des erlaubten Bereichs:\n";
+    for (size_t i = 0; i < werte.size() && i < hoechstens; ++i) {
+        const ErsetzterWert& w = werte[i];
+        t += " - " + w.Stelle + ": " + w.Feld + " = " + zahl(w.Wert) + " (erlaubt " + zahl(w.Von) +
+             " bis " + zahl(w.Bis) + ")\n";
+    }
+    if (werte.size() > hoechstens)
+        t += " - und " + std::to_string(werte.size() - hoechstens) + " weitere\n";
+    t += "\nDiese Werte wurden durch Vorgabewerte ersetzt. Kein Nachweis gilt mit ihnen als "
+         "erfüllt: bei Bauteilen und Fenstern, bis sie in ihrem Dialog geprüft und mit OK "
+         "bestätigt sind, bei Werten der Variante (Projektdaten, Flächen, Fassaden, Volumina), "
+         "bis das Projekt gespeichert und wieder geöffnet ist. Die Datei bleibt unverändert, "
+         "bis Sie speichern.";
+    return t;
+}

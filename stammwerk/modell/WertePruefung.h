@@ -1,0 +1,29 @@
+#pragma once
+// The numbers of a project read from a file, checked against the ranges that
+// their dialogs allow. A value outside its range (also NaN, infinite) is
+// replaced by the field's default and its component type, window type or
+// variant marked, so that no proof counts as met with it; a value that
+// cannot be replaced without changing what the file means refuses the file.
+#include <string>
+#include <vector>
+
+class TGesamtProjekt;
+
+struct ErsetzterWert {
+    std::string Stelle; // "Bauteil "Außenwand"" or "Variante "Standardprojekt""
+    std::string Feld;   // "Innentemperatur Tauperiode"
+    double Wert = 0;    // as read
+    double Von = 0, Bis = 0;
+};
+
+struct WertePruefung {
+    std::vector<ErsetzterWert> Ersetzt;
+    std::string Unbrauchbar; // why the file cannot be used; empty when it can
+};
+
+// Checks every variant; replaces, marks and computes the marked items again.
+WertePruefung WertePruefen(TGesamtProjekt& g);
+
+// The German message naming each replaced value (at most `hoechstens`
+// lines, then how many more).
+std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t hoechstens = 20);
