@@ -30,7 +30,10 @@ private:
 } // namespace
 
 PaintSurface::PaintSurface(QWidget* parent, TWindow* owner)
-    : QWidget(parent), bridge_(owner->GetImpl().bridge) {}
+    : QWidget(parent), bridge_(owner->GetImpl().bridge) {
+    // A window hears the mouse move without a button held too, to set its cursor.
+    setMouseTracking(true);
+}
 
 void PaintSurface::paintEvent(QPaintEvent* event) {
     TWindow* window = bridge_ ? bridge_->Window() : nullptr;
