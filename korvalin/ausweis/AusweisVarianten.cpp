@@ -30,10 +30,10 @@ void AusweisLayout(TText& t, TDC& dc, int methode) {
         Umbruch(t, dc);
         AusweisTeilflaechenTabelle(t, dc);
         t.WRGMerker = 0;
-        if (!PlatzFuerBereich7(t)) Umbruch(t, dc);
+        if (!t.GenuegendPlatzFuerBereich7()) Umbruch(t, dc);
         AusweisBeruecksichtigt(t, dc);
         AusweisFussnoten(t, dc);
-        if (!PlatzFuerUnterschrift(t)) Umbruch(t, dc);
+        if (!t.GenuegendPlatzFuerUnterschrift()) Umbruch(t, dc);
         break;
     case Variante::B:
         VereinfachtTitel(t, dc);
@@ -51,7 +51,7 @@ void AusweisLayout(TText& t, TDC& dc, int methode) {
         TransmissionswaermebedarfVergleich(t, dc);
         HinweiseTransmissionswaermebedarf(t, dc);
         TeilflaechenTabelleNiedrig(t, dc);
-        if (!PlatzFuerUnterschrift(t)) Umbruch(t, dc);
+        if (!t.GenuegendPlatzFuerUnterschrift()) Umbruch(t, dc);
         break;
     }
     UnterschriftPosition(t);
