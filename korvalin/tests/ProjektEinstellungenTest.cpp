@@ -250,6 +250,7 @@ TEST_F(Einstellungsblatt, BrennstoffInDerTabelleBearbeitet) {
         einheit->SetSelIndex(3);
         testsupport::PressKey(*einheit, VK_RETURN);
         EXPECT_FALSE(t.IsEditing());
+        EXPECT_FALSE(s.Ended()) << "Enter ends the edit, not the sheet";
         EXPECT_EQ(t.GetCellText(0, 1), "[ - ]");
         EXPECT_EQ(t.GetCellText(0, 2), "1.00");
         EXPECT_EQ(t.GetCellText(0, 3), "1.00");
