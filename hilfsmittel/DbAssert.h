@@ -5,5 +5,6 @@
 // Shows "assertion failed! File: <file> Zeile: <line>" with the caption
 // "Assert-Box". Abort ends the process at once (std::abort, nothing saved);
 // otherwise returns the user's answer (IDRETRY or IDIGNORE), which callers
-// treat alike.
+// treat alike. Raised while a window paints, the report waits until the paint
+// has ended and the call answers IDIGNORE at once, so the drawing goes on.
 int dbassert(const char* file, int line);

@@ -37,6 +37,13 @@ void MouseClick(TWindow& window, TPoint p, TMouseButton button) {
                       QPoint(p.x, p.y));
 }
 
+void MouseClickOnTop(TWindow& window, TPoint p) {
+    QWidget* client = clientOf(window);
+    QWidget* target = client->childAt(p.x, p.y);
+    if (!target) target = client;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(client, QPoint(p.x, p.y)));
+}
+
 void MousePress(TWindow& window, TPoint p) {
     QTest::mousePress(clientOf(window), Qt::LeftButton, {}, QPoint(p.x, p.y));
 }

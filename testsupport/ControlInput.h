@@ -20,6 +20,9 @@ enum class TSpinArrow { Up, Down };
 
 // At a point of the window's client area.
 void MouseClick(TWindow& window, TPoint point, TMouseButton button = TMouseButton::Left);
+// At a point of the window's client area, on whichever child lies on top
+// there, as Qt routes a user's click (a label over a button takes it).
+void MouseClickOnTop(TWindow& window, TPoint point);
 void MousePress(TWindow& window, TPoint point);
 void MouseRelease(TWindow& window, TPoint point);
 // A virtual key pressed and released on the window, as by its focus.

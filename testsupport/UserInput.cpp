@@ -100,6 +100,16 @@ void Drag(TWindow& w, TPoint from, TPoint to, uint32_t modKeys) {
     send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
+void MoveMouse(TWindow& w, TPoint p) {
+    QMouseEvent e(QEvent::MouseMove, QPoint(p.x, p.y), clientOf(w)->mapToGlobal(QPoint(p.x, p.y)),
+                  Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(clientOf(w), &e);
+}
+
+bool ShowsHandCursor(TWindow& w) {
+    return clientOf(w)->cursor().shape() == Qt::PointingHandCursor;
+}
+
 void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {
     QTest::keyClick(keyTarget(w), Qt::Key(QtKeyOf(vk)), modifiersOf(modKeys));
 }

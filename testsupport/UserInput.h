@@ -23,6 +23,10 @@ void DoubleClick(TWindow& window, TPoint point);
 // Presses the left button at `from`, moves in steps to `to` with the button
 // held (MK_CONTROL held throughout for a copying drag) and releases it there.
 void Drag(TWindow& window, TPoint from, TPoint to, uint32_t modKeys = 0);
+// The mouse moved to the point with no button held.
+void MoveMouse(TWindow& window, TPoint point);
+// Whether the window's client area shows the hand cursor (Qt's pointing hand).
+bool ShowsHandCursor(TWindow& window);
 // A virtual key (VK_DOWN, VK_RETURN, 'A') pressed and released on the
 // window's focus widget, or on the window when nothing in it has the focus.
 void PressKey(TWindow& window, uint32_t virtualKey, uint32_t modKeys = 0);

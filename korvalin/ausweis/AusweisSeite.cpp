@@ -173,23 +173,9 @@ void Umbruch(TText& t, TDC& dc) {
     t.TextRect.bottom = t.TextRect.top;
 }
 
-int32_t FreieZeilen(const TText& t) {
-    if (t.Einheit <= 0) return 0;
-    const int32_t fuss = t.AktuelleSeite * t.SeitenHoehe - int32_t(0.1 * t.SeitenHoehe);
-    return (fuss - t.TextRect.bottom) / t.Einheit;
-}
-
 bool Passt(const TText& t, int32_t hoehe) {
     const int32_t fuss = t.AktuelleSeite * t.SeitenHoehe - int32_t(0.1 * t.SeitenHoehe);
     return t.TextRect.bottom + hoehe <= fuss;
-}
-
-bool PlatzFuerUnterschrift(const TText& t) {
-    return FreieZeilen(t) >= 10;
-}
-
-bool PlatzFuerBereich7(const TText& t) {
-    return FreieZeilen(t) >= 20;
 }
 
 bool PlatzFuerWeitereMerkmale(const TText& t) {

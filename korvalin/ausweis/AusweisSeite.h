@@ -98,13 +98,8 @@ void Kreuz(TDC& dc, const TRect& r);
 
 // A page break whose next block starts 2H below the new page's top line.
 void Umbruch(TText& t, TDC& dc);
-// Whole lines from the current rectangle's bottom to the foot margin of the
-// current page (a tenth of the page height).
-int32_t FreieZeilen(const TText& t);
 // Whether something of this height still ends above the foot margin.
 bool Passt(const TText& t, int32_t hoehe);
-bool PlatzFuerUnterschrift(const TText& t);
-bool PlatzFuerBereich7(const TText& t);
 // Section II of the first page (21 lines) may run into the foot margin, not
 // past the page.
 bool PlatzFuerWeitereMerkmale(const TText& t);

@@ -52,10 +52,10 @@ void AusweisLayout(TText& t, TDC& dc, int methode) {
         Umbruch(t, dc);
         AusweisTeilflaechenTabelle(t, dc);
         t.WRGMerker = 0;
-        if (!PlatzFuerBereich7(t)) Umbruch(t, dc);
+        if (!t.GenuegendPlatzFuerBereich7()) Umbruch(t, dc);
         AusweisBeruecksichtigt(t, dc);
         AusweisFussnoten(t, dc);
-        if (!PlatzFuerUnterschrift(t)) Umbruch(t, dc);
+        if (!t.GenuegendPlatzFuerUnterschrift()) Umbruch(t, dc);
         break;
     case Variante::B:
         VereinfachtTitel(t, dc);
@@ -75,7 +75,7 @@ void AusweisLayout(TText& t, TDC& dc, int methode) {
         AusweisNichtErfuellt(t, dc, v);
         HinweiseTransmissionswaermebedarf(t, dc);
         TeilflaechenTabelleNiedrig(t, dc);
-        if (!PlatzFuerUnterschrift(t)) Umbruch(t, dc);
+        if (!t.GenuegendPlatzFuerUnterschrift()) Umbruch(t, dc);
         break;
     }
     UnterschriftPosition(t);

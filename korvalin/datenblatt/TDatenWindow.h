@@ -187,6 +187,7 @@ private:
     const TRBauteil* bauteilDerSeite() const;
     // The row of the list table under a point that may open an editor; -1 for none.
     int zeileUnter(TPoint blatt, bool doppelklick);
+    bool aufDiagrammbeschriftung(TPoint blatt) const;
     void randSchritt(TPoint client);
     void spaltenSchritt(TPoint client);
     std::unique_ptr<TBauteilEdit> editor_;

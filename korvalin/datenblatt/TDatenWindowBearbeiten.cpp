@@ -16,6 +16,7 @@
 #include "platform/window/ResponseTable.h"
 #include "platform/window/Scroller.h"
 #include "platform/window/UIHandle.h"
+#include "stammwerk/modell/TProjekt.h"
 #include "tauplot/diagramm/TText.h"
 
 #include <algorithm>
@@ -337,8 +338,14 @@ void TDatenWindow::SpaltenbreiteUebernehmen() {
     else if (FixDaten)
         d = FixDaten->Satz(b.Abschnitt);
     if (!d || satz < 0 || size_t(satz) >= d->Spaltensaetze.size()) return;
-    // The component sheet shows columns 1-11 or 12-22 of its second set.
-    const int versatz = b.Abschnitt == 4 && satz == 1 && SeitenLayout().FeuchteDaten != 1 ? 11 : 0;
+    // The component sheet shows columns 1-11 or 12-22 of its second set; the
+    // heat-demand table of a building with low internal temperatures has its
+    // own columns 8-14 beside those of the normal table.
+    int versatz = 0;
+    if (b.Abschnitt == 4 && satz == 1 && SeitenLayout().FeuchteDaten != 1) versatz = 11;
+    const TProjekt* projekt = Projekt();
+    if (b.Abschnitt == 1 && satz == 1 && projekt && projekt->NormaleInnentemperatur == 0)
+        versatz = 7;
     auto& breite = d->Spaltensaetze[size_t(satz)].Breite;
     const int i = MarkeSpalte;
     if (versatz + i > int(breite.size())) return;

@@ -311,10 +311,16 @@ void TDatenWindow::ZeileOeffnen(TPoint client) {
         }
 }
 
+bool TDatenWindow::aufDiagrammbeschriftung(TPoint blatt) const {
+    if (DiagrammSeite != BildschirmSeite() + 1) return false;
+    return std::any_of(Diagrammbeschriftungen.begin(), Diagrammbeschriftungen.end(),
+                       [&](const TRect& r) { return !r.IsEmpty() && r.Contains(blatt); });
+}
+
 void TDatenWindow::ZeigerAusserhalbDerBearbeitung(TPoint client) {
     static const TCursor pfeil(TCursor::Arrow), hand(TCursor::Hand);
     const int r = zeileUnter(BlattPunkt(client), false);
     const bool oeffnet =
         r >= 0 && Zeilentabelle[size_t(r)].Nummer > -5 && Zeilentabelle[size_t(r)].Code > -5;
-    SetCursor(oeffnet ? &hand : &pfeil);
+    SetCursor(oeffnet || aufDiagrammbeschriftung(BlattPunkt(client)) ? &hand : &pfeil);
 }

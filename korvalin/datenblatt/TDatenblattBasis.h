@@ -180,6 +180,7 @@ public:
     void BalkenZeichnen(TDC& dc, TRect* balken, int k, int dx, int dy);
     void BalkenBeschriften(TDC& dc, TRect& balken, int dx, double wert);
     std::array<TRect, 10> Diagrammbeschriftungen{}; // chart labels, hit-tested by the mouse
+    int DiagrammSeite = 0;                          // the page they lie on, from 1
     // The chart block of the proof: fixed height 450, the pie and the bars.
     void DiagrammBlock(TDC& dc, int pass);
 

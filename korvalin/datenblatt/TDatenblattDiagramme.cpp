@@ -124,6 +124,7 @@ void TDatenblattBasis::KreisdiagrammBeschriften(TDC& dc, int breite, int hoehe,
     const Kreis k = kreis(*this, breite, hoehe);
     const TFont alt = dc.SelectObject(Texte().Font(Textstil::TabellenKopf));
     Diagrammbeschriftungen.fill(TRect());
+    DiagrammSeite = Block.Seite;
     std::array<TRect, 6> lokal{};
     double winkel = 0;
     const int n = std::min(anzahl, 6);

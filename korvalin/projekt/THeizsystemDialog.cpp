@@ -7,9 +7,9 @@
 #include "korvalin/projekt/TWarmwasserbedarfDialog.h"
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
+#include "korvalin/shell/TSftTree.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/Services.h"
-#include "platform/window/ComboBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/Edit.h"
 #include "platform/window/ResponseTable.h"
@@ -40,13 +40,8 @@ TDialogResource heizsystemResource() {
     // The transferring controls in the order of the page's fields.
     v.push_back(edit(102, 45, 16, 130));
     v.push_back(edit(105, 45, 50, 130));
-    v.push_back(edit(131, 5, 110, 50));
     v.push_back(edit(110, 225, 16, 40));
     v.push_back(edit(104, 100, 64, 30));
-    v.push_back(edit(133, 105, 110, 45));
-    v.push_back(edit(134, 152, 110, 45));
-    v.push_back(edit(135, 199, 110, 45));
-    v.push_back(edit(136, 246, 110, 45));
     v.push_back({TControlKind::RadioButton, 121, "Heizwert Hu", {140, 64, 195, 74}, true});
     v.push_back({TControlKind::RadioButton, 122, "Brennwert Ho", {200, 64, 260, 74}});
     v.push_back(
@@ -54,7 +49,6 @@ TDialogResource heizsystemResource() {
     v.push_back(edit(111, 100, 146, 30));
     v.push_back(edit(118, 100, 160, 30));
     v.push_back(edit(112, 100, 174, 40));
-    v.push_back({TControlKind::ComboBox, THeizsystemDialog::IDC_EINHEIT, "", {57, 110, 103, 122}});
     v.push_back(
         Text("Diese Eingaben sind zur Berechnung nach der WSchVO nicht erforderlich!", 5, 2, 290));
     v.push_back(Text("Ort", 5, 16, 35));
@@ -66,12 +60,9 @@ TDialogResource heizsystemResource() {
     v.push_back(Text("Heizsystem", 5, 50, 40));
     v.push_back(Text("Wirkungsgrad bezogen auf", 5, 64, 94));
     v.push_back(Text("%", 131, 64, 8));
-    v.push_back({TControlKind::Button, 108, "Auswählen", {5, 82, 55, 94}});
-    const char* titel[] = {"Brennstoff", "Einheit", "", "", "", "CO2 kg/kWh"};
-    const int x[] = {5, 57, 105, 152, 199, 246};
-    // Two lines each: "Heizwert in kWh/l" is wider than its column.
-    for (int i = 0; i < 6; ++i)
-        v.push_back({TControlKind::Static, 141 + i, titel[i], {x[i], 88, x[i] + 46, 108}});
+    v.push_back({TControlKind::Button, 108, "Auswählen", {5, 80, 55, 92}});
+    // The fuel as one row under its own column titles.
+    v.push_back({TControlKind::Custom, THeizsystemDialog::IDC_BRENNSTOFF, "", {5, 96, 295, 128}});
     v.push_back(label(114, "Warmwassertemperatur", 15, 146, 84));
     v.push_back(label(115, "°C", 132, 146, 15));
     v.push_back(label(119, "Kaltwassertemperatur", 15, 160, 84));
@@ -100,34 +91,25 @@ void listeAuffrischen(S* programm, const TReferenzSammlung<T>& dialog) {
 THeizsystemDialog::THeizsystemDialog(TPropertyDialog* dialog, TOrt ort, THeizsystem heizsystem,
                                      TWarmwasserbedarf warmwasser)
     : TPropertyPage(dialog, heizsystemResource()), Ort(std::move(ort)),
-      Heizsystem(std::move(heizsystem)), Warmwasser(warmwasser) {
+      Heizsystem(std::move(heizsystem)), Warmwasser(warmwasser),
+      tabelle_(new TSftTree(this, IDC_BRENNSTOFF)) {
     auto& f = felder_;
     f.Ort = Ort.Name;
     f.System = Heizsystem.Name;
-    const TBrennstoff& b = Heizsystem.Brennstoff;
-    f.Brennstoff = b.Name;
     f.Gradtagzahl.Zeigen(Ort.Gradtagzahl, "%1.0lf");
     f.Wirkungsgrad.Zeigen(Heizsystem.Wirkungsgrad, "%3.2lf");
-    f.Heizwert.Zeigen(b.Heizwert, "%3.2lf");
-    f.Brennwert.Zeigen(b.Brennwert, "%3.2lf");
-    f.Preis.Zeigen(b.Preis, "%3.2lf");
-    f.CO2.Zeigen(b.CO2, "%3.2lf");
     f.Hu = Heizsystem.Heizwertbezug ? 1 : 0;
     f.Ho = 1 - f.Hu;
     f.Warmwasser = Warmwasser.ImVerbrauch == 1 ? 1 : 0;
     f.Warm.Zeigen(Warmwasser.Warmwassertemperatur, "%3.2lf");
     f.Kalt.Zeigen(Warmwasser.Kaltwassertemperatur, "%3.2lf");
     f.Verbrauch.Zeigen(Warmwasser.LiterProTag, "%1.0lf");
-    f.Einheit.strings.assign(std::begin(kEinheiten), std::end(kEinheiten));
-    f.Einheit.selIndex = einheitIndex(b.Einheit);
+    brennstoffMerken();
 
     puffer_.Text(f.Ort, TOrt::kNameWidth).Text(f.System, THeizsystem::kNameWidth);
-    puffer_.Text(f.Brennstoff, TBrennstoff::kNameWidth).Text(f.Gradtagzahl.Text, 20);
-    for (ZahlText* z : {&f.Wirkungsgrad, &f.Heizwert, &f.Brennwert, &f.Preis, &f.CO2})
-        puffer_.Text(z->Text, 20);
+    puffer_.Text(f.Gradtagzahl.Text, 20).Text(f.Wirkungsgrad.Text, 20);
     puffer_.Check(f.Hu).Check(f.Ho).Check(f.Warmwasser);
     for (ZahlText* z : {&f.Warm, &f.Kalt, &f.Verbrauch}) puffer_.Text(z->Text, 20);
-    puffer_.Combo(f.Einheit);
     SetTransferBuffer(&puffer_);
 
     Responses().Notify(110, EN_CHANGE, [this] { FaktorZeigen(); });
@@ -135,13 +117,9 @@ THeizsystemDialog::THeizsystemDialog(TPropertyDialog* dialog, TOrt ort, THeizsys
     Responses().Command(106, [this] { OrtWaehlen(); });
     Responses().Command(108, [this] { BrennstoffWaehlen(); });
     Responses().Command(113, [this] { TWarmwasserbedarfDialog(GetParentWindow()).Execute(); });
-    Responses().Notify(IDC_EINHEIT, CBN_SELCHANGE, [this] {
-        auto* c = Item<TComboBox>(IDC_EINHEIT);
-        if (c && c->GetSelIndex() == 3)
-            for (int id : {133, 134})
-                if (auto* e = Item<TEdit>(id)) e->SetText("1.00");
-        SpaltentitelSetzen();
-    });
+    Responses().Notify(IDC_BRENNSTOFF, TN_CELLACTIVATE, [this] { EditBeginnen(); });
+    Responses().Notify(IDC_BRENNSTOFF, TN_EDITCANCEL, [this] { EditAbbrechen(); });
+    Responses().Notify(IDC_BRENNSTOFF, TN_EDITEND, [this] { EditBeenden(); });
 }
 
 void THeizsystemDialog::SetupWindow() {
@@ -150,11 +128,19 @@ void THeizsystemDialog::SetupWindow() {
         {110, {0, 100000}}, {104, {1, 200}}, {111, {0, 100}}, {118, {0, 100}}, {112, {0, 1000000}}};
     for (const auto& [id, b] : bereiche)
         if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator(b.first, b.second));
-    for (int id : {133, 134, 135, 136})
-        if (auto* e = Item<TEdit>(id)) e->SetValidator(new TDoubleValidator2(0, 99999999));
     FaktorZeigen();
     WarmwasserRegel();
-    SpaltentitelSetzen();
+    tabelle_->SetClickCodes(TTreeClickCodes::DoubleClicks);
+    tabelle_->SetColumns({{90, TTreeColumn::Left, "Brennstoff"},
+                          {60, TTreeColumn::Left, "Einheit"},
+                          {110, TTreeColumn::Left, "Heizwert in kWh/[ ]"},
+                          {110, TTreeColumn::Left, "Brennwert in kWh/[ ]"},
+                          {90, TTreeColumn::Left, "Preis in DM/[ ]"},
+                          {-1, TTreeColumn::Left, "CO2 kg/kWh"}});
+    tabelle_->SetBackgroundColor(TColor::White);
+    tabelle_->AddItem("");
+    brennstoffZeigen();
+    tabelle_->SelectItem(0);
 }
 
 void THeizsystemDialog::CallHelp() {
@@ -173,16 +159,33 @@ void THeizsystemDialog::WarmwasserRegel() {
                      seite::Gewaehlt(*this, 107));
 }
 
+std::string THeizsystemDialog::Zelle(int spalte) const {
+    return tabelle_->GetCellText(0, spalte).value_or("");
+}
+
 void THeizsystemDialog::SpaltentitelSetzen() {
-    auto* c = Item<TComboBox>(IDC_EINHEIT);
-    const int i = c ? c->GetSelIndex() : -1;
-    const std::string suffix =
-        i >= 0 ? kSuffixe[i] : kSuffixe[std::max(0, einheitIndex(Heizsystem.Brennstoff.Einheit))];
+    const int i = einheitIndex(Zelle(1));
+    const std::string suffix = i >= 0 ? kSuffixe[i] : "";
     const char* titel[] = {"Heizwert in kWh", "Brennwert in kWh", "Preis in DM"};
-    for (int k = 0; k < 3; ++k)
-        if (auto* s = GetDlgItem(143 + k)) s->SetWindowText(titel[k] + suffix);
-    // The calorific values of a fuel without unit are fixed at 1.
-    seite::Freigeben(*this, {133, 134}, i != 3);
+    for (int k = 0; k < 3; ++k) tabelle_->SetColumnTitle(2 + k, titel[k] + suffix);
+}
+
+void THeizsystemDialog::brennstoffMerken() {
+    const TBrennstoff& b = Heizsystem.Brennstoff;
+    auto& f = felder_;
+    f.Heizwert.Zeigen(b.Heizwert, "%3.2lf");
+    f.Brennwert.Zeigen(b.Brennwert, "%3.2lf");
+    f.Preis.Zeigen(b.Preis, "%3.2lf");
+    f.CO2.Zeigen(b.CO2, "%3.2lf");
+}
+
+void THeizsystemDialog::brennstoffZeigen() {
+    const TBrennstoff& b = Heizsystem.Brennstoff;
+    const auto& f = felder_;
+    const std::string zellen[] = {b.Name,           b.Einheit,    f.Heizwert.Text,
+                                  f.Brennwert.Text, f.Preis.Text, f.CO2.Text};
+    for (int k = 0; k < 6; ++k) tabelle_->SetCellText(0, k, zellen[k]);
+    SpaltentitelSetzen();
 }
 
 void THeizsystemDialog::OrtWaehlen() {
@@ -202,54 +205,89 @@ void THeizsystemDialog::BrennstoffWaehlen() {
     if (dialog.Execute() != IDOK) return;
     listeAuffrischen(Kataloge().Brennstoffe(), dialog.Sammlung());
     if (!dialog.Verwenden) return;
-    TBrennstoff& b = Heizsystem.Brennstoff;
-    b = dialog.Gewaehlt();
-    auto& f = felder_;
-    f.Heizwert.Zeigen(b.Heizwert, "%3.2lf");
-    f.Brennwert.Zeigen(b.Brennwert, "%3.2lf");
-    f.Preis.Zeigen(b.Preis, "%3.2lf");
-    f.CO2.Zeigen(b.CO2, "%3.2lf");
-    if (auto* e = Item<TEdit>(131)) e->SetText(b.Name);
-    const std::pair<int, ZahlText*> zahlen[] = {
-        {133, &f.Heizwert}, {134, &f.Brennwert}, {135, &f.Preis}, {136, &f.CO2}};
-    for (const auto& [id, z] : zahlen)
-        if (auto* e = Item<TEdit>(id)) e->SetText(z->Text);
-    if (auto* c = Item<TComboBox>(IDC_EINHEIT)) c->SetSelIndex(einheitIndex(b.Einheit));
-    SpaltentitelSetzen();
+    if (tabelle_->IsEditing()) tabelle_->CloseEditor();
+    Heizsystem.Brennstoff = dialog.Gewaehlt();
+    brennstoffMerken();
+    brennstoffZeigen();
 }
 
-// An emptied fuel value is no 0: the user is asked for it, before any
-// page writes.
-bool THeizsystemDialog::CanClosePage() {
-    if (!IsCreated()) return true;
-    for (int id : {133, 134, 135, 136}) {
-        auto* e = Item<TEdit>(id);
-        if (!e || e->GetText().find_first_not_of(' ') != std::string::npos) continue;
-        SelectPage();
+// In-place editing of the fuel row: the unit from its list, the numbers
+// through a validator, the name as any text.
+void THeizsystemDialog::EditBeginnen() {
+    const int spalte = tabelle_->GetLastClickedColumn();
+    if (tabelle_->GetCaret() != 0 || spalte < 0 || spalte > 5) return;
+    // The calorific values of a fuel without unit are fixed at 1.
+    if ((spalte == 2 || spalte == 3) && einheitIndex(Zelle(1)) == 3) return;
+    TTreeEditorStyle stil;
+    if (spalte == 1) {
+        stil.kind = TTreeEditorStyle::DropDown;
+        stil.choices.assign(std::begin(kEinheiten), std::end(kEinheiten));
+    } else if (spalte == 0) {
+        stil.textLimit = unsigned(TBrennstoff::kNameWidth);
+    } else {
+        stil.textLimit = 20;
+        stil.validator = std::make_shared<TDoubleValidator2>(0, 99999999);
+    }
+    tabelle_->EnsureVisible(0);
+    tabelle_->EnsureColumnVisible(spalte);
+    tabelle_->OpenEditor(0, spalte, stil);
+}
+
+void THeizsystemDialog::EditAbbrechen() {
+    if (!tabelle_->IsEditing()) return;
+    const bool fokus = tabelle_->GetEditor() && tabelle_->GetEditor()->HasFocus();
+    tabelle_->CloseEditor();
+    if (fokus) tabelle_->SetFocus();
+}
+
+bool THeizsystemDialog::EditBeenden() {
+    if (!tabelle_->IsEditing()) return true;
+    const int spalte = tabelle_->EditColumn();
+    const std::string text = tabelle_->GetEditorText();
+    if (text.empty()) {
         MessageBox("Bitte geben Sie einen Wert ein!", "Eingabe-Prüfung",
                    MB_OK | MB_ICONSTOP | MB_TASKMODAL);
-        e->SetFocus();
+        if (auto* e = tabelle_->GetEditor()) e->SetFocus();
         return false;
+    }
+    tabelle_->CloseEditor();
+    tabelle_->SetCellText(0, spalte, text);
+    if (spalte == 1) {
+        if (einheitIndex(text) == 3)
+            for (int k : {2, 3}) tabelle_->SetCellText(0, k, "1.00");
+        SpaltentitelSetzen();
     }
     return true;
 }
 
+// An edit still open ends as by Enter; a refused one keeps the sheet open.
+bool THeizsystemDialog::CanClosePage() {
+    if (!IsCreated() || !tabelle_->IsEditing()) return true;
+    SelectPage();
+    return EditBeenden();
+}
+
 bool THeizsystemDialog::SaveData() {
     if (!TPropertyPage::SaveData()) return false;
-    const auto& f = felder_;
+    auto& f = felder_;
     Ort.Name = f.Ort;
     Ort.Gradtagzahl = f.Gradtagzahl.Lesen();
     Heizsystem.Name = f.System;
     Heizsystem.Wirkungsgrad = f.Wirkungsgrad.Lesen();
     Heizsystem.Heizwertbezug = f.Hu == 1 ? 1 : 0;
-    TBrennstoff& b = Heizsystem.Brennstoff;
-    b.Name = f.Brennstoff;
-    // Nothing chosen keeps a unit the list does not offer.
-    if (f.Einheit.selIndex >= 0) b.Einheit = kEinheiten[f.Einheit.selIndex];
-    b.Heizwert = f.Heizwert.Lesen();
-    b.Brennwert = f.Brennwert.Lesen();
-    b.Preis = f.Preis.Lesen();
-    b.CO2 = f.CO2.Lesen();
+    if (IsCreated()) {
+        TBrennstoff& b = Heizsystem.Brennstoff;
+        b.Name = Zelle(0).substr(0, TBrennstoff::kNameWidth - 1);
+        b.Einheit = Zelle(1);
+        const std::pair<ZahlText*, double*> zahlen[] = {{&f.Heizwert, &b.Heizwert},
+                                                        {&f.Brennwert, &b.Brennwert},
+                                                        {&f.Preis, &b.Preis},
+                                                        {&f.CO2, &b.CO2}};
+        for (int k = 0; k < 4; ++k) {
+            zahlen[k].first->Text = Zelle(2 + k);
+            *zahlen[k].second = zahlen[k].first->Lesen();
+        }
+    }
     Warmwasser.ImVerbrauch = f.Warmwasser == 1 ? 1 : 0;
     Warmwasser.Warmwassertemperatur = f.Warm.Lesen();
     Warmwasser.Kaltwassertemperatur = f.Kalt.Lesen();

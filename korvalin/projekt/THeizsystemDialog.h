@@ -10,9 +10,11 @@
 #include "tauplot/property/TPropertyPage.h"
 #include "tauplot/property/ZahlText.h"
 
+class TSftTree;
+
 class THeizsystemDialog : public TPropertyPage {
 public:
-    enum : int { IDD = 1012, IDC_EINHEIT = 132 };
+    enum : int { IDD = 1012, IDC_BRENNSTOFF = 103 };
     THeizsystemDialog(TPropertyDialog* dialog, TOrt ort, THeizsystem heizsystem,
                       TWarmwasserbedarf warmwasser);
     void SetupWindow() override;
@@ -23,6 +25,12 @@ public:
     void FaktorZeigen();
     void WarmwasserRegel();
     void SpaltentitelSetzen();
+    // The fuel table's in-place editor; EditBeenden is false when it refused
+    // an empty text and stays open.
+    void EditBeginnen();
+    void EditAbbrechen();
+    bool EditBeenden();
+    TSftTree* Brennstofftabelle() const { return tabelle_; }
     // "Auswählen" of the location and of the fuel: the lists' chosen entry
     // replaces the page's record.
     void OrtWaehlen();
@@ -33,12 +41,17 @@ public:
     TWarmwasserbedarf Warmwasser;
 
 private:
+    std::string Zelle(int spalte) const;
+    // The fuel's numbers as shown, so that an untouched cell reads back exactly.
+    void brennstoffMerken();
+    void brennstoffZeigen();
+
     struct Felder {
-        std::string Ort, System, Brennstoff;
+        std::string Ort, System;
         ZahlText Gradtagzahl, Wirkungsgrad, Heizwert, Brennwert, Preis, CO2;
         uint16_t Hu = 0, Ho = 0, Warmwasser = 0;
         ZahlText Warm, Kalt, Verbrauch;
-        TComboBoxData Einheit;
     } felder_;
     TTransferBuffer puffer_;
+    TSftTree* tabelle_;
 };

@@ -3,13 +3,18 @@
 #include "ProjektDialogFixture.h"
 
 #include "korvalin/projekt/ProjektEinstellungen.h"
+#include "korvalin/projekt/TBrennstoffDialog.h"
+#include "korvalin/projekt/THeizsystemDialog.h"
 #include "korvalin/projekt/TProjektBeschreibungDialog.h"
+#include "korvalin/shell/TSftTree.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/CheckBox.h"
+#include "platform/window/ComboBox.h"
 #include "platform/window/Edit.h"
 #include "stammwerk/modell/TProjekt.h"
 #include "tauplot/property/TPropertyDialog.h"
 #include "tauplot/property/TPropertyTab.h"
+#include "testsupport/ControlInput.h"
 #include "testsupport/UserInput.h"
 
 #include <cmath>
@@ -205,6 +210,102 @@ TEST_F(Einstellungsblatt, APageThatRefusesKeepsTheSheetOpenAndNothingIsWritten) 
     });
     EXPECT_EQ(Korpus().AktuellesProjekt->Dateibild(), vorher);
     (void)p;
+}
+
+// The fuel of the heating system is one row of a table, edited in its cells.
+TEST_F(Einstellungsblatt, BrennstoffInDerTabelleBearbeitet) {
+    TProjekt& p = Oeffnen();
+    TBrennstoff& b = p.Heizsystem.Brennstoff;
+    b.Name = "Heizöl EL";
+    b.Einheit = "Liter";
+    b.Heizwert = 10.08;
+    b.Brennwert = 10.68;
+    b.Preis = 0.4;
+    b.CO2 = 0.3;
+    Zeigen();
+    services.Messages().Answer(IDOK); // the emptied price
+    Bearbeiten([](TPropertyDialog& s) {
+        s.SelectTab(Heizung);
+        auto& seite = dynamic_cast<THeizsystemDialog&>(*s.GetPageRef(Heizung));
+        TSftTree& t = *seite.Brennstofftabelle();
+        ASSERT_EQ(t.GetCount(), 1);
+        const char* titel[] = {"Brennstoff",         "Einheit",       "Heizwert in kWh/l",
+                               "Brennwert in kWh/l", "Preis in DM/l", "CO2 kg/kWh"};
+        ASSERT_EQ(t.GetColumns().size(), 6u);
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(t.GetColumns()[size_t(k)].title, titel[k]);
+        const char* zellen[] = {"Heizöl EL", "Liter", "10.08", "10.68", "0.40", "0.30"};
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(t.GetCellText(0, k), zellen[k]);
+        auto doppelklick = [&](int spalte) {
+            t.EnsureColumnVisible(spalte);
+            const auto r = t.GetCellRect(0, spalte);
+            ASSERT_TRUE(r.has_value());
+            testsupport::DoubleClick(t, {(r->left + r->right) / 2, (r->top + r->bottom) / 2});
+        };
+        // The unit from its list; "[ - ]" fixes both calorific values at 1.
+        doppelklick(1);
+        ASSERT_TRUE(t.IsEditing());
+        auto* einheit = dynamic_cast<TComboBox*>(t.GetEditor());
+        ASSERT_NE(einheit, nullptr);
+        EXPECT_EQ(einheit->GetSelIndex(), 2);
+        einheit->SetSelIndex(3);
+        testsupport::PressKey(*einheit, VK_RETURN);
+        EXPECT_FALSE(t.IsEditing());
+        EXPECT_FALSE(s.Ended()) << "Enter ends the edit, not the sheet";
+        EXPECT_EQ(t.GetCellText(0, 1), "[ - ]");
+        EXPECT_EQ(t.GetCellText(0, 2), "1.00");
+        EXPECT_EQ(t.GetCellText(0, 3), "1.00");
+        EXPECT_EQ(t.GetColumns()[2].title, "Heizwert in kWh");
+        EXPECT_EQ(t.GetColumns()[4].title, "Preis in DM");
+        doppelklick(2);
+        EXPECT_FALSE(t.IsEditing()) << "no calorific value without a unit";
+        // An emptied price is refused and the editor stays; a number is taken.
+        doppelklick(4);
+        ASSERT_TRUE(t.IsEditing());
+        ASSERT_NE(t.GetEditor(), nullptr);
+        t.GetEditor()->SetFocus();
+        testsupport::PressKey(*t.GetEditor(), VK_END);
+        for (int i = 0; i < 4; ++i) testsupport::PressKey(*t.GetEditor(), VK_BACK);
+        testsupport::PressKey(*t.GetEditor(), VK_RETURN);
+        EXPECT_TRUE(t.IsEditing());
+        testsupport::TypeText(*t.GetEditor(), "0.55");
+        testsupport::PressKey(*t.GetEditor(), VK_RETURN);
+        EXPECT_FALSE(t.IsEditing());
+        EXPECT_EQ(t.GetCellText(0, 4), "0.55");
+        s.CmOk();
+    });
+    EXPECT_EQ(b.Einheit, "[ - ]");
+    EXPECT_EQ(b.Heizwert, 1.0);
+    EXPECT_EQ(b.Brennwert, 1.0);
+    EXPECT_EQ(b.Preis, 0.55);
+    EXPECT_EQ(b.CO2, 0.3) << "an untouched cell keeps the exact value";
+    EXPECT_EQ(b.Name, "Heizöl EL");
+}
+
+// "Auswählen" of the fuel answers on the whole of its face.
+TEST_F(Einstellungsblatt, BrennstoffAuswaehlenUeberallAufDemKnopf) {
+    Oeffnen();
+    Zeigen();
+    Bearbeiten([this](TPropertyDialog& s) {
+        // Shown, so that a click lands on what lies on top at its place.
+        s.ShowWindow(SW_SHOWNORMAL);
+        s.SelectTab(Heizung);
+        testsupport::ProcessEvents();
+        TDialog& seite = *s.GetPageRef(Heizung);
+        TWindow* knopf = seite.GetDlgItem(108);
+        ASSERT_NE(knopf, nullptr);
+        const TRect r = knopf->GetWindowRect();
+        for (int y : {r.top + 2, r.bottom - 3}) {
+            SCOPED_TRACE(y - r.top);
+            bool geoeffnet = false;
+            services.Dialogs().Expect([&](TDialog& d) {
+                geoeffnet = dynamic_cast<TBrennstoffDialog*>(&d) != nullptr;
+                d.CmCancel();
+            });
+            testsupport::MouseClickOnTop(seite, seite.ScreenToClient({(r.left + r.right) / 2, y}));
+            EXPECT_TRUE(geoeffnet);
+        }
+        s.CmCancel();
+    });
 }
 
 TEST_F(Einstellungsblatt, PictureOfTheSheet) {

@@ -5,6 +5,7 @@
 
 #include "korvalin/projekt/TBrennstoffDialog.h"
 #include "korvalin/projekt/TGradtagzahlenDialog.h"
+#include "korvalin/projekt/THeizsystemDialog.h"
 #include "korvalin/projekt/TWarmwasserbedarfDialog.h"
 #include "korvalin/shell/KatalogZugang.h"
 #include "korvalin/shell/KorpusZustand.h"
@@ -207,7 +208,15 @@ TEST_F(ReferenzListen, AnEmptiedFuelValueIsRefusedAndTheSheetStaysOpen) {
         auto& s = dynamic_cast<TPropertyDialog&>(d);
         s.ShowWindow(SW_SHOW);
         s.SelectTab(6);
-        auto* e = s.GetPageRef(6)->Item<TEdit>(134);
+        // The gross calorific value's cell, opened by a double click and emptied.
+        auto& seite = dynamic_cast<THeizsystemDialog&>(*s.GetPageRef(6));
+        TSftTree& t = *seite.Brennstofftabelle();
+        t.EnsureColumnVisible(3);
+        const auto zelle = t.GetCellRect(0, 3);
+        ASSERT_TRUE(zelle.has_value());
+        testsupport::DoubleClick(t, {(zelle->left + zelle->right) / 2, zelle->top + 2});
+        ASSERT_TRUE(t.IsEditing());
+        auto* e = dynamic_cast<TEdit*>(t.GetEditor());
         ASSERT_NE(e, nullptr);
         e->SetFocus();
         e->SetSelection(0, -1);
@@ -238,8 +247,9 @@ TEST_F(ReferenzListen, TheHeatingPageTakesTheChosenFuelAndTheProgramsListFollows
         auto& s = dynamic_cast<TPropertyDialog&>(d);
         s.SelectTab(6);
         s.GetPageRef(6)->SendMessage(WM_COMMAND, 108, 0);
-        EXPECT_EQ(s.GetPageRef(6)->Item<TEdit>(131)->GetText(), "Rapsöl");
-        EXPECT_EQ(s.GetPageRef(6)->Item<TEdit>(133)->GetText(), "9.00");
+        const TSftTree& t = *dynamic_cast<THeizsystemDialog&>(*s.GetPageRef(6)).Brennstofftabelle();
+        EXPECT_EQ(t.GetCellText(0, 0), "Rapsöl");
+        EXPECT_EQ(t.GetCellText(0, 2), "9.00");
         s.GetPageRef(6)->SendMessage(WM_COMMAND, 113, 0);
         s.SendMessage(WM_COMMAND, IDOK, 0);
     });

@@ -115,12 +115,20 @@ bool TText::GenuegendPlatzFuerText() const {
     return frei - Reservezeilen >= BenoetigteZeilen;
 }
 
+// The certificate asks these below what it has placed: whole lines from the
+// current position down to the foot reserve, a whole tenth of the page.
+int32_t TText::ZeilenBisFuss() const {
+    if (TextZeilenHoehe <= 0) return INT32_MAX;
+    const int32_t fuss = AktuelleSeite * SeitenHoehe - int32_t(0.1 * SeitenHoehe);
+    return (fuss - TextRect.bottom) / TextZeilenHoehe;
+}
+
 bool TText::GenuegendPlatzFuerUnterschrift() const {
-    return ZeilenFrei(UnterschriftY, TextZeilenHoehe) >= 10;
+    return ZeilenBisFuss() >= 10;
 }
 
 bool TText::GenuegendPlatzFuerBereich7() const {
-    return ZeilenFrei(UnterschriftY, TextZeilenHoehe) >= 20;
+    return ZeilenBisFuss() >= 20;
 }
 
 int32_t TText::ScrollerPos() {

@@ -21,7 +21,8 @@ public:
     explicit TText(TGesamtProjekt* projekt);
 
     // Space tests: whether the next element fits above the foot reserve of
-    // the current page.
+    // the current page; the signature and section 7 count from the current
+    // position.
     bool GenuegendPlatz() const;
     bool GenuegendPlatzFuerText() const;
     bool GenuegendPlatzFuerUnterschrift() const;
@@ -115,6 +116,7 @@ private:
     void Absatz(TDC& dc, std::string_view text, int32_t weight);
     void Titel(TDC& dc, std::string_view text);
     int32_t ZeilenFrei(int32_t oben, int32_t zeilenHoehe) const;
+    int32_t ZeilenBisFuss() const;
 };
 
 // The building-type texts of the title table, code 0 to 10; empty outside.

@@ -1,6 +1,7 @@
 // The tab strip's construction, geometry, widths, scrolling, mouse and keys.
 #include "tauplot/property/TPropertyTab.h"
 
+#include "platform/gdi/BitmapResources.h"
 #include "platform/gdi/RecordingDC.h"
 #include "platform/window/Application.h"
 #include "tauplot/property/TPropertyDialog.h"
@@ -28,6 +29,7 @@ TPropertyTab::TPropertyTab(TPropertyDialog* parent, Tab::Style style, int bitmap
                            int maskedBitmaps)
     : TControl(parent, IDC_TABSTRIP, "", 0, 0, 1, 1), Style(style),
       Font(TFont::Stock(ANSI_VAR_FONT)), BitmapId(bitmapId), MaskedBitmaps(maskedBitmaps) {
+    if (Style & Tab::UseTabBitmaps) TabBitmaps = LoadBitmapResource(bitmapId);
     if (Style & Tab::WizardFrame) Style &= ~(Tab::Stacked | Tab::Justified | Tab::DoubleHeight);
     if (Style & Tab::Stacked) Style = (Style & ~Tab::Collapsing) | Tab::Justified;
     LOGFONT bold = Font.GetLogFont();
@@ -207,6 +209,7 @@ int TPropertyTab::CalcTabWidth(TDC& dc, int index) const {
     }
     width += 9;
     if (Style & Tab::WideMargins) width += 2 * WideMarginWidth;
+    if (!TabBitmaps.IsNull()) width += celSize().cx + 12;
     return std::max(width, FixedTabWidth);
 }
 
@@ -274,7 +277,7 @@ void TPropertyTab::CalculateTabWidths() {
                 spare -= Entries[size_t(i)].Width;
                 ++n;
             }
-        if (spare < 0) continue; // a tab wider than the strip stands as it is
+        if (spare < 0) break; // from a row wider than the strip on, rows stand as they are
         for (int i = row.First; i <= row.Last && n > 0; ++i) {
             if (!IsTabVisible(i)) continue;
             const int more = spare / n;

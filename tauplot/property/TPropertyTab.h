@@ -6,6 +6,7 @@
 // one and asks them before a change and on OK. Coordinates are the
 // control's client pixels; the tab row starts at its top.
 #include "platform/base/Color.h"
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/RecordingDC.h"
 #include "platform/window/Control.h"
@@ -26,8 +27,10 @@ public:
         int First = 0, Last = -1;
     };
 
-    // bitmapId and maskedBitmaps are kept for Tab::UseTabBitmaps; the layer
-    // has no bitmap resources, so tabs are drawn without pictures.
+    // With Tab::UseTabBitmaps the bitmap resource bitmapId holds one picture
+    // per tab side by side; with maskedBitmaps, the pictures in its upper
+    // half and their AND masks in its lower half. Without the resource the
+    // tabs are drawn without pictures.
     TPropertyTab(TPropertyDialog* parent, Tab::Style style, int bitmapId = 0,
                  int maskedBitmaps = 0);
     ~TPropertyTab() override;
@@ -82,6 +85,9 @@ public:
     void DrawStackedTabs(TDC& dc);
     void DrawTab(TDC& dc, int& x, int index, int y, int frontRow);
     void DrawWizardFrame(TDC& dc);
+    // A picture through its AND mask, at (x, y) from column srcX of a bitmap
+    // whose lower half holds the masks; cx 0: the rest of the bitmap's width.
+    static bool DrawMaskedCel(TDC& dc, int x, int y, const TBitmap& bitmap, int srcX, int cx);
 
     // Appearance.
     void SetActiveColor(TColor color);
@@ -124,6 +130,11 @@ private:
     void placePage(TPropertyPage* page);
     void createPage(TPropertyPage* page);
     void drawArrow(TDC& dc, const TRect& r, bool left, bool active);
+    // The size of one tab's picture; 0 x 0 without pictures.
+    TSize celSize() const;
+    // Draws the tab's picture at the left of the title's rectangle and moves
+    // the rectangle's left edge past it.
+    void drawPicture(TDC& dc, int index, TRect& title) const;
     TRect cutOffRect(int top) const;
 
     std::vector<TPropertyEntry> Entries;
@@ -147,5 +158,6 @@ private:
     int TabAreaRight = 0;
     int BitmapId = 0;
     int MaskedBitmaps = 0;
+    TBitmap TabBitmaps; // null without pictures
     TRect PageRect;
 };

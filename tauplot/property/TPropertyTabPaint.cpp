@@ -2,6 +2,7 @@
 // corners, the scroll buttons with the jagged edge of a cut-off tab, and the
 // wizard frame's etched line.
 #include "platform/gdi/DC.h"
+#include "platform/gdi/MemoryDC.h"
 #include "tauplot/property/TPropertyTab.h"
 #include "tauplot/property/TabColors.h"
 
@@ -192,12 +193,14 @@ void TPropertyTab::DrawTab(TDC& dc, int& x, int index, int y, int frontRow) {
     dc.SelectObject(current ? BoldFont : Font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(entry.Enabled ? WindowText : GrayText);
-    TRect text(a + 3, top + 3, b - 4, bottomEdge);
+    const TRect text(a + 3, top + 3, b - 4, bottomEdge);
     TRect measured = text;
     dc.DrawText(entry.Text, measured, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
     uint32_t format = DT_SINGLELINE | DT_VCENTER;
     if ((Style & Tab::DoubleHeight) && measured.Height() > TextHeight + 4) format = DT_WORDBREAK;
-    dc.DrawText(entry.Text, text, format | DT_CENTER);
+    TRect title = text;
+    drawPicture(dc, index, title);
+    dc.DrawText(entry.Text, title, format | DT_CENTER);
     if (current && HasFocus()) {
         dc.SelectObject(TPen(WindowText, 1, PS_DOT));
         dc.SelectStockObject(NULL_BRUSH);
@@ -206,6 +209,38 @@ void TPropertyTab::DrawTab(TDC& dc, int& x, int index, int y, int frontRow) {
     dc.RestoreDC();
     dc.RestoreDC();
     x += w;
+}
+
+TSize TPropertyTab::celSize() const {
+    if (TabBitmaps.IsNull() || GetEntryCount() == 0) return {0, 0};
+    const int h = TabBitmaps.Height();
+    return {TabBitmaps.Width() / GetEntryCount(), MaskedBitmaps ? h / 2 : h};
+}
+
+void TPropertyTab::drawPicture(TDC& dc, int index, TRect& title) const {
+    const TSize cel = celSize();
+    if (cel.cx <= 0 || cel.cy <= 0) return;
+    const int x = title.left + 6;
+    const int y = title.top + (title.Height() - cel.cy) / 2;
+    if (MaskedBitmaps) {
+        DrawMaskedCel(dc, x, y, TabBitmaps, index * cel.cx, cel.cx);
+    } else {
+        TMemoryDC cels(dc);
+        cels.SelectObject(TabBitmaps);
+        dc.BitBlt(TRect(x, y, x + cel.cx, y + cel.cy), cels, {index * cel.cx, 0});
+    }
+    title.left += cel.cx + 12;
+}
+
+bool TPropertyTab::DrawMaskedCel(TDC& dc, int x, int y, const TBitmap& bitmap, int srcX, int cx) {
+    if (bitmap.IsNull()) return false;
+    const int h = bitmap.Height() / 2;
+    if (cx == 0) cx = bitmap.Width() - srcX;
+    // The mask clears where the picture goes, the picture is laid into the gap.
+    TMemoryDC cels(dc);
+    cels.SelectObject(bitmap);
+    const TRect to(x, y, x + cx, y + h);
+    return dc.BitBlt(to, cels, {srcX, h}, SRCAND) && dc.BitBlt(to, cels, {srcX, 0}, SRCPAINT);
 }
 
 void TPropertyTab::DrawWizardFrame(TDC& dc) {

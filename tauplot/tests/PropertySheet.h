@@ -75,8 +75,9 @@ struct Page : TPropertyPage {
 };
 
 struct Sheet : TPropertyDialog {
-    explicit Sheet(Tab::Style style = Tab::SingleHeight, int width = 260, int height = 170)
-        : TPropertyDialog(nullptr, sheetResource(width, height), style) {}
+    explicit Sheet(Tab::Style style = Tab::SingleHeight, int width = 260, int height = 170,
+                   int bitmapId = 0, int maskedBitmaps = 0)
+        : TPropertyDialog(nullptr, sheetResource(width, height), style, bitmapId, maskedBitmaps) {}
     bool CanSelectTab(int index) override {
         asked.push_back(index);
         return veto != index;

@@ -3,6 +3,7 @@
 // of each (KORVALIN_KEEP_PICTURES names a folder to keep them in).
 #include "PropertySheet.h"
 
+#include "platform/gdi/BitmapResources.h"
 #include "platform/gdi/DrawCall.h"
 #include "platform/gdi/ImageDC.h"
 #include "platform/gdi/RecordingDC.h"
@@ -175,10 +176,16 @@ TEST_F(TabStrip, StackedRowsComeToTheFrontAndAnOverWideTabStandsAlone) {
     EXPECT_EQ(strip.GetTabRow(3), 0);
     EXPECT_EQ(strip.GetTabRow(0), 2);
     EXPECT_FALSE(strip.IsScrollRight());
-    // Justified: the front row fills the width.
+    // Justified: the row before the over-wide one fills the width; from the
+    // over-wide row on, the rows keep the widths of their titles.
     TRect r;
-    ASSERT_TRUE(strip.GetTabRect(r, 3));
+    ASSERT_TRUE(strip.GetTabRect(r, 0));
     EXPECT_EQ(r.right + 1, strip.GetClientRect().right);
+    ASSERT_TRUE(strip.GetTabRect(r, 3));
+    EXPECT_LT(r.right + 1, strip.GetClientRect().right);
+    TRecordingDC dc(TMetricMode::Fake);
+    EXPECT_EQ(strip.GetEntries()[2].Width, strip.CalcTabWidth(dc, 2));
+    EXPECT_EQ(strip.GetEntries()[3].Width, strip.CalcTabWidth(dc, 3));
 }
 
 TEST_F(TabStrip, CollapsingHidesDisabledTabsAndFixedWidthsRestore) {
@@ -200,6 +207,71 @@ TEST_F(TabStrip, CollapsingHidesDisabledTabsAndFixedWidthsRestore) {
     EXPECT_EQ(third.left, before);
     strip.SetFixedTabWidth(0);
     EXPECT_GE(strip.GetEntries()[0].Width, 64);
+}
+
+// Pictures of the tabs, cut side by side from one bitmap resource; a masked
+// bitmap holds the AND masks in its lower half.
+TEST_F(TabStrip, TabPicturesFromTheBitmapResource) {
+    constexpr int kCel = 16;
+    const TColor farben[] = {TColor(255, 0, 0), TColor(0, 0, 255)};
+    for (const int maskiert : {0, 1}) {
+        SCOPED_TRACE(maskiert);
+        // Each cel a square of its colour with a 4-pixel rim; the mask is
+        // black under the square and white on the rim.
+        TBitmap streifen(2 * kCel, maskiert ? 2 * kCel : kCel, TColor::Black);
+        {
+            TImageDC maler(streifen, 96);
+            for (int k = 0; k < 2; ++k) {
+                const TRect quadrat(k * kCel + 4, 4, k * kCel + 12, 12);
+                maler.FillRect(quadrat, TBrush(farben[k]));
+                if (maskiert) {
+                    maler.FillRect(TRect(k * kCel, kCel, (k + 1) * kCel, 2 * kCel),
+                                   TBrush(TColor::White));
+                    maler.FillRect(quadrat.Offset(0, kCel), TBrush(TColor::Black));
+                }
+            }
+        }
+        RegisterBitmapResource(4711, streifen);
+        Sheet ohne(Tab::SingleHeight, 260, 150);
+        Sheet mit(Tab::SingleHeight, 260, 150, 4711, maskiert);
+        for (Sheet* s : {&ohne, &mit}) {
+            s->AddPage("Eins");
+            s->AddPage("Zwei");
+            ASSERT_TRUE(s->Create());
+        }
+        TPropertyTab& strip = *mit.GetTabStrip();
+        EXPECT_TRUE(strip.GetStyle() & Tab::UseTabBitmaps);
+        // Below the least width, each tab is its picture and 12 wider.
+        for (Sheet* s : {&ohne, &mit}) s->GetTabStrip()->SetFixedTabWidth(1);
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(strip.GetEntries()[size_t(i)].Width,
+                      ohne.GetTabStrip()->GetEntries()[size_t(i)].Width + kCel + 12);
+        const TRect client = strip.GetClientRect();
+        TImageDC bild(client.Width(), client.Height());
+        TRect alle = client;
+        strip.Paint(bild, true, alle);
+        const TBitmap pixel = bild.GetPixels();
+        for (int i = 0; i < 2; ++i) {
+            SCOPED_TRACE(i);
+            TRect tab;
+            ASSERT_TRUE(strip.GetTabRect(tab, i));
+            // The picture's left edge: the title's rectangle (tab left + 3, +1
+            // for a tab behind the current one) and 6 more.
+            const int a = tab.left + (i == strip.GetCurrent() ? 0 : 1);
+            const int d = i == strip.GetCurrent() ? 0 : 2;
+            const int top = d + 3, bottom = strip.GetTabHeight();
+            const int x = a + 3 + 6;
+            const int y = top + (bottom - top - kCel) / 2;
+            EXPECT_EQ(pixel.GetPixel(x + 8, y + 8), farben[i]);
+            const TColor rand = pixel.GetPixel(x + 1, y + 1);
+            if (maskiert)
+                EXPECT_EQ(rand, pixel.GetPixel(tab.left + 4, bottom - 2))
+                    << "the tab shows through";
+            else
+                EXPECT_EQ(rand, TColor::Black) << "copied as it is";
+        }
+        keepPicture(strip, maskiert ? "reiter_bilder_maskiert" : "reiter_bilder");
+    }
 }
 
 } // namespace

@@ -222,7 +222,9 @@ TEST(TText, SignatureAndSectionSevenNeedTenAndTwentyLines) {
     };
     for (Fall f : {Fall{9, false, false}, Fall{10, true, false}, Fall{19, true, false},
                    Fall{20, true, true}}) {
-        t.UnterschriftY = fuss - f.zeilenFrei * t.TextZeilenHoehe;
+        // Counted from the current position, not from the page's first element.
+        t.UnterschriftY = t.RandObenY;
+        t.TextRect.bottom = fuss - f.zeilenFrei * t.TextZeilenHoehe;
         EXPECT_EQ(t.GenuegendPlatzFuerUnterschrift(), f.unterschrift) << f.zeilenFrei;
         EXPECT_EQ(t.GenuegendPlatzFuerBereich7(), f.bereich7) << f.zeilenFrei;
     }

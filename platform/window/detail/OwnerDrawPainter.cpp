@@ -2,6 +2,7 @@
 
 #include "platform/gdi/QtPainterDC.h"
 #include "platform/window/Control.h"
+#include "platform/window/PaintScope.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
 
@@ -9,6 +10,7 @@
 #include <QPainter>
 
 void PaintOwnerDrawn(TControl& control, QPainter& painter, DRAWITEMSTRUCT& draw) {
+    const PaintScope painting;
     const TRect& r = draw.rcItem;
     painter.save();
     painter.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()), Qt::IntersectClip);

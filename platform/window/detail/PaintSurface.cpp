@@ -2,6 +2,7 @@
 
 #include "platform/gdi/QtPainterDC.h"
 #include "platform/gdi/ReferenceScreen.h"
+#include "platform/window/PaintScope.h"
 #include "platform/window/Scroller.h"
 #include "platform/window/detail/WindowBridge.h"
 #include "platform/window/detail/WindowImpl.h"
@@ -29,11 +30,15 @@ private:
 } // namespace
 
 PaintSurface::PaintSurface(QWidget* parent, TWindow* owner)
-    : QWidget(parent), bridge_(owner->GetImpl().bridge) {}
+    : QWidget(parent), bridge_(owner->GetImpl().bridge) {
+    // A window hears the mouse move without a button held too, to set its cursor.
+    setMouseTracking(true);
+}
 
 void PaintSurface::paintEvent(QPaintEvent* event) {
     TWindow* window = bridge_ ? bridge_->Window() : nullptr;
     if (!window) return;
+    const PaintScope painting;
     QPainter painter(this);
     // The reference resolution, not the monitor's: fonts sized by LOGPIXELSY
     // come out as in layout passes and print-outs.
