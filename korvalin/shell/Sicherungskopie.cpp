@@ -136,8 +136,8 @@ int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
         return 0;
     }
 
-    // Opening the newest copy is what the user wants after a crash.
-    uint16_t wahl[3] = {1, 0, 0};
+    // Nothing chosen beforehand: Enter alone must not overwrite the project.
+    uint16_t wahl[3] = {0, 0, 0};
     TSicherungskopieDialog dialog(&client, wahl);
     if (dialog.Execute() != IDOK) return -1;
 

@@ -5,8 +5,10 @@
 #include "korvalin/projekt/TSicherungskopieDialog.h"
 #include "korvalin/tests/ProjektbefehleFixture.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/ControlCodes.h"
 #include "platform/window/RadioButton.h"
 #include "testsupport/ControlInput.h"
+#include "testsupport/LockHolder.h"
 #include "testsupport/UserInput.h"
 
 namespace {
@@ -150,18 +152,36 @@ TEST_F(Wiederherstellen, OfTwoCopiesTheNewestIsOfferedAndAnsweringClearsBoth) {
     }
 }
 
-TEST_F(Wiederherstellen, OkAloneOpensTheNewestCopyItIsPreselected) {
-    kopie("QZ4vorab.tmp", datei);
+TEST_F(Wiederherstellen, NothingIsPreselectedSoEnterOpensTheProjectAndKeepsTheCopy) {
+    const fs::path k = kopie("QZ4vorab.tmp", datei);
     services.Dialogs().Expect([](TDialog& d) {
         ASSERT_TRUE(testsupport::Activate(d));
-        auto* ok = d.GetDlgItem(IDOK);
-        ASSERT_NE(ok, nullptr);
-        const TRect r = ok->GetClientRect();
-        testsupport::MouseClick(*ok, {r.Width() / 2, r.Height() / 2});
+        for (int id :
+             {TSicherungskopieDialog::IDC_OEFFNEN, TSicherungskopieDialog::IDC_NEUES_PROJEKT,
+              TSicherungskopieDialog::IDC_VERWERFEN}) {
+            auto* knopf = dynamic_cast<TRadioButton*>(d.GetDlgItem(id));
+            ASSERT_NE(knopf, nullptr);
+            EXPECT_EQ(knopf->GetCheck(), BF_UNCHECKED) << id;
+        }
+        testsupport::PressKey(d, VK_RETURN);
     });
     oeffnen(datei);
+    EXPECT_EQ(offeneFassade(), "Fassade Nord");
+    EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+    // Left for a choice the next time the project is opened.
+    EXPECT_TRUE(fs::exists(k));
+}
+
+TEST_F(Wiederherstellen, TheLockOfACrashedProgramDoesNotHoldTheCopyBack) {
+    // Its parent has not collected it: the process table still names it.
+    testsupport::LockHolder abgestuerzt(datei);
+    ASSERT_TRUE(abgestuerzt.Took());
+    abgestuerzt.End(testsupport::LockHolder::Ending::Zombie);
+    kopie("QZ4zombie.tmp", datei);
+    waehlen(TSicherungskopieDialog::IDC_OEFFNEN);
+    oeffnen(datei);
     EXPECT_EQ(offeneFassade(), "Kopie");
-    EXPECT_FALSE(fs::exists(tmp() / "QZ4vorab.tmp"));
+    EXPECT_TRUE(meldungen().Calls().empty()) << texte()[0];
 }
 
 TEST_F(Wiederherstellen, StaleCopiesGoWithoutAQuestion) {
