@@ -19,10 +19,13 @@
 #include "platform/window/TextGadget.h"
 #include "stammwerk/modell/TDateiKopf.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "testsupport/FrameInput.h"
 #include "testsupport/MenuInput.h"
 #include "testsupport/UserInput.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -210,6 +213,28 @@ TEST_F(Projektbefehle, ADamagedProjectNamesItsCause) {
         << meldungen().Calls()[0].text;
 }
 
+// The project's settings file beside it, edited by hand or damaged: the
+// sheet that reads it names the file and its bad values once, and opens.
+TEST_F(Projektbefehle, ADamagedSettingsFileBesideTheProjectGivesOneMessageNotAnAssertion) {
+    const fs::path datei = ordner() / "haus.pro";
+    fs::copy_file(fs::path(KORVALIN_DATEN_DIR) / "beispiel.pro", datei);
+    WriteText(ordner() / "haus.ini", "[BauteilGrafik]\r\nDampfLinie=1,9\r\nSattdampfLinie=7\r\n");
+    oeffnen(datei);
+    ASSERT_NE(projekt(), nullptr);
+    meldungen().Answer(IDOK);
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app->Frame(), "&Ausgabe", "&Projektdaten"));
+    testsupport::ProcessEvents();
+    EXPECT_NE(Korpus().Ansichten.ProjektDaten, nullptr);
+    ASSERT_EQ(meldungen().Calls().size(), 1u) << texte().back();
+    const auto& m = meldungen().Calls()[0];
+    EXPECT_EQ(m.caption, "Layout-Einstellungen");
+    EXPECT_TRUE(m.text.starts_with("Die Einstellungsdatei \"" + (ordner() / "haus.ini").string() +
+                                   "\" enthält ungültige Werte:\n"))
+        << m.text;
+    for (const char* wert : {"\"1,9\"", "\"7\""})
+        EXPECT_NE(m.text.find(wert), std::string::npos) << wert << "\n" << m.text;
+}
+
 // An older file goes to the conversion, which asks and reports by itself;
 // a declined conversion leaves the file as it was and opens nothing.
 TEST_F(Projektbefehle, AnOlderFileDeclinedForConversionStaysUntouched) {
@@ -230,6 +255,20 @@ TEST_F(Projektbefehle, AnOlderFileDeclinedForConversionStaysUntouched) {
     EXPECT_EQ(projekt(), nullptr);
     EXPECT_EQ(ReadText(datei), vorher);
     EXPECT_FALSE(fs::exists(ordner() / "alt.BAK"));
+}
+
+TEST_F(Projektbefehle, SavingOnAReadOnlyFileSystemSaysSo) {
+    const fs::path datei = gespeichertesProjekt();
+    oeffnen(datei);
+    ProjektGeaendertSetzen(true);
+    filefaults::FailNext(filefaults::Step::Open, EROFS);
+    meldungen().Answer(IDOK);
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Projekt", "&Speichern"));
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    const std::string& text = meldungen().Calls()[0].text;
+    EXPECT_TRUE(text.starts_with("Das Projekt konnte nicht gespeichert werden!\n")) << text;
+    EXPECT_NE(text.find(std::strerror(EROFS)), std::string::npos) << text;
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
 }
 
 TEST_F(Projektbefehle, AFailedSaveIsReportedAndTheProjectStaysChanged) {
