@@ -261,9 +261,10 @@ TEST_F(Projektbefehle, SavingOnAReadOnlyFileSystemSaysSo) {
     const fs::path datei = gespeichertesProjekt();
     oeffnen(datei);
     ProjektGeaendertSetzen(true);
-    filefaults::FailNext(filefaults::Step::Open, EROFS);
+    filefaults::FailNext(filefaults::Step::Rename, EROFS);
     meldungen().Answer(IDOK);
-    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Projekt", "&Speichern"));
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app->Frame(), "&Projekt", "&Speichern"));
+    testsupport::ProcessEvents();
     ASSERT_EQ(meldungen().Calls().size(), 1u);
     const std::string& text = meldungen().Calls()[0].text;
     EXPECT_TRUE(text.starts_with("Das Projekt konnte nicht gespeichert werden!\n")) << text;

@@ -249,20 +249,19 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
         ::unlink(temp.c_str());
         return failure(path, what, err);
     };
-    if (filefaults::Take(filefaults::Step::Write)) return abandon("Schreibfehler", ENOSPC);
+    if (const int err = filefaults::TakeError(filefaults::Step::Write, ENOSPC))
+        return abandon("Schreibfehler", err);
     if (!writeAll(fd, bytes.data(), bytes.size())) return abandon("Schreibfehler", errno);
-    if (filefaults::Take(filefaults::Step::Sync)) return abandon("Schreibfehler", EIO);
+    if (const int err = filefaults::TakeError(filefaults::Step::Sync, EIO))
+        return abandon("Schreibfehler", err);
     if (::fsync(fd) != 0) return abandon("Schreibfehler", errno);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
         return failure(path, "Schreibfehler", err);
     }
-    int err = 0;
-    if (filefaults::Take(filefaults::Step::Rename))
-        err = EIO;
-    else if (::rename(temp.c_str(), target.c_str()) != 0)
-        err = errno;
+    int err = filefaults::TakeError(filefaults::Step::Rename, EIO);
+    if (!err && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err) {
         ::unlink(temp.c_str());
         return failure(path, "Kann nicht ersetzen", err);
