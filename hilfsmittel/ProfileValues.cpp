@@ -2,6 +2,7 @@
 
 #include "hilfsmittel/DbAssert.h"
 #include "hilfsmittel/DecimalText.h"
+#include "hilfsmittel/ProfileValueReports.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/LogRecords.h"
 #include "platform/gdi/Pen.h"
@@ -34,6 +35,11 @@ private:
     std::string_view rest_;
 };
 
+// A value read from a file that does not make sense.
+void bad(std::string_view text, int reportLine) {
+    if (!ProfileValueReports::Note(text)) dbassert(kSource, reportLine);
+}
+
 bool isSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
@@ -55,7 +61,7 @@ bool parseNumbers(std::string_view text, std::span<int32_t> values, int reportLi
     for (auto& v : values) {
         const auto field = fields.Next();
         if (!field) {
-            dbassert(kSource, reportLine);
+            bad(text, reportLine);
             std::fill(values.begin(), values.end(), 0);
             return false;
         }
@@ -174,7 +180,7 @@ void ProfileParseLine(std::string_view text, LOGPEN& pen) {
     if (!parseNumbers(text, v, 560)) return;
     pen.lopnWidth.x = v[0];
     pen.lopnStyle = uint32_t(v[1]);
-    if (v[0] >= 4) dbassert(kSource, 568);
+    if (v[0] >= 4) bad(text, 568);
 }
 
 void ProfileParseFont(std::string_view text, LOGFONT& font, uint32_t& color) {
@@ -197,7 +203,7 @@ void ProfileParseFont(std::string_view text, LOGFONT& font, uint32_t& color) {
         const auto field = fields.Next();
         if (!field) return fallback();
         *f = toInt32(*field);
-        if (f == &font.lfHeight && !plausibleHeight(font.lfHeight)) dbassert(kSource, 588);
+        if (f == &font.lfHeight && !plausibleHeight(font.lfHeight)) bad(text, 588);
     }
     for (uint8_t* f : byteFields) {
         const auto field = fields.Next();
@@ -207,7 +213,7 @@ void ProfileParseFont(std::string_view text, LOGFONT& font, uint32_t& color) {
     auto face = fields.Next();
     if (!face) return fallback();
     while (!face->empty() && isSpace(face->front())) face->remove_prefix(1);
-    if (face->size() >= std::size_t(LF_FACESIZE)) dbassert(kSource, 670);
+    if (face->size() >= std::size_t(LF_FACESIZE)) bad(text, 670);
     copyFaceName(*face, font.lfFaceName);
     uint32_t rgb[3];
     for (auto& c : rgb) {

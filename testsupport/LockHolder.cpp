@@ -34,14 +34,22 @@ LockHolder::LockHolder(const std::filesystem::path& document) {
 
 void LockHolder::End(Ending how) {
     if (pid_ <= 0) return;
-    const char c = how == Ending::Crash ? 'k' : 'e';
+    const char c = how == Ending::Clean ? 'e' : 'k';
     (void)!::write(toChild_[1], &c, 1);
-    ::waitpid(pid_, nullptr, 0);
+    if (how == Ending::Zombie) {
+        // Waits for the end but leaves the child uncollected.
+        siginfo_t info{};
+        ::waitid(P_PID, id_t(pid_), &info, WEXITED | WNOWAIT);
+        zombie_ = pid_;
+    } else {
+        ::waitpid(pid_, nullptr, 0);
+    }
     pid_ = -1;
 }
 
 LockHolder::~LockHolder() {
     End();
+    if (zombie_ > 0) ::waitpid(zombie_, nullptr, 0);
     for (int fd : toChild_)
         if (fd >= 0) ::close(fd);
 }

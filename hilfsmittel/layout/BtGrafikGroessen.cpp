@@ -1,6 +1,7 @@
 #include "hilfsmittel/layout/BtGrafikGroessen.h"
 
 #include "hilfsmittel/DbAssert.h"
+#include "hilfsmittel/ProfileValueReports.h"
 #include "hilfsmittel/ProfileValues.h"
 #include "hilfsmittel/layout/IniSectionWriter.h"
 #include "platform/gdi/Font.h"
@@ -75,7 +76,7 @@ LOGPEN LinieLesen(const std::string& text) {
     LOGPEN lp;
     ProfileParseLine(text, lp);
     if (lp.lopnStyle > PS_DASHDOTDOT) {
-        dbassert("layout", __LINE__);
+        if (!ProfileValueReports::Note(text)) dbassert("layout", __LINE__);
         lp.lopnStyle = PS_SOLID;
     }
     // A width above 3 was reported by the parser and is used as read.

@@ -1,8 +1,12 @@
 #include "hilfsmittel/layout/IniEinstellungenGroessen.h"
 
+#include "hilfsmittel/ProfileValueReports.h"
 #include "hilfsmittel/layout/CurrentProjectFile.h"
 #include "platform/base/ApplicationState.h"
 #include "platform/base/Directories.h"
+#include "platform/services/MessageBox.h"
+
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -48,4 +52,19 @@ fs::path TIniEinstellungenGroessen::IniDateiZumSchreiben(bool bGlobal, bool bPro
     if (bGlobal) return InConfig("global.ini");
     const fs::path eigene = bProjekt ? ProjektIniDatei() : fs::path();
     return eigene.empty() ? InConfig("datei.ini") : eigene;
+}
+
+void TIniEinstellungenGroessen::LadenMitMeldung(
+    std::initializer_list<TIniEinstellungenGroessen*> objekte, bool bGlobal, bool bProjekt) {
+    ProfileValueReports ungueltig;
+    for (auto* o : objekte) o->Laden(bGlobal, bProjekt);
+    if (ungueltig.Values().empty()) return;
+    std::string text = "Die Einstellungsdatei \"" + IniDateiZumLesen(bGlobal, bProjekt).string() +
+                       "\" enthält ungültige Werte:";
+    for (const auto& wert : ungueltig.Values()) text += "\n  \"" + wert + "\"";
+    text += "\nBitte prüfen Sie die Layout-Einstellungen.";
+    // A sheet reads its settings again on every change; the user is told once.
+    static std::set<std::string> gemeldet;
+    if (!gemeldet.insert(text).second) return;
+    MessageBox(text, "Layout-Einstellungen", MB_OK | MB_ICONEXCLAMATION);
 }

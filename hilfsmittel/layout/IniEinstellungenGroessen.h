@@ -4,6 +4,7 @@
 // project: "global.ini" (all projects), the project's own file, "datei.ini"
 // (sheets that belong to no project).
 #include <filesystem>
+#include <initializer_list>
 
 class TIniEinstellungenGroessen {
 public:
@@ -17,6 +18,12 @@ public:
     // The project's settings file: folder and base name of the project file,
     // extension ".ini" (Haus.pro -> Haus.ini); empty without an open project.
     static std::filesystem::path ProjektIniDatei();
+
+    // Laden of each object from the same file. Values there that do not
+    // parse are named in one message with the file, not an assertion box
+    // each: a hand-edited or damaged file is input, not a broken program.
+    static void LadenMitMeldung(std::initializer_list<TIniEinstellungenGroessen*> objekte,
+                                bool bGlobal, bool bProjekt);
 
 protected:
     static std::filesystem::path IniDateiZumLesen(bool bGlobal, bool bProjekt);

@@ -32,9 +32,7 @@ void austragen(TWindow* w, std::vector<TWindow*> korpusMDIClient::Ansichten::*li
 } // namespace
 
 DiagrammEinstellungen::DiagrammEinstellungen(bool projekt) {
-    Grafik.Laden(false, projekt);
-    Text.Laden(false, projekt);
-    Unterlegung.Laden(false, projekt);
+    TIniEinstellungenGroessen::LadenMitMeldung({&Grafik, &Text, &Unterlegung}, false, projekt);
 }
 
 BauteilGlaserAnsicht::BauteilGlaserAnsicht(korpusMDIClient& client, std::string_view title,

@@ -28,15 +28,10 @@ TDatenblattBasis::TDatenblattBasis()
 TDatenblattBasis::~TDatenblattBasis() = default;
 
 void TDatenblattBasis::EinstellungenLaden(bool projekt) {
-    texte_->Laden(false, projekt);
-    grafik_->Laden(false, projekt);
-    seiten_->Laden(false, projekt);
-    kopfzeile_->Laden(false, projekt);
-    zahlen_->Laden(false, projekt);
-    unterlegung_->Laden(false, projekt);
-    rahmen_->Laden(false, projekt);
-    logo_->Laden(false, projekt);
-    adresse_->Laden(false, projekt);
+    TIniEinstellungenGroessen::LadenMitMeldung({texte_.get(), grafik_.get(), seiten_.get(),
+                                                kopfzeile_.get(), zahlen_.get(), unterlegung_.get(),
+                                                rahmen_.get(), logo_.get(), adresse_.get()},
+                                               false, projekt);
     firmenLogo_ = TFirmenLogo::Erzeugen(*logo_);
     Zellfarbe = unterlegung_->Unterlegungsfarbe[2];
     Boxfarbe = unterlegung_->Unterlegungsfarbe[3];

@@ -63,6 +63,7 @@ bool AutoSicherung::nameHolen() {
         std::error_code ec;
         if (fs::is_regular_file(datei_, ec)) return true;
         datei_.clear(); // removed behind our back: a new name follows
+        sperre_.Release();
     }
     const fs::path ordner = CurrentDirectories().temp;
     std::error_code ec;
@@ -72,6 +73,7 @@ bool AutoSicherung::nameHolen() {
     if (fd < 0) return false;
     ::close(fd);
     datei_ = muster;
+    if (Korpus().ProjektUnbenannt) sperre_.Take(datei_);
     return true;
 }
 
@@ -125,6 +127,7 @@ void AutoSicherung::Loeschen() {
     TGesamtProjekt ohne(datei_.parent_path());
     DatenblattDateienLoeschen(ohne, BegleitBasis(datei_), true);
     datei_.clear();
+    sperre_.Release();
 }
 
 void AutoSicherungLoeschen() {

@@ -4,6 +4,8 @@
 // due the whole project and its companion files are written to a copy
 // "QZ4..." in the temporary folder. The project file and its changed state
 // are never touched. Saving and closing the project remove the copy.
+#include "platform/base/FileLock.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -47,6 +49,9 @@ private:
     std::filesystem::path datei_; // made by mkstemps; kept until removed
     bool gemeldet_ = false;       // a failure was shown since the last good copy
     bool timer_ = false;
+    // Held on the copy of an unnamed project: every program's new project has
+    // the same name, and the lock tells a running program's copy from a lost one.
+    FileLock sperre_;
 };
 
 // For the save commands: removes the open project's copy, if any.

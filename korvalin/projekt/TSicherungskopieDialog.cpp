@@ -11,16 +11,26 @@ namespace {
 using K = TControlKind;
 using D = TSicherungskopieDialog;
 
-TDialogResource ressource() {
+TDialogResource ressource(D::Fall fall) {
+    const bool unbenannt = fall == D::Fall::Unbenannt;
     TDialogResource r;
     r.caption = "Sicherungskopie";
     r.size = {236, 112};
     r.controls = {
-        {K::Static, 201, "Es existiert eine Sicherungskopie des Projekts.", {10, 8, 226, 17}},
-        {K::Static, 202, "Die Sicherungskopie ist neuer als die Projektdatei!", {10, 18, 226, 27}},
+        {K::Static,
+         201,
+         unbenannt ? "Es existiert eine Sicherungskopie eines nicht gespeicherten Projekts."
+                   : "Es existiert eine Sicherungskopie des Projekts.",
+         {10, 8, 226, 17}},
+        {K::Static,
+         202,
+         unbenannt ? "Das Programm wurde nicht normal beendet."
+                   : "Die Sicherungskopie ist neuer als die Projektdatei!",
+         {10, 18, 226, 27}},
         {K::RadioButton,
          D::IDC_OEFFNEN,
-         "Sicherungskopie öffnen und Projektdatei überschreiben",
+         unbenannt ? "Sicherungskopie als unbenanntes Projekt öffnen"
+                   : "Sicherungskopie öffnen und Projektdatei überschreiben",
          {14, 36, 226, 46},
          true},
         {K::RadioButton,
@@ -29,7 +39,8 @@ TDialogResource ressource() {
          {14, 50, 226, 60}},
         {K::RadioButton,
          D::IDC_VERWERFEN,
-         "Projektdatei öffnen. Sicherungskopie wird gelöscht",
+         unbenannt ? "Sicherungskopie löschen"
+                   : "Projektdatei öffnen. Sicherungskopie wird gelöscht",
          {14, 64, 226, 74}},
         {K::DefButton, IDOK, "OK", {10, 90, 70, 104}},
         {K::Button, IDCANCEL, "Abbrechen", {88, 90, 148, 104}},
@@ -40,8 +51,8 @@ TDialogResource ressource() {
 
 } // namespace
 
-TSicherungskopieDialog::TSicherungskopieDialog(TWindow* parent, uint16_t (&wahl)[3])
-    : TDialog(parent, ressource()) {
+TSicherungskopieDialog::TSicherungskopieDialog(TWindow* parent, uint16_t (&wahl)[3], Fall fall)
+    : TDialog(parent, ressource(fall)) {
     transfer_.Check(wahl[0]).Check(wahl[1]).Check(wahl[2]);
     SetTransferBuffer(&transfer_);
     Responses().Command(

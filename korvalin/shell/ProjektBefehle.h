@@ -2,7 +2,10 @@
 // The client's project commands: open (with the conversion of older files),
 // new, close and delete, and the making of the project window around the
 // project that one of them opened.
+#include <memory>
+
 class korpusMDIClient;
+class TGesamtProjekt;
 
 // Command 1000 "&Öffnen...".
 void CmProjektOeffnen(korpusMDIClient& client);
@@ -28,6 +31,8 @@ void CmProjektNeu(korpusMDIClient& client);
 // One variant with the six standard envelope areas, its window, and the
 // project settings.
 void NeuesProjektAnlegen(korpusMDIClient& client);
+// The project of an autosave copy as the unnamed open project, changed.
+void GerettetesProjektAnlegen(korpusMDIClient& client, std::unique_ptr<TGesamtProjekt> g);
 // Command 1040 "&Löschen".
 void CmProjektLoeschen(korpusMDIClient& client);
 

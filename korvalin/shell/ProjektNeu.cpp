@@ -5,6 +5,7 @@
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/ProjektBefehle.h"
 #include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/Sicherungskopie.h"
 #include "korvalin/shell/korpusMDIClient.h"
 #include "platform/services/MessageBox.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -24,7 +25,18 @@ void info(const char* text) {
 
 void CmProjektNeu(korpusMDIClient& client) {
     if (!OffenesProjektSchliessen(client)) return;
+    if (UnbenannteSicherungskopiePruefen(client) != UnbenannteKopie::Keine) return;
     NeuesProjektAnlegen(client);
+}
+
+void GerettetesProjektAnlegen(korpusMDIClient& client, std::unique_ptr<TGesamtProjekt> g) {
+    auto& k = Korpus();
+    ProjektSetzen(std::move(g));
+    k.ProjektUnbenannt = true;
+    ProjektWindowAnlegen(client);
+    // Saved nowhere but in the copy that was just taken: closing asks.
+    ProjektGeaendertSetzen(true);
+    StatusAktualisieren();
 }
 
 void NeuesProjektAnlegen(korpusMDIClient& client) {

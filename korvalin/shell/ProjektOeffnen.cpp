@@ -116,10 +116,11 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang, std::shared_ptr<FileL
     const std::string grund = g->LetzterFehler();
     g.reset();
     if (ergebnis == 1) {
-        MessageBox("Fehler bei Projekt öffnen:\n - Zu viele Dateien offen oder\n - Falsches "
-                   "Datei-Format!" +
-                       (grund.empty() ? std::string() : "\n\n" + grund),
-                   kTitel, MB_OK | MB_ICONEXCLAMATION);
+        // The reader knows what it met; the old words alone leave the user guessing.
+        std::string text =
+            "Fehler bei Projekt öffnen:\n - Zu viele Dateien offen oder\n - Falsches Datei-Format!";
+        if (!grund.empty()) text += "\n\n" + grund;
+        MessageBox(text, kTitel, MB_OK | MB_ICONEXCLAMATION);
         return nichtGeoeffnet();
     }
     // A file that still reads as an old version after its conversion is not

@@ -42,18 +42,6 @@ void meldung(const std::string& text) {
     MessageBox(text, "Projekt-Datei öffnen", MB_OK | MB_ICONEXCLAMATION);
 }
 
-// Choice 2: where the copy goes as a new project; empty when cancelled.
-std::string neuerName(const korpusMDIClient& client) {
-    TOpenSaveDialog::TData daten = client.Dateidaten;
-    // The question below asks about an existing file, once.
-    daten.flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!ExecuteSaveDialog(daten)) return {};
-    std::error_code ec;
-    if (fs::exists(daten.fileName, ec) && MessageBox("überschreiben?", "", MB_OKCANCEL) != IDOK)
-        return {};
-    return daten.fileName;
-}
-
 } // namespace
 
 KopieArt KopieArtBestimmen(std::span<const uint8_t> datei, const fs::path& projekt) {
@@ -136,8 +124,8 @@ int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
         return 0;
     }
 
-    // Opening the newest copy is what the user wants after a crash.
-    uint16_t wahl[3] = {1, 0, 0};
+    // Nothing chosen beforehand: Enter alone must not overwrite the project.
+    uint16_t wahl[3] = {0, 0, 0};
     TSicherungskopieDialog dialog(&client, wahl);
     if (dialog.Execute() != IDOK) return -1;
 
@@ -145,31 +133,51 @@ int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei) {
     if (wahl[0]) {
         ziel = datei;
     } else if (wahl[1]) {
-        ziel = neuerName(client);
+        ziel = SicherungskopieZielWaehlen(client);
         if (ziel.empty()) return -1;
     } else if (!wahl[2]) {
         return 0; // nothing chosen: everything stays for the next time
     }
+    if (!SicherungskopieUebernehmen(kopie, ziel, ziel.empty() ? std::string() : BegleitBasis(ziel)))
+        return -1;
+    if (!ziel.empty()) datei = ziel;
+    // The older copies were answered with the newest one.
+    for (size_t i = 1; i < kopien.size(); ++i) SicherungskopieEntfernen(kopien[i].datei);
+    return 0;
+}
+
+std::string SicherungskopieZielWaehlen(const korpusMDIClient& client) {
+    TOpenSaveDialog::TData daten = client.Dateidaten;
+    // The question below asks about an existing file, once.
+    daten.flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!ExecuteSaveDialog(daten)) return {};
+    std::error_code ec;
+    if (fs::exists(daten.fileName, ec) && MessageBox("überschreiben?", "", MB_OKCANCEL) != IDOK)
+        return {};
+    return daten.fileName;
+}
+
+bool SicherungskopieUebernehmen(const Sicherungskopie& kopie, const std::string& ziel,
+                                const std::string& begleitZiel) {
     const std::string kopieBasis = BegleitBasis(kopie.datei);
     TGesamtProjekt ohne(kopie.datei.parent_path());
-    bool begleitdateienUebernommen = true;
     if (!ziel.empty()) {
         // The bytes that were checked replace the file in one step.
         const auto r = WriteFileAtomically(ziel, kopie.bytes);
         if (!r.ok) {
             meldung("Die Sicherungskopie konnte nicht übernommen werden!\n" + r.error);
-            return -1;
+            return false;
         }
-        begleitdateienUebernommen = DatenblattDateienKopieren(ohne, kopieBasis, BegleitBasis(ziel));
+    }
+    bool begleitdateienUebernommen = true;
+    if (!begleitZiel.empty()) {
+        begleitdateienUebernommen = DatenblattDateienKopieren(ohne, kopieBasis, begleitZiel);
         if (!begleitdateienUebernommen)
             MessageBox("Datenblatt-Dateien der Sicherungskopie konnten nicht kopiert werden",
                        "Info", MB_OK);
-        datei = ziel;
     }
     loeschen(kopie.datei);
     // Sheets that did not arrive stay beside the copy's name for the user.
     if (begleitdateienUebernommen) DatenblattDateienLoeschen(ohne, kopieBasis, true);
-    // The older copies were answered with the newest one.
-    for (size_t i = 1; i < kopien.size(); ++i) SicherungskopieEntfernen(kopien[i].datei);
-    return 0;
+    return true;
 }

@@ -43,3 +43,21 @@ void LeereKopienEntfernen(const std::filesystem::path& ordner, std::filesystem::
 // Before the project file `datei` is read: 0 = go on opening `datei`
 // (which choice 2 may have replaced), -1 = do not open.
 int SicherungskopiePruefen(korpusMDIClient& client, std::string& datei);
+
+// At start and on "Neu": the copy of a project that was never saved, left
+// by a program that did not end normally, is offered as well. Copies whose
+// lock a running program holds are that program's own.
+enum class UnbenannteKopie {
+    Keine,       // none taken: go on as without a copy
+    Geoeffnet,   // a project made from the copy is open
+    Abgebrochen, // cancelled or failed: nothing more happens
+};
+UnbenannteKopie UnbenannteSicherungskopiePruefen(korpusMDIClient& client);
+
+// Choice 2: where the copy goes as a new project; empty when cancelled.
+std::string SicherungskopieZielWaehlen(const korpusMDIClient& client);
+// Writes the checked bytes to `ziel` (unless empty) and the copy's data
+// sheets to the base `begleitZiel` (unless empty), then removes the copy.
+// False, with the message shown, when the file could not be written.
+bool SicherungskopieUebernehmen(const Sicherungskopie& kopie, const std::string& ziel,
+                                const std::string& begleitZiel);

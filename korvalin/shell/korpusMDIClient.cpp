@@ -8,6 +8,7 @@
 #include "korvalin/shell/MruList.h"
 #include "korvalin/shell/ProjektOeffnung.h"
 #include "korvalin/shell/ProjektStatus.h"
+#include "korvalin/shell/Sicherungskopie.h"
 #include "korvalin/shell/TStartUpDialog.h"
 #include "korvalin/shell/TextDatei.h"
 #include "platform/gdi/Font.h"
@@ -105,7 +106,11 @@ void korpusMDIClient::schriftenPruefen() {
 void korpusMDIClient::kommandozeileOeffnen() {
     auto* app = TApplication::Current();
     const std::string zeile = app ? app->GetCmdLine() : std::string();
-    if (zeile.empty()) return;
+    if (zeile.empty()) {
+        // The work of a new project lost in a crash is found nowhere else.
+        UnbenannteSicherungskopiePruefen(*this);
+        return;
+    }
     // A relative name would mean another file once the working folder changes.
     std::error_code ec;
     auto pfad = std::filesystem::absolute(std::filesystem::path(zeile), ec).lexically_normal();

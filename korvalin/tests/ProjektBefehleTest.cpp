@@ -19,9 +19,13 @@
 #include "platform/window/TextGadget.h"
 #include "stammwerk/modell/TDateiKopf.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "testsupport/FrameInput.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/UserInput.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -137,13 +141,98 @@ TEST_F(Projektbefehle, AnUnreadableFileShowsBothMessagesAndLeavesNoProject) {
     oeffnen(datei);
     EXPECT_EQ(texte(), (std::vector<std::string>{
                            "Projekt-Datei öffnen: Fehler bei Projekt öffnen:\n - Zu viele Dateien "
-                           "offen oder\n - Falsches Datei-Format!",
+                           "offen oder\n - Falsches Datei-Format!\n\nDie Datei \"" +
+                               datei.string() + "\" ist zu kurz für eine Projekt-Datei.",
                            "Projekt-Datei öffnen: Projekt-Datei kann nicht geöffnet werden!"}));
     EXPECT_EQ(projekt(), nullptr);
     EXPECT_FALSE(Korpus().ProjektOffen);
     EXPECT_TRUE(app->Client()->MDIChildren().empty());
     EXPECT_TRUE(ApplicationState::Current().Get<CurrentProjectFile>().path.empty());
     EXPECT_EQ(ReadText(datei), "Dies ist keine Projekt-Datei.");
+}
+
+// Each damaged file chosen in "Öffnen..." names its cause below the old words.
+TEST_F(Projektbefehle, ADamagedProjectNamesItsCause) {
+    const fs::path gut = gespeichertesProjekt();
+    const auto bild = ReadWholeFile(gut).bytes;
+    const auto mitVersion = [&](const char* version) {
+        ByteWriter out;
+        TDateiKopf kopf(DateiTypProjekt);
+        kopf.Version = version;
+        kopf.Schreiben(out);
+        auto b = out.Take();
+        b.insert(b.end(), bild.begin() + TDateiKopf::kImageSize, bild.end());
+        return b;
+    };
+    struct Fall {
+        const char* was;
+        std::function<std::vector<uint8_t>()> inhalt;
+        std::string grund; // the end of the message
+    };
+    const std::vector<Fall> faelle = {
+        {"a text of the project's length",
+         [&] { return std::vector<uint8_t>(bild.size(), uint8_t('x')); },
+         "\" ist keine Projekt-Datei."},
+        {"cut in its header",
+         [&] { return std::vector<uint8_t>(bild.begin(), bild.begin() + 300); },
+         "\" ist zu kurz für eine Projekt-Datei."},
+        {"cut in its variant", [&] { return std::vector<uint8_t>(bild.begin(), bild.end() - 40); },
+         "\" ist beschädigt"},
+        {"an unknown version", [&] { return mitVersion("0.50"); },
+         "\" hat die unbekannte Version \"0.50\"."},
+    };
+    const fs::path datei = ordner() / "kaputt.pro";
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const auto inhalt = f.inhalt();
+        ASSERT_TRUE(WriteFileAtomically(datei, inhalt).ok);
+        const size_t vorher = meldungen().Calls().size();
+        meldungen().Answer(IDOK);
+        meldungen().Answer(IDOK);
+        services.Files().Answer(datei.string());
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Projekt", "&Öffnen..."));
+        ASSERT_EQ(meldungen().Calls().size(), vorher + 2);
+        const std::string text = meldungen().Calls()[vorher].text;
+        EXPECT_TRUE(text.starts_with("Fehler bei Projekt öffnen:\n - Zu viele Dateien offen oder\n"
+                                     " - Falsches Datei-Format!\n\nDie "))
+            << text;
+        EXPECT_NE(text.find(datei.string() + f.grund), std::string::npos) << text;
+        EXPECT_EQ(projekt(), nullptr);
+        EXPECT_EQ(ReadWholeFile(datei).bytes, inhalt);
+    }
+    // A file that cannot be read says why.
+    const size_t vorher = meldungen().Calls().size();
+    filefaults::FailNext(filefaults::Step::Open);
+    meldungen().Answer(IDOK);
+    meldungen().Answer(IDOK);
+    services.Files().Answer(gut.string());
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Projekt", "&Öffnen..."));
+    ASSERT_EQ(meldungen().Calls().size(), vorher + 2);
+    EXPECT_NE(meldungen().Calls()[vorher].text.find("Kann nicht lesen \"" + gut.string() + "\""),
+              std::string::npos)
+        << meldungen().Calls()[0].text;
+}
+
+// The project's settings file beside it, edited by hand or damaged: the
+// sheet that reads it names the file and its bad values once, and opens.
+TEST_F(Projektbefehle, ADamagedSettingsFileBesideTheProjectGivesOneMessageNotAnAssertion) {
+    const fs::path datei = ordner() / "haus.pro";
+    fs::copy_file(fs::path(KORVALIN_DATEN_DIR) / "beispiel.pro", datei);
+    WriteText(ordner() / "haus.ini", "[BauteilGrafik]\r\nDampfLinie=1,9\r\nSattdampfLinie=7\r\n");
+    oeffnen(datei);
+    ASSERT_NE(projekt(), nullptr);
+    meldungen().Answer(IDOK);
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app->Frame(), "&Ausgabe", "&Projektdaten"));
+    testsupport::ProcessEvents();
+    EXPECT_NE(Korpus().Ansichten.ProjektDaten, nullptr);
+    ASSERT_EQ(meldungen().Calls().size(), 1u) << texte().back();
+    const auto& m = meldungen().Calls()[0];
+    EXPECT_EQ(m.caption, "Layout-Einstellungen");
+    EXPECT_TRUE(m.text.starts_with("Die Einstellungsdatei \"" + (ordner() / "haus.ini").string() +
+                                   "\" enthält ungültige Werte:\n"))
+        << m.text;
+    for (const char* wert : {"\"1,9\"", "\"7\""})
+        EXPECT_NE(m.text.find(wert), std::string::npos) << wert << "\n" << m.text;
 }
 
 // An older file goes to the conversion, which asks and reports by itself;
@@ -166,6 +255,21 @@ TEST_F(Projektbefehle, AnOlderFileDeclinedForConversionStaysUntouched) {
     EXPECT_EQ(projekt(), nullptr);
     EXPECT_EQ(ReadText(datei), vorher);
     EXPECT_FALSE(fs::exists(ordner() / "alt.BAK"));
+}
+
+TEST_F(Projektbefehle, SavingOnAReadOnlyFileSystemSaysSo) {
+    const fs::path datei = gespeichertesProjekt();
+    oeffnen(datei);
+    ProjektGeaendertSetzen(true);
+    filefaults::FailNext(filefaults::Step::Rename, EROFS);
+    meldungen().Answer(IDOK);
+    ASSERT_TRUE(testsupport::ChooseMenuItem(*app->Frame(), "&Projekt", "&Speichern"));
+    testsupport::ProcessEvents();
+    ASSERT_EQ(meldungen().Calls().size(), 1u);
+    const std::string& text = meldungen().Calls()[0].text;
+    EXPECT_TRUE(text.starts_with("Das Projekt konnte nicht gespeichert werden!\n")) << text;
+    EXPECT_NE(text.find(std::strerror(EROFS)), std::string::npos) << text;
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
 }
 
 TEST_F(Projektbefehle, AFailedSaveIsReportedAndTheProjectStaysChanged) {

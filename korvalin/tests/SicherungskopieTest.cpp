@@ -2,11 +2,17 @@
 // the temporary folder are offered, and what each choice does to the
 // project file, the copy and the data sheets.
 #include "korvalin/shell/Sicherungskopie.h"
+#include "korvalin/projekt/AutoSicherung.h"
 #include "korvalin/projekt/TSicherungskopieDialog.h"
+#include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/tests/ProjektbefehleFixture.h"
+#include "platform/base/FileLock.h"
 #include "platform/services/MessageBox.h"
+#include "platform/window/ControlCodes.h"
 #include "platform/window/RadioButton.h"
 #include "testsupport/ControlInput.h"
+#include "testsupport/LockHolder.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/UserInput.h"
 
 namespace {
@@ -15,6 +21,25 @@ using shelltest::Projektbefehle;
 using testsupport::ReadText;
 using testsupport::WriteText;
 namespace fs = std::filesystem;
+
+// The choice the user clicks in "Sicherungskopie", or Cancel for 0; the
+// dialog's first line goes to `zeile` when asked for.
+void sicherungskopieWaehlen(testsupport::ScriptedServices& services, int id,
+                            std::string* zeile = nullptr) {
+    services.Dialogs().Expect([id, zeile](TDialog& d) {
+        EXPECT_EQ(d.GetCaption(), "Sicherungskopie");
+        if (zeile && d.GetDlgItem(201)) *zeile = d.GetDlgItem(201)->GetWindowText();
+        ASSERT_TRUE(testsupport::Activate(d));
+        const std::vector<int> knoepfe =
+            id ? std::vector<int>{id, IDOK} : std::vector<int>{IDCANCEL};
+        for (int knopf : knoepfe) {
+            auto* w = d.GetDlgItem(knopf);
+            ASSERT_NE(w, nullptr);
+            const TRect r = w->GetClientRect();
+            testsupport::MouseClick(*w, {r.Height() / 2, r.Height() / 2});
+        }
+    });
+}
 
 struct Wiederherstellen : Projektbefehle {
     void SetUp() override {
@@ -41,21 +66,7 @@ struct Wiederherstellen : Projektbefehle {
                   std::string("Blatt ") + fassade);
         return tmp() / name;
     }
-    // The choice the user clicks in "Sicherungskopie", or Cancel for 0.
-    void waehlen(int id) {
-        services.Dialogs().Expect([id](TDialog& d) {
-            EXPECT_EQ(d.GetCaption(), "Sicherungskopie");
-            ASSERT_TRUE(testsupport::Activate(d));
-            const std::vector<int> knoepfe =
-                id ? std::vector<int>{id, IDOK} : std::vector<int>{IDCANCEL};
-            for (int knopf : knoepfe) {
-                auto* w = d.GetDlgItem(knopf);
-                ASSERT_NE(w, nullptr);
-                const TRect r = w->GetClientRect();
-                testsupport::MouseClick(*w, {r.Height() / 2, r.Height() / 2});
-            }
-        });
-    }
+    void waehlen(int id) { sicherungskopieWaehlen(services, id); }
     std::string offeneFassade() const {
         return projekt() ? projekt()->AktuellesProjekt->FassadeNr(1)->Name : "(nicht offen)";
     }
@@ -150,18 +161,36 @@ TEST_F(Wiederherstellen, OfTwoCopiesTheNewestIsOfferedAndAnsweringClearsBoth) {
     }
 }
 
-TEST_F(Wiederherstellen, OkAloneOpensTheNewestCopyItIsPreselected) {
-    kopie("QZ4vorab.tmp", datei);
+TEST_F(Wiederherstellen, NothingIsPreselectedSoEnterOpensTheProjectAndKeepsTheCopy) {
+    const fs::path k = kopie("QZ4vorab.tmp", datei);
     services.Dialogs().Expect([](TDialog& d) {
         ASSERT_TRUE(testsupport::Activate(d));
-        auto* ok = d.GetDlgItem(IDOK);
-        ASSERT_NE(ok, nullptr);
-        const TRect r = ok->GetClientRect();
-        testsupport::MouseClick(*ok, {r.Width() / 2, r.Height() / 2});
+        for (int id :
+             {TSicherungskopieDialog::IDC_OEFFNEN, TSicherungskopieDialog::IDC_NEUES_PROJEKT,
+              TSicherungskopieDialog::IDC_VERWERFEN}) {
+            auto* knopf = dynamic_cast<TRadioButton*>(d.GetDlgItem(id));
+            ASSERT_NE(knopf, nullptr);
+            EXPECT_EQ(knopf->GetCheck(), BF_UNCHECKED) << id;
+        }
+        testsupport::PressKey(d, VK_RETURN);
     });
     oeffnen(datei);
+    EXPECT_EQ(offeneFassade(), "Fassade Nord");
+    EXPECT_EQ(ReadWholeFile(datei).bytes, alt);
+    // Left for a choice the next time the project is opened.
+    EXPECT_TRUE(fs::exists(k));
+}
+
+TEST_F(Wiederherstellen, TheLockOfACrashedProgramDoesNotHoldTheCopyBack) {
+    // Its parent has not collected it: the process table still names it.
+    testsupport::LockHolder abgestuerzt(datei);
+    ASSERT_TRUE(abgestuerzt.Took());
+    abgestuerzt.End(testsupport::LockHolder::Ending::Zombie);
+    kopie("QZ4zombie.tmp", datei);
+    waehlen(TSicherungskopieDialog::IDC_OEFFNEN);
+    oeffnen(datei);
     EXPECT_EQ(offeneFassade(), "Kopie");
-    EXPECT_FALSE(fs::exists(tmp() / "QZ4vorab.tmp"));
+    EXPECT_TRUE(meldungen().Calls().empty()) << texte()[0];
 }
 
 TEST_F(Wiederherstellen, StaleCopiesGoWithoutAQuestion) {
@@ -245,6 +274,138 @@ TEST_F(Wiederherstellen, TheDialogAsTheUserSeesIt) {
         d.EndDialog(IDCANCEL);
     });
     oeffnen(datei);
+}
+
+// A project made by "Neu" and never saved has no file to be opened again:
+// its copy is offered when the program starts and on "Neu".
+struct UnbenanntWiederherstellen : shelltest::Programm {
+    void SetUp() override {
+        Programm::SetUp();
+        Korpus().Oeffnung.reset();
+        fs::create_directories(tmp());
+    }
+    void TearDown() override { filefaults::Clear(); }
+    fs::path tmp() const { return dirs.Dirs().temp; }
+    fs::path programm() const { return dirs.Dirs().programData; }
+    // A copy as the autosave of a new project writes it, with a data sheet.
+    fs::path kopie(const std::string& name, const char* fassade) {
+        TGesamtProjekt g(programm());
+        auto variante = std::make_unique<TProjekt>();
+        variante->StandardFassadenAnlegen();
+        variante->FassadeNr(1)->Name = fassade;
+        g.ProjektHinzufuegen(std::move(variante));
+        EXPECT_EQ(g.Speichern(tmp() / name), 1);
+        WriteText(tmp() / (fs::path(name).stem().string() + ".pb0"),
+                  std::string("Blatt ") + fassade);
+        return tmp() / name;
+    }
+    void starten() {
+        Starten();
+        Pump();
+    }
+    // "&Neu" in the "&Projekt" menu; a blank project opens its settings sheet,
+    // which the user cancels.
+    void neu(bool leeresProjekt) {
+        if (leeresProjekt) services.Dialogs().Expect([](TDialog& d) { d.CmCancel(); });
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Projekt", "&Neu"));
+        Pump();
+    }
+    static std::string offeneFassade() {
+        auto* g = Korpus().AktuellesProjekt;
+        return g ? g->AktuellesProjekt->FassadeNr(1)->Name : "(nicht offen)";
+    }
+};
+
+TEST_F(UnbenanntWiederherstellen, AtStartTheCopyOpensAsTheUnnamedChangedProject) {
+    const fs::path k = kopie("QZ4neu.tmp", "Gerettet");
+    std::string zeile;
+    sicherungskopieWaehlen(services, TSicherungskopieDialog::IDC_OEFFNEN, &zeile);
+    starten();
+    EXPECT_EQ(zeile, "Es existiert eine Sicherungskopie eines nicht gespeicherten Projekts.");
+    EXPECT_EQ(offeneFassade(), "Gerettet");
+    EXPECT_TRUE(Korpus().ProjektUnbenannt);
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+    EXPECT_NE(Korpus().ProjektWindow, nullptr);
+    EXPECT_EQ(ReadText(programm() / "unbenannt.pb0"), "Blatt Gerettet");
+    EXPECT_FALSE(fs::exists(k));
+    EXPECT_FALSE(fs::exists(tmp() / "QZ4neu.pb0"));
+    EXPECT_TRUE(services.Messages().Calls().empty());
+}
+
+TEST_F(UnbenanntWiederherstellen, TheAutosavesCopyIsOfferedOnNewAndCanBeDiscarded) {
+    Korpus().AutoSpeichern = true;
+    Korpus().AutoSpeichernIntervall = 1;
+    starten();
+    neu(true);
+    ASSERT_NE(Korpus().Sicherung, nullptr);
+    Korpus().AktuellesProjekt->AktuellesProjekt->FassadeNr(1)->Name = "Ungespeichert";
+    Korpus().ProjektDialog->SendMessage(WM_TIMER, AutoSicherung::kTimer, 0);
+    const fs::path geschrieben = Korpus().Sicherung->Datei();
+    ASSERT_FALSE(geschrieben.empty());
+    // While this program runs, its copy is its own: another program leaves it.
+    {
+        testsupport::LockHolder anderes(geschrieben);
+        EXPECT_FALSE(anderes.Took());
+    }
+    // What a crash leaves behind: the copy under a name no program holds.
+    const fs::path verloren = tmp() / "QZ4verloren.tmp";
+    fs::copy_file(geschrieben, verloren);
+
+    // Closing the project without saving it, then "Neu": the lost copy is offered.
+    services.Messages().Answer(IDYES); // "Projekt ... schließen?"
+    sicherungskopieWaehlen(services, TSicherungskopieDialog::IDC_VERWERFEN);
+    neu(true);
+    EXPECT_FALSE(fs::exists(verloren));
+    EXPECT_NE(Korpus().AktuellesProjekt, nullptr);
+    EXPECT_EQ(offeneFassade(), "Fassade Nord");
+}
+
+TEST_F(UnbenanntWiederherstellen, SavedAsANewProjectTheCopyOpensUnderTheChosenName) {
+    const fs::path k = kopie("QZ4neu.tmp", "Gerettet");
+    const fs::path ziel = dirs.Root() / "gerettet.pro";
+    sicherungskopieWaehlen(services, TSicherungskopieDialog::IDC_NEUES_PROJEKT);
+    services.Files().Answer(ziel.string());
+    starten();
+    ASSERT_NE(Korpus().AktuellesProjekt, nullptr);
+    EXPECT_EQ(Korpus().AktuellesProjekt->Pfad(), ziel);
+    EXPECT_FALSE(Korpus().ProjektUnbenannt);
+    EXPECT_EQ(offeneFassade(), "Gerettet");
+    EXPECT_EQ(ReadText(dirs.Root() / "gerettet.pb0"), "Blatt Gerettet");
+    EXPECT_FALSE(fs::exists(k));
+}
+
+TEST_F(UnbenanntWiederherstellen, CancelKeepsTheCopyAndOnNewMakesNoProject) {
+    const fs::path k = kopie("QZ4neu.tmp", "Gerettet");
+    sicherungskopieWaehlen(services, 0);
+    starten();
+    EXPECT_EQ(Korpus().AktuellesProjekt, nullptr);
+    EXPECT_TRUE(fs::exists(k));
+    sicherungskopieWaehlen(services, 0);
+    neu(false);
+    EXPECT_EQ(Korpus().AktuellesProjekt, nullptr);
+    EXPECT_TRUE(fs::exists(k));
+    // Nothing chosen: a blank project, and the copy waits for the next time.
+    services.Dialogs().Expect([](TDialog& d) { d.CmOk(); });
+    neu(true);
+    EXPECT_EQ(offeneFassade(), "Fassade Nord");
+    EXPECT_TRUE(fs::exists(k));
+}
+
+TEST_F(UnbenanntWiederherstellen, ARunningProgramsCopyIsNotOfferedACrashedOnesIs) {
+    const fs::path k = kopie("QZ4neu.tmp", "Gerettet");
+    testsupport::LockHolder anderes(k);
+    ASSERT_TRUE(anderes.Took());
+    starten();
+    EXPECT_EQ(Korpus().AktuellesProjekt, nullptr);
+    neu(true);
+    EXPECT_EQ(offeneFassade(), "Fassade Nord");
+    EXPECT_TRUE(fs::exists(k));
+    anderes.End(testsupport::LockHolder::Ending::Crash);
+    services.Messages().Answer(IDYES); // "Projekt ... schließen?"
+    sicherungskopieWaehlen(services, TSicherungskopieDialog::IDC_OEFFNEN);
+    neu(false);
+    EXPECT_EQ(offeneFassade(), "Gerettet");
+    EXPECT_FALSE(fs::exists(FileLock::LockPathOf(k)));
 }
 
 } // namespace

@@ -14,12 +14,14 @@
 namespace filefaults {
 namespace {
 unsigned pending = 0;
+int errors[4] = {};
 unsigned bit(Step s) {
     return 1u << static_cast<unsigned>(s);
 }
 } // namespace
-void FailNext(Step step) {
+void FailNext(Step step, int error) {
     pending |= bit(step);
+    errors[static_cast<unsigned>(step)] = error;
 }
 void Clear() {
     pending = 0;
@@ -28,6 +30,11 @@ bool Take(Step step) {
     if (!(pending & bit(step))) return false;
     pending &= ~bit(step);
     return true;
+}
+int TakeError(Step step, int usual) {
+    if (!Take(step)) return 0;
+    const int error = errors[static_cast<unsigned>(step)];
+    return error ? error : usual;
 }
 } // namespace filefaults
 
@@ -208,8 +215,8 @@ FileContents ReadWholeFile(const std::filesystem::path& path, size_t maxBytes) {
 }
 
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    if (filefaults::Take(filefaults::Step::Open))
-        return failure(path, "Kann nicht schreiben", EACCES);
+    if (const int err = filefaults::TakeError(filefaults::Step::Open, EACCES))
+        return failure(path, "Kann nicht schreiben", err);
     std::filesystem::path target;
     if (const int err = resolveLinks(path, target))
         return failure(path, "Kann nicht schreiben", err);
@@ -220,9 +227,15 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
     // permission; a file with no write bit at all is protected even for root.
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists &&
-        ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
-        return failure(path, "Kann nicht schreiben", EACCES);
+    if (exists) {
+        // The system's own reason: a read-only file system says so.
+        int err = 0;
+        if ((old.st_mode & 0222) == 0)
+            err = EACCES;
+        else if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            err = errno;
+        if (err) return failure(path, "Kann nicht schreiben", err);
+    }
     RemoveStaleTemporaries(folder);
     std::string temp;
     const int fd = createTemporary(pattern, temp);
@@ -236,20 +249,19 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::span<cons
         ::unlink(temp.c_str());
         return failure(path, what, err);
     };
-    if (filefaults::Take(filefaults::Step::Write)) return abandon("Schreibfehler", ENOSPC);
+    if (const int err = filefaults::TakeError(filefaults::Step::Write, ENOSPC))
+        return abandon("Schreibfehler", err);
     if (!writeAll(fd, bytes.data(), bytes.size())) return abandon("Schreibfehler", errno);
-    if (filefaults::Take(filefaults::Step::Sync)) return abandon("Schreibfehler", EIO);
+    if (const int err = filefaults::TakeError(filefaults::Step::Sync, EIO))
+        return abandon("Schreibfehler", err);
     if (::fsync(fd) != 0) return abandon("Schreibfehler", errno);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
         return failure(path, "Schreibfehler", err);
     }
-    int err = 0;
-    if (filefaults::Take(filefaults::Step::Rename))
-        err = EIO;
-    else if (::rename(temp.c_str(), target.c_str()) != 0)
-        err = errno;
+    int err = filefaults::TakeError(filefaults::Step::Rename, EIO);
+    if (!err && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err) {
         ::unlink(temp.c_str());
         return failure(path, "Kann nicht ersetzen", err);

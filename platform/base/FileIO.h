@@ -66,7 +66,11 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder);
 // or a failed rename would.
 namespace filefaults {
 enum class Step { Open, Write, Sync, Rename };
-void FailNext(Step step);
+// `error` is the system's error number to report (EROFS: a read-only file
+// system); 0 gives the step's usual one.
+void FailNext(Step step, int error = 0);
 void Clear();
 bool Take(Step step); // used by the file code: true once after FailNext(step)
+// The same, answering the error number to report (0 when not failing).
+int TakeError(Step step, int usual);
 } // namespace filefaults

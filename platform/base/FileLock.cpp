@@ -20,18 +20,24 @@ std::string hostName() {
     return name;
 }
 
-// The start time of a process in clock ticks since boot (field 22 of
-// /proc/<pid>/stat): a pid used again by a new process has another one.
-std::string startTime(int64_t pid) {
+// Field `nummer` (3 = state, 22 = start time) of /proc/<pid>/stat; empty
+// when the process is gone.
+std::string statFeld(int64_t pid, int nummer) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const auto ende = stat.rfind(')');
-    if (ende == std::string::npos) return {};
+    if (ende == std::string::npos || ende + 2 > stat.size()) return {};
     std::istringstream felder(stat.substr(ende + 2));
     std::string feld;
-    for (int i = 3; i <= 22 && felder >> feld; ++i)
-        if (i == 22) return feld;
+    for (int i = 3; i <= nummer && felder >> feld; ++i)
+        if (i == nummer) return feld;
     return {};
+}
+
+// The start time of a process in clock ticks since boot: a pid used again
+// by a new process has another one.
+std::string startTime(int64_t pid) {
+    return statFeld(pid, 22);
 }
 
 struct Inhalt {
@@ -57,6 +63,10 @@ Inhalt lesen(const fs::path& p) {
 
 bool laeuft(const Inhalt& i) {
     if (::kill(pid_t(i.pid), 0) != 0 && errno == ESRCH) return false;
+    // A zombie (or one being reaped) has ended; only its parent has not
+    // collected it yet, and may never do.
+    const std::string zustand = statFeld(i.pid, 3);
+    if (zustand == "Z" || zustand == "X") return false;
     return i.start.empty() || startTime(i.pid) == i.start;
 }
 

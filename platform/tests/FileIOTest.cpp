@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -90,6 +95,37 @@ TEST(FileIO, WriteProtectedFileIsNotReplaced) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// A real read-only mount, in a child of its own mount namespace so that
+// nothing outside sees it; skipped where the system allows no namespace.
+TEST(FileIO, SaveOnAReadOnlyFileSystemSaysSo) {
+    TempDir dir;
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        std::string antwort = "skip";
+        const auto ort = dir / "ro";
+        std::filesystem::create_directory(ort);
+        if (::unshare(CLONE_NEWNS) == 0 &&
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+            ::mount("tmpfs", ort.c_str(), "tmpfs", 0, nullptr) == 0) {
+            WriteText(ort / "haus.pro", "old");
+            if (::mount(nullptr, ort.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0)
+                antwort = WriteFileAtomically(ort / "haus.pro", std::string_view("new")).error;
+        }
+        (void)!::write(rohr[1], antwort.data(), antwort.size());
+        ::_exit(0);
+    }
+    ::close(rohr[1]);
+    std::string antwort;
+    char puffer[512];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;) antwort.append(puffer, n);
+    ::close(rohr[0]);
+    ::waitpid(kind, nullptr, 0);
+    if (antwort == "skip") GTEST_SKIP() << "no mount namespace here";
+    EXPECT_NE(antwort.find(std::strerror(EROFS)), std::string::npos) << antwort;
 }
 
 TEST(FileIO, SaveThroughASymbolicLinkReplacesItsTargetAndKeepsTheLink) {

@@ -51,6 +51,21 @@ TEST(FileLock, ALockLeftByACrashIsTakenOver) {
     EXPECT_EQ(b.Take(dokument), FileLock::Result::Taken);
 }
 
+TEST(FileLock, ALockOfAZombieIsTakenOver) {
+    testsupport::TempDir dir;
+    const fs::path dokument = dir / "haus.pro";
+    LockHolder a(dokument);
+    ASSERT_TRUE(a.Took());
+    const pid_t pid = a.Pid();
+    a.End(LockHolder::Ending::Zombie);
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string zeile;
+    std::getline(stat, zeile);
+    ASSERT_NE(zeile.find(") Z "), std::string::npos) << zeile;
+    FileLock b;
+    EXPECT_EQ(b.Take(dokument), FileLock::Result::Taken);
+}
+
 TEST(FileLock, ReleaseLeavesAnotherObjectsLockAlone) {
     testsupport::TempDir dir;
     const fs::path dokument = dir / "haus.pro";

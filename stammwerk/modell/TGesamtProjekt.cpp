@@ -72,16 +72,25 @@ int TGesamtProjekt::Oeffnen(std::span<const uint8_t> daten, const std::filesyste
     ByteReader in(daten);
     TDateiKopf kopf;
     const int art = kopf.Lesen(in, DateiTypProjekt, RegelV600);
-    if (art == 0) return 1;
+    if (art == 0) {
+        fehler_ = daten.size() < TDateiKopf::kImageSize
+                      ? "Die Datei \"" + pfad.string() + "\" ist zu kurz für eine Projekt-Datei."
+                      : "Die Datei \"" + pfad.string() + "\" ist keine Projekt-Datei.";
+        return 1;
+    }
     if (art == -1) {
+        const int code = ProjektVersionsCode(kopf.Version);
         if (neuererVersionstext(kopf.Version)) {
             neuereVersion_ = true;
             fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" hat die Version \"" +
                       kopf.Version.substr(0, 4) +
                       "\" eines neueren Programms.\nDiese Programmversion liest Projekte bis zur "
                       "Version 6.00.";
+        } else if (code == 1) {
+            fehler_ = "Die Projekt-Datei \"" + pfad.string() + "\" hat die unbekannte Version \"" +
+                      kopf.Version.substr(0, 4) + "\".";
         }
-        return ProjektVersionsCode(kopf.Version);
+        return code;
     }
 
     const int16_t anzahl = in.ReadI16();
