@@ -3,9 +3,9 @@
 # run once, in one build under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/); the benchmarks are built there too, so that they still
 # compile. KORVALIN_SKIP_SANITIZE=1 runs them in the plain build (build/)
-# instead. Where clang and its libFuzzer are installed, the fuzz targets are
-# built with them too and replay their seed corpora, so that code clang
-# refuses cannot land unseen (skip with KORVALIN_SKIP_FUZZ=1).
+# instead. The fuzz targets replay their seed corpora there as tests; with
+# KORVALIN_LIBFUZZER=1 (and clang with libFuzzer installed) they are built as
+# libFuzzer programs with clang too and replay once more under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/ensure-deps.sh
@@ -18,7 +18,7 @@ else
   configure_and_build "$@"
 fi
 (cd "$(build_dir)" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
-if [ "${KORVALIN_SKIP_FUZZ:-0}" != 1 ] && have_libfuzzer; then
+if [ "${KORVALIN_LIBFUZZER:-0}" = 1 ] && have_libfuzzer; then
   build_fuzz_targets
   failed=0
   for t in $(fuzz_targets); do
