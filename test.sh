@@ -1,26 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (headless); then the
-# same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer
-# (skip that pass with KORVALIN_SKIP_SANITIZE=1). Where clang and its libFuzzer
-# are installed, the fuzz targets are built with them too and replay their
-# seed corpora, so that code clang refuses cannot land unseen (skip with
-# KORVALIN_SKIP_FUZZ=1).
+# Installs what is missing, builds, and runs every test (headless). The tests
+# run once, in one build under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/); the benchmarks are built there too, so that they still
+# compile. KORVALIN_SKIP_SANITIZE=1 runs them in the plain build (build/)
+# instead. The fuzz targets replay their seed corpora there as tests; with
+# KORVALIN_LIBFUZZER=1 (and clang with libFuzzer installed) they are built as
+# libFuzzer programs with clang too and replay once more under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/ensure-deps.sh
 ensure_packages
 ensure_german_locale
-configure_and_build "$@"
-(cd "$(build_dir)" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
 if [ "${KORVALIN_SKIP_SANITIZE:-0}" != 1 ]; then
-  export KORVALIN_BUILD_DIR="$(build_dir)-asan"
-  # -O1 with line tables: what the sanitizers want, and several times
-  # faster to compile than -O2 with full debug information.
-  configure_and_build -DSANITIZE=ON -DKORVALIN_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" "$@"
-  (cd "$(build_dir)" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+  export KORVALIN_BUILD_DIR="${KORVALIN_BUILD_DIR:-build-asan}"
+  configure_and_build -DSANITIZE=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$KORVALIN_CHECK_FLAGS" "$@"
+else
+  configure_and_build "$@"
 fi
-if [ "${KORVALIN_SKIP_FUZZ:-0}" != 1 ] && have_libfuzzer; then
+(cd "$(build_dir)" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+if [ "${KORVALIN_LIBFUZZER:-0}" = 1 ] && have_libfuzzer; then
   build_fuzz_targets
   failed=0
   for t in $(fuzz_targets); do
