@@ -142,6 +142,9 @@ void TDatenblattBasis::TabellenGitter(TDC& dc, int zeilen, int spalten) {
 
 void TDatenblattBasis::zelleZeichnen(TDC& dc, const TRect& r, const std::string& text,
                                      int ausrichtung, int fuellen) {
+    // A hidden column has no width: its heading and values stay unseen,
+    // also on a screen that would let them run out of the cell.
+    if (r.Width() <= 0) return;
     if (fuellen == 1) dc.FillRect(r, TBrush(Zellfarbe));
     const int altModus = dc.SetBkMode(TRANSPARENT);
     TRect rr = r;
