@@ -185,7 +185,9 @@ void TBauteilDialog::SchichtOptimierenBefehl() {
             e.SchichtOptimieren(schicht, was, u, ziel, neu.Rsi, neu.Rse);
     if (auto* c = Korpus().Client)
         if (auto* editor = BauteilEditorOeffnen(*c, &neu, 0, nullptr, true)) {
+            // Its table was filled before the results were computed anew.
             editor->ErgebnisseAnzeigen(1, 1, 0, 1);
+            editor->SchichtTabelleFuellen();
             editor->ZeileWaehlen(schicht + 1);
             editor->SchaltflaechenAktualisieren();
         }

@@ -163,8 +163,7 @@ void TBaustoffBasisDialog::SetupWindow() {
 }
 
 bool TBaustoffBasisDialog::CanClose() {
-    TProfile("Einstellungen", "korpus.ini")
-        .WriteString("BaustoffWahlWindow", ProfileMakeRectangle(GetWindowRect()));
+    RechteckSpeichern("BaustoffWahlWindow");
     return TDateiDialog::CanClose();
 }
 

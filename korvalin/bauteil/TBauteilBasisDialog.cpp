@@ -139,8 +139,7 @@ void TBauteilBasisDialog::SetupWindow() {
 }
 
 bool TBauteilBasisDialog::CanClose() {
-    TProfile("Einstellungen", "korpus.ini")
-        .WriteString("BauteilWahlWindow", ProfileMakeRectangle(GetWindowRect()));
+    RechteckSpeichern("BauteilWahlWindow");
     return TDateiDialog::CanClose();
 }
 

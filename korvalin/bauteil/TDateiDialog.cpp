@@ -1,9 +1,11 @@
 #include "korvalin/bauteil/TDateiDialog.h"
 
+#include "hilfsmittel/ProfileValues.h"
 #include "korvalin/bauteil/TDateiWindow.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Mapping.h"
 #include "platform/gdi/ReferenceScreen.h"
+#include "platform/profile/Profile.h"
 #include "platform/window/CheckBox.h"
 #include "platform/window/Control.h"
 #include "platform/window/ControlCodes.h"
@@ -55,8 +57,32 @@ void TDateiDialog::anordnen(int breite, int hoehe) {
     }
 }
 
-void TDateiDialog::RechteckAnwenden(const TRect& r) {
-    if (r.right == 0 || r.bottom == 0 || r.left >= r.right) return;
+TSize TDateiDialog::Mindestgroesse() const {
+    if (!Fenster) return GetMinimumSize();
+    const TRect aussen = Fenster->GetWindowRect(), innen = Fenster->GetClientRect();
+    const TSize rahmen{aussen.Width() - innen.Width(), aussen.Height() - innen.Height()};
+    const TSize fenster = Fenster->GetMinimumSize();
+    return {std::max(0, fenster.cx - rahmen.cx), std::max(0, fenster.cy - rahmen.cy)};
+}
+
+namespace {
+TRect mindestens(TRect r, TSize mindest) {
+    r.right = std::max(r.right, r.left + mindest.cx);
+    r.bottom = std::max(r.bottom, r.top + mindest.cy);
+    return r;
+}
+} // namespace
+
+void TDateiDialog::RechteckSpeichern(const char* schluessel) const {
+    TProfile("Einstellungen", "korpus.ini")
+        .WriteString(schluessel,
+                     ProfileMakeRectangle(mindestens(GetWindowRect(), Mindestgroesse())));
+}
+
+void TDateiDialog::RechteckAnwenden(const TRect& gespeichert) {
+    if (gespeichert.right == 0 || gespeichert.bottom == 0 || gespeichert.left >= gespeichert.right)
+        return;
+    const TRect r = mindestens(gespeichert, Mindestgroesse());
     if (!Fenster) {
         MoveWindow(r);
         return;

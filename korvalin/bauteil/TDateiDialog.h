@@ -84,8 +84,15 @@ protected:
     TRect Entwurf(int id) const;
     // A window rectangle stored in korpus.ini: the host window (or the
     // dialog itself when it has none) takes its size. Rectangles with a zero
-    // right or bottom edge, or left not below right, are ignored.
+    // right or bottom edge, or left not below right, are ignored. A size
+    // below the smallest the window allows opens at that smallest size.
     void RechteckAnwenden(const TRect& r);
+    // The dialog's rectangle into korpus.ini under `schluessel`, never
+    // smaller than the window allows.
+    void RechteckSpeichern(const char* schluessel) const;
+    // The smallest client size of the dialog: what its host window's
+    // minimum leaves inside the frame, or the dialog's own minimum.
+    TSize Mindestgroesse() const;
 
 private:
     void anordnen(int breite, int hoehe);

@@ -141,8 +141,7 @@ void TFensterBasisDialog::SetupWindow() {
 }
 
 bool TFensterBasisDialog::CanClose() {
-    TProfile("Einstellungen", "korpus.ini")
-        .WriteString("FensterWahlWindow", ProfileMakeRectangle(GetWindowRect()));
+    RechteckSpeichern("FensterWahlWindow");
     return TDialog::CanClose();
 }
 

@@ -317,7 +317,7 @@ void TDatenWindow::EingabefeldZeichnen(TDC& dc) {
     r.right -= 10;
     r.top += 5;
     r.bottom -= 5;
-    dc.DrawText(*Block.Text, r, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    dc.DrawText(*Block.Text, r, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     dc.SelectObject(alt);
 }
 

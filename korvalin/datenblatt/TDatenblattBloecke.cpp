@@ -172,6 +172,6 @@ void TDatenblattBasis::EingabefeldZeichnen(TDC& dc) {
     if (!Block.Text) return;
     const TFont alt = dc.SelectObject(Texte().Font(Textstil::Kommentar));
     TRect r = Block.Rechteck();
-    dc.DrawText(*Block.Text, r, DT_WORDBREAK);
+    dc.DrawText(*Block.Text, r, DT_WORDBREAK | DT_NOPREFIX);
     dc.SelectObject(alt);
 }

@@ -151,7 +151,7 @@ void TDatenblattBasis::KreisdiagrammBeschriften(TDC& dc, int breite, int hoehe,
         lokal[size_t(i)] = r;
         Diagrammbeschriftungen[size_t(i)] = r;
         const int modus = dc.SetBkMode(TRANSPARENT);
-        dc.DrawText(Titeltext, r, DT_CENTER);
+        dc.DrawText(Titeltext, r, DT_CENTER | DT_NOPREFIX);
         dc.SetBkMode(modus);
     }
     dc.SelectObject(alt);

@@ -211,10 +211,10 @@ void TDatenblattBasis::GlaserVergleichSeite(TDC& dc, TRBauteil* bauteil, TEinfac
     TRect kopf(r.left, r.top, r.right, y1);
     dc.FillRect(kopf, TBrush(kHellgrau));
     dc.DrawText(" " + (bauteil ? bauteil->Name : std::string()), kopf,
-                DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     const bool mehrere = bauteil && bauteil->Flaechenanteile.GetItemsInContainer() > 1;
     dc.DrawText(mehrere && eb ? " Bereich " + eb->Name + "  " : std::string(" "), kopf,
-                DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+                DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
 
     // Boundary conditions and amounts.
     const TRect T(r.left, r.bottom, r.right, int(r.bottom + 0.2 * S));

@@ -66,7 +66,7 @@ void TDatenblattBasis::kopfFussZeichnen(TDC& dc, const TRect& r, Textstil stil, 
     const std::string& rechts = KopfzeilenTexte[size_t(erster + 2)];
     const int wl = dc.GetTextExtent(links).cx;
     const int wr = dc.GetTextExtent(rechts).cx;
-    const uint32_t zeile = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP;
+    const uint32_t zeile = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX;
     TRect l(r.left, r.top, r.left + wl + abstand, r.bottom);
     TRect m(r.left + wl + abstand, r.top, r.right - (wr + abstand), r.bottom);
     TRect re(r.right - (wr + abstand), r.top, r.right, r.bottom);

@@ -142,6 +142,9 @@ void TDatenblattBasis::TabellenGitter(TDC& dc, int zeilen, int spalten) {
 
 void TDatenblattBasis::zelleZeichnen(TDC& dc, const TRect& r, const std::string& text,
                                      int ausrichtung, int fuellen) {
+    // A hidden column has no width: its heading and values stay unseen,
+    // also on a screen that would let them run out of the cell.
+    if (r.Width() <= 0) return;
     if (fuellen == 1) dc.FillRect(r, TBrush(Zellfarbe));
     const int altModus = dc.SetBkMode(TRANSPARENT);
     TRect rr = r;
@@ -156,7 +159,8 @@ void TDatenblattBasis::zelleZeichnen(TDC& dc, const TRect& r, const std::string&
         log.lfWidth = int32_t(int64_t(log.lfWidth) * r.Width() / breite);
         dc.SelectObject(TFont(log));
     }
-    dc.DrawText(text, rr, DT_SINGLELINE | DT_VCENTER | ausrichtungsFormat(ausrichtung));
+    dc.DrawText(text, rr,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | ausrichtungsFormat(ausrichtung));
     if (kleiner) dc.SelectObject(alt);
     dc.SetBkMode(altModus);
 }
@@ -230,7 +234,7 @@ void TDatenblattBasis::boxZeichnen(TDC& dc, const std::string& text, Textstil st
     const TFont alt = dc.SelectObject(Texte().Font(stil));
     const uint32_t zentriert = titel ? DT_CENTER : 0;
     TRect innen(BlockLinks() + 5, Block.Oben, BlockRechts() - 5, Block.Oben);
-    dc.DrawText(text, innen, DT_CALCRECT | DT_WORDBREAK | zentriert);
+    dc.DrawText(text, innen, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | zentriert);
     innen.right = BlockRechts() - 5;
     Block.Unten = Block.InnenUnten = innen.bottom;
     Block.InnenHoehe = Block.Hoehe = Block.Unten - Block.Oben;
@@ -239,7 +243,7 @@ void TDatenblattBasis::boxZeichnen(TDC& dc, const std::string& text, Textstil st
         dc.FillRect(r, TBrush(Boxfarbe));
         const TColor altFarbe = dc.SetTextColor(titel ? Texte().Farbe(stil) : dc.GetTextColor());
         const int altModus = dc.SetBkMode(TRANSPARENT);
-        dc.DrawText(text, innen, DT_WORDBREAK | zentriert);
+        dc.DrawText(text, innen, DT_WORDBREAK | DT_NOPREFIX | zentriert);
         dc.SetBkMode(altModus);
         dc.SetTextColor(titel ? TColor::Black : altFarbe);
         const TPen altStift = dc.SelectObject(TPen(TColor::Black));
@@ -318,7 +322,7 @@ void TDatenblattBasis::ZeileBeschriften(TDC& dc, int spalten, int zeile,
     const int altModus = dc.SetBkMode(TRANSPARENT);
     for (int k = 0; k < std::min(spalten, int(texte.size())); ++k) {
         TRect r = Zelle(zeile, k);
-        dc.DrawText(texte[size_t(k)], r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        dc.DrawText(texte[size_t(k)], r, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
     }
     dc.SetBkMode(altModus);
 }

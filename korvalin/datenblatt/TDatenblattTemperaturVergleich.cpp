@@ -218,12 +218,12 @@ void TDatenblattBasis::TemperaturVergleichHaelften(TDC& dc, TRect& rahmen, TRBau
         if (name) {
             dc.FillRect(nameBox, TBrush(kHellgrau));
             dc.DrawText(" " + (bt ? bt->Name : std::string()), nameBox,
-                        DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+                        DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
         }
         dc.FillRect(bereichBox, TBrush(kHellgrau));
         const bool mehrere = bt && bt->Flaechenanteile.GetItemsInContainer() > 1;
         dc.DrawText(mehrere && eb ? " Bereich " + eb->Name : std::string(" "), bereichBox,
-                    DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+                    DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
         cy = dc.GetTextExtent("Tg").cy;
         dc.SelectObject(altFont);
         return plot;

@@ -72,7 +72,7 @@ void TDatenblattBasis::TitelTextZeichnen(TDC& dc, TFont schrift, TColor farbe, i
                                          int pass) {
     const TFont alt = dc.SelectObject(schrift);
     TRect r(BlockLinks(), Block.Oben, BlockRechts(), Block.Oben);
-    dc.DrawText(Titeltext, r, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    dc.DrawText(Titeltext, r, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
     r.right = BlockRechts();
     r.bottom += Zeilenschritt;
     Block.Unten = Block.InnenUnten = r.bottom;
@@ -83,7 +83,7 @@ void TDatenblattBasis::TitelTextZeichnen(TDC& dc, TFont schrift, TColor farbe, i
         uint32_t format = DT_VCENTER;
         if (ausrichtung == 2) format = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
         if (ausrichtung == 1) format = DT_RIGHT | DT_VCENTER;
-        dc.DrawText(Titeltext, r, format);
+        dc.DrawText(Titeltext, r, format | DT_NOPREFIX);
         dc.SetBkMode(altModus);
         dc.SetTextColor(TColor::Black);
     }

@@ -17,11 +17,15 @@
 #include "platform/window/detail/WindowImpl.h"
 #include "testsupport/FrameInput.h"
 #include "testsupport/MenuInput.h"
+#include "testsupport/UserInput.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -171,6 +175,39 @@ TEST_F(Arbeitsflaeche, TheActiveSheetOffersPrintingWhileTheFocusStaysBehind) {
     auto* knopf = dynamic_cast<TButtonGadget*>(leiste->GadgetWithId(CM_FILEPRINT));
     ASSERT_NE(knopf, nullptr);
     EXPECT_TRUE(knopf->IsEnabled());
+}
+
+// Alt+P with a sheet active, the keyboard focus wherever it was left (the
+// project window behind, or the frame itself): the project menu offers the
+// sheet's print preview and printing, and the tool bar follows at once.
+TEST_F(Arbeitsflaeche, AltPMitAktivemBlattBietetDruckenAn) {
+    Oeffnen();
+    for (bool rahmen : {false, true}) {
+        SCOPED_TRACE(rahmen ? "Fokus im Rahmen" : "Fokus im Projektfenster");
+        projekt.Window->SetFocus();
+        Pump();
+        ASSERT_TRUE(ClickMenuBarEntry(*app->Frame(), "&Ausgabe", "&Projektdaten"));
+        Pump();
+        ASSERT_NE(app->Client()->GetActiveMDIChild(), projekt.Window);
+        if (rahmen) app->Frame()->SetFocus();
+        Pump();
+        auto* leiste = dynamic_cast<TControlBar*>(app->Frame()->ChildWithId(IDW_TOOLBAR));
+        ASSERT_NE(leiste, nullptr);
+        auto* knopf = dynamic_cast<TButtonGadget*>(leiste->GadgetWithId(CM_FILEPRINT));
+        ASSERT_NE(knopf, nullptr);
+        EXPECT_TRUE(knopf->IsEnabled());
+
+        testsupport::PressKey(*app->Frame(), 'P', testsupport::MK_ALT);
+        testsupport::ProcessEvents(20);
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        std::map<std::string, bool> frei;
+        for (QAction* a : menue->actions()) frei[a->text().toStdString()] = a->isEnabled();
+        menue->close();
+        Pump();
+        EXPECT_TRUE(frei["Druck&vorschau..."]);
+        EXPECT_TRUE(frei["&Drucken..."]);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The component catalogue window, the component choice and the component
 // information over copies of the shipped catalogues.
+#include "hilfsmittel/ProfileValues.h"
 #include "korvalin/bauteil/TBauteilDialog.h"
 #include "korvalin/bauteil/TBauteilInfoDialog.h"
 #include "korvalin/bauteil/TBauteilWahlDialog.h"
@@ -10,9 +11,11 @@
 #include "korvalin/shell/TSftTree.h"
 #include "korvalin/tests/KatalogBrowserFixture.h"
 #include "platform/base/FileIO.h"
+#include "platform/profile/Profile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ComboBox.h"
 #include "stammwerk/modell/TBauteilDatei.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/TempDir.h"
 
 namespace {
@@ -268,6 +271,54 @@ TEST_F(Bauteilbrowser, Bild) {
     const auto bild =
         std::filesystem::path(ordner ? ordner : dirs.Dirs().temp.string()) / "bauteildatei.png";
     ASSERT_TRUE(testsupport::SaveWindowPicture(*d.Fenster, bild.string().c_str()));
+}
+
+} // namespace
+
+namespace {
+
+using Katalogfenster = katalogtest::Browser;
+
+// A size stored below the window's minimum (an older session, a smaller
+// screen) opens at the minimum with every button shown, and is not stored again.
+TEST_F(Katalogfenster, OeffnenUndSpeichernNieUnterDerMindestgroesse) {
+    Einstellung("korpus.ini", "[Einstellungen]\nBauteilWahlWindow=0,0,580,340\n"
+                              "BaustoffWahlWindow=0,0,580,340\n");
+    struct Fall {
+        const char* eintrag;
+        const char* schluessel;
+        TWindow*& fenster;
+    };
+    for (const Fall& f : {Fall{"Bau&teil-Datei bearbeiten...", "BauteilWahlWindow",
+                               app->Client()->BauteilDateiFenster},
+                          Fall{"Bau&stoff-Datei bearbeiten...", "BaustoffWahlWindow",
+                               app->Client()->BaustoffDateiFenster}}) {
+        SCOPED_TRACE(f.eintrag);
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Dateien", f.eintrag));
+        ProcessEvents();
+        auto* w = dynamic_cast<TDateiWindow*>(f.fenster);
+        ASSERT_NE(w, nullptr);
+        const TRect aussen = w->GetWindowRect();
+        EXPECT_GE(aussen.Width(), w->GetMinimumSize().cx);
+        EXPECT_GE(aussen.Height(), w->GetMinimumSize().cy);
+        const TRect innen = w->Dialog->GetClientRect();
+        for (int id : {int(IDOK), int(IDCANCEL)}) {
+            if (!w->Dialog->GetDlgItem(id)) continue;
+            const TRect k = w->Dialog->GetDlgItem(id)->GetWindowRect();
+            const TPoint lo = w->Dialog->ScreenToClient({k.right, k.bottom});
+            EXPECT_LE(lo.x, innen.right) << id;
+            EXPECT_LE(lo.y, innen.bottom) << id;
+        }
+        w->CloseWindow();
+        ProcessEvents();
+        TRect gespeichert;
+        ProfileParseRectangle(
+            TProfile("Einstellungen", "korpus.ini").GetString(f.schluessel, "", 30), gespeichert);
+        EXPECT_GE(gespeichert.Width(), innen.Width());
+        EXPECT_GE(gespeichert.Height(), innen.Height());
+        EXPECT_GT(gespeichert.Width(), 580);
+        EXPECT_GT(gespeichert.Height(), 340);
+    }
 }
 
 } // namespace

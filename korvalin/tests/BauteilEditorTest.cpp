@@ -23,12 +23,14 @@
 #include "platform/window/CheckBox.h"
 #include "platform/window/ComboBox.h"
 #include "platform/window/Edit.h"
+#include "platform/window/RadioButton.h"
 #include "platform/window/Scroller.h"
 #include "platform/window/Static.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
 #include "stammwerk/modell/TPBauteil.h"
 #include "tauplot/diagramm/TDiagrammWindow.h"
 #include "testsupport/DialogFit.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/UserInput.h"
 
 #include <algorithm>
@@ -747,6 +749,35 @@ TEST_F(Editor, KleinesFensterRolltMitTasten) {
     ProcessEvents();
     EXPECT_EQ(oben(IDOK), okGross);
     EXPECT_EQ(oben(TBauteilDialog::IDC_TYP), typ);
+}
+
+// "Optimieren und speichern unter": the copy's editor shows the optimised
+// layer's thickness and R in its sums row, not those of the original.
+TEST_F(Editor, OptimierenUndSpeichernUnterZeigtDieNeuenSummen) {
+    auto& d = Oeffnen();
+    const int n = Schichten();
+    const std::string alteDicke = *Tabelle().GetCellText(n + 2, 1);
+    services.Dialogs().Expect([](TDialog& dlg) {
+        EXPECT_EQ(dlg.GetCaption(), "Schicht optimieren");
+        dlg.GetDlgItem(110)->SetWindowText("0.150");
+        dlg.Item<TRadioButton>(109)->Click();
+        dlg.CmOk();
+    });
+    d.ZeileWaehlen(1);
+    const auto gewaehlt = testsupport::ClickInNextPopupMenu("Optimieren");
+    testsupport::RightClick(Tabelle(), Zelle(1));
+    ProcessEvents();
+    ASSERT_TRUE(*gewaehlt);
+    ASSERT_EQ(app->Client()->Ansichten.BauteilEditoren.size(), 2u);
+    auto* w = static_cast<TBauteilWindow*>(app->Client()->Ansichten.BauteilEditoren.back());
+    TBauteilDialog& kopie = *w->Dialog();
+    ASSERT_NE(kopie.Bauteil(), d.Bauteil());
+    TSftTree& t = *kopie.SchichtTabelle();
+    const std::string dicke = *t.GetCellText(n + 2, 1), r = *t.GetCellText(n + 2, 5);
+    EXPECT_NE(dicke, alteDicke);
+    kopie.SchichtTabelleFuellen();
+    EXPECT_EQ(dicke, *t.GetCellText(n + 2, 1));
+    EXPECT_EQ(r, *t.GetCellText(n + 2, 5));
 }
 
 } // namespace

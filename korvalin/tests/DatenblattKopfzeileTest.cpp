@@ -150,7 +150,7 @@ TEST(DatenblattKopfzeile, KopfUndFusszeileStehenImKoerper) {
     // Header band: 10 in from the body's sides, 30 high at the body top.
     EXPECT_EQ(texte[0].logical[0], TPoint(40, 30));
     EXPECT_EQ(texte[2].logical[1], TPoint(851, 60));
-    EXPECT_EQ(texte[0].flags, DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_LEFT);
+    EXPECT_EQ(texte[0].flags, DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX | DT_LEFT);
     EXPECT_EQ(texte[1].flags & DT_CENTER, DT_CENTER);
     // Footer band at the body bottom; its middle has no gap of 10.
     EXPECT_EQ(texte[3].logical[0], TPoint(40, 1200));

@@ -184,6 +184,8 @@ TEST_F(Listenblatt, SommerzeileNachErgebnis) {
         f.SonnenschutzStatus = c.beweglich;
         TRecordingDC dc;
         b.Durchgang = 1;
+        // The row spans the table's columns, as the sheet lays them out.
+        for (size_t k = 0; k < b.Spaltenkante.size(); ++k) b.Spaltenkante[k] = int(30 + 40 * k);
         int r = 3;
         b.FassadenSommerZeile(dc, f, r);
         EXPECT_EQ(r, 4);

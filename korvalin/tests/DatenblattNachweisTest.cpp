@@ -305,6 +305,25 @@ TEST_F(Nachweis, ZeilenzahlNachLayoutUndAnforderungen) {
     }
 }
 
+// Columns the low-temperature table hides have no width: their headings
+// and cells draw nothing, on the screen neither.
+TEST_F(Nachweis, VerborgeneSpaltenZeichnenKeineTexte) {
+    for (uint16_t normal : {uint16_t(1), uint16_t(0)}) {
+        SCOPED_TRACE(normal);
+        p->NormaleInnentemperatur = normal;
+        TRecordingDC dc;
+        b.WaermebedarfsTabelle(dc, 0);
+        b.WaermebedarfsTabelle(dc, 1);
+        int texte = 0;
+        for (const TDrawCall& c : dc.CallsOf(TDrawKind::DrawText)) {
+            if (c.flags & DT_CALCRECT) continue;
+            ++texte;
+            EXPECT_GT(c.logical[1].x, c.logical[0].x) << '"' << c.text << '"';
+        }
+        EXPECT_GT(texte, 40);
+    }
+}
+
 TEST_F(Nachweis, OhnePositivenHeizwaermebedarfKeineAnteile) {
     // Gains above the losses: QH is negative and its shares do not exist.
     p->Q_I = 40000;

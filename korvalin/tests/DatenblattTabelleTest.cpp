@@ -123,7 +123,7 @@ TEST(DatenblattTabelle, ZellenSchreibenEinzeiligNachAusrichtung) {
         const auto texte = dc.CallsOf(TDrawKind::DrawText);
         ASSERT_EQ(texte.size(), 1u);
         const uint32_t erwartet[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-        EXPECT_EQ(texte[0].flags, DT_SINGLELINE | DT_VCENTER | erwartet[ausrichtung]);
+        EXPECT_EQ(texte[0].flags, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | erwartet[ausrichtung]);
         EXPECT_EQ(texte[0].resultRect, b.Zelle(0, 1));
         EXPECT_EQ(dc.CallsOf(TDrawKind::TextRun).size(), 1u) << "one line however long";
         const auto fuellung = dc.CallsOf(TDrawKind::FillRect);

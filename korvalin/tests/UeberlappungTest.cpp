@@ -1,7 +1,7 @@
 // No word printed over another: every page of the example's sheets, printed
 // through the program's print-out onto a recording printer with real font
 // metrics. Words are cut from the drawn lines at their blanks, as a PDF
-// reader sees them.
+// reader sees them. The user's own texts print as typed.
 #include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/shell/TKorpusPrintout.h"
 #include "korvalin/shell/TWBAusweisPrintOut.h"
@@ -164,6 +164,31 @@ std::vector<std::string> Ueberlappungen(const std::vector<TDrawCall>& calls,
     return Ueberlappungen(Woerter(calls, caps));
 }
 
+// Names typed with "&" that lost it on the way to the page.
+const char* const kMitUnd[] = {"Lutz & Partner", "Haus Kern & Co", "Wand A & B", "Fenster K & L"};
+
+std::vector<std::string> VerloreneUnd(const std::vector<TDrawCall>& calls, const TDeviceCaps&) {
+    std::vector<std::string> befund;
+    for (const TDrawCall& c : calls) {
+        if (c.kind != TDrawKind::TextRun && c.kind != TDrawKind::TextOut) continue;
+        for (std::string_view name : kMitUnd) {
+            const std::string_view vorUnd = name.substr(0, name.find('&'));
+            if (c.text.find(vorUnd) != std::string::npos && c.text.find(name) == std::string::npos)
+                befund.push_back(c.text);
+        }
+    }
+    return befund;
+}
+
+void MitUndBenennen(TProjekt& p) {
+    const auto global = CurrentDirectories().config / "global.ini";
+    std::filesystem::create_directories(global.parent_path());
+    std::ofstream(global) << "[Adresse]\r\nZeile1=Lutz & Partner\r\n";
+    p.Projektangaben[0] = kMitUnd[1];
+    p.RBauteile[0].Name = kMitUnd[2];
+    p.RFenster[0].Name = kMitUnd[3];
+}
+
 using Pruefung = std::vector<std::string> (*)(const std::vector<TDrawCall>&, const TDeviceCaps&);
 
 // Every page of the print-out, as the printer would get it.
@@ -198,9 +223,10 @@ std::string Liste(const std::vector<std::string>& befund) {
 }
 
 // The example's sheets, each printed and checked page by page.
-void BlaetterPruefen(Datenfenster& f, Pruefung pruefung) {
+void BlaetterPruefen(Datenfenster& f, Pruefung pruefung, void (*anpassen)(TProjekt&) = nullptr) {
     f.Beispiel();
     TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    if (anpassen) anpassen(p);
     p.Massenermittlung();
     TPrinter& drucker = f.app->GetPrinter();
     for (int art = 0; art <= 14; ++art) {
@@ -214,9 +240,10 @@ void BlaetterPruefen(Datenfenster& f, Pruefung pruefung) {
 
 // The certificate in each of its three variants, the project's switches set
 // for it; the first paint counts the pages, as on the screen before a print.
-void AusweisePruefen(Datenfenster& f, Pruefung pruefung) {
+void AusweisePruefen(Datenfenster& f, Pruefung pruefung, void (*anpassen)(TProjekt&) = nullptr) {
     f.Beispiel();
     TProjekt& p = *Korpus().AktuellesProjekt->AktuellesProjekt;
+    if (anpassen) anpassen(p);
     TPrinter& drucker = f.app->GetPrinter();
     for (const char variante : {'A', 'B', 'C'}) {
         p.Baumassnahme = 0;
@@ -257,6 +284,15 @@ TEST_F(Datenfenster, KeinWortAbgeschnittenAufDenBlaetternMitBreitemHeftrand) {
     std::filesystem::create_directories(global.parent_path());
     std::ofstream(global) << "[Seitenlayout]\r\nOben=30\r\nUnten=30\r\nLinks=106\r\nRechts=30\r\n";
     BlaetterPruefen(*this, AbgeschnitteneWoerter);
+}
+
+// "Lutz & Partner" prints as typed, not as a menu's "&K" would.
+TEST_F(Datenfenster, NamenMitUndDruckenWieGetipptAufDenBlaettern) {
+    BlaetterPruefen(*this, VerloreneUnd, MitUndBenennen);
+}
+
+TEST_F(Datenfenster, NamenMitUndDruckenWieGetipptImWaermebedarfsausweis) {
+    AusweisePruefen(*this, VerloreneUnd, MitUndBenennen);
 }
 
 } // namespace

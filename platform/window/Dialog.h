@@ -43,6 +43,7 @@ public:
     const TDialogResource& Resource() const { return resource_; }
     // The smallest size the user can drag the dialog to (WM_GETMINMAXINFO).
     void SetMinimumSize(TSize size);
+    TSize GetMinimumSize() const { return minSize_; }
     // A page inside another window (the resource's embedded flag).
     bool IsEmbedded() const { return resource_.embedded; }
 

@@ -198,14 +198,17 @@ void TFrameWindow::installAccelerators(QWidget* main) {
 
 std::vector<TWindow*> TFrameWindow::CommandRoute() const {
     std::vector<TWindow*> route;
-    auto inFrame = [this](TWindow* w) {
+    auto within = [](TWindow* w, const TWindow* outer) {
         for (; w; w = w->GetParent())
-            if (w == this) return true;
+            if (w == outer) return true;
         return false;
     };
     TWindow* start = window_detail::WindowOf(QApplication::focusWidget());
-    if (!start || !inFrame(start)) start = ActiveCommandChild();
-    if (!start || !inFrame(start)) start = client_;
+    // The focus on the frame itself, its menu bar, an open menu or a bar of
+    // the frame speaks for no child: the commands are the active child's.
+    const bool inClient = client_ && start != client_ && within(start, client_);
+    if (!start || !within(start, this) || (client_ && !inClient)) start = ActiveCommandChild();
+    if (!start || !within(start, this)) start = client_;
     for (auto* w = start; w && w != this; w = w->GetParent()) route.push_back(w);
     route.push_back(const_cast<TFrameWindow*>(this));
     if (client_ && std::find(route.begin(), route.end(), client_) == route.end())

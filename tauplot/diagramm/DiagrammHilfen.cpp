@@ -1,6 +1,7 @@
 #include "tauplot/diagramm/DiagrammHilfen.h"
 
 #include "platform/gdi/DC.h"
+#include "tauplot/diagramm/DiagrammZahl.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,29 @@ void Rahmen(TDC& dc, const TRect& r, int breite) {
 void Linie(TDC& dc, int x1, int y1, int x2, int y2) {
     dc.MoveTo(x1, y1);
     dc.LineTo(x2, y2);
+}
+
+void KopfzeileEinpassen(TDC& dc, const std::string& text, const TRect& zelle) {
+    constexpr uint32_t format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    const int32_t breite = dc.GetTextExtent(text).cx;
+    TRect r = zelle;
+    if (breite <= zelle.Width() || breite <= 0) {
+        dc.DrawText(text, r, format);
+        return;
+    }
+    LOGFONT log = dc.GetFont().GetLogFont();
+    log.lfHeight = int32_t(int64_t(log.lfHeight) * zelle.Width() / breite);
+    log.lfWidth = 0;
+    const TFont alt = dc.SelectObject(TFont(log));
+    dc.DrawText(text, r, format);
+    dc.SelectObject(alt);
+}
+
+void BauteilKopf(TDC& dc, const std::string& name, int bereich, const TRect& zelle) {
+    const std::string nummer = DiagrammZahl::Ganzzahl(bereich);
+    const std::string weit = " Bauteil: " + name + ",      Bereich: " + nummer;
+    const std::string knapp = " Bauteil: " + name + ", Bereich: " + nummer;
+    KopfzeileEinpassen(dc, dc.GetTextExtent(weit).cx <= zelle.Width() ? weit : knapp, zelle);
 }
 
 Teilung DekadenTeilung(double v, double u) {

@@ -131,26 +131,6 @@ void TBauteilGlaser::GrafikRect(TDC& dc, TRect& area, TRect& winter, TRect& somm
     Rahmen(dc, sommer, 1);
 }
 
-namespace {
-
-// One header line in its cell; a line wider than the cell is set in a font
-// small enough for it, rather than cut at the block's edge.
-void passend(TDC& dc, const std::string& text, TRect zelle) {
-    const int32_t breite = dc.GetTextExtent(text).cx;
-    if (breite <= zelle.Width() || breite <= 0) {
-        dc.DrawText(text, zelle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-        return;
-    }
-    LOGFONT log = dc.GetFont().GetLogFont();
-    log.lfHeight = int32_t(int64_t(log.lfHeight) * zelle.Width() / breite);
-    log.lfWidth = 0;
-    const TFont alt = dc.SelectObject(TFont(log));
-    dc.DrawText(text, zelle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    dc.SelectObject(alt);
-}
-
-} // namespace
-
 void TBauteilGlaser::kopf(TDC& dc, const TRect& area, const TRBauteil& bauteil,
                           const char* projectName) {
     const double h0 = 0.8 * kReferenceScreenSize.cy;
@@ -165,12 +145,8 @@ void TBauteilGlaser::kopf(TDC& dc, const TRect& area, const TRBauteil& bauteil,
     const std::string projekt = bauteil.Nummer == TRBauteil::KeineNummer
                                     ? " Bauteil aus Bauteildatei "
                                     : " Projekt: " + std::string(projectName ? projectName : "");
-    passend(dc, projekt, links);
-    const std::string bereich = DiagrammZahl::Ganzzahl(bereich_ ? bereich_->Nummer + 1 : 0);
-    const std::string name = " Bauteil: " + bauteil.Name + ",      Bereich: " + bereich;
-    // A narrow block (wide page margins) first gives up the gap before the area.
-    const std::string knapp = " Bauteil: " + bauteil.Name + ", Bereich: " + bereich;
-    passend(dc, dc.GetTextExtent(name).cx <= rechts.Width() ? name : knapp, rechts);
+    DiagrammHilfen::KopfzeileEinpassen(dc, projekt, links);
+    DiagrammHilfen::BauteilKopf(dc, bauteil.Name, bereich_ ? bereich_->Nummer + 1 : 0, rechts);
     dc.SetBkMode(modus);
     dc.SelectObject(alt);
     Rahmen(dc, links, 2);

@@ -88,10 +88,9 @@ void TBauteilTempWindow::kopf(TDC& dc, const TRect& box) {
     dc.SelectObject(titelFont(text_));
     dc.SetBkMode(TRANSPARENT);
     if (Bauteil_->Nummer != TRBauteil::KeineNummer)
-        dc.DrawText(" Projekt: " + Projektname, links, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    const int nummer = bereich_ ? bereich_->Nummer + 1 : Bereich_ + 1;
-    dc.DrawText(" Bauteil: " + Bauteil_->Name + ",      Bereich: " + DiagrammZahl::Ganzzahl(nummer),
-                rechts, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        DiagrammHilfen::KopfzeileEinpassen(dc, " Projekt: " + Projektname, links);
+    DiagrammHilfen::BauteilKopf(dc, Bauteil_->Name, bereich_ ? bereich_->Nummer + 1 : Bereich_ + 1,
+                                rechts);
     Rahmen(dc, links, 2);
     Rahmen(dc, rechts, 2);
 }

@@ -4,6 +4,7 @@
 #include "GlaserDiagramm.h"
 
 #include "platform/gdi/ImageDC.h"
+#include "platform/gdi/MeasuringDC.h"
 #include "platform/print/PreviewPage.h"
 #include "platform/print/Printer.h"
 #include "platform/services/MessageBox.h"
@@ -42,14 +43,16 @@ struct Fenster {
     std::vector<TWindow*> offen;
     std::unique_ptr<TBauteilTempWindow> temp;
     std::unique_ptr<TBauteilGlaserWindow> glaser;
-    explicit Fenster(TEinfachBauteil wand, const TKlima& klima = TKlima())
+    explicit Fenster(TEinfachBauteil wand, const TKlima& klima = TKlima(),
+                     const char* projekt = "Musterhaus", const char* name = nullptr)
         : bauteil(Bauteil(std::move(wand), klima)) {
+        if (name) bauteil->Name = name;
         temperatur.InnenWinter = klima.ThetaI;
         temperatur.AussenWinter = klima.ThetaE;
         for (TEinfachBauteil& e : bauteil->Flaechenanteile)
             e.TemperaturVerlauf(temperatur, bauteil->Rsi, bauteil->Rse, 0);
         temp = std::make_unique<TBauteilTempWindow>(
-            client, "Temperaturverlauf in Bauteil Außenwand", nullptr, nullptr, "Musterhaus",
+            client, "Temperaturverlauf in Bauteil Außenwand", nullptr, nullptr, projekt,
             bauteil.get(), 0, &bauteil->Klima, &temperatur, &offen, &s.grafik, &s.text);
         glaser = std::make_unique<TBauteilGlaserWindow>(
             client, " Glaser-Diagramm: Bauteil Außenwand", nullptr, "Musterhaus", bauteil.get(), 0,
@@ -141,6 +144,31 @@ TEST(TemperaturFenster, ACatalogueComponentHasNoProjectAndTheWarmerOutsideLiesAb
     EXPECT_TRUE(innen);
 }
 
+// The header keeps the area range however long the name, and prints the
+// names as typed.
+TEST(TemperaturFenster, TheHeaderKeepsTheAreaRangeAndTheNamesAsTyped) {
+    for (const char* name :
+         {"Außenwand N", "Außenwand Nord mit Wärmedämmverbundsystem", "Wand Müller & Partner"}) {
+        SCOPED_TRACE(name);
+        Fenster f(EineEbeneWand(), TKlima(), "Müller & Partner", name);
+        TRecordingDC dc(TMetricMode::Real, ReferenceScreenCaps());
+        TRect r(0, 0, 720, 600);
+        f.temp->Paint(dc, false, r);
+        TMeasuringDC mass;
+        bool bereich = false, projekt = false;
+        for (const TDrawCall& c : dc.CallsOf(TDrawKind::TextRun)) {
+            projekt |= c.text == " Projekt: Müller & Partner";
+            if (c.text.find("Bauteil:") == std::string::npos) continue;
+            EXPECT_NE(c.text.find(name), std::string::npos) << c.text;
+            bereich = c.text.ends_with("Bereich: 1");
+            mass.SelectObject(TFont(c.deviceFont));
+            EXPECT_LE(c.deviceBox.left + mass.GetTextExtent(c.text).cx, 503) << c.text;
+        }
+        EXPECT_TRUE(bereich);
+        EXPECT_TRUE(projekt);
+    }
+}
+
 TEST(TemperaturFenster, DegenerateAreasLeaveTheFrameEmpty) {
     TKlima gleich;
     gleich.ThetaE = gleich.ThetaI;
@@ -150,7 +178,7 @@ TEST(TemperaturFenster, DegenerateAreasLeaveTheFrameEmpty) {
     for (Fenster* f : {&gleichWarm, &ohneDicke, &leer}) {
         const auto bild = f->Temperaturbild();
         const TRecordingDC& dc = *bild;
-        EXPECT_TRUE(HatText(dc, " Bauteil: Außenwand,      Bereich: 1"));
+        EXPECT_TRUE(HatText(dc, " Bauteil: Außenwand, Bereich: 1"));
         EXPECT_FALSE(HatText(dc, "Innen"));
         EXPECT_EQ(f->temp->Teilungen(), 0);
     }

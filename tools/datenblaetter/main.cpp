@@ -1,6 +1,7 @@
 // Writes every data-sheet kind of a project into a PDF of its own, through
 // the sheet window and the program's print-out, and a PNG of each page:
 //     datenblaetter [--alle-ausweise] <project.pro> [output folder]
+// (--help prints this usage; a missing output folder is made)
 // (default folder: the current one). The files are named after the kind:
 // "blatt03_massenermittlung.pdf", "blatt03_massenermittlung-1.png" and so on
 // (PNGs through pdftoppm, 75 dpi). The heat demand certificate follows as
@@ -116,14 +117,26 @@ int main(int argc, char** argv) {
     const auto schalter = std::find(argumente.begin(), argumente.end(), "--alle-ausweise");
     const bool alleAusweise = schalter != argumente.end();
     if (alleAusweise) argumente.erase(schalter);
+    const char* const aufruf = "datenblaetter [--alle-ausweise] <projekt.pro> [ordner]\n";
+    if (!argumente.empty() && (argumente[0] == "--help" || argumente[0] == "-h")) {
+        std::printf("%s", aufruf);
+        return 0;
+    }
     if (argumente.empty()) {
-        std::fprintf(stderr, "datenblaetter [--alle-ausweise] <projekt.pro> [ordner]\n");
+        std::fprintf(stderr, "%s", aufruf);
         return 2;
     }
     if (!PrepareDirectories(CurrentDirectories())) return 1;
     Korpus().Programmverzeichnis = (CurrentDirectories().programData / "").string();
     const fs::path datei = argumente[0];
     const fs::path ordner = argumente.size() > 1 ? argumente[1] : ".";
+    std::error_code fehlerCode;
+    fs::create_directories(ordner, fehlerCode);
+    if (fehlerCode) {
+        std::fprintf(stderr, "%s: Ordner kann nicht angelegt werden: %s\n", ordner.c_str(),
+                     fehlerCode.message().c_str());
+        return 1;
+    }
     auto g = std::make_unique<TGesamtProjekt>(datei.parent_path());
     if (g->Oeffnen(datei) != 0 || !g->AktuellesProjekt) {
         std::fprintf(stderr, "%s: Projekt kann nicht gelesen werden\n%s\n", datei.c_str(),
