@@ -5,6 +5,7 @@
 // so that the proofs print what they always printed: 2.675 -> 2.68, 1.005 -> 1.0.
 double qtx_round(double x, int n);
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,4 +21,12 @@ Int TruncatedInRange(double x) {
     if (x <= lo) return std::numeric_limits<Int>::min();
     if (x >= hi) return std::numeric_limits<Int>::max();
     return Int(x);
+}
+
+// x truncated towards zero and kept within lo .. hi, NaN as nan. For points
+// of a drawing: a damaged value puts its point at the edge of where the
+// drawing may reach, instead of overflowing the conversion.
+inline int TruncatedWithin(double x, int lo, int hi, int nan) {
+    if (std::isnan(x)) return nan;
+    return int(std::clamp(x, double(lo), double(hi)));
 }

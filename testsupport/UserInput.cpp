@@ -224,6 +224,22 @@ int DoubleClickTime() {
     return QApplication::doubleClickInterval();
 }
 
+std::function<int()> CountPaints(TWindow& w) {
+    struct Counter : QObject {
+        using QObject::QObject;
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    };
+    QWidget* client = clientOf(w);
+    auto* counter = new Counter(client);
+    client->installEventFilter(counter);
+    QPointer<Counter> weak = counter;
+    return [weak] { return weak ? weak->paints : 0; };
+}
+
 void ProcessEvents(int ms) {
     if (ms > 0) QTest::qWait(ms);
     QApplication::processEvents();

@@ -65,6 +65,9 @@ int DoubleClickTime();
 // The Qt key of a virtual key (the layer's own mapping, read backwards); 0
 // when there is none.
 int QtKeyOf(uint32_t virtualKey);
+// From now on counts the paints that reach the window's client area: the
+// returned function gives the count so far (0 once Qt deleted the widget).
+std::function<int()> CountPaints(TWindow& window);
 // Lets the posted and deferred work run; waits ms milliseconds for timers.
 void ProcessEvents(int ms = 0);
 

@@ -1,6 +1,8 @@
 #include "hilfsmittel/DbAssert.h"
 
 #include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
+#include "platform/services/StderrMessages.h"
 #include "testsupport/ScriptedServices.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,19 @@ TEST(DbAssert, ShowsSourceAndLineAndGoesOnAfterRetryOrIgnore) {
         EXPECT_EQ(call.caption, "Assert-Box");
         EXPECT_EQ(call.type, uint32_t(MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION));
     }
+}
+
+// A tool without a screen: the report goes to stderr and the program goes
+// on, where a box would wait for ever for an answer.
+TEST(DbAssert, WithoutAScreenTheReportGoesToStderr) {
+    testsupport::ScriptedServices services;
+    auto stderrMeldungen = std::make_shared<StderrMessageService>();
+    CurrentServices().messages = stderrMeldungen;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(dbassert("util", 174), IDIGNORE);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Assert-Box: assertion failed! File: util Zeile: 174\n");
+    EXPECT_EQ(stderrMeldungen->Shown(), 1);
 }
 
 TEST(DbAssert, LongSourceNameIsCutToTheReportBuffer) {

@@ -70,4 +70,16 @@ TEST(TruncatedInRange, SaturatesAndTruncatesTowardsZero) {
     }
 }
 
+// A point of a drawing from a computed position: within the bounds it
+// truncates as the cast does, beyond them it stops at the bound.
+TEST(TruncatedWithin, KeepsPointsWithinReach) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double x;
+        int erwartet;
+    } faelle[] = {{12.9, 12}, {-12.9, -12}, {1e30, 500}, {-1e30, -500},
+                  {inf, 500}, {-inf, -500}, {NAN, 7},    {500.5, 500}};
+    for (const auto& f : faelle) EXPECT_EQ(TruncatedWithin(f.x, -500, 500, 7), f.erwartet) << f.x;
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // each with its boundary conditions and amounts, under one legend.
 #include "hilfsmittel/Formatter.h"
 #include "hilfsmittel/PatternedLine.h"
+#include "hilfsmittel/Rounding.h"
 #include "hilfsmittel/layout/BtGrafikGroessen.h"
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "hilfsmittel/layout/UnterlegungsGroessen.h"
@@ -17,6 +18,11 @@
 
 namespace {
 constexpr TColor kHellgrau{225, 225, 225};
+
+// The pressure axis stops far beyond the saturation pressure of any climate
+// (about 100 kPa at 100 °C): a damaged pressure must not give it millions of
+// ticks.
+constexpr int kHoechsterDruck = 200000; // Pa
 
 // "Nicht stehende Luftschicht": this layer and all behind it take no part.
 bool bewegteLuft(const TSchicht& s) {
@@ -108,7 +114,7 @@ void TDatenblattBasis::GlaserDiagrammZeichnen(TDC& dc, int schichten, TRBauteil*
     const int altModus = dc.SetBkMode(TRANSPARENT);
 
     // Pressure axis.
-    const int pTop = pmax < 2500 ? 2500 : int(pmax);
+    const int pTop = pmax >= 2500 ? TruncatedWithin(pmax, 2500, kHoechsterDruck, 2500) : 2500;
     const int gross = pTop >= 50000 ? 5000 : pTop >= 10000 ? 2500 : 500;
     const int klein = pTop >= 50000 ? 1000 : pTop >= 10000 ? 500 : 100;
     const int oben = (pTop / gross + 1) * gross;
@@ -148,8 +154,13 @@ void TDatenblattBasis::GlaserDiagrammZeichnen(TDC& dc, int schichten, TRBauteil*
     // Layer boundaries and numbers.
     dc.SelectObject(Texte().Font(Textstil::Tabelle));
     std::vector<int> x(size_t(n) + 1, d.left);
+    // A damaged s_d value or pressure puts its point at most the diagram's
+    // width or height off the diagram.
+    const auto lage = [&](double v, int nan) {
+        return TruncatedWithin(v, int(d.left - w), int(d.right + w), nan);
+    };
     for (int i = 1; i < n; ++i) {
-        x[size_t(i)] = int(sd[size_t(i - 1)] * faktor + x[size_t(i - 1)]);
+        x[size_t(i)] = lage(sd[size_t(i - 1)] * faktor + x[size_t(i - 1)], x[size_t(i - 1)]);
         dc.MoveTo(x[size_t(i)], d.top);
         dc.LineTo(x[size_t(i)], d.bottom);
     }
@@ -160,23 +171,26 @@ void TDatenblattBasis::GlaserDiagrammZeichnen(TDC& dc, int schichten, TRBauteil*
     for (int i = 1; i <= n; ++i) {
         double c = x[size_t(i - 1)] + 0.5 * sd[size_t(i - 1)] * faktor;
         if (vorher + breiteVorher > c) c = vorher + breiteVorher;
-        dc.TextOut(int(c), int(d.top - (cy + Y)), std::to_string(i));
+        dc.TextOut(lage(c, x[size_t(i - 1)]), int(d.top - (cy + Y)), std::to_string(i));
         vorher = c;
         breiteVorher = (i < 10 ? 1 : 2) * ziffer;
     }
 
     // Curves: partial pressure b, then saturation pressure a.
     const double skala = h / oben;
-    const auto y = [&](double druck) { return d.top + (oben - druck) * skala; };
+    const auto y = [&](double druck, double versatz = 0) {
+        return TruncatedWithin(d.top + (oben - druck) * skala + versatz, int(d.top - h),
+                               int(d.bottom + h), d.bottom);
+    };
     const auto kurve = [&](const std::vector<double>& werte, const TPen& stift, TColor farbe,
                            const char* buchstabe) {
         dc.SelectObject(stift);
-        dc.MoveTo(x[0], int(y(werte[0])));
+        dc.MoveTo(x[0], y(werte[0]));
         dc.SetTextColor(farbe);
-        dc.TextOut(x[0] + 5, int(y(werte[0]) - 10), buchstabe);
+        dc.TextOut(x[0] + 5, y(werte[0], -10), buchstabe);
         dc.SetTextColor(TColor::Black);
-        dc.MoveTo(x[0], int(y(werte[0])));
-        for (int i = 1; i <= n; ++i) DrawLineToXY(dc, x[size_t(i)], int(y(werte[size_t(i)])), 10);
+        dc.MoveTo(x[0], y(werte[0]));
+        for (int i = 1; i <= n; ++i) DrawLineToXY(dc, x[size_t(i)], y(werte[size_t(i)]), 10);
     };
     kurve(p, *Grafik().pDampfPen, Grafik().DampfdruckFarbe, " b ");
     kurve(ps, *Grafik().pSattdampfPen, Grafik().SattdampfFarbe, " a ");

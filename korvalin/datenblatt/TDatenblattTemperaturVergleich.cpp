@@ -2,6 +2,7 @@
 // kinds, two cross-sections side by side with their three temperature cases,
 // and the profile of one case through the layers.
 #include "hilfsmittel/PatternedLine.h"
+#include "hilfsmittel/Rounding.h"
 #include "hilfsmittel/layout/BtGrafikGroessen.h"
 #include "hilfsmittel/layout/BtTextGroessen.h"
 #include "korvalin/datenblatt/TDatenblattBasis.h"
@@ -15,6 +16,11 @@
 
 namespace {
 constexpr TColor kHellgrau{225, 225, 225};
+
+// The temperature axis stops far beyond any climate (the climate dialog takes
+// -40 .. 100 °C): a damaged temperature must not give it millions of ticks.
+constexpr int kKaeltesterGrad = -100;
+constexpr int kWaermsterGrad = 200;
 
 std::string plain(const char* format, double a) {
     char text[128];
@@ -100,20 +106,32 @@ void TDatenblattBasis::TemperaturVerlaufZeichnen(TDC& dc, int fall, int m, TRBau
 
     const double tMax = std::max(t.OberflaecheSommerDunkel, t.OberflaecheSommerHell);
     const double tMin = std::min(t.AussenWinter, t.InnenWinter);
-    const int oben = (int(tMax) / 10 + 1) * 10;
-    const int unten = (int(tMin) / 10 - 1) * 10;
+    const auto grad = [](double T) {
+        return TruncatedWithin(T, kKaeltesterGrad, kWaermsterGrad, 0);
+    };
+    const int oben = (grad(tMax) / 10 + 1) * 10;
+    const int unten = (grad(tMin) / 10 - 1) * 10;
     const double sy = oben > unten ? double(plot.top - plot.bottom) / (oben - unten) : 0;
-    const auto y = [&](double T) { return int((T - unten) * sy + plot.bottom); };
+    // A damaged temperature or thickness puts its point at most a plot's
+    // height or width off the plot.
+    const auto y = [&](double T) {
+        return TruncatedWithin((T - unten) * sy + plot.bottom, plot.top - H, plot.bottom + H,
+                               plot.bottom);
+    };
+    const auto lage = [&](double v, int nan) {
+        return TruncatedWithin(v, plot.left - W, plot.right + W, nan);
+    };
 
     const TPen altPen = dc.SelectObject(fallPen);
     std::vector<int> x(size_t(m) + 1, plot.left);
     dc.MoveTo(x[0], plot.top);
     dc.LineTo(x[0], plot.bottom);
     for (int k = 1; k <= m; ++k) {
-        x[size_t(k)] = int(x[size_t(k - 1)] + dicke[size_t(k - 1)] * sx);
+        const int links = x[size_t(k - 1)];
+        x[size_t(k)] = lage(links + dicke[size_t(k - 1)] * sx, links);
         dc.MoveTo(x[size_t(k)], plot.top);
         dc.LineTo(x[size_t(k)], plot.bottom);
-        dc.TextOut(int(x[size_t(k - 1)] + 0.5 * dicke[size_t(k - 1)] * sx), plot.top - cy - v,
+        dc.TextOut(lage(links + 0.5 * dicke[size_t(k - 1)] * sx, links), plot.top - cy - v,
                    std::to_string(k));
     }
     const double luftInnen = fall == 0 ? t.InnenWinter : t.InnenSommer;

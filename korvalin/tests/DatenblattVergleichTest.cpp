@@ -8,11 +8,14 @@
 #include "stammwerk/modell/TRBauteil.h"
 #include "stammwerk/tests/GlaserWand.h"
 #include "testsupport/PageDump.h"
+#include "testsupport/ScriptedServices.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 
 using namespace datenblatt_test;
 
@@ -152,6 +155,46 @@ TEST_F(Vergleichsblatt, GlaserVergleichZweierWaende) {
         b.GlaserVergleich(bild, &a, &a.Flaechenanteile[0], &c, &c.Flaechenanteile[1]);
         bild.SavePng(std::filesystem::path(ordner) / "glaservergleich.png");
     }
+}
+
+// A damaged value from a broken file (a thickness, a temperature, a
+// pressure, an s_d value) still draws both comparison sheets near their
+// page: no point beyond int or far off the page, no axis of millions of
+// ticks, no assertion box of a curve too long for its pattern.
+TEST_F(Vergleichsblatt, BeschaedigteWerteBleibenAufDemBlatt) {
+    testsupport::ScriptedServices services; // any box fails the test
+    using Schaden = std::function<void(TRBauteil&, double)>;
+    auto schicht = [](TRBauteil& t) -> TSchicht& { return t.Flaechenanteile[0].Schichten[1]; };
+    const std::pair<const char*, Schaden> felder[] = {
+        {"Dicke", [&](TRBauteil& t, double v) { schicht(t).Schichtdicke = v; }},
+        {"ThetaVerlauf", [&](TRBauteil& t, double v) { schicht(t).ThetaVerlauf[0] = v; }},
+        {"Oberflaeche", [](TRBauteil& t, double v) { t.Temperatur.OberflaecheSommerDunkel = v; }},
+        {"AussenWinter", [](TRBauteil& t, double v) { t.Temperatur.AussenWinter = v; }},
+        {"Saettigung", [&](TRBauteil& t, double v) { schicht(t).Saettigungsdampfdruck[0] = v; }},
+        {"Dampfdruck", [&](TRBauteil& t, double v) { schicht(t).Dampfdruck[0] = v; }},
+        {"sd", [&](TRBauteil& t, double v) { schicht(t).sdWert = v; }},
+    };
+    const TRBauteil heil = wand(kHandwand);
+    for (const auto& [feld, schaden] : felder)
+        for (double wert :
+             {double(NAN), double(INFINITY), -double(INFINITY), 1e30, -1e30, 655360.0, -300.0}) {
+            SCOPED_TRACE(testing::Message() << feld << " = " << wert);
+            TRBauteil t = heil;
+            schaden(t, wert);
+            for (int blatt = 0; blatt < 2; ++blatt) {
+                TRecordingDC dc;
+                if (blatt == 0)
+                    b.TemperaturVergleich(dc, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[0]);
+                else
+                    b.GlaserVergleich(dc, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[0]);
+                EXPECT_LT(dc.Calls().size(), 20000u) << "sheet " << blatt;
+                int weitest = 0;
+                for (const TDrawCall& c : dc.Calls())
+                    for (TPoint p : c.logical)
+                        weitest = std::max({weitest, std::abs(p.x), std::abs(p.y)});
+                EXPECT_LT(weitest, 5000) << "sheet " << blatt;
+            }
+        }
 }
 
 TEST_F(Vergleichsblatt, BewegteLuftschichtBeendetDasDiagramm) {

@@ -260,6 +260,33 @@ TEST_F(Erreichbar, EditorLayerMenuOpensDiagramsAndSheetsOnTop) {
     EXPECT_TRUE(obenSichtbar(blatt));
 }
 
+// A shown Glaser window paints when something changed, and not again by
+// itself: an idle window costs no time.
+TEST_F(Erreichbar, GlaserWindowRestsWhileNothingChanges) {
+    auto& a = Client().Ansichten;
+    waehlen(kWandNord);
+    glaserHinweiseBeantworten(services, ersterMitSchichten(Wand()), GlaserHinweise::Projekt);
+    app->Frame()->IdleAction();
+    ASSERT_TRUE(
+        testsupport::ClickMenuBarEntry(*app->Frame(), "&Ausgabe", "Grafik: G&laser-Diagramm"));
+    ASSERT_EQ(a.GlaserDiagramme.size(), 1u);
+    TWindow& glaser = *a.GlaserDiagramme[0];
+    ASSERT_TRUE(obenSichtbar(&glaser));
+    const auto gemalt = testsupport::CountPaints(glaser);
+    ProcessEvents(100);
+    const int nachDemZeigen = gemalt();
+    ProcessEvents(500);
+    EXPECT_EQ(gemalt(), nachDemZeigen) << "paints while idle";
+
+    // A scroll is a change: it paints, and then the window rests again.
+    testsupport::PressKey(glaser, VK_DOWN);
+    ProcessEvents(100);
+    const int nachDemScrollen = gemalt();
+    EXPECT_GT(nachDemScrollen, nachDemZeigen);
+    ProcessEvents(500);
+    EXPECT_EQ(gemalt(), nachDemScrollen) << "paints while idle after a scroll";
+}
+
 TEST_F(Erreichbar, CadImportIsInTheProjectMenu) {
     services.Messages().Answer(IDNO);
     app->Frame()->IdleAction();

@@ -52,6 +52,11 @@ public:
         ASSERT_EQ(GetClientRect(), TRect(0, 0, 280, 240));
     }
     void Paint(TDC& dc, bool, TRect& rect) override {
+        // As the Glaser window does: the scroller set anew in every paint.
+        if (setInPaint) {
+            Scroller().SetUnits(7, 12);
+            Scroller().SetRange(10, 25);
+        }
         origins.push_back(dc.GetViewportOrg());
         rects.push_back(rect);
         dc.FillRect(TRect(50, 60, 60, 70), TBrush(TColor::Black));
@@ -78,6 +83,7 @@ public:
         return nullptr;
     }
 
+    bool setInPaint = false;
     std::vector<TPoint> origins;
     std::vector<TRect> rects;
     std::vector<Seen> seen, right;
@@ -184,6 +190,20 @@ TEST(Scroller, PaintsAreShiftedByThePositionUnlessTheWindowDrawsItsOwnOffsets) {
     w.Scroller().SetAutoOrg(false);
     w.UpdateWindow();
     EXPECT_EQ(w.origins.back(), TPoint(0, 0));
+}
+
+// Setting the same units and range changes nothing on screen: a window that
+// sets them in Paint is not painted again and again.
+TEST(Scroller, AWindowThatSetsItsRangeInPaintRests) {
+    testsupport::ScriptedServices services;
+    ScrollingWindow w;
+    w.setInPaint = true;
+    w.Open();
+    testsupport::ProcessEvents(50);
+    const size_t shown = w.origins.size();
+    ASSERT_GT(shown, 0u);
+    testsupport::ProcessEvents(300);
+    EXPECT_EQ(w.origins.size(), shown);
 }
 
 TEST(Scroller, ScrollKeysBecomeTheWindowsScrollMessages) {

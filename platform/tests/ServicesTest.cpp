@@ -1,6 +1,7 @@
 #include "platform/services/Services.h"
 #include "platform/base/ApplicationState.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/StderrMessages.h"
 
 #include "testsupport/ScriptedServices.h"
 
@@ -52,6 +53,30 @@ TEST(Services, InputAndHelpAreScriptedAndRecorded) {
     EXPECT_TRUE(Help().WinHelp("korvalin.hlp", HELP_CONTEXT, 1200));
     ASSERT_EQ(s.Help().Calls().size(), 1u);
     EXPECT_EQ(s.Help().Calls()[0].data, 1200u);
+}
+
+// Without a screen every box is a line on stderr, answered with the button
+// that changes nothing, and counted so that the tool can end with a failure.
+TEST(Services, StderrMessagesWriteEachBoxAndAnswerWithoutChange) {
+    const struct {
+        uint32_t type;
+        int answer;
+    } faelle[] = {
+        {MB_OK, IDOK},
+        {MB_OKCANCEL, IDCANCEL},
+        {MB_YESNO | MB_ICONQUESTION, IDNO},
+        {MB_YESNOCANCEL, IDCANCEL},
+        {MB_RETRYCANCEL, IDCANCEL},
+        {MB_ABORTRETRYIGNORE, IDIGNORE},
+    };
+    StderrMessageService meldungen;
+    for (const auto& f : faelle) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(meldungen.MessageBox("Datei fehlt", "Projekt öffnen", f.type), f.answer)
+            << f.type;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Projekt öffnen: Datei fehlt\n");
+    }
+    EXPECT_EQ(meldungen.Shown(), 6);
 }
 
 TEST(ApplicationState, ScopedStateIsFreshAndPutsTheOldOneBack) {

@@ -1,6 +1,7 @@
 #include "stammwerk/grafik/TGlaserGrafik.h"
 
 #include "hilfsmittel/PatternedLine.h"
+#include "hilfsmittel/Rounding.h"
 #include "platform/gdi/DC.h"
 #include "stammwerk/feuchte/Saettigungsdruck.h"
 #include "stammwerk/grafik/GrafikEinstellungen.h"
@@ -21,9 +22,23 @@ void Linie(TDC& dc, int x1, int y1, int x2, int y2) {
 }
 
 // The pressure axis runs from the bottom (upright) or the right edge toward zero.
+// A damaged pressure (NaN, far beyond the axis) stays within one area's
+// length beyond the area, so that its curve is a line the pattern can walk.
 int Druckkoordinate(const TRect& area, double p, double scale, bool upright) {
-    return upright ? int(area.bottom - p * scale) : int(area.right - p * scale);
+    const int null = upright ? area.bottom : area.right;
+    const int laenge = upright ? area.Height() : area.Width();
+    return TruncatedWithin(null - p * scale, null - 2 * laenge, null + laenge, null);
 }
+
+// Whole degrees the temperature scale walks at most: far beyond any climate
+// (the climate dialog takes -40 .. 100 °C), so that a damaged temperature
+// cannot make it walk for ever.
+constexpr int kKaeltesterGrad = -100;
+constexpr int kWaermsterGrad = 200;
+
+// How far a tick may stand from the first position: a damaged saturation
+// pressure puts it far off the page, never beyond int.
+constexpr int kFernsteLage = 100000;
 
 } // namespace
 
@@ -102,9 +117,12 @@ void TGlaserGrafik::CalcTempParameters(TParams& params, const std::vector<double
     params.bUmgekehrt = erste > letzte;
     params.Untergrenze = std::min(erste, letzte);
     params.Obergrenze = std::max(erste, letzte);
-    const int lo = int(std::floor(params.Untergrenze));
-    const int hi = int(std::ceil(params.Obergrenze));
+    auto grad = [](double t) { return TruncatedWithin(t, kKaeltesterGrad, kWaermsterGrad, 0); };
+    const int lo = grad(std::floor(params.Untergrenze));
+    const int hi = grad(std::ceil(params.Obergrenze));
     params.Anzahl = std::abs(hi - lo) < 5 ? 5 : hi - lo + 1;
+    // Without a temperature at either end there is nothing to mark.
+    if (std::isnan(erste) || std::isnan(letzte)) params.Anzahl = 0;
     params.ErsterGrad = lo;
     double spanne = psLast - psFirst;
     if (std::fabs(spanne) < 5.0) spanne = 5.0;
@@ -119,8 +137,9 @@ void TGlaserGrafik::CalcTempParameters(TParams& params, const std::vector<double
 // Linear in the saturation pressure between the two air points, whichever
 // of them is the warmer one.
 int TGlaserGrafik::TempPosition(const TParams& params, double theta) {
-    return params.PosErster + int((F(theta) - params.PsErster) / params.Spanne *
-                                  (params.PosLetzter - params.PosErster));
+    const double abstand =
+        (F(theta) - params.PsErster) / params.Spanne * (params.PosLetzter - params.PosErster);
+    return params.PosErster + TruncatedWithin(abstand, -kFernsteLage, kFernsteLage, 0);
 }
 
 void TGlaserGrafik::TemperaturSkala(TDC& dc, const std::vector<double>& temperaturen,

@@ -5,9 +5,11 @@
 #include "stammwerk/grafik/TGlaserGrafik.h"
 #include "stammwerk/tests/GrafikAufzeichnung.h"
 #include "stammwerk/tests/GrafikWand.h"
+#include "testsupport/ScriptedServices.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 TEST(GrafikGlaser, AxisMaximumRoundsUpToTwoDigits) {
@@ -124,4 +126,61 @@ TEST(GrafikGlaser, ReversedCurvesRunFromTheOutsideAndTheListsStay) {
     ASSERT_TRUE(erste);
     EXPECT_NEAR(erste->logical[0].x, 340 - 260.0 * 270 / 2500, 1);
     EXPECT_EQ(erste->logical[1].y, 60);
+}
+
+// A damaged air temperature (read from a broken file) gives the scale a
+// bounded number of ticks, far beyond any climate, and none without a
+// temperature: it once walked every degree up to 1e30.
+TEST(GrafikGlaser, TemperatureScaleOfDamagedTemperaturesIsBounded) {
+    struct Fall {
+        double aussen;
+        int anzahl;
+    } faelle[] = {
+        {1e30, 181},      {INFINITY, 181}, {655360, 181}, {-1e30, 121},
+        {-INFINITY, 121}, {-300, 121},     {NAN, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.aussen);
+        TGlaserGrafik::TParams p;
+        TGlaserGrafik::CalcTempParameters(p, {f.aussen, 20}, TGlaserGrafik::F(f.aussen),
+                                          TGlaserGrafik::F(20), 0, 1000);
+        EXPECT_EQ(p.Anzahl, f.anzahl);
+        TRecordingDC dc;
+        TGlaserGrafik().DrawTemperaturSkala(dc, {f.aussen, 20}, TGlaserGrafik::F(f.aussen),
+                                            TGlaserGrafik::F(20), 0, 1000, 500);
+        EXPECT_EQ(Strecken(dc).size(), size_t(f.anzahl));
+    }
+}
+
+// A damaged value in any of the three lists draws a diagram that stays
+// near its area: no coordinate beyond int, no curve too long for its
+// pattern (whose assertion box would stop a printing tool), in both layouts.
+TEST(GrafikGlaser, DamagedValuesKeepTheDiagramNearItsArea) {
+    testsupport::ScriptedServices services; // any box fails the test
+    TBtGrafikGroessen gg;
+    TGlaserGrafik::spBtGG = &gg;
+    const TEinfachBauteil w = DreischichtWand();
+    ASSERT_TRUE(w.Grafik->Glaser());
+    const TRect area(100, 100, 400, 300);
+    const std::vector<int> lagen = {120, 160, 200, 240};
+    const double werte[] = {NAN, INFINITY, -INFINITY, 1e30, -1e30, 655360, -300};
+    for (auto liste : {&TGlaserGrafik::Temperaturen, &TGlaserGrafik::Dampfdruecke,
+                       &TGlaserGrafik::Sattdampfdruecke})
+        for (size_t i : {size_t(0), size_t(2), size_t(5)})
+            for (double wert : werte)
+                for (bool upright : {false, true}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << "point " << i << " = " << wert << (upright ? " upright" : ""));
+                    TGlaserGrafik g = *w.Grafik->Glaser();
+                    (g.*liste)[i] = wert;
+                    TRecordingDC dc;
+                    g.Draw(dc, area, lagen, upright, false, true, true);
+                    const auto striche = Strecken(dc);
+                    EXPECT_LT(striche.size(), 1000u);
+                    int weitest = 0;
+                    for (const Strecke& s : striche)
+                        for (TPoint p : {s.von, s.bis})
+                            weitest = std::max({weitest, std::abs(p.x), std::abs(p.y)});
+                    EXPECT_LE(weitest, 100000 + 1000);
+                }
 }

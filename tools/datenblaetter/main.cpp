@@ -9,7 +9,8 @@
 // residential building by the A/V method, the first choice the program
 // offers), or with --alle-ausweise all three, the project's switches set for
 // each. Sheets take the project's own layout settings and the texts typed
-// into its sheet files.
+// into its sheet files. A message the program would show in a box goes to
+// stderr, and the tool then ends with a failure.
 #include "korvalin/ausweis/AusweisBloecke.h"
 #include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/datenblatt/Blattfenster.h"
@@ -20,6 +21,7 @@
 #include "platform/base/Directories.h"
 #include "platform/gdi/MeasuringDC.h"
 #include "platform/print/Printer.h"
+#include "platform/services/StderrMessages.h"
 #include "platform/window/MDIClient.h"
 #include "platform/window/QtRuntime.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
@@ -113,6 +115,8 @@ bool ausweisDrucken(TMDIClient& client, TPrinter& drucker, TProjekt& p, char var
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QtRuntime qt(argc, argv);
+    auto meldungen = std::make_shared<StderrMessageService>();
+    CurrentServices().messages = meldungen;
     std::vector<std::string> argumente(argv + 1, argv + argc);
     const auto schalter = std::find(argumente.begin(), argumente.end(), "--alle-ausweise");
     const bool alleAusweise = schalter != argumente.end();
@@ -170,5 +174,5 @@ int main(int argc, char** argv) {
     } else if (!ausweisDrucken(client, drucker, p, 0, ordner)) {
         ++fehler;
     }
-    return fehler ? 1 : 0;
+    return fehler || meldungen->Shown() ? 1 : 0;
 }

@@ -70,8 +70,23 @@ void WindowScrollBars::Place() {
     const int w = client_->width(), h = client_->height();
     bars_[SB_VERT]->setGeometry(w - right, 0, right, h - bottom);
     bars_[SB_HORZ]->setGeometry(0, h - bottom, w - right, bottom);
+    // Each raise repaints the bar and the window beneath it; a window that
+    // sets its range in Paint would so paint itself without end.
+    if (OnTop()) return;
     bars_[SB_VERT]->raise();
     bars_[SB_HORZ]->raise();
+}
+
+bool WindowScrollBars::OnTop() const {
+    // The last two child widgets, from the top: the horizontal bar, then the vertical one.
+    int seen = 0;
+    const QObjectList& children = client_->children();
+    for (auto it = children.rbegin(); it != children.rend() && seen < 2; ++it) {
+        if (!(*it)->isWidgetType()) continue;
+        if (*it != bars_[seen == 0 ? SB_HORZ : SB_VERT]) return false;
+        ++seen;
+    }
+    return seen == 2;
 }
 
 bool WindowScrollBars::eventFilter(QObject* watched, QEvent* e) {

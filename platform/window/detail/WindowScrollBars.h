@@ -26,6 +26,8 @@ protected:
 
 private:
     void Place();
+    // Whether the bars stand above every other child widget already.
+    bool OnTop() const;
     void Send(int bar, uint32_t code, int pos);
     void Act(int bar, int action);
     void Jump(int bar, int pos);
