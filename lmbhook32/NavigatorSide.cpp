@@ -146,6 +146,11 @@ int32_t lmbLGetInfo(uint16_t item, int32_t window) {
     return hidden ? SendPortMessage(hidden, LMB_GETINFO, item, window).value_or(0) : 0;
 }
 
+int32_t lmbViewerWindow(int32_t request) {
+    const int32_t hidden = hiddenWindow();
+    return hidden ? SendPortMessage(hidden, LMB_VIEWERWINDOW, uint32_t(request), 0).value_or(0) : 0;
+}
+
 void lmbHelpYield() {
     const int r = navigatorRecord();
     if (r < 0) return;

@@ -192,6 +192,16 @@ int32_t HiddenWindowProc(uint32_t msg, uint32_t wParam, int32_t lParam) {
             return 1;
         }
         return 0;
+    case LMB_VIEWERWINDOW: {
+        HelpViewer* v = HelpViewer::FromHandle(viewer);
+        if (!v) return 0;
+        if (wParam == LMB_VIEWER_ONTOP) return v->IsOnTop() ? 1 : 0;
+        if (wParam == LMB_VIEWER_HIDE)
+            v->HideWindow();
+        else
+            v->RaiseWindow();
+        return 1;
+    }
     case LMB_FREEBLOCK:
         return lmbFree(lmbLinkPointer(wParam));
     default:

@@ -43,7 +43,14 @@ int32_t lmbSetPrintCancelHwnd(int32_t window);
 int32_t lmbSetHook();
 int32_t lmbUnhook();
 int32_t lmbCBTProc(int32_t code, uint32_t wParam, int32_t lParam);
+// In place of SetWindowPos and ShowWindow on the viewer's window, which is
+// another program's: LMB_VIEWER_RAISE puts it to the front without the
+// activation, LMB_VIEWER_HIDE hides it, LMB_VIEWER_ONTOP asks whether it
+// keeps on top. 1 done (or on top), 0 not (or no viewer).
+int32_t lmbViewerWindow(int32_t request);
 }
+
+enum : int32_t { LMB_VIEWER_RAISE = 0, LMB_VIEWER_HIDE = 1, LMB_VIEWER_ONTOP = 2 };
 
 // Messages to the navigator's link window.
 enum : uint32_t {
@@ -62,6 +69,7 @@ enum : uint32_t {
     LMB_YIELD = 0x0400,
     LMB_GETINFO = 0x040F,
     LMB_HELPAPI = 0x0410,
-    LMB_PASSIVE = 0x0411, // wParam 1: stay passive, 0: as before (in place of the window hook)
+    LMB_PASSIVE = 0x0411,      // wParam 1: stay passive, 0: as before (in place of the window hook)
+    LMB_VIEWERWINDOW = 0x0412, // wParam: one of the ViewerWindowRequest values
     LMB_FREEBLOCK = 0x8000,
 };

@@ -1,5 +1,6 @@
 #include "lmbpilot32/CMainFrame.h"
 
+#include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CAboutDlg.h"
 #include "lmbpilot32/CColorsDlg.h"
 #include "lmbpilot32/CDragDropDlg.h"
@@ -59,6 +60,9 @@ CMainFrame::CMainFrame(CNavDoc& doc, CNavView* view, RegistryStore& store, NavFr
     statusBar_->Attr().Id = CM_NAV_STATUSBAR;
     Insert(*statusBar_, Bottom);
     view_->SetStatusHandler([this](const std::string& text) { statusBar_->SetText(text); });
+    view_->SetShowHandler([this] { return Reveal(); });
+    view_->SetFrameState([this] { return hidden_; }, [this] { return options_.AlwaysOnTop != 0; });
+    view_->SetPreviewMode(options_.PreviewMode != 0);
     AssignMenu(setup_.author ? AuthorMenu() : ReaderMenu());
 }
 
@@ -80,6 +84,7 @@ void CMainFrame::BuildReaderInterface() {
         RemoveReaderButtons(*toolBar_, v.ToolBarFlags);
     }
     SetCaption(v.Title.empty() ? kName : v.Title);
+    SetMinMaxBoxes(!v.DialogMode);
 }
 
 void CMainFrame::LoadReaderSettings() {
@@ -152,6 +157,28 @@ void CMainFrame::CloseWindow(int retValue) {
     if (options_.SaveSettingsOnExit) SaveSettings();
     quitting_ = true;
     TDecoratedFrame::CloseWindow(retValue);
+}
+
+void CMainFrame::EvActivateApp(bool active) {
+    if (active || setup_.author || quitting_ || !doc_.Values.DialogMode || !IsWindowVisible())
+        return;
+    ShowWindow(SW_HIDE);
+    hidden_ = true;
+}
+
+void CMainFrame::EvActivate(bool active) {
+    if (!active || setup_.author) return;
+    // X11 restacks only to the front: the viewer first, then the navigator.
+    if (lmbViewerWindow(LMB_VIEWER_RAISE) == 1) RaiseWindow(*this);
+}
+
+bool CMainFrame::Reveal() {
+    if (startPhase_) return false;
+    const bool wasHidden = hidden_;
+    hidden_ = false;
+    ShowWindow(SW_SHOWNORMAL);
+    SetForegroundWindow(*this);
+    return wasHidden;
 }
 
 void CMainFrame::EvMove(const TPoint& origin) {
@@ -380,6 +407,7 @@ bool CMainFrame::EvCommand(int id, HWND control, int notifyCode) {
         return true;
     case CM_NAV_PREVIEWMODE:
         options_.PreviewMode = !options_.PreviewMode;
+        view_->SetPreviewMode(options_.PreviewMode != 0);
         return true;
     case CM_NAV_SEARCH:
         if (setup_.showIds)

@@ -42,6 +42,9 @@ public:
     // The viewer ended: settings are saved when asked, the program ends.
     void Quit();
     bool HiddenByProgram() const { return hidden_; }
+    // The library's show request (0x8000): after the start, the frame comes
+    // back and to the front; true when the program had hidden it.
+    bool Reveal();
 
     // The program's help call: /i shows the request, a reader's context
     // request shows a pop-up.
@@ -55,6 +58,11 @@ public:
     // made, when the window manager has placed it).
     void EvMove(const TPoint& origin) override;
     TResult HandleMessage(uint32_t msg, WPARAM wParam, LPARAM lParam) override;
+    // A reader's navigator in dialog mode hides when another program
+    // becomes active.
+    void EvActivateApp(bool active) override;
+    // The reader's viewer comes directly behind the navigator.
+    void EvActivate(bool active) override;
     static constexpr uint32_t kEndStartPhase = 0x8000;
 
 protected:

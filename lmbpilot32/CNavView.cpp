@@ -16,24 +16,50 @@
 #include "platform/tree/TreeControl.h"
 #include "platform/window/CommandEnabler.h"
 #include "platform/window/Menu.h"
+#include "platform/window/Picture.h"
 #include "platform/window/PopupMenu.h"
 #include "platform/window/ResponseTable.h"
+#include "platform/window/ZOrder.h"
 
 #include <cmath>
 #include <cstring>
 
 namespace {
 constexpr int kTreeId = 1000;
+// The outline's pictures: a closed book, an open book, a page.
+constexpr int kClosedBook = 130, kOpenBook = 131, kPage = 132;
+const TColor kInk(0, 0, 0), kCover(0, 0, 128), kPaper(255, 255, 255), kLines(128, 128, 128);
+
+void registerOutlinePictures() {
+    TPicture closed;
+    closed.AddRect({3, 2, 13, 14}, kInk, kCover).AddLine({5, 2}, {5, 14}, kPaper);
+    RegisterPicture(kClosedBook, closed);
+    TPicture open;
+    open.AddPolygon({{1, 4}, {8, 5}, {8, 14}, {1, 13}}, kInk, kPaper)
+        .AddPolygon({{8, 5}, {15, 4}, {15, 13}, {8, 14}}, kInk, kPaper);
+    for (int y : {7, 10}) open.AddLine({3, y}, {7, y}, kLines).AddLine({10, y}, {14, y}, kLines);
+    RegisterPicture(kOpenBook, open);
+    TPicture page;
+    page.AddPolygon({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}}, kInk, kPaper);
+    for (int y : {6, 9, 12}) page.AddLine({5, y}, {11, y}, kLines);
+    RegisterPicture(kPage, page);
+}
 } // namespace
 
 CNavView::CNavView(TWindow* parent, CNavDoc& doc, bool authorMode)
     : TWindow(parent), doc_(doc), author_(authorMode), autoSync_(doc.Values.AutoSync != 0) {
     tree_ = new TTreeControl(this, kTreeId);
+    registerOutlinePictures();
+    tree_->SetItemPictures(kClosedBook, kOpenBook, kPage);
     Responses().Notify(kTreeId, TN_SELCHANGE, [this] {
-        // A selection made with the mouse displays the topic.
+        // A selection made with the mouse displays the topic; in preview
+        // mode it shows the viewer again that preview mode hid.
         const int row = tree_->GetSelectedItem();
-        if (row >= 0 && size_t(row) < rowItems_.size() && rowItems_[size_t(row)] != selected_)
-            DisplayTopic(rowItems_[size_t(row)]);
+        if (row < 0 || size_t(row) >= rowItems_.size()) return;
+        const int item = rowItems_[size_t(row)];
+        if (item == selected_ && !(preview_ && viewerHiddenByPreview_)) return;
+        if (preview_) forceJump_ = true;
+        DisplayTopic(item);
     });
     Responses().Notify(kTreeId, TN_ROWACTIVATE, [this] { DisplayTopic(selected_); });
     // The tree selected the row under the mouse (and showed its topic).
@@ -208,8 +234,10 @@ void CNavView::SelectTopic(int item) {
 void CNavView::DisplayTopic(int item) {
     if (!doc_.IsTarget(item)) return;
     if (viewerTopic() != doc_.Items[size_t(item)].TopicNumber ||
-        doc_.Items[size_t(item)].TopicNumber == 0)
+        doc_.Items[size_t(item)].TopicNumber == 0 || forceJump_) {
         runMacro(JumpMacro(doc_, item));
+        viewerHiddenByPreview_ = false;
+    }
     SelectTopic(item);
 }
 
@@ -254,6 +282,23 @@ void CNavView::notice(uint32_t code, uint32_t value) {
         return;
     }
     switch (code) {
+    case HELP_NOTICE_MINMAX:
+        // The reader's navigator goes with its viewer.
+        if (!author_ && value == 1 && GetParent()) {
+            GetParent()->ShowWindow(SW_HIDE);
+            hiddenForViewer_ = true;
+        }
+        break;
+    case HELP_NOTICE_SIZE:
+        if (!hiddenForViewer_) break;
+        hiddenForViewer_ = false;
+        if (TWindow* frame = GetParent();
+            frame && !(hiddenByProgram_ && hiddenByProgram_()) && !frame->IsIconic())
+            frame->ShowWindow(SW_RESTORE);
+        break;
+    case HELP_NOTICE_ACTIVATE:
+        viewerActivated(value == 1);
+        break;
     case HELP_NOTICE_TERM:
         if (!author_) end();
         break;
@@ -280,13 +325,44 @@ void CNavView::notice(uint32_t code, uint32_t value) {
     }
 }
 
+void CNavView::viewerActivated(bool active) {
+    if (hiddenByProgram_ && hiddenByProgram_()) return;
+    TWindow* frame = GetParent();
+    if (active) {
+        forceJump_ = false;
+        if (!frame || (alwaysOnTop_ && alwaysOnTop_()) || frame->IsIconic()) return;
+        // Directly behind the viewer: the frame to the front, then the
+        // viewer again in front of it (X11 restacks only to the front).
+        if (frame->IsWindowVisible()) {
+            RaiseWindow(*frame);
+            lmbViewerWindow(LMB_VIEWER_RAISE);
+        }
+        return;
+    }
+    if (!preview_ || forceJump_) return;
+    if (lmbViewerWindow(LMB_VIEWER_ONTOP) == 1) runMacro("HelpOnTop()");
+    lmbViewerWindow(LMB_VIEWER_HIDE);
+    viewerHiddenByPreview_ = true;
+    if (port_) PostPortMessage(port_->Id(), LMB_SHOW, 0, 0);
+}
+
 int32_t CNavView::linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam) {
     switch (msg) {
     case WM_COMMAND:
         EvCommand(int(wParam), 0, 0);
         return 1;
     case LMB_SHOW:
-        if (auto* frame = GetParent()) frame->ShowWindow(SW_SHOWNORMAL);
+        if (show_) {
+            // Back after the program hid it: the outline starts closed at
+            // the viewer's topic.
+            if (show_()) {
+                ExpandAll(false);
+                Sync();
+            }
+        } else if (auto* frame = GetParent()) {
+            frame->ShowWindow(SW_SHOWNORMAL);
+        }
+        tree_->SetFocus();
         return 0;
     case LMB_PARENTTOPIC: {
         const int item = doc_.FindByTopicNumber(viewerTopic());

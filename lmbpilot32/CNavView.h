@@ -54,6 +54,16 @@ public:
     void SetEndHandler(std::function<void()> handler) { end_ = std::move(handler); }
     // Told the topic that was selected (-1 none).
     void SetSelectHandler(std::function<void(int)> handler) { selectHandler_ = std::move(handler); }
+    // Preview mode: the viewer shows as a pop-up, hidden when it loses the
+    // activation, shown again by the next topic chosen.
+    void SetPreviewMode(bool on) { preview_ = on; }
+    // Whether the program hid the frame, and whether it keeps on top.
+    void SetFrameState(std::function<bool()> hiddenByProgram, std::function<bool()> alwaysOnTop) {
+        hiddenByProgram_ = std::move(hiddenByProgram);
+        alwaysOnTop_ = std::move(alwaysOnTop);
+    }
+    // Shows the frame (the library's 0x8000); true when the program had hidden it.
+    void SetShowHandler(std::function<bool()> handler) { show_ = std::move(handler); }
     // Shows a text in the frame's status bar.
     void SetStatusHandler(std::function<void(const std::string&)> handler) {
         status_ = std::move(handler);
@@ -70,6 +80,7 @@ protected:
 private:
     int32_t linkMessage(uint32_t msg, uint32_t wParam, int32_t lParam);
     void notice(uint32_t code, uint32_t value);
+    void viewerActivated(bool active);
     void fillTree();
     void fillTab(int32_t tree, uint32_t address);
     int rowOf(int item) const;
@@ -90,6 +101,12 @@ private:
     bool ended_ = false;
     std::function<void(int)> selectHandler_;
     std::function<void(const std::string&)> status_;
+    std::function<bool()> show_;
+    std::function<bool()> hiddenByProgram_, alwaysOnTop_;
+    bool preview_ = false;
+    bool hiddenForViewer_ = false; // the viewer was minimised
+    bool viewerHiddenByPreview_ = false;
+    bool forceJump_ = false;
     int32_t fontHeight_ = 0; // pixels, negative: character height
     NavFontStyle fontStyle_;
 };

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <vector>
+
 namespace testsupport {
 
 namespace {
@@ -39,26 +41,34 @@ bool clickEntry(QMenu* menu, std::string_view text) {
 }
 
 // Waits for the tracked pop-up in its own event loop, moves the mouse onto
-// the entry as a hand does and clicks once the menu has settled on it; gives
-// up after a while.
-void clickWhenOpen(std::string entry, std::shared_ptr<bool> done, int triesLeft) {
-    QTimer::singleShot(10, [entry, done, triesLeft] {
+// each entry of the path as a hand does (a click opens a submenu) and clicks
+// the last once the menu has settled on it; gives up after a while.
+void clickWhenOpen(std::vector<std::string> path, std::shared_ptr<bool> done, int triesLeft) {
+    QTimer::singleShot(10, [path, done, triesLeft] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QAction* a = menu && menu->isVisible() ? entryOf(menu, entry) : nullptr;
+        QAction* a = menu && menu->isVisible() ? entryOf(menu, path.front()) : nullptr;
 
         if (a && a->isEnabled()) {
             const QPoint p = menu->actionGeometry(a).center();
             if (menu->activeAction() == a) {
                 QTest::mouseClick(menu, Qt::LeftButton, {}, p);
-                *done = true;
-                return;
+                if (path.size() == 1) {
+                    *done = true;
+                    return;
+                }
+                if (a->menu() && a->menu()->isVisible()) {
+                    clickWhenOpen({path.begin() + 1, path.end()}, done, triesLeft);
+                    return;
+                }
+            } else {
+                QTest::mouseMove(menu, p);
             }
-            QTest::mouseMove(menu, p);
         } else if (menu && menu->isVisible() && triesLeft < 150) {
-            menu->close(); // the entry is missing or greyed
+            // The entry is missing or greyed: the whole menu closes.
+            while (QWidget* offen = QApplication::activePopupWidget()) offen->close();
             return;
         }
-        if (triesLeft > 0) clickWhenOpen(entry, done, triesLeft - 1);
+        if (triesLeft > 0) clickWhenOpen(path, done, triesLeft - 1);
     });
 }
 
@@ -83,6 +93,10 @@ bool ClickMenuBarEntry(TWindow& frame, std::string_view menu, std::string_view e
 }
 
 std::shared_ptr<bool> ClickInNextPopupMenu(std::string_view entry) {
+    return ClickInNextPopupSubmenu({}, entry);
+}
+
+std::shared_ptr<bool> ClickInNextPopupSubmenu(std::string_view submenu, std::string_view entry) {
     // Without a scripted stand-in the window tracks Qt's own pop-up menu.
     CurrentServices().popupMenus.reset();
     // An earlier test's program that quit leaves Qt's quit mark set, which
@@ -91,7 +105,10 @@ std::shared_ptr<bool> ClickInNextPopupMenu(std::string_view entry) {
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     auto done = std::make_shared<bool>(false);
-    clickWhenOpen(std::string(entry), done, 200);
+    std::vector<std::string> path;
+    if (!submenu.empty()) path.emplace_back(submenu);
+    path.emplace_back(entry);
+    clickWhenOpen(std::move(path), done, 200);
     return done;
 }
 

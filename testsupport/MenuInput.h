@@ -17,5 +17,7 @@ bool ClickMenuBarEntry(TWindow& frame, std::string_view menu, std::string_view e
 // The next tracked pop-up menu is the real one; the entry is clicked when it
 // opens. The answer turns true once the entry was found enabled and clicked.
 std::shared_ptr<bool> ClickInNextPopupMenu(std::string_view entry);
+// The same for an entry of one of its submenus.
+std::shared_ptr<bool> ClickInNextPopupSubmenu(std::string_view submenu, std::string_view entry);
 
 } // namespace testsupport

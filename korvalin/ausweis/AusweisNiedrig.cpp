@@ -203,8 +203,9 @@ void HinweiseTransmissionswaermebedarf(TText& t, TDC& dc) {
         Messen(dc, kHinweis, absatz, kUmbruch);
         if (sichtbar) Schreiben(dc, kHinweis, absatz, kUmbruch);
     }
-    // A paragraph taller than its ten lines pushes the heading down rather
-    // than running over it.
+    // The block is twelve lines: on paper the paragraph fits above the
+    // heading. Only on a screen at one unit a pixel are the font's lines
+    // taller than 14; the heading then goes below the paragraph, not over it.
     const int32_t y = std::max(R.bottom - lh, absatz.bottom);
     R.bottom = y + lh;
     FontWahl fett(dc, ArialFett());

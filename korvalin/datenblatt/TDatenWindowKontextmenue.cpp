@@ -39,7 +39,34 @@ enum : int {
     CM_BAUTEIL_BEARBEITEN = 1121,
     CM_NACH_HUELLFLAECHEN = 910,
     CM_NACH_REFERENZBAUTEILEN = 911,
+    // Restriction of the overview: all, then class k (0-9 components, 10 windows) at +1+k.
+    CM_UEBERSICHT_ALLE = 930,
 };
+
+// The classes a user chooses from: the component type dialog shows class 1
+// as an outer wall too, so it has no entry of its own.
+struct Klassenwahl {
+    int klasse;
+    const char* text;
+};
+constexpr Klassenwahl kKlassen[] = {{0, "Außenwand"},
+                                    {2, "Abseitenwand"},
+                                    {3, "Dach/Decke"},
+                                    {4, "Grundfläche"},
+                                    {5, "Decke, unten Außenluft"},
+                                    {6, "Trennwand"},
+                                    {7, "Außenwand/Glasvorbau mit Einfachverglasung"},
+                                    {8, "Außenwand/Glasvorbau mit Isolierverglasung"},
+                                    {9, "Außenwand/Glasvorbau mit Wärmeschutzglas"},
+                                    {10, "Fenster"}};
+
+std::vector<TMenuResource> klassenEintraege() {
+    std::vector<TMenuResource> e{MenuItem(CM_UEBERSICHT_ALLE, "Alle Bauteile und Fenster"),
+                                 MenuSeparator()};
+    for (const Klassenwahl& k : kKlassen)
+        e.push_back(MenuItem(CM_UEBERSICHT_ALLE + 1 + k.klasse, k.text));
+    return e;
+}
 } // namespace
 
 TMenu& TDatenWindow::Kontextmenue() {
@@ -58,6 +85,7 @@ TMenu& TDatenWindow::Kontextmenue() {
                        MenuPopup("Bauteil-Übersicht sortieren nach",
                                  {MenuItem(CM_NACH_HUELLFLAECHEN, "Hüllflächen"),
                                   MenuItem(CM_NACH_REFERENZBAUTEILEN, "Referenzbauteilen")}),
+                       MenuPopup("Bauteil-Übersicht beschränken auf", klassenEintraege()),
                        MenuSeparator(), MenuItem(CM_GEHE_ZU_SEITE, "Gehe zu Seite . . ."),
                        MenuSeparator(), MenuItem(CM_SEITEN_NUMMERIERUNG, "Seiten-Nummerierung"),
                        MenuSeparator(), MenuItem(CM_LAYOUT_EINSTELLUNGEN, "Einstellungen")})});
@@ -88,6 +116,22 @@ void TDatenWindow::editBefehleEintragen() {
         r.CommandEnable(id, [this, huelle](TCommandEnabler& ce) {
             ce.Enable(Blattart == 7 && (!huelle || UebersichtTypFilter < 0));
             const bool haken = Blattart == 7 && UebersichtNachFassaden == huelle;
+            ce.SetCheck(haken ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
+        });
+    }
+    // One class only: the grouping by facade ignores the restriction, so the
+    // overview shows its types.
+    for (int klasse = -1; klasse <= 10; ++klasse) {
+        const int id = CM_UEBERSICHT_ALLE + 1 + klasse;
+        r.Command(id, [this, klasse] {
+            if (UebersichtTypFilter == klasse) return;
+            UebersichtTypFilter = klasse;
+            if (klasse >= 0) UebersichtNachFassaden = false;
+            NeuAuslegen();
+        });
+        r.CommandEnable(id, [this, klasse](TCommandEnabler& ce) {
+            ce.Enable(Blattart == 7);
+            const bool haken = Blattart == 7 && UebersichtTypFilter == klasse;
             ce.SetCheck(haken ? TCommandEnabler::Checked : TCommandEnabler::Unchecked);
         });
     }

@@ -213,3 +213,68 @@ TEST_F(AusweisVarianten, HeaderSymbolsEndInsideTheTable) {
     }
     EXPECT_GE(gefunden, 2);
 }
+
+// Variant C's notes block is twelve lines high: section II on its last line,
+// the table two lines below, on paper and in the recorded layout. Only on a
+// screen at one unit a pixel, where the font's lines are 15 units, does the
+// paragraph need more, and section II then goes below it instead of over it.
+TEST_F(AusweisVarianten, LowTemperatureNotesBlockIsTwelveLinesHigh) {
+    Laden(ausweistest::Beispiel());
+    Variante('C');
+    struct Geraet {
+        TMetricMode metrik;
+        int dpi;
+        bool abgebildet; // the page scaled onto the device as the print-out does
+    };
+    for (const Geraet g :
+         {Geraet{TMetricMode::Fake, 96, false}, Geraet{TMetricMode::Real, 96, true},
+          Geraet{TMetricMode::Real, 600, true}, Geraet{TMetricMode::Real, 96, false}}) {
+        SCOPED_TRACE(std::to_string(g.dpi) + (g.abgebildet ? " scaled" : " 1:1"));
+        TDeviceCaps caps;
+        caps.dpiX = caps.dpiY = g.dpi;
+        caps.width = 8 * g.dpi;
+        caps.height = 11 * g.dpi;
+        TRecordingDC dc(g.metrik, caps);
+        if (g.abgebildet) {
+            dc.SetMapMode(MM_ISOTROPIC);
+            dc.SetWindowExt({825, 1260});
+            dc.SetViewportExt({caps.width, caps.height});
+        }
+        Auslegen(dc);
+        int32_t hinweise = -1, absatzUnten = -1, abschnitt = -1, kopf = -1;
+        for (const TDrawCall& c : dc.Calls()) {
+            if (c.kind != TDrawKind::DrawText && c.kind != TDrawKind::TextOut) continue;
+            if (c.text.starts_with("Hinweise zu den Grundlagen")) hinweise = c.logical[0].y;
+            if (c.text.starts_with("Die vorstehenden") && !(c.flags & DT_CALCRECT))
+                absatzUnten = c.resultRect.bottom;
+            if (c.text.starts_with("II. Weitere")) abschnitt = c.logical[0].y;
+            if (c.text == "\n\n Teilfläche" && kopf < 0) kopf = c.logical[0].y;
+        }
+        ASSERT_GE(hinweise, 0);
+        EXPECT_GE(abschnitt, absatzUnten);
+        EXPECT_EQ(kopf, abschnitt + 3 * 14);
+        if (absatzUnten <= hinweise + 11 * 14) {
+            EXPECT_EQ(abschnitt, hinweise + 11 * 14);
+        }
+    }
+}
+
+// The window rows of variant C show the type's k_F as the proof counts it:
+// single glazing at least 5.2 (WSchVO 1995 Anlage 2), any other type its own.
+TEST_F(AusweisVarianten, LowTemperatureWindowRowsShowTheTypesK) {
+    Laden(ausweistest::Beispiel());
+    TProjekt& p = Projekt();
+    ASSERT_GE(p.PFenster.GetItemsInContainer(), 1u);
+    TRFenster* einfach = p.PFenster[0].RFenster;
+    ASSERT_NE(einfach, nullptr);
+    einfach->Einfachverglasung = 1;
+    einfach->k_F = 4.8;
+    const auto texte = Texte('C');
+    EXPECT_EQ(einfach->k_F, 4.8); // the type keeps its own value
+    EXPECT_TRUE(texte.count("5.20  "));
+    for (const TPFenster& f : p.PFenster) {
+        if (f.RFenster != einfach) {
+            EXPECT_TRUE(texte.count(zwei(f.RFenster->k_F) + "  ")) << f.RFenster->k_F;
+        }
+    }
+}

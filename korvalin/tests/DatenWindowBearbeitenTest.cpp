@@ -16,6 +16,7 @@
 #include "platform/base/FileIO.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/Dialog.h"
+#include "testsupport/MenuInput.h"
 #include "testsupport/ScriptedServices.h"
 #include "testsupport/UserInput.h"
 
@@ -796,3 +797,57 @@ TEST_F(Bauteilblattmenue, DoppelklickAufEineZeileOeffnetIhrBauteil) {
 }
 
 } // namespace
+
+namespace {
+
+// Every page of a sheet as the window paints it.
+std::string AlleSeiten(TDatenWindow& w) {
+    std::string alles;
+    for (int s = 0; s < w.Seitenzahl; ++s) alles += Seite(w, s);
+    w.BildschirmSeiteSetzen(0);
+    return alles;
+}
+
+bool Zeigt(const std::string& seiten, const std::string& name) {
+    return seiten.find("\"" + name + "\"") != std::string::npos;
+}
+
+} // namespace
+
+// The overview restricted to one class from its context menu: the types of
+// that class only, no other type and no window type, the grouping by facade
+// (which ignores the restriction) greyed; all again from the same menu.
+TEST_F(Seitenbearbeitung, UebersichtAufEineBauteilklasseBeschraenkt) {
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*app->Frame(), "&Ausgabe", "Bauteil-&Übersicht"));
+    Pump();
+    auto* w = dynamic_cast<TDatenWindow*>(Korpus().Ansichten.BauteilView);
+    ASSERT_NE(w, nullptr);
+    w->ShowWindow(SW_SHOWMAXIMIZED);
+    Pump();
+    const auto waehlen = [&](const char* untermenue, const char* eintrag) {
+        auto gewaehlt = testsupport::ClickInNextPopupSubmenu(untermenue, eintrag);
+        testsupport::RightClick(*w, {300, 300});
+        Pump();
+        return *gewaehlt;
+    };
+    constexpr const char* beschraenken = "Bauteil-Übersicht beschränken auf";
+    const std::string alle = AlleSeiten(*w);
+    for (const char* name : {" Dach", " Außenwand West", " Fenster West"})
+        EXPECT_TRUE(Zeigt(alle, name)) << name;
+
+    ASSERT_TRUE(waehlen(beschraenken, "Dach/Decke"));
+    const std::string daecher = AlleSeiten(*w);
+    EXPECT_TRUE(Zeigt(daecher, " Dach"));
+    for (const char* name : {" Außenwand West", " Fenster West", " Bodenplatte"})
+        EXPECT_FALSE(Zeigt(daecher, name)) << name;
+    EXPECT_FALSE(waehlen("Bauteil-Übersicht sortieren nach", "Hüllflächen"));
+
+    ASSERT_TRUE(waehlen(beschraenken, "Fenster"));
+    const std::string fenster = AlleSeiten(*w);
+    EXPECT_TRUE(Zeigt(fenster, " Fenster West"));
+    EXPECT_FALSE(Zeigt(fenster, " Dach"));
+
+    ASSERT_TRUE(waehlen(beschraenken, "Alle Bauteile und Fenster"));
+    EXPECT_EQ(AlleSeiten(*w), alle);
+    EXPECT_TRUE(waehlen("Bauteil-Übersicht sortieren nach", "Hüllflächen"));
+}

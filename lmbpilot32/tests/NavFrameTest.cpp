@@ -1,6 +1,9 @@
 // The navigator's frame: the reader's bars and menus from the navigator file,
 // the author's properties bar, the print dialog, the font command, the help
 // calls and the settings kept on close.
+#include "lmbhook32/LinkProcess.h"
+#include "lmbhook32/LinkSection.h"
+#include "lmbhook32/lmbhook32.h"
 #include "lmbpilot32/CMainFrame.h"
 #include "lmbpilot32/CNavDoc.h"
 #include "lmbpilot32/CNavView.h"
@@ -10,7 +13,9 @@
 #include "lmbpilot32/TopicTypeAddIn.h"
 #include "platform/base/FileIO.h"
 #include "platform/gdi/LogRecords.h"
+#include "platform/ipc/MessagePort.h"
 #include "platform/profile/RegistryStore.h"
+#include "platform/services/HelpViewerLink.h"
 #include "platform/services/MessageBox.h"
 #include "platform/tree/TreeControl.h"
 #include "platform/window/ButtonGadget.h"
@@ -20,6 +25,7 @@
 #include "platform/window/Dialog.h"
 #include "platform/window/Edit.h"
 #include "platform/window/Menu.h"
+#include "platform/window/Picture.h"
 #include "platform/window/RadioButton.h"
 #include "platform/window/StatusBar.h"
 #include "platform/window/ZOrder.h"
@@ -721,4 +727,99 @@ TEST_F(Frame, OnlyAMoveAfterTheStartChangesTheAuthorsFile) {
     frame->MoveWindow(TRect(80, 80, 440, 500));
     testsupport::ProcessEvents();
     EXPECT_TRUE(doc.Modified);
+}
+
+// A reader's file in dialog mode: a frame without minimise and maximise
+// boxes that hides when another program becomes active, and that the
+// viewer's request brings back, its outline closed. Without dialog mode the
+// frame keeps its boxes and stays.
+TEST_F(Frame, TheReadersDialogModeHidesTheNavigatorWhenAnotherProgramIsActive) {
+    for (const uint16_t dialogMode : {1, 0}) {
+        SCOPED_TRACE(dialogMode);
+        doc.Values.DialogMode = dialogMode;
+        make(false);
+        EXPECT_EQ(frame->HasMinMaxBoxes(), !dialogMode);
+        ASSERT_TRUE(testsupport::Activate(*frame));
+        // One of its own dialogs keeps the program active.
+        services.Dialogs().Expect([](TDialog& d) {
+            testsupport::ProcessEvents(50);
+            TWindow* ok = d.GetDlgItem(IDOK);
+            ASSERT_NE(ok, nullptr);
+            testsupport::LeftClick(*ok, {8, 8});
+        });
+        ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Help", "&About Lumbra Navigator..."));
+        testsupport::ProcessEvents(50);
+        EXPECT_TRUE(frame->IsWindowVisible());
+        // Another program: the viewer, say.
+        QWidget viewer;
+        viewer.resize(200, 200);
+        viewer.show();
+        viewer.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+        testsupport::ProcessEvents(50);
+        EXPECT_EQ(frame->IsWindowVisible(), !dialogMode);
+        EXPECT_EQ(frame->HiddenByProgram(), bool(dialogMode));
+        if (!dialogMode) continue;
+        view->EvCommand(CM_NAV_EXPANDALL, 0, 0);
+        testsupport::ProcessEvents(1200); // past the start
+        ASSERT_TRUE(PostPortMessage(view->LinkWindow(), LMB_SHOW, 0, 0));
+        testsupport::ProcessEvents(50);
+        EXPECT_TRUE(frame->IsWindowVisible());
+        EXPECT_FALSE(frame->HiddenByProgram());
+        EXPECT_FALSE(view->IsItemExpanded(1));
+    }
+}
+
+// The outline shows a closed book for a topic with subtopics, an open one
+// once it is expanded, and a page for a topic without.
+TEST_F(Frame, TheOutlineShowsBooksAndPages) {
+    make(false);
+    TTreeControl& tree = view->Tree();
+    ASSERT_EQ(tree.GetCount(), 5);
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Topic", "C&ollapse All"));
+    const int closed = tree.GetItemPicture(1), page = tree.GetItemPicture(0);
+    for (int picture : {closed, page}) {
+        EXPECT_NE(picture, 0);
+        EXPECT_NE(FindPicture(picture), nullptr);
+    }
+    EXPECT_NE(closed, page);
+    for (int leaf : {2, 3, 4}) EXPECT_EQ(tree.GetItemPicture(leaf), page) << leaf;
+    ASSERT_TRUE(testsupport::ClickMenuBarEntry(*frame, "&Topic", "E&xpand All"));
+    const int open = tree.GetItemPicture(1);
+    EXPECT_NE(open, 0);
+    EXPECT_NE(open, closed);
+    EXPECT_NE(open, page);
+}
+
+// The reader's navigator goes with its viewer: minimised or maximised, the
+// viewer takes the navigator out of sight; back at its size it brings the
+// navigator back, unless the reader had closed it. The author's stays.
+TEST_F(Frame, TheNavigatorFollowsItsViewerOutOfSightAndBack) {
+    // A viewer that runs: this process, on both ends of a link record.
+    auto& link = LinkProcess::Get();
+    ASSERT_TRUE(link.Ready());
+    LinkSection& s = link.Section();
+    const int record = s.NewLinkRecord();
+    ASSERT_GE(record, 0);
+    s.SetField(record, link_layout::kNavigatorPid, uint32_t(LinkProcess::Pid()));
+    s.SetField(record, link_layout::kViewerPid, uint32_t(LinkProcess::Pid()));
+    for (const bool author : {false, true}) {
+        SCOPED_TRACE(author);
+        make(author);
+        const auto notice = [&](uint32_t code, uint32_t value) {
+            ASSERT_TRUE(PostPortMessage(view->LinkWindow(), LMB_NOTICE + code, value, 0));
+            testsupport::ProcessEvents(50);
+        };
+        notice(HELP_NOTICE_MINMAX, 1);
+        EXPECT_EQ(frame->IsWindowVisible(), author);
+        notice(HELP_NOTICE_SIZE, 0);
+        EXPECT_TRUE(frame->IsWindowVisible());
+        if (author) continue;
+        frame->CloseWindow();
+        notice(HELP_NOTICE_MINMAX, 1);
+        notice(HELP_NOTICE_SIZE, 0);
+        EXPECT_FALSE(frame->IsWindowVisible());
+        EXPECT_TRUE(frame->HiddenByProgram());
+    }
+    s.DropLinkRecord(record);
 }

@@ -72,6 +72,7 @@ class ViewerWindow : public QWidget {
 public:
     std::function<void()> onClose;
     std::function<void(bool)> onActivate;
+    std::function<void(uint16_t, int32_t)> onNotice;
 
 protected:
     void closeEvent(QCloseEvent* e) override {
@@ -80,6 +81,11 @@ protected:
     }
     void changeEvent(QEvent* e) override {
         if (e->type() == QEvent::ActivationChange && onActivate) onActivate(isActiveWindow());
+        // Minimised or maximised, and back to its normal size.
+        if (e->type() == QEvent::WindowStateChange && onNotice) {
+            const bool minMax = windowState() & (Qt::WindowMinimized | Qt::WindowMaximized);
+            onNotice(minMax ? HELP_NOTICE_MINMAX : HELP_NOTICE_SIZE, minMax ? 1 : 0);
+        }
         QWidget::changeEvent(e);
     }
 };
@@ -151,6 +157,9 @@ void HelpViewer::Impl::build() {
     window->onClose = [this] { self->Close(); };
     window->onActivate = [this](bool active) {
         if (libraries) libraries->Notify(HELP_NOTICE_ACTIVATE, active ? 1 : 0, 0);
+    };
+    window->onNotice = [this](uint16_t code, int32_t value) {
+        if (libraries) libraries->Notify(code, value, 0);
     };
     auto* layout = new QVBoxLayout(window.get());
     buttonBar = new QHBoxLayout;
@@ -653,6 +662,14 @@ std::string HelpViewer::IndexKey() const {
 bool HelpViewer::ButtonEnabled(std::string_view id) const {
     const auto it = impl_->buttons.find(upper(id));
     return it != impl_->buttons.end() && it->second->isEnabled();
+}
+void HelpViewer::RaiseWindow() {
+    QWidget* w = impl_->window.get();
+    if (!w || !w->isVisible()) return;
+    w->raise();
+}
+void HelpViewer::HideWindow() {
+    if (impl_->window) impl_->window->hide();
 }
 bool HelpViewer::IsOnTop() const {
     return impl_->onTop;

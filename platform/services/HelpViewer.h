@@ -63,6 +63,11 @@ public:
     // the front while a navigator works beside the viewer.
     void SetPassive(bool passive);
     bool IsPassive() const;
+    // The navigator's requests on the viewer's window, which belongs to
+    // another program there: to the front without the activation, or hidden
+    // until the next topic is shown.
+    void RaiseWindow();
+    void HideWindow();
     // Printed topics go into this PDF file instead of the printer.
     void SetPrintFile(const std::filesystem::path& pdf);
     // Called when the window was closed by the user or by a macro.

@@ -42,6 +42,7 @@ void TDecoratedFrame::CreateNativeWidget() {
 
 void TDecoratedFrame::SetupWindow() {
     TWindow::SetupWindow();
+    WatchActivation();
     auto* body = GetImpl().client.data();
     auto* layout = static_cast<QVBoxLayout*>(body->layout());
     int row = 0;

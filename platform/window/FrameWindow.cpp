@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -132,10 +133,72 @@ void TFrameWindow::CreateNativeWidget() {
 
 void TFrameWindow::SetupWindow() {
     TWindow::SetupWindow();
+    WatchActivation();
     auto* main = qobject_cast<QMainWindow*>(GetImpl().widget.data());
     if (main && client_ && client_->IsCreated())
         main->setCentralWidget(window_detail::WidgetOf(client_));
     RebuildMenuBar();
+}
+
+void TFrameWindow::WatchActivation() {
+    applyMinMaxBoxes();
+    QWidget* w = GetImpl().widget.data();
+    if (!w) return;
+    window_detail::OnEvent(*this, w, QEvent::WindowActivate, [this] {
+        EvActivate(true);
+        if (appActive_) return;
+        appActive_ = true;
+        EvActivateApp(true);
+    });
+    window_detail::OnEvent(*this, w, QEvent::WindowDeactivate, [this] {
+        EvActivate(false);
+        // The window that takes the activation is known only afterwards;
+        // one of the frame's own dialogs keeps the program active.
+        QTimer::singleShot(0, GetImpl().hooks.get(), [this] {
+            if (!appActive_ || ownsActiveWindow()) return;
+            appActive_ = false;
+            EvActivateApp(false);
+        });
+    });
+}
+
+bool TFrameWindow::ownsActiveWindow() const {
+    const QWidget* main = GetImpl().widget.data();
+    for (const QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget())
+        if (w == main) return true;
+    return false;
+}
+
+void TFrameWindow::SetMinMaxBoxes(bool shown) {
+    minMaxBoxes_ = shown;
+    applyMinMaxBoxes();
+}
+
+bool TFrameWindow::HasMinMaxBoxes() const {
+    const QWidget* w = GetImpl().widget.data();
+    if (!w) return minMaxBoxes_;
+    return bool(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
+void TFrameWindow::applyMinMaxBoxes() {
+    QWidget* w = GetImpl().widget.data();
+    if (!w || !w->isWindow()) return;
+    Qt::WindowFlags flags = w->windowFlags();
+    if (minMaxBoxes_ && !(flags & Qt::CustomizeWindowHint)) return; // the default has them
+    if (!(flags & Qt::CustomizeWindowHint))
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint;
+    flags.setFlag(Qt::WindowMinimizeButtonHint, minMaxBoxes_);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, minMaxBoxes_);
+    if (flags == w->windowFlags()) return;
+    // Changing a window's flags hides it: shown again where it was.
+    const bool shown = w->isVisible();
+    const QRect place = w->geometry();
+    w->setWindowFlags(flags);
+    if (shown) {
+        w->setGeometry(place);
+        w->show();
+    }
 }
 
 void TFrameWindow::AssignMenu(const std::vector<TMenuResource>& resource) {

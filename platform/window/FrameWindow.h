@@ -41,6 +41,16 @@ public:
     // The Qt side: the menu bar shown for the menu.
     void RebuildMenuBar();
 
+    // The title bar's minimise and maximise boxes (shown by default), before
+    // or after the window is made.
+    void SetMinMaxBoxes(bool shown);
+    bool HasMinMaxBoxes() const;
+
+    // The frame became active or lost the activation; the program became
+    // active or inactive (no window of the frame's own is active any more).
+    virtual void EvActivate(bool active) {}
+    virtual void EvActivateApp(bool active) {}
+
 protected:
     void CreateNativeWidget() override;
     void SetupWindow() override;
@@ -53,12 +63,18 @@ protected:
     virtual std::vector<TWindowListEntry> WindowList(const TMenu& popup) const { return {}; }
     virtual void WindowChosen(HWND window) {}
     void UpdateMenuStates();
+    // Applies the title bar's boxes and follows the activation (SetupWindow).
+    void WatchActivation();
     // Runs one enabler along the route.
     void RouteEnabler(TCommandEnabler& enabler);
 
 private:
     void installAccelerators(QWidget* main);
+    void applyMinMaxBoxes();
+    bool ownsActiveWindow() const;
 
     TWindow* client_;
     std::unique_ptr<TMenu> menu_;
+    bool minMaxBoxes_ = true;
+    bool appActive_ = false;
 };

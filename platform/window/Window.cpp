@@ -313,6 +313,9 @@ void TWindow::ShowWindow(int cmd) {
 bool TWindow::IsWindowVisible() const {
     return impl_->widget && impl_->widget->isVisible();
 }
+bool TWindow::IsIconic() const {
+    return impl_->widget && impl_->widget->isWindow() && impl_->widget->isMinimized();
+}
 void TWindow::EnableWindow(bool enable) {
     if (impl_->widget) impl_->widget->setEnabled(enable);
 }

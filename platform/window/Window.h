@@ -71,6 +71,7 @@ public:
 
     void ShowWindow(int showCommand);
     bool IsWindowVisible() const;
+    bool IsIconic() const; // a minimised top-level window
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
     void SetFocus();

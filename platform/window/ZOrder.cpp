@@ -47,3 +47,15 @@ bool IsTopMost(const TWindow& window) {
     const QWidget* w = window.GetImpl().widget.data();
     return w && w->isWindow() && (w->windowFlags() & Qt::WindowStaysOnTopHint);
 }
+
+void SetForegroundWindow(TWindow& window) {
+    QWidget* w = window.GetImpl().widget.data();
+    if (!w || !w->isWindow()) return;
+    w->raise();
+    w->activateWindow();
+}
+
+void RaiseWindow(TWindow& window) {
+    QWidget* w = window.GetImpl().widget.data();
+    if (w && w->isWindow()) w->raise();
+}

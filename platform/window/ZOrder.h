@@ -12,3 +12,11 @@ void SetZOrderAfter(TWindow& window, TWindow* after);
 // and activation stay.
 void SetTopMost(TWindow& window, bool topMost);
 bool IsTopMost(const TWindow& window);
+
+// SetForegroundWindow: a top-level window comes to the front and takes the
+// activation (the window manager may refuse it to a program in the
+// background).
+void SetForegroundWindow(TWindow& window);
+
+// A top-level window to the front of its band, without the activation.
+void RaiseWindow(TWindow& window);
