@@ -69,12 +69,41 @@ std::vector<std::string> NichtErfuellt(const TProjekt& p, Variante v, Zahlformat
     return r;
 }
 
+std::string NichtErfuelltKopf(const TProjekt& p, Variante v) {
+    if (!p.NachweisErfuellt) return kNachweisNichtErfuellt;
+    switch (v) {
+    case Variante::A:
+        return "Der Wärmeschutznachweis nach dem A/V-Verfahren ist NICHT erfüllt!";
+    case Variante::B:
+        return "Der vereinfachte Nachweis nach Anlage 1 Ziffer 7 (Bauteilverfahren) ist NICHT "
+               "erfüllt!";
+    case Variante::C:
+    case Variante::Keine:
+        break;
+    }
+    return kNachweisNichtErfuellt;
+}
+
+std::string AndereMethodeErfuellt(const TProjekt& p, Variante v) {
+    // Only a small residential building has a second method; the proof as a
+    // whole met while this variant's method fails means the other one meets it.
+    if (!p.NachweisErfuellt || !p.KleinesWohngebaeude || !p.NormaleInnentemperatur) return "";
+    if (v == Variante::A && !p.AVErfuellt)
+        return "Der Wärmeschutznachweis ist nach dem Bauteilverfahren erfüllt: dafür den "
+               "Wärmebedarfsausweis mit \"Nein\" (Bauteilverfahren) wählen.";
+    if (v == Variante::B && !p.ProjektBauteilverfahren)
+        return "Der Wärmeschutznachweis ist nach dem A/V-Verfahren erfüllt: dafür den "
+               "Wärmebedarfsausweis mit \"Ja\" (A/V-Verfahren) wählen.";
+    return "";
+}
+
 void AusweisNichtErfuellt(TText& t, TDC& dc, Variante v) {
     const TProjekt* p = Projekt(t);
     if (!p) return;
     const std::vector<std::string> zeilen =
         NichtErfuellt(*p, v, [](double x) { return ZahlMit(x, ""); });
     if (zeilen.empty()) return;
+    const std::string ueberschrift = NichtErfuelltKopf(*p, v);
     std::string text;
     for (const std::string& z : zeilen) text += (text.empty() ? "" : "\n") + z;
 
@@ -83,7 +112,7 @@ void AusweisNichtErfuellt(TText& t, TDC& dc, Variante v) {
     FontWahl fett(dc, ArialFett());
     // Heading and lines measured in the box's inner width.
     TRect kopf(L + H / 2, 0, L + Wi - H / 2, 0), absatz = kopf;
-    Messen(dc, kNachweisNichtErfuellt, kopf, kUmbruch);
+    Messen(dc, ueberschrift, kopf, kUmbruch);
     {
         FontWahl normal(dc, Arial(14));
         Messen(dc, text, absatz, kUmbruch);
@@ -98,7 +127,7 @@ void AusweisNichtErfuellt(TText& t, TDC& dc, Variante v) {
         Rahmen(dc, t.TextRect);
     }
     kopf = kopf.Offset(0, T + H / 2 - kopf.top);
-    Schreiben(dc, kNachweisNichtErfuellt, kopf, kUmbruch);
+    Schreiben(dc, ueberschrift, kopf, kUmbruch);
     absatz = absatz.Offset(0, kopf.bottom + H / 2 - absatz.top);
     FontWahl normal(dc, Arial(14));
     Schreiben(dc, text, absatz, kUmbruch);

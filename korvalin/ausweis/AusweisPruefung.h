@@ -19,9 +19,19 @@ using Zahlformat = std::string (*)(double wert);
 // the variant's proof is met.
 std::vector<std::string> NichtErfuellt(const TProjekt& p, Variante v, Zahlformat zahl);
 
-// The overall verdict that heads the lines above.
+// The overall verdict that heads the lines above when the proof fails by
+// every method the project may use.
 inline constexpr const char* kNachweisNichtErfuellt =
     "Der Wärmeschutznachweis gemäß der Wärmeschutzverordnung ist NICHT erfüllt!";
+
+// The verdict that heads the lines above: kNachweisNichtErfuellt, or the
+// variant's own method when a small residential building meets the proof
+// by the other one, as the project window then says it is met.
+std::string NichtErfuelltKopf(const TProjekt& p, Variante v);
+
+// For the warning: the other method that meets the proof and the answer that
+// chooses its certificate; empty when there is none.
+std::string AndereMethodeErfuellt(const TProjekt& p, Variante v);
 
 // The box below a variant's values that repeats the unmet requirements;
 // lays out nothing when all are met.
