@@ -27,8 +27,8 @@ std::string werteFehlen(const TProjekt& p, const char* schluss) {
 }
 
 // The numbers of the warning in the program's number format, as the proof sheet has them.
-std::string programmZahl(double x) {
-    return QTX_format("%3.2lf", x);
+std::string programmZahl(double x, int stellen) {
+    return QTX_format(("%3." + std::to_string(stellen) + "lf").c_str(), x);
 }
 
 // Warns before a certificate of a building whose proof fails; true: show it all the same.

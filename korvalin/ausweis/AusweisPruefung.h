@@ -11,9 +11,9 @@ class TProjekt;
 
 namespace ausweis {
 
-// How a number is written: the message box takes the program's number
-// format, the certificate its decimal point.
-using Zahlformat = std::string (*)(double wert);
+// How a number is written with the given decimals: the message box takes
+// the program's number format, the certificate its decimal point.
+using Zahlformat = std::string (*)(double wert, int stellen);
 
 // One line per requirement that is not met, with its numbers; empty when
 // the variant's proof is met.

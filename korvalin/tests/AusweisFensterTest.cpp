@@ -461,7 +461,7 @@ TEST_F(Ausweisbefehl, EachVariantPrintsIntoAPdfOfItsPages) {
         if (v == 'B') meldungen().Answer(IDNO); // the component method
         // A variant whose proof fails is shown after its warning.
         const auto gewaehlt = ausweis::VarianteWaehlen(&p, v == 'B' ? 0 : 1);
-        if (!ausweis::NichtErfuellt(p, gewaehlt, [](double) { return std::string(); }).empty())
+        if (!ausweis::NichtErfuellt(p, gewaehlt, [](double, int) { return std::string(); }).empty())
             meldungen().Answer(IDYES);
         befehl(CM_WAERMEBEDARFSAUSWEIS);
         Pump();

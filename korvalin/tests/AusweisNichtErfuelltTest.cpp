@@ -17,8 +17,8 @@ using ausweistest::Ausweis;
 
 namespace {
 
-std::string punkt(double x) {
-    return ausweis::ZahlMit(x, "");
+std::string punkt(double x, int stellen) {
+    return ausweis::ZahlMit(x, "", stellen);
 }
 
 struct Fall {
@@ -185,4 +185,33 @@ TEST_F(Ausweis, TheHeadingNamesTheCertificatesMethodWhenTheOtherOneMeetsTheProof
         EXPECT_TRUE(kopfGedruckt);
         EXPECT_EQ(ganzesNein, f.andere.empty());
     }
+}
+
+// A value just over its limit: the verdict compares more than the two
+// decimals, so the box prints as many as show the difference instead of
+// "17.46 > 17.46"; values apart at two decimals keep two.
+TEST_F(Ausweis, AValueJustOverItsLimitPrintsTheDigitsThatShowIt) {
+    Laden(ausweistest::Beispiel());
+    TProjekt& p = Projekt();
+    p.KleinesWohngebaeude = 1;
+    p.NormaleInnentemperatur = 0;
+    neuBerechnen(p);
+    p.Q2_T_max = 17.46;
+    p.Q2_T = 17.4604;
+    p.AVErfuellt = 0;
+    const auto c = ausweis::NichtErfuellt(p, ausweis::Variante::C, punkt);
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_EQ(c[1], "Jahres-Transmissionswärmebedarf Q'T vorh. = 17.4604 > Q'T zul. = 17.4600 "
+                    "kWh/(m³a)");
+
+    p.NormaleInnentemperatur = 1;
+    neuBerechnen(p);
+    for (TRBauteil& t : p.RBauteile)
+        if (!t.BauteilverfahrenErfuellt) t.k_m = t.k_max_Anl1Z7 + 0.004;
+    p.k_eq_F_m = 0.701;
+    p.FensterTab2Erfuellt = 0;
+    const auto b = ausweis::NichtErfuellt(p, ausweis::Variante::B, punkt);
+    ASSERT_GE(b.size(), 3u);
+    EXPECT_EQ(b[1], "Dach: k = 0.224 > max k = 0.220 W/(m²K)");
+    EXPECT_EQ(b[2], "Fenster: mittleres k_F,eq = 0.701 > 0.700 W/(m²K)");
 }
