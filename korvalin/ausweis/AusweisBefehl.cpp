@@ -27,17 +27,19 @@ std::string werteFehlen(const TProjekt& p, const char* schluss) {
 }
 
 // The numbers of the warning in the program's number format, as the proof sheet has them.
-std::string programmZahl(double x) {
-    return QTX_format("%3.2lf", x);
+std::string programmZahl(double x, int stellen) {
+    return QTX_format(("%3." + std::to_string(stellen) + "lf").c_str(), x);
 }
 
 // Warns before a certificate of a building whose proof fails; true: show it all the same.
 bool trotzNichtErfuellt(const TProjekt& p, int methode) {
-    const std::vector<std::string> zeilen =
-        ausweis::NichtErfuellt(p, ausweis::VarianteWaehlen(&p, methode), programmZahl);
+    const ausweis::Variante v = ausweis::VarianteWaehlen(&p, methode);
+    const std::vector<std::string> zeilen = ausweis::NichtErfuellt(p, v, programmZahl);
     if (zeilen.empty()) return true;
-    std::string text = std::string(ausweis::kNachweisNichtErfuellt) + "\n\n";
+    std::string text = ausweis::NichtErfuelltKopf(p, v) + "\n\n";
     for (const std::string& z : zeilen) text += z + "\n";
+    if (const std::string andere = ausweis::AndereMethodeErfuellt(p, v); !andere.empty())
+        text += "\n" + andere + "\n";
     text += "\nDer Wärmebedarfsausweis vermerkt dies. Soll er trotzdem angezeigt werden?";
     return MessageBox(text, kAusweisTitel, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }

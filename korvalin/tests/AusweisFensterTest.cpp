@@ -233,6 +233,34 @@ TEST_F(Ausweisbefehl, AFailingProofIsNamedBeforeTheCertificateOpens) {
     EXPECT_EQ(fenster()->GetCaption(), "Wärmebedarfsausweis (A/V-Verfahren)");
 }
 
+// A small residential building whose roof fails the component method and
+// which meets the A/V method: certificate B's warning says the component
+// method fails, not the proof, and which certificate meets it.
+TEST_F(Ausweisbefehl, TheWarningOfOneFailingMethodNamesTheOtherThatMeetsTheProof) {
+    beispielOeffnen();
+    TProjekt& p = variante();
+    p.KleinesWohngebaeude = 1;
+    for (TRBauteil& t : p.RBauteile)
+        t.WSchVO(p.Baumassnahme, p.NormaleInnentemperatur, p.KleinesWohngebaeude);
+    p.WSchVO();
+    ASSERT_TRUE(p.NachweisErfuellt);
+    const size_t vorher = meldungen().Calls().size();
+    meldungen().Answer(IDNO); // the component method
+    meldungen().Answer(IDNO); // not shown after the warning
+    ASSERT_TRUE(ausweisWaehlen(*app));
+    Pump();
+    ASSERT_EQ(meldungen().Calls().size(), vorher + 2);
+    EXPECT_EQ(meldungen().Calls().back().text,
+              "Der vereinfachte Nachweis nach Anlage 1 Ziffer 7 (Bauteilverfahren) ist NICHT "
+              "erfüllt!\n\n"
+              "Der Wärmeschutznachweis nach dem Bauteilverfahren ist nicht erfüllt.\n"
+              "Dach: k = 0,26 > max k = 0,22 W/(m²K)\n"
+              "\nDer Wärmeschutznachweis ist nach dem A/V-Verfahren erfüllt: dafür den "
+              "Wärmebedarfsausweis mit \"Ja\" (A/V-Verfahren) wählen.\n"
+              "\nDer Wärmebedarfsausweis vermerkt dies. Soll er trotzdem angezeigt werden?");
+    EXPECT_EQ(fenster(), nullptr);
+}
+
 // "Kleines Wohngebäude" ticked in the settings sheet while certificate A is
 // open: the window asks which method it shows, as the command asks, and its
 // caption says which it shows then.
@@ -433,7 +461,7 @@ TEST_F(Ausweisbefehl, EachVariantPrintsIntoAPdfOfItsPages) {
         if (v == 'B') meldungen().Answer(IDNO); // the component method
         // A variant whose proof fails is shown after its warning.
         const auto gewaehlt = ausweis::VarianteWaehlen(&p, v == 'B' ? 0 : 1);
-        if (!ausweis::NichtErfuellt(p, gewaehlt, [](double) { return std::string(); }).empty())
+        if (!ausweis::NichtErfuellt(p, gewaehlt, [](double, int) { return std::string(); }).empty())
             meldungen().Answer(IDYES);
         befehl(CM_WAERMEBEDARFSAUSWEIS);
         Pump();

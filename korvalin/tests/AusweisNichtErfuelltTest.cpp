@@ -17,8 +17,8 @@ using ausweistest::Ausweis;
 
 namespace {
 
-std::string punkt(double x) {
-    return ausweis::ZahlMit(x, "");
+std::string punkt(double x, int stellen) {
+    return ausweis::ZahlMit(x, "", stellen);
 }
 
 struct Fall {
@@ -79,7 +79,8 @@ TEST_F(Ausweis, AFailingProofIsNamedOnTheCertificateWithTheModelsNumbers) {
         for (const TDrawCall& c : dc.Calls())
             if (c.kind == TDrawKind::DrawText && !(c.flags & DT_CALCRECT))
                 gedruckt += c.text + "\n";
-        EXPECT_EQ(gedruckt.find(ausweis::kNachweisNichtErfuellt) != std::string::npos,
+        EXPECT_EQ(gedruckt.find(ausweis::NichtErfuelltKopf(Projekt(), f.variante)) !=
+                      std::string::npos,
                   !f.zeilen.empty());
         for (const std::string& z : f.zeilen) EXPECT_NE(gedruckt.find(z), std::string::npos) << z;
     }
@@ -126,3 +127,91 @@ TEST_F(Ausweis, BilderNichtErfuellt) {
 }
 
 } // namespace
+
+// A small residential building may prove either way: the certificate of the
+// method that fails heads its box with that method and the warning names the
+// other one, as long as that one meets the proof; both failing is the whole
+// proof failing.
+TEST_F(Ausweis, TheHeadingNamesTheCertificatesMethodWhenTheOtherOneMeetsTheProof) {
+    using ausweis::Variante;
+    const std::string avErfuellt =
+        "Der Wärmeschutznachweis ist nach dem A/V-Verfahren erfüllt: dafür den "
+        "Wärmebedarfsausweis mit \"Ja\" (A/V-Verfahren) wählen.";
+    const std::string bvErfuellt =
+        "Der Wärmeschutznachweis ist nach dem Bauteilverfahren erfüllt: dafür den "
+        "Wärmebedarfsausweis mit \"Nein\" (Bauteilverfahren) wählen.";
+    const std::string avKopf = "Der Wärmeschutznachweis nach dem A/V-Verfahren ist NICHT erfüllt!";
+    const std::string bvKopf =
+        "Der vereinfachte Nachweis nach Anlage 1 Ziffer 7 (Bauteilverfahren) ist NICHT erfüllt!";
+    struct Kopffall {
+        const char* name;
+        bool avNein; // own internal gains of 0: Q'H 31,24 > 29,47
+        bool bvNein; // the roof's 0,26 > 0,22 as the example has it
+        Variante variante;
+        std::string kopf, andere;
+    };
+    const Kopffall faelle[] = {
+        {"B, Bauteilverfahren nicht erfüllt, A/V erfüllt", false, true, Variante::B, bvKopf,
+         avErfuellt},
+        {"A, A/V nicht erfüllt, Bauteilverfahren erfüllt", true, false, Variante::A, avKopf,
+         bvErfuellt},
+        {"B, beide nicht erfüllt", true, true, Variante::B, ausweis::kNachweisNichtErfuellt, ""},
+        {"A, beide nicht erfüllt", true, true, Variante::A, ausweis::kNachweisNichtErfuellt, ""},
+    };
+    for (const Kopffall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Laden(ausweistest::Beispiel());
+        TProjekt& p = Projekt();
+        p.KleinesWohngebaeude = 1;
+        if (f.avNein) p.InterneGewinnePauschal = p.Q_I_Vorgabe = 0;
+        neuBerechnen(p);
+        if (!f.bvNein) {
+            for (TRBauteil& t : p.RBauteile) t.BauteilverfahrenErfuellt = 1;
+            p.WSchVO();
+        }
+        ASSERT_EQ(p.AVErfuellt == 0, f.avNein);
+        ASSERT_EQ(p.ProjektBauteilverfahren == 0, f.bvNein);
+        EXPECT_EQ(ausweis::NichtErfuelltKopf(p, f.variante), f.kopf);
+        EXPECT_EQ(ausweis::AndereMethodeErfuellt(p, f.variante), f.andere);
+
+        TRecordingDC dc;
+        Auslegen(dc, f.variante == Variante::A ? 1 : 0);
+        bool kopfGedruckt = false, ganzesNein = false;
+        for (const TDrawCall& c : dc.Calls()) {
+            if (c.kind != TDrawKind::DrawText || (c.flags & DT_CALCRECT)) continue;
+            kopfGedruckt |= c.text == f.kopf;
+            ganzesNein |= c.text == ausweis::kNachweisNichtErfuellt;
+        }
+        EXPECT_TRUE(kopfGedruckt);
+        EXPECT_EQ(ganzesNein, f.andere.empty());
+    }
+}
+
+// A value just over its limit: the verdict compares more than the two
+// decimals, so the box prints as many as show the difference instead of
+// "17.46 > 17.46"; values apart at two decimals keep two.
+TEST_F(Ausweis, AValueJustOverItsLimitPrintsTheDigitsThatShowIt) {
+    Laden(ausweistest::Beispiel());
+    TProjekt& p = Projekt();
+    p.KleinesWohngebaeude = 1;
+    p.NormaleInnentemperatur = 0;
+    neuBerechnen(p);
+    p.Q2_T_max = 17.46;
+    p.Q2_T = 17.4604;
+    p.AVErfuellt = 0;
+    const auto c = ausweis::NichtErfuellt(p, ausweis::Variante::C, punkt);
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_EQ(c[1], "Jahres-Transmissionswärmebedarf Q'T vorh. = 17.4604 > Q'T zul. = 17.4600 "
+                    "kWh/(m³a)");
+
+    p.NormaleInnentemperatur = 1;
+    neuBerechnen(p);
+    for (TRBauteil& t : p.RBauteile)
+        if (!t.BauteilverfahrenErfuellt) t.k_m = t.k_max_Anl1Z7 + 0.004;
+    p.k_eq_F_m = 0.701;
+    p.FensterTab2Erfuellt = 0;
+    const auto b = ausweis::NichtErfuellt(p, ausweis::Variante::B, punkt);
+    ASSERT_GE(b.size(), 3u);
+    EXPECT_EQ(b[1], "Dach: k = 0.224 > max k = 0.220 W/(m²K)");
+    EXPECT_EQ(b[2], "Fenster: mittleres k_F,eq = 0.701 > 0.700 W/(m²K)");
+}

@@ -113,92 +113,13 @@ void TEinfachBauteil::FeuchteBerechnen(TKlima Klima, double Rsi, int Feuchteopti
         int daemmschicht = -1;
         for (int i = 0; i < nr && daemmschicht < 0; ++i)
             if (IstDaemmschicht(*S[i])) daemmschicht = i;
-        if (daemmschicht >= 0)
+        if (daemmschicht >= 0) {
             DiffusionswiderstandSetzen(S, nr, daemmschicht + 1);
-        else
-            GrenzeAnTauwasserebene(S, nr);
-        EvaporationsspeicherLeeren(S, nr);
-        Aussenoberflaeche.Nummer = int16_t(n);
-        Diffusion.Tauwassermenge = 0;
-        Diffusion.Verdunstungsmenge = 0;
-
-        if (sd_Summe > 0) {
-            TaupunkteBerechnen(S, short(nr), Diffusion, 0, 1);
-            TauwasserBerechnen(S, Klima.Tauperiode, nr, 0);
-            double wt = 0;
-            for (int i = 0; i < nr; ++i) wt += S[i]->Tauwassermenge[0];
-            Diffusion.Tauwassermenge = wt;
-            Diffusion.Verdunstungsmenge = 0;
-            EvaporationsspeicherLeeren(S, nr);
-            TauwasserInVerdunstungsperiode = 0;
-
-            double rest = Klima.Verdunstungsperiode;
-            if (Feuchteoption == 0) {
-                // DIN 4108 Teil 5, 11.2.3: condensate forming anew while drying is not taken
-                // into account; the step is redone with the pressures left uncapped.
-                VerdunstungBerechnen(S, Diffusion, rest, short(nr), 1);
-                if (TauwasserInVerdunstungsperiode) {
-                    Diffusion.Verdunstungsmenge = 0;
-                    EvaporationsspeicherLeeren(S, nr);
-                    rest = Klima.Verdunstungsperiode;
-                    VerdunstungBerechnen(S, Diffusion, rest, short(nr), 0);
-                }
-            } else {
-                VerdunstungBerechnen(S, Diffusion, rest, short(nr), 1);
-                if (Diffusion.AnzahlTaupunkte[1] > 0) TauwasserInVerdunstungsperiode = 1;
-            }
-
-            if (rest > kEndeVerdunstung) {
-                // The sites still wet continue from the condensate they hold; only the
-                // evaporation sums of these steps are kept.
-                std::vector<TSchicht> kopien;
-                kopien.reserve(size_t(nr) + 1);
-                for (int i = 0; i <= nr; ++i) kopien.push_back(*S[i]);
-                Feld K;
-                K.reserve(kopien.size());
-                for (TSchicht& s : kopien) {
-                    s.Tauwassermenge[0] = s.Tauwassermenge[1];
-                    K.push_back(&s);
-                }
-                TDiffusion d = Diffusion;
-                for (int schritt = 0; rest > kEndeVerdunstung; ++schritt) {
-                    if (schritt >= glaser::VerdunstungsschritteHoechstens) {
-                        // Cut off: the evaporation sum is incomplete, and the proof says so.
-                        Diffusion.Nachweisfehler[2] = 1;
-                        break;
-                    }
-                    d.AnzahlTaupunkte[0] = d.AnzahlTaupunkte[1];
-                    d.ErsterTaupunkt[0] = d.ErsterTaupunkt[1];
-                    d.LetzterTaupunkt[0] = d.LetzterTaupunkt[1];
-                    VerdunstungBerechnen(K, d, rest, short(nr), Feuchteoption);
-                    Diffusion.Verdunstungsmenge = d.Verdunstungsmenge;
-                }
-                for (int i = 0; i <= nr; ++i) {
-                    S[i]->Verdunstungsmenge = K[i]->Verdunstungsmenge;
-                    S[i]->VerdunstungsdauerInnen = K[i]->VerdunstungsdauerInnen;
-                    S[i]->VerdunstungsdauerAussen = K[i]->VerdunstungsdauerAussen;
-                }
-            }
-
-            Diffusion.Nachweisfehler[0] = Diffusion.Tauwassermenge > kTauwasserSchwelle &&
-                                          Diffusion.Verdunstungsmenge < Diffusion.Tauwassermenge;
-            const double grenze = Klima.KlimaMerker2 != 0 ? kGrenzeVermindert : kGrenzeNormal;
-            Diffusion.Nachweisfehler[1] = Diffusion.Tauwassermenge > grenze;
         } else {
-            // Without any diffusion resistance no curve is drawn; the sites and condensate of
-            // an earlier run must not be reported again.
-            for (int k = 0; k < 2; ++k) {
-                Diffusion.AnzahlTaupunkte[k] = 0;
-                Diffusion.ErsterTaupunkt[k] = -1;
-                Diffusion.LetzterTaupunkt[k] = -1;
-            }
-            for (int i = 0; i <= nr; ++i) {
-                S[i]->Tauwassermenge = {0, 0};
-                S[i]->TaupunktMarke = {0, 0};
-            }
-            TauwasserInVerdunstungsperiode = 0;
+            const int grenze = UnguenstigsteGrenze(S, nr, Klima, Feuchteoption);
+            DiffusionswiderstandSetzen(S, nr, grenze);
         }
-        TaupunktAusgabeAktualisieren(S, Klima, Feuchteoption);
+        DiffusionRechnen(S, nr, Klima, Feuchteoption);
     } else {
         Taupunkt.Fall = 2;
     }
@@ -208,6 +129,95 @@ void TEinfachBauteil::FeuchteBerechnen(TKlima Klima, double Rsi, int Feuchteopti
         if (f == 1 && TauwassergrenzeAusgenommen == 1) continue;
         FeuchteErfuellt = 0;
     }
+}
+
+void TEinfachBauteil::DiffusionRechnen(TIArrayAsVector<TSchicht>& S, int nr, TKlima Klima,
+                                       int Feuchteoption) {
+    // A run for another boundary may have left its marks.
+    Diffusion.Nachweisfehler[0] = Diffusion.Nachweisfehler[1] = Diffusion.Nachweisfehler[2] = 0;
+    const int n = AnzahlSchichten();
+    EvaporationsspeicherLeeren(S, nr);
+    Aussenoberflaeche.Nummer = int16_t(n);
+    Diffusion.Tauwassermenge = 0;
+    Diffusion.Verdunstungsmenge = 0;
+
+    if (sd_Summe > 0) {
+        TaupunkteBerechnen(S, short(nr), Diffusion, 0, 1);
+        TauwasserBerechnen(S, Klima.Tauperiode, nr, 0);
+        double wt = 0;
+        for (int i = 0; i < nr; ++i) wt += S[i]->Tauwassermenge[0];
+        Diffusion.Tauwassermenge = wt;
+        Diffusion.Verdunstungsmenge = 0;
+        EvaporationsspeicherLeeren(S, nr);
+        TauwasserInVerdunstungsperiode = 0;
+
+        double rest = Klima.Verdunstungsperiode;
+        if (Feuchteoption == 0) {
+            // DIN 4108 Teil 5, 11.2.3: condensate forming anew while drying is not taken
+            // into account; the step is redone with the pressures left uncapped.
+            VerdunstungBerechnen(S, Diffusion, rest, short(nr), 1);
+            if (TauwasserInVerdunstungsperiode) {
+                Diffusion.Verdunstungsmenge = 0;
+                EvaporationsspeicherLeeren(S, nr);
+                rest = Klima.Verdunstungsperiode;
+                VerdunstungBerechnen(S, Diffusion, rest, short(nr), 0);
+            }
+        } else {
+            VerdunstungBerechnen(S, Diffusion, rest, short(nr), 1);
+            if (Diffusion.AnzahlTaupunkte[1] > 0) TauwasserInVerdunstungsperiode = 1;
+        }
+
+        if (rest > kEndeVerdunstung) {
+            // The sites still wet continue from the condensate they hold; only the
+            // evaporation sums of these steps are kept.
+            std::vector<TSchicht> kopien;
+            kopien.reserve(size_t(nr) + 1);
+            for (int i = 0; i <= nr; ++i) kopien.push_back(*S[i]);
+            Feld K;
+            K.reserve(kopien.size());
+            for (TSchicht& s : kopien) {
+                s.Tauwassermenge[0] = s.Tauwassermenge[1];
+                K.push_back(&s);
+            }
+            TDiffusion d = Diffusion;
+            for (int schritt = 0; rest > kEndeVerdunstung; ++schritt) {
+                if (schritt >= glaser::VerdunstungsschritteHoechstens) {
+                    // Cut off: the evaporation sum is incomplete, and the proof says so.
+                    Diffusion.Nachweisfehler[2] = 1;
+                    break;
+                }
+                d.AnzahlTaupunkte[0] = d.AnzahlTaupunkte[1];
+                d.ErsterTaupunkt[0] = d.ErsterTaupunkt[1];
+                d.LetzterTaupunkt[0] = d.LetzterTaupunkt[1];
+                VerdunstungBerechnen(K, d, rest, short(nr), Feuchteoption);
+                Diffusion.Verdunstungsmenge = d.Verdunstungsmenge;
+            }
+            for (int i = 0; i <= nr; ++i) {
+                S[i]->Verdunstungsmenge = K[i]->Verdunstungsmenge;
+                S[i]->VerdunstungsdauerInnen = K[i]->VerdunstungsdauerInnen;
+                S[i]->VerdunstungsdauerAussen = K[i]->VerdunstungsdauerAussen;
+            }
+        }
+
+        Diffusion.Nachweisfehler[0] = Diffusion.Tauwassermenge > kTauwasserSchwelle &&
+                                      Diffusion.Verdunstungsmenge < Diffusion.Tauwassermenge;
+        const double grenze = Klima.KlimaMerker2 != 0 ? kGrenzeVermindert : kGrenzeNormal;
+        Diffusion.Nachweisfehler[1] = Diffusion.Tauwassermenge > grenze;
+    } else {
+        // Without any diffusion resistance no curve is drawn; the sites and condensate of
+        // an earlier run must not be reported again.
+        for (int k = 0; k < 2; ++k) {
+            Diffusion.AnzahlTaupunkte[k] = 0;
+            Diffusion.ErsterTaupunkt[k] = -1;
+            Diffusion.LetzterTaupunkt[k] = -1;
+        }
+        for (int i = 0; i <= nr; ++i) {
+            S[i]->Tauwassermenge = {0, 0};
+            S[i]->TaupunktMarke = {0, 0};
+        }
+        TauwasserInVerdunstungsperiode = 0;
+    }
+    TaupunktAusgabeAktualisieren(S, Klima, Feuchteoption);
 }
 
 void TEinfachBauteil::DiffusionswiderstandSetzen(TIArrayAsVector<TSchicht>& S, int n, int grenze) {
@@ -244,7 +254,7 @@ int TEinfachBauteil::Tauwasserebene(TIArrayAsVector<TSchicht>& S, int n) {
     return ebene;
 }
 
-void TEinfachBauteil::GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n) {
+int TEinfachBauteil::GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n) {
     // Every layer with its first mu; then the boundary follows the plane that the values
     // give until both agree. The plane moves by whole layers, so a cycle ends the search.
     int grenze = n;
@@ -253,11 +263,47 @@ void TEinfachBauteil::GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n
     versucht[size_t(grenze)] = true;
     while (sd_Summe > 0) {
         const int ebene = Tauwasserebene(S, n);
-        if (ebene < 1 || ebene == grenze || versucht[size_t(ebene)]) return;
+        if (ebene < 1 || ebene == grenze || versucht[size_t(ebene)]) return grenze;
         versucht[size_t(ebene)] = true;
         grenze = ebene;
         DiffusionswiderstandSetzen(S, n, grenze);
     }
+    return grenze;
+}
+
+int TEinfachBauteil::UnguenstigsteGrenze(TIArrayAsVector<TSchicht>& S, int n, TKlima Klima,
+                                         int Feuchteoption) {
+    // A wall may have more than one boundary at which the plane and the values agree, and
+    // which one a search finds depends on where it starts; every one is calculated and the
+    // least favourable kept: the proof failing, then the most condensate, then the least
+    // evaporation.
+    std::vector<int> grenzen;
+    for (int g = 1; g <= n; ++g) {
+        DiffusionswiderstandSetzen(S, n, g);
+        if (sd_Summe > 0 && Tauwasserebene(S, n) == g) grenzen.push_back(g);
+    }
+    if (grenzen.size() < 2) return grenzen.empty() ? GrenzeAnTauwasserebene(S, n) : grenzen[0];
+
+    int schlechteste = grenzen[0];
+    bool schlechtVersagt = false;
+    double schlechtWT = 0, schlechtWV = 0;
+    for (size_t i = 0; i < grenzen.size(); ++i) {
+        DiffusionswiderstandSetzen(S, n, grenzen[i]);
+        DiffusionRechnen(S, n, Klima, Feuchteoption);
+        const auto& f = Diffusion.Nachweisfehler;
+        const bool versagt = f[0] || f[2] || (f[1] && TauwassergrenzeAusgenommen != 1);
+        const double wt = Diffusion.Tauwassermenge, wv = Diffusion.Verdunstungsmenge;
+        const bool schlechter =
+            i == 0 ||
+            (versagt != schlechtVersagt ? versagt
+                                        : (wt != schlechtWT ? wt > schlechtWT : wv < schlechtWV));
+        if (!schlechter) continue;
+        schlechteste = grenzen[i];
+        schlechtVersagt = versagt;
+        schlechtWT = wt;
+        schlechtWV = wv;
+    }
+    return schlechteste;
 }
 
 void TEinfachBauteil::TaupunktAusgabeAktualisieren(TIArrayAsVector<TSchicht> S, TKlima,

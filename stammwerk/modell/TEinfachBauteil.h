@@ -151,8 +151,14 @@ private:
     // First condensation plane of the condensation period with the present s_d, or
     // without condensate the boundary nearest to saturation; -1 with no inner boundary.
     int Tauwasserebene(TIArrayAsVector<TSchicht>& S, int n);
-    // Without an insulation layer the boundary of the two mu values is the condensation plane.
-    void GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n);
+    // Without an insulation layer the boundary of the two mu values is the condensation
+    // plane: the one the search from the first values finds.
+    int GrenzeAnTauwasserebene(TIArrayAsVector<TSchicht>& S, int n);
+    // Of the boundaries that agree with their plane, the least favourable one.
+    int UnguenstigsteGrenze(TIArrayAsVector<TSchicht>& S, int n, TKlima Klima, int Feuchteoption);
+    // Condensate and evaporation of layers 0..nr-1 with their present s_d, and the proof's
+    // marks 0 to 2.
+    void DiffusionRechnen(TIArrayAsVector<TSchicht>& S, int nr, TKlima Klima, int Feuchteoption);
 };
 
 // True when the cross-section's Nummer equals the u16 at p.

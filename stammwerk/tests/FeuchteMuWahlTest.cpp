@@ -61,6 +61,23 @@ TEST(FeuchteMuWahl, WithoutAnInsulationLayerTheCondensationPlaneDividesTheTwoVal
     }
 }
 
+// Lightweight concrete 289 mm (μ 5/10), pumice 274 mm (μ 5/15) and clinker
+// 96 mm (μ 50/100): the plane agrees with the boundary both before the
+// clinker (W_T 0,2772 < W_V 0,2785, met) and before the pumice, where the
+// condensate forms in a zone from there and W_T 0,2548 > W_V 0,2253 fails
+// the proof. The search from the first values stops at the first; the proof
+// takes the unfavourable one.
+TEST(FeuchteMuWahl, OfTwoBoundariesThatAgreeWithTheirPlaneTheUnfavourableCounts) {
+    TEinfachBauteil w = GlaserWand({{289, 0.35, 5, 10}, {274, 0.45, 5, 15}, {96, 0.96, 50, 100}});
+    GlaserRechnen(w);
+    EXPECT_NEAR(w.Diffusion.Tauwassermenge, 0.2548, 5e-5);
+    EXPECT_NEAR(w.Diffusion.Verdunstungsmenge, 0.2253, 5e-5);
+    EXPECT_EQ(w.FeuchteErfuellt, 0);
+    EXPECT_EQ(w.Taupunkt.Anfang[0], 1);
+    const std::array<uint16_t, 3> zweiter{0, 1, 1};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(w.SchichtNr(i)->muZweiterWert, zweiter[size_t(i)]) << i;
+}
+
 // With an insulation layer its outer face stays the boundary, wherever the
 // plane lies: the insulation keeps its first value, the layers outside it
 // their second.
