@@ -60,9 +60,12 @@ void AusweisLayout(TText& t, TDC& dc, int methode) {
     case Variante::B:
         VereinfachtTitel(t, dc);
         AusweisGebaeudeDaten(t, dc);
+        // The verdict goes before the statement that the proof was made: the
+        // table that follows can fill the page, and the first page alone must
+        // not read as a proof met.
+        AusweisNichtErfuellt(t, dc, v);
         VereinfachtAbschnittI(t, dc);
         VereinfachtTabelle(t, dc);
-        AusweisNichtErfuellt(t, dc, v);
         Umbruch(t, dc);
         VereinfachtAbschnittII(t, dc);
         VereinfachtHinweis(t, dc);
