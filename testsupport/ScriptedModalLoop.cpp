@@ -1,6 +1,7 @@
 #include "testsupport/ScriptedModalLoop.h"
 
 #include "platform/services/MessageBox.h"
+#include "platform/window/Window.h"
 #include "testsupport/ScriptQueue.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@ ScriptedModalLoopService::~ScriptedModalLoopService() {
 
 void ScriptedModalLoopService::Run(TWindow* window, TModalRun& run) {
     windows_.push_back(window);
+    // As the real loop: its window shows when its run starts.
+    if (window && window->IsCreated()) window->ShowWindow(SW_SHOW);
     if (auto script = TakeNext(scripts_))
         (*script)(window);
     else

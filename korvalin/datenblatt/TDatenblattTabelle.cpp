@@ -233,10 +233,16 @@ void TDatenblattBasis::boxZeichnen(TDC& dc, const std::string& text, Textstil st
                                    int pass) {
     const TFont alt = dc.SelectObject(Texte().Font(stil));
     const uint32_t zentriert = titel ? DT_CENTER : 0;
-    TRect innen(BlockLinks() + 5, Block.Oben, BlockRechts() - 5, Block.Oben);
+    // Air above the first line and below the last line's descent: without
+    // it the bottom rule runs through g, j, p, q and y and the next box's
+    // fill covers their tails.
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(tm);
+    const int luft = std::max(2, tm.tmDescent / 2);
+    TRect innen(BlockLinks() + 5, Block.Oben + luft, BlockRechts() - 5, Block.Oben + luft);
     dc.DrawText(text, innen, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | zentriert);
     innen.right = BlockRechts() - 5;
-    Block.Unten = Block.InnenUnten = innen.bottom;
+    Block.Unten = Block.InnenUnten = innen.bottom + luft;
     Block.InnenHoehe = Block.Hoehe = Block.Unten - Block.Oben;
     if (pass == 1 && AufAktuellerSeite()) {
         const TRect r = Block.Rechteck();

@@ -10,7 +10,7 @@ PreviewWBAusweisWindow::PreviewWBAusweisWindow(TWindow* parent, TPrinter* printe
           parent, printer, fenster, title, client,
           std::make_unique<TWBAusweisPrintOut>(printer, "Druckvorschau", fenster, true)) {
     // It has no done button: its caption's close box ends it.
-    Attr().Style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+    Attr().Style = WS_POPUP | WS_CAPTION | WS_SYSMENU; // shown by its modal loop
 }
 
 void PreviewWBAusweisWindow::SetupWindow() {

@@ -44,7 +44,7 @@ VorschauRahmen::VorschauRahmen(TWindow* parent, TPrinter* printer, korpusMDIChil
     });
 
     // Over the parent's client area, one pixel beyond each edge.
-    Attr().Style = WS_POPUP | WS_VISIBLE;
+    Attr().Style = WS_POPUP; // its modal loop shows it
     CoverParentClientArea(*this, parent);
 }
 

@@ -196,8 +196,11 @@ TEST(DatenblattTabelle, KommentarUndTitelSetzenDieBlockhoeheAusDemUmbruch) {
     TRecordingDC mass;
     mass.SelectObject(b.Texte().Font(Textstil::Kommentar));
     mass.DrawText(text, erwartet, DT_CALCRECT | DT_WORDBREAK);
+    TEXTMETRIC tm;
+    mass.GetTextMetrics(tm);
     EXPECT_GT(erwartet.Height(), 2 * 15);
-    EXPECT_EQ(b.Block.Hoehe, erwartet.Height());
+    // The wrapped lines and the air above and below them.
+    EXPECT_EQ(b.Block.Hoehe, erwartet.Height() + 2 * std::max(2, tm.tmDescent / 2));
     EXPECT_EQ(zeichnungen(dc), 0);
 
     TRecordingDC malen;
@@ -210,6 +213,38 @@ TEST(DatenblattTabelle, KommentarUndTitelSetzenDieBlockhoeheAusDemUmbruch) {
     EXPECT_EQ(texte[1].textColor, b.Texte().Farbe(Textstil::Titel));
     EXPECT_EQ(malen.GetTextColor(), TColor::Black);
     EXPECT_EQ(anzahl(malen, TDrawKind::LineTo), 4);
+}
+
+// The last line's g, j, p, q and y stay inside the text's clip and clear of
+// the box's bottom rule, in comment and title boxes alike.
+TEST(DatenblattTabelle, UnterlaengenDerLetztenZeilePassenInDenKasten) {
+    for (const bool titel : {false, true}) {
+        TestBlatt b;
+        TRecordingDC dc;
+        const std::string text = "Erste Zeile\ngjpqy gjpqy";
+        if (titel)
+            b.TitelZeichnen(dc, text, 1);
+        else
+            b.KommentarZeichnen(dc, text, 1);
+        const auto texte = dc.CallsOf(TDrawKind::TextRun);
+        ASSERT_EQ(texte.size(), 2u);
+        const TDrawCall& letzte = texte.back();
+        ASSERT_TRUE(letzte.textClip.has_value());
+        TRecordingDC mass;
+        mass.SelectObject(TFont(letzte.deviceFont));
+        TEXTMETRIC tm;
+        mass.GetTextMetrics(tm);
+        const int32_t grundlinie = letzte.deviceBox.top + tm.tmAscent;
+        const int32_t unterkante = grundlinie + tm.tmDescent;
+        EXPECT_LE(unterkante, letzte.textClip->bottom) << titel;
+        // The bottom rule: the lowest horizontal line drawn.
+        int32_t regel = 0;
+        for (const TDrawCall& c : dc.CallsOf(TDrawKind::LineTo))
+            if (c.device.size() == 2 && c.device[0].y == c.device[1].y)
+                regel = std::max(regel, c.device[0].y);
+        EXPECT_LT(unterkante, regel) << titel;
+        EXPECT_EQ(regel, b.Block.Unten) << titel;
+    }
 }
 
 TEST(DatenblattTabelle, RahmenReichenBisZurGenanntenZeile) {

@@ -76,6 +76,27 @@ TEST(ModalLoop, RunsUntilEndModalAndOnlyItsWindowTakesInput) {
     });
 }
 
+// A window made hidden (its show still to come) is shown by its loop, modal:
+// the program must never wait on a window nobody can see.
+TEST(ModalLoop, ShowsAWindowNotYetShownWhenItsLoopStarts) {
+    testsupport::RunInMainLoop([] {
+        QtLoop qt;
+        Frame preview("Druckvorschau");
+        ASSERT_TRUE(preview.Create());
+        ASSERT_FALSE(window_detail::WidgetOf(&preview)->isVisible());
+        bool shown = false, modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* w = window_detail::WidgetOf(&preview);
+            shown = w->isVisible() && QTest::qWaitForWindowExposed(w->windowHandle());
+            modal = QApplication::activeModalWidget() == w;
+            qt.app.EndModal(IDCANCEL);
+        });
+        EXPECT_EQ(qt.app.BeginModal(&preview), IDCANCEL);
+        EXPECT_TRUE(shown);
+        EXPECT_TRUE(modal);
+    });
+}
+
 TEST(ModalLoop, LoopsNestAndEndModalEndsTheInnermost) {
     testsupport::RunInMainLoop([] {
         QtLoop qt;

@@ -16,11 +16,16 @@ public:
         QEventLoop loop;
         QPointer<QWidget> widget = window ? window_detail::WidgetOf(window) : nullptr;
         if (widget) {
-            // Qt takes a new modality only while the window is hidden.
-            const bool visible = widget->isVisible();
-            widget->hide();
+            // Qt takes a new modality only while the window is hidden. The
+            // loop shows its window itself: one not yet shown (or whose show
+            // is still to come) would otherwise stay hidden while the program
+            // waits on it. A window made hidden is mapped only once, already
+            // modal, and the window manager sees no map-unmap-map race.
+            if (widget->isVisible()) widget->hide();
             widget->setWindowModality(Qt::ApplicationModal);
-            if (visible) widget->show();
+            widget->show();
+            widget->raise();
+            widget->activateWindow();
             // A window that goes away without ending its run ends it, or
             // the program would wait for it forever.
             QObject::connect(widget, &QObject::destroyed, &loop, [&run] {

@@ -47,7 +47,7 @@ DiagrammVorschau::DiagrammVorschau(TWindow* parent, TPrinter* printer, TDiagramm
 
     // Over the parent's client area, one unit beyond each edge; its caption's
     // close box is the way back to the diagram.
-    Attr().Style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+    Attr().Style = WS_POPUP | WS_CAPTION | WS_SYSMENU; // shown by its modal loop
     CoverParentClientArea(*this, parent);
 }
 
