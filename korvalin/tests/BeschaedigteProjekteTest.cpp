@@ -318,8 +318,46 @@ TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAs
               std::string::npos)
         << m.text;
     EXPECT_NE(m.text.find("Bruttofläche = keine Zahl"), std::string::npos) << m.text;
-    EXPECT_FALSE(Korpus().ProjektGeaendert);
+    EXPECT_NE(m.text.find("werden Sie gefragt"), std::string::npos) << m.text;
+    // The replaced values are not in the file yet: closing asks.
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
     EXPECT_EQ(ReadWholeFile(datei).bytes, daten);
+}
+
+// Saving writes the unconfirmed defaults only when the user says so: after
+// that they would open as if typed and a proof could read "erfüllt".
+TEST_F(Projektbefehle, SavingUnconfirmedDefaultsAsksFirstAndNoKeepsTheFile) {
+    const fs::path datei = ordner() / "kaputt.pro";
+    const auto daten = mitWert(kHaus, [](TProjekt& p) {
+        erstesBauteil(p).Klima.ThetaI = 655360;
+        p.PBauteile.begin()->Bruttoflaeche = kNaN;
+    });
+    ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
+    meldungen().Answer(IDOK);
+    oeffnen(datei);
+    ASSERT_NE(projekt(), nullptr);
+    const std::string bauteil = erstesBauteil(*projekt()->AktuellesProjekt).Name;
+    const std::string variante = projekt()->AktuellesProjekt->Name;
+
+    for (int befehlId : {int(CM_PROJEKT_SPEICHERN), int(CM_PROJEKT_SPEICHERN_UNTER)}) {
+        const size_t vorher = meldungen().Calls().size();
+        if (befehlId == CM_PROJEKT_SPEICHERN_UNTER) services.Files().Answer(datei.string());
+        meldungen().Answer(IDNO);
+        befehl(befehlId);
+        ASSERT_EQ(meldungen().Calls().size(), vorher + 1) << befehlId;
+        const auto& frage = meldungen().Calls().back();
+        EXPECT_NE(frage.text.find("Bauteil \"" + bauteil + "\""), std::string::npos) << frage.text;
+        EXPECT_NE(frage.text.find("Variante \"" + variante + "\""), std::string::npos)
+            << frage.text;
+        EXPECT_NE(frage.text.find("Trotzdem speichern?"), std::string::npos) << frage.text;
+        EXPECT_EQ(ReadWholeFile(datei).bytes, daten) << befehlId;
+        EXPECT_TRUE(Korpus().ProjektGeaendert) << befehlId;
+    }
+
+    meldungen().Answer(IDYES);
+    befehl(CM_PROJEKT_SPEICHERN);
+    EXPECT_NE(ReadWholeFile(datei).bytes, daten);
+    EXPECT_FALSE(Korpus().ProjektGeaendert);
 }
 
 TEST_F(Projektbefehle, ACountThatLeavesBytesUnreadIsRefusedWithItsReason) {

@@ -341,7 +341,34 @@ std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t
     t += "\nDiese Werte wurden durch Vorgabewerte ersetzt. Kein Nachweis gilt mit ihnen als "
          "erfüllt: bei Bauteilen und Fenstern, bis sie in ihrem Dialog geprüft und mit OK "
          "bestätigt sind, bei Werten der Variante (Projektdaten, Flächen, Fassaden, Volumina), "
-         "bis das Projekt gespeichert und wieder geöffnet ist. Die Datei bleibt unverändert, "
-         "bis Sie speichern.";
+         "solange das Projekt geöffnet ist. Die Datei bleibt unverändert, bis Sie speichern. "
+         "Speichern Sie, bevor alle Werte bestätigt sind, werden Sie gefragt: gespeicherte "
+         "Vorgabewerte gelten nach dem nächsten Öffnen als Ihre Eingaben.";
+    return t;
+}
+
+std::vector<std::string> UnbestaetigteStellen(const TGesamtProjekt& g) {
+    std::vector<std::string> stellen;
+    for (const TProjekt& v : g.Projekte) {
+        for (const TRBauteil& t : v.RBauteile)
+            if (t.WerteErsetzt) stellen.push_back(genannt("Bauteil", t.Name));
+        for (const TRFenster& t : v.RFenster)
+            if (t.WerteErsetzt) stellen.push_back(genannt("Fenster", t.Name));
+        if (v.WerteErsetzt)
+            stellen.push_back(genannt("Variante", v.Name) +
+                              " (Projektdaten, Flächen, Fassaden oder Volumina)");
+    }
+    return stellen;
+}
+
+std::string ErsetzteWerteSpeichernFrage(const std::vector<std::string>& stellen) {
+    std::string t = "Beim Öffnen wurden beschädigte Werte durch Vorgabewerte ersetzt, die Sie noch "
+                    "nicht bestätigt haben:\n";
+    for (const std::string& s : stellen) t += " - " + s + "\n";
+    t += "\nWenn Sie jetzt speichern, stehen diese Vorgabewerte in der Datei wie eingegebene "
+         "Werte: nach dem nächsten Öffnen sind sie nicht mehr markiert, und die Nachweise "
+         "können mit ihnen als erfüllt gelten.\n\n"
+         "Trotzdem speichern?\n(Nein: es wird nichts gespeichert, das Projekt bleibt geöffnet, "
+         "wie es ist.)";
     return t;
 }
