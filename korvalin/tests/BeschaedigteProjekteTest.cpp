@@ -297,14 +297,52 @@ TEST(UnbeschaedigtesProjekt, TheExamplesOpenWithoutReplacedValues) {
     }
 }
 
+// Values at the edge of what the dialogs and the program's own computation
+// allow are no damage: they open as saved.
+TEST(UnbeschaedigtesProjekt, ExtremeValuesTheDialogsAllowOpenWithNothingReplaced) {
+    const std::vector<std::pair<const char*, std::function<void(TProjekt&)>>> faelle = {
+        {"Rsi des Typdialogs", [](TProjekt& p) { erstesBauteil(p).Rsi = 10; }},
+        {"Widerstand der Schichttabelle", [](TProjekt& p) { erstesBauteil(p).Rse = 9999; }},
+        {"k-Wert des Lambda-Dialogs",
+         [](TProjekt& p) { erstesBauteil(p).Flaechenanteile.begin()->k_Wert = 999; }},
+        {"k-Wert ohne Widerstand",
+         [](TProjekt& p) { erstesBauteil(p).Flaechenanteile.begin()->k_Wert = 100000; }},
+        {"Summe zweier größter Flächen",
+         [](TProjekt& p) {
+             TPBauteil& b = *p.PBauteile.begin();
+             std::vector<std::unique_ptr<TDimVolumen>> eintraege;
+             for (int i = 0; i < 2; ++i) {
+                 eintraege.push_back(std::make_unique<TDimVolumen>());
+                 eintraege.back()->Wert = 999999.99;
+             }
+             b.Flaechenliste.Flush();
+             b.Flaechenliste.AddAll(std::move(eintraege));
+             b.Bruttoflaeche = 2 * 999999.99;
+         }},
+        {"Kosten ohne Heizwert", [](TProjekt& p) { p.Jahresverbrauch.Kosten = 5e12; }},
+        {"Temperatur A ohne Dialog", [](TProjekt& p) { p.Temperatur.TemperaturA = kNaN; }},
+    };
+    for (const auto& [name, aendern] : faelle) {
+        TGesamtProjekt g("/tmp");
+        ASSERT_EQ(g.Oeffnen(mitWert(kHaus, aendern), "/tmp/x.pro"), 0) << name;
+        EXPECT_TRUE(g.ErsetzteWerte().empty()) << name << ErsetzteWerteMeldung(g.ErsetzteWerte());
+        EXPECT_FALSE(g.AktuellesProjekt->WerteUnsicher()) << name;
+    }
+}
+
 using shelltest::Projektbefehle;
 
-TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAsItWas) {
-    const fs::path datei = ordner() / "kaputt.pro";
-    const auto daten = mitWert(kHaus, [](TProjekt& p) {
+// A component's climate and a placed wall's area damaged.
+std::vector<uint8_t> kaputtesHaus() {
+    return mitWert(kHaus, [](TProjekt& p) {
         erstesBauteil(p).Klima.ThetaI = 655360;
         p.PBauteile.begin()->Bruttoflaeche = kNaN;
     });
+}
+
+TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAsItWas) {
+    const fs::path datei = ordner() / "kaputt.pro";
+    const auto daten = kaputtesHaus();
     ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
     meldungen().Answer(IDOK);
     oeffnen(datei);
@@ -328,10 +366,7 @@ TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAs
 // that they would open as if typed and a proof could read "erfüllt".
 TEST_F(Projektbefehle, SavingUnconfirmedDefaultsAsksFirstAndNoKeepsTheFile) {
     const fs::path datei = ordner() / "kaputt.pro";
-    const auto daten = mitWert(kHaus, [](TProjekt& p) {
-        erstesBauteil(p).Klima.ThetaI = 655360;
-        p.PBauteile.begin()->Bruttoflaeche = kNaN;
-    });
+    const auto daten = kaputtesHaus();
     ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
     meldungen().Answer(IDOK);
     oeffnen(datei);
