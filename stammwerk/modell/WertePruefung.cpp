@@ -163,12 +163,14 @@ void fenstertyp(Pruefer& p, TRFenster& t) {
     const std::string s = genannt("Fenster", t.Name);
     const TRFenster d;
     bool e = false;
-    // Window dialog: g, z 0..1; a, k 0..9; frame share 0..100 %.
+    // Window dialog: g, z 0..1; a, k_F, k_R, k_V 0..9; frame share 0..100 %.
     e |= p(s, "g-Wert", t.g, d.g, 0, 1);
     e |= p(s, "a-Wert", t.a, d.a, 0, 9);
     e |= p(s, "Rahmenanteil", t.Rahmenanteil, d.Rahmenanteil, 0, 100);
     e |= p(s, "k_F-Wert", t.k_F, d.k_F, 0, 9);
-    e |= ergebnisse(p, s, {&t.Wert6, &t.Wert7, &t.Wert8});
+    e |= p(s, "k_R-Wert", t.Wert6, d.Wert6, 0, 9);
+    e |= p(s, "k_V-Wert", t.Wert7, d.Wert7, 0, 9);
+    e |= ergebnisse(p, s, {&t.Wert8});
     if (e) t.WerteErsetzt = true;
 }
 
@@ -240,6 +242,8 @@ void variante(Pruefer& p, TProjekt& v, WertePruefung& ergebnis) {
     e |= p(s, "Wärmerückgewinnungsgrad", v.Waermerueckgewinnungsgrad, 0, 0, 100);
     e |= p(s, "Vorgabe interne Gewinne", v.Q_I_Vorgabe, 0, 0, 1000000);
     e |= p(s, "Vorgabe Nutzfläche A_N", v.A_N_Vorgabe, 0, 0, 9999999);
+    // The climate dialog's roof surface temperature.
+    e |= p(s, "Oberflächentemperatur Dach", v.Wert20, d.Wert20, -40, 100);
     e |= p(s, "Zielwert", v.Zielwert, d.Zielwert, 0, 999);
     e |= p(s, "Unterschreitung", v.Unterschreitung, 0, 0, 100);
     e |= p(s, "Gradtagzahl", v.Ort.Gradtagzahl, TOrt().Gradtagzahl, 0, 100000);
@@ -257,7 +261,6 @@ void variante(Pruefer& p, TProjekt& v, WertePruefung& ergebnis) {
     e |= p(s, "Warmwasser Liter pro Tag", v.Warmwasser.LiterProTag, 0, 0, kZelle);
     e |= ergebnisse(p, s,
                     {&v.Fugenkoeffizient_max,
-                     &v.Wert20,
                      &v.Q_H,
                      &v.Q2_H,
                      &v.Q1_H,
