@@ -183,6 +183,13 @@ std::vector<Fall> faelle() {
          "unvollständig oder beschädigt"},
         {"EinByteWeniger", [] { return gekuerzt(kHolz, 0.99999); }, Erwartet::Abgelehnt,
          "unvollständig oder beschädigt"},
+        {"ImKopfAbgeschnitten",
+         [] {
+             auto b = beispiel(kHaus);
+             b.resize(139);
+             return b;
+         },
+         Erwartet::Abgelehnt, "zu kurz für eine Projekt-Datei"},
         {"NurKopf",
          [] {
              auto b = beispiel(kHaus);
@@ -401,6 +408,21 @@ TEST_F(Projektbefehle, SavingUnconfirmedDefaultsAsksFirstAndNoKeepsTheFile) {
     befehl(CM_PROJEKT_SPEICHERN);
     EXPECT_NE(ReadWholeFile(datei).bytes, daten);
     EXPECT_FALSE(Korpus().ProjektGeaendert);
+}
+
+TEST_F(Projektbefehle, AFileCutInsideItsHeaderIsRefusedWithItsReason) {
+    const fs::path datei = ordner() / "kaputt.pro";
+    auto daten = beispiel(kHaus);
+    daten.resize(139);
+    ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
+    meldungen().Answer(IDOK);
+    meldungen().Answer(IDOK);
+    oeffnen(datei);
+    EXPECT_EQ(projekt(), nullptr);
+    ASSERT_FALSE(meldungen().Calls().empty());
+    EXPECT_NE(meldungen().Calls()[0].text.find("zu kurz für eine Projekt-Datei"), std::string::npos)
+        << meldungen().Calls()[0].text;
+    EXPECT_EQ(ReadWholeFile(datei).bytes, daten);
 }
 
 TEST_F(Projektbefehle, ACountThatLeavesBytesUnreadIsRefusedWithItsReason) {
