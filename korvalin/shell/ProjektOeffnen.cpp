@@ -103,10 +103,11 @@ void oeffnen(korpusMDIClient& client, Durchgang durchgang, std::shared_ptr<FileL
         ProjektSetzen(std::move(g));
         k.ProjektSperre = std::move(sperre);
         k.ProjektUnbenannt = false;
-        k.ProjektGeaendert = false;
+        // Replaced values are a change the file does not hold yet: closing asks.
+        k.ProjektGeaendert = !ersetzt.empty();
         ProjektWindowAnlegen(client);
         StatusProjektAnzeigen();
-        StatusZustand(false);
+        StatusZustand(k.ProjektGeaendert);
         if (!ersetzt.empty())
             MessageBox(ErsetzteWerteMeldung(ersetzt), kTitel, MB_OK | MB_ICONEXCLAMATION);
         return;

@@ -11,6 +11,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/window/MDIChild.h"
 #include "stammwerk/modell/TGesamtProjekt.h"
+#include "stammwerk/modell/WertePruefung.h"
 
 namespace fs = std::filesystem;
 
@@ -56,6 +57,13 @@ std::string InAnderemProgrammGeoeffnet(const fs::path& datei, const FileLock::Ho
            "\", Prozess " + std::to_string(wer.pid) + ").";
 }
 
+bool ErsetzteWerteSpeichernErlaubt(const TGesamtProjekt& g) {
+    const std::vector<std::string> stellen = UnbestaetigteStellen(g);
+    if (stellen.empty()) return true;
+    return MessageBox(ErsetzteWerteSpeichernFrage(stellen), kTitel,
+                      MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
 int BearbeitungenUebernehmen() {
     const auto editoren = editorenMitAenderungen();
     if (editoren.empty()) return 1;
@@ -76,6 +84,7 @@ int ProjektSpeichern() {
     if (!SpeicherplatzPruefen(g->Pfad(), g->Speicherbedarf())) return 0;
     MruDateiVorn(g->Pfad().string());
     if (!BearbeitungenUebernehmen()) return 0;
+    if (!ErsetzteWerteSpeichernErlaubt(*g)) return 0;
     if (!UeberschreibenErlaubt(*g)) return 0;
     if (!g->Speichern()) {
         // The backups keep the state of the last save that succeeded.
@@ -110,6 +119,7 @@ int ProjektSpeichernUnter() {
     const fs::path ziel = daten.fileName;
     if (!SpeicherplatzPruefen(ziel, g->Speicherbedarf())) return 0;
     if (!BearbeitungenUebernehmen()) return 0;
+    if (!ErsetzteWerteSpeichernErlaubt(*g)) return 0;
     if (ziel == g->Pfad() && !UeberschreibenErlaubt(*g)) return 0;
     // The lock moves with the project to its new name; a file another
     // program has open is overwritten only when the user says so.

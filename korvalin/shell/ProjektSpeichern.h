@@ -22,6 +22,10 @@ bool UeberschreibenErlaubt(const TGesamtProjekt& g);
 std::string InAnderemProgrammGeoeffnet(const std::filesystem::path& datei,
                                        const FileLock::Holder& wer);
 
+// Defaults that replaced damaged values and that the user has not confirmed
+// are written only when the user says so; false cancels the save.
+bool ErsetzteWerteSpeichernErlaubt(const TGesamtProjekt& g);
+
 // Editors with pending changes of the project's types hand them over after
 // asking; 0 when the user cancelled, 1 otherwise.
 int BearbeitungenUebernehmen();

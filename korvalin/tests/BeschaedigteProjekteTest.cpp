@@ -140,6 +140,14 @@ std::vector<Fall> faelle() {
         {"FensterG1e30",
          [] { return mitWert(kHaus, [](TProjekt& p) { p.RFenster.begin()->g = 1e30; }); },
          Erwartet::Ersetzt, "g-Wert = 1e+30", true},
+        {"FensterKR1e6",
+         [] { return mitWert(kHaus, [](TProjekt& p) { p.RFenster.begin()->Wert6 = 1e6; }); },
+         Erwartet::Ersetzt, "k_R-Wert = 1e+06", true},
+        {"FensterKVNegativ",
+         [] { return mitWert(kHaus, [](TProjekt& p) { p.RFenster.begin()->Wert7 = -1; }); },
+         Erwartet::Ersetzt, "k_V-Wert = -1", true},
+        {"DachOberflaeche500", [] { return mitWert(kHaus, [](TProjekt& p) { p.Wert20 = 500; }); },
+         Erwartet::Ersetzt, "Oberflächentemperatur Dach = 500", true},
         {"VolumenNaN",
          [] { return mitWert(kHaus, [](TProjekt& p) { p.Volumina.begin()->Wert = kNaN; }); },
          Erwartet::Ersetzt, "Wert = keine Zahl", true},
@@ -175,6 +183,13 @@ std::vector<Fall> faelle() {
          "unvollständig oder beschädigt"},
         {"EinByteWeniger", [] { return gekuerzt(kHolz, 0.99999); }, Erwartet::Abgelehnt,
          "unvollständig oder beschädigt"},
+        {"ImKopfAbgeschnitten",
+         [] {
+             auto b = beispiel(kHaus);
+             b.resize(139);
+             return b;
+         },
+         Erwartet::Abgelehnt, "zu kurz für eine Projekt-Datei"},
         {"NurKopf",
          [] {
              auto b = beispiel(kHaus);
@@ -297,14 +312,52 @@ TEST(UnbeschaedigtesProjekt, TheExamplesOpenWithoutReplacedValues) {
     }
 }
 
+// Values at the edge of what the dialogs and the program's own computation
+// allow are no damage: they open as saved.
+TEST(UnbeschaedigtesProjekt, ExtremeValuesTheDialogsAllowOpenWithNothingReplaced) {
+    const std::vector<std::pair<const char*, std::function<void(TProjekt&)>>> faelle = {
+        {"Rsi des Typdialogs", [](TProjekt& p) { erstesBauteil(p).Rsi = 10; }},
+        {"Widerstand der Schichttabelle", [](TProjekt& p) { erstesBauteil(p).Rse = 9999; }},
+        {"k-Wert des Lambda-Dialogs",
+         [](TProjekt& p) { erstesBauteil(p).Flaechenanteile.begin()->k_Wert = 999; }},
+        {"k-Wert ohne Widerstand",
+         [](TProjekt& p) { erstesBauteil(p).Flaechenanteile.begin()->k_Wert = 100000; }},
+        {"Summe zweier größter Flächen",
+         [](TProjekt& p) {
+             TPBauteil& b = *p.PBauteile.begin();
+             std::vector<std::unique_ptr<TDimVolumen>> eintraege;
+             for (int i = 0; i < 2; ++i) {
+                 eintraege.push_back(std::make_unique<TDimVolumen>());
+                 eintraege.back()->Wert = 999999.99;
+             }
+             b.Flaechenliste.Flush();
+             b.Flaechenliste.AddAll(std::move(eintraege));
+             b.Bruttoflaeche = 2 * 999999.99;
+         }},
+        {"Kosten ohne Heizwert", [](TProjekt& p) { p.Jahresverbrauch.Kosten = 5e12; }},
+        {"Temperatur A ohne Dialog", [](TProjekt& p) { p.Temperatur.TemperaturA = kNaN; }},
+    };
+    for (const auto& [name, aendern] : faelle) {
+        TGesamtProjekt g("/tmp");
+        ASSERT_EQ(g.Oeffnen(mitWert(kHaus, aendern), "/tmp/x.pro"), 0) << name;
+        EXPECT_TRUE(g.ErsetzteWerte().empty()) << name << ErsetzteWerteMeldung(g.ErsetzteWerte());
+        EXPECT_FALSE(g.AktuellesProjekt->WerteUnsicher()) << name;
+    }
+}
+
 using shelltest::Projektbefehle;
 
-TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAsItWas) {
-    const fs::path datei = ordner() / "kaputt.pro";
-    const auto daten = mitWert(kHaus, [](TProjekt& p) {
+// A component's climate and a placed wall's area damaged.
+std::vector<uint8_t> kaputtesHaus() {
+    return mitWert(kHaus, [](TProjekt& p) {
         erstesBauteil(p).Klima.ThetaI = 655360;
         p.PBauteile.begin()->Bruttoflaeche = kNaN;
     });
+}
+
+TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAsItWas) {
+    const fs::path datei = ordner() / "kaputt.pro";
+    const auto daten = kaputtesHaus();
     ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
     meldungen().Answer(IDOK);
     oeffnen(datei);
@@ -318,7 +371,57 @@ TEST_F(Projektbefehle, ADamagedValueOpensWithOneMessageNamingItAndTheFileStaysAs
               std::string::npos)
         << m.text;
     EXPECT_NE(m.text.find("Bruttofläche = keine Zahl"), std::string::npos) << m.text;
+    EXPECT_NE(m.text.find("werden Sie gefragt"), std::string::npos) << m.text;
+    // The replaced values are not in the file yet: closing asks.
+    EXPECT_TRUE(Korpus().ProjektGeaendert);
+    EXPECT_EQ(ReadWholeFile(datei).bytes, daten);
+}
+
+// Saving writes the unconfirmed defaults only when the user says so: after
+// that they would open as if typed and a proof could read "erfüllt".
+TEST_F(Projektbefehle, SavingUnconfirmedDefaultsAsksFirstAndNoKeepsTheFile) {
+    const fs::path datei = ordner() / "kaputt.pro";
+    const auto daten = kaputtesHaus();
+    ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
+    meldungen().Answer(IDOK);
+    oeffnen(datei);
+    ASSERT_NE(projekt(), nullptr);
+    const std::string bauteil = erstesBauteil(*projekt()->AktuellesProjekt).Name;
+    const std::string variante = projekt()->AktuellesProjekt->Name;
+
+    for (int befehlId : {int(CM_PROJEKT_SPEICHERN), int(CM_PROJEKT_SPEICHERN_UNTER)}) {
+        const size_t vorher = meldungen().Calls().size();
+        if (befehlId == CM_PROJEKT_SPEICHERN_UNTER) services.Files().Answer(datei.string());
+        meldungen().Answer(IDNO);
+        befehl(befehlId);
+        ASSERT_EQ(meldungen().Calls().size(), vorher + 1) << befehlId;
+        const auto& frage = meldungen().Calls().back();
+        EXPECT_NE(frage.text.find("Bauteil \"" + bauteil + "\""), std::string::npos) << frage.text;
+        EXPECT_NE(frage.text.find("Variante \"" + variante + "\""), std::string::npos)
+            << frage.text;
+        EXPECT_NE(frage.text.find("Trotzdem speichern?"), std::string::npos) << frage.text;
+        EXPECT_EQ(ReadWholeFile(datei).bytes, daten) << befehlId;
+        EXPECT_TRUE(Korpus().ProjektGeaendert) << befehlId;
+    }
+
+    meldungen().Answer(IDYES);
+    befehl(CM_PROJEKT_SPEICHERN);
+    EXPECT_NE(ReadWholeFile(datei).bytes, daten);
     EXPECT_FALSE(Korpus().ProjektGeaendert);
+}
+
+TEST_F(Projektbefehle, AFileCutInsideItsHeaderIsRefusedWithItsReason) {
+    const fs::path datei = ordner() / "kaputt.pro";
+    auto daten = beispiel(kHaus);
+    daten.resize(139);
+    ASSERT_TRUE(WriteFileAtomically(datei, daten).ok);
+    meldungen().Answer(IDOK);
+    meldungen().Answer(IDOK);
+    oeffnen(datei);
+    EXPECT_EQ(projekt(), nullptr);
+    ASSERT_FALSE(meldungen().Calls().empty());
+    EXPECT_NE(meldungen().Calls()[0].text.find("zu kurz für eine Projekt-Datei"), std::string::npos)
+        << meldungen().Calls()[0].text;
     EXPECT_EQ(ReadWholeFile(datei).bytes, daten);
 }
 

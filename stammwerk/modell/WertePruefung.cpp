@@ -5,12 +5,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// Results the program computes itself have no dialog; they only have to be
-// numbers a proof can print.
-constexpr double kErgebnis = 1e12;
+// Results the program computes itself have no dialog and no limit (a fuel
+// with no heating value costs billions); they only have to be numbers.
+constexpr double kErgebnis = std::numeric_limits<double>::infinity();
 // Values typed into the sheets' cells (layers, heating costs): 0..99999999.
 constexpr double kZelle = 99999999;
 // Areas and volumes of the area and volume calculator: ±999999.99 m² or m³.
@@ -56,17 +57,16 @@ bool klima(Pruefer& p, const std::string& s, TKlima& k) {
     return e;
 }
 
-// Temperature dialog: -50..100 °C.
+// Temperature dialog: -50..100 °C. Temperatur A and B have no dialog and
+// no reader: whatever they hold changes no result.
 bool temperatur(Pruefer& p, const std::string& s, TTemperatur& t) {
     const TTemperatur d;
     bool e = false;
-    e |= p(s, "Temperatur A", t.TemperaturA, d.TemperaturA, -50, 100);
     e |= p(s, "Oberflächentemperatur Sommer hell", t.OberflaecheSommerHell, d.OberflaecheSommerHell,
            -50, 100);
     e |= p(s, "Oberflächentemperatur Sommer dunkel", t.OberflaecheSommerDunkel,
            d.OberflaecheSommerDunkel, -50, 100);
     e |= p(s, "Außentemperatur Winter", t.AussenWinter, d.AussenWinter, -50, 100);
-    e |= p(s, "Temperatur B", t.TemperaturB, d.TemperaturB, -50, 100);
     e |= p(s, "Innentemperatur Winter", t.InnenWinter, d.InnenWinter, -50, 100);
     e |= p(s, "Innentemperatur Sommer", t.InnenSommer, d.InnenSommer, -50, 100);
     return e;
@@ -103,7 +103,8 @@ bool querschnitt(Pruefer& p, const std::string& s, TEinfachBauteil& q) {
     const TEinfachBauteil d;
     bool e = false;
     e |= p(s, "Flächenanteil", q.Flaechenanteil, d.Flaechenanteil, 0, 100);
-    e |= p(s, "k-Wert", q.k_Wert, d.k_Wert, 0, 10);
+    // Given in its dialog up to 999; computed as 100000 without any resistance.
+    e |= p(s, "k-Wert", q.k_Wert, d.k_Wert, 0, 100000);
     e |= ergebnisse(p, s,
                     {&q.k_Heizung,
                      &q.k_Wert_vorBegrenzung,
@@ -146,8 +147,9 @@ void bauteiltyp(Pruefer& p, TRBauteil& t, WertePruefung& ergebnis) {
     }
     const TRBauteil d;
     bool e = klima(p, s, t.Klima) | temperatur(p, s, t.Temperatur);
-    e |= p(s, "Rsi", t.Rsi, d.Rsi, 0, 9.99);
-    e |= p(s, "Rse", t.Rse, d.Rse, 0, 9.99);
+    // The type's dialog allows 0..10, the layer table's "Widerstand" row 0..9999.
+    e |= p(s, "Rsi", t.Rsi, d.Rsi, 0, 9999);
+    e |= p(s, "Rse", t.Rse, d.Rse, 0, 9999);
     e |= ergebnisse(p, s,
                     {&t.k_m, &t.k_max_Anl1Z7, &t.k_max_Anl3, &t.k_max_DIN_Mittel,
                      &t.k_max_DIN_Stelle, &t.Reduktionsfaktor, &t.Dicke_max, &t.Flaechenmasse_m,
@@ -161,12 +163,14 @@ void fenstertyp(Pruefer& p, TRFenster& t) {
     const std::string s = genannt("Fenster", t.Name);
     const TRFenster d;
     bool e = false;
-    // Window dialog: g, z 0..1; a, k 0..9; frame share 0..100 %.
+    // Window dialog: g, z 0..1; a, k_F, k_R, k_V 0..9; frame share 0..100 %.
     e |= p(s, "g-Wert", t.g, d.g, 0, 1);
     e |= p(s, "a-Wert", t.a, d.a, 0, 9);
     e |= p(s, "Rahmenanteil", t.Rahmenanteil, d.Rahmenanteil, 0, 100);
     e |= p(s, "k_F-Wert", t.k_F, d.k_F, 0, 9);
-    e |= ergebnisse(p, s, {&t.Wert6, &t.Wert7, &t.Wert8});
+    e |= p(s, "k_R-Wert", t.Wert6, d.Wert6, 0, 9);
+    e |= p(s, "k_V-Wert", t.Wert7, d.Wert7, 0, 9);
+    e |= ergebnisse(p, s, {&t.Wert8});
     if (e) t.WerteErsetzt = true;
 }
 
@@ -177,20 +181,28 @@ bool flaechen(Pruefer& p, const std::string& s, TDimVolumenListe& liste) {
     return e;
 }
 
+// The gross area is the sum of the calculator's entries; the net area is
+// computed from it.
+template <class Platziert>
+bool flaeche(Pruefer& p, const std::string& s, Platziert& b) {
+    const double n = double(std::max<size_t>(1, b.Flaechenliste.GetItemsInContainer()));
+    bool e = p(s, "Bruttofläche", b.Bruttoflaeche, 0, -n * kFlaeche, n * kFlaeche);
+    e |= p(s, "Nettofläche", b.Nettoflaeche, 0, -kErgebnis, kErgebnis);
+    return e;
+}
+
 bool platzierungen(Pruefer& p, TProjekt& v) {
     bool e = false;
     for (TPBauteil& b : v.PBauteile) {
         const std::string s = genannt("platziertes Bauteil", b.Name);
-        e |= p(s, "Bruttofläche", b.Bruttoflaeche, 0, 0, kFlaeche);
-        e |= p(s, "Nettofläche", b.Nettoflaeche, 0, -kFlaeche, kFlaeche);
+        e |= flaeche(p, s, b);
         e |= ergebnisse(p, s, {&b.Reduktionsfaktor, &b.Waermeverlust});
         e |= flaechen(p, s, b.Flaechenliste);
     }
     for (TPFenster& f : v.PFenster) {
         const std::string s = genannt("platziertes Fenster", f.Name);
         const TPFenster d;
-        e |= p(s, "Bruttofläche", f.Bruttoflaeche, 0, 0, kFlaeche);
-        e |= p(s, "Nettofläche", f.Nettoflaeche, 0, -kFlaeche, kFlaeche);
+        e |= flaeche(p, s, f);
         e |= p(s, "z fest", f.z_fest, d.z_fest, 0, 1);
         e |= p(s, "z beweglich", f.z_bew, d.z_bew, 0, 1);
         e |= p(s, "Neigung", f.Neigung, d.Neigung, 0, 90);
@@ -230,6 +242,8 @@ void variante(Pruefer& p, TProjekt& v, WertePruefung& ergebnis) {
     e |= p(s, "Wärmerückgewinnungsgrad", v.Waermerueckgewinnungsgrad, 0, 0, 100);
     e |= p(s, "Vorgabe interne Gewinne", v.Q_I_Vorgabe, 0, 0, 1000000);
     e |= p(s, "Vorgabe Nutzfläche A_N", v.A_N_Vorgabe, 0, 0, 9999999);
+    // The climate dialog's roof surface temperature.
+    e |= p(s, "Oberflächentemperatur Dach", v.Wert20, d.Wert20, -40, 100);
     e |= p(s, "Zielwert", v.Zielwert, d.Zielwert, 0, 999);
     e |= p(s, "Unterschreitung", v.Unterschreitung, 0, 0, 100);
     e |= p(s, "Gradtagzahl", v.Ort.Gradtagzahl, TOrt().Gradtagzahl, 0, 100000);
@@ -247,7 +261,6 @@ void variante(Pruefer& p, TProjekt& v, WertePruefung& ergebnis) {
     e |= p(s, "Warmwasser Liter pro Tag", v.Warmwasser.LiterProTag, 0, 0, kZelle);
     e |= ergebnisse(p, s,
                     {&v.Fugenkoeffizient_max,
-                     &v.Wert20,
                      &v.Q_H,
                      &v.Q2_H,
                      &v.Q1_H,
@@ -341,7 +354,34 @@ std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t
     t += "\nDiese Werte wurden durch Vorgabewerte ersetzt. Kein Nachweis gilt mit ihnen als "
          "erfüllt: bei Bauteilen und Fenstern, bis sie in ihrem Dialog geprüft und mit OK "
          "bestätigt sind, bei Werten der Variante (Projektdaten, Flächen, Fassaden, Volumina), "
-         "bis das Projekt gespeichert und wieder geöffnet ist. Die Datei bleibt unverändert, "
-         "bis Sie speichern.";
+         "solange das Projekt geöffnet ist. Die Datei bleibt unverändert, bis Sie speichern. "
+         "Speichern Sie, bevor alle Werte bestätigt sind, werden Sie gefragt: gespeicherte "
+         "Vorgabewerte gelten nach dem nächsten Öffnen als Ihre Eingaben.";
+    return t;
+}
+
+std::vector<std::string> UnbestaetigteStellen(const TGesamtProjekt& g) {
+    std::vector<std::string> stellen;
+    for (const TProjekt& v : g.Projekte) {
+        for (const TRBauteil& t : v.RBauteile)
+            if (t.WerteErsetzt) stellen.push_back(genannt("Bauteil", t.Name));
+        for (const TRFenster& t : v.RFenster)
+            if (t.WerteErsetzt) stellen.push_back(genannt("Fenster", t.Name));
+        if (v.WerteErsetzt)
+            stellen.push_back(genannt("Variante", v.Name) +
+                              " (Projektdaten, Flächen, Fassaden oder Volumina)");
+    }
+    return stellen;
+}
+
+std::string ErsetzteWerteSpeichernFrage(const std::vector<std::string>& stellen) {
+    std::string t = "Beim Öffnen wurden beschädigte Werte durch Vorgabewerte ersetzt, die Sie noch "
+                    "nicht bestätigt haben:\n";
+    for (const std::string& s : stellen) t += " - " + s + "\n";
+    t += "\nWenn Sie jetzt speichern, stehen diese Vorgabewerte in der Datei wie eingegebene "
+         "Werte: nach dem nächsten Öffnen sind sie nicht mehr markiert, und die Nachweise "
+         "können mit ihnen als erfüllt gelten.\n\n"
+         "Trotzdem speichern?\n(Nein: es wird nichts gespeichert, das Projekt bleibt geöffnet, "
+         "wie es ist.)";
     return t;
 }

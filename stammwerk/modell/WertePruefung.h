@@ -27,3 +27,10 @@ WertePruefung WertePruefen(TGesamtProjekt& g);
 // The German message naming each replaced value (at most `hoechstens`
 // lines, then how many more).
 std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t hoechstens = 20);
+
+// The components, windows and variants whose replaced values the user has
+// not confirmed yet, one line each; empty when there are none.
+std::vector<std::string> UnbestaetigteStellen(const TGesamtProjekt& g);
+
+// The question before a save writes the unconfirmed defaults into the file.
+std::string ErsetzteWerteSpeichernFrage(const std::vector<std::string>& stellen);
