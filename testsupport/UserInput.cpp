@@ -115,7 +115,10 @@ void PressKey(TWindow& w, uint32_t vk, uint32_t modKeys) {
 }
 
 void TypeText(TWindow& w, const char* text) {
-    QWidget* target = keyTarget(w);
+    TypeText(keyTarget(w), text);
+}
+
+void TypeText(QWidget* target, const char* text) {
     for (const QChar c : QString::fromUtf8(text)) {
         if (c.unicode() < 0x80) {
             QTest::keyClick(target, c.toLatin1());

@@ -9,6 +9,7 @@
 #include <string_view>
 
 class TWindow;
+class QWidget;
 
 namespace testsupport {
 
@@ -32,6 +33,8 @@ bool ShowsHandCursor(TWindow& window);
 void PressKey(TWindow& window, uint32_t virtualKey, uint32_t modKeys = 0);
 // Types text into the window's focus widget.
 void TypeText(TWindow& window, const char* text);
+// Types text into a widget of its own, such as the real service dialogs' edits.
+void TypeText(QWidget* widget, const char* text);
 // Presses the left button at `from` in the window, moves with it held (and
 // modKeys: MK_CONTROL) to `to` in the window `over`, and releases it there.
 void DragTo(TWindow& window, TPoint from, TWindow& over, TPoint to, uint32_t modKeys = 0);

@@ -110,7 +110,7 @@ void TBauteilDialog::BauteilInDateiSpeichern() {
     std::optional<std::string> name;
     // A component without a name cannot be found again in the catalogue.
     while ((name = Input().InputBox("Bauteil in Bauteil-Datei speichern", "Bauteilname", vorgabe,
-                                    30)) &&
+                                    TRBauteil::kNameWidth - 1)) &&
            name->find_first_not_of(' ') == std::string::npos) {
         MessageBox("Geben Sie einen Namen ein!", "Eingabe-Prüfung", MB_OK | MB_ICONEXCLAMATION);
         vorgabe = *name;

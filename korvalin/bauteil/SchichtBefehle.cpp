@@ -310,7 +310,8 @@ bool TBauteilDialog::ZelleBearbeiten(int zeile, int spalte) {
     schichten_->EnsureVisible(zeile);
     schichten_->EnsureColumnVisible(spalte);
     TTreeEditorStyle stil;
-    stil.textLimit = 81;
+    // The name field of a layer's record; numbers get room for their digits.
+    stil.textLimit = spalte == Name ? unsigned(TBaustoff::kNameWidth) : 81;
     if (spalte != Name) stil.validator = std::make_shared<TDoubleValidator2>(0, 99999999);
     return schichten_->OpenEditor(zeile, spalte, std::move(stil));
 }

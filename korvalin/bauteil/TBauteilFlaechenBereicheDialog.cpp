@@ -56,7 +56,7 @@ TBauteilFlaechenBereicheDialog::TBauteilFlaechenBereicheDialog(TWindow* parent, 
         const int z = baum_->GetSelectedItem(), s = baum_->GetLastClickedColumn();
         if (z < 0 || s < 0 || s > 1) return;
         TTreeEditorStyle stil;
-        stil.textLimit = 80;
+        stil.textLimit = s == 0 ? unsigned(TEinfachBauteil::kNameWidth) : 80;
         if (s == 1) stil.validator = std::make_shared<TDoubleValidator2>(0, 100);
         baum_->EnsureVisible(z);
         baum_->OpenEditor(z, s, std::move(stil));

@@ -144,7 +144,8 @@ void TFensterDialog::Einfuegen() {
     auto neu = std::make_unique<TRFenster>();
     schluessel_.Katalog = uint16_t(Datei());
     neu->Schluessel = schluessel_;
-    const auto name = Input().InputBox("Fenstername eingeben ", "Name", neu->Name, 30);
+    const auto name =
+        Input().InputBox("Fenstername eingeben ", "Name", neu->Name, TRFenster::kNameWidth - 1);
     if (!name) {
         AuswahlAktualisieren();
         return;
@@ -172,8 +173,8 @@ void TFensterDialog::Kopieren() {
     auto kopie = std::make_unique<TRFenster>(quelle);
     if (schluessel_.Katalog == 2) {
         if (!PruefeSpeicherplatz(kopie->Speicherbedarf() + 512, "Fenster kopieren")) return;
-        const auto name =
-            Input().InputBox("Fenster kopieren nach ", "Fenstername", quelle.Name, 30);
+        const auto name = Input().InputBox("Fenster kopieren nach ", "Fenstername", quelle.Name,
+                                           TRFenster::kNameWidth - 1);
         if (!name) return;
         kopie->Name = Abschneiden(*name, TRFenster::kNameWidth);
         // Directly behind its source.
@@ -247,7 +248,8 @@ void TFensterDialog::Umbenennen() {
     }
     if (int16_t(schluessel_.Katalog) < 0) return;
     TRFenster* f = Ausgewaehlt()[0];
-    const auto name = Input().InputBox("Fenster umbenennen ", "Neuer Fenstername", f->Name, 30);
+    const auto name = Input().InputBox("Fenster umbenennen ", "Neuer Fenstername", f->Name,
+                                       TRFenster::kNameWidth - 1);
     if (!name) return;
     // A failed write keeps the old name, so that the list equals the file.
     TFensterDatei* katalog = FensterKatalog();

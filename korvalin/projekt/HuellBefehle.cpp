@@ -177,7 +177,8 @@ void TProjektDialog::HuellAendern(int spalte) {
                             : AuswahlPFenster ? &AuswahlPFenster->Zusatztext
                                               : nullptr;
         if (!kurz) return;
-        const auto text = Input().InputBox("Kurzname eingeben ", "Kurzname", *kurz, 11);
+        const auto text =
+            Input().InputBox("Kurzname eingeben ", "Kurzname", *kurz, kKurznamenLaenge);
         if (!text) return;
         *kurz = Gekuerzt(*text, kKurznamenLaenge);
         huellBaum_->SetCellText(HuellZeile, 1, *kurz);
@@ -217,7 +218,8 @@ void TProjektDialog::HuellKopieren() {
     TProjekt* p = projekt();
     if (!p) return;
     if (AuswahlFassade) {
-        const auto name = Input().InputBox("Hüllfläche kopieren", "Name", AuswahlFassade->Name, 30);
+        const auto name =
+            Input().InputBox("Hüllfläche kopieren", "Name", AuswahlFassade->Name, kNamenLaenge);
         if (!name) return;
         TFassade* kopie = p->FassadeKopieren(AuswahlFassade);
         if (!kopie) return;

@@ -70,8 +70,8 @@ void TProjektDialog::InDateiSpeichern() {
 
 void TProjektDialog::BauteilInDateiSpeichern(const TRBauteil& typ) {
     auto kopie = std::make_unique<TRBauteil>(typ);
-    const auto name =
-        Input().InputBox("Bauteil in Bauteil-Datei speichern", "Bauteilname", kopie->Name, 30);
+    const auto name = Input().InputBox("Bauteil in Bauteil-Datei speichern", "Bauteilname",
+                                       kopie->Name, kNamenLaenge);
     if (!name) return;
     kopie->Name = Gekuerzt(*name, kNamenLaenge);
     if (!PruefeSpeicherplatz(kopie->Speicherbedarf() + 512, "Bauteil einfügen")) return;
@@ -84,8 +84,8 @@ void TProjektDialog::BauteilInDateiSpeichern(const TRBauteil& typ) {
 
 void TProjektDialog::FensterInDateiSpeichern(const TRFenster& typ) {
     auto kopie = std::make_unique<TRFenster>(typ);
-    const auto name =
-        Input().InputBox("Fenster in Fenster-Datei speichern", "Fenstername", kopie->Name, 30);
+    const auto name = Input().InputBox("Fenster in Fenster-Datei speichern", "Fenstername",
+                                       kopie->Name, kNamenLaenge);
     if (!name) return;
     kopie->Name = Gekuerzt(*name, kNamenLaenge);
     if (!PruefeSpeicherplatz(kopie->Speicherbedarf() + 512, "Fenster einfügen")) return;

@@ -386,7 +386,7 @@ void TFlaechenVolumenDialog::ZelleBearbeiten() {
     if (spalte == 0 && modus_ == Flaechen) return;
     if (spalte == 2 && d->Formelmodus) return;
     TTreeEditorStyle stil;
-    stil.textLimit = 80;
+    stil.textLimit = spalte == 1 ? unsigned(TDimVolumen::kNameWidth) : 80;
     if (spalte == 2)
         stil.validator = std::make_shared<TDoubleValidator2>(-kWertGrenze, kWertGrenze);
     liste_->OpenEditor(z, spalte, stil);

@@ -141,7 +141,7 @@ template <class T>
 void TReferenzListenDialog<T>::NeuerEintrag() {
     std::string name;
     for (;;) {
-        const auto text = Input().InputBox(texte_.NeuTitel, "Name", name, kNameZeichen + 1);
+        const auto text = Input().InputBox(texte_.NeuTitel, "Name", name, kNameZeichen);
         if (!text) return;
         name = *text; // the input keeps to the file's 39 characters
         if (name.empty()) {

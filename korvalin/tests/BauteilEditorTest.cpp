@@ -298,6 +298,25 @@ TEST_F(Editor, ZellenbearbeitungMitTastenUndBereichspruefung) {
     EXPECT_EQ(services.Messages().Pending(), 0u);
 }
 
+// A layer's name field holds 34 characters: the editor takes no more, so
+// what the user sees while typing is what is stored, not cut at Enter.
+TEST_F(Editor, SchichtnameEndetAmFeldDesBaustoffs) {
+    auto& d = Oeffnen();
+    testsupport::LeftClick(Tabelle(), Zelle(1, 0));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    testsupport::LeftClick(Tabelle(), Zelle(1, 0));
+    ProcessEvents(testsupport::DoubleClickTime() + 50);
+    ASSERT_TRUE(Tabelle().IsEditing());
+    ASSERT_EQ(Tabelle().EditColumn(), 0);
+    Tabelle().SetEditorText("");
+    testsupport::TypeText(*Tabelle().GetEditor(), "Wärmedämmverbundsystem Mineralwolle Außenputz");
+    testsupport::PressKey(*Tabelle().GetEditor(), VK_RETURN);
+    ASSERT_FALSE(Tabelle().IsEditing());
+    EXPECT_EQ(Name(0), "Wärmedämmverbundsystem Mineralwoll");
+    EXPECT_EQ(*Tabelle().GetCellText(1, 0), Name(0));
+    EXPECT_EQ(services.Messages().Pending(), 0u);
+}
+
 // In-range values that would break the proof are refused like values out
 // of range, and the edit stays open with the layer unchanged.
 TEST_F(Editor, ZellenwerteDieDenNachweisVerfaelschenWerdenAbgelehnt) {

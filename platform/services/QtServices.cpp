@@ -1,5 +1,6 @@
 #include "platform/services/QtServices.h"
 
+#include "platform/detail/Cp1252Validator.h"
 #include "platform/detail/QtValues.h"
 #include "platform/services/HelpViewer.h"
 #include "platform/services/MessageBox.h"
@@ -7,6 +8,7 @@
 #include "platform/services/detail/DialogOwner.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -101,12 +103,18 @@ class QtInputService : public InputService {
 public:
     std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                         std::string_view initial, unsigned maxLength) override {
-        bool ok = false;
-        QString text = QInputDialog::getText(qt_detail::DialogOwner(), Qs(caption), Qs(prompt),
-                                             QLineEdit::Normal, Qs(initial), &ok);
-        if (!ok) return std::nullopt;
-        if (maxLength > 0 && unsigned(text.size()) > maxLength) text.truncate(qsizetype(maxLength));
-        return text.toStdString();
+        QInputDialog box(qt_detail::DialogOwner());
+        box.setWindowTitle(Qs(caption));
+        box.setLabelText(Qs(prompt));
+        box.setTextValue(Qs(initial));
+        // The answer goes into a fixed-width field: the edit takes no more
+        // than it holds, and nothing the files could not hold, as it is typed.
+        if (auto* line = box.findChild<QLineEdit*>()) {
+            if (maxLength > 0) line->setMaxLength(int(maxLength));
+            line->setValidator(new Cp1252Validator(line));
+        }
+        if (box.exec() != QDialog::Accepted) return std::nullopt;
+        return box.textValue().toStdString();
     }
 };
 

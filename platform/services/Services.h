@@ -18,7 +18,8 @@ public:
 class InputService {
 public:
     virtual ~InputService() = default;
-    // The entered text, or nullopt when the user cancelled.
+    // The entered text, or nullopt when the user cancelled. Its edit takes at
+    // most maxLength characters (0: no limit), each with a Windows-1252 form.
     virtual std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                                 std::string_view initial, unsigned maxLength) = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/window/Edit.h"
 
 #include "platform/base/Cp1252.h"
+#include "platform/detail/Cp1252Validator.h"
 #include "platform/services/MessageBox.h"
 #include "platform/window/ControlCodes.h"
 #include "platform/window/detail/EditLines.h"
@@ -10,7 +11,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -24,14 +24,6 @@ QPlainTextEdit* textOf(const TWindow& w) {
     return qobject_cast<QPlainTextEdit*>(w.GetImpl().widget.data());
 }
 
-// Refuses characters that the files could not hold.
-class Cp1252Validator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        return cp1252::Representable(input.toStdString()) ? Acceptable : Invalid;
-    }
-};
 } // namespace
 
 TEdit::TEdit(TWindow* parent, int id, unsigned textLimit, bool multiline)
