@@ -120,6 +120,19 @@ std::vector<Fall> faelle() {
              });
          },
          Erwartet::Ersetzt, "Dicke = unendlich"},
+        {"SchichtMitNummerUndBaustoff",
+         [] {
+             return mitWert(
+                 kHolz, [](TProjekt& p) { jedeSchicht(p, [](TSchicht& s) { s.Rohdichte = -1; }); });
+         },
+         Erwartet::Ersetzt, "\", Schicht 1 \""},
+        {"FeuchteInProzent",
+         [] {
+             return mitWert(kHaus, [](TProjekt& p) {
+                 jedesBauteil(p, [](TRBauteil& t) { t.Klima.PhiI = 1.5; });
+             });
+         },
+         Erwartet::Ersetzt, "rel. Feuchte innen Tauperiode = 150 % (erlaubt 0 bis 100 %)"},
         {"Lambda1e30",
          [] {
              return mitWert(
@@ -142,7 +155,7 @@ std::vector<Fall> faelle() {
          Erwartet::Ersetzt, "g-Wert = 1e+30", true},
         {"FensterKR1e6",
          [] { return mitWert(kHaus, [](TProjekt& p) { p.RFenster.begin()->Wert6 = 1e6; }); },
-         Erwartet::Ersetzt, "k_R-Wert = 1e+06", true},
+         Erwartet::Ersetzt, "k_R-Wert = 1000000 (erlaubt 0 bis 9)", true},
         {"FensterKVNegativ",
          [] { return mitWert(kHaus, [](TProjekt& p) { p.RFenster.begin()->Wert7 = -1; }); },
          Erwartet::Ersetzt, "k_V-Wert = -1", true},
@@ -152,7 +165,7 @@ std::vector<Fall> faelle() {
          [] { return mitWert(kHaus, [](TProjekt& p) { p.Volumina.begin()->Wert = kNaN; }); },
          Erwartet::Ersetzt, "Wert = keine Zahl", true},
         {"ErgebnisVUnendlich", [] { return mitWert(kHaus, [](TProjekt& p) { p.V = kInf; }); },
-         Erwartet::Ersetzt, "berechneter Wert = unendlich", true},
+         Erwartet::Ersetzt, "1 berechneter Wert ist ungültig (wird neu berechnet)", true},
         {"BauteilartUnbekannt",
          [] { return mitWert(kHaus, [](TProjekt& p) { erstesBauteil(p).Bauteilart = 42; }); },
          Erwartet::Abgelehnt, "die Bauteilart (42)"},

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -29,6 +30,12 @@ public:
         wert = vorgabe;
         return true;
     }
+    // A fraction that its dialog shows in percent: named so in the message.
+    bool prozent(const std::string& stelle, const char* feld, double& wert, double vorgabe) {
+        if (!(*this)(stelle, feld, wert, vorgabe, 0, 1)) return false;
+        ersetzt_.back().Prozent = true;
+        return true;
+    }
 
 private:
     std::vector<ErsetzterWert>& ersetzt_;
@@ -47,10 +54,10 @@ bool klima(Pruefer& p, const std::string& s, TKlima& k) {
            d.ThetaOberflaeche_V, -40, 100);
     e |= p(s, "Temperatur unbeheizter Räume", k.KlimaWert1, d.KlimaWert1, -40, 100);
     e |= p(s, "Temperatur Erdreich", k.KlimaWert2, d.KlimaWert2, -40, 100);
-    e |= p(s, "rel. Feuchte innen Tauperiode", k.PhiI, d.PhiI, 0, 1);
-    e |= p(s, "rel. Feuchte außen Tauperiode", k.PhiE, d.PhiE, 0, 1);
-    e |= p(s, "rel. Feuchte innen Verdunstungsperiode", k.PhiI_V, d.PhiI_V, 0, 1);
-    e |= p(s, "rel. Feuchte außen Verdunstungsperiode", k.PhiE_V, d.PhiE_V, 0, 1);
+    e |= p.prozent(s, "rel. Feuchte innen Tauperiode", k.PhiI, d.PhiI);
+    e |= p.prozent(s, "rel. Feuchte außen Tauperiode", k.PhiE, d.PhiE);
+    e |= p.prozent(s, "rel. Feuchte innen Verdunstungsperiode", k.PhiI_V, d.PhiI_V);
+    e |= p.prozent(s, "rel. Feuchte außen Verdunstungsperiode", k.PhiE_V, d.PhiE_V);
     e |= p(s, "Dauer der Tauperiode", k.Tauperiode, d.Tauperiode, 0, 8768);
     e |= p(s, "Dauer der Verdunstungsperiode", k.Verdunstungsperiode, d.Verdunstungsperiode, 0,
            8768);
@@ -126,8 +133,10 @@ bool querschnitt(Pruefer& p, const std::string& s, TEinfachBauteil& q) {
                      &q.Diffusion.k_max_Oberflaeche,
                      &q.Diffusion.Verdunstungsmenge,
                      &q.Diffusion.Tauwassermenge});
-    for (TSchicht& l : q.Schichten) e |= schicht(p, s, l);
-    e |= schicht(p, s, q.Aussenoberflaeche);
+    int n = 0;
+    for (TSchicht& l : q.Schichten)
+        e |= schicht(p, s + ", Schicht " + std::to_string(++n) + " \"" + l.Name + "\"", l);
+    e |= schicht(p, s + ", äußere Oberfläche", q.Aussenoberflaeche);
     return e;
 }
 
@@ -206,7 +215,7 @@ bool platzierungen(Pruefer& p, TProjekt& v) {
         e |= p(s, "z fest", f.z_fest, d.z_fest, 0, 1);
         e |= p(s, "z beweglich", f.z_bew, d.z_bew, 0, 1);
         e |= p(s, "Neigung", f.Neigung, d.Neigung, 0, 90);
-        e |= p(s, "Verschattung", f.Verschattung, d.Verschattung, 0, 1);
+        e |= p.prozent(s, "Verschattung", f.Verschattung, d.Verschattung);
         e |= p(s, "Glasvorbaufaktor", f.Glasvorbaufaktor, d.Glasvorbaufaktor, 0, kErgebnis);
         e |= ergebnisse(
             p, s, {&f.Flaeche_angerechnet, &f.k_eq_F, &f.Q_S_angerechnet, &f.Q_S_voll, &f.Q_T});
@@ -215,7 +224,7 @@ bool platzierungen(Pruefer& p, TProjekt& v) {
     for (TFassade& f : v.Fassaden) {
         const std::string s = genannt("Fassade", f.Name);
         const TFassade d;
-        e |= p(s, "Verschattung", f.Verschattung_Vorgabe, d.Verschattung_Vorgabe, 0, 1);
+        e |= p.prozent(s, "Verschattung", f.Verschattung_Vorgabe, d.Verschattung_Vorgabe);
         e |= p(s, "Neigung", f.Neigung_Vorgabe, d.Neigung_Vorgabe, 0, 90);
         e |= p(s, "z fest", f.z_fest_Vorgabe, d.z_fest_Vorgabe, 0, 1);
         e |= p(s, "z beweglich", f.z_bew_Vorgabe, d.z_bew_Vorgabe, 0, 1);
@@ -322,7 +331,11 @@ std::string zahl(double x) {
     if (std::isnan(x)) return "keine Zahl";
     if (std::isinf(x)) return x > 0 ? "unendlich" : "minus unendlich";
     char puffer[32];
-    const auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
+    // Fixed notation: limits like 99999999 read as typed, not as 1e+08.
+    const bool ganz = std::abs(x) < 1e15 && x == std::floor(x);
+    const auto r =
+        ganz ? std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, 0)
+             : std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
     std::string t(puffer, r.ptr);
     for (char& c : t)
         if (c == '.') c = ',';
@@ -344,13 +357,30 @@ WertePruefung WertePruefen(TGesamtProjekt& g) {
 
 std::string ErsetzteWerteMeldung(const std::vector<ErsetzterWert>& werte, size_t hoechstens) {
     std::string t = "Die Projekt-Datei enthält Werte außerhalb des erlaubten Bereichs:\n";
-    for (size_t i = 0; i < werte.size() && i < hoechstens; ++i) {
-        const ErsetzterWert& w = werte[i];
-        t += " - " + w.Stelle + ": " + w.Feld + " = " + zahl(w.Wert) + " (erlaubt " + zahl(w.Von) +
-             " bis " + zahl(w.Bis) + ")\n";
+    // Results without a dialog are counted per place, not listed one by one:
+    // nobody types them, the program computes them anew.
+    std::vector<std::pair<std::string, int>> berechnet;
+    std::vector<std::string> zeilen;
+    for (const ErsetzterWert& w : werte) {
+        if (std::isinf(w.Von) && std::isinf(w.Bis)) {
+            if (berechnet.empty() || berechnet.back().first != w.Stelle)
+                berechnet.push_back({w.Stelle, 0});
+            ++berechnet.back().second;
+            continue;
+        }
+        const double f = w.Prozent ? 100 : 1;
+        const std::string einheit = w.Prozent ? " %" : "";
+        zeilen.push_back(w.Stelle + ": " + w.Feld + " = " + zahl(w.Wert * f) + einheit +
+                         " (erlaubt " + zahl(w.Von * f) + " bis " + zahl(w.Bis * f) + einheit +
+                         ")");
     }
-    if (werte.size() > hoechstens)
-        t += " - und " + std::to_string(werte.size() - hoechstens) + " weitere\n";
+    for (const auto& [stelle, anzahl] : berechnet)
+        zeilen.push_back(stelle + ": " + std::to_string(anzahl) +
+                         (anzahl == 1 ? " berechneter Wert ist ungültig (wird neu berechnet)"
+                                      : " berechnete Werte sind ungültig (werden neu berechnet)"));
+    for (size_t i = 0; i < zeilen.size() && i < hoechstens; ++i) t += " - " + zeilen[i] + "\n";
+    if (zeilen.size() > hoechstens)
+        t += " - und " + std::to_string(zeilen.size() - hoechstens) + " weitere\n";
     t += "\nDiese Werte wurden durch Vorgabewerte ersetzt. Kein Nachweis gilt mit ihnen als "
          "erfüllt: bei Bauteilen und Fenstern, bis sie in ihrem Dialog geprüft und mit OK "
          "bestätigt sind, bei Werten der Variante (Projektdaten, Flächen, Fassaden, Volumina), "

@@ -14,6 +14,7 @@ struct ErsetzterWert {
     std::string Feld;   // "Innentemperatur Tauperiode"
     double Wert = 0;    // as read
     double Von = 0, Bis = 0;
+    bool Prozent = false; // stored as a fraction, typed in % in its dialog
 };
 
 struct WertePruefung {
