@@ -222,6 +222,7 @@ void THeizsystemDialog::EditBeginnen() {
     if (spalte == 1) {
         stil.kind = TTreeEditorStyle::DropDown;
         stil.choices.assign(std::begin(kEinheiten), std::end(kEinheiten));
+        stil.openList = true;
     } else if (spalte == 0) {
         stil.textLimit = unsigned(TBrennstoff::kNameWidth);
     } else {

@@ -17,6 +17,8 @@
 #include "testsupport/ControlInput.h"
 #include "testsupport/UserInput.h"
 
+#include <QApplication>
+#include <QWidget>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -247,6 +249,11 @@ TEST_F(Einstellungsblatt, BrennstoffInDerTabelleBearbeitet) {
         auto* einheit = dynamic_cast<TComboBox*>(t.GetEditor());
         ASSERT_NE(einheit, nullptr);
         EXPECT_EQ(einheit->GetSelIndex(), 2);
+        // The unit's list opens with the editor.
+        QApplication::processEvents();
+        QWidget* liste = QApplication::activePopupWidget();
+        ASSERT_NE(liste, nullptr);
+        liste->close();
         einheit->SetSelIndex(3);
         testsupport::PressKey(*einheit, VK_RETURN);
         EXPECT_FALSE(t.IsEditing());

@@ -527,6 +527,9 @@ bool TTreeControl::OpenEditor(int item, int column, TTreeEditorStyle style) {
     if (auto* edit = dynamic_cast<TEdit*>(editor_)) edit->SetSelection(0, -1);
     w->show();
     w->setFocus();
+    // Opened once the editor stands over its cell, so the list drops from there.
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && editStyle_.openList)
+        QTimer::singleShot(0, combo, [combo] { combo->showPopup(); });
     return true;
 }
 

@@ -71,4 +71,5 @@ struct TTreeEditorStyle {
     std::vector<std::string> choices; // DropDown: the list to pick from
     // Checks the typing and, when the edit ends, the whole text.
     std::shared_ptr<TValidator> validator;
+    bool openList = false; // DropDown: the list opens with the editor
 };
