@@ -176,14 +176,14 @@ TEST_F(Einstellungsblatt, OkWritesEachControlIntoItsProjectField) {
 
 // The print tool sets each certificate's settings without the sheet; the
 // variant must come out as a user's clicks and OK leave it, to the byte.
-// With low inside temperatures the example's Q'T is 6,85 (30 kKh/a), not
-// the 19,18 of a balance left at 84 kKh/a.
+// With low inside temperatures the example's Q'T is 6,88 (30 kKh/a), not
+// the 19,25 of a balance left at 84 kKh/a.
 TEST_F(Einstellungsblatt, CertificateSettingsOfThePrintToolEqualTheUsersClicks) {
     const struct {
         char variante;
         int knopf; // clicked when the example's setting differs
         const char* qT;
-    } faelle[] = {{'A', 10002, "19.18"}, {'B', 10002, "19.18"}, {'C', 125, "6.85"}};
+    } faelle[] = {{'A', 10002, "19.25"}, {'B', 10002, "19.25"}, {'C', 125, "6.88"}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.variante);
         TProjekt& q = Oeffnen();
