@@ -37,7 +37,6 @@ const char* aus(const std::array<const char*, 5>& t, int i) {
 }
 constexpr std::array<const char*, 5> kGruppen{" 1 ", " 2.1 ", " 2.2 ", " 2.3 ", " 3 "};
 constexpr std::array<const char*, 5> kOrientierung{" Nord ", " Süd ", " West ", " Ost ", " "};
-constexpr std::array<const char*, 5> kStrahlung{" 160  ", " 400  ", " 275  ", " 275  ", "  "};
 
 std::string zahl(double w) {
     return QTX_format("%s%3.2lf%s", " ", w, " ");
@@ -308,7 +307,7 @@ void TDatenblattBasis::ProjektFensterTabelle(TDC& dc, TRFenster* fenster, TPFens
     zelle(0, 1, 4, "   ", 0, 0);
     zelle(2, 4, 4, "  Solar-Strahlungswert ", 0, 1);
     if (normal) {
-        zelle(4, 6, 4, pf->Verschattung > 0.5 ? " 160  " : aus(kStrahlung, pf->Orientierung), 0, 0);
+        zelle(4, 6, 4, QTX_format("%s%3.0lf%s", " ", pf->Solarwerte(p->WestAnsatz).I, "  "), 0, 0);
         zelle.stil(Textstil::Einheiten);
         zelle(6, 7, 4, "  kWh/m²*a ", 0, 0);
     } else {

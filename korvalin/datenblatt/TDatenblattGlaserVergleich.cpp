@@ -227,7 +227,7 @@ void TDatenblattBasis::GlaserVergleichSeite(TDC& dc, TRBauteil* bauteil, TEinfac
     dc.DrawText(" " + (bauteil ? bauteil->Name : std::string()), kopf,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     const bool mehrere = bauteil && bauteil->Flaechenanteile.GetItemsInContainer() > 1;
-    dc.DrawText(mehrere && eb ? " Bereich " + eb->Name + "  " : std::string(" "), kopf,
+    dc.DrawText(mehrere && eb ? " " + eb->Bereichstitel() + "  " : std::string(" "), kopf,
                 DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
 
     // Boundary conditions and amounts.

@@ -240,7 +240,7 @@ void TDatenblattBasis::TemperaturVergleichHaelften(TDC& dc, TRect& rahmen, TRBau
         }
         dc.FillRect(bereichBox, TBrush(kHellgrau));
         const bool mehrere = bt && bt->Flaechenanteile.GetItemsInContainer() > 1;
-        dc.DrawText(mehrere && eb ? " Bereich " + eb->Name : std::string(" "), bereichBox,
+        dc.DrawText(mehrere && eb ? " " + eb->Bereichstitel() : std::string(" "), bereichBox,
                     DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
         cy = dc.GetTextExtent("Tg").cy;
         dc.SelectObject(altFont);

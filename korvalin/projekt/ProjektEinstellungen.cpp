@@ -158,3 +158,22 @@ void ProjektEinstellungen::Zurueckschreiben(TProjekt& p) const {
     flagZurueck(Niedrigenergie.Passivhaus, p.ZielwertPruefen);
     p.Zielwert = Niedrigenergie.Maximum.Lesen();
 }
+
+void ProjektEinstellungen::Uebernehmen(TProjekt& p) const {
+    Zurueckschreiben(p);
+    p.EinstellungenNeuBerechnen();
+}
+
+void AusweisEinstellungenSetzen(TProjekt& p, char variante) {
+    ProjektEinstellungen e;
+    e.Fuellen(p);
+    auto& v = e.Vorgaben;
+    v.Massnahme = {1, 0};
+    v.Massnahme2 = 0;
+    if (variante == 'C')
+        v.TypWaehlen(v.Typ.size() - 1);
+    else if (radioLesen(v.Typ) < 0 || v.Typ.back())
+        v.TypWaehlen(0); // a residential building
+    if (variante != 'C') v.Klein = an(variante == 'B');
+    e.Uebernehmen(p);
+}

@@ -19,4 +19,11 @@ struct ProjektEinstellungen {
 
     void Fuellen(const TProjekt& p);
     void Zurueckschreiben(TProjekt& p) const;
+    // What OK does: the records written back, the variant computed again.
+    void Uebernehmen(TProjekt& p) const;
 };
+
+// The settings of a certificate variant, ticked on the sheet as a user does
+// and taken over as by OK: a new building, with 'C' of low inside
+// temperatures, 'B' a small residential building, 'A' neither.
+void AusweisEinstellungenSetzen(TProjekt& p, char variante);

@@ -23,21 +23,6 @@ TDialogResource sheetResource() {
             }};
 }
 
-// The proof of the whole variant after its settings changed.
-void neuBerechnen(TProjekt& p) {
-    for (TRBauteil& t : p.RBauteile) {
-        t.FeuchteBerechnen(1);
-        t.WSchVO(p.Baumassnahme, p.NormaleInnentemperatur, p.KleinesWohngebaeude);
-    }
-    for (TPBauteil& b : p.PBauteile) b.WSchVO(p.NormaleInnentemperatur);
-    p.MaxFugenkoeffizientBerechnen();
-    for (TRFenster& f : p.RFenster) p.PFensterNeuBerechnen(&f, 1, 0);
-    for (TFassade& f : p.Fassaden)
-        f.GroessenBerechnen(&p.PBauteile, &p.PFenster, p.Baumassnahme, p.NormaleInnentemperatur,
-                            p.WestAnsatz, p.Zusatzpruefung, p.Fugenkoeffizient_max);
-    p.WSchVO();
-}
-
 } // namespace
 
 void TProjektDialog::EinstellungenBearbeiten() {
@@ -69,7 +54,6 @@ void TProjektDialog::EinstellungenBearbeiten() {
     if (sheet.Execute() != IDOK) return;
 
     beschreibung->Zurueckschreiben(*p);
-    daten.Zurueckschreiben(*p);
     p->Ort = heizung->Ort;
     p->Heizsystem.Name = heizung->Heizsystem.Name;
     p->Heizsystem.Heizwertbezug = heizung->Heizsystem.Heizwertbezug;
@@ -77,7 +61,7 @@ void TProjektDialog::EinstellungenBearbeiten() {
     p->Heizsystem.Brennstoff = heizung->Heizsystem.Brennstoff;
     p->Warmwasser = heizung->Warmwasser;
     ProjektGeaendertSetzen(true);
-    neuBerechnen(*p);
+    daten.Uebernehmen(*p);
     if (p->ZielwertPruefen && p->ZielwertStatus == 3)
         MessageBox("Eingabe von Wohnfläche fehlt. \"Passivhaus\" kann nicht berechnet werden!",
                    "Passivhaus", MB_OK | MB_ICONEXCLAMATION);

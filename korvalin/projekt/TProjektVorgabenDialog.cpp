@@ -74,6 +74,18 @@ TDialogResource vorgabenResource() {
 
 } // namespace
 
+void TProjektVorgabenStruct::TypWaehlen(size_t typ) {
+    if (typ >= Typ.size()) return;
+    Typ.fill(0);
+    Typ[typ] = 1;
+    if (typ == Typ.size() - 1) { // low inside temperatures
+        Klein = Trennwaende = Fertighaus = Geschosse = Maximal = Eigene = 0;
+    } else if (!Maximal && !Eigene) {
+        Maximal = 1;
+    }
+    if (typ != 1) Option.fill(0); // the options belong to office buildings
+}
+
 TProjektVorgabenDialog::TProjektVorgabenDialog(TPropertyDialog* dialog, TProjektVorgabenStruct* d)
     : TPropertyPage(dialog, vorgabenResource()) {
     for (auto& w : d->Massnahme) puffer_.Check(w);

@@ -20,6 +20,10 @@ struct TProjektVorgabenStruct {
     uint16_t Maximal = 0, Eigene = 0;   // 127 136
     ZahlText InterneGewinne;            // 135
     std::array<uint16_t, 3> Option{};   // 137 142 143
+
+    // A click on a use of the building, with what the page then unchecks
+    // or sets (its GebaeudetypRegel).
+    void TypWaehlen(size_t typ);
 };
 
 class TProjektVorgabenDialog : public TPropertyPage {

@@ -163,21 +163,29 @@ TEST_F(Fensterblatt, EinfachverglasungZeigtUeberallDenRechenwert) {
     EXPECT_EQ(typ->k_F, 4.8);
 }
 
+// The irradiation printed is the one the window's Q_S took: a south window
+// tilted under 15° takes 275, not its orientation's 400.
 TEST_F(Fensterblatt, ProjektfensterStrahlungUndVerschattung) {
     TPFenster& pf = projekt->PFenster[0];
     struct Fall {
         uint16_t orientierung;
-        double verschattung;
+        double verschattung, neigung;
         const char* strahlung;
         const char* prozent;
+        double I;
     };
-    const Fall faelle[] = {{1, 0.6, " 160  ", " 60,0 "},
-                           {1, 0.5, " 400  ", " 50,0 "},
-                           {1, 0.25, " 400  ", " 25,0 "},
-                           {4, 0.0, "  ", " 0,0 "}};
+    const Fall faelle[] = {
+        {1, 0.6, 90, " 160  ", " 60,0 ", 160},  {1, 0.5, 90, " 400  ", " 50,0 ", 400},
+        {1, 0.25, 90, " 400  ", " 25,0 ", 400}, {1, 0.0, 14.9, " 275  ", " 0,0 ", 275},
+        {1, 0.0, 15, " 400  ", " 0,0 ", 400},   {0, 0.0, 10, " 275  ", " 0,0 ", 275},
+        {1, 0.6, 10, " 160  ", " 60,0 ", 160},  {4, 0.0, 90, " 275  ", " 0,0 ", 275}};
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.strahlung + std::to_string(f.neigung));
         pf.Orientierung = f.orientierung;
         pf.Verschattung = f.verschattung;
+        pf.Neigung = f.neigung;
+        pf.Berechnen(0, 1, 0, 0, 2);
+        EXPECT_NEAR(pf.Q_S_angerechnet, f.I * 0.46 * typ->g * pf.Nettoflaeche, 1e-9);
         int hoehe = 0;
         const auto t = malen(&TDatenblattBasis::ProjektFensterTabelle, &pf, &hoehe);
         EXPECT_EQ(hoehe, 171);

@@ -102,7 +102,9 @@ TEST_F(Vergleichsblatt, TemperaturvergleichZweierBereiche) {
     b.TemperaturVergleich(dc, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[1]);
     const auto x = texte(dc);
     EXPECT_TRUE(hat(x, " Handwand"));
-    EXPECT_TRUE(hat(x, " Bereich Bereich 2"));
+    // The default name "Bereich 2" is not prefixed a second time.
+    EXPECT_TRUE(hat(x, " Bereich 2"));
+    EXPECT_FALSE(hat(x, " Bereich Bereich 2"));
     EXPECT_TRUE(hat(x, " a - Winter ( Luft -10.0 °C)")) << "the legend keeps its point";
     EXPECT_TRUE(hat(x, " c - Sommer (dunkle Oberfläche 65.0 °C,  Luft 12.0 °C)"));
     EXPECT_TRUE(hat(x, " innen "));
@@ -113,6 +115,27 @@ TEST_F(Vergleichsblatt, TemperaturvergleichZweierBereiche) {
         TImageDC bild(891, 1260);
         b.TemperaturVergleich(bild, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[1]);
         bild.SavePng(std::filesystem::path(ordner) / "temperaturvergleich.png");
+    }
+}
+
+// A name of the user's own gets the word; one that has it keeps it once.
+TEST_F(Vergleichsblatt, BereichsnamenImKopfMitDemWortEinmal) {
+    const struct {
+        const char *name, *kopf;
+    } faelle[] = {{"Sparren", " Bereich Sparren"},
+                  {"Bereich 2", " Bereich 2"},
+                  {"Bereich", " Bereich"},
+                  {"Bereichsmitte", " Bereich Bereichsmitte"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TRBauteil t = wand(kHandwand, 2);
+        t.Flaechenanteile[1].Name = f.name;
+        TRecordingDC dc;
+        b.TemperaturVergleich(dc, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[1]);
+        EXPECT_TRUE(hat(texte(dc), f.kopf));
+        TRecordingDC glaser;
+        b.GlaserVergleich(glaser, &t, &t.Flaechenanteile[0], &t, &t.Flaechenanteile[1]);
+        EXPECT_TRUE(hat(texte(glaser), std::string(f.kopf) + "  "));
     }
 }
 
@@ -144,7 +167,8 @@ TEST_F(Vergleichsblatt, GlaserVergleichZweierWaende) {
     EXPECT_TRUE(hat(x, " 0,738 kg/m² ")) << "W_T of the hand-worked wall";
     EXPECT_TRUE(hat(x, " 0,962 kg/m²     "));
     EXPECT_TRUE(hat(x, " T / Phi: -10°C / 80% "));
-    EXPECT_TRUE(hat(x, " Bereich Bereich 2  "));
+    EXPECT_TRUE(hat(x, " Bereich 2  "));
+    EXPECT_FALSE(hat(x, " Bereich Bereich 2  "));
     EXPECT_TRUE(hat(x, " a - Wasserdampfsättigungsdruck "));
     EXPECT_TRUE(hat(x, "2500")) << "the pressure axis runs to 3000 Pa";
     EXPECT_TRUE(hat(x, "10     Lage 10") == false);

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 
@@ -175,6 +176,42 @@ TEST_F(Einstellungsblatt, OkWritesEachControlIntoItsProjectField) {
             s.CmOk();
         });
         EXPECT_TRUE(f.pruefen(*AktuelleVariante()));
+        dialog.reset();
+        ProjektVerwerfen();
+    }
+}
+
+// The print tool sets each certificate's settings without the sheet; the
+// variant must come out as a user's clicks and OK leave it, to the byte.
+// With low inside temperatures the example's Q'T is 6,88 (30 kKh/a), not
+// the 19,25 of a balance left at 84 kKh/a.
+TEST_F(Einstellungsblatt, CertificateSettingsOfThePrintToolEqualTheUsersClicks) {
+    const struct {
+        char variante;
+        int knopf; // clicked when the example's setting differs
+        const char* qT;
+    } faelle[] = {{'A', 10002, "19.25"}, {'B', 10002, "19.25"}, {'C', 125, "6.88"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.variante);
+        TProjekt& q = Oeffnen();
+        AusweisEinstellungenSetzen(q, f.variante);
+        const auto werkzeug = Korpus().AktuellesProjekt->Dateibild();
+        char qT[16];
+        std::snprintf(qT, sizeof qT, "%.2f", q.V > 0 ? q.Q_T / q.V : 0);
+        EXPECT_STREQ(qT, f.qT);
+        ProjektVerwerfen();
+
+        TProjekt& p = Oeffnen();
+        const bool klein = p.KleinesWohngebaeude != 0;
+        const bool klicken = f.variante == 'C' || klein != (f.variante == 'B');
+        Zeigen();
+        Bearbeiten([&](TPropertyDialog& s) {
+            if (klicken) Klicken(s, Vorgaben, f.knopf);
+            s.CmOk();
+        });
+        EXPECT_EQ(p.NormaleInnentemperatur, f.variante == 'C' ? 0 : 1);
+        EXPECT_EQ(p.KleinesWohngebaeude, f.variante == 'B' ? 1 : 0);
+        EXPECT_TRUE(Korpus().AktuellesProjekt->Dateibild() == werkzeug);
         dialog.reset();
         ProjektVerwerfen();
     }

@@ -3,6 +3,8 @@
 #include "platform/base/ByteStream.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 TEinfachBauteil::TEinfachBauteil(const TEinfachBauteil& other) : Grafik(other.Grafik) {
     copyFields(other);
@@ -27,6 +29,13 @@ void TEinfachBauteil::copyFields(const TEinfachBauteil& o) {
     Name = o.Name;
     Beschreibung = o.Beschreibung;
     Aussenoberflaeche = o.Aussenoberflaeche;
+}
+
+std::string TEinfachBauteil::Bereichstitel() const {
+    constexpr std::string_view wort = "Bereich";
+    const bool hatWort =
+        Name.starts_with(wort) && (Name.size() == wort.size() || Name[wort.size()] == ' ');
+    return hatWort ? Name : std::string(wort) + " " + Name;
 }
 
 void TEinfachBauteil::WriteImage(ByteImage& image, size_t off) const {

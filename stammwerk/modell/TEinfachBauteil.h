@@ -88,6 +88,9 @@ public:
     TSchicht* SchichtNr(int n); // the layer numbered n, or nullptr
 
     bool TemperaturVerlaufAnzeigenMoeglich() const;
+    // "Bereich " and the name, for headings; a name that already starts with
+    // the word (the default names "Bereich n") stands as it is.
+    std::string Bereichstitel() const;
 
     // Rebuilds the drawing from the layers and the component type's climate
     // (the standard climate without a type); defined by the drawing layer.

@@ -47,26 +47,25 @@ double TPFenster::Effektiver_k_F(int baumassnahme, int normaleInnentemperatur) c
     return RFenster ? RFenster->Rechen_k_F(baumassnahme, normaleInnentemperatur) : 0;
 }
 
+TPFenster::TSolarwerte TPFenster::Solarwerte(int westAnsatz) const {
+    if (Verschattung > 0.5) return {0.95, 160}; // shaded over half
+    if (Neigung < 15) return {1.65, 275};       // near-horizontal glazing, degrees
+    switch (EffektiveOrientierung(westAnsatz)) {
+    case Nord:
+        return {0.95, 160};
+    case Sued:
+        return {2.40, 400};
+    default:
+        return {1.65, 275};
+    }
+}
+
 void TPFenster::Berechnen(int baumassnahme, int normaleInnentemperatur, int westAnsatz,
                           int zusatzpruefung, double Fugenkoeffizient_max) {
     if (!RFenster) return;
     const TRFenster& typ = *RFenster;
 
-    // WSchVO 1995 Anlage 1: radiation factor S (W/(m²K)) of the equivalent
-    // U-value and heating-period irradiation I (kWh/(m²a)) by orientation.
-    double S = 1.65, I = 275;
-    switch (EffektiveOrientierung(westAnsatz)) {
-    case Nord:
-        S = 0.95, I = 160;
-        break;
-    case Sued:
-        S = 2.40, I = 400;
-        break;
-    default:
-        break;
-    }
-    if (Neigung < 15) S = 1.65, I = 275; // near-horizontal glazing, degrees
-    if (Verschattung > 0.5) S = 0.95, I = 160;
+    const auto [S, I] = Solarwerte(westAnsatz);
 
     EinfachverglasungErfuellt = 1;
     if (baumassnahme != 2 && typ.Einfachverglasung) {

@@ -80,6 +80,13 @@ public:
     // without a type.
     double Effektiver_k_F(int baumassnahme, int normaleInnentemperatur) const;
 
+    // WSchVO 1995 Anlage 1: radiation factor S of the equivalent U-value,
+    // W/(m²K), and heating-period irradiation I, kWh/(m²a), that the
+    // window's gains take; the sheets print this I.
+    struct TSolarwerte {
+        double S, I;
+    };
+    TSolarwerte Solarwerte(int westAnsatz) const;
     void Berechnen(int baumassnahme, int normaleInnentemperatur, int westAnsatz, int zusatzpruefung,
                    double Fugenkoeffizient_max);
     // Takes a CAD line over: name, direction and the area, which replaces the

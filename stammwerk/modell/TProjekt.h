@@ -145,6 +145,9 @@ public:
     int CanStartWSchVO() const;
     void UmfassungsflaecheBerechnen();
     void MaxFugenkoeffizientBerechnen();
+    // Every type, element, window and facade, then the proof, after the
+    // variant's settings changed (the settings sheet and the print tool).
+    void EinstellungenNeuBerechnen();
     void SetPjGroessen(PJStruct& pj) const;
     void JahresverbrauchBerechnen();
     void Massenermittlung();

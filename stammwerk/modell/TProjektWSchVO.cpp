@@ -36,6 +36,20 @@ void TProjekt::MaxFugenkoeffizientBerechnen() {
         Fugenkoeffizient_max = 1.0;
 }
 
+void TProjekt::EinstellungenNeuBerechnen() {
+    for (TRBauteil& t : RBauteile) {
+        t.FeuchteBerechnen(1);
+        t.WSchVO(Baumassnahme, NormaleInnentemperatur, KleinesWohngebaeude);
+    }
+    for (TPBauteil& b : PBauteile) b.WSchVO(NormaleInnentemperatur);
+    MaxFugenkoeffizientBerechnen();
+    for (TRFenster& f : RFenster) PFensterNeuBerechnen(&f, 1, 0);
+    for (TFassade& f : Fassaden)
+        f.GroessenBerechnen(&PBauteile, &PFenster, Baumassnahme, NormaleInnentemperatur, WestAnsatz,
+                            Zusatzpruefung, Fugenkoeffizient_max);
+    WSchVO();
+}
+
 void TProjekt::UmfassungsflaecheBerechnen() {
     A_Bauteile = 0;
     A_Fenster = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 TRBauteil& TRBauteil::operator=(const TRBauteil& o) {
@@ -41,6 +42,7 @@ bool RBTListCondFunc1(const TRBauteil& t, void* p) {
 void TRBauteil::FlaechenanteilNeu() {
     auto e = std::make_unique<TEinfachBauteil>();
     e->Nummer = int16_t(Flaechenanteile.GetItemsInContainer());
+    e->Name = "Bereich " + std::to_string(e->Nummer + 1); // as the ranges dialog names them
     e->k_wertBerechnen(Rsi, Rse, Bauteilart, Angrenzung, 1, DINTab2Anwendbar, Umkehrdach != 0);
     Flaechenanteile.AddAfterEquals(std::move(e));
 }

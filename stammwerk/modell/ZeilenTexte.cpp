@@ -111,18 +111,10 @@ std::string orientierungsText(const TProjekt& p, const TPFenster& f) {
     return t;
 }
 
-// Heating-period irradiation, kWh/(m²a), WSchVO 1995 Anlage 1 Ziffer 1.6.
-const char* strahlungsText(const TProjekt& p, const TPFenster& f) {
+// Heating-period irradiation, kWh/(m²a), that the window's gains took.
+std::string strahlungsText(const TProjekt& p, const TPFenster& f) {
     if (!p.NormaleInnentemperatur) return " -- ";
-    if (verschattet(f)) return " 160  ";
-    switch (orientierung(p, f)) {
-    case Nord:
-        return " 160  ";
-    case Sued:
-        return " 400  ";
-    default:
-        return " 275  ";
-    }
+    return QTX_format("%s%3.0lf%s", " ", f.Solarwerte(p.WestAnsatz).I, "  ");
 }
 
 double fensterU(const TProjekt& p, const TPFenster& f) {

@@ -161,6 +161,9 @@ TEST(BauteilTyp, KindFourWithAnUnlistedNeighbourComparesAgainstMinusOne) {
 TEST(BauteilTyp, CrossSectionsAreNumberedAndRenumbered) {
     TRBauteil t;
     for (int i = 0; i < 3; ++i) t.FlaechenanteilNeu();
+    // Named by their number as the ranges dialog names a new one.
+    EXPECT_EQ(t.Flaechenanteile[0].Name, "Bereich 1");
+    EXPECT_EQ(t.Flaechenanteile[1].Name, "Bereich 2");
     t.Flaechenanteile[2].Name = "dritter";
     t.FlaechenanteilLoeschen(0);
     ASSERT_EQ(t.Flaechenanteile.GetItemsInContainer(), 2u);

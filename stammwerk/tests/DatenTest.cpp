@@ -232,16 +232,16 @@ TEST(Daten, ComponentCatalogueBuildUpsComputeTheirUValues) {
     //            = 3.878197 m²K/W, U = 0.25785 W/(m²K).
     EXPECT_NEAR(wand->Flaechenanteile[0].k_Wert, 0.25785, 5e-5);
     // Roof between rafters: the ventilated air layer and everything outside
-    // it do not count, Rse 0.08 as behind a ventilated layer. Between the
-    // rafters R = 0.13 + 0.0125/0.25 + 0.0002/0.33 + 0.180/0.040 + 0.08
-    // = 4.760606, U = 0.210057; the rafter with 0.180/0.13 instead
-    // R = 1.645221, U = 0.607820.
+    // it do not count; a roof to outside air, Rse 0.04. Between the
+    // rafters R = 0.13 + 0.0125/0.25 + 0.0002/0.33 + 0.180/0.040 + 0.04
+    // = 4.720606, U = 0.211837; the rafter with 0.180/0.13 instead
+    // R = 1.605221, U = 0.622967.
     const TRBauteil* dach = finde(d.Liste(), "Sparrendach MW 180, belüftet");
     ASSERT_NE(dach, nullptr);
     ASSERT_EQ(dach->Flaechenanteile.GetItemsInContainer(), 2u);
     EXPECT_DOUBLE_EQ(dach->Flaechenanteile[0].Flaechenanteil, 87);
-    EXPECT_NEAR(dach->Flaechenanteile[0].k_Wert, 0.210057, 5e-6);
-    EXPECT_NEAR(dach->Flaechenanteile[1].k_Wert, 0.607820, 5e-6);
+    EXPECT_NEAR(dach->Flaechenanteile[0].k_Wert, 0.211837, 5e-6);
+    EXPECT_NEAR(dach->Flaechenanteile[1].k_Wert, 0.622967, 5e-6);
 }
 
 // The data sheets of a catalogue component print what the file holds: each
@@ -269,8 +269,10 @@ TEST(Daten, ComponentCatalogueHoldsTheResultsOfItsSituation) {
         {"Kellerdecke StB 180 + MW 60", 7, 0.17, 0.17, 5, 19.1349},
         // On the ground at 10 °C: no outer surface resistance.
         {"Fußboden Stahlbeton + XPS 100", 4, 0.17, 0, 10, -1},
-        // The ventilated roof, between its rafters: 20 − 0.13 × 0.210057 × 30.
-        {"Sparrendach MW 180, belüftet", 3, 0.13, 0.08, -10, 19.1808},
+        // The ventilated roof of a heated attic borders on outside air, not
+        // on an unheated roof space; between its rafters
+        // 20 − 0.13 × 0.211837 × 30.
+        {"Sparrendach MW 180, belüftet", 2, 0.13, 0.04, -10, 19.1738},
     };
     for (const Fall& f : faelle) {
         const TRBauteil* t = finde(d.Liste(), f.name);
@@ -533,6 +535,29 @@ TEST(Daten, TheTimberHouseShowsCondensateAndItsCellarCeiling) {
     EXPECT_NEAR(pj.A_Bauteile + pj.A_Fenster, 358.4605, 1e-4);
     EXPECT_NEAR(pj.V, 428.7827, 1e-4);
     EXPECT_EQ(pj.NachweisErfuellt, 1);
+}
+
+// Both examples: every area range of more than one carries its own name,
+// and the roof over the heated attic is a roof to outside air.
+TEST(Daten, TheExamplesNameEachRangeAndTypeTheirRoofAsARoof) {
+    for (const char* datei : {"beispiel.pro", "beispiel_holzhaus.pro"}) {
+        SCOPED_TRACE(datei);
+        TGesamtProjekt g(daten);
+        ASSERT_EQ(g.Oeffnen(daten / datei), 0) << g.LetzterFehler();
+        TProjekt& pj = *g.AktuellesProjekt;
+        for (const TRBauteil& t : pj.RBauteile) {
+            int nr = 0;
+            for (const TEinfachBauteil& e : t.Flaechenanteile)
+                EXPECT_EQ(e.Name, "Bereich " + std::to_string(++nr)) << t.Name;
+        }
+        const TPBauteil* element = finde(pj.PBauteile, "Dach");
+        ASSERT_NE(element, nullptr);
+        const TRBauteil* dach = element->RBauteil;
+        ASSERT_NE(dach, nullptr);
+        EXPECT_EQ(dach->Flaechenanteile.GetItemsInContainer(), 2u);
+        EXPECT_EQ(dach->Angrenzung, 2) << "Decke, nach oben gegen Außenluft";
+        EXPECT_DOUBLE_EQ(dach->Rse, 0.04);
+    }
 }
 
 } // namespace

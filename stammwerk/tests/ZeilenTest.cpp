@@ -66,22 +66,28 @@ TEST_F(Zeilen, WindowOrientationShadingAndRadiation) {
     struct Fall {
         const char* name;
         TTypNummer fenster;
-        double verschattung;
-        const char *richtung, *anteilF, *strahlung;
+        double verschattung, neigung;
+        const char *richtung, *anteilF, *strahlung, *gewinne;
     } const faelle[] = {
-        {"south", kSuedfenster, 0, " S ", " ** ", " 400  "},
-        {"shaded south", kSuedfenster, 0.6, " S * ", " -- ", " 160  "},
-        {"north", kNordfenster, 0, " N ", " -- ", " 160  "},
-        {"east", kOstfenster, 0, " O ", " ** ", " 275  "},
+        {"south", kSuedfenster, 0, 90, " S ", " ** ", " 400  ", "442 "},
+        {"shaded south", kSuedfenster, 0.6, 90, " S * ", " -- ", " 160  ", "177 "},
+        {"north", kNordfenster, 0, 90, " N ", " -- ", " 160  ", nullptr},
+        {"east", kOstfenster, 0, 90, " O ", " ** ", " 275  ", nullptr},
+        // Glazing tilted under 15° gains with 275 whatever it faces.
+        {"south, tilted 10°", kSuedfenster, 0, 10, " S ", " ** ", " 275  ", "304 "},
     };
     for (const Fall& f : faelle) {
         Fenster(f.fenster).Verschattung = f.verschattung;
+        Fenster(f.fenster).Neigung = f.neigung;
         wschvotest::Rechnen(*p);
         const auto z = Fassadenzeile(f.fenster);
         EXPECT_EQ(z[2], f.richtung) << f.name;
         EXPECT_EQ(z[10], f.anteilF) << f.name;
         EXPECT_EQ(z[12], f.strahlung) << f.name;
+        // I × 0.46 × g 0.6 × 4 m²
+        if (f.gewinne) EXPECT_EQ(z[16], f.gewinne) << f.name;
         Fenster(f.fenster).Verschattung = 0;
+        Fenster(f.fenster).Neigung = 90;
     }
 }
 

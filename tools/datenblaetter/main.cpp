@@ -14,6 +14,7 @@
 #include "korvalin/ausweis/AusweisBloecke.h"
 #include "korvalin/ausweis/TWaermeBedarfsAusweisWindow.h"
 #include "korvalin/datenblatt/Blattfenster.h"
+#include "korvalin/projekt/ProjektEinstellungen.h"
 #include "korvalin/shell/KorpusZustand.h"
 #include "korvalin/shell/ProjektStatus.h"
 #include "korvalin/shell/TKorpusPrintout.h"
@@ -79,16 +80,10 @@ bool drucken(TPrinter& drucker, TKorpusPrintout& ausdruck, const fs::path& pdf) 
 }
 
 // The certificate of one variant; the project's switches are set for it
-// and the proof computed again.
+// and the variant computed again, as by the settings sheet.
 bool ausweisDrucken(TMDIClient& client, TPrinter& drucker, TProjekt& p, char variante,
                     const fs::path& ordner) {
-    if (variante != 0) {
-        p.Baumassnahme = 0;
-        p.KleinesWohngebaeude = variante == 'B';
-        p.NormaleInnentemperatur = variante != 'C';
-        p.UmfassungsflaecheBerechnen();
-        p.WSchVO();
-    }
+    if (variante != 0) AusweisEinstellungenSetzen(p, variante);
     TWaermeBedarfsAusweisWindow w(client, "Wärmebedarfsausweis");
     // A small residential building: the A/V method unless only the
     // component method is possible; B asks for the component method.
