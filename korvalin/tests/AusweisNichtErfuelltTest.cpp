@@ -42,20 +42,20 @@ TEST_F(Ausweis, AFailingProofIsNamedOnTheCertificateWithTheModelsNumbers) {
     const std::string avNein = "Der Wärmeschutznachweis nach dem A/V-Verfahren ist nicht erfüllt.";
     const Fall faelle[] = {
         {"A/V-Verfahren erfüllt", [](TProjekt&) {}, Variante::A, {}},
-        // Own internal gains of 0 kWh/a: Q'H 31,24 above the 29,47 of A/V 0,90.
+        // Own internal gains of 0 kWh/a: Q'H 31,30 above the 29,47 of A/V 0,90.
         {"A/V-Verfahren nicht erfüllt",
          [](TProjekt& p) {
              p.InterneGewinnePauschal = 0;
              p.Q_I_Vorgabe = 0;
          },
          Variante::A,
-         {avNein, "Jahres-Heizwärmebedarf Q'H vorh. = 31.24 > Q'H zul. = 29.47 kWh/(m³a)"}},
-        // A small residential building: the roof's 0,26 is above Table 2's 0,22.
+         {avNein, "Jahres-Heizwärmebedarf Q'H vorh. = 31.30 > Q'H zul. = 29.47 kWh/(m³a)"}},
+        // A small residential building: the roof's 0,27 is above Table 2's 0,22.
         {"Bauteilverfahren nicht erfüllt",
          [](TProjekt& p) { p.KleinesWohngebaeude = 1; },
          Variante::B,
          {"Der Wärmeschutznachweis nach dem Bauteilverfahren ist nicht erfüllt.",
-          "Dach: k = 0.26 > max k = 0.22 W/(m²K)"}},
+          "Dach: k = 0.27 > max k = 0.22 W/(m²K)"}},
         {"Zusatzanforderung nicht erfüllt",
          [](TProjekt& p) {
              for (TFassade& f : p.Fassaden)
@@ -145,8 +145,8 @@ TEST_F(Ausweis, TheHeadingNamesTheCertificatesMethodWhenTheOtherOneMeetsTheProof
         "Der vereinfachte Nachweis nach Anlage 1 Ziffer 7 (Bauteilverfahren) ist NICHT erfüllt!";
     struct Kopffall {
         const char* name;
-        bool avNein; // own internal gains of 0: Q'H 31,24 > 29,47
-        bool bvNein; // the roof's 0,26 > 0,22 as the example has it
+        bool avNein; // own internal gains of 0: Q'H 31,30 > 29,47
+        bool bvNein; // the roof's 0,27 > 0,22 as the example has it
         Variante variante;
         std::string kopf, andere;
     };
