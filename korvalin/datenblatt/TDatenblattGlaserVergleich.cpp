@@ -64,7 +64,8 @@ void TDatenblattBasis::AchsenStricheX(TDC& dc, int anzahl, double schritt, doubl
         if (schritt < 1)
             std::snprintf(text, sizeof text, "%4.2lf", j * schritt);
         else
-            std::snprintf(text, sizeof text, "%4li", long(j * schritt));
+            // Truncated as a whole number, without a cast a damaged s_d could overflow.
+            std::snprintf(text, sizeof text, "%4.0lf", std::trunc(j * schritt));
         dc.TextOut(xs[j] - dc.GetTextExtent(text).cx / 2, d.bottom + 10, text);
     }
     GlaserMaler().IndexMitReturn(
